@@ -1,0 +1,6 @@
+# Cross build for 32-bit Windows with Debian's mingw-w64 (posix threads).
+# This build is compiled (with its layout assertions) but never run here.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(VTA_MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

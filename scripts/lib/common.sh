@@ -1,0 +1,104 @@
+# Shared by scripts/test.sh and scripts/demo.sh: packages, builds, the virtual
+# display and the private Wine prefix. Source it; it sets VTA_ROOT and VTA_BUILD.
+
+VTA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+VTA_BUILD=$VTA_ROOT/build
+VTA_PACKAGES="cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix
+  g++-mingw-w64-i686-posix wine64 xvfb imagemagick"
+
+step() { printf '\n== %s\n' "$*"; }
+
+as_root() {
+  if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+# Installs the Debian packages that are missing; quiet when all are present.
+ensure_packages() {
+  local missing="" pkg
+  for pkg in $VTA_PACKAGES; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "ok installed" || missing="$missing $pkg"
+  done
+  [ -z "$missing" ] && return 0
+  step "Installing:$missing"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
+}
+
+# Configures (once) and builds the three configurations: native, Windows
+# x86_64 and Windows i686.
+build_all() {
+  local name toolchain
+  for name in native win64 win32; do
+    case $name in
+      native) toolchain="" ;;
+      win64) toolchain="-DCMAKE_TOOLCHAIN_FILE=$VTA_ROOT/cmake/mingw-x86_64.cmake" ;;
+      win32) toolchain="-DCMAKE_TOOLCHAIN_FILE=$VTA_ROOT/cmake/mingw-i686.cmake" ;;
+    esac
+    step "Building $name"
+    if [ ! -f "$VTA_BUILD/$name/build.ninja" ]; then
+      cmake -S "$VTA_ROOT" -B "$VTA_BUILD/$name" -G Ninja $toolchain >/dev/null || return 1
+    fi
+    cmake --build "$VTA_BUILD/$name" || return 1
+  done
+}
+
+# Starts Xvfb on a free display number when there is no display; stop_display
+# stops exactly that server again.
+VTA_XVFB_PID=""
+start_display() {
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  VTA_XVFB_PID=$!
+  local tries=0
+  while [ ! -e "/tmp/.X11-unix/X$n" ]; do
+    sleep 0.1
+    tries=$((tries + 1))
+    if [ $tries -gt 100 ] || ! kill -0 "$VTA_XVFB_PID" 2>/dev/null; then
+      echo "Xvfb did not start on :$n" >&2
+      return 1
+    fi
+  done
+  export DISPLAY=":$n"
+  echo "Virtual display $DISPLAY (Xvfb pid $VTA_XVFB_PID)"
+}
+
+stop_display() {
+  [ -n "$VTA_XVFB_PID" ] && kill "$VTA_XVFB_PID" 2>/dev/null && wait "$VTA_XVFB_PID" 2>/dev/null
+  VTA_XVFB_PID=""
+}
+
+wine_tool() { "$VTA_ROOT/scripts/wine-run" "$@"; }
+
+# Creates the private Wine prefix once: no Mono or Gecko, no crash dialog (a
+# crashing test fails instead of hanging).
+prepare_wine() {
+  export WINEPREFIX=$VTA_BUILD/wineprefix
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  if [ ! -f "$WINEPREFIX/.vantaro-ready" ]; then
+    step "Creating the Wine prefix (once)"
+    mkdir -p "$WINEPREFIX"
+    wine_tool wineboot -i >/dev/null 2>&1
+    wine_reg 'HKCU\Software\Wine\WineDbg' ShowCrashDialog REG_DWORD 0
+    touch "$WINEPREFIX/.vantaro-ready"
+  fi
+  configure_wine_windows
+}
+
+wine_reg() { wine_tool reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
+
+# On our own virtual display there is no window manager: Wine then draws the
+# frames itself (captures show the captions) and does not wait for a manager
+# to confirm each window's removal. On a real desktop the manager does both.
+configure_wine_windows() {
+  local mode=desktop value=Y
+  [ -n "$VTA_XVFB_PID" ] && mode=virtual value=N
+  [ "$(cat "$WINEPREFIX/.vantaro-windows" 2>/dev/null)" = "$mode" ] && return 0
+  wine_reg 'HKCU\Software\Wine\X11 Driver' Decorated REG_SZ "$value"
+  wine_reg 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ "$value"
+  wineserver -w
+  echo "$mode" >"$WINEPREFIX/.vantaro-windows"
+}
+
+stop_wine() { [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null; true; }

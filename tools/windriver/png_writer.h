@@ -1,0 +1,12 @@
+// Writes 8-bit RGB pictures as PNG files (uncompressed deflate blocks: simple,
+// dependency-free, and fine for screen captures).
+#pragma once
+
+#include <cstdint>
+
+namespace vta {
+
+// rgb holds height rows of width pixels, top row first, 3 bytes per pixel.
+bool writePng(const char* path, int width, int height, const uint8_t* rgb);
+
+}  // namespace vta

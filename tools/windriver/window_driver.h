@@ -1,0 +1,35 @@
+// Drives the windows of this process from a second thread, the way a user
+// would: find a window, press keys, click buttons, capture it as a picture.
+// Used by the UI tests and by the demo host's unattended mode.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace vta {
+
+// The first visible top-level window of this process with exactly this
+// caption, waiting up to timeoutMs for it to appear; null when none did.
+HWND waitForWindow(const char* caption, DWORD timeoutMs = 10000);
+
+// Waits until window no longer exists; false on timeout.
+bool waitForWindowGone(HWND window, DWORD timeoutMs = 10000);
+
+// Posts a key press and release to window (as the dialog manager sees typing).
+void pressKey(HWND window, UINT virtualKey);
+
+// Clicks the button with this id in dialog.
+void clickButton(HWND dialog, int buttonId);
+
+std::string windowText(HWND window);
+
+// Saves what the screen shows of window as a PNG file. The window must be
+// visible and on top; returns false when the picture could not be taken.
+bool captureWindow(HWND window, const std::string& pngPath);
+
+// Path of a capture named name (".png" appended) in the folder given by the
+// environment variable VTA_SCREENSHOT_DIR, or in the current folder.
+std::string screenshotPath(const char* name);
+
+}  // namespace vta
