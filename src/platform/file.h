@@ -1,0 +1,41 @@
+#pragma once
+// A minimal binary file handle: read an existing file, or create (truncate) a
+// file and write it. On POSIX systems the path may use backslashes and is
+// looked up case-blindly, as on Windows.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace vta {
+
+class File {
+ public:
+  File() = default;
+  ~File();
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+
+  // Opens an existing file for sequential reading. Closes any file held.
+  bool openForReading(const char* path);
+  // Creates the file, or empties an existing one, for writing. Closes any
+  // file held.
+  bool createForWriting(const char* path);
+
+  // Reads up to size bytes; returns how many were read (fewer at end of file
+  // or on error).
+  size_t read(void* buffer, size_t size);
+  // Writes all size bytes; false when any could not be written.
+  bool write(const void* data, size_t size);
+  // Current size of the open file in bytes; 0 when none is open.
+  uint64_t size() const;
+
+  void close();
+  bool isOpen() const { return handle_ != kNoHandle; }
+
+ private:
+  // File descriptor on POSIX, HANDLE on Windows; -1 is invalid on both.
+  static constexpr intptr_t kNoHandle = -1;
+  intptr_t handle_ = kNoHandle;
+};
+
+}  // namespace vta

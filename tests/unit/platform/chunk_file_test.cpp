@@ -1,0 +1,312 @@
+#include "platform/chunk_file.h"
+
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#ifdef __linux__
+#include <sys/resource.h>
+#endif
+
+#include "temp_folder.h"
+
+namespace vta {
+namespace {
+
+constexpr uint32_t kMagic = fourCC("VTAE");
+constexpr uint32_t kName = fourCC("NAME");
+constexpr uint32_t kData = fourCC("DATA");
+
+std::string le32(uint32_t value) {
+  uint8_t bytes[4];
+  writeU32LE(bytes, value);
+  return std::string(reinterpret_cast<char*>(bytes), 4);
+}
+
+std::string chunkBytes(uint32_t tag, const std::string& payload) {
+  return le32(tag) + le32(static_cast<uint32_t>(payload.size())) + payload;
+}
+
+std::string payloadOf(const Chunk& chunk) {
+  return std::string(reinterpret_cast<const char*>(chunk.payload),
+                     chunk.length);
+}
+
+TEST(ByteOrder, LittleEndianRegardlessOfHost) {
+  uint8_t bytes[4];
+  writeU32LE(bytes, 0x11223344u);
+  EXPECT_EQ(bytes[0], 0x44);
+  EXPECT_EQ(bytes[3], 0x11);
+  const uint8_t high[4] = {0xFE, 0xFF, 0xFF, 0x80};
+  EXPECT_EQ(readU32LE(high), 0x80FFFFFEu);
+}
+
+TEST(ByteOrder, FourCCKeepsCharacterOrderInMemory) {
+  uint8_t bytes[4];
+  writeU32LE(bytes, fourCC("VTAE"));
+  EXPECT_EQ(std::memcmp(bytes, "VTAE", 4), 0);
+  static_assert(fourCC("\xFF\0\0\0") == 0xFFu, "bytes are unsigned");
+}
+
+TEST(ChunkStatusText, EachStatusHasItsOwnText) {
+  for (uint32_t a = kChunkOk; a <= kChunkWrongMode; ++a) {
+    for (uint32_t b = a + 1; b <= kChunkWrongMode; ++b) {
+      EXPECT_STRNE(chunkStatusText(a), chunkStatusText(b));
+    }
+  }
+  EXPECT_STREQ(chunkStatusText(8), "unknown status");
+}
+
+// --- Files ------------------------------------------------------------------
+
+class ChunkFileOnDisk : public ::testing::Test {
+ protected:
+  // Reads the one chunk expected in `bytes` saved as a file.
+  uint32_t openBytes(const std::string& bytes) {
+    return chunks.open(folder.write("in.vta", bytes).c_str(), kMagic,
+                       kChunkReadFile);
+  }
+
+  TempFolder folder;
+  ChunkFile chunks;
+  Chunk chunk{};
+};
+
+TEST_F(ChunkFileOnDisk, WritesExactLayout) {
+  std::string path = folder.file("out.vta");
+  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
+  ASSERT_EQ(chunks.writeChunk(kName, 3, "abc"), kChunkOk);
+  ASSERT_EQ(chunks.writeChunk(kData, 0, nullptr), kChunkOk);
+  chunks.close();
+  EXPECT_EQ(folder.read("out.vta"),
+            std::string("VTAE" "NAME\3\0\0\0abc" "DATA\0\0\0\0", 23));
+}
+
+TEST_F(ChunkFileOnDisk, RoundTripsChunksThenEnds) {
+  std::string path = folder.file("trip.vta");
+  std::string big(70000, 'q');
+  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
+  ASSERT_EQ(chunks.writeChunk(kName, 5, "hello"), kChunkOk);
+  ASSERT_EQ(chunks.writeChunk(kData, static_cast<uint32_t>(big.size()),
+                              big.data()),
+            kChunkOk);
+
+  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadFile), kChunkOk);
+  ASSERT_EQ(chunks.readChunk(chunk), kChunkOk);
+  EXPECT_EQ(chunk.tag, kName);
+  EXPECT_EQ(payloadOf(chunk), "hello");
+  ASSERT_EQ(chunks.readChunk(chunk), kChunkOk);
+  EXPECT_EQ(chunk.tag, kData);
+  EXPECT_EQ(payloadOf(chunk), big);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
+  EXPECT_EQ(chunk.payload, nullptr);
+  EXPECT_EQ(chunks.status(), kChunkEnd);
+}
+
+TEST_F(ChunkFileOnDisk, OnlyMagicReadsAsEnd) {
+  ASSERT_EQ(openBytes("VTAE"), kChunkOk);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
+}
+
+TEST_F(ChunkFileOnDisk, ZeroLengthChunkReadsWithPayloadPointer) {
+  ASSERT_EQ(openBytes("VTAE" + chunkBytes(kName, "")), kChunkOk);
+  ASSERT_EQ(chunks.readChunk(chunk), kChunkOk);
+  EXPECT_EQ(chunk.tag, kName);
+  EXPECT_EQ(chunk.length, 0u);
+  EXPECT_NE(chunk.payload, nullptr);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
+}
+
+TEST_F(ChunkFileOnDisk, TrailingBytesShorterThanTagEndReading) {
+  ASSERT_EQ(openBytes("VTAE" + chunkBytes(kName, "x") + "NA"), kChunkOk);
+  ASSERT_EQ(chunks.readChunk(chunk), kChunkOk);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
+}
+
+TEST_F(ChunkFileOnDisk, MissingOrUncreatableFileFails) {
+  EXPECT_EQ(chunks.open(folder.file("none.vta").c_str(), kMagic,
+                        kChunkReadFile),
+            kChunkOpenFailed);
+  EXPECT_EQ(chunks.open(folder.file("no-folder/new.vta").c_str(), kMagic,
+                        kChunkWriteFile),
+            kChunkOpenFailed);
+  EXPECT_EQ(chunks.open(nullptr, kMagic, kChunkReadFile), kChunkOpenFailed);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+}
+
+TEST_F(ChunkFileOnDisk, FileShorterThanMagicFails) {
+  EXPECT_EQ(openBytes("VT"), kChunkReadFailed);
+  EXPECT_EQ(openBytes(""), kChunkReadFailed);
+}
+
+TEST_F(ChunkFileOnDisk, WrongMagicFailsAndReadsNothing) {
+  EXPECT_EQ(openBytes("XTAE" + chunkBytes(kName, "abc")), kChunkWrongMagic);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+  EXPECT_EQ(chunk.payload, nullptr);
+}
+
+TEST_F(ChunkFileOnDisk, TruncatedChunksFail) {
+  ASSERT_EQ(openBytes(std::string("VTAE" "NAME" "\3\0", 10)), kChunkOk);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkReadFailed);
+
+  ASSERT_EQ(openBytes("VTAE" + le32(kName) + le32(4) + "abc"), kChunkOk);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkReadFailed);
+  EXPECT_EQ(chunk.payload, nullptr);
+}
+
+TEST_F(ChunkFileOnDisk, HostileLengthFails) {
+  ASSERT_EQ(openBytes("VTAE" + le32(kName) + le32(0xFFFFFFFFu) + "abc"),
+            kChunkOk);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkReadFailed);
+}
+
+#ifdef __linux__
+TEST_F(ChunkFileOnDisk, HostileLengthReservesNoMemory) {
+  // With the address space capped below 4 GiB, trying to reserve the
+  // declared length would report kChunkOutOfMemory instead.
+  rlimit saved;
+  ASSERT_EQ(getrlimit(RLIMIT_AS, &saved), 0);
+  rlimit capped = saved;
+  const rlim_t cap = rlim_t{2} << 30;
+  if (capped.rlim_cur == RLIM_INFINITY || capped.rlim_cur > cap) {
+    capped.rlim_cur = cap;
+  }
+  ASSERT_EQ(openBytes("VTAE" + le32(kName) + le32(0xFFFFFFF0u) + "abc"),
+            kChunkOk);
+  ASSERT_EQ(setrlimit(RLIMIT_AS, &capped), 0);
+  uint32_t status = chunks.readChunk(chunk);
+  setrlimit(RLIMIT_AS, &saved);
+  EXPECT_EQ(status, kChunkReadFailed);
+}
+
+TEST_F(ChunkFileOnDisk, MagicThatCannotBeWrittenFails) {
+  // /dev/full accepts being opened for writing but refuses every byte.
+  EXPECT_EQ(chunks.open("/dev/full", kMagic, kChunkWriteFile),
+            kChunkMagicWriteFailed);
+  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+}
+#endif
+
+TEST_F(ChunkFileOnDisk, OperationsOutsideTheirModeFail) {
+  std::string path = folder.file("modes.vta");
+  EXPECT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadBlock),
+            kChunkWrongMode);
+  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+
+  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+  EXPECT_EQ(chunks.writeChunk(kName, 2, nullptr), kChunkWrongMode);
+
+  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadFile), kChunkOk);
+  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+  EXPECT_EQ(chunks.status(), kChunkWrongMode);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
+}
+
+// --- Memory blocks -----------------------------------------------------------
+
+std::string blockBytes(const std::string& chunks, uint32_t magic = kMagic) {
+  return le32(static_cast<uint32_t>(8 + chunks.size())) + le32(magic) + chunks;
+}
+
+TEST(ChunkBlock, NewBlockHoldsHeaderOnly) {
+  ChunkFile chunks;
+  ASSERT_EQ(chunks.createBlock(kMagic), kChunkOk);
+  ASSERT_EQ(chunks.blockLength(), 8u);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(chunks.block()), 8),
+            std::string("\x08\0\0\0VTAE", 8));
+  chunks.close();
+  EXPECT_EQ(chunks.block(), nullptr);
+  EXPECT_EQ(chunks.blockLength(), 0u);
+}
+
+TEST(ChunkBlock, WrittenBlockReadsBack) {
+  ChunkFile writer;
+  ASSERT_EQ(writer.createBlock(kMagic), kChunkOk);
+  ASSERT_EQ(writer.writeChunk(kName, 5, "hello"), kChunkOk);
+  ASSERT_EQ(writer.writeChunk(kData, 0, nullptr), kChunkOk);
+  ASSERT_EQ(writer.writeChunk(kData, 2, "xy"), kChunkOk);
+  ASSERT_EQ(writer.blockLength(), 8u + 3 * 8 + 5 + 2);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(writer.block()),
+                        writer.blockLength()),
+            blockBytes(chunkBytes(kName, "hello") + chunkBytes(kData, "") +
+                       chunkBytes(kData, "xy")));
+
+  ChunkFile reader;
+  Chunk chunk{};
+  ASSERT_EQ(reader.openBlock(writer.block(), kMagic), kChunkOk);
+  ASSERT_EQ(reader.readChunk(chunk), kChunkOk);
+  EXPECT_EQ(chunk.tag, kName);
+  EXPECT_EQ(payloadOf(chunk), "hello");
+  ASSERT_EQ(reader.readChunk(chunk), kChunkOk);
+  EXPECT_EQ(chunk.length, 0u);
+  EXPECT_NE(chunk.payload, nullptr);
+  ASSERT_EQ(reader.readChunk(chunk), kChunkOk);
+  EXPECT_EQ(payloadOf(chunk), "xy");
+  EXPECT_EQ(reader.readChunk(chunk), kChunkEnd);
+}
+
+TEST(ChunkBlock, RefusesBadHeaders) {
+  ChunkFile chunks;
+  Chunk chunk{};
+  std::string wrongMagic = blockBytes(chunkBytes(kName, "x"), fourCC("VTAX"));
+  EXPECT_EQ(chunks.openBlock(wrongMagic.data(), kMagic), kChunkWrongMagic);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+
+  std::string tooShort = le32(7) + le32(kMagic);
+  EXPECT_EQ(chunks.openBlock(tooShort.data(), kMagic), kChunkReadFailed);
+  EXPECT_EQ(chunks.openBlock(nullptr, kMagic), kChunkReadFailed);
+}
+
+TEST(ChunkBlock, NeverReadsPastTheDeclaredEnd) {
+  ChunkFile chunks;
+  Chunk chunk{};
+  // Each block declares fewer bytes than the buffer holds; the bytes beyond
+  // are a complete chunk that must not be seen.
+  const std::string beyond = chunkBytes(kData, "zz");
+  struct Case {
+    std::string inside;
+    uint32_t status;
+  } cases[] = {
+      {"", kChunkEnd},
+      {"NAM", kChunkEnd},
+      {"NAME", kChunkReadFailed},
+      {std::string("NAME\x01\0\0", 7), kChunkReadFailed},
+      {le32(kName) + le32(3) + "ab", kChunkReadFailed},
+      {le32(kName) + le32(0xFFFFFFFFu) + "ab", kChunkReadFailed},
+  };
+  for (const Case& c : cases) {
+    std::string bytes = blockBytes(c.inside) + beyond;
+    ASSERT_EQ(chunks.openBlock(bytes.data(), kMagic), kChunkOk);
+    EXPECT_EQ(chunks.readChunk(chunk), c.status) << c.inside.size();
+    EXPECT_EQ(chunk.payload, nullptr);
+  }
+}
+
+TEST(ChunkBlock, OperationsOutsideTheirModeFail) {
+  ChunkFile chunks;
+  Chunk chunk{};
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+
+  ASSERT_EQ(chunks.createBlock(kMagic), kChunkOk);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+
+  std::string bytes = blockBytes(chunkBytes(kName, "x"));
+  ASSERT_EQ(chunks.openBlock(bytes.data(), kMagic), kChunkOk);
+  EXPECT_EQ(chunks.block(), nullptr);
+  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkOk);
+}
+
+TEST(ChunkBlock, RefusesGrowthBeyondFourGigabytes) {
+  ChunkFile chunks;
+  ASSERT_EQ(chunks.createBlock(kMagic), kChunkOk);
+  // The payload pointer is never read: the size check fails first.
+  EXPECT_EQ(chunks.writeChunk(kName, 0xFFFFFFF8u, "x"), kChunkOutOfMemory);
+  EXPECT_EQ(chunks.blockLength(), 8u);
+}
+
+}  // namespace
+}  // namespace vta

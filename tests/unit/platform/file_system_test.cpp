@@ -1,0 +1,170 @@
+#include "platform/file_system.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/file.h"
+#include "temp_folder.h"
+
+namespace vta {
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST(MatchesPattern, LiteralsIgnoreCase) {
+  EXPECT_TRUE(matchesPattern("A.VTA", "a.vta"));
+  EXPECT_TRUE(matchesPattern("a.vta", "A.VTA"));
+  EXPECT_FALSE(matchesPattern("a.vtb", "a.vta"));
+  EXPECT_FALSE(matchesPattern("a.vt", "a.vta"));
+  EXPECT_FALSE(matchesPattern("a.vtab", "a.vta"));
+}
+
+TEST(MatchesPattern, QuestionMarkTakesExactlyOne) {
+  EXPECT_TRUE(matchesPattern("x1.vta", "x?.vta"));
+  EXPECT_FALSE(matchesPattern("x.vta", "x?.vta"));
+  EXPECT_FALSE(matchesPattern("x12.vta", "x?.vta"));
+  EXPECT_TRUE(matchesPattern("?", "?"));
+  EXPECT_FALSE(matchesPattern("", "?"));
+}
+
+TEST(MatchesPattern, StarTakesAnyRun) {
+  EXPECT_TRUE(matchesPattern("A.VTA", "*.vta"));
+  EXPECT_TRUE(matchesPattern(".vta", "*.vta"));
+  EXPECT_FALSE(matchesPattern("a.vta.bak", "*.vta"));
+  EXPECT_TRUE(matchesPattern("anything", "*"));
+  EXPECT_TRUE(matchesPattern("", "*"));
+  EXPECT_TRUE(matchesPattern("Preset", "pre*"));
+  EXPECT_TRUE(matchesPattern("pre", "pre**"));
+  EXPECT_TRUE(matchesPattern("abcbcd", "a*bcd"));  // needs backtracking
+  EXPECT_TRUE(matchesPattern("a-b-c", "a*b*c"));
+  EXPECT_FALSE(matchesPattern("a-b-", "a*b*c"));
+}
+
+TEST(MatchesPattern, EmptyAndNull) {
+  EXPECT_TRUE(matchesPattern("", ""));
+  EXPECT_FALSE(matchesPattern("a", ""));
+  EXPECT_FALSE(matchesPattern(nullptr, "*"));
+  EXPECT_FALSE(matchesPattern("a", nullptr));
+}
+
+class FileSystem : public ::testing::Test {
+ protected:
+  FileSystem() {
+    folder.write("Effects/Foo.VTA", "foo");
+    folder.write("Effects/bar.vta", "bar");
+    folder.write("Effects/notes.txt", "");
+    folder.write("Effects/Sub.vta/inner.vta", "");  // a folder, not a file
+  }
+  std::string effects() const { return folder.file("Effects"); }
+
+  TempFolder folder;
+};
+
+TEST_F(FileSystem, ListsMatchingFilesSorted) {
+  EXPECT_EQ(listDirectory(effects().c_str(), "*.VTA"),
+            (Names{"Foo.VTA", "bar.vta"}));
+  EXPECT_EQ(listDirectory(effects().c_str(), "*"),
+            (Names{"Foo.VTA", "bar.vta", "notes.txt"}));
+  EXPECT_EQ(listDirectory(effects().c_str(), "*.none"), Names{});
+  EXPECT_EQ(listDirectory(folder.file("Missing").c_str(), "*"), Names{});
+  EXPECT_EQ(listDirectory(nullptr, "*"), Names{});
+}
+
+TEST_F(FileSystem, FileExistsOnlyForFiles) {
+  EXPECT_TRUE(fileExists(folder.file("Effects/Foo.VTA").c_str()));
+  EXPECT_FALSE(fileExists(effects().c_str()));
+  EXPECT_FALSE(fileExists(folder.file("Effects/Gone.vta").c_str()));
+  EXPECT_FALSE(fileExists(nullptr));
+}
+
+#ifdef _WIN32
+
+TEST(ResolvePath, LeavesWindowsPathsAlone) {
+  EXPECT_EQ(resolvePath("C:\\Some\\PATH/x.VTA"), "C:\\Some\\PATH/x.VTA");
+  EXPECT_EQ(resolvePath(nullptr), "");
+}
+
+#else
+
+TEST_F(FileSystem, ResolvesAnyCaseAndSeparator) {
+  std::string expected = folder.path() + "/Effects/Foo.VTA";
+  EXPECT_EQ(resolvePath((folder.path() + "/EFFECTS/foo.vta").c_str()),
+            expected);
+  EXPECT_EQ(resolvePath((folder.path() + "/effects\\FOO.vta").c_str()),
+            expected);
+  EXPECT_EQ(resolvePath(expected.c_str()), expected);
+}
+
+TEST_F(FileSystem, PrefersExactSpellingAmongCaseVariants) {
+  folder.write("Effects/foo.vta", "lower");
+  EXPECT_EQ(resolvePath((folder.path() + "/Effects/foo.vta").c_str()),
+            folder.path() + "/Effects/foo.vta");
+  EXPECT_EQ(resolvePath((folder.path() + "/Effects/FOO.VTA").c_str()),
+            folder.path() + "/Effects/Foo.VTA");  // lowest in byte order
+}
+
+TEST_F(FileSystem, KeepsSpellingOfMissingNames) {
+  EXPECT_EQ(resolvePath((folder.path() + "/EFFECTS/New.vta").c_str()),
+            folder.path() + "/Effects/New.vta");
+  EXPECT_EQ(resolvePath((folder.path() + "/Gone/EFFECTS").c_str()),
+            folder.path() + "/Gone/EFFECTS");
+  EXPECT_EQ(resolvePath((folder.path() + "//effects/./x/../").c_str()),
+            folder.path() + "//Effects/./x/../");
+  EXPECT_EQ(resolvePath(nullptr), "");
+}
+
+TEST_F(FileSystem, ListsCaseBlindFolder) {
+  EXPECT_EQ(listDirectory((folder.path() + "\\EFFECTS").c_str(), "*.vta"),
+            (Names{"Foo.VTA", "bar.vta"}));
+}
+
+TEST_F(FileSystem, FilesOpenThroughWindowsStylePaths) {
+  File file;
+  ASSERT_TRUE(file.openForReading(
+      (folder.path() + "\\EFFECTS\\foo.vta").c_str()));
+  EXPECT_EQ(file.size(), 3u);
+  ASSERT_TRUE(file.createForWriting(
+      (folder.path() + "\\effects\\Made.vta").c_str()));
+  ASSERT_TRUE(file.write("new", 3));
+  file.close();
+  EXPECT_EQ(folder.read("Effects/Made.vta"), "new");
+}
+
+#endif
+
+TEST(File, ReadsWhatWasWritten) {
+  TempFolder folder;
+  std::string path = folder.file("data.bin");
+  File file;
+  EXPECT_EQ(file.size(), 0u);
+  EXPECT_FALSE(file.write("x", 1));
+  ASSERT_TRUE(file.createForWriting(path.c_str()));
+  ASSERT_TRUE(file.write("abcdef", 6));
+  ASSERT_TRUE(file.write("", 0));
+  EXPECT_EQ(file.read(nullptr, 0), 0u);
+  ASSERT_TRUE(file.openForReading(path.c_str()));
+  EXPECT_EQ(file.size(), 6u);
+  char bytes[8] = {};
+  EXPECT_EQ(file.read(bytes, 4), 4u);
+  EXPECT_EQ(file.read(bytes + 4, 4), 2u);
+  EXPECT_EQ(std::string(bytes), "abcdef");
+  EXPECT_FALSE(file.write("x", 1));
+  file.close();
+  EXPECT_FALSE(file.isOpen());
+  EXPECT_EQ(file.read(bytes, 1), 0u);
+}
+
+TEST(File, CreatingEmptiesExistingFile) {
+  TempFolder folder;
+  std::string path = folder.write("data.bin", "old contents");
+  File file;
+  ASSERT_TRUE(file.createForWriting(path.c_str()));
+  file.close();
+  EXPECT_EQ(folder.read("data.bin"), "");
+  EXPECT_FALSE(file.openForReading(folder.file("none.bin").c_str()));
+}
+
+}  // namespace
+}  // namespace vta

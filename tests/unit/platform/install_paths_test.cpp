@@ -1,0 +1,74 @@
+#include "platform/install_paths.h"
+
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "platform/settings_store.h"
+#include "settings_sandbox.h"
+
+namespace vta {
+namespace {
+
+#ifdef _WIN32
+const char kRoot[] = "C:\\Vt";
+const char kExpected[] = "C:\\Vt\\Work\\Defaults.VRI";
+#else
+const char kRoot[] = "/opt/Vt";
+const char kExpected[] = "/opt/Vt/Work/Defaults.VRI";
+#endif
+
+class BuildPath : public ::testing::Test {
+ protected:
+  SettingsSandbox sandbox;
+  char buffer[256];
+};
+
+TEST_F(BuildPath, JoinsInstallFolderFolderNameAndExtension) {
+  ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
+  ASSERT_EQ(buildPath(buffer, sizeof buffer, "Work", "Defaults", "VRI"), 1);
+  EXPECT_STREQ(buffer, kExpected);
+}
+
+TEST_F(BuildPath, FailsWithoutInstallFolder) {
+  std::strcpy(buffer, "stale");
+  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", "Defaults", "VRI"), 0);
+  EXPECT_STREQ(buffer, "");
+}
+
+TEST_F(BuildPath, FailsWithMissingParts) {
+  ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
+  EXPECT_EQ(buildPath(buffer, sizeof buffer, nullptr, "Defaults", "VRI"), 0);
+  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", nullptr, "VRI"), 0);
+  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", "Defaults", nullptr), 0);
+  EXPECT_EQ(buildPath(nullptr, 64, "Work", "Defaults", "VRI"), 0);
+}
+
+TEST_F(BuildPath, ExactFitSucceedsOneByteLessFails) {
+  ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
+  const uint32_t needed = static_cast<uint32_t>(std::strlen(kExpected) + 1);
+  std::memset(buffer, '#', sizeof buffer);
+  ASSERT_EQ(buildPath(buffer, needed, "Work", "Defaults", "VRI"), 1);
+  EXPECT_STREQ(buffer, kExpected);
+  EXPECT_EQ(buffer[needed], '#');
+
+  std::memset(buffer, '#', sizeof buffer);
+  EXPECT_EQ(buildPath(buffer, needed - 1, "Work", "Defaults", "VRI"), 0);
+  EXPECT_STREQ(buffer, "");
+  EXPECT_EQ(buffer[needed - 1], '#');
+}
+
+TEST_F(BuildPath, BufferTooSmallForInstallFolderFails) {
+  ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
+  std::memset(buffer, '#', sizeof buffer);
+  EXPECT_EQ(buildPath(buffer, 4, "Work", "Defaults", "VRI"), 0);
+  EXPECT_EQ(buffer[0], '\0');
+  EXPECT_EQ(buffer[4], '#');
+  buffer[0] = '#';
+  EXPECT_EQ(buildPath(buffer, 0, "Work", "Defaults", "VRI"), 0);
+  EXPECT_EQ(buffer[0], '#');
+}
+
+}  // namespace
+}  // namespace vta

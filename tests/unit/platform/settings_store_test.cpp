@@ -1,0 +1,217 @@
+#include "platform/settings_store.h"
+
+#include <cstring>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "settings_sandbox.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#endif
+
+namespace vta {
+namespace {
+
+class SettingsStore : public ::testing::Test {
+ protected:
+  SettingsSandbox sandbox;
+};
+
+TEST_F(SettingsStore, RoundTripsValues) {
+  ASSERT_EQ(writeRegistryString("Path", "/opt/vantaro"), 1);
+  ASSERT_EQ(writeRegistryDword("Effect_Count", 12), 1);
+  ASSERT_EQ(writeRegistryDword("Largest", 0xFFFFFFFFu), 1);
+  ASSERT_EQ(writeRegistryString("Empty", ""), 1);
+  char text[64] = "x";
+  ASSERT_EQ(readRegistryString(text, sizeof text, "Path"), 1);
+  EXPECT_STREQ(text, "/opt/vantaro");
+  ASSERT_EQ(readRegistryString(text, sizeof text, "Empty"), 1);
+  EXPECT_STREQ(text, "");
+  EXPECT_EQ(readRegistryDword("Effect_Count"), 12u);
+  EXPECT_EQ(readRegistryDword("Largest"), 0xFFFFFFFFu);
+}
+
+TEST_F(SettingsStore, LaterWritesReplaceValues) {
+  ASSERT_EQ(writeRegistryDword("Count", 1), 1);
+  ASSERT_EQ(writeRegistryDword("Count", 2), 1);
+  ASSERT_EQ(writeRegistryString("Name", "first"), 1);
+  ASSERT_EQ(writeRegistryString("Name", "second"), 1);
+  char text[16];
+  ASSERT_EQ(readRegistryString(text, sizeof text, "Name"), 1);
+  EXPECT_STREQ(text, "second");
+  EXPECT_EQ(readRegistryDword("Count"), 2u);
+}
+
+TEST_F(SettingsStore, NamesIgnoreCase) {
+  ASSERT_EQ(writeRegistryDword("Count", 7), 1);
+  EXPECT_EQ(readRegistryDword("COUNT"), 7u);
+  ASSERT_EQ(writeRegistryDword("count", 8), 1);
+  EXPECT_EQ(readRegistryDword("Count"), 8u);
+}
+
+TEST_F(SettingsStore, MissingValuesReadAsNothing) {
+  char text[16] = "keep";
+  // Nothing was ever written: the key (or file) does not exist yet.
+  EXPECT_EQ(readRegistryDword("Count"), 0u);
+  EXPECT_EQ(readRegistryString(text, sizeof text, "Path"), 0);
+  ASSERT_EQ(writeRegistryDword("Other", 5), 1);
+  EXPECT_EQ(readRegistryDword("Count"), 0u);
+  EXPECT_EQ(readRegistryString(text, sizeof text, "Path"), 0);
+}
+
+TEST_F(SettingsStore, StringMustFitWithItsTerminator) {
+  ASSERT_EQ(writeRegistryString("Name", "abcd"), 1);
+  char bytes[8];
+  std::memset(bytes, '#', sizeof bytes);
+  EXPECT_EQ(readRegistryString(bytes, 4, "Name"), 0);
+  EXPECT_EQ(std::string(bytes + 4, 4), "####");
+  EXPECT_EQ(readRegistryString(bytes, 0, "Name"), 0);
+  EXPECT_EQ(readRegistryString(nullptr, 8, "Name"), 0);
+
+  ASSERT_EQ(readRegistryString(bytes, 5, "Name"), 1);
+  EXPECT_EQ(std::string(bytes, 8), std::string("abcd\0###", 8));
+}
+
+TEST(SettingsKey, LongPathsAreCut) {
+  std::string longPath(300, 'k');
+  EXPECT_EQ(setRegistryKey(longPath.c_str()), 1);
+  EXPECT_EQ(std::string(registryKeyPath()), longPath.substr(0, 255));
+  EXPECT_EQ(setRegistryKey(nullptr), 1);
+  EXPECT_STREQ(registryKeyPath(), "");
+  setRegistryKey(kRegistryRoot);
+  EXPECT_STREQ(registryKeyPath(), "Software\\Corvane\\Vantaro\\3.0");
+}
+
+#ifdef _WIN32
+
+const char kRawKey[] = "Software\\Corvane\\VantaroTest\\platform_tests";
+
+// Stores bytes as a string value exactly as given, without adding a NUL.
+void writeRawString(const char* name, const char* bytes, DWORD size) {
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRawKey, 0, nullptr, 0,
+                            KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes),
+                 size);
+  RegCloseKey(key);
+}
+
+TEST_F(SettingsStore, UnterminatedRegistryStringIsTerminated) {
+  writeRawString("Raw", "abcd", 4);
+  char bytes[8];
+  std::memset(bytes, '#', sizeof bytes);
+  ASSERT_EQ(readRegistryString(bytes, 5, "Raw"), 1);
+  EXPECT_EQ(std::string(bytes, 6), std::string("abcd\0#", 6));
+  EXPECT_EQ(readRegistryString(bytes, 4, "Raw"), 0);
+  EXPECT_EQ(bytes[4], '\0');  // untouched since the successful read
+}
+
+#else
+
+std::string fileText(const SettingsSandbox& sandbox) {
+  std::ifstream in(sandbox.file(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFileText(const SettingsSandbox& sandbox, const std::string& text) {
+  std::ofstream(sandbox.file(), std::ios::binary) << text;
+}
+
+TEST_F(SettingsStore, FileHoldsOneValuePerLine) {
+  ASSERT_EQ(writeRegistryString("Path", "/opt/vantaro"), 1);
+  ASSERT_EQ(writeRegistryDword("Effect_Count", 12), 1);
+  ASSERT_EQ(writeRegistryString("Path", "/usr/vantaro"), 1);
+  EXPECT_EQ(fileText(sandbox), "Path=s:/usr/vantaro\nEffect_Count=d:12\n");
+}
+
+TEST_F(SettingsStore, GarbledLinesAreIgnoredAndKept) {
+  writeFileText(sandbox,
+                "junk\n=\nCount\nCount=\nCount=d\nCount=x:5\nCount=d:12x\n"
+                "Big=d:4294967296\nEmpty=d:\nName=d:3\nGood=d:9\r\n");
+  EXPECT_EQ(readRegistryDword("Count"), 0u);
+  EXPECT_EQ(readRegistryDword("Big"), 0u);
+  EXPECT_EQ(readRegistryDword("Empty"), 0u);
+  EXPECT_EQ(readRegistryDword("Good"), 9u);
+  char text[16];
+  EXPECT_EQ(readRegistryString(text, sizeof text, "Name"), 0)
+      << "a number is not text";
+  ASSERT_EQ(writeRegistryString("Added", "x=y"), 1);
+  ASSERT_EQ(readRegistryString(text, sizeof text, "Added"), 1);
+  EXPECT_STREQ(text, "x=y");
+  EXPECT_EQ(fileText(sandbox).substr(0, 10), "junk\n=\nCou");
+}
+
+TEST_F(SettingsStore, RefusesWhatTheFileCannotHold) {
+  EXPECT_EQ(writeRegistryString("Notes", "two\nlines"), 0);
+  EXPECT_EQ(writeRegistryString("Notes", "cr\r"), 0);
+  EXPECT_EQ(writeRegistryString("A=B", "x"), 0);
+  EXPECT_EQ(writeRegistryString("A\nB", "x"), 0);
+  EXPECT_EQ(writeRegistryString("Notes", nullptr), 0);
+  EXPECT_EQ(writeRegistryDword(nullptr, 1), 0);
+  EXPECT_FALSE(std::filesystem::exists(sandbox.file()));
+}
+
+TEST_F(SettingsStore, WritesLeaveNoTemporaryFiles) {
+  ASSERT_EQ(writeRegistryDword("A", 1), 1);
+  ASSERT_EQ(writeRegistryDword("B", 2), 1);
+  auto folder = std::filesystem::path(sandbox.file()).parent_path();
+  int files = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    EXPECT_EQ(entry.path().filename(), "settings.ini");
+    ++files;
+  }
+  EXPECT_EQ(files, 1);
+}
+
+// Sets an environment variable for one scope and restores it afterwards.
+class ScopedVariable {
+ public:
+  ScopedVariable(const char* name, const char* value) : name_(name) {
+    const char* old = std::getenv(name);
+    hadOld_ = old != nullptr;
+    old_ = hadOld_ ? old : "";
+    value != nullptr ? setenv(name, value, 1) : unsetenv(name);
+  }
+  ~ScopedVariable() {
+    hadOld_ ? setenv(name_, old_.c_str(), 1) : unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  bool hadOld_;
+  std::string old_;
+};
+
+TEST(SettingsLocation, FollowsConfigFoldersAndKeyPath) {
+  TempFolder config;
+  TempFolder home;
+  ScopedVariable noFile("VANTARO_SETTINGS", nullptr);
+  ScopedVariable homeVariable("HOME", home.path().c_str());
+  setRegistryKey("Software\\Corvane\\Test");
+  {
+    ScopedVariable xdg("XDG_CONFIG_HOME", config.path().c_str());
+    EXPECT_EQ(writeRegistryDword("A", 1), 1);
+    EXPECT_EQ(readRegistryDword("A"), 1u);
+  }
+  {
+    ScopedVariable xdg("XDG_CONFIG_HOME", nullptr);
+    EXPECT_EQ(readRegistryDword("A"), 0u);
+    EXPECT_EQ(writeRegistryDword("A", 2), 1);
+  }
+  setRegistryKey(kRegistryRoot);
+  EXPECT_EQ(config.read("vantaro/Software/Corvane/Test.ini"), "A=d:1\n");
+  EXPECT_EQ(home.read(".config/vantaro/Software/Corvane/Test.ini"),
+            "A=d:2\n");
+}
+
+#endif
+
+}  // namespace
+}  // namespace vta

@@ -1,0 +1,55 @@
+#pragma once
+// A fresh, uniquely named folder under the system's temporary folder,
+// removed with its contents when the test ends.
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace vta {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    static std::atomic<unsigned> counter{0};
+    auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    path_ = std::filesystem::temp_directory_path() /
+            ("vta-platform-" + std::to_string(stamp) + "-" +
+             std::to_string(counter++));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  // Full path of name inside the folder, with the system's separators.
+  std::string file(const std::string& name) const {
+    return (path_ / std::filesystem::path(name)).make_preferred().string();
+  }
+  std::string path() const { return path_.string(); }
+
+  // Creates (or replaces) a file with the given bytes, making folders.
+  std::string write(const std::string& name, const std::string& bytes) const {
+    std::string full = file(name);
+    std::filesystem::create_directories(
+        std::filesystem::path(full).parent_path());
+    std::ofstream(full, std::ios::binary) << bytes;
+    return full;
+  }
+
+  // Whole contents of a file; "" when it cannot be read.
+  std::string read(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace vta
