@@ -7,10 +7,12 @@
  * host's user-interface thread. Both can be found by their plain names with
  * GetProcAddress on 32-bit and 64-bit Windows.
  *
- * The header is plain C and needs no other header.
+ * The header is plain C and needs only <stdint.h>.
  */
 #ifndef VANTARO_VANTARO_H
 #define VANTARO_VANTARO_H
+
+#include <stdint.h>
 
 #ifdef __cplusplus
 extern "C" {
@@ -28,8 +30,131 @@ extern "C" {
 #define VTA_RESULT_CANCEL 1    /* cancelled: the record is as it was at the call */
 #define VTA_RESULT_NO_DIALOG 2 /* the dialog could not be created */
 
-/* The effect settings record the host owns and passes to VTAGUI_Select. */
-typedef struct VtaEffectSettings VtaEffectSettings;
+/*
+ * Records shared with hosts, renderer plug-ins and the defaults file.
+ * Offsets in the comments are those of 32-bit builds (4-byte pointers); 64-bit
+ * builds keep the field order and their offsets grow after the first pointer.
+ * Multi-byte values are little-endian, reals are 32-bit IEEE floats, strings
+ * are NUL-terminated bytes. Memory that a record owns comes from the process
+ * heap (HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, n)).
+ */
+
+/* A picture in memory: icons, textures, preview sources and render output.
+ * The buffer holds rowCount rows of rowBytes bytes; the picture proper is
+ * width x height pixels starting skipRows rows and skipPixels pixels in. */
+typedef struct VtaTextureImage {
+  char *name;              /*  0 owned; texture name or file path */
+  uint8_t format;          /*  4 pixel format, renderer-defined */
+  uint8_t order;           /*  5 row order, renderer-defined */
+  uint8_t bytesPerPixel;   /*  6 */
+  uint8_t rowAlign;        /*  7 rows are padded to a multiple of this */
+  uint32_t width;          /*  8 */
+  uint32_t height;         /* 12 */
+  uint32_t rowPixels;      /* 16 pixels per buffer row */
+  uint32_t rowCount;       /* 20 rows in the buffer */
+  uint32_t skipRows;       /* 24 */
+  uint32_t skipPixels;     /* 28 */
+  float imageReals[4];     /* 32 renderer-defined */
+  uint32_t imageWord;      /* 48 zeroed when an effect icon is loaded */
+  uint8_t *pixels;         /* 52 */
+  uint32_t ownsPixels;     /* 56 1 when pixels belong to this image */
+  uint32_t reservedWords[2]; /* 60 zeroed and copied */
+  float reservedReals[2];  /* 68 zeroed and copied */
+  uint32_t rowBytes;       /* 76 */
+  uint32_t dataSize;       /* 80 rowCount x rowBytes */
+} VtaTextureImage;         /* 84 bytes */
+
+/* Common head of every scene component (camera, light, object, surface, path,
+ * envelope, warp). Components are C++ objects: the first word points at a
+ * table of eight entries in this order: destroy, clone, setMotion,
+ * getMotion, readChunk, writeChunk, setParameter, compare. */
+typedef struct VtaComponent {
+  const void *const *entries;
+  uint16_t id;               /* unique within one effect */
+  uint16_t linkId;           /* component referred to; 0 none */
+  uint16_t parentId;         /* objects: parent object; 0 none */
+  struct VtaComponent *link; /* the component linkId names */
+  struct VtaComponent *attached;
+  struct VtaComponent *parent; /* the object parentId names */
+  float spanStart, spanEnd;  /* span of transition time, 0.0 to 1.0 */
+  struct VtaComponent *next; /* next member of the same list */
+} VtaComponent;
+
+/* A singly linked list of components of one kind. */
+typedef struct VtaComponentList {
+  VtaComponent *head;
+  uint32_t count;
+} VtaComponentList;
+
+/* One key of an envelope (component kind "ENV0"): the value of the driven
+ * parameter at one moment of the transition, 0.0 (start) to 1.0 (end). */
+typedef struct VtaEnvelopeKey {
+  float time;              /*  0 */
+  float value;             /*  4 */
+  float tension;           /*  8 Kochanek-Bartels weights; 0 for a plain key */
+  float continuity;        /* 12 */
+  float bias;              /* 16 */
+  uint16_t linear;         /* 20 non-zero: the segment ending here is straight */
+  uint16_t reserved;       /* 22 0 */
+} VtaEnvelopeKey;          /* 24 bytes */
+
+/* One key of a path (component kind "PTH0") and of the motion block of
+ * lights, cameras and objects: an object's placement at one moment. */
+typedef struct VtaPathKey {
+  float time;              /*  0 */
+  float positionX;         /*  4 */
+  float positionY;         /*  8 */
+  float positionZ;         /* 12 */
+  float rotationX;         /* 16 */
+  float rotationY;         /* 20 */
+  float rotationZ;         /* 24 */
+  float scaleX;            /* 28 */
+  float scaleY;            /* 32 */
+  float scaleZ;            /* 36 */
+  float tension;           /* 40 */
+  float continuity;        /* 44 */
+  float bias;              /* 48 */
+  uint16_t linear;         /* 52 non-zero: the segment ending here is straight */
+  uint16_t reserved;       /* 54 0 */
+} VtaPathKey;              /* 56 bytes */
+
+/* Component lists of a description, in this order. */
+enum {
+  VTA_CAMERAS, VTA_LIGHTS, VTA_OBJECTS, VTA_SURFACES, VTA_PATHS, VTA_ENVELOPES,
+  VTA_WARPS, VTA_LIST_COUNT
+};
+
+/* An effect's description (loaded from its effect file), or, inside a
+ * settings record, the components the user added or changed. */
+typedef struct VtaEffectDescription {
+  uint32_t effectType;      /*   0 */
+  char *title;              /*   4 owned; display name */
+  char *text;               /*   8 owned; description text */
+  uint32_t variantCount;    /*  12 object entries the user can map */
+  char **variantTexts;      /*  16 owned; variantCount names, unset ones null */
+  float best;               /*  20 percent of the transition that shows it best */
+  uint32_t allowFlags;      /*  24 bit 0: offered in the effect list */
+  char *reservedText;       /*  28 owned */
+  VtaTextureImage image;    /*  32 the effect's icon */
+  VtaComponentList lists[VTA_LIST_COUNT]; /* 116 */
+  uint32_t textureCount;    /* 172 */
+  VtaTextureImage **textures; /* 176 owned; one per texture-mapped surface */
+} VtaEffectDescription;     /* 180 bytes */
+
+#define VTA_GLOBAL_PARAM_COUNT 30
+#define VTA_OBJECT_ENTRY_COUNT 20
+#define VTA_OBJECT_PARAM_COUNT 10
+
+/* The effect settings record the host owns and passes to VTAGUI_Select.
+ * Parameter index p names one real: p < 30 is globalParams[p];
+ * 100 x (n + 1) + k is objectParams[n][k]. */
+typedef struct VtaEffectSettings {
+  char effectName[41];      /*    0 effect file name; empty: none chosen */
+  uint8_t padding[3];       /*   41 */
+  float globalParams[VTA_GLOBAL_PARAM_COUNT]; /* 44 */
+  float objectParams[VTA_OBJECT_ENTRY_COUNT][VTA_OBJECT_PARAM_COUNT]; /* 164 */
+  VtaEffectDescription description; /* 964 */
+} VtaEffectSettings;        /* 1144 bytes */
 
 /*
  * Shows the selection sheet "Vantaro - Selection Dialog" over parentWindow

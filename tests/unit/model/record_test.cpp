@@ -1,0 +1,235 @@
+// The settings record and its description: compare, copy, ownership, the
+// parameter index, and the layout hosts and plug-ins rely on.
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+
+#include "model/effect_settings.h"
+#include "model/owned_text.h"
+#include "test_component.h"
+#include "vantaro/vantaro.h"
+
+namespace vta::test {
+namespace {
+
+TEST(ParameterIndex, NamesTheRealAtItsRecordOffset) {
+  EffectSettings record;
+  auto offsetOf = [&](int index) {
+    return reinterpret_cast<char*>(record.parameter(index)) - reinterpret_cast<char*>(&record);
+  };
+  EXPECT_EQ(44, offsetOf(0));
+  EXPECT_EQ(160, offsetOf(29));
+  EXPECT_EQ(164, offsetOf(100));
+  EXPECT_EQ(164 + 40 * 4 + 4 * 7, offsetOf(507));
+  EXPECT_EQ(960, offsetOf(2009));
+  EXPECT_EQ(nullptr, record.parameter(30));
+  EXPECT_EQ(nullptr, record.parameter(99));
+  EXPECT_EQ(nullptr, record.parameter(110));
+  EXPECT_EQ(nullptr, record.parameter(2100));
+  EXPECT_EQ(nullptr, record.parameter(-1));
+}
+
+TEST(RecordCompare, FreshRecordsAreEqualAndEveryRealCounts) {
+  EffectSettings a, b;
+  EXPECT_EQ(0, a.differs(b));
+  for (int index : {0, 9, 29, 100, 104, 1005, 2009}) {
+    *b.parameter(index) = 0.5f;
+    EXPECT_EQ(1, a.differs(b)) << "parameter " << index;
+    *b.parameter(index) = 0.0f;
+  }
+  std::strcpy(b.effectName, "Spin");
+  EXPECT_EQ(1, a.differs(b));
+}
+
+TEST(RecordCompare, NegativeZeroEqualsZeroButNaNNeverEquals) {
+  EffectSettings a, b;
+  *b.parameter(3) = -0.0f;
+  EXPECT_EQ(0, a.differs(b));
+  *a.parameter(3) = *b.parameter(3) = __builtin_nanf("");
+  EXPECT_EQ(1, a.differs(b));
+}
+
+TEST(RecordCompare, NameWithoutTerminatorIsComparedWithinItsField) {
+  EffectSettings a, b;
+  std::memset(a.effectName, 'x', sizeof a.effectName);
+  std::memset(b.effectName, 'x', sizeof b.effectName);
+  a.padding[0] = 1;  // beyond the name: must not take part
+  EXPECT_EQ(0, a.differs(b));
+}
+
+TEST(RecordCompare, TextsDoNotCountButComponentsDo) {
+  EffectSettings a, b;
+  b.description.setVariantText(0, "ignored");
+  replaceText(b.description.title, "Other title");
+  EXPECT_EQ(0, a.differs(b));
+
+  b.description.lists[kEnvelopes].append(makeTest(7));
+  EXPECT_EQ(1, a.differs(b));
+  a.description.lists[kEnvelopes].append(makeTest(7, 0, 0, 1));
+  EXPECT_EQ(1, a.differs(b)) << "a changed component";
+  static_cast<TestComponent*>(a.description.lists[kEnvelopes].head)->value = 0;
+  EXPECT_EQ(0, a.differs(b));
+  b.description.allowFlags = 1;
+  EXPECT_EQ(1, a.differs(b));
+}
+
+TEST(RecordCopy, IsDeepAndEqual) {
+  auto* source = new EffectSettings;
+  std::strcpy(source->effectName, "Page Turn");
+  *source->parameter(1005) = 3.0f;
+  source->description.resetVariants(2);
+  source->description.setVariantText(1, "Second");
+  source->description.lists[kObjects].append(makeTest(1));
+  source->description.lists[kObjects].append(makeTest(2, 0, 1));
+  source->description.lists[kEnvelopes].append(makeTest(3, 2));
+
+  EffectSettings copy;
+  copy.copyFrom(*source);
+  EXPECT_EQ(0, copy.differs(*source));
+  EXPECT_NE(source->description.lists[kObjects].head, copy.description.lists[kObjects].head);
+  delete source;
+
+  char text[16];
+  copy.description.getVariantText(1, text, sizeof text);
+  EXPECT_STREQ("Second", text);
+  EffectComponent* child = copy.description.lists[kObjects].at(1);
+  EXPECT_EQ(copy.description.lists[kObjects].head, child->parent) << "links resolved in the copy";
+  EXPECT_EQ(child, copy.description.lists[kEnvelopes].head->link);
+}
+
+TEST(DescriptionCopy, TextsTheSourceLacksAreReleased) {
+  EffectDescription source, target;
+  replaceText(target.title, "Old title");
+  replaceText(target.text, "Old text");
+  replaceText(target.reservedText, "Old reserved");
+  target.copyFrom(source);
+  EXPECT_EQ(nullptr, target.title);
+  EXPECT_EQ(nullptr, target.text);
+  EXPECT_EQ(nullptr, target.reservedText);
+}
+
+TEST(DescriptionCopy, ReplacesTexturesWithIndependentCopies) {
+  EffectDescription source, target;
+  target.textures = static_cast<TextureImage**>(allocate(sizeof(TextureImage*)));
+  target.textures[0] = newTextureImage();
+  target.textureCount = 1;
+
+  source.textures = static_cast<TextureImage**>(allocate(2 * sizeof(TextureImage*)));
+  source.textureCount = 2;
+  for (int i = 0; i < 2; ++i) {
+    source.textures[i] = newTextureImage();
+    source.textures[i]->rowPixels = 2;
+    source.textures[i]->rowCount = 1;
+    source.textures[i]->bytesPerPixel = 3;
+    source.textures[i]->rowAlign = 4;
+    ASSERT_TRUE(source.textures[i]->computeRowLayout());
+    const uint8_t pixels[8] = {1, 2, 3, 4, 5, 6, 0, 0};
+    ASSERT_TRUE(source.textures[i]->takePixels(pixels, sizeof pixels));
+  }
+  target.copyFrom(source);
+  ASSERT_EQ(2u, target.textureCount);
+  EXPECT_NE(source.textures[1]->pixels, target.textures[1]->pixels);
+  EXPECT_EQ(0, std::memcmp(source.textures[1]->pixels, target.textures[1]->pixels, 8));
+}
+
+TEST(DescriptionTexts, MissingTextsReadEmptyAndLongOnesAreCut) {
+  EffectDescription description;
+  description.resetVariants(3);
+  description.setVariantText(0, "Left");
+  char buffer[5] = "junk";
+  description.getVariantText(5, buffer, sizeof buffer);
+  EXPECT_STREQ("", buffer);
+  description.getTitle(buffer, sizeof buffer);
+  EXPECT_STREQ("", buffer);
+  replaceText(description.text, "A long description");
+  description.getText(buffer, sizeof buffer);
+  EXPECT_STREQ("A lo", buffer);
+}
+
+TEST(DescriptionClear, KeepsTypeBestAndFlagsButReleasesTheRest) {
+  EffectDescription description;
+  description.effectType = 1;
+  description.best = 40.0f;
+  description.allowFlags = 1;
+  replaceText(description.title, "T");
+  description.lists[kCameras].append(makeTest(1));
+  description.clear();
+  EXPECT_EQ(1u, description.effectType);
+  EXPECT_EQ(40.0f, description.best);
+  EXPECT_EQ(1u, description.allowFlags);
+  EXPECT_EQ(nullptr, description.title);
+  EXPECT_EQ(0u, description.lists[kCameras].count);
+}
+
+TEST(ComponentRemoval, ClearsReferencesHeldByEveryList) {
+  EffectDescription description;
+  TestComponent* object = makeTest(1);
+  description.lists[kObjects].append(object);
+  description.lists[kObjects].append(makeTest(2, 0, 1));  // child of 1
+  description.lists[kEnvelopes].append(makeTest(3, 1));   // drives object 1
+  description.resolveLinks();
+  description.lists[kEnvelopes].head->attached = object;
+
+  EXPECT_TRUE(description.removeComponent(kObjects, object));
+  EffectComponent* child = description.lists[kObjects].head;
+  EffectComponent* envelope = description.lists[kEnvelopes].head;
+  EXPECT_EQ(nullptr, child->parent);
+  EXPECT_EQ(0, child->parentId);
+  EXPECT_EQ(nullptr, envelope->link);
+  EXPECT_EQ(0, envelope->linkId);
+  EXPECT_EQ(nullptr, envelope->attached);
+  EXPECT_FALSE(description.removeComponent(kObjects, envelope)) << "not a member of that list";
+}
+
+TEST(LinkResolution, LaterListWinsForAnIdHeldTwice) {
+  EffectDescription description;
+  description.lists[kCameras].append(makeTest(5));
+  description.lists[kWarps].append(makeTest(5));
+  description.lists[kEnvelopes].append(makeTest(9, 5));
+  description.resolveLinks();
+  EXPECT_EQ(description.lists[kWarps].head, description.lists[kEnvelopes].head->link);
+}
+
+TEST(ComponentList, PositionsCopiesAndEquality) {
+  ComponentList list, other;
+  for (uint16_t id = 1; id <= 3; ++id) list.append(makeTest(id));
+  EXPECT_EQ(3, list.at(2)->id);
+  EXPECT_EQ(nullptr, list.at(3));
+  EXPECT_EQ(nullptr, list.at(-1));
+  EXPECT_EQ(2, list.findById(2)->id);
+  EXPECT_EQ(nullptr, list.findById(4));
+
+  other.copyList(list);
+  EXPECT_TRUE(other.equals(list));
+  static_cast<TestComponent*>(other.at(1))->value = 9;
+  EXPECT_FALSE(other.equals(list));
+  other.append(makeTest(4));
+  EXPECT_FALSE(other.equals(list));
+
+  const int before = TestComponent::destroyed;
+  other.clear();
+  EXPECT_EQ(4, TestComponent::destroyed - before);
+  EXPECT_EQ(nullptr, other.head);
+}
+
+// Renderer plug-ins read components through VtaComponent.
+TEST(ComponentLayout, MatchesThePublishedHead) {
+  TestComponent component(1);
+  auto at = [&](const void* field) {
+    return static_cast<size_t>(static_cast<const char*>(field) -
+                               reinterpret_cast<const char*>(&component));
+  };
+  EXPECT_EQ(offsetof(VtaComponent, id), at(&component.id));
+  EXPECT_EQ(offsetof(VtaComponent, linkId), at(&component.linkId));
+  EXPECT_EQ(offsetof(VtaComponent, parentId), at(&component.parentId));
+  EXPECT_EQ(offsetof(VtaComponent, link), at(&component.link));
+  EXPECT_EQ(offsetof(VtaComponent, attached), at(&component.attached));
+  EXPECT_EQ(offsetof(VtaComponent, parent), at(&component.parent));
+  EXPECT_EQ(offsetof(VtaComponent, spanStart), at(&component.spanStart));
+  EXPECT_EQ(offsetof(VtaComponent, spanEnd), at(&component.spanEnd));
+  EXPECT_EQ(offsetof(VtaComponent, next), at(&component.next));
+}
+
+}  // namespace
+}  // namespace vta::test
