@@ -1,0 +1,199 @@
+#include <cstring>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "component_test_support.h"
+#include "envelope/envelope.h"
+#include "model/components/camera.h"
+#include "model/components/component_factory.h"
+#include "model/components/light.h"
+#include "model/components/object.h"
+#include "model/components/surface.h"
+#include "model/components/warp.h"
+#include "model/effect_description.h"
+#include "path/path.h"
+#include "platform/chunk_file.h"
+#include "settings_sandbox.h"
+
+namespace vta {
+namespace {
+
+using test::Payload;
+
+constexpr uint32_t kMagic = fourCC("VTAT");
+
+// Writes a component of Kind and rebuilds it through the factory.
+template <class Kind>
+void expectBuiltAs(ComponentKind expectedKind) {
+  auto original = test::make<Kind>();
+  Payload payload(*original);
+  ASSERT_EQ(payload.result, 1);
+  EXPECT_TRUE(isComponentTag(payload.tag));
+  ComponentKind kind = kComponentKindCount;
+  EffectComponent* built = createComponentFromChunk(payload.tag, payload.length, payload.data,
+                                                    &kind);
+  ASSERT_NE(built, nullptr);
+  EXPECT_NE(dynamic_cast<Kind*>(built), nullptr);
+  EXPECT_EQ(kind, expectedKind);
+  EXPECT_EQ(built->id, test::kId);
+  EXPECT_EQ(built->spanStart, test::kSpanStart);
+  EXPECT_EQ(built->spanEnd, test::kSpanEnd);
+  EXPECT_EQ(built->linkId, test::kLinkId);
+  EXPECT_EQ(built->parentId, test::kParentId);
+  EXPECT_EQ(built->compare(original.get()), 0);
+  built->destroy(true);
+}
+
+class ComponentFactory : public ::testing::Test {
+ protected:
+  SettingsSandbox sandbox;  // warps look for no plug-in
+};
+
+TEST_F(ComponentFactory, EachTagBuildsItsKind) {
+  expectBuiltAs<CameraComponent>(kCameras);
+  expectBuiltAs<LightComponent>(kLights);
+  expectBuiltAs<ObjectComponent>(kObjects);
+  expectBuiltAs<SurfaceComponent>(kSurfaces);
+  expectBuiltAs<PathComponent>(kPaths);
+  expectBuiltAs<EnvelopeComponent>(kEnvelopes);
+  expectBuiltAs<WarpComponent>(kWarps);
+}
+
+TEST_F(ComponentFactory, UnknownTagAndShortHeaderGiveNothing) {
+  Payload payload(*test::make<SurfaceComponent>());
+  std::vector<uint8_t> bytes = payload.bytes();
+  ComponentKind kind = kWarps;
+  EXPECT_FALSE(isComponentTag(fourCC("CAM1")));
+  EXPECT_EQ(createComponentFromChunk(fourCC("CAM1"), 382, bytes.data(), &kind), nullptr);
+  EXPECT_EQ(kind, kWarps);
+  EXPECT_EQ(createComponentFromChunk(SurfaceComponent::kTag, 15, bytes.data(), &kind), nullptr);
+  EXPECT_EQ(createComponentFromChunk(SurfaceComponent::kTag, 382, nullptr, &kind), nullptr);
+  EXPECT_EQ(kind, kWarps);
+  EffectComponent* surface = createComponentFromChunk(SurfaceComponent::kTag, 382, bytes.data(),
+                                                      nullptr);
+  ASSERT_NE(surface, nullptr);
+  surface->destroy(true);
+}
+
+TEST_F(ComponentFactory, RefusedPayloadsAddNothing) {
+  EffectDescription description;
+  auto light = test::make<LightComponent>();
+  Payload payload(*light);
+  Chunk truncated{payload.tag, 60, payload.data};
+  EXPECT_TRUE(addComponentFromChunk(description, truncated));
+  EXPECT_EQ(description.lists[kLights].count, 0u);
+
+  Chunk whole{payload.tag, payload.length, payload.data};
+  EXPECT_TRUE(addComponentFromChunk(description, whole));
+  EXPECT_EQ(description.lists[kLights].count, 1u);
+
+  Chunk other{fourCC("TEXT"), payload.length, payload.data};
+  EXPECT_FALSE(addComponentFromChunk(description, other));
+  for (const ComponentList& list : description.lists) {
+    EXPECT_EQ(list.count, &list == &description.lists[kLights] ? 1u : 0u);
+  }
+}
+
+// A description with members in every list, two objects among them.
+void fillDescription(EffectDescription& description) {
+  uint16_t id = 1;
+  auto add = [&](ComponentKind kind, EffectComponent* component) {
+    description.lists[kind].append(component);
+  };
+  add(kCameras, makeComponent<CameraComponent>(id++, 0.0f, 1.0f, 0, 0));
+  add(kLights, makeComponent<LightComponent>(id++, 0.0f, 1.0f, 0, 0));
+  auto* first = makeComponent<ObjectComponent>(id++, 0.0f, 0.5f, 0, 0);
+  first->morphFrames = 2;
+  add(kObjects, first);
+  add(kObjects, makeComponent<ObjectComponent>(id++, 0.5f, 1.0f, 0, 3));
+  auto* surface = makeComponent<SurfaceComponent>(id++, 0.0f, 1.0f, 3, 0);
+  std::strcpy(surface->mapFile, "Wood.TGA");
+  add(kSurfaces, surface);
+  add(kPaths, makeComponent<PathComponent>(id++, 0.0f, 1.0f, 3, 0));
+  add(kEnvelopes, makeComponent<EnvelopeComponent>(id++, 0.0f, 1.0f, 4, 0));
+  auto* warp = makeComponent<WarpComponent>(id++, 0.0f, 1.0f, 0, 0);
+  std::strcpy(warp->warpName, "Twist");
+  add(kWarps, warp);
+}
+
+TEST_F(ComponentFactory, WrittenComponentsReadBackEqualAndInOrder) {
+  EffectDescription written;
+  fillDescription(written);
+  ChunkFile out;
+  ASSERT_EQ(out.createBlock(kMagic), kChunkOk);
+  ASSERT_EQ(writeAllComponents(out, written), 1);
+  std::vector<uint8_t> block(out.block(), out.block() + out.blockLength());
+
+  EffectDescription read;
+  ChunkFile in;
+  ASSERT_EQ(in.openBlock(block.data(), kMagic), kChunkOk);
+  std::vector<uint32_t> tags;
+  Chunk chunk;
+  while (in.readChunk(chunk) == kChunkOk) {
+    tags.push_back(chunk.tag);
+    EXPECT_TRUE(addComponentFromChunk(read, chunk));
+  }
+  EXPECT_EQ(in.status(), kChunkEnd);
+  ASSERT_EQ(tags.size(), 8u);
+  EXPECT_EQ(tags[0], CameraComponent::kTag);
+  EXPECT_EQ(tags[7], WarpComponent::kTag);
+  EXPECT_EQ(read.compare(written), 0);
+  EXPECT_EQ(read.lists[kObjects].at(0)->id, 3);
+  EXPECT_EQ(read.lists[kObjects].at(1)->id, 4);
+}
+
+TEST_F(ComponentFactory, WritingGoesOnAfterAFailedChunk) {
+  EffectDescription description;
+  fillDescription(description);
+  ChunkFile closed;  // nothing open: every write fails
+  EXPECT_EQ(writeAllComponents(closed, description), 0);
+  EffectDescription empty;
+  ChunkFile out;
+  ASSERT_EQ(out.createBlock(kMagic), kChunkOk);
+  EXPECT_EQ(writeAllComponents(out, empty), 1);
+  EXPECT_EQ(out.blockLength(), 8u);
+}
+
+TEST_F(ComponentFactory, RemovingAParentObjectClearsItsChildren) {
+  EffectDescription description;
+  fillDescription(description);
+  description.resolveLinks();
+  EffectComponent* parent = description.lists[kObjects].at(0);
+  EffectComponent* child = description.lists[kObjects].at(1);
+  ASSERT_EQ(child->parent, parent);
+  ASSERT_TRUE(description.removeComponent(kObjects, parent));
+  EXPECT_EQ(child->parent, nullptr);
+  EXPECT_EQ(child->parentId, 0);
+  EXPECT_EQ(description.lists[kObjects].count, 1u);
+}
+
+TEST_F(ComponentFactory, RemovingALinkedComponentClearsLinksInOtherLists) {
+  EffectDescription description;
+  fillDescription(description);
+  description.resolveLinks();
+  EffectComponent* target = description.lists[kObjects].at(1);  // id 4
+  EffectComponent* envelope = description.lists[kEnvelopes].head;
+  EffectComponent* surface = description.lists[kSurfaces].head;
+  ASSERT_EQ(envelope->link, target);
+  ASSERT_TRUE(description.removeComponent(kObjects, target));
+  EXPECT_EQ(envelope->link, nullptr);
+  EXPECT_EQ(envelope->linkId, 0);
+  EXPECT_NE(surface->link, nullptr);  // links to object 3, which stays
+  EXPECT_EQ(surface->linkId, 3);
+}
+
+TEST_F(ComponentFactory, LinkToAnIdInTwoListsTakesTheLaterList) {
+  EffectDescription description;
+  auto* object = makeComponent<ObjectComponent>(9, 0.0f, 1.0f, 0, 0);
+  auto* warp = makeComponent<WarpComponent>(9, 0.0f, 1.0f, 0, 0);
+  auto* surface = makeComponent<SurfaceComponent>(2, 0.0f, 1.0f, 9, 0);
+  description.lists[kObjects].append(object);
+  description.lists[kWarps].append(warp);
+  description.lists[kSurfaces].append(surface);
+  description.resolveLinks();
+  EXPECT_EQ(surface->link, warp);
+}
+
+}  // namespace
+}  // namespace vta
