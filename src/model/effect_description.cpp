@@ -1,5 +1,6 @@
 #include "model/effect_description.h"
 
+#include "envelope/envelope.h"
 #include "model/owned_text.h"
 #include "platform/memory.h"
 
@@ -118,6 +119,14 @@ bool EffectDescription::removeComponent(ComponentKind kind, EffectComponent* com
   for (ComponentList& list : lists) list.clearReferencesTo(component);
   component->destroy(true);
   return true;
+}
+
+EnvelopeComponent* EffectDescription::findEnvelope(uint16_t owner, uint16_t parameter) const {
+  for (EffectComponent* member = lists[kEnvelopes].head; member; member = member->next) {
+    auto* envelope = static_cast<EnvelopeComponent*>(member);
+    if (envelope->linkId == owner && envelope->parameterIndex == parameter) return envelope;
+  }
+  return nullptr;
 }
 
 }  // namespace vta

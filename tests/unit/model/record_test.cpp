@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstring>
 
+#include "envelope/envelope.h"
 #include "model/effect_settings.h"
 #include "model/owned_text.h"
 #include "test_component.h"
@@ -211,6 +212,23 @@ TEST(ComponentList, PositionsCopiesAndEquality) {
   other.clear();
   EXPECT_EQ(4, TestComponent::destroyed - before);
   EXPECT_EQ(nullptr, other.head);
+}
+
+TEST(FindEnvelope, MatchesOwnerAndParameterTogether) {
+  EffectDescription description;
+  auto addEnvelope = [&](uint16_t id, uint16_t owner, uint16_t parameter) {
+    auto* envelope = makeComponent<EnvelopeComponent>(id, 0.0f, 1.0f, owner, 0);
+    envelope->parameterIndex = parameter;
+    description.lists[kEnvelopes].append(envelope);
+    return envelope;
+  };
+  addEnvelope(1, 0, 7);
+  EnvelopeComponent* morph = addEnvelope(2, 4, 1);
+  EnvelopeComponent* blur = addEnvelope(3, 0, 1);
+  addEnvelope(4, 0, 1);
+  EXPECT_EQ(blur, description.findEnvelope(0, 1)) << "the first match";
+  EXPECT_EQ(morph, description.findEnvelope(4, 1));
+  EXPECT_EQ(nullptr, description.findEnvelope(4, 7));
 }
 
 // Renderer plug-ins read components through VtaComponent.
