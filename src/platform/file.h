@@ -38,4 +38,13 @@ class File {
   intptr_t handle_ = kNoHandle;
 };
 
+// Moves the file at from over to, replacing any file already there (on the
+// same volume the target is never seen half-written). False when it could not
+// be moved; both files are then as they were.
+bool replaceFile(const char* from, const char* to);
+
+// Deletes the file at path; false when there was none or it could not be
+// deleted.
+bool removeFile(const char* path);
+
 }  // namespace vta

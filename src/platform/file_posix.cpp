@@ -1,6 +1,7 @@
 #include "platform/file.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -88,6 +89,17 @@ void File::close() {
     ::close(descriptor(handle_));
     handle_ = kNoHandle;
   }
+}
+
+bool replaceFile(const char* from, const char* to) {
+  if (from == nullptr || to == nullptr) {
+    return false;
+  }
+  return std::rename(resolvePath(from).c_str(), resolvePath(to).c_str()) == 0;
+}
+
+bool removeFile(const char* path) {
+  return path != nullptr && ::unlink(resolvePath(path).c_str()) == 0;
 }
 
 }  // namespace vta

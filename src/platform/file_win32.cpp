@@ -91,4 +91,13 @@ void File::close() {
   }
 }
 
+bool replaceFile(const char* from, const char* to) {
+  return from != nullptr && to != nullptr &&
+         MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+bool removeFile(const char* path) {
+  return path != nullptr && DeleteFileA(path) != 0;
+}
+
 }  // namespace vta

@@ -1,0 +1,66 @@
+#include "model/files/defaults_file.h"
+
+#include "model/components/component_factory.h"
+#include "model/files/chunk_reading.h"
+#include "model/files/description_chunks.h"
+#include "model/files/effect_file.h"
+#include "platform/atomic_chunk_file.h"
+#include "platform/install_paths.h"
+#include "platform/memory.h"
+
+namespace vta {
+
+namespace {
+
+constexpr uint32_t kDefaultsMagic = fourCC("VTAR");
+constexpr uint32_t kRecordTag = fourCC("RIN0");
+constexpr uint32_t kDefaultsPathSize = 256;
+const char kNoPathText[] = "Error settings filename for defaults.";
+const char kNotCreatedText[] = "Could not create defaults file.";
+
+bool defaultsPath(char* path) {
+  return buildPath(path, kDefaultsPathSize, "Work", "Defaults", "VRI") != 0;
+}
+
+// The record's first kStoredFixedBytes bytes are its name, padding and reals,
+// laid out as the host sees them (see model/layout_checks.cpp).
+void applyDefaultsChunk(EffectSettings& record, const Chunk& chunk) {
+  if (chunk.tag == kRecordTag) {
+    const uint32_t copied = chunk.length < kStoredFixedBytes ? chunk.length : kStoredFixedBytes;
+    copyBytes(&record, chunk.payload, copied);
+    return;
+  }
+  applyDescriptionChunk(record.description, chunk, DescriptionSource::kDefaultsFile);
+}
+
+int failSave(const char** errorText, const char* message) {
+  if (errorText) *errorText = message;
+  return 0;
+}
+
+}  // namespace
+
+void loadDefaults(EffectSettings& record) {
+  char path[kDefaultsPathSize];
+  ChunkFile file;
+  if (!defaultsPath(path) || file.open(path, kDefaultsMagic, kChunkReadFile) != kChunkOk) return;
+  record.description.clear();
+  readChunks(file, 0, [&record](const Chunk& chunk) { applyDefaultsChunk(record, chunk); });
+  record.description.resolveLinks();
+  loadTextures(record.description);
+  record.effectName[0] = '\0';
+}
+
+int saveDefaults(const EffectSettings& record, const char** errorText) {
+  char path[kDefaultsPathSize];
+  if (!defaultsPath(path)) return failSave(errorText, kNoPathText);
+  AtomicChunkFile out;
+  if (out.open(path, kDefaultsMagic) != kChunkOk) return failSave(errorText, kNotCreatedText);
+  bool written = out.writeChunk(kRecordTag, kStoredFixedBytes, &record) == kChunkOk &&
+                 writeAllComponents(out.chunks(), record.description) == 1;
+  if (!out.finish(written)) return failSave(errorText, kNotCreatedText);
+  if (errorText) *errorText = nullptr;
+  return 1;
+}
+
+}  // namespace vta

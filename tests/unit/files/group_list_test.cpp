@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "installation.h"
+#include "model/files/group_list.h"
+
+namespace vta {
+namespace {
+
+const std::string kName41(41, 'n');
+
+TEST(GroupList, TwoGroupFileLoadsAndSurvivesARoundTrip) {
+  Installation install;
+  install.write("Orgs/Mine.org", ChunkBytes("VTAG")
+                                     .chunk("OITM", textBytes("orphan"))
+                                     .chunk("OGRP", textBytes("A"))
+                                     .chunk("OITM", textBytes("a1"))
+                                     .chunk("OITM", textBytes("a2"))
+                                     .chunk("OITM", textBytes("a3"))
+                                     .chunk("NOTE", "skipped")
+                                     .chunk("OGRP", textBytes("B"))
+                                     .chunk("OITM", textBytes("b1")));
+  EffectGroupList list;
+  ASSERT_EQ(1, list.loadByName("Mine"));
+  ASSERT_EQ(2, list.groupCount());
+  EXPECT_STREQ("A", list.group(0)->groupName);
+  EXPECT_EQ(3, list.itemCount(0));
+  EXPECT_EQ(1, list.itemCount(1));
+  EXPECT_STREQ("a3", list.itemName(0, 2));
+  EXPECT_EQ(nullptr, list.itemName(1, 1));
+  EXPECT_EQ(-1, list.findGroupOf("orphan"));
+
+  const std::string copy = install.path("copy.org");
+  ASSERT_EQ(1, list.save(copy.c_str()));
+  EffectGroupList reloaded;
+  ASSERT_EQ(1, reloaded.loadFromPath(copy.c_str()));
+  ASSERT_EQ(2, reloaded.groupCount());
+  EXPECT_STREQ("B", reloaded.group(1)->groupName);
+  EXPECT_STREQ("b1", reloaded.itemName(1, 0));
+  EXPECT_EQ(3, reloaded.itemCount(0));
+}
+
+TEST(GroupList, GroupsHoldSixteenNamesOfFortyCharacters) {
+  Installation install;
+  ChunkBytes file("VTAG");
+  file.chunk("OGRP", textBytes(kName41));
+  for (int i = 0; i < 17; ++i) file.chunk("OITM", textBytes("fx" + std::to_string(i)));
+  file.chunk("OGRP", kName41);  // no NUL at all
+  file.chunk("OITM", kName41 + kName41);
+  EffectGroupList list;
+  ASSERT_EQ(1, list.loadFromPath(install.write("big.org", file).c_str()));
+  EXPECT_EQ(16, list.itemCount(0));
+  EXPECT_STREQ("fx15", list.itemName(0, 15));
+  EXPECT_EQ(kName41.substr(0, 40), list.group(0)->groupName);
+  EXPECT_EQ(kName41.substr(0, 40), list.group(1)->groupName);
+  EXPECT_EQ(kName41.substr(0, 40), list.itemName(1, 0));
+  EXPECT_EQ(0, list.addItem(0, "seventeenth"));
+  EXPECT_EQ(0, list.addItem(2, "no such group"));
+}
+
+TEST(GroupList, FindsTheFirstGroupHoldingAName) {
+  EffectGroupList list;
+  for (int g = 0; g < 6; ++g) list.addGroup(("G" + std::to_string(g)).c_str());
+  list.addItem(2, "other");
+  list.addItem(2, "Wipe");
+  list.addItem(5, "Wipe");
+  EXPECT_EQ(2, list.findGroupOf("Wipe"));
+  EXPECT_EQ(1, list.findItemIndex("Wipe"));
+  EXPECT_EQ(-1, list.findGroupOf("wipe"));
+  EXPECT_EQ(-1, list.findItemIndex("wipe"));
+  EXPECT_EQ(nullptr, list.group(6));
+  EXPECT_EQ(nullptr, list.group(-1));
+}
+
+TEST(GroupList, ForeignOrBrokenFilesGiveZero) {
+  Installation install;
+  EffectGroupList list;
+  const std::string foreign = install.write("x.org", ChunkBytes("VTAE").chunk("OGRP", "A"));
+  EXPECT_EQ(0, list.loadFromPath(foreign.c_str()));
+  EXPECT_EQ(0, list.groupCount());
+  const std::string broken = install.write(
+      "y.org", ChunkBytes("VTAG").chunk("OGRP", textBytes("A")).raw("OITM" + u32Bytes(99) + "b"));
+  EXPECT_EQ(0, list.loadFromPath(broken.c_str()));
+  EXPECT_EQ(1, list.groupCount());  // kept what was read before the break
+  EXPECT_EQ(0, list.loadByName("absent"));
+  EXPECT_EQ(0, list.groupCount());
+}
+
+}  // namespace
+}  // namespace vta

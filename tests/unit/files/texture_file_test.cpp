@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "installation.h"
+#include "model/files/texture_file.h"
+#include "platform/memory.h"
+
+namespace vta {
+namespace {
+
+struct RowCase {
+  uint8_t rowAlign;
+  uint32_t rowCount;
+  uint32_t rowBytes;
+  uint32_t dataSize;
+};
+
+TEST(IconPayload, RowsArePaddedToTheAlignment) {
+  for (const RowCase& c : {RowCase{4, 1, 12, 12}, RowCase{8, 1, 16, 16}, RowCase{4, 5, 12, 60}}) {
+    const std::string payload = iconHead(3, c.rowAlign, 3, c.rowCount, 3, c.rowCount) +
+                                std::string(c.dataSize, '\x55');
+    TextureImage image;
+    EXPECT_TRUE(readIconPayload(image, reinterpret_cast<const uint8_t*>(payload.data()),
+                                static_cast<uint32_t>(payload.size())));
+    EXPECT_EQ(c.rowBytes, image.rowBytes) << int(c.rowAlign);
+    EXPECT_EQ(c.dataSize, image.dataSize) << c.rowCount;
+  }
+}
+
+TEST(IconPayload, WrittenPayloadReadsBackEqual) {
+  TextureImage icon;
+  const std::string source = iconHead(2, 2, 2, 3, 2, 3) + "abcdefghijkl";
+  ASSERT_TRUE(readIconPayload(icon, reinterpret_cast<const uint8_t*>(source.data()),
+                              static_cast<uint32_t>(source.size())));
+  icon.imageReals[2] = 0.5f;
+  uint32_t length = 0;
+  uint8_t* payload = writeIconPayload(icon, &length);
+  ASSERT_NE(nullptr, payload);
+  TextureImage copy;
+  copy.imageWord = 7;
+  EXPECT_TRUE(readIconPayload(copy, payload, length));
+  release(payload);
+  EXPECT_EQ(source.size(), length);
+  EXPECT_EQ(0u, copy.imageWord);
+  EXPECT_EQ(0.5f, copy.imageReals[2]);
+  EXPECT_EQ(1, copy.format);
+  EXPECT_EQ(2, copy.order);
+  EXPECT_EQ(0, compareBytes(copy.pixels, "abcdefghijkl", 12));
+}
+
+TEST(TextureFile, SavedImageLoadsBackNamedByItsPath) {
+  Installation install;
+  TextureImage image;
+  const std::string source = iconHead(1, 4, 2, 2, 3, 2) + "xyz.uvw.";
+  ASSERT_TRUE(readIconPayload(image, reinterpret_cast<const uint8_t*>(source.data()),
+                              static_cast<uint32_t>(source.size())));
+  image.skipPixels = 1;
+  image.imageReals[3] = -2.5f;
+  const std::string path = install.path("marble.VTT");
+  ASSERT_EQ(1, saveTextureImage(image, path.c_str()));
+  TextureImage loaded;
+  ASSERT_EQ(1, loadTextureImage(loaded, path.c_str()));
+  EXPECT_EQ(path, loaded.name);
+  EXPECT_EQ(1u, loaded.skipPixels);
+  EXPECT_EQ(-2.5f, loaded.imageReals[3]);
+  EXPECT_EQ(4u, loaded.rowBytes);
+  EXPECT_EQ(0, compareBytes(loaded.pixels, "xyz.uvw.", 8));
+}
+
+TEST(TextureFile, PixelsBeforeTheirSizesOrAMissingFileGiveNoPixels) {
+  Installation install;
+  const std::string early = install.write(
+      "early.VTT", ChunkBytes("VTAI").chunk("IDAT", "abcd").chunk("IWID", u32Bytes(2)).chunk(
+                       "IHIT", u32Bytes(2)).chunk("IPXR", u32Bytes(2)).chunk("ITRW", u32Bytes(2))
+                       .chunk("IBPP", "\1").chunk("IALN", "\1"));
+  TextureImage image;
+  EXPECT_EQ(0, loadTextureImage(image, early.c_str()));
+  EXPECT_EQ(nullptr, image.pixels);
+  EXPECT_EQ(nullptr, image.name);
+  EXPECT_EQ(2u, image.width);
+  EXPECT_EQ(0, loadTextureImage(image, install.path("absent.VTT").c_str()));
+  EXPECT_EQ(0u, image.width);
+}
+
+}  // namespace
+}  // namespace vta
