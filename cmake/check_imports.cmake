@@ -1,7 +1,8 @@
+cmake_minimum_required(VERSION 3.20)
 # Checks one Windows module: it imports only Windows system DLLs (no C++ or
 # threading runtime DLLs that a host machine may lack), and it exports each
 # name in EXPORTS under its plain, undecorated name.
-#   cmake -DOBJDUMP=... -DMODULE=file.dll [-DEXPORTS=a;b] -P check_imports.cmake
+#   cmake -DOBJDUMP=... -DMODULE=file.dll [-DEXPORTS=a,b] -P check_imports.cmake
 set(system_dlls ADVAPI32.DLL COMCTL32.DLL COMDLG32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL
     MSVFW32.DLL OLE32.DLL SHELL32.DLL USER32.DLL WINMM.DLL)
 
@@ -24,7 +25,8 @@ foreach(line IN LISTS imports)
   message(STATUS "imports ${dll}")
 endforeach()
 
-foreach(name IN LISTS EXPORTS)
+string(REPLACE "," ";" exports "${EXPORTS}")
+foreach(name IN LISTS exports)
   if(NOT dump MATCHES "\\] ${name}\n")
     message(SEND_ERROR "${MODULE} does not export ${name} under its plain name")
   endif()

@@ -4,6 +4,7 @@
 
 #include <mutex>
 
+#include "entry/effect_list_update_ui.h"
 #include "platform/install_paths.h"
 
 namespace vta {
@@ -37,6 +38,7 @@ const char* helpFilePath() { return g_helpFilePath; }
 void completeAttach() {
   std::call_once(g_attachOnce, [] {
     initCommonControls();
+    runEffectListUpdate();
     buildHelpFilePath();
   });
 }

@@ -1,0 +1,95 @@
+// The effect-list update that runs once per process, at the library's first
+// call: when it rebuilds, behind which window, and when it leaves the disk
+// alone. Each case runs in a process of its own (see CMakeLists.txt), some
+// under host names that must update silently.
+#include <gtest/gtest.h>
+
+#include "installation.h"
+#include "library_under_test.h"
+#include "platform/settings_store.h"
+#include "window_driver.h"
+
+namespace vta::test {
+namespace {
+
+constexpr char kProgressCaption[] = "Updating FX List, Please Wait...";
+
+
+// A library of five effect files: two groups are offered, one holds only an
+// effect that is not, and one master entry has no file at all.
+void installLibrary(Installation& installation) {
+  installation.addEffect({"wipe_left", "Wipe Left", true});
+  installation.addEffect({"wipe_right", "Wipe Right", true});
+  installation.addEffect({"spin", "Spin Around", true});
+  installation.addEffect({"secret", "Secret", false});
+  installation.addEffect({"not_listed", "Not Listed", true});
+  installation.writeMaster({{"Wipes", {"wipe_left", "missing", "wipe_right"}},
+                            {"Hidden", {"secret"}},
+                            {"Spins", {"spin"}}});
+}
+
+const std::vector<Group> kRebuilt = {{"Wipes", {"Wipe Left", "Wipe Right"}},
+                                     {"Spins", {"Spin Around"}}};
+
+// Makes the library's first call (which runs the update) while watching for
+// the progress window for up to watchMs; true when it appeared.
+bool firstCall(DWORD watchMs, const char* captureName) {
+  LibraryUnderTest library;
+  EXPECT_TRUE(library.loaded());
+  auto select = library.entry<VtaSelectFunction>("VTAGUI_Select");
+  VtaEffectSettings record = {};
+  bool shown = false;
+  runDriven<short>([&] { return select(nullptr, &record, nullptr); },
+                   [&] {
+                     HWND window = waitForWindow(kProgressCaption, watchMs);
+                     if (!window) return;
+                     shown = true;
+                     captureWindow(window, screenshotPath(captureName));
+                   });
+  return shown;
+}
+
+TEST(EffectListUpdate, ChangedCountRebuildsBehindTheProgressWindow) {
+  Installation installation("update_changed");
+  installLibrary(installation);
+
+  EXPECT_TRUE(firstCall(10000, "update_progress"));
+  EXPECT_EQ(kRebuilt, installation.readCurrent());
+  EXPECT_EQ(5u, readRegistryDword("Effect_Count"));
+}
+
+TEST(EffectListUpdate, UnchangedCountWithCurrentListReadsNoEffectFile) {
+  Installation installation("update_unchanged");
+  installLibrary(installation);
+  installation.writeCurrent({{"Kept", {"As It Was"}}});
+  writeRegistryDword("Effect_Count", 5);
+  // Were any effect file read, the rebuilt list would lose these effects.
+  installation.corruptEffect("wipe_left");
+  installation.corruptEffect("spin");
+  const std::string before = readWholeFile(installation.currentPath());
+
+  EXPECT_FALSE(firstCall(1500, "update_unexpected"));
+  EXPECT_EQ(before, readWholeFile(installation.currentPath()));
+}
+
+TEST(EffectListUpdate, MissingCurrentListForcesARebuild) {
+  Installation installation("update_missing_current");
+  installLibrary(installation);
+  writeRegistryDword("Effect_Count", 5);
+
+  firstCall(10000, "update_missing_current");
+  EXPECT_EQ(kRebuilt, installation.readCurrent());
+}
+
+// Runs only from copies of this program named like the silent host.
+TEST(SilentHostUpdate, RebuildsWithoutAWindow) {
+  Installation installation("update_silent");
+  installLibrary(installation);
+
+  EXPECT_FALSE(firstCall(1500, "update_silent_unexpected"));
+  EXPECT_EQ(kRebuilt, installation.readCurrent());
+  EXPECT_EQ(5u, readRegistryDword("Effect_Count"));
+}
+
+}  // namespace
+}  // namespace vta::test

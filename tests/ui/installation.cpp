@@ -1,0 +1,111 @@
+#include "installation.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+#include "platform/chunk_file.h"
+#include "platform/settings_store.h"
+
+namespace vta::test {
+namespace {
+
+void writeGroupList(const std::string& path, const std::vector<Group>& groups) {
+  ChunkFile file;
+  file.open(path.c_str(), fourCC("VTAG"), kChunkWriteFile);
+  for (const Group& group : groups) {
+    file.writeChunk(fourCC("OGRP"), group.first.size() + 1, group.first.c_str());
+    for (const std::string& item : group.second) {
+      file.writeChunk(fourCC("OITM"), item.size() + 1, item.c_str());
+    }
+  }
+}
+
+void removeTree(const std::string& folder) {
+  WIN32_FIND_DATAA entry;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string path = folder + "\\" + name;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(path);
+      else DeleteFileA(path.c_str());
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+Installation::Installation(const char* name) {
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  root_ = std::string(temp) + "vantaro_" + name;
+  removeTree(root_);
+  CreateDirectoryA(root_.c_str(), nullptr);
+  CreateDirectoryA((root_ + "\\Effects").c_str(), nullptr);
+  CreateDirectoryA((root_ + "\\orgs").c_str(), nullptr);
+  setRegistryKey(kRegistryRoot);
+  writeRegistryString("Path", root_.c_str());
+  writeRegistryDword("Effect_Count", 0);
+}
+
+Installation::~Installation() {
+  removeTree(root_);
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRegistryRoot, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+    RegDeleteValueA(key, "Path");
+    RegDeleteValueA(key, "Effect_Count");
+    RegCloseKey(key);
+  }
+}
+
+void Installation::addEffect(const EffectEntry& effect) {
+  ChunkFile file;
+  file.open((root_ + "\\Effects\\" + effect.name + ".VTA").c_str(), fourCC("VTAE"),
+            kChunkWriteFile);
+  file.writeChunk(fourCC("ENAM"), effect.title.size() + 1, effect.title.c_str());
+  uint8_t allow[4] = {static_cast<uint8_t>(effect.offered ? 1 : 0), 0, 0, 0};
+  file.writeChunk(fourCC("ALOW"), sizeof allow, allow);
+}
+
+void Installation::corruptEffect(const std::string& name) {
+  std::ofstream(root_ + "\\Effects\\" + name + ".VTA", std::ios::binary) << "not an effect";
+}
+
+void Installation::writeMaster(const std::vector<Group>& groups) {
+  writeGroupList(root_ + "\\Effects\\Master.lst", groups);
+}
+
+void Installation::writeCurrent(const std::vector<Group>& groups) {
+  writeGroupList(currentPath(), groups);
+}
+
+std::string Installation::currentPath() const { return root_ + "\\orgs\\current.org"; }
+
+std::vector<Group> Installation::readCurrent() const {
+  std::vector<Group> groups;
+  ChunkFile file;
+  if (file.open(currentPath().c_str(), fourCC("VTAG"), kChunkReadFile) != kChunkOk) return groups;
+  Chunk chunk;
+  while (file.readChunk(chunk) == kChunkOk) {
+    std::string text(reinterpret_cast<const char*>(chunk.payload),
+                     strnlen(reinterpret_cast<const char*>(chunk.payload), chunk.length));
+    if (chunk.tag == fourCC("OGRP")) groups.push_back({text, {}});
+    else if (chunk.tag == fourCC("OITM") && !groups.empty()) groups.back().second.push_back(text);
+  }
+  return groups;
+}
+
+std::string readWholeFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+}  // namespace vta::test

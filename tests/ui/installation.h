@@ -1,0 +1,46 @@
+// A throw-away installation folder for UI tests: effect files, the master
+// group list, and the settings that point the library at it.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vta::test {
+
+struct EffectEntry {
+  std::string name;   // file name without folder and extension
+  std::string title;  // "ENAM"
+  bool offered;       // bit 0 of "ALOW"
+};
+
+using Group = std::pair<std::string, std::vector<std::string>>;
+
+class Installation {
+ public:
+  // Makes an empty installation below the temporary folder and points the
+  // library's "Path" setting at it.
+  explicit Installation(const char* name);
+  // Removes the folder and the settings written for it.
+  ~Installation();
+  Installation(const Installation&) = delete;
+  Installation& operator=(const Installation&) = delete;
+
+  void addEffect(const EffectEntry& effect);
+  // Writes something that is not an effect file under an effect's name.
+  void corruptEffect(const std::string& name);
+  void writeMaster(const std::vector<Group>& groups);
+  void writeCurrent(const std::vector<Group>& groups);
+  // The current list as stored, or nothing when it cannot be read.
+  std::vector<Group> readCurrent() const;
+  std::string currentPath() const;
+
+  const std::string& root() const { return root_; }
+
+ private:
+  std::string root_;
+};
+
+std::string readWholeFile(const std::string& path);
+
+}  // namespace vta::test
