@@ -115,6 +115,15 @@ TEST_F(FileSystem, KeepsSpellingOfMissingNames) {
   EXPECT_EQ(resolvePath(nullptr), "");
 }
 
+TEST_F(FileSystem, SeesFilesAddedAndRemovedAfterALookup) {
+  const std::string effects = folder.path() + "/EFFECTS/";
+  EXPECT_EQ(resolvePath((effects + "new.vta").c_str()), folder.path() + "/Effects/new.vta");
+  folder.write("Effects/New.VTA", "made later");
+  EXPECT_EQ(resolvePath((effects + "new.vta").c_str()), folder.path() + "/Effects/New.VTA");
+  folder.write("Effects/NEW.vta", "lower in byte order");
+  EXPECT_EQ(resolvePath((effects + "new.vta").c_str()), folder.path() + "/Effects/NEW.vta");
+}
+
 TEST_F(FileSystem, ListsCaseBlindFolder) {
   EXPECT_EQ(listDirectory((folder.path() + "\\EFFECTS").c_str(), "*.vta"),
             (Names{"Foo.VTA", "bar.vta"}));
