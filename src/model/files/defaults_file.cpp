@@ -38,27 +38,46 @@ int failSave(const char** errorText, const char* message) {
   return 0;
 }
 
+// Reads the defaults file at path into the record. False, leaving the
+// record untouched, when it cannot be opened; complete tells whether it was
+// read to its end.
+bool readDefaults(EffectSettings& record, const char* path, int& complete) {
+  ChunkFile file;
+  if (file.open(path, kDefaultsMagic, kChunkReadFile) != kChunkOk) return false;
+  record.description.clear();
+  complete =
+      readChunks(file, 0, [&record](const Chunk& chunk) { applyDefaultsChunk(record, chunk); });
+  record.description.resolveLinks();
+  loadTextures(record.description);
+  return true;
+}
+
 }  // namespace
+
+int loadDefaultsFile(EffectSettings& record, const char* path) {
+  int complete = 0;
+  readDefaults(record, path, complete);
+  return complete;
+}
 
 void loadDefaults(EffectSettings& record) {
   char path[kDefaultsPathSize];
-  ChunkFile file;
-  if (!defaultsPath(path) || file.open(path, kDefaultsMagic, kChunkReadFile) != kChunkOk) return;
-  record.description.clear();
-  readChunks(file, 0, [&record](const Chunk& chunk) { applyDefaultsChunk(record, chunk); });
-  record.description.resolveLinks();
-  loadTextures(record.description);
-  record.effectName[0] = '\0';
+  int complete = 0;
+  if (defaultsPath(path) && readDefaults(record, path, complete)) record.effectName[0] = '\0';
+}
+
+int saveDefaultsFile(const EffectSettings& record, const char* path) {
+  AtomicChunkFile out;
+  if (out.open(path, kDefaultsMagic) != kChunkOk) return 0;
+  bool written = out.writeChunk(kRecordTag, kStoredFixedBytes, &record) == kChunkOk &&
+                 writeAllComponents(out.chunks(), record.description) == 1;
+  return out.finish(written) ? 1 : 0;
 }
 
 int saveDefaults(const EffectSettings& record, const char** errorText) {
   char path[kDefaultsPathSize];
   if (!defaultsPath(path)) return failSave(errorText, kNoPathText);
-  AtomicChunkFile out;
-  if (out.open(path, kDefaultsMagic) != kChunkOk) return failSave(errorText, kNotCreatedText);
-  bool written = out.writeChunk(kRecordTag, kStoredFixedBytes, &record) == kChunkOk &&
-                 writeAllComponents(out.chunks(), record.description) == 1;
-  if (!out.finish(written)) return failSave(errorText, kNotCreatedText);
+  if (!saveDefaultsFile(record, path)) return failSave(errorText, kNotCreatedText);
   if (errorText) *errorText = nullptr;
   return 1;
 }

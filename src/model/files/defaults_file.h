@@ -17,6 +17,15 @@ namespace vta {
 // emptied.
 void loadDefaults(EffectSettings& record);
 
+// The reading part of loadDefaults for the file at path (tools): as
+// loadDefaults, except that effectName keeps the name stored in "RIN0".
+// Returns 1 when the file was read to its end; 0 when it could not be opened
+// (the record is then untouched) or broke off.
+int loadDefaultsFile(EffectSettings& record, const char* path);
+
+// The writing part of saveDefaults, to path. 1 when every chunk was written.
+int saveDefaultsFile(const EffectSettings& record, const char* path);
+
 // Writes the record as the defaults file, replacing the previous one only
 // when every chunk was written. Returns 1; or 0 with *errorText (when
 // errorText is not null) set to the message to show: "Error settings

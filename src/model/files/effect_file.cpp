@@ -19,13 +19,12 @@ bool openEffectFile(ChunkFile& file, const char* effectName) {
          file.open(path, kEffectMagic, kChunkReadFile) == kChunkOk;
 }
 
-}  // namespace
-
-int loadDescription(EffectDescription& description, const char* effectName, uint32_t stopTag) {
-  description.clear();
+// Reads an opened (or failed) effect file into the cleared description, then
+// resolves links and loads textures.
+int readDescription(EffectDescription& description, ChunkFile& file, bool opened,
+                    uint32_t stopTag) {
   int result = 0;
-  ChunkFile file;
-  if (openEffectFile(file, effectName)) {
+  if (opened) {
     result = readChunks(file, stopTag, [&description](const Chunk& chunk) {
       applyDescriptionChunk(description, chunk, DescriptionSource::kEffectFile);
     });
@@ -33,6 +32,22 @@ int loadDescription(EffectDescription& description, const char* effectName, uint
   description.resolveLinks();
   loadTextures(description);
   return result;
+}
+
+}  // namespace
+
+int loadDescription(EffectDescription& description, const char* effectName, uint32_t stopTag) {
+  description.clear();
+  ChunkFile file;
+  const bool opened = openEffectFile(file, effectName);
+  return readDescription(description, file, opened, stopTag);
+}
+
+int loadDescriptionFile(EffectDescription& description, const char* path, uint32_t stopTag) {
+  description.clear();
+  ChunkFile file;
+  const bool opened = file.open(path, kEffectMagic, kChunkReadFile) == kChunkOk;
+  return readDescription(description, file, opened, stopTag);
 }
 
 int readEffectSummary(const char* effectName, char* title, unsigned titleSize,

@@ -15,6 +15,18 @@ namespace vta {
 // or to the stop tag; 0 when it is missing, foreign or broke off.
 int loadDescription(EffectDescription& description, const char* effectName, uint32_t stopTag);
 
+// As loadDescription, for the effect file at path (tools that work outside
+// an installation); textures still come from the installation's folder.
+int loadDescriptionFile(EffectDescription& description, const char* path, uint32_t stopTag);
+
+// Writes the description as an effect file, replacing path only when every
+// chunk was written: "ETYP", "ENAM" and "DESC" (when there is a text),
+// "VCNT" and one "VDSC" per variant text present, "BEST", "ALOW", "IMG0"
+// (when the icon has a size or pixels), then every component in list order.
+// The texts, type, flags and icon thus precede the components, as a load up
+// to "IMG0" expects. Returns 1 on success.
+int saveEffectFile(const EffectDescription& description, const char* path);
+
 // Replaces the description's textures: one image per surface whose
 // mappingKind is 2, in surface-list order, loaded from
 // "<Path>/Textures/<mapFile>.VTT" and named by mapFile. An image whose file
