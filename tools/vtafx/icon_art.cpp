@@ -1,0 +1,80 @@
+#include "icon_art.h"
+
+#include <cstring>
+
+#include "canvas.h"
+#include "model/components/object.h"
+#include "path/path.h"
+#include "scene_geometry.h"
+
+namespace vtafx {
+
+namespace {
+
+constexpr int kMoments = 4;
+constexpr float kNearest = 0.05f;  // points closer to the camera are not drawn
+
+const vta::PathComponent* pathOf(const vta::EffectDescription& d, uint16_t objectId) {
+  for (const vta::EffectComponent* c = d.lists[vta::kPaths].head; c; c = c->next) {
+    if (c->linkId == objectId) return static_cast<const vta::PathComponent*>(c);
+  }
+  return nullptr;
+}
+
+vta::PathKey placementAt(const vta::EffectDescription& d, const vta::ObjectComponent& object, float t) {
+  vta::PathKey key;
+  std::memcpy(&key, object.motion, sizeof key);
+  if (const vta::PathComponent* path = pathOf(d, object.id)) path->evaluate(t, key);
+  return key;
+}
+
+bool project(const Vec3& v, int& x, int& y) {
+  const float depth = kCameraDistance - v.z;
+  if (depth < kNearest) return false;
+  const float half = kIconSize / 2.0f;
+  x = static_cast<int>(half + half * kCameraDistance * v.x / depth);
+  y = static_cast<int>(half - half * kCameraDistance * v.y / depth);
+  return true;
+}
+
+// The grid's border points, clockwise from the top left.
+std::vector<uint32_t> outline(uint32_t columns, uint32_t rows) {
+  std::vector<uint32_t> ring;
+  for (uint32_t i = 0; i < columns; ++i) ring.push_back(i);
+  for (uint32_t j = 1; j < rows; ++j) ring.push_back(j * columns + columns - 1);
+  for (uint32_t i = columns - 1; i-- > 0;) ring.push_back((rows - 1) * columns + i);
+  for (uint32_t j = rows - 1; j-- > 1;) ring.push_back(j * columns);
+  return ring;
+}
+
+void drawObject(Canvas& canvas, const vta::ObjectComponent& object, const vta::PathKey& key, Rgb colour) {
+  const uint32_t columns = object.firstWord, rows = object.secondWord;
+  if (columns < 2 || rows < 2 || uint64_t{columns} * rows != object.pointCount) return;
+  Vec3 pivot;
+  std::memcpy(&pivot, object.block12, sizeof pivot);
+  const std::vector<uint32_t> ring = outline(columns, rows);
+  for (size_t i = 0; i < ring.size(); ++i) {
+    int x0, y0, x1, y1;
+    const Vec3 a = placePoint(object.points[ring[i]], pivot, key);
+    const Vec3 b = placePoint(object.points[ring[(i + 1) % ring.size()]], pivot, key);
+    if (project(a, x0, y0) && project(b, x1, y1)) canvas.line(x0, y0, x1, y1, colour);
+  }
+}
+
+}  // namespace
+
+Picture effectIcon(const vta::EffectDescription& d) {
+  const bool bothOnObjects = d.effectType == 1;
+  Canvas canvas(kIconSize, kIconSize, bothOnObjects ? Rgb{16, 16, 24} : Rgb{30, 60, 140});
+  for (int m = kMoments - 1; m >= 0; --m) {
+    const float t = static_cast<float>(m) / kMoments;
+    const Rgb colour = m == 0 ? Rgb{255, 255, 255} : hueColour(30, 255 - 50 * m);
+    for (const vta::EffectComponent* c = d.lists[vta::kObjects].head; c; c = c->next) {
+      const auto& object = static_cast<const vta::ObjectComponent&>(*c);
+      drawObject(canvas, object, placementAt(d, object, t), colour);
+    }
+  }
+  return canvas.picture();
+}
+
+}  // namespace vtafx

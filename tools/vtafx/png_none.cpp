@@ -1,0 +1,20 @@
+// Builds without libpng (the Windows builds): PPM only.
+#include "image_io.h"
+
+namespace vtafx {
+
+namespace {
+
+bool unavailable(std::string& error) {
+  error = "PNG is not available in this build; use PPM";
+  return false;
+}
+
+}  // namespace
+
+const char* pictureFormatsNote() { return "Pictures: PPM (P6, P3) only; this build has no PNG support."; }
+
+bool readPng(const std::string&, Picture&, std::string& error) { return unavailable(error); }
+bool writePng(const std::string&, const Picture&, std::string& error) { return unavailable(error); }
+
+}  // namespace vtafx
