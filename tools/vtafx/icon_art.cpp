@@ -1,11 +1,15 @@
 #include "icon_art.h"
 
+#include <cmath>
 #include <cstring>
 
 #include "canvas.h"
+#include "component_json.h"
+#include "envelope/envelope.h"
 #include "model/components/object.h"
 #include "path/path.h"
 #include "scene_geometry.h"
+#include "scene_morph.h"
 
 namespace vtafx {
 
@@ -13,6 +17,8 @@ namespace {
 
 constexpr int kMoments = 4;
 constexpr float kNearest = 0.05f;  // points closer to the camera are not drawn
+constexpr float kZoom = 0.75f;     // the frame's outline stays inside the icon
+constexpr float kGone = 0.95f;     // objects faded this far are not drawn
 
 const vta::PathComponent* pathOf(const vta::EffectDescription& d, uint16_t objectId) {
   for (const vta::EffectComponent* c = d.lists[vta::kPaths].head; c; c = c->next) {
@@ -32,8 +38,8 @@ bool project(const Vec3& v, int& x, int& y) {
   const float depth = kCameraDistance - v.z;
   if (depth < kNearest) return false;
   const float half = kIconSize / 2.0f;
-  x = static_cast<int>(half + half * kCameraDistance * v.x / depth);
-  y = static_cast<int>(half - half * kCameraDistance * v.y / depth);
+  x = static_cast<int>(half + kZoom * half * kCameraDistance * v.x / depth);
+  y = static_cast<int>(half - kZoom * half * kCameraDistance * v.y / depth);
   return true;
 }
 
@@ -47,17 +53,39 @@ std::vector<uint32_t> outline(uint32_t columns, uint32_t rows) {
   return ring;
 }
 
+// A copy of the object with its envelopes (fade, morph position) applied at t.
+ComponentPtr animated(const vta::EffectDescription& d, const vta::ObjectComponent& object, float t) {
+  ComponentPtr copy(object.clone());
+  for (const vta::EffectComponent* c = d.lists[vta::kEnvelopes].head; copy && c; c = c->next) {
+    const auto& envelope = static_cast<const vta::EnvelopeComponent&>(*c);
+    if (c->linkId == object.id) copy->setParameter(envelope.parameterIndex, envelope.evaluate(t));
+  }
+  return copy;
+}
+
 void drawObject(Canvas& canvas, const vta::ObjectComponent& object, const vta::PathKey& key, Rgb colour) {
   const uint32_t columns = object.firstWord, rows = object.secondWord;
-  if (columns < 2 || rows < 2 || uint64_t{columns} * rows != object.pointCount) return;
+  if (columns < 2 || rows < 2 || uint64_t{columns} * rows != object.pointCount || object.fade > kGone) return;
+  const std::vector<vta::ObjectPoint> points = morphedPoints(object, object.morphPosition);
   Vec3 pivot;
   std::memcpy(&pivot, object.block12, sizeof pivot);
   const std::vector<uint32_t> ring = outline(columns, rows);
   for (size_t i = 0; i < ring.size(); ++i) {
     int x0, y0, x1, y1;
-    const Vec3 a = placePoint(object.points[ring[i]], pivot, key);
-    const Vec3 b = placePoint(object.points[ring[(i + 1) % ring.size()]], pivot, key);
+    const Vec3 a = placePoint(points[ring[i]], pivot, key);
+    const Vec3 b = placePoint(points[ring[(i + 1) % ring.size()]], pivot, key);
     if (project(a, x0, y0) && project(b, x1, y1)) canvas.line(x0, y0, x1, y1, colour);
+  }
+}
+
+// Warped effects get rings at the centre.
+void drawRipples(Canvas& canvas) {
+  const int c = kIconSize / 2;
+  for (int r = 3; r < c; r += 5) {
+    for (int a = 0; a < 64; ++a) {
+      const float angle = static_cast<float>(a) * 6.2831853f / 64;
+      canvas.plot(c + static_cast<int>(r * std::cos(angle)), c + static_cast<int>(r * std::sin(angle)), Rgb{120, 200, 255});
+    }
   }
 }
 
@@ -71,9 +99,11 @@ Picture effectIcon(const vta::EffectDescription& d) {
     const Rgb colour = m == 0 ? Rgb{255, 255, 255} : hueColour(30, 255 - 50 * m);
     for (const vta::EffectComponent* c = d.lists[vta::kObjects].head; c; c = c->next) {
       const auto& object = static_cast<const vta::ObjectComponent&>(*c);
-      drawObject(canvas, object, placementAt(d, object, t), colour);
+      ComponentPtr now = animated(d, object, t);
+      if (now) drawObject(canvas, static_cast<const vta::ObjectComponent&>(*now), placementAt(d, object, t), colour);
     }
   }
+  if (d.lists[vta::kWarps].count) drawRipples(canvas);
   return canvas.picture();
 }
 
