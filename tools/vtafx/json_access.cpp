@@ -86,7 +86,7 @@ float readTime(const Json& value, const char* what) {
   if (value.type() == Json::Type::kString && !text.empty() && text.back() == '%') {
     char* end = nullptr;
     const long percent = std::strtol(text.c_str(), &end, 10);
-    if (end != text.c_str() + text.size() - 1 || percent < -100000 || percent > 100000) {
+    if (end == text.c_str() || end != text.c_str() + text.size() - 1 || percent < -100000 || percent > 100000) {
       fail(what, "a time or a whole percentage \"N%\"");
     }
     return vta::keyTimeFromPercent(static_cast<int>(percent));

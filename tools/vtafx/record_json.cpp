@@ -56,7 +56,7 @@ void addRecordJson(const vta::EffectSettings& record, Json& out) {
   for (const auto& entry : record.objectParams) {
     objects.push(namedReals(entry, kObjectOptionNames, vta::kObjectParamCount));
   }
-  out.add("objects", std::move(objects));
+  out.add("objectOptions", std::move(objects));
   addComponentLists(record.description, out);
 }
 
@@ -69,8 +69,8 @@ void recordFromJson(const Json& in, vta::EffectSettings& record) {
   if (const Json* globals = optional(in, "globals")) {
     readNamedReals(*globals, record.globalParams, kGlobalNames, vta::kGlobalParamCount);
   }
-  if (const Json* objects = optional(in, "objects")) {
-    const std::vector<Json>& entries = readArray(*objects, "objects", vta::kObjectEntryCount);
+  if (const Json* objects = optional(in, "objectOptions")) {
+    const std::vector<Json>& entries = readArray(*objects, "objectOptions", vta::kObjectEntryCount);
     for (size_t n = 0; n < entries.size(); ++n) {
       readNamedReals(entries[n], record.objectParams[n], kObjectOptionNames, vta::kObjectParamCount);
     }

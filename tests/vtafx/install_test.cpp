@@ -1,0 +1,141 @@
+// install builds a tree that the library's effect-list update turns into a
+// current list naming every offered sample effect.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "commands.h"
+#include "json_access.h"
+#include "model/files/effect_file.h"
+#include "model/files/effect_list_update.h"
+#include "model/files/group_list.h"
+#include "model/files/texture_file.h"
+#include "platform/file_system.h"
+#include "platform/settings_store.h"
+#include "settings_sandbox.h"
+#include "text_file.h"
+#include "tool_files.h"
+
+namespace vtafx {
+namespace {
+
+struct SampleEffect {
+  std::string title;
+  bool offered;
+};
+
+std::vector<SampleEffect> sampleEffects() {
+  std::vector<SampleEffect> effects;
+  const std::string folder = samplesDir() + "/effects";
+  for (const std::string& name : vta::listDirectory(folder.c_str(), "*.json")) {
+    std::string text, error;
+    Json document;
+    EXPECT_TRUE(readTextFile(folder + "/" + name, text, kMaxJsonBytes) && parseJson(text, document, error));
+    effects.push_back({document.find("title")->text(), (memberUint(document, "allowFlags") & 1) != 0});
+  }
+  return effects;
+}
+
+// One installation for the whole suite: it takes a moment to build.
+class Install : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    folder_ = new vta::TempFolder;
+    result_ = runCaptured(runInstall, {samplesDir(), folder_->file("tree")}).code;
+  }
+  static void TearDownTestSuite() { delete folder_; }
+  void SetUp() override {
+    ASSERT_EQ(kExitOk, result_);
+    vta::writeRegistryString("Path", folder_->file("tree").c_str());
+  }
+  vta::SettingsSandbox sandbox;
+  static vta::TempFolder* folder_;
+  static int result_;
+};
+vta::TempFolder* Install::folder_ = nullptr;
+int Install::result_ = -1;
+
+TEST_F(Install, EffectListUpdateNamesEveryOfferedSampleEffect) {
+  vta::EffectListUpdate update;
+  ASSERT_TRUE(update.prepare());
+  ASSERT_EQ(1, update.build(nullptr));
+  update.finish();
+  vta::EffectGroupList current;
+  ASSERT_EQ(1, current.loadByName("current"));
+  EXPECT_GE(current.groupCount(), 4);
+  std::set<std::string> listed;
+  for (int g = 0; g < current.groupCount(); ++g) {
+    for (int j = 0; j < current.itemCount(g); ++j) listed.insert(current.itemName(g, j));
+  }
+  size_t offered = 0;
+  for (const SampleEffect& effect : sampleEffects()) {
+    EXPECT_EQ(effect.offered, listed.count(effect.title) == 1) << effect.title;
+    offered += effect.offered ? 1 : 0;
+  }
+  EXPECT_GE(offered, 24u);
+  EXPECT_EQ(offered, listed.size());
+}
+
+TEST_F(Install, EffectsOpenByTitleWithIconsAndTheirTextures) {
+  std::set<std::string> icons;
+  int textured = 0;
+  for (const SampleEffect& effect : sampleEffects()) {
+    vta::EffectDescription d;
+    ASSERT_EQ(1, vta::loadDescription(d, effect.title.c_str(), 0)) << effect.title;
+    ASSERT_NE(nullptr, d.image.pixels) << effect.title;
+    icons.insert(std::string(reinterpret_cast<const char*>(d.image.pixels), d.image.dataSize));
+    EXPECT_GE(d.lists[vta::kObjects].count, 1u);
+    EXPECT_LE(d.lists[vta::kObjects].count, 4u);
+    for (uint32_t i = 0; i < d.textureCount; ++i) {
+      EXPECT_NE(nullptr, d.textures[i]->pixels) << effect.title << " " << d.textures[i]->name;
+      ++textured;
+    }
+  }
+  EXPECT_EQ(sampleEffects().size(), icons.size()) << "every effect has its own icon";
+  EXPECT_GT(textured, 0);
+}
+
+TEST_F(Install, EveryComponentKindIsUsedBySomeEffect) {
+  uint32_t used[vta::kComponentKindCount] = {};
+  for (const SampleEffect& effect : sampleEffects()) {
+    vta::EffectDescription d;
+    vta::loadDescription(d, effect.title.c_str(), 0);
+    for (int k = 0; k < vta::kComponentKindCount; ++k) used[k] += d.lists[k].count;
+  }
+  for (int k = 0; k < vta::kComponentKindCount; ++k) EXPECT_GT(used[k], 0u) << "list " << k;
+}
+
+TEST_F(Install, PreviewPlaceholdersForEveryQualityAreDistinctPictures) {
+  const struct {
+    const char* prefix;
+    uint32_t size;
+  } qualities[] = {{"PREVS_", 32}, {"PREVM_", 64}, {"PREVL_", 128}};
+  for (const auto& q : qualities) {
+    std::set<std::string> pictures;
+    for (int k = 1; k <= 20; ++k) {
+      char name[16];
+      std::snprintf(name, sizeof name, "%s%02d", q.prefix, k);
+      const std::string path = folder_->file("tree/Textures/" + std::string(name) + ".VTT");
+      vta::TextureImage image;
+      ASSERT_EQ(1, vta::loadTextureImage(image, path.c_str())) << name;
+      EXPECT_EQ(q.size, image.width);
+      EXPECT_EQ(q.size, image.height);
+      pictures.insert(std::string(reinterpret_cast<const char*>(image.pixels), image.dataSize));
+    }
+    EXPECT_EQ(20u, pictures.size()) << q.prefix;
+  }
+}
+
+TEST_F(Install, EmptyFoldersForPluginsAndUserFilesExist) {
+  for (const char* name : {"orgs", "LIBS", "WARPS", "Work", "Envelopes", "Paths"}) {
+    EXPECT_TRUE(std::filesystem::is_directory(folder_->file(std::string("tree/") + name))) << name;
+  }
+}
+
+TEST(InstallSources, MissingSourcesFailWithoutATree) {
+  vta::TempFolder folder;
+  EXPECT_EQ(kExitFailed, runCaptured(runInstall, {folder.file("nowhere"), folder.file("out")}).code);
+}
+
+}  // namespace
+}  // namespace vtafx
