@@ -8,7 +8,7 @@
 # build/<name>, as scripts/lib/common.sh makes them). Override with
 # -DVTA_SAMPLE_INSTALL_DIR=... when the layout differs.
 if(WIN32)
-  set(vta_default_install ${CMAKE_BINARY_DIR}/../native/install)
+  get_filename_component(vta_default_install ${CMAKE_BINARY_DIR}/../native/install ABSOLUTE)
 else()
   set(vta_default_install ${CMAKE_BINARY_DIR}/install)
 endif()

@@ -4,7 +4,7 @@
 VTA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 VTA_BUILD=$VTA_ROOT/build
 VTA_PACKAGES="cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix
-  g++-mingw-w64-i686-posix wine64 xvfb imagemagick"
+  g++-mingw-w64-i686-posix wine64 xvfb imagemagick libpng-dev"
 
 step() { printf '\n== %s\n' "$*"; }
 
@@ -87,6 +87,23 @@ prepare_wine() {
 }
 
 wine_reg() { wine_tool reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
+
+# The sample installation the native build makes with `vtafx install`: the
+# CMake variable VTA_SAMPLE_INSTALL_DIR of build/native (the one place its
+# path is kept).
+sample_install_dir() {
+  sed -n 's/^VTA_SAMPLE_INSTALL_DIR:PATH=//p' "$VTA_BUILD/native/CMakeCache.txt"
+}
+
+# Points the library in the Wine prefix at the sample installation
+# (registry value "Path", as a Windows path on Wine's Z: drive).
+register_sample_install() {
+  local dir
+  dir=$(sample_install_dir)
+  [ -d "$dir" ] || { echo "No sample installation at '$dir'" >&2; return 1; }
+  wine_reg 'HKLM\Software\Corvane\Vantaro\3.0' Path REG_SZ "Z:${dir//\//\\}"
+  echo "Sample installation: $dir"
+}
 
 # On our own virtual display there is no window manager: Wine then draws the
 # frames itself (captures show the captions) and does not wait for a manager
