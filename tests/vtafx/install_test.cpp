@@ -15,6 +15,7 @@
 #include "settings_sandbox.h"
 #include "text_file.h"
 #include "tool_files.h"
+#include "validate.h"
 
 namespace vtafx {
 namespace {
@@ -123,6 +124,15 @@ TEST_F(Install, PreviewPlaceholdersForEveryQualityAreDistinctPictures) {
       pictures.insert(std::string(reinterpret_cast<const char*>(image.pixels), image.dataSize));
     }
     EXPECT_EQ(20u, pictures.size()) << q.prefix;
+  }
+}
+
+TEST_F(Install, EveryInstalledFileValidatesClean) {
+  for (const char* folder : {"tree/EFFECTS", "tree/Textures"}) {
+    const std::string path = folder_->file(folder);
+    for (const std::string& name : vta::listDirectory(path.c_str(), "*")) {
+      for (const Problem& p : validateFile((path + "/" + name).c_str())) ADD_FAILURE() << formatProblem(name, p);
+    }
   }
 }
 
