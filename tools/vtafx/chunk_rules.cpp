@@ -73,9 +73,10 @@ bool usesComponents(FileKind kind) {
 }
 
 std::string textProblem(const WalkedChunk& c, uint32_t start, bool name) {
+  const uint32_t room = c.length - start;  // callers keep start within the payload
   uint32_t length = 0;
-  while (start + length < c.length && c.payload[start + length] != 0) ++length;
-  if (start + length == c.length) return "text without its NUL";
+  while (length < room && c.payload[start + length] != 0) ++length;
+  if (length == room) return "text without its NUL";
   if (name && length > kNameLimit) return "name of " + std::to_string(length) + " characters; the library cuts it to 40";
   return "";
 }

@@ -12,7 +12,6 @@ namespace vtafx {
 
 constexpr uint8_t kColourFormat = 2;
 constexpr uint8_t kBottomUp = 1;
-constexpr uint8_t kTopDown = 0;
 constexpr uint8_t kTextureRowAlign = 4;
 
 // Fills a cleared image. False when memory runs out.
