@@ -20,6 +20,7 @@ class LibraryUnderTest {
   LibraryUnderTest& operator=(const LibraryUnderTest&) = delete;
 
   bool loaded() const { return module_ != nullptr; }
+  HMODULE module() const { return module_; }
 
   template <typename Function>
   Function entry(const char* name) const {
