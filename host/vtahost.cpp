@@ -1,56 +1,132 @@
 // vtahost: a small demo host for Vantaro30.dll. It binds the library at run
-// time, the way a video editor does, and calls its exports from buttons.
+// time, the way a video editor does, keeps one effect settings record, lets
+// the user choose a transition for it, shows what the record holds, and saves
+// it to and opens it from a file.
 //
 //   vtahost.exe                 interactive
 //   vtahost.exe --capture DIR   unattended: shows each dialog, saves PNG
 //                               captures into DIR, then closes by itself
 #include <windows.h>
+#include <commdlg.h>
 
 #include <cstring>
 #include <string>
 #include <thread>
 
+#include "capture_tour.h"
+#include "host_ids.h"
+#include "model/files/defaults_file.h"
+#include "record_listing.h"
 #include "vantaro/vantaro.h"
-#include "window_driver.h"
 
+namespace vta::host {
 namespace {
-
-constexpr char kHostCaption[] = "Vantaro Demo Host";
-constexpr int kAboutButton = 100;
-constexpr int kStatusText = 101;
 
 struct Library {
   HMODULE module = nullptr;
+  VtaSelectFunction select = nullptr;
   VtaAboutFunction about = nullptr;
-};
-Library g_library;
 
-bool bindLibrary() {
-  g_library.module = LoadLibraryA("Vantaro30.dll");
-  if (!g_library.module) return false;
-  g_library.about = reinterpret_cast<VtaAboutFunction>(
-      reinterpret_cast<void*>(GetProcAddress(g_library.module, "VTAGUI_About")));
-  return g_library.about != nullptr;
+  template <typename Function>
+  Function entry(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+  }
+  bool bind() {
+    module = LoadLibraryA("Vantaro30.dll");
+    if (!module) return false;
+    select = entry<VtaSelectFunction>("VTAGUI_Select");
+    about = entry<VtaAboutFunction>("VTAGUI_About");
+    return select && about;
+  }
+};
+
+Library g_library;
+EffectSettings g_record;
+
+const char* const kResults[] = {"OK", "cancelled", "dialog not created"};
+
+void showRecord(HWND window, const std::string& status) {
+  SetDlgItemTextA(window, kRecordView, describeRecord(g_record).c_str());
+  SetDlgItemTextA(window, kStatusText, status.c_str());
 }
 
-void showStatus(HWND window, const std::string& text) {
-  SetDlgItemTextA(window, kStatusText, text.c_str());
+std::string resultText(const char* call, short result) {
+  const char* meaning = result >= 0 && result <= 2 ? kResults[result] : "unknown";
+  return std::string(call) + " returned " + std::to_string(result) + " (" + meaning + ").";
+}
+
+void onChoose(HWND window) {
+  EffectSettings second;
+  const bool filterMode = IsDlgButtonChecked(window, kFilterModeCheck) == BST_CHECKED;
+  const short result = g_library.select(window, reinterpret_cast<VtaEffectSettings*>(&g_record),
+                                        filterMode ? reinterpret_cast<VtaEffectSettings*>(&second)
+                                                   : nullptr);
+  showRecord(window, resultText("VTAGUI_Select", result));
 }
 
 void onAbout(HWND window) {
-  const short result = g_library.about(window, nullptr, nullptr);
-  showStatus(window, "VTAGUI_About returned " + std::to_string(result) + ".");
+  showRecord(window, resultText("VTAGUI_About", g_library.about(window, nullptr, nullptr)));
+}
+
+// Asks for a record file name; false when the user cancelled.
+bool askFileName(HWND window, bool saving, char (&path)[MAX_PATH]) {
+  OPENFILENAMEA dialog = {};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = window;
+  dialog.lpstrFilter = "Vantaro records (*.vri)\0*.vri\0All files\0*.*\0";
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrDefExt = "vri";
+  dialog.Flags = saving ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST;
+  return saving ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
+}
+
+void onOpen(HWND window) {
+  char path[MAX_PATH] = "";
+  if (!askFileName(window, false, path)) return;
+  EffectSettings loaded;
+  if (!loadDefaultsFile(loaded, path)) {
+    MessageBoxA(window, "The file is not a complete Vantaro record.", kCaption, MB_ICONERROR);
+    return;
+  }
+  g_record.copyFrom(loaded);
+  showRecord(window, std::string("Opened ") + path + ".");
+}
+
+void onSave(HWND window) {
+  char path[MAX_PATH] = "";
+  if (!askFileName(window, true, path)) return;
+  if (!saveDefaultsFile(g_record, path)) {
+    MessageBoxA(window, "The record could not be saved.", kCaption, MB_ICONERROR);
+    return;
+  }
+  showRecord(window, std::string("Saved ") + path + ".");
+}
+
+HWND addControl(HWND parent, const char* kind, const char* text, DWORD style, RECT box, int id) {
+  HWND control = CreateWindowExA(style & ES_MULTILINE ? WS_EX_CLIENTEDGE : 0, kind, text,
+                                 WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.right,
+                                 box.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 nullptr, nullptr);
+  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+  return control;
 }
 
 void createControls(HWND window) {
-  HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  HWND about = CreateWindowA("BUTTON", "About...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 16, 16,
-                             110, 28, window, reinterpret_cast<HMENU>(kAboutButton), nullptr, nullptr);
-  HWND status = CreateWindowA("STATIC", "Vantaro30.dll loaded. Choose an action.",
-                              WS_CHILD | WS_VISIBLE | SS_LEFT, 16, 60, 380, 20, window,
-                              reinterpret_cast<HMENU>(kStatusText), nullptr, nullptr);
-  SendMessageA(about, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SendMessageA(status, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  addControl(window, "BUTTON", "Choose Transition...", BS_DEFPUSHBUTTON | WS_TABSTOP,
+             {12, 12, 140, 26}, kChooseButton);
+  addControl(window, "BUTTON", "Filter mode", BS_AUTOCHECKBOX | WS_TABSTOP, {162, 16, 100, 20},
+             kFilterModeCheck);
+  addControl(window, "BUTTON", "Open Record...", BS_PUSHBUTTON | WS_TABSTOP, {272, 12, 110, 26},
+             kOpenButton);
+  addControl(window, "BUTTON", "Save Record...", BS_PUSHBUTTON | WS_TABSTOP, {390, 12, 110, 26},
+             kSaveButton);
+  addControl(window, "BUTTON", "About...", BS_PUSHBUTTON | WS_TABSTOP, {508, 12, 90, 26},
+             kAboutButton);
+  addControl(window, "EDIT", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | ES_AUTOVSCROLL,
+             {12, 48, 586, 260}, kRecordView);
+  addControl(window, "STATIC", "", SS_LEFT, {12, 316, 586, 20}, kStatusText);
+  showRecord(window, "Vantaro30.dll loaded. Choose a transition.");
 }
 
 LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -59,7 +135,13 @@ LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
       createControls(window);
       return 0;
     case WM_COMMAND:
-      if (LOWORD(wParam) == kAboutButton) onAbout(window);
+      switch (LOWORD(wParam)) {
+        case kChooseButton: onChoose(window); break;
+        case kAboutButton: onAbout(window); break;
+        case kOpenButton: onOpen(window); break;
+        case kSaveButton: onSave(window); break;
+        default: break;
+      }
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -77,36 +159,25 @@ HWND createHostWindow(HINSTANCE instance) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = "VantaroDemoHost";
   RegisterClassA(&windowClass);
-  return CreateWindowA("VantaroDemoHost", kHostCaption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
-                       440, 140, nullptr, nullptr, instance, nullptr);
-}
-
-// Walks through every dialog of the library once, saving a capture of each.
-void captureTour(std::string folder) {
-  auto path = [&](const char* name) { return folder + "\\" + name + ".png"; };
-  HWND host = vta::waitForWindow(kHostCaption);
-  if (!host) return;
-  vta::captureWindow(host, path("host"));
-  vta::clickButton(host, kAboutButton);
-  if (HWND about = vta::waitForWindow("About Vantaro")) {
-    vta::captureWindow(about, path("about"));
-    vta::pressKey(about, VK_ESCAPE);
-    vta::waitForWindowGone(about);
-  }
-  vta::captureWindow(host, path("host_after_about"));
-  PostMessageA(host, WM_CLOSE, 0, 0);
+  RECT frame = {0, 0, 610, 346};
+  AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
+  return CreateWindowA("VantaroDemoHost", kCaption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                       frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                       instance, nullptr);
 }
 
 }  // namespace
+}  // namespace vta::host
 
 int main(int argc, char** argv) {
-  if (!bindLibrary()) {
-    MessageBoxA(nullptr, "Vantaro30.dll could not be loaded.", kHostCaption, MB_ICONERROR);
+  using namespace vta::host;
+  if (!g_library.bind()) {
+    MessageBoxA(nullptr, "Vantaro30.dll could not be loaded.", kCaption, MB_ICONERROR);
     return 1;
   }
   HWND window = createHostWindow(GetModuleHandleA(nullptr));
   std::thread tour;
-  if (argc == 3 && std::strcmp(argv[1], "--capture") == 0) tour = std::thread(captureTour, argv[2]);
+  if (argc == 3 && std::strcmp(argv[1], "--capture") == 0) tour = std::thread(runCaptureTour, argv[2]);
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -116,6 +187,7 @@ int main(int argc, char** argv) {
     }
   }
   if (tour.joinable()) tour.join();
+  g_record.clear();
   FreeLibrary(g_library.module);
   return 0;
 }

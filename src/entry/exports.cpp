@@ -3,18 +3,23 @@
 #include <windows.h>
 
 #include "entry/library_state.h"
+#include "entry/selection_sheet.h"
 #include "pages/about_box.h"
 #include "vantaro/vantaro.h"
 
 extern "C" {
 
-short VTA_CALL VTAGUI_Select(void*, VtaEffectSettings*, VtaEffectSettings*) {
+short VTA_CALL VTAGUI_Select(void* parentWindow, VtaEffectSettings* settings,
+                             VtaEffectSettings* secondSettings) {
   try {
     vta::completeAttach();
+    if (!settings) return VTA_RESULT_NO_DIALOG;
+    return static_cast<short>(vta::runSelectionSheet(static_cast<HWND>(parentWindow),
+                                                     reinterpret_cast<vta::EffectSettings*>(settings),
+                                                     secondSettings));
   } catch (...) {
+    return VTA_RESULT_NO_DIALOG;
   }
-  // This build has no selection sheet yet, so no dialog can be created.
-  return VTA_RESULT_NO_DIALOG;
 }
 
 short VTA_CALL VTAGUI_About(void* parentWindow, const char* titleText, const char* releaseText) {

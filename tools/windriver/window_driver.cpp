@@ -58,6 +58,15 @@ void pressKey(HWND window, UINT virtualKey) {
   PostMessageA(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
+void typeKey(HWND foreground, UINT virtualKey) {
+  SetForegroundWindow(foreground);
+  INPUT keys[2] = {};
+  keys[0].type = keys[1].type = INPUT_KEYBOARD;
+  keys[0].ki.wVk = keys[1].ki.wVk = static_cast<WORD>(virtualKey);
+  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(2, keys, sizeof keys[0]);
+}
+
 void clickButton(HWND dialog, int buttonId) {
   PostMessageA(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
 }

@@ -19,6 +19,11 @@ bool waitForWindowGone(HWND window, DWORD timeoutMs = 10000);
 // Posts a key press and release to window (as the dialog manager sees typing).
 void pressKey(HWND window, UINT virtualKey);
 
+// Types a key through the system's input queue, into whatever window has the
+// keyboard focus (first brought to the foreground). Some keys, such as F1
+// asking for help, only take effect this way.
+void typeKey(HWND foreground, UINT virtualKey);
+
 // Clicks the button with this id in dialog.
 void clickButton(HWND dialog, int buttonId);
 

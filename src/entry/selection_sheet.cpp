@@ -1,0 +1,115 @@
+#include "entry/selection_sheet.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <cmath>
+#include <memory>
+
+#include "entry/library_state.h"
+#include "pages/effects_page.h"
+#include "pages/filter_page.h"
+#include "pages/objects_page.h"
+#include "pages/options_page.h"
+#include "pages/settings_page.h"
+
+namespace vta {
+namespace {
+
+constexpr int kFilterOn = 10;
+constexpr int kFilterFrames = 12;
+
+SheetState g_sheet;
+
+// The page objects of one run, made and destroyed in the sheet's order.
+struct PageObjects {
+  std::unique_ptr<SettingsPage> settings;
+  std::unique_ptr<ObjectsPage> objects;
+  std::unique_ptr<OptionsPage> options;
+  std::unique_ptr<EffectsPage> effects;
+  std::unique_ptr<FilterPage> filter;
+
+  explicit PageObjects(bool filterMode)
+      : settings(new SettingsPage),
+        objects(new ObjectsPage),
+        options(new OptionsPage),
+        effects(new EffectsPage),
+        filter(filterMode ? new FilterPage : nullptr) {}
+
+  ~PageObjects() {
+    settings.reset();
+    objects.reset();
+    filter.reset();
+    options.reset();
+    effects.reset();
+  }
+};
+
+template <class Page>
+PROPSHEETPAGEA describe(const Page& page) {
+  PROPSHEETPAGEA description = {};
+  description.dwSize = sizeof description;
+  description.dwFlags = PSP_USETITLE | PSP_HASHELP;
+  description.hInstance = moduleInstance();
+  description.pszTemplate = MAKEINTRESOURCEA(Page::kTemplate);
+  description.pszTitle = Page::kTitle;
+  description.pfnDlgProc = page.dialogProc();
+  return description;
+}
+
+int showSheet(HWND owner, const PageObjects& pages) {
+  PROPSHEETPAGEA descriptions[5];
+  UINT count = 0;
+  descriptions[count++] = describe(*pages.effects);
+  descriptions[count++] = describe(*pages.options);
+  if (pages.filter) descriptions[count++] = describe(*pages.filter);
+  descriptions[count++] = describe(*pages.objects);
+  descriptions[count++] = describe(*pages.settings);
+
+  PROPSHEETHEADERA header = {};
+  header.dwSize = sizeof header;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+  header.hwndParent = owner;
+  header.hInstance = moduleInstance();
+  header.pszCaption = "Vantaro - Selection Dialog";
+  header.nPages = count;
+  header.nStartPage = 0;
+  header.ppsp = descriptions;
+  g_sheet.cancelled = 0;
+  return PropertySheetA(&header) == -1 ? 2 : 0;
+}
+
+}  // namespace
+
+SheetState& sheet() { return g_sheet; }
+
+void correctFilterStart(EffectSettings& record) {
+  const float frames = record.globalParams[kFilterFrames];
+  if (frames == 0.0f || std::isnan(frames)) {
+    record.globalParams[kFilterFrames] = 100.0f;
+    record.globalParams[kFilterOn] = 1.0f;
+  }
+}
+
+int runSelectionSheet(HWND owner, EffectSettings* record, const void* secondRecord) {
+  EffectSettings entryBackup;
+  auto lastPreviewed = std::make_unique<EffectSettings>();
+  entryBackup.copyFrom(*record);
+  g_sheet = SheetState{record, secondRecord, lastPreviewed.get(), 0, nullptr};
+
+  int result;
+  {
+    PageObjects pages(g_sheet.filterMode());
+    if (g_sheet.filterMode()) correctFilterStart(*record);
+    result = showSheet(owner, pages);
+    if (result == 0 && g_sheet.cancelled) {
+      result = 1;
+      record->copyFrom(entryBackup);
+    }
+    lastPreviewed.reset();
+  }
+  g_sheet = SheetState{};
+  return result;
+}
+
+}  // namespace vta

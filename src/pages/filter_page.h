@@ -1,0 +1,14 @@
+// The "Filter Options" page (dialog 113), present only in filter mode.
+#pragma once
+
+#include "pages/sheet_page.h"
+
+namespace vta {
+
+class FilterPage final : public SheetPage<FilterPage> {
+ public:
+  static constexpr int kTemplate = 113;
+  static constexpr const char* kTitle = "Filter Options";
+};
+
+}  // namespace vta

@@ -1,0 +1,228 @@
+// The selection sheet as a host sees it: its pages and their titles, the
+// filter-mode start-up correction, OK and Cancel, and help.
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "import_hook.h"
+#include "installation.h"
+#include "library_under_test.h"
+#include "model/components/surface.h"
+#include "model/effect_settings.h"
+#include "window_driver.h"
+
+namespace vta::test {
+namespace {
+
+constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
+constexpr int kFilterOn = 10, kFilterFrames = 12;
+
+struct HelpCall {
+  HWND window;
+  std::string file;
+  UINT command;
+  ULONG_PTR data;
+};
+std::vector<HelpCall> g_helpCalls;
+
+BOOL WINAPI recordHelp(HWND window, LPCSTR file, UINT command, ULONG_PTR data) {
+  g_helpCalls.push_back({window, file ? file : "", command, data});
+  return TRUE;
+}
+
+std::vector<std::string> tabTitles(HWND sheet) {
+  HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+  std::vector<std::string> titles;
+  const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[64] = "";
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+    titles.push_back(text);
+  }
+  return titles;
+}
+
+// A record with an effect, options and a mapped surface, as a host keeps it.
+void fillRecord(EffectSettings& record) {
+  std::strcpy(record.effectName, "Page Turn");
+  record.globalParams[1] = 2.0f;
+  record.objectParams[3][7] = 12.5f;
+  auto* surface = makeComponent<SurfaceComponent>(1, 0.0f, 1.0f, 0, 0);
+  surface->mappingKind = 3;
+  std::strcpy(surface->mapFile, "clip.avi");
+  record.description.lists[kSurfaces].append(surface);
+}
+
+class SelectionSheetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(library_.loaded());
+    select_ = library_.entry<VtaSelectFunction>("VTAGUI_Select");
+    ASSERT_NE(nullptr, select_);
+  }
+
+  // Runs the sheet over record (and a second record when filterMode) while
+  // drive works the open sheet; returns the export's result.
+  short run(EffectSettings& record, bool filterMode, const std::function<void(HWND)>& drive) {
+    EffectSettings second;
+    auto* host = reinterpret_cast<VtaEffectSettings*>(&record);
+    auto* hostSecond = filterMode ? reinterpret_cast<VtaEffectSettings*>(&second) : nullptr;
+    return runDriven<short>([&] { return select_(nullptr, host, hostSecond); },
+                            [&] {
+                              HWND sheet = waitForWindow(kSheetCaption);
+                              sheetShown_ = sheet != nullptr;
+                              if (!sheet) return;
+                              drive(sheet);
+                              closed_ = waitForWindowGone(sheet);
+                            });
+  }
+
+  static void press(HWND sheet, int button) {
+    PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);
+  }
+
+  LibraryUnderTest library_;
+  VtaSelectFunction select_ = nullptr;
+  bool sheetShown_ = false, closed_ = false;
+};
+
+TEST_F(SelectionSheetTest, FourPagesInOrderWithoutASecondRecord) {
+  EffectSettings record;
+  std::vector<std::string> titles;
+  EXPECT_EQ(0, run(record, false, [&](HWND sheet) {
+              titles = tabTitles(sheet);
+              press(sheet, PSBTN_OK);
+            }));
+  ASSERT_TRUE(sheetShown_);
+  EXPECT_TRUE(closed_);
+  EXPECT_EQ((std::vector<std::string>{"   FX", "Options", "Objects", "Settings"}), titles);
+}
+
+TEST_F(SelectionSheetTest, FilterModeAddsTheFilterPageAfterOptions) {
+  EffectSettings record;
+  std::vector<std::string> titles;
+  EXPECT_EQ(0, run(record, true, [&](HWND sheet) {
+              titles = tabTitles(sheet);
+              press(sheet, PSBTN_OK);
+            }));
+  EXPECT_EQ((std::vector<std::string>{"   FX", "Options", "Filter Options", "Objects", "Settings"}),
+            titles);
+}
+
+TEST_F(SelectionSheetTest, FilterStartCorrection) {
+  struct Case {
+    float frames;
+    bool filterMode;
+    float expectedFrames, expectedOn;
+  };
+  const Case cases[] = {{0.0f, true, 100.0f, 1.0f},
+                        {NAN, true, 100.0f, 1.0f},
+                        {35.0f, true, 35.0f, 0.0f},
+                        {0.0f, false, 0.0f, 0.0f}};
+  for (const Case& c : cases) {
+    EffectSettings record;
+    record.globalParams[kFilterFrames] = c.frames;
+    float seenFrames = -1.0f, seenOn = -1.0f;
+    EXPECT_EQ(0, run(record, c.filterMode, [&](HWND sheet) {
+                seenFrames = record.globalParams[kFilterFrames];
+                seenOn = record.globalParams[kFilterOn];
+                press(sheet, PSBTN_OK);
+              }));
+    EXPECT_EQ(c.expectedFrames, seenFrames) << "frames " << c.frames << " filter " << c.filterMode;
+    EXPECT_EQ(c.expectedOn, seenOn) << "frames " << c.frames << " filter " << c.filterMode;
+    EXPECT_EQ(c.expectedFrames, record.globalParams[kFilterFrames]) << "kept after OK";
+  }
+}
+
+TEST_F(SelectionSheetTest, CancelRestoresTheRecordAsItWasAtTheCall) {
+  EffectSettings record, atCall;
+  fillRecord(record);
+  atCall.copyFrom(record);
+  uint8_t fixedAtCall[964];
+  std::memcpy(fixedAtCall, &record, sizeof fixedAtCall);
+
+  EXPECT_EQ(1, run(record, false, [&](HWND sheet) {
+              // Edits made while the sheet is open, as its pages make them.
+              record.globalParams[4] = 1.0f;
+              std::strcpy(record.effectName, "Cube Spin");
+              auto* surface = static_cast<SurfaceComponent*>(record.description.lists[kSurfaces].head);
+              std::strcpy(surface->mapFile, "other.avi");
+              press(sheet, PSBTN_CANCEL);
+            }));
+  EXPECT_EQ(0, std::memcmp(fixedAtCall, &record, sizeof fixedAtCall));
+  EXPECT_EQ(0, record.differs(atCall));
+  auto* surface = static_cast<SurfaceComponent*>(record.description.lists[kSurfaces].head);
+  ASSERT_NE(nullptr, surface);
+  EXPECT_STREQ("clip.avi", surface->mapFile);
+}
+
+TEST_F(SelectionSheetTest, OkWithoutEditsLeavesTheRecordAlone) {
+  EffectSettings record, atCall;
+  fillRecord(record);
+  atCall.copyFrom(record);
+  EXPECT_EQ(0, run(record, false, [&](HWND sheet) { press(sheet, PSBTN_OK); }));
+  EXPECT_EQ(0, record.differs(atCall));
+}
+
+TEST_F(SelectionSheetTest, HelpButtonAndF1OpenTheHelpFile) {
+  Installation installation("sheet_help");
+  ASSERT_NE(nullptr, replaceImport(library_.module(), "user32.dll", "WinHelpA",
+                                   reinterpret_cast<void*>(&recordHelp)));
+  g_helpCalls.clear();
+  EffectSettings record;
+  HWND page = nullptr;
+  run(record, false, [&](HWND sheet) {
+    page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    press(sheet, PSBTN_HELP);
+    Sleep(200);
+    HWND icon = GetDlgItem(page, 1001);
+    SendMessageA(sheet, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(icon), TRUE);
+    typeKey(sheet, VK_F1);
+    Sleep(200);
+    press(sheet, PSBTN_CANCEL);
+  });
+  const std::string helpFile = installation.root() + "\\HELP\\VTASlct.HLP";
+  ASSERT_GE(g_helpCalls.size(), 2u);
+  EXPECT_EQ(page, g_helpCalls[0].window);
+  EXPECT_EQ(helpFile, g_helpCalls[0].file);
+  EXPECT_EQ(static_cast<UINT>(HELP_FINDER), g_helpCalls[0].command);
+
+  EXPECT_EQ(helpFile, g_helpCalls[1].file);
+  EXPECT_EQ(static_cast<UINT>(HELP_WM_HELP), g_helpCalls[1].command);
+  const auto* table = reinterpret_cast<const DWORD*>(g_helpCalls[1].data);
+  ASSERT_NE(nullptr, table);
+  EXPECT_EQ(102u, table[0]);
+  EXPECT_EQ(100u, table[1]);
+  EXPECT_EQ(1001u, table[4]);
+  EXPECT_EQ(102u, table[5]) << "icon buttons share one topic";
+}
+
+TEST_F(SelectionSheetTest, CapturesOfEveryPage) {
+  EffectSettings record;
+  int pages = 0;
+  run(record, true, [&](HWND sheet) {
+    const std::vector<std::string> titles = tabTitles(sheet);
+    pages = static_cast<int>(titles.size());
+    for (int i = 0; i < pages; ++i) {
+      SendMessageA(sheet, PSM_SETCURSEL, i, 0);
+      std::string name = "sheet_page_" + std::to_string(i + 1);
+      EXPECT_TRUE(captureWindow(sheet, screenshotPath(name.c_str()))) << name;
+    }
+    press(sheet, PSBTN_CANCEL);
+  });
+  EXPECT_EQ(5, pages);
+}
+
+}  // namespace
+}  // namespace vta::test

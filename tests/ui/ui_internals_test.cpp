@@ -1,0 +1,154 @@
+// The control operations every page uses, and the shared message handler's
+// handling of an editor's OK and Cancel, tested on the library's own
+// templates linked into this program.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "entry/dialog_page.h"
+#include "entry/library_state.h"
+#include "entry/selection_sheet.h"
+#include "preview/preview_pane.h"
+#include "window_driver.h"
+
+namespace vta::test {
+namespace {
+
+constexpr int kSettingsPage = 114, kCopyKeyDialog = 123;
+constexpr int kFramesTrackbar = 1505, kSpeedTrackbar = 1509;
+constexpr int kQualityLow = 1515, kQualityHigh = 1517;
+constexpr int kEngineList = 1504, kMissingControl = 4242;
+
+class TestPage : public DialogPage {
+ public:
+  TestPage() : DialogPage(&procedure) { current = this; }
+  ~TestPage() { current = nullptr; }
+  static inline TestPage* current = nullptr;
+
+ private:
+  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return handlePaneMessage(current, window, message, wParam, lParam);
+  }
+};
+
+class ControlOperations : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setModuleInstance(GetModuleHandleA(nullptr));
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    host_ = CreateWindowA("STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 800, 500, nullptr,
+                          nullptr, nullptr, nullptr);
+    CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kSettingsPage), host_,
+                       page_.dialogProc(), 0);
+    ASSERT_NE(nullptr, page_.window());
+  }
+  void TearDown() override { DestroyWindow(host_); }
+
+  std::string label(int trackbarId) {
+    char text[16] = "";
+    page_.getText(trackbarId + 1, text, sizeof text);
+    return text;
+  }
+
+  HWND host_ = nullptr;
+  TestPage page_;
+};
+
+TEST_F(ControlOperations, ValueLabelShowsPercentOnlyForAMaximumOf100) {
+  page_.setTrackbarRange(kFramesTrackbar, 0, 100, 10);
+  page_.setTrackbarValue(kFramesTrackbar, 100);
+  EXPECT_EQ("100%", label(kFramesTrackbar));
+  page_.setTrackbarRange(kFramesTrackbar, 0, 360, 0);
+  page_.setTrackbarValue(kFramesTrackbar, 100);
+  EXPECT_EQ("100", label(kFramesTrackbar));
+  page_.setTrackbarRange(kSpeedTrackbar, 1, 100, 5);
+  page_.setTrackbarValue(kSpeedTrackbar, 45);
+  EXPECT_EQ("45%", label(kSpeedTrackbar));
+  EXPECT_EQ(45, page_.getTrackbarValue(kSpeedTrackbar));
+
+  HWND trackbar = GetDlgItem(page_.window(), kSpeedTrackbar);
+  SendMessageA(trackbar, TBM_SETPOS, TRUE, 7);
+  DialogPage::updateTrackbarLabel(trackbar);
+  EXPECT_EQ("7%", label(kSpeedTrackbar)) << "a scroll rewrites the label";
+}
+
+TEST_F(ControlOperations, RadioGroupsReportTheLowestCheckedOrZero) {
+  EXPECT_EQ(0, page_.getCheckedRadio(kQualityLow, kQualityHigh)) << "none checked";
+  page_.checkRadio(kQualityLow, kQualityHigh, 2);
+  EXPECT_EQ(2, page_.getCheckedRadio(kQualityLow, kQualityHigh));
+  EXPECT_TRUE(page_.isChecked(kQualityHigh));
+  page_.checkRadio(kQualityLow, kQualityHigh, 0);
+  EXPECT_FALSE(page_.isChecked(kQualityHigh));
+  EXPECT_EQ(0, page_.getCheckedRadio(kQualityLow, kQualityHigh));
+}
+
+TEST_F(ControlOperations, ComboTextNeedsRoomForItsTerminator) {
+  page_.clearCombo(kEngineList);
+  EXPECT_EQ(-1, page_.getComboText(kEngineList, nullptr, 0)) << "nothing selected";
+  page_.addComboItem(kEngineList, "Rnd_Software");
+  page_.addComboItem(kEngineList, "Rnd_OpenGL");
+  page_.selectComboText(kEngineList, "Rnd_S");
+  ASSERT_EQ(page_.getComboIndex(kEngineList) >= 0, true);
+  char exact[12] = "untouched";  // "Rnd_Software" is 12 characters
+  EXPECT_EQ(12, page_.getComboText(kEngineList, exact, sizeof exact));
+  EXPECT_STREQ("untouched", exact);
+  char roomy[13];
+  EXPECT_EQ(12, page_.getComboText(kEngineList, roomy, sizeof roomy));
+  EXPECT_STREQ("Rnd_Software", roomy);
+}
+
+TEST_F(ControlOperations, GuardedOperationsIgnoreMissingControls) {
+  EXPECT_EQ(0, page_.setTrackbarRange(kMissingControl, 0, 10, 1));
+  EXPECT_EQ(0, page_.setTrackbarValue(kMissingControl, 3));
+  EXPECT_EQ(0, page_.getTrackbarValue(kMissingControl));
+  EXPECT_EQ(0, page_.showControl(kMissingControl));
+  EXPECT_EQ(0, page_.enableControl(kMissingControl));
+  EXPECT_EQ(0, page_.redrawControl(kMissingControl));
+  EXPECT_EQ(1, page_.hideControl(kFramesTrackbar));
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(page_.window(), kFramesTrackbar)));
+  EXPECT_EQ(1, page_.setControlEnabled(kFramesTrackbar, 0));
+  EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page_.window(), kFramesTrackbar)));
+}
+
+TEST(ControlOperationsWithoutWindow, DoNothingAndReturnZero) {
+  TestPage page;
+  ASSERT_EQ(nullptr, page.window());
+  EXPECT_EQ(0, page.setTrackbarRange(kFramesTrackbar, 0, 10, 1));
+  EXPECT_EQ(0, page.setTrackbarValue(kFramesTrackbar, 3));
+  EXPECT_EQ(0, page.getTrackbarValue(kFramesTrackbar));
+  EXPECT_EQ(0, page.checkRadio(kQualityLow, kQualityHigh, 1));
+  EXPECT_EQ(0, page.getCheckedRadio(kQualityLow, kQualityHigh));
+  EXPECT_EQ(0, page.setCheck(1080, 1));
+  EXPECT_EQ(0, page.showControl(kFramesTrackbar));
+  EXPECT_EQ(0, page.hideControl(kFramesTrackbar));
+  EXPECT_EQ(0, page.enableControl(kFramesTrackbar));
+  EXPECT_EQ(0, page.disableControl(kFramesTrackbar));
+  EXPECT_EQ(0, page.setControlEnabled(kFramesTrackbar, 1));
+  EXPECT_EQ(0, page.redrawControl(kFramesTrackbar));
+}
+
+// An editor's Cancel must not throw away the rest of the session's edits.
+TEST(EditorButtons, CancelEndsTheEditorWithoutCancellingTheSheet) {
+  setModuleInstance(GetModuleHandleA(nullptr));
+  for (int button : {IDCANCEL, IDOK}) {
+    sheet().cancelled = 0;
+    TestPage editor;
+    std::thread driver([&] {
+      if (HWND dialog = waitForWindow("Copy Current Key")) clickButton(dialog, button);
+    });
+    const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr),
+                                           MAKEINTRESOURCEA(kCopyKeyDialog), nullptr,
+                                           editor.dialogProc(), 0);
+    driver.join();
+    EXPECT_EQ(0, result) << "button " << button;
+    EXPECT_EQ(0u, sheet().cancelled) << "button " << button;
+  }
+}
+
+}  // namespace
+}  // namespace vta::test
