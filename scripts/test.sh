@@ -21,6 +21,7 @@ run_ctest "$VTA_BUILD/win32" -L static
 trap 'stop_wine; stop_display' EXIT
 start_display || exit 1
 prepare_wine
+register_sample_install || exit 1
 export VTA_SCREENSHOT_DIR="Z:$VTA_BUILD/screenshots"
 mkdir -p "$VTA_BUILD/screenshots"
 run_ctest "$VTA_BUILD/win64" -j2

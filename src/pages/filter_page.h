@@ -7,6 +7,7 @@ namespace vta {
 
 class FilterPage final : public SheetPage<FilterPage> {
  public:
+  static constexpr bool kChecksEveryMessage = true;
   static constexpr int kTemplate = 113;
   static constexpr const char* kTitle = "Filter Options";
 };

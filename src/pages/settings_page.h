@@ -30,6 +30,7 @@ struct Preferences {
 
 class SettingsPage final : public SheetPage<SettingsPage> {
  public:
+  static constexpr bool kChecksEveryMessage = true;
   static constexpr int kTemplate = 114;
   static constexpr const char* kTitle = "Settings";
 

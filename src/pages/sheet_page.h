@@ -15,6 +15,9 @@ template <class Page>
 class SheetPage : public DialogPage {
  public:
   static inline Page* instance = nullptr;
+  // Pages whose every message may change the record check for a preview
+  // restart after each one; the others after commands and scrolls.
+  static constexpr bool kChecksEveryMessage = false;
 
  protected:
   SheetPage() : DialogPage(&SheetPage::procedure) { instance = static_cast<Page*>(this); }
@@ -30,6 +33,9 @@ class SheetPage : public DialogPage {
     Page* page = instance;
     handlePaneMessage(page, window, message, wParam, lParam);
     if (page) page->handleMessage(message, wParam, lParam);
+    if (Page::kChecksEveryMessage || message == WM_COMMAND || message == WM_HSCROLL) {
+      checkPreviewRestart();
+    }
     return 0;
   }
 };

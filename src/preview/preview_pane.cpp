@@ -55,6 +55,12 @@ void onCommand(HWND window, WPARAM wParam) {
 
 }  // namespace
 
+void checkPreviewRestart() {
+  SheetState& state = sheet();
+  if (!state.record || !state.lastPreviewed || !state.record->differs(*state.lastPreviewed)) return;
+  state.lastPreviewed->copyFrom(*state.record);
+}
+
 INT_PTR handlePaneMessage(DialogPage* page, HWND window, UINT message, WPARAM wParam,
                           LPARAM lParam) {
   switch (message) {

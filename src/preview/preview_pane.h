@@ -14,6 +14,10 @@ class DialogPage;
 // form the help viewer takes for context help.
 extern const DWORD kContextHelpIds[];
 
+// After an edit: when the host's record differs from the record last handed
+// to the preview, remembers a copy of it.
+void checkPreviewRestart();
+
 // Always returns 0. page may be null (its object could not be made).
 INT_PTR handlePaneMessage(DialogPage* page, HWND window, UINT message, WPARAM wParam,
                           LPARAM lParam);

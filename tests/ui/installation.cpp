@@ -50,16 +50,24 @@ Installation::Installation(const char* name) {
   CreateDirectoryA((root_ + "\\Effects").c_str(), nullptr);
   CreateDirectoryA((root_ + "\\orgs").c_str(), nullptr);
   setRegistryKey(kRegistryRoot);
+  char previous[MAX_PATH];
+  hadPath_ = readRegistryString(previous, sizeof previous, "Path") != 0;
+  if (hadPath_) previousPath_ = previous;
+  previousCount_ = readRegistryDword("Effect_Count");
   writeRegistryString("Path", root_.c_str());
   writeRegistryDword("Effect_Count", 0);
 }
 
 Installation::~Installation() {
   removeTree(root_);
+  writeRegistryDword("Effect_Count", previousCount_);
+  if (hadPath_) {
+    writeRegistryString("Path", previousPath_.c_str());
+    return;
+  }
   HKEY key;
   if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRegistryRoot, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
     RegDeleteValueA(key, "Path");
-    RegDeleteValueA(key, "Effect_Count");
     RegCloseKey(key);
   }
 }

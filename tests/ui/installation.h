@@ -2,6 +2,7 @@
 // group list, and the settings that point the library at it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,7 +22,7 @@ class Installation {
   // Makes an empty installation below the temporary folder and points the
   // library's "Path" setting at it.
   explicit Installation(const char* name);
-  // Removes the folder and the settings written for it.
+  // Removes the folder and puts back the settings it replaced.
   ~Installation();
   Installation(const Installation&) = delete;
   Installation& operator=(const Installation&) = delete;
@@ -39,6 +40,9 @@ class Installation {
 
  private:
   std::string root_;
+  std::string previousPath_;
+  bool hadPath_ = false;
+  uint32_t previousCount_ = 0;
 };
 
 std::string readWholeFile(const std::string& path);
