@@ -23,6 +23,28 @@ void writeGroupList(const std::string& path, const std::vector<Group>& groups) {
   }
 }
 
+constexpr uint32_t kIconWidth = 32, kIconHeight = 24;
+
+void writeU32(std::string& bytes, uint32_t value) {
+  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(value >> shift);
+}
+
+// A solid icon as the library draws it: 24-bit blue-green-red rows, bottom
+// up, each row a whole number of 32-bit words.
+std::string iconPayload(uint32_t colour) {
+  std::string bytes = {'\0', '\0', '\3', '\4'};
+  for (uint32_t value : {kIconWidth, kIconHeight, kIconWidth, kIconHeight, 0u, 0u}) {
+    writeU32(bytes, value);
+  }
+  bytes.append(16, '\0');
+  for (uint32_t pixel = 0; pixel < kIconWidth * kIconHeight; ++pixel) {
+    bytes += static_cast<char>(colour);
+    bytes += static_cast<char>(colour >> 8);
+    bytes += static_cast<char>(colour >> 16);
+  }
+  return bytes;
+}
+
 void removeTree(const std::string& folder) {
   WIN32_FIND_DATAA entry;
   HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
@@ -79,6 +101,13 @@ void Installation::addEffect(const EffectEntry& effect) {
   file.writeChunk(fourCC("ENAM"), effect.title.size() + 1, effect.title.c_str());
   uint8_t allow[4] = {static_cast<uint8_t>(effect.offered ? 1 : 0), 0, 0, 0};
   file.writeChunk(fourCC("ALOW"), sizeof allow, allow);
+  if (effect.iconColour) {
+    const std::string icon = iconPayload(effect.iconColour);
+    file.writeChunk(fourCC("IMG0"), static_cast<uint32_t>(icon.size()), icon.data());
+  }
+  if (!effect.lateText.empty()) {
+    file.writeChunk(fourCC("DESC"), effect.lateText.size() + 1, effect.lateText.c_str());
+  }
 }
 
 void Installation::corruptEffect(const std::string& name) {

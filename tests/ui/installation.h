@@ -13,6 +13,8 @@ struct EffectEntry {
   std::string name;   // file name without folder and extension
   std::string title;  // "ENAM"
   bool offered;       // bit 0 of "ALOW"
+  uint32_t iconColour = 0;  // 0xRRGGBB of a solid icon ("IMG0"); 0: no icon
+  std::string lateText;     // "DESC" after the icon: only a whole-file load sees it
 };
 
 using Group = std::pair<std::string, std::vector<std::string>>;

@@ -1,0 +1,464 @@
+// The Effects page as a user meets it: the groups of the current list, the
+// icon buttons of the shown group, choosing groups and effects, which effect
+// files the page reads, the page start, and the three display modes.
+#include <windows.h>
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "import_hook.h"
+#include "installation.h"
+#include "library_under_test.h"
+#include "model/effect_settings.h"
+#include "model/files/defaults_file.h"
+#include "path/path.h"
+#include "platform/settings_store.h"
+#include "window_driver.h"
+
+namespace vta::test {
+namespace {
+
+constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
+constexpr int kGroupList = 1026, kFirstIcon = 1001, kIconCount = 16;
+constexpr int kPaneTitle = 1040, kPaneDescription = 1044;
+constexpr uint32_t kSixteenColour = 0xC01EA0, kThreeColour = 0x20B040;
+
+// File names of the effect files the library opened, in order.
+std::mutex g_opensLock;
+std::vector<std::string> g_effectOpens;
+decltype(&CreateFileA) g_realCreateFile = nullptr;
+
+HANDLE WINAPI watchCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                              DWORD disposition, DWORD flags, HANDLE templateFile) {
+  const std::string name = path ? path : "";
+  if (name.size() > 4 && lstrcmpiA(name.c_str() + name.size() - 4, ".VTA") == 0) {
+    std::lock_guard<std::mutex> hold(g_opensLock);
+    g_effectOpens.push_back(name.substr(name.find_last_of("\\/") + 1));
+  }
+  return g_realCreateFile(path, access, share, security, disposition, flags, templateFile);
+}
+
+std::vector<std::string> takeOpens() {
+  std::lock_guard<std::mutex> hold(g_opensLock);
+  std::vector<std::string> opens;
+  opens.swap(g_effectOpens);
+  return opens;
+}
+
+// "Eff_Display" for one test; what was stored before is put back.
+class DisplayModeSetting {
+ public:
+  explicit DisplayModeSetting(DWORD mode) {
+    DWORD size = sizeof previous_;
+    existed_ = RegGetValueA(HKEY_LOCAL_MACHINE, kKey, kName, RRF_RT_REG_DWORD, nullptr, &previous_,
+                            &size) == ERROR_SUCCESS;
+    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, kName, REG_DWORD, &mode, sizeof mode);
+  }
+  ~DisplayModeSetting() {
+    if (existed_) RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, kName, REG_DWORD, &previous_, sizeof previous_);
+    else RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kKey, kName);
+  }
+
+ private:
+  static constexpr const char* kKey = "Software\\Corvane\\Vantaro\\3.0";
+  static constexpr const char* kName = "Eff_Display";
+  DWORD previous_ = 0;
+  bool existed_ = false;
+};
+
+// What the screen shows of a control (or what was drawn into a memory DC).
+struct Pixels {
+  int width = 0, height = 0;
+  std::vector<COLORREF> colours;
+
+  COLORREF at(int x, int y) const { return colours[y * width + x]; }
+  static Pixels from(HDC dc, int left, int top, int width, int height) {
+    Pixels p{width, height, {}};
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) p.colours.push_back(GetPixel(dc, left + x, top + y));
+    }
+    return p;
+  }
+  // Pixels inside the icon inset (2 from every side) for which test holds.
+  int countInside(const std::function<bool(COLORREF)>& test) const {
+    int n = 0;
+    for (int y = 2; y < height - 2; ++y) {
+      for (int x = 2; x < width - 2; ++x) n += test(at(x, y)) ? 1 : 0;
+    }
+    return n;
+  }
+};
+
+Pixels screenPixels(HWND control) {
+  RedrawWindow(GetParent(control), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RECT r;
+  GetWindowRect(control, &r);
+  HDC screen = GetDC(nullptr);
+  HDC copy = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
+  HGDIOBJ previous = SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
+  Pixels pixels = Pixels::from(copy, 0, 0, r.right - r.left, r.bottom - r.top);
+  SelectObject(copy, previous);
+  DeleteObject(bitmap);
+  DeleteDC(copy);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+COLORREF asColorref(uint32_t rgb) { return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF); }
+bool isDark(COLORREF c) { return GetRValue(c) < 80 && GetGValue(c) < 80 && GetBValue(c) < 80; }
+
+// Sunken: shadow on the left edge, highlight on the right; raised: the reverse.
+enum class Frame { kSunken, kRaised, kOther };
+Frame frameOf(const Pixels& p) {
+  const COLORREF left = p.at(1, p.height / 2), right = p.at(p.width - 2, p.height / 2);
+  const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+  if (left == shadow && right == highlight) return Frame::kSunken;
+  if (left == highlight && right == shadow) return Frame::kRaised;
+  return Frame::kOther;
+}
+
+Frame frameOf(HWND page, int slot) { return frameOf(screenPixels(GetDlgItem(page, kFirstIcon + slot))); }
+
+void chooseGroup(HWND page, int index) {
+  HWND combo = GetDlgItem(page, kGroupList);
+  SendMessageA(combo, CB_SETCURSEL, index, 0);
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(kGroupList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+void clickIcon(HWND page, int slot) { SendMessageA(GetDlgItem(page, kFirstIcon + slot), BM_CLICK, 0, 0); }
+
+std::string textOf(HWND page, int id) { return windowText(GetDlgItem(page, id)); }
+
+// Which of the sixteen buttons are visible and enabled ("1" both, "0" neither).
+std::string buttonStates(HWND page) {
+  std::string states;
+  for (int i = 0; i < kIconCount; ++i) {
+    HWND button = GetDlgItem(page, kFirstIcon + i);
+    const bool visible = IsWindowVisible(button), enabled = IsWindowEnabled(button);
+    states += visible && enabled ? '1' : (!visible && !enabled ? '0' : '?');
+  }
+  return states;
+}
+
+std::vector<std::string> comboItems(HWND page) {
+  HWND combo = GetDlgItem(page, kGroupList);
+  std::vector<std::string> items;
+  const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[64] = "";
+    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    items.push_back(text);
+  }
+  return items;
+}
+
+int comboSelection(HWND page) {
+  return static_cast<int>(SendMessageA(GetDlgItem(page, kGroupList), CB_GETCURSEL, 0, 0));
+}
+
+// Runs the sheet over record, drives its Effects page, then presses OK.
+class EffectsPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(library_.loaded());
+    select_ = library_.entry<VtaSelectFunction>("VTAGUI_Select");
+    ASSERT_NE(nullptr, select_);
+    g_realCreateFile = reinterpret_cast<decltype(g_realCreateFile)>(replaceImport(
+        library_.module(), "kernel32.dll", "CreateFileA", reinterpret_cast<void*>(&watchCreateFile)));
+    ASSERT_NE(nullptr, g_realCreateFile);
+    takeOpens();
+  }
+  void TearDown() override {
+    if (g_realCreateFile) {
+      replaceImport(library_.module(), "kernel32.dll", "CreateFileA",
+                    reinterpret_cast<void*>(g_realCreateFile));
+    }
+  }
+
+  short run(EffectSettings& record, const std::function<void(HWND page)>& drive) {
+    auto* host = reinterpret_cast<VtaEffectSettings*>(&record);
+    return runDriven<short>([&] { return select_(nullptr, host, nullptr); },
+                            [&] {
+                              HWND sheet = waitForWindow(kSheetCaption);
+                              if (!sheet) return ADD_FAILURE() << "no sheet";
+                              drive(reinterpret_cast<HWND>(
+                                  SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
+                              PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+                              EXPECT_TRUE(waitForWindowGone(sheet));
+                            });
+  }
+
+  void capture(HWND page, const char* name) {
+    EXPECT_TRUE(captureWindow(GetParent(page), screenshotPath(name))) << name;
+  }
+
+  LibraryUnderTest library_;
+  VtaSelectFunction select_ = nullptr;
+};
+
+// A library of two groups: "Sixteen" (S01 to S16) and "Three" (T1 to T3).
+// Each effect has a solid icon of its group's colour and a description text
+// after the icon, which only a whole-file load reads. The current list is
+// written as it is, so the only effect files read are the page's.
+class TestLibraryTest : public EffectsPageTest {
+ protected:
+  TestLibraryTest() : installation_("effects_page") {
+    std::vector<Group> groups = {{"Sixteen", {}}, {"Three", {"T1", "T2", "T3"}}};
+    for (int i = 1; i <= kIconCount; ++i) groups[0].second.push_back((i < 10 ? "S0" : "S") + std::to_string(i));
+    for (const Group& group : groups) {
+      for (const std::string& name : group.second) {
+        const uint32_t colour = group.first == "Three" ? kThreeColour : kSixteenColour;
+        installation_.addEffect({name, name, true, colour, "Whole file of " + name});
+      }
+    }
+    installation_.writeMaster(groups);
+    installation_.writeCurrent(groups);
+    // The count matches: the library keeps the current list as written.
+    writeRegistryDword("Effect_Count", kIconCount + 3);
+  }
+
+  Installation installation_;
+};
+
+TEST_F(TestLibraryTest, ButtonsFollowTheShownGroupAndTheComboKeepsInStep) {
+  EffectSettings record;
+  std::strcpy(record.effectName, "S05");
+  std::vector<std::string> items, opensForThree;
+  std::string statesSixteen, statesThree;
+  int selectionSixteen = -1, selectionThree = -1;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              items = comboItems(page);
+              statesSixteen = buttonStates(page);
+              selectionSixteen = comboSelection(page);
+              takeOpens();
+              chooseGroup(page, 1);
+              opensForThree = takeOpens();
+              statesThree = buttonStates(page);
+              selectionThree = comboSelection(page);
+              capture(page, "effects_page_group_of_three");
+            }));
+  EXPECT_EQ((std::vector<std::string>{"Sixteen", "Three"}), items);
+  EXPECT_EQ("1111111111111111", statesSixteen);
+  EXPECT_EQ(0, selectionSixteen);
+  EXPECT_EQ("1110000000000000", statesThree) << "1004 to 1016 hidden and disabled";
+  EXPECT_EQ(1, selectionThree);
+  EXPECT_EQ((std::vector<std::string>{"T1.VTA", "T2.VTA", "T3.VTA"}), opensForThree)
+      << "one icon read per effect of the group, the selection not reloaded";
+  EXPECT_STREQ("S05", record.effectName) << "showing a group selects nothing";
+}
+
+TEST_F(TestLibraryTest, TheShownGroupAndTheSelectedEffectAreNotReadAgain) {
+  EffectSettings record;
+  std::strcpy(record.effectName, "T2");
+  record.description.lists[kPaths].append(makeComponent<PathComponent>(1, 0.0f, 1.0f, 0, 0));
+  std::vector<std::string> atStart, sameGroup, sameEffect, otherEffect;
+  uint32_t pathsAfterSameEffect = 99;
+  std::string nameAfterSameEffect, title, description;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              atStart = takeOpens();
+              chooseGroup(page, 1);
+              sameGroup = takeOpens();
+              clickIcon(page, 1);
+              sameEffect = takeOpens();
+              pathsAfterSameEffect = record.description.lists[kPaths].count;
+              nameAfterSameEffect = record.effectName;
+              clickIcon(page, 2);
+              otherEffect = takeOpens();
+              title = textOf(page, kPaneTitle);
+              description = textOf(page, kPaneDescription);
+            }));
+  EXPECT_EQ((std::vector<std::string>{"T1.VTA", "T2.VTA", "T3.VTA", "T2.VTA"}), atStart)
+      << "three icons, then the named effect whole";
+  EXPECT_TRUE(sameGroup.empty()) << sameGroup.size() << " files read for the shown group";
+  EXPECT_TRUE(sameEffect.empty()) << sameEffect.size() << " files read for the selected effect";
+  EXPECT_EQ(0u, pathsAfterSameEffect) << "a click empties the record's path list";
+  EXPECT_EQ("T2", nameAfterSameEffect);
+  EXPECT_EQ((std::vector<std::string>{"T3.VTA"}), otherEffect);
+  EXPECT_STREQ("T3", record.effectName);
+  EXPECT_EQ("T3", title);
+  EXPECT_EQ("Whole file of T3", description) << "the pane shows the whole description";
+}
+
+TEST_F(TestLibraryTest, OnlyTheSelectedEffectIsSunkenAndOnlyInItsGroup) {
+  EffectSettings record;
+  std::strcpy(record.effectName, "T2");
+  std::vector<Frame> inThree, inSixteen, backInThree;
+  std::string title;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              for (int i = 0; i < 3; ++i) inThree.push_back(frameOf(page, i));
+              chooseGroup(page, 0);
+              for (int i = 0; i < kIconCount; ++i) inSixteen.push_back(frameOf(page, i));
+              title = textOf(page, kPaneTitle);
+              chooseGroup(page, 1);
+              for (int i = 0; i < 3; ++i) backInThree.push_back(frameOf(page, i));
+            }));
+  const std::vector<Frame> oneSunken = {Frame::kRaised, Frame::kSunken, Frame::kRaised};
+  EXPECT_EQ(oneSunken, inThree);
+  EXPECT_EQ(std::vector<Frame>(kIconCount, Frame::kRaised), inSixteen);
+  EXPECT_EQ("T2", title) << "showing a group keeps the selection";
+  EXPECT_EQ(oneSunken, backInThree);
+  EXPECT_STREQ("T2", record.effectName);
+}
+
+TEST_F(TestLibraryTest, AnEmptyNameTakesTheDefaultsAndTheFirstEffect) {
+  CreateDirectoryA((installation_.root() + "\\Work").c_str(), nullptr);
+  EffectSettings defaults;
+  std::strcpy(defaults.effectName, "T3");
+  defaults.globalParams[2] = 7.0f;
+  defaults.objectParams[1][3] = 0.5f;
+  ASSERT_EQ(1, saveDefaultsFile(defaults, (installation_.root() + "\\Work\\Defaults.VRI").c_str()));
+  EffectSettings record;
+  Frame first = Frame::kOther;
+  std::string title;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              first = frameOf(page, 0);
+              title = textOf(page, kPaneTitle);
+            }));
+  EXPECT_STREQ("S01", record.effectName);
+  EXPECT_EQ(7.0f, record.globalParams[2]);
+  EXPECT_EQ(0.5f, record.objectParams[1][3]);
+  EXPECT_EQ(Frame::kSunken, first);
+  EXPECT_EQ("S01", title);
+}
+
+TEST_F(TestLibraryTest, ANameInNoGroupChangesNothing) {
+  EffectSettings record, atCall;
+  std::strcpy(record.effectName, "Nowhere");
+  record.globalParams[4] = 3.0f;
+  atCall.copyFrom(record);
+  std::vector<std::string> opens;
+  std::vector<Frame> frames;
+  std::string description = "unread";
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              opens = takeOpens();
+              for (int i = 0; i < kIconCount; ++i) frames.push_back(frameOf(page, i));
+              description = textOf(page, kPaneDescription);
+            }));
+  EXPECT_EQ(0, record.differs(atCall));
+  EXPECT_EQ(16u, opens.size()) << "the first group's icons only";
+  EXPECT_EQ(std::vector<Frame>(kIconCount, Frame::kRaised), frames) << "nothing selected";
+  EXPECT_EQ("", description);
+}
+
+TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
+  const COLORREF icon = asColorref(kThreeColour);
+  for (DWORD mode : {0u, 1u, 2u}) {
+    DisplayModeSetting setting(mode);
+    EffectSettings record;
+    std::strcpy(record.effectName, "T1");
+    Pixels button;
+    EXPECT_EQ(0, run(record, [&](HWND page) {
+                button = screenPixels(GetDlgItem(page, kFirstIcon + 1));
+                capture(page, ("effects_page_display_" + std::to_string(mode)).c_str());
+              }));
+    ASSERT_GT(button.height, 8);
+    const int iconPixels = button.countInside([&](COLORREF c) { return c == icon; });
+    int darkPixels = 0, darkRowSum = 0;
+    for (int y = 2; y < button.height - 2; ++y) {
+      for (int x = 2; x < button.width - 2; ++x) {
+        if (isDark(button.at(x, y))) ++darkPixels, darkRowSum += y;
+      }
+    }
+    const int meanDarkRow = darkPixels ? darkRowSum / darkPixels : -1;
+    SCOPED_TRACE("mode " + std::to_string(mode));
+    EXPECT_EQ(mode != 1, iconPixels > 0) << iconPixels << " icon pixels";
+    EXPECT_EQ(mode != 0, darkPixels > 0) << darkPixels << " text pixels";
+    if (mode == 1) EXPECT_NEAR(button.height / 2, meanDarkRow, button.height / 6) << "centred";
+    if (mode == 2) EXPECT_GT(meanDarkRow, button.height * 2 / 3) << "at the bottom";
+  }
+}
+
+// Drawn into a bitmap through the page's own drawing message: a focus
+// rectangle (dotted black outer line) only for the exact focus state, and
+// the icon only when the whole item is drawn.
+TEST_F(TestLibraryTest, FocusRectangleOnlyInTheExactFocusState) {
+  struct Drawn {
+    Pixels focus, focusAndSelected, focusOnly;
+  } drawn;
+  EffectSettings record;
+  std::strcpy(record.effectName, "T1");
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              HDC screen = GetDC(nullptr);
+              HDC dc = CreateCompatibleDC(screen);
+              HBITMAP bitmap = CreateCompatibleBitmap(screen, 40, 30);
+              HGDIOBJ previous = SelectObject(dc, bitmap);
+              auto draw = [&](UINT action, UINT state) {
+                RECT all = {0, 0, 40, 30};
+                FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+                DRAWITEMSTRUCT item = {ODT_BUTTON, kFirstIcon + 1, 0, action, state,
+                                       GetDlgItem(page, kFirstIcon + 1), dc, all, 0};
+                SendMessageA(page, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+                return Pixels::from(dc, 0, 0, 40, 30);
+              };
+              drawn.focus = draw(ODA_DRAWENTIRE, ODS_FOCUS);
+              drawn.focusAndSelected = draw(ODA_DRAWENTIRE, ODS_FOCUS | ODS_SELECTED);
+              drawn.focusOnly = draw(ODA_FOCUS, ODS_FOCUS);
+              SelectObject(dc, previous);
+              DeleteObject(bitmap);
+              DeleteDC(dc);
+              ReleaseDC(nullptr, screen);
+            }));
+  auto topRowBlacks = [](const Pixels& p) {
+    int n = 0;
+    for (int x = 0; x < p.width; ++x) n += p.at(x, 0) == RGB(0, 0, 0) ? 1 : 0;
+    return n;
+  };
+  ASSERT_EQ(40, drawn.focus.width);
+  EXPECT_GT(topRowBlacks(drawn.focus), 5);
+  EXPECT_LT(topRowBlacks(drawn.focus), 35) << "dotted, not solid";
+  EXPECT_EQ(0, topRowBlacks(drawn.focusAndSelected));
+  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), drawn.focusAndSelected.at(20, 0));
+  const COLORREF icon = asColorref(kThreeColour);
+  EXPECT_GT(drawn.focus.countInside([&](COLORREF c) { return c == icon; }), 0);
+  EXPECT_EQ(0, drawn.focusOnly.countInside([&](COLORREF c) { return c == icon; }))
+      << "a focus change redraws only the frame";
+  EXPECT_EQ(Frame::kRaised, frameOf(drawn.focusOnly));
+}
+
+TEST_F(EffectsPageTest, WithoutACurrentListTheComboIsEmptyAndNoButtonShows) {
+  Installation empty("effects_page_empty");
+  EffectSettings record, atCall;
+  atCall.copyFrom(record);
+  std::vector<std::string> items = {"unread"};
+  std::string states;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              items = comboItems(page);
+              states = buttonStates(page);
+            }));
+  EXPECT_TRUE(items.empty());
+  EXPECT_EQ(std::string(kIconCount, '0'), states);
+  EXPECT_EQ(0, record.differs(atCall));
+}
+
+// On the sample installation registered as "Path": its five groups, the
+// first effect chosen at start, and a capture in each display mode.
+TEST_F(EffectsPageTest, SampleLibraryInEachDisplayMode) {
+  for (DWORD mode : {0u, 1u, 2u}) {
+    DisplayModeSetting setting(mode);
+    EffectSettings record;
+    std::vector<std::string> items;
+    std::string states;
+    EXPECT_EQ(0, run(record, [&](HWND page) {
+                items = comboItems(page);
+                states = buttonStates(page);
+                capture(page, ("effects_page_samples_display_" + std::to_string(mode)).c_str());
+              }));
+    SCOPED_TRACE("mode " + std::to_string(mode));
+    EXPECT_EQ((std::vector<std::string>{"Pages and Doors", "Cubes and Spins", "Fly-Aways and Zooms",
+                                        "Slides and Tiles", "Warps and Ripples"}),
+              items);
+    EXPECT_EQ("1111110000000000", states);
+    EXPECT_STREQ("Page Turn Right", record.effectName);
+  }
+}
+
+}  // namespace
+}  // namespace vta::test
