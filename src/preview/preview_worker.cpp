@@ -1,0 +1,106 @@
+#include "preview/preview_worker.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vta {
+namespace {
+
+constexpr int kFlyMode = 0;
+constexpr int kFilterFrames = 12;
+constexpr int kFilterPercent = 13;
+constexpr uint32_t kOneFrameRange = 100;
+// A one-frame preview with no effect selected shows the middle.
+constexpr uint32_t kNoEffectPosition = 50;
+
+// The engine whose worker runs on this thread, for the abort callback.
+thread_local PreviewRenderer* t_engine = nullptr;
+
+// v truncated toward zero, 0 for negatives and not-a-number.
+uint32_t truncated(double v) {
+  if (!(v > 0.0)) return 0;
+  return v >= 4294967295.0 ? UINT32_MAX : static_cast<uint32_t>(v);
+}
+
+}  // namespace
+
+int VTA_CALL PreviewRenderer::abortRequested() {
+  return t_engine && t_engine->stopRequested_ ? 1 : 0;
+}
+
+PreviewWorker::PreviewWorker(PreviewRenderer& engine) : engine_(engine) { t_engine = &engine; }
+
+void PreviewWorker::run() {
+  if (!loadRenderer(true, module_, entries_)) return;
+  while (engine_.waitForRequest()) {
+    render();
+    if (quitting()) break;
+  }
+  if (context_ && entries_.freeContext) entries_.freeContext(context_);
+  unloadRenderer(module_);
+}
+
+void PreviewWorker::render() {
+  engine_.clearFrames();
+  engine_.takeRequest(record_, effect_);
+  engine_.reportState();
+  job_.copyFrom(engine_.jobTemplate_);
+  if (effect_.selected) {
+    job_.sourceCount = std::min<uint32_t>(effect_.variantCount, kRenderSourceCount);
+  }
+  auto* settings = reinterpret_cast<VtaEffectSettings*>(&record_);
+  auto* job = reinterpret_cast<VtaRenderJob*>(&job_);
+  if (entries_.prepare) context_ = entries_.prepare(context_, settings, job);
+  renderFrames();
+  finishRender();
+}
+
+void PreviewWorker::renderFrames() {
+  if (engine_.filterMode_) {
+    const uint32_t range = truncated(record_.globalParams[kFilterFrames]);
+    renderFrame(0, truncated(record_.globalParams[kFilterPercent] * 0.01 * range), range);
+  } else if (engine_.frameCount_ == 1) {
+    uint32_t position = effect_.selected ? std::min(truncated(effect_.best), kOneFrameRange)
+                                         : kNoEffectPosition;
+    if (record_.globalParams[kFlyMode] == 1.0f) position = kOneFrameRange - position;
+    renderFrame(0, position, kOneFrameRange);
+  } else {
+    renderSequence();
+  }
+}
+
+// Frames 0 to frameCount - 1 at positions 0 to range, with progress after
+// each; a stop or quit ends the sequence after the current frame.
+void PreviewWorker::renderSequence() {
+  const uint32_t range = engine_.frameCount_ - 1;
+  for (uint32_t i = 0; i < engine_.frameCount_; ++i) {
+    engine_.renderingFrame_ = i;
+    renderFrame(i, i, range);
+    engine_.reportProgress(static_cast<int>(i * 100 / range));
+    if (engine_.stopRequested_ || quitting()) break;
+  }
+}
+
+void PreviewWorker::renderFrame(uint32_t i, uint32_t position, uint32_t range) {
+  job_.position = position;
+  job_.range = range;
+  job_.output.pixels = engine_.writableFrame(i);
+  job_.output.ownsPixels = 0;
+  if (entries_.render) {
+    entries_.render(context_, reinterpret_cast<VtaEffectSettings*>(&record_),
+                    reinterpret_cast<VtaRenderJob*>(&job_));
+  }
+}
+
+// An abandoned render leaves grey frames; the progress bar returns to 0.
+void PreviewWorker::finishRender() {
+  engine_.busy_ = 0;
+  if (quitting()) return;
+  if (engine_.stopRequested_) engine_.clearFrames();
+  engine_.reportProgress(0);
+  engine_.renderingFrame_ = 0;
+  engine_.stopRequested_ = 0;
+  engine_.reportState();
+}
+
+}  // namespace vta

@@ -1,0 +1,116 @@
+#include "preview_fixture.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+
+#include "model/files/texture_file.h"
+#include "model/texture_image.h"
+#include "platform/settings_store.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace vta::test {
+namespace {
+
+const char* const kRenderers[] = {"Rnd_Test", "Rnd_NoPrepare", "Rnd_NoRender"};
+
+#ifdef _WIN32
+const char kTestKey[] = "Software\\Corvane\\VantaroTest\\preview_tests";
+#endif
+
+template <typename Function>
+Function entry(const DynamicLibrary& module, const char* name) {
+  return reinterpret_cast<Function>(module.symbol(name));
+}
+
+}  // namespace
+
+PreviewInstallation::PreviewInstallation() {
+#ifdef _WIN32
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestKey);
+  setRegistryKey(kTestKey);
+#else
+  setenv("VANTARO_SETTINGS", folder_.file("settings.ini").c_str(), 1);
+#endif
+  std::filesystem::create_directories(folder_.file("LIBS"));
+  for (const char* name : kRenderers) {
+    const std::string module = std::string(name) + ".dll";
+    std::filesystem::copy_file(std::string(VTA_TEST_RENDERER_DIR) + "/" + module,
+                               folder_.file("LIBS/" + module));
+  }
+  writeRegistryString("Path", folder_.path().c_str());
+  writeRegistryString("Prev_Engine", "Rnd_Test");
+}
+
+PreviewInstallation::~PreviewInstallation() {
+#ifdef _WIN32
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestKey);
+  setRegistryKey(kRegistryRoot);
+#else
+  unsetenv("VANTARO_SETTINGS");
+#endif
+}
+
+void PreviewInstallation::addTexture(const std::string& name, uint32_t size) {
+  std::filesystem::create_directories(folder_.file("Textures"));
+  TextureImage image;
+  image.format = 2;
+  image.order = 1;
+  image.bytesPerPixel = 3;
+  image.rowAlign = 1;
+  image.width = image.rowPixels = size;
+  image.height = image.rowCount = size;
+  image.computeRowLayout();
+  std::vector<uint8_t> pixels(image.dataSize, 0x40);
+  image.takePixels(pixels.data(), image.dataSize);
+  saveTextureImage(image, folder_.file("Textures/" + name + ".vtt").c_str());
+}
+
+TestRenderer::TestRenderer(const PreviewInstallation& installation, const char* name) {
+  if (!module_.open(installation.file("LIBS/" + std::string(name) + ".dll").c_str())) return;
+  reset_ = entry<RndTestResetFunction>(module_, "RndTest_Reset");
+  setDelay_ = entry<RndTestSetDelayFunction>(module_, "RndTest_SetDelay");
+  hold_ = entry<RndTestHoldFunction>(module_, "RndTest_Hold");
+  release_ = entry<RndTestReleaseFunction>(module_, "RndTest_Release");
+  waitFor_ = entry<RndTestWaitForFunction>(module_, "RndTest_WaitFor");
+  callCount_ = entry<RndTestCallCountFunction>(module_, "RndTest_CallCount");
+  getCall_ = entry<RndTestGetCallFunction>(module_, "RndTest_GetCall");
+  if (reset_) reset_();
+}
+
+std::vector<RndTestCall> TestRenderer::calls(int kind) const {
+  std::vector<RndTestCall> result;
+  const int count = callCount_();
+  for (int i = 0; i < count; ++i) {
+    RndTestCall call;
+    if (getCall_(i, &call) && (kind == 0 || call.kind == kind)) result.push_back(call);
+  }
+  return result;
+}
+
+std::vector<int> RecordingListener::events() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return events_;
+}
+
+bool RecordingListener::waitForEvents(size_t count, int timeoutMs) const {
+  std::unique_lock<std::mutex> lock(mutex_);
+  return changed_.wait_for(lock, std::chrono::milliseconds(timeoutMs),
+                           [&] { return events_.size() >= count; });
+}
+
+void RecordingListener::clear() {
+  std::lock_guard<std::mutex> lock(mutex_);
+  events_.clear();
+}
+
+void RecordingListener::add(int event) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  events_.push_back(event);
+  changed_.notify_all();
+}
+
+}  // namespace vta::test

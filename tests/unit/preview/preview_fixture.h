@@ -1,0 +1,87 @@
+// What the preview engine tests and the preview benchmark share: a private
+// installation with the test renderers in its LIBS folder and private
+// settings pointing at it, the test renderer's control entries, and a
+// listener that records the engine's reports.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "../platform/temp_folder.h"
+#include "platform/dynamic_library.h"
+#include "preview/preview_renderer.h"
+#include "test_renderer.h"
+
+namespace vta::test {
+
+// A fresh installation folder and settings store for one test; the settings
+// name it as "Path" and "Rnd_Test" as "Prev_Engine". Put back afterwards.
+class PreviewInstallation {
+ public:
+  PreviewInstallation();
+  ~PreviewInstallation();
+  PreviewInstallation(const PreviewInstallation&) = delete;
+  PreviewInstallation& operator=(const PreviewInstallation&) = delete;
+
+  // Writes a size x size placeholder texture <name>.vtt into Textures.
+  void addTexture(const std::string& name, uint32_t size);
+  std::string file(const std::string& name) const { return folder_.file(name); }
+
+ private:
+  TempFolder folder_;
+};
+
+// The control entries of a test renderer module in the installation, bound
+// from the same module the engine loads. Starts with the module reset.
+class TestRenderer {
+ public:
+  explicit TestRenderer(const PreviewInstallation& installation, const char* name = "Rnd_Test");
+  bool loaded() const { return module_.isOpen(); }
+
+  void reset() const { reset_(); }
+  void setDelay(int milliseconds) const { setDelay_(milliseconds); }
+  void hold(int renderNumber) const { hold_(renderNumber, 1); }
+  void release() const { release_(); }
+  bool waitFor(int kind, int count, int timeoutMs = 5000) const {
+    return waitFor_(kind, count, timeoutMs) != 0;
+  }
+  // Every call so far, or only those of one kind.
+  std::vector<RndTestCall> calls(int kind = 0) const;
+
+ private:
+  DynamicLibrary module_;
+  RndTestResetFunction reset_ = nullptr;
+  RndTestSetDelayFunction setDelay_ = nullptr;
+  RndTestHoldFunction hold_ = nullptr;
+  RndTestReleaseFunction release_ = nullptr;
+  RndTestWaitForFunction waitFor_ = nullptr;
+  RndTestCallCountFunction callCount_ = nullptr;
+  RndTestGetCallFunction getCall_ = nullptr;
+};
+
+// Records what the engine reports, in order: -1 for a state change, else
+// the progress percent.
+class RecordingListener : public PreviewListener {
+ public:
+  static constexpr int kState = -1;
+
+  void renderStateChanged() override { add(kState); }
+  void progressChanged(int percent) override { add(percent); }
+
+  std::vector<int> events() const;
+  void clear();
+  // Waits until count reports have arrived; false on timeout.
+  bool waitForEvents(size_t count, int timeoutMs = 5000) const;
+
+ private:
+  void add(int event);
+
+  mutable std::mutex mutex_;
+  mutable std::condition_variable changed_;
+  std::vector<int> events_;
+};
+
+}  // namespace vta::test
