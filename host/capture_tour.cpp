@@ -10,6 +10,10 @@
 namespace vta::host {
 namespace {
 
+// Controls of the Effects page (dialog 102).
+constexpr int kEffectsFirstIcon = 1001;
+constexpr int kEffectsGroupList = 1026;
+
 void captureSheetPages(HWND sheet, const std::string& folder) {
   HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
   const int pages = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
@@ -17,6 +21,19 @@ void captureSheetPages(HWND sheet, const std::string& folder) {
     SendMessageA(sheet, PSM_SETCURSEL, i, 0);
     captureWindow(sheet, folder + "\\sheet_page_" + std::to_string(i + 1) + ".png");
   }
+}
+
+// On the Effects page (the sheet's first): shows the second group and picks
+// its second effect, as a user would with the group list and an icon.
+void chooseEffect(HWND sheet, const std::string& folder) {
+  SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+  HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+  HWND groups = GetDlgItem(page, kEffectsGroupList);
+  SendMessageA(groups, CB_SETCURSEL, 1, 0);
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(kEffectsGroupList, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(groups));
+  SendMessageA(GetDlgItem(page, kEffectsFirstIcon + 1), BM_CLICK, 0, 0);
+  captureWindow(sheet, folder + "\\effects_page_chosen.png");
 }
 
 }  // namespace
@@ -29,6 +46,7 @@ void runCaptureTour(const std::string& folder) {
   clickButton(host, kChooseButton);
   if (HWND sheet = waitForWindow("Vantaro - Selection Dialog")) {
     captureSheetPages(sheet, folder);
+    chooseEffect(sheet, folder);
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     waitForWindowGone(sheet);
   }
