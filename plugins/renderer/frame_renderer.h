@@ -1,0 +1,28 @@
+#pragma once
+// A whole frame of a job: antialiasing (2 x 2 samples per pixel) and motion
+// blur (several scene times averaged) around the scene passes.
+
+#include <vector>
+
+#include "scene_pass.h"
+
+namespace rnd {
+
+struct FrameImage {
+  int width = 0, height = 0;
+  std::vector<Vec3> colour;  // rows from the top
+  WarpBinding frameWarp;     // to apply when the frame is written
+};
+
+// Working memory kept between frames.
+struct FrameBuffers {
+  Canvas canvas;
+  FrameImage image;
+};
+
+// Renders the job's frame (job.width x job.height) into buffers.image.
+// False when it was aborted or the scene could not be drawn.
+bool renderFrame(FrameBuffers& buffers, vta::EffectDescription& effect,
+                 const vta::EffectSettings& record, const VtaRenderJob& job, AbortPoll& abort);
+
+}  // namespace rnd

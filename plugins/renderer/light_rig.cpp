@@ -1,0 +1,89 @@
+#include "light_rig.h"
+
+#include <cmath>
+
+#include "block_reals.h"
+#include "frame_time.h"
+#include "model/components/light.h"
+#include "placement.h"
+
+namespace rnd {
+
+namespace {
+
+constexpr float kShineExponent = 40.0f;
+
+Light lightOf(const vta::LightComponent& c, const FrameOptions& options) {
+  Light light;
+  light.kind = static_cast<Light::Kind>(c.lightWord <= 3 ? c.lightWord : 1);
+  float intensity = blockReal(c.block16, 3);
+  light.colour = Vec3{blockReal(c.block16, 0), blockReal(c.block16, 1), blockReal(c.block16, 2)} *
+                 intensity;
+  vta::PathKey key = motionKey(c.motion);
+  if (c.secondValue == 1) key.rotationY += options.global[kLightDirection];
+  Placement placement = placementOf(key);
+  light.position = placement.position;
+  light.direction = normalized(placement.rotation.apply({0, 0, -1}));
+  light.cosHalfCone = std::cos(radians(blockReal(c.block12, 0) / 2));
+  light.range = blockReal(c.block12, 1);
+  light.castsShadows = c.firstValue == 1;
+  return light;
+}
+
+// Direction toward the light and the light's strength at point.
+float reach(const Light& light, Vec3 point, Vec3& toLight) {
+  if (light.kind == Light::kDirectional) {
+    toLight = light.direction * -1.0f;
+    return 1.0f;
+  }
+  Vec3 d = light.position - point;
+  float distance = std::sqrt(dot(d, d));
+  toLight = normalized(d);
+  float strength = light.range > 0 ? clamp01(1.0f - distance / light.range) : 1.0f;
+  if (light.kind == Light::kSpot && dot(toLight * -1.0f, light.direction) < light.cosHalfCone)
+    return 0.0f;
+  return strength;
+}
+
+}  // namespace
+
+Shade LightRig::shade(Vec3 point, Vec3 n, Vec3 eye, float shine) const {
+  Shade result{ambient, {}};
+  Vec3 toEye = normalized(eye - point);
+  if (dot(n, toEye) < 0) n = n * -1.0f;
+  for (const Light& light : lights) {
+    Vec3 toLight;
+    float strength = reach(light, point, toLight);
+    float lambert = dot(n, toLight);
+    if (strength <= 0 || lambert <= 0) continue;
+    result.diffuse = result.diffuse + light.colour * (lambert * strength);
+    if (shine <= 0) continue;
+    float highlight = std::fmax(0.0f, dot(n, normalized(toLight + toEye)));
+    result.specular =
+        result.specular + light.colour * (shine * strength * std::pow(highlight, kShineExponent));
+  }
+  return result;
+}
+
+LightRig lightRig(const vta::EffectDescription& effect, const CameraView& camera,
+                  const FrameOptions& options, float u) {
+  LightRig rig;
+  rig.ambient = Vec3{1, 1, 1} * camera.ambient;
+  const vta::EffectComponent* head = effect.lists[vta::kLights].head;
+  if (!head) {
+    Light light;
+    light.direction = camera.forward();
+    rig.lights.push_back(light);
+  }
+  for (auto* c = head; c; c = c->next) {
+    if (u < c->spanStart || u > c->spanEnd) continue;
+    Light light = lightOf(*static_cast<const vta::LightComponent*>(c), options);
+    if (light.kind == Light::kAmbient)
+      rig.ambient = rig.ambient + light.colour;
+    else
+      rig.lights.push_back(light);
+  }
+  return rig;
+}
+
+}  // namespace rnd

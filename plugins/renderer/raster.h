@@ -1,0 +1,31 @@
+#pragma once
+// Triangle filling and edge drawing into a canvas. Vertices are in canvas
+// pixels (x right, y down) with their nearness (1 / camera distance) and the
+// values interpolated across the face: picture u, v, the diffuse light
+// (r, g, b) and the specular light (r, g, b).
+
+#include "abort_poll.h"
+#include "canvas.h"
+#include "surface_look.h"
+
+namespace rnd {
+
+constexpr int kVaryings = 8;
+enum Varying { kU = 0, kV = 1, kDiffuse = 2, kSpecular = 5 };
+
+struct RasterVertex {
+  float x, y, nearness;
+  float value[kVaryings];
+};
+
+// Fills the triangle's samples that are nearer than the canvas's, blending
+// by look.alpha; writeDepth records their nearness. Asks abort every few
+// rows and gives up once it says stop.
+void fillTriangle(Canvas& canvas, const RasterVertex* v, const SurfaceLook& look,
+                  bool writeDepth, AbortPoll& abort);
+
+// Draws a one-sample-wide line in the picture's colour (unlit) over the canvas.
+void drawEdge(Canvas& canvas, const RasterVertex& a, const RasterVertex& b,
+              const SurfaceLook& look);
+
+}  // namespace rnd

@@ -1,0 +1,34 @@
+#pragma once
+// What a renderer context keeps between calls: the effects it has loaded
+// (descriptions with their textures and warp plug-ins) and its frame
+// buffers. Rnd_Prepare fills the cache; Rnd_Render draws from it.
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "abort_poll.h"
+#include "frame_renderer.h"
+#include "model/effect_settings.h"
+
+namespace rnd {
+
+class RenderContext {
+ public:
+  // The description of the effect named by the record, loaded through the
+  // library's effect files on first use; null when it cannot be read.
+  vta::EffectDescription* effect(const char* effectName);
+
+  // Draws the job's frame. Writes the output only when the whole frame was
+  // drawn; a job it cannot draw leaves the output as it was.
+  void render(const vta::EffectSettings& record, const VtaRenderJob& job);
+
+ private:
+  // Loaded effects kept at most; older ones are dropped beyond it.
+  static constexpr size_t kMaxEffects = 32;
+
+  std::map<std::string, std::unique_ptr<vta::EffectDescription>> effects_;
+  FrameBuffers buffers_;
+};
+
+}  // namespace rnd

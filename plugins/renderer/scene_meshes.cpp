@@ -1,0 +1,126 @@
+#include "scene_meshes.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "block_reals.h"
+#include "morph.h"
+#include "placement.h"
+
+namespace rnd {
+
+namespace {
+
+constexpr int kMaxTrails = 16;
+
+struct MapArea {
+  float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
+};
+
+MapArea mapArea(const vta::SurfaceComponent* s) {
+  MapArea area;
+  if (!s) return area;
+  float r[4];
+  for (int i = 0; i < 4; ++i) r[i] = blockReal(s->blocks[1], i);
+  if (r[0] == 0 && r[1] == 0 && r[2] == 0 && r[3] == 0) return area;
+  return {r[0], r[1], r[2], r[3]};
+}
+
+std::vector<Vec3> worldPoints(const MeshInputs& in, const vta::ObjectComponent& o,
+                              const FrameOptions& options, float u,
+                              const std::vector<Vec3>& shape) {
+  PlacementChain chain = placementChain(o, in.scene, options, u);
+  std::vector<Vec3> world(shape.size());
+  for (size_t i = 0; i < shape.size(); ++i) {
+    world[i] = chain.apply(shape[i]);
+    world[i].x *= in.aspect;
+  }
+  return world;
+}
+
+void gridMapping(const MapArea& a, ObjectMesh& mesh) {
+  for (int r = 0; r < mesh.rows; ++r)
+    for (int c = 0; c < mesh.columns; ++c) {
+      mesh.u.push_back(a.u0 + (a.u1 - a.u0) * c / (mesh.columns - 1));
+      mesh.v.push_back(a.v0 + (a.v1 - a.v0) * r / (mesh.rows - 1));
+    }
+}
+
+// Picture positions from where the points are on screen at scene time 0.
+void screenMapping(const MeshInputs& in, const vta::ObjectComponent& o,
+                   const std::vector<Vec3>& shape, ObjectMesh& mesh) {
+  for (Vec3 p : worldPoints(in, o, in.options, 0.0f, shape)) {
+    Vec3 c = in.camera.toCamera(p);
+    bool ahead = c.z < -1e-6f;
+    mesh.u.push_back(ahead ? (in.camera.screenX(c, in.aspect) + 1) / 2 : 0.5f);
+    mesh.v.push_back(ahead ? (1 - in.camera.screenY(c)) / 2 : 0.5f);
+  }
+}
+
+bool meshOf(const MeshInputs& in, const vta::ObjectComponent& o, const FrameOptions& options,
+            float u, float opacity, std::vector<ObjectMesh>& out) {
+  int columns = o.firstWord, rows = o.secondWord;
+  if (columns < 2 || rows < 2 || uint32_t(columns) * rows != o.pointCount || !o.points)
+    return true;
+  const vta::SurfaceComponent* surface = findSurface(in.effect, o.surfaceNumber);
+  bool missing = false;
+  ObjectMesh mesh;
+  mesh.columns = columns, mesh.rows = rows;
+  mesh.front = frontLook(in.looks, surface, o.fade, missing);
+  mesh.front.alpha *= opacity;
+  mesh.doubleSided = o.settings[0] == 1;
+  mesh.back = mesh.front;
+  if (mesh.doubleSided && o.settings[1] > 0) {
+    mesh.back = backLook(mesh.front, in.looks.sources, o.settings[1], missing);
+    mesh.backMirrored = true;
+  }
+  mesh.shine = clamp01(options.forSurface(o.surfaceNumber, kShine) / 100);
+  mesh.luminosity = clamp01(options.forSurface(o.surfaceNumber, kLuminosity) / 100);
+  std::vector<Vec3> shape = morphedPoints(o);
+  mesh.world = worldPoints(in, o, options, u, shape);
+  if (surface && surface->mapWord == 1) screenMapping(in, o, shape, mesh);
+  else gridMapping(mapArea(surface), mesh);
+  Vec3 centre;
+  for (Vec3 p : mesh.world) centre = centre + p * (1.0f / mesh.world.size());
+  Vec3 offset = centre - in.camera.position;
+  mesh.distance = std::sqrt(dot(offset, offset));
+  if (mesh.front.alpha > 0) out.push_back(std::move(mesh));
+  return !missing;
+}
+
+bool present(const vta::EffectComponent& c, float u) { return u >= c.spanStart && u <= c.spanEnd; }
+
+// Trail copies of o at earlier scene times, oldest first; each re-applies
+// the envelopes at its own time.
+bool trailsOf(const MeshInputs& in, const vta::ObjectComponent& o, std::vector<ObjectMesh>& out) {
+  int count = std::clamp(static_cast<int>(in.options.forSurface(o.surfaceNumber, kTrailCount)),
+                         0, kMaxTrails);
+  float spacing = in.options.forSurface(o.surfaceNumber, kTrailSpacing) / 100;
+  bool complete = true;
+  for (int i = count; i >= 1 && spacing > 0; --i) {
+    float t = in.u - i * spacing;
+    if (t < 0 || !present(o, t)) continue;
+    FrameOptions options = in.options;
+    in.scene.apply(t, options);
+    complete &= meshOf(in, o, options, t, 1.0f - float(i) / (count + 1), out);
+  }
+  if (count > 0) {
+    FrameOptions restored = in.options;
+    in.scene.apply(in.u, restored);
+  }
+  return complete;
+}
+
+}  // namespace
+
+bool buildMeshes(const MeshInputs& in, std::vector<ObjectMesh>& out) {
+  bool complete = true;
+  for (auto* c = in.effect.lists[vta::kObjects].head; c; c = c->next) {
+    const auto& object = *static_cast<const vta::ObjectComponent*>(c);
+    complete &= trailsOf(in, object, out);
+    if (present(object, in.u)) complete &= meshOf(in, object, in.options, in.u, 1.0f, out);
+  }
+  return complete;
+}
+
+}  // namespace rnd

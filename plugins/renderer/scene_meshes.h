@@ -1,0 +1,28 @@
+#pragma once
+// The meshes of one frame: every object present at the scene time, placed,
+// morphed and given its looks, plus the trail copies its entry asks for.
+
+#include <vector>
+
+#include "camera_view.h"
+#include "object_mesh.h"
+#include "scene_components.h"
+#include "surface_looks.h"
+
+namespace rnd {
+
+struct MeshInputs {
+  vta::EffectDescription& effect;
+  const SceneComponents& scene;
+  const FrameOptions& options;  // as the envelopes set them at u
+  const CameraView& camera;
+  const LookInputs& looks;
+  float aspect;
+  float u;
+};
+
+// Appends the meshes to out. Returns false when a picture the scene shows is
+// missing (the frame is then not drawn). Leaves the envelopes applied at u.
+bool buildMeshes(const MeshInputs& in, std::vector<ObjectMesh>& out);
+
+}  // namespace rnd

@@ -1,0 +1,98 @@
+#include "scene_pass.h"
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+
+#include "frame_time.h"
+#include "object_drawing.h"
+#include "scene_meshes.h"
+
+namespace rnd {
+
+namespace {
+
+// Warp bindings of the effect's warps: the frame's one and those of surfaces.
+struct Warps {
+  std::deque<WarpBinding> bindings;
+  std::vector<const WarpBinding*> bySurface;
+  const WarpBinding* frame = nullptr;
+
+  explicit Warps(const vta::EffectDescription& effect) {
+    for (auto* c = effect.lists[vta::kWarps].head; c; c = c->next) {
+      bindings.emplace_back();
+      WarpBinding& binding = bindings.back();
+      binding.setUp(*static_cast<const vta::WarpComponent*>(c));
+      if (!binding.active()) continue;
+      if (c->linkId == 0 && binding.warpPicture) frame = &binding;
+      if (c->linkId == 0 || !binding.map) continue;
+      if (bySurface.size() <= c->linkId) bySurface.resize(c->linkId + 1u, nullptr);
+      bySurface[c->linkId] = &binding;
+    }
+  }
+};
+
+bool fillBackground(Canvas& canvas, const vta::EffectDescription& effect,
+                    const FrameSources& sources, const CameraView& camera, bool bilinear) {
+  if (effect.effectType != 0) {
+    std::fill(canvas.colour.begin(), canvas.colour.end(), camera.background);
+    return true;
+  }
+  const Picture& picture = sources.source(2);
+  if (picture.empty()) return false;
+  for (int y = 0; y < canvas.height; ++y)
+    for (int x = 0; x < canvas.width; ++x) {
+      float u = (x + 0.5f) / canvas.width, v = (y + 0.5f) / canvas.height;
+      canvas.colour[size_t(y) * canvas.width + x] =
+          bilinear ? picture.bilinear(u, v) : picture.nearest(u, v);
+    }
+  return true;
+}
+
+// Opaque meshes first, in scene order; then see-through ones from far to near.
+void sortForDrawing(std::vector<ObjectMesh>& meshes) {
+  std::stable_sort(meshes.begin(), meshes.end(), [](const ObjectMesh& a, const ObjectMesh& b) {
+    bool aOpaque = a.front.alpha >= 1, bOpaque = b.front.alpha >= 1;
+    if (aOpaque != bOpaque) return aOpaque;
+    return !aOpaque && a.distance > b.distance;
+  });
+}
+
+}  // namespace
+
+PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
+                     const vta::EffectSettings& record, const VtaRenderJob& job, double t,
+                     AbortPoll& abort) {
+  PassResult result;
+  FrameTime time = frameTime(record.globalParams, t);
+  FrameOptions options;
+  std::memcpy(options.global, record.globalParams, sizeof options.global);
+  std::memcpy(options.object, record.objectParams, sizeof options.object);
+  SceneComponents scene(effect, record.description);
+  scene.apply(time.u, options);
+  Warps warps(effect);
+  if (warps.frame) result.frameWarp = *warps.frame;
+
+  bool bilinear = options.global[kImageQuality] == 1;
+  FrameSources sources(job, time.exchange);
+  CameraView camera = cameraView(effect);
+  if (!fillBackground(canvas, effect, sources, camera, bilinear)) return result;
+  canvas.clearDepth();
+
+  float aspect = float(canvas.width) / canvas.height;
+  LookInputs looks{effect, sources, options, bilinear, options.global[kQuality] == 1,
+                   warps.bySurface};
+  std::vector<ObjectMesh> meshes;
+  if (!buildMeshes({effect, scene, options, camera, looks, aspect, time.u}, meshes)) return result;
+  sortForDrawing(meshes);
+  LightRig lights = lightRig(effect, camera, options, time.u);
+  int style = static_cast<int>(options.global[kRenderStyle]);
+  DrawSettings settings{camera, lights, options.global[kLighting] != 0,
+                        style == 1 ? kFlat : (style == 2 ? kWire : kSmooth), aspect};
+  for (const ObjectMesh& mesh : meshes)
+    drawObject(canvas, mesh, settings, mesh.front.alpha >= 1, abort);
+  result.drawn = !abort.stopped();
+  return result;
+}
+
+}  // namespace rnd
