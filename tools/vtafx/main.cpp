@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "image_io.h"
+#include "render_commands.h"
 
 namespace {
 
@@ -33,6 +34,10 @@ const char kHelp[] =
     "      Write a 24-bit texture back as a picture.\n"
     "  vtafx install SRC_DIR OUT_DIR\n"
     "      Build an installation tree from the sample sources.\n"
+    "  vtafx render EFFECT --install DIR [--size N] [--frames N] [--out DIR]\n"
+    "               [--from IMG --to IMG] [--renderer LIB] [--set INDEX=VALUE]...\n"
+    "      Render a transition through a renderer plug-in (default\n"
+    "      DIR/LIBS/Rnd_Software.so) into PNG frames and a contact sheet.\n"
     "\n"
     "Exit codes: 0 success, 1 failure or problems found, 2 usage error.\n"
     "See docs/vtafx.md.\n";
@@ -53,5 +58,6 @@ int main(int argc, char** argv) {
   if (command == "eval") return runEval(args);
   if (command == "texture") return runTexture(args);
   if (command == "install") return runInstall(args);
+  if (command == "render") return runRender(args);
   return report(kExitUsage, "unknown command \"" + command + "\"; see vtafx --help");
 }

@@ -1,0 +1,12 @@
+#pragma once
+// Commands that drive a renderer plug-in.
+
+#include "commands.h"
+
+namespace vtafx {
+
+// vtafx render EFFECT --install DIR [--size N] [--frames N] [--out DIR]
+//              [--from IMG --to IMG] [--renderer LIB] [--set INDEX=VALUE]...
+int runRender(const Args& args);
+
+}  // namespace vtafx
