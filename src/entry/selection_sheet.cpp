@@ -12,6 +12,8 @@
 #include "pages/objects_page.h"
 #include "pages/options_page.h"
 #include "pages/settings_page.h"
+#include "preview/preview_pane.h"
+#include "preview/preview_renderer.h"
 
 namespace vta {
 namespace {
@@ -21,9 +23,11 @@ constexpr int kFilterFrames = 12;
 
 SheetState g_sheet;
 
-// The page objects of one run, made and destroyed in the sheet's order.
+// The page objects and the preview engine of one run, made and destroyed in
+// the sheet's order.
 struct PageObjects {
   std::unique_ptr<SettingsPage> settings;
+  std::unique_ptr<PreviewRenderer> preview;
   std::unique_ptr<ObjectsPage> objects;
   std::unique_ptr<OptionsPage> options;
   std::unique_ptr<EffectsPage> effects;
@@ -31,12 +35,14 @@ struct PageObjects {
 
   explicit PageObjects(bool filterMode)
       : settings(new SettingsPage),
+        preview(new PreviewRenderer(filterMode, &panePreviewListener())),
         objects(new ObjectsPage),
         options(new OptionsPage),
         effects(new EffectsPage),
         filter(filterMode ? new FilterPage : nullptr) {}
 
   ~PageObjects() {
+    preview.reset();
     settings.reset();
     objects.reset();
     filter.reset();
@@ -95,11 +101,12 @@ int runSelectionSheet(HWND owner, EffectSettings* record, const void* secondReco
   EffectSettings entryBackup;
   auto lastPreviewed = std::make_unique<EffectSettings>();
   entryBackup.copyFrom(*record);
-  g_sheet = SheetState{record, secondRecord, lastPreviewed.get(), 0, nullptr};
+  g_sheet = SheetState{record, secondRecord, lastPreviewed.get(), 0, nullptr, nullptr, nullptr};
 
   int result;
   {
     PageObjects pages(g_sheet.filterMode());
+    g_sheet.preview = pages.preview.get();
     if (g_sheet.filterMode()) correctFilterStart(*record);
     result = showSheet(owner, pages);
     if (result == 0 && g_sheet.cancelled) {
@@ -107,6 +114,8 @@ int runSelectionSheet(HWND owner, EffectSettings* record, const void* secondReco
       record->copyFrom(entryBackup);
     }
     lastPreviewed.reset();
+    g_sheet.preview = nullptr;
+    setActivePage(nullptr);
   }
   g_sheet = SheetState{};
   return result;

@@ -11,6 +11,7 @@
 namespace vta {
 
 class DialogPage;
+class PreviewRenderer;
 
 struct SheetState {
   EffectSettings* record = nullptr;     // the host's record, edited in place
@@ -18,6 +19,8 @@ struct SheetState {
   EffectSettings* lastPreviewed = nullptr;
   uint32_t cancelled = 0;               // set when the sheet is cancelled
   DialogPage* activePage = nullptr;     // whose pane was activated last
+  DialogPage* returnPage = nullptr;     // active again when the open editor closes
+  PreviewRenderer* preview = nullptr;   // the preview engine of this run
 
   bool filterMode() const { return secondRecord != nullptr; }
 };

@@ -6,6 +6,9 @@
 #include "entry/dialog_page.h"
 #include "entry/library_state.h"
 #include "entry/selection_sheet.h"
+#include "pages/settings_page.h"
+#include "pane_ids.h"
+#include "preview/preview_renderer.h"
 
 namespace vta {
 
@@ -24,6 +27,12 @@ namespace {
 
 void onNotify(DialogPage* page, const NMHDR& header) {
   switch (header.code) {
+    case PSN_SETACTIVE:
+      if (page) activatePane(*page);
+      break;
+    case PSN_KILLACTIVE:
+      if (page) stopPlayback(*page);
+      break;
     case PSN_RESET:
       sheet().cancelled = 1;
       break;
@@ -44,40 +53,85 @@ void onContextMenu(HWND target) {
   WinHelpA(target, helpFilePath(), HELP_CONTEXTMENU, reinterpret_cast<ULONG_PTR>(kContextHelpIds));
 }
 
+void onRenderButton(DialogPage* page) {
+  PreviewRenderer* preview = sheet().preview;
+  if (!preview) return;
+  if (preview->isBusy()) {
+    preview->requestStop();
+    if (page) refreshRenderButton(*page);
+  } else {
+    requestPreviewRender();
+  }
+}
+
 // OK and Cancel of a modal editor end it. Cancel concerns only that editor's
 // own edits, which the editor puts back itself: it never marks the whole
 // sheet as cancelled, so the user's other edits survive.
-void onCommand(HWND window, WPARAM wParam) {
+void onCommand(DialogPage* page, HWND window, WPARAM wParam) {
   if (HIWORD(wParam) != 0) return;
   const int id = LOWORD(wParam);
+  if (id == IDC_PANE_RENDER) onRenderButton(page);
   if (id == IDOK || id == IDCANCEL) EndDialog(window, 0);
 }
 
-}  // namespace
-
-void checkPreviewRestart() {
-  SheetState& state = sheet();
-  if (!state.record || !state.lastPreviewed || !state.record->differs(*state.lastPreviewed)) return;
-  state.lastPreviewed->copyFrom(*state.record);
+// The speed slider sets the playback speed and the timer's period at once.
+void onScroll(DialogPage* page, HWND window, HWND control) {
+  if (!page || !control || GetDlgCtrlID(control) != IDC_PANE_SPEED) return;
+  const LRESULT speed = SendMessageA(control, TBM_GETPOS, 0, 0);
+  if (SettingsPage::instance) SettingsPage::instance->setPreviewSpeed(static_cast<uint32_t>(speed));
+  KillTimer(window, kPlaybackTimer);
+  startPlayback(*page);
 }
+
+void onActivate(DialogPage* page, WPARAM wParam) {
+  if (!page) return;
+  if (LOWORD(wParam) == WA_INACTIVE) stopPlayback(*page);
+  else enterEditorPane(*page);
+}
+
+// A closing editor hands the preview's reports back to the page that opened it.
+void onDestroy(DialogPage* page) {
+  SheetState& state = sheet();
+  if (!page || state.activePage != page || !state.returnPage) return;
+  setActivePage(state.returnPage);
+  state.returnPage = nullptr;
+}
+
+void onPaint(HWND window) {
+  PAINTSTRUCT paint;
+  BeginPaint(window, &paint);
+  EndPaint(window, &paint);
+}
+
+void onTimer(HWND window, WPARAM id) {
+  if (id == kPlaybackTimer) drawPreviewFrame(GetDlgItem(window, IDC_PANE_PICTURE));
+}
+
+}  // namespace
 
 INT_PTR handlePaneMessage(DialogPage* page, HWND window, UINT message, WPARAM wParam,
                           LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      if (page) page->setWindow(window);
+      if (page) {
+        page->setWindow(window);
+        initSpeedSlider(*page);
+      }
       break;
-    case WM_NOTIFY:
-      onNotify(page, *reinterpret_cast<const NMHDR*>(lParam));
+    case WM_ACTIVATE: onActivate(page, wParam); break;
+    case WM_DESTROY: onDestroy(page); break;
+    case WM_PAINT: onPaint(window); break;
+    case WM_NOTIFY: onNotify(page, *reinterpret_cast<const NMHDR*>(lParam)); break;
+    case WM_HELP: onHelp(*reinterpret_cast<const HELPINFO*>(lParam)); break;
+    case WM_CONTEXTMENU: onContextMenu(reinterpret_cast<HWND>(wParam)); break;
+    case WM_COMMAND: onCommand(page, window, wParam); break;
+    case WM_HSCROLL: onScroll(page, window, reinterpret_cast<HWND>(lParam)); break;
+    case WM_TIMER: onTimer(window, wParam); break;
+    case kPaneStateMessage:
+      if (page) refreshRenderButton(*page);
       break;
-    case WM_HELP:
-      onHelp(*reinterpret_cast<const HELPINFO*>(lParam));
-      break;
-    case WM_CONTEXTMENU:
-      onContextMenu(reinterpret_cast<HWND>(wParam));
-      break;
-    case WM_COMMAND:
-      onCommand(window, wParam);
+    case kPaneProgressMessage:
+      SendDlgItemMessageA(window, IDC_PANE_PROGRESS, PBM_SETPOS, wParam, 0);
       break;
     default:
       break;

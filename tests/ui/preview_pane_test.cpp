@@ -1,0 +1,373 @@
+// The "Selected FX" pane as a user sees it, with the test renderer as the
+// preview engine: the Render button's texts, the speed slider and playback
+// timer, filter mode, page switches, restarts after edits, and captures of
+// the playing preview.
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "../unit/preview/test_renderer.h"
+#include "import_hook.h"
+#include "library_under_test.h"
+#include "model/effect_settings.h"
+#include "registry_value.h"
+#include "window_driver.h"
+
+namespace vta::test {
+namespace {
+
+constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
+constexpr int kTitle = 1040, kPicture = 1042, kSpeed = 1062, kRender = 1078, kProgress = 1084;
+constexpr int kPlaybackTimer = 102;
+constexpr int kFilterFrames = 12;
+
+struct TimerCall {
+  bool set;
+  HWND window;
+  UINT_PTR id;
+  UINT period;
+};
+
+std::mutex g_timerMutex;
+std::vector<TimerCall> g_timerCalls;
+decltype(&SetTimer) g_realSetTimer = nullptr;
+decltype(&KillTimer) g_realKillTimer = nullptr;
+
+UINT_PTR WINAPI recordSetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC procedure) {
+  {
+    std::lock_guard<std::mutex> lock(g_timerMutex);
+    g_timerCalls.push_back({true, window, id, period});
+  }
+  return g_realSetTimer(window, id, period, procedure);
+}
+
+BOOL WINAPI recordKillTimer(HWND window, UINT_PTR id) {
+  {
+    std::lock_guard<std::mutex> lock(g_timerMutex);
+    g_timerCalls.push_back({false, window, id, 0});
+  }
+  return g_realKillTimer(window, id);
+}
+
+std::vector<TimerCall> timerCalls() {
+  std::lock_guard<std::mutex> lock(g_timerMutex);
+  return g_timerCalls;
+}
+
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+HWND currentPage(HWND sheet) {
+  return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+std::string controlText(HWND page, int id) { return windowText(GetDlgItem(page, id)); }
+
+int progress(HWND page) {
+  return static_cast<int>(SendDlgItemMessageA(page, kProgress, PBM_GETPOS, 0, 0));
+}
+
+// What the screen shows at the middle of the preview picture.
+COLORREF pictureColour(HWND page) {
+  RECT rect;
+  GetWindowRect(GetDlgItem(page, kPicture), &rect);
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+// Clicks a control that is no pane control, so the page only runs its
+// restart check (as after any edit the user makes).
+void notifyEdit(HWND page) { SendMessageA(page, WM_COMMAND, MAKEWPARAM(4321, 0), 0); }
+
+// The test renderer in the sample installation's LIBS folder: the module the
+// library binds as "Prev_Engine".
+class RendererControl {
+ public:
+  RendererControl() {
+    char path[MAX_PATH] = "";
+    DWORD size = sizeof path;
+    RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\Vantaro\\3.0", "Path", RRF_RT_REG_SZ,
+                 nullptr, path, &size);
+    module_ = LoadLibraryA((std::string(path) + "\\LIBS\\Rnd_Test.DLL").c_str());
+    reset();
+  }
+  ~RendererControl() {
+    if (module_) FreeLibrary(module_);
+  }
+  bool loaded() const { return module_ != nullptr; }
+  void reset() const { call<RndTestResetFunction>("RndTest_Reset"); }
+  void hold(int number, bool yieldToAbort) const {
+    call<RndTestHoldFunction>("RndTest_Hold", number, yieldToAbort ? 1 : 0);
+  }
+  void release() const { call<RndTestReleaseFunction>("RndTest_Release"); }
+  void setDelay(int milliseconds) const { call<RndTestSetDelayFunction>("RndTest_SetDelay", milliseconds); }
+  bool waitFor(int kind, int count, int timeoutMs = 5000) const {
+    auto wait = entry<RndTestWaitForFunction>("RndTest_WaitFor");
+    return wait && wait(kind, count, timeoutMs) != 0;
+  }
+  std::vector<RndTestCall> calls(int kind) const {
+    auto count = entry<RndTestCallCountFunction>("RndTest_CallCount");
+    auto get = entry<RndTestGetCallFunction>("RndTest_GetCall");
+    std::vector<RndTestCall> result;
+    for (int i = 0, n = count ? count() : 0; i < n; ++i) {
+      RndTestCall c;
+      if (get(i, &c) && c.kind == kind) result.push_back(c);
+    }
+    return result;
+  }
+
+ private:
+  template <typename Function>
+  Function entry(const char* name) const {
+    return module_ ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)))
+                   : nullptr;
+  }
+  template <typename Function, typename... Args>
+  void call(const char* name, Args... args) const {
+    if (auto f = entry<Function>(name)) f(args...);
+  }
+
+  HMODULE module_ = nullptr;
+};
+
+class PreviewPaneTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(library_.loaded());
+    ASSERT_TRUE(renderer_.loaded()) << "Rnd_Test.DLL is copied into the sample LIBS folder";
+    select_ = library_.entry<VtaSelectFunction>("VTAGUI_Select");
+    g_realSetTimer = &SetTimer;
+    g_realKillTimer = &KillTimer;
+    ASSERT_NE(nullptr, replaceImport(library_.module(), "user32.dll", "SetTimer",
+                                     reinterpret_cast<void*>(&recordSetTimer)));
+    ASSERT_NE(nullptr, replaceImport(library_.module(), "user32.dll", "KillTimer",
+                                     reinterpret_cast<void*>(&recordKillTimer)));
+    g_timerCalls.clear();
+    engine_.setText("Rnd_Test");
+    frames_.setNumber(12);
+    quality_.setNumber(0);
+    speed_.setNumber(10);
+    automatic_.setNumber(0);
+  }
+
+  void run(bool filterMode, const std::function<void(HWND sheet)>& drive) {
+    EffectSettings second;
+    auto* host = reinterpret_cast<VtaEffectSettings*>(&record_);
+    auto* hostSecond = filterMode ? reinterpret_cast<VtaEffectSettings*>(&second) : nullptr;
+    runDriven<short>([&] { return select_(nullptr, host, hostSecond); },
+                     [&] {
+                       HWND sheet = waitForWindow(kSheetCaption);
+                       if (!sheet) return;
+                       drive(sheet);
+                       renderer_.release();
+                       PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+                       waitForWindowGone(sheet);
+                     });
+  }
+
+  // Waits until the page's preview has no render running (button "Render")
+  // and then forgets the renderer's calls.
+  void settle(HWND page) {
+    Sleep(300);
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    renderer_.reset();
+  }
+
+  LibraryUnderTest library_;
+  RendererControl renderer_;
+  VtaSelectFunction select_ = nullptr;
+  EffectSettings record_;
+  RegistryValue engine_{"Prev_Engine"}, frames_{"Prev_Frames"}, quality_{"Prev_Quality"},
+      speed_{"Prev_Speed"}, automatic_{"Prev_Render"};
+};
+
+TEST_F(PreviewPaneTest, RenderButtonReadsRenderStopAndWait) {
+  run(false, [&](HWND sheet) {
+    HWND page = currentPage(sheet);
+    settle(page);
+    renderer_.hold(2, false);
+    EXPECT_EQ("Render", controlText(page, kRender));
+    clickButton(page, kRender);
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 3));
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Stop"; }));
+    EXPECT_TRUE(waitUntil([&] { return progress(page) == 9; })) << "frame 1 done: 1 x 100 / 11";
+    captureWindow(sheet, screenshotPath("preview_pane_rendering"));
+    clickButton(page, kRender);
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Wait..."; }));
+    Sleep(200);
+    EXPECT_EQ("Wait...", controlText(page, kRender)) << "until the frame is done";
+    captureWindow(sheet, screenshotPath("preview_pane_wait"));
+    renderer_.release();
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    EXPECT_TRUE(waitUntil([&] { return progress(page) == 0; }));
+    EXPECT_EQ(3u, renderer_.calls(RND_TEST_RENDER).size());
+  });
+}
+
+TEST_F(PreviewPaneTest, PlayingPreviewShowsTheRenderedFrames) {
+  run(false, [&](HWND sheet) {
+    HWND page = currentPage(sheet);
+    settle(page);
+    clickButton(page, kRender);
+    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 12));
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    EXPECT_TRUE(waitUntil([&] { return pictureColour(page) != RGB(192, 192, 192); }));
+    std::vector<COLORREF> seen;
+    for (int i = 0; i < 8; ++i) {
+      seen.push_back(pictureColour(page));
+      Sleep(110);
+    }
+    std::sort(seen.begin(), seen.end());
+    EXPECT_GE(std::unique(seen.begin(), seen.end()) - seen.begin(), 3) << "frames follow each other";
+    EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_1")));
+    EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_2")));
+    PostMessageA(sheet, PSM_SETCURSEL, 3, 0);
+    EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_settings")));
+  });
+}
+
+TEST_F(PreviewPaneTest, SpeedSliderChangesThePeriodAtOnce) {
+  speed_.setNumber(30);
+  run(false, [&](HWND sheet) {
+    HWND page = currentPage(sheet);
+    HWND slider = GetDlgItem(page, kSpeed);
+    EXPECT_TRUE(IsWindowVisible(slider));
+    EXPECT_EQ(30, SendMessageA(slider, TBM_GETPOS, 0, 0));
+    ASSERT_FALSE(timerCalls().empty());
+    EXPECT_EQ(33u, timerCalls().back().period);
+    SendMessageA(slider, TBM_SETPOS, TRUE, 10);
+    SendMessageA(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+    const std::vector<TimerCall> calls = timerCalls();
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_FALSE(calls[calls.size() - 2].set) << "the old timer is killed";
+    EXPECT_TRUE(calls.back().set);
+    EXPECT_EQ(page, calls.back().window);
+    EXPECT_EQ(static_cast<UINT_PTR>(kPlaybackTimer), calls.back().id);
+    EXPECT_EQ(100u, calls.back().period);
+    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    EXPECT_EQ(100u, timerCalls().back().period) << "the next page plays at the new speed";
+    EXPECT_EQ(10, SendDlgItemMessageA(currentPage(sheet), kSpeed, TBM_GETPOS, 0, 0));
+  });
+}
+
+TEST_F(PreviewPaneTest, FilterModeHidesTheSliderAndNeverMovesTheProgressBar) {
+  frames_.setNumber(200);
+  record_.globalParams[kFilterFrames] = 0.0f;
+  run(true, [&](HWND sheet) {
+    HWND page = currentPage(sheet);
+    settle(page);
+    HWND slider = GetDlgItem(page, kSpeed);
+    EXPECT_FALSE(IsWindowVisible(slider));
+    EXPECT_FALSE(IsWindowEnabled(slider));
+    renderer_.hold(0, false);
+    clickButton(page, kRender);
+    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 1));
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Stop"; }));
+    EXPECT_EQ(0, progress(page));
+    renderer_.release();
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    EXPECT_EQ(0, progress(page));
+    const std::vector<RndTestCall> renders = renderer_.calls(RND_TEST_RENDER);
+    ASSERT_EQ(1u, renders.size()) << "one frame even with 200 stored";
+    EXPECT_EQ(100u, renders[0].range) << "the corrected filter frame count";
+    SendMessageA(sheet, PSM_SETCURSEL, 2, 0);
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(currentPage(sheet), kSpeed))) << "on every page";
+  });
+}
+
+TEST_F(PreviewPaneTest, PageSwitchStopsOnePaneAndStartsTheNext) {
+  run(false, [&](HWND sheet) {
+    HWND first = currentPage(sheet);
+    settle(first);
+    renderer_.hold(1, false);
+    clickButton(first, kRender);
+    ASSERT_TRUE(waitUntil([&] { return controlText(first, kRender) == "Stop"; }));
+    const size_t before = timerCalls().size();
+    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    HWND second = currentPage(sheet);
+    ASSERT_NE(first, second);
+    const std::vector<TimerCall> calls = timerCalls();
+    bool killedFirst = false, startedSecond = false;
+    for (size_t i = before; i < calls.size(); ++i) {
+      killedFirst |= !calls[i].set && calls[i].window == first && calls[i].id == kPlaybackTimer;
+      startedSecond |= calls[i].set && calls[i].window == second && calls[i].id == kPlaybackTimer;
+    }
+    EXPECT_TRUE(killedFirst);
+    EXPECT_TRUE(startedSecond);
+    EXPECT_EQ("Stop", controlText(second, kRender)) << "the running render, at once";
+    EXPECT_EQ(controlText(first, kTitle), controlText(second, kTitle));
+    renderer_.release();
+    EXPECT_TRUE(waitUntil([&] { return controlText(second, kRender) == "Render"; }))
+        << "the worker now reports to the new page";
+  });
+}
+
+TEST_F(PreviewPaneTest, EditsRestartThePreviewOnlyWithAutomaticPreview) {
+  run(false, [&](HWND sheet) {
+    HWND page = currentPage(sheet);
+    notifyEdit(page);
+    settle(page);
+    std::strcpy(record_.effectName, "Manual");
+    notifyEdit(page);
+    Sleep(400);
+    EXPECT_TRUE(renderer_.calls(RND_TEST_PREPARE).empty()) << "automatic preview is off";
+    clickButton(page, kRender);
+    ASSERT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 1));
+    EXPECT_STREQ("Manual", renderer_.calls(RND_TEST_PREPARE)[0].effectName);
+  });
+  automatic_.setNumber(1);
+  std::strcpy(record_.effectName, "");
+  run(false, [&](HWND sheet) {
+    HWND page = currentPage(sheet);
+    notifyEdit(page);
+    settle(page);
+    renderer_.hold(1, true);
+    std::strcpy(record_.effectName, "First");
+    notifyEdit(page);
+    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 2));
+    std::strcpy(record_.effectName, "Second");
+    notifyEdit(page);  // during the render: stop, then start again
+    ASSERT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 2));
+    const std::vector<RndTestCall> prepares = renderer_.calls(RND_TEST_PREPARE);
+    EXPECT_STREQ("First", prepares[0].effectName);
+    EXPECT_STREQ("Second", prepares[1].effectName);
+    EXPECT_TRUE(renderer_.calls(RND_TEST_RENDER)[1].aborted);
+  });
+}
+
+TEST_F(PreviewPaneTest, SettingChangedAndChangedBackStartsNothing) {
+  automatic_.setNumber(1);
+  run(false, [&](HWND sheet) {
+    HWND page = currentPage(sheet);
+    notifyEdit(page);
+    settle(page);
+    record_.globalParams[3] = 5.0f;
+    record_.globalParams[3] = 0.0f;
+    notifyEdit(page);
+    Sleep(400);
+    EXPECT_TRUE(renderer_.calls(RND_TEST_PREPARE).empty());
+    record_.globalParams[3] = 5.0f;
+    notifyEdit(page);
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 1)) << "a real change does restart";
+  });
+}
+
+}  // namespace
+}  // namespace vta::test
