@@ -26,8 +26,9 @@ namespace vta::test {
 namespace {
 
 constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
-constexpr int kTitle = 1040, kPicture = 1042, kSpeed = 1062, kRender = 1078, kProgress = 1084;
+constexpr int kTitle = 1040, kDescription = 1044, kPicture = 1042, kSpeed = 1062, kRender = 1078, kProgress = 1084;
 constexpr int kPlaybackTimer = 102;
+constexpr int kThirdIcon = 1003;
 constexpr int kFilterFrames = 12;
 
 struct TimerCall {
@@ -293,9 +294,13 @@ TEST_F(PreviewPaneTest, FilterModeHidesTheSliderAndNeverMovesTheProgressBar) {
 }
 
 TEST_F(PreviewPaneTest, PageSwitchStopsOnePaneAndStartsTheNext) {
+  std::strcpy(record_.effectName, "Page Turn Right");
   run(false, [&](HWND sheet) {
     HWND first = currentPage(sheet);
     settle(first);
+    EXPECT_EQ("Page Turn Right", controlText(first, kTitle));
+    clickButton(first, kThirdIcon);
+    ASSERT_TRUE(waitUntil([&] { return std::strcmp(record_.effectName, "Door Swing Open") == 0; }));
     renderer_.hold(1, false);
     clickButton(first, kRender);
     ASSERT_TRUE(waitUntil([&] { return controlText(first, kRender) == "Stop"; }));
@@ -312,7 +317,8 @@ TEST_F(PreviewPaneTest, PageSwitchStopsOnePaneAndStartsTheNext) {
     EXPECT_TRUE(killedFirst);
     EXPECT_TRUE(startedSecond);
     EXPECT_EQ("Stop", controlText(second, kRender)) << "the running render, at once";
-    EXPECT_EQ(controlText(first, kTitle), controlText(second, kTitle));
+    EXPECT_EQ("Door Swing Open", controlText(second, kTitle)) << "the effect chosen meanwhile";
+    EXPECT_NE("", controlText(second, kDescription));
     renderer_.release();
     EXPECT_TRUE(waitUntil([&] { return controlText(second, kRender) == "Render"; }))
         << "the worker now reports to the new page";
