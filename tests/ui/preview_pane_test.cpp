@@ -244,6 +244,20 @@ TEST_F(PreviewPaneTest, PlayingPreviewShowsTheRenderedFrames) {
   });
 }
 
+TEST_F(PreviewPaneTest, ClosingTheSheetDuringARenderEndsTheWorker) {
+  run(false, [&](HWND sheet) {
+    HWND page = currentPage(sheet);
+    settle(page);
+    renderer_.hold(2, true);
+    clickButton(page, kRender);
+    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 3));
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    EXPECT_TRUE(waitForWindowGone(sheet));
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1)) << "the worker ended after its frame";
+    EXPECT_EQ(3u, renderer_.calls(RND_TEST_RENDER).size());
+  });
+}
+
 TEST_F(PreviewPaneTest, SpeedSliderChangesThePeriodAtOnce) {
   speed_.setNumber(30);
   run(false, [&](HWND sheet) {
