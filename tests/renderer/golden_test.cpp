@@ -1,0 +1,60 @@
+// Frames of a few sample effects compared with pictures checked by eye and
+// kept in golden/. Set VTA_UPDATE_GOLDEN=1 to write them anew (then look at
+// them before committing).
+
+#include <cstdlib>
+#include <string>
+
+#include "render_fixture.h"
+
+namespace rndtest {
+namespace {
+
+struct GoldenCase {
+  const char* effect;
+  uint32_t position;  // of 10
+};
+
+const GoldenCase kCases[] = {
+    {"Page Turn Right", 4}, {"Cube Turn Right", 5}, {"Water Ripple", 5},
+    {"Fold in Half", 6},    {"Four Tiles Scatter", 3}, {"Flip Over", 7},
+};
+
+std::string goldenPath(const GoldenCase& c) {
+  return std::string(GOLDEN_DIR) + "/" + c.effect + "_" + std::to_string(c.position) + ".png";
+}
+
+// Share of pixels whose channels differ by more than tolerance.
+double shareDiffering(const vtafx::Picture& a, const vtafx::Picture& b, int tolerance) {
+  size_t differing = 0, pixels = a.rgb.size() / 3;
+  for (size_t i = 0; i < pixels; ++i)
+    for (int k = 0; k < 3; ++k)
+      if (std::abs(a.rgb[i * 3 + k] - b.rgb[i * 3 + k]) > tolerance) {
+        ++differing;
+        break;
+      }
+  return pixels ? double(differing) / pixels : 1;
+}
+
+using GoldenTest = RenderTest;
+
+TEST_F(GoldenTest, SampleEffectsLookAsChecked) {
+  bool update = std::getenv("VTA_UPDATE_GOLDEN") != nullptr;
+  for (const GoldenCase& c : kCases) {
+    vtafx::Picture frame = render(c.effect, c.position, 10, {{4, 1}});
+    std::string error, path = goldenPath(c);
+    if (update) {
+      ASSERT_TRUE(vtafx::writePicture(path, frame, error)) << error;
+      continue;
+    }
+    vtafx::Picture golden;
+    ASSERT_TRUE(vtafx::readPicture(path, golden, error)) << error;
+    ASSERT_EQ(golden.rgb.size(), frame.rgb.size()) << path;
+    // Floating-point noise moves a few edge pixels by a few levels.
+    EXPECT_LT(meanDifference(frame, golden), 1.0) << path;
+    EXPECT_LT(shareDiffering(frame, golden, 6), 0.02) << path;
+  }
+}
+
+}  // namespace
+}  // namespace rndtest

@@ -1,0 +1,132 @@
+// Each option of the record changes the picture the way docs/scene.md says.
+
+#include "render_fixture.h"
+
+namespace rndtest {
+namespace {
+
+enum { kFly = 0, kStyle = 1, kQuality = 2, kImageQuality = 3, kAntialias = 4, kLighting = 5,
+       kBlurPercent = 7, kBlurCount = 8, kLightDirection = 11, kPeriod = 15 };
+// Options of Objects-page entry 0.
+enum { kShine = 100, kTransparency = 101, kLuminosity = 102, kTrailCount = 103,
+       kPathRotation = 105, kTrailSpacing = 107 };
+
+using OptionsTest = RenderTest;
+
+TEST_F(OptionsTest, SlideStartsOnTheOutgoingAndEndsOnTheIncomingClip) {
+  EXPECT_LT(meanDifference(render("Slide Left", 0, 10), source(1)), 1.0);
+  EXPECT_LT(meanDifference(render("Slide Left", 10, 10), source(2)), 1.0);
+  EXPECT_GT(meanDifference(render("Slide Left", 5, 10), source(1)), 10.0);
+}
+
+TEST_F(OptionsTest, FlyOnPlaysBackwardsWithTheClipsExchanged) {
+  vtafx::Picture middleOff = render("Slide Left", 3, 10);
+  vtafx::Picture middleOn = render("Slide Left", 7, 10, {{kFly, 1}});
+  EXPECT_LT(meanDifference(render("Slide Left", 0, 10, {{kFly, 1}}), source(1)), 1.0);
+  EXPECT_LT(meanDifference(render("Slide Left", 10, 10, {{kFly, 1}}), source(2)), 1.0);
+  // At 70% Fly-On shows the scene of 30%, with the other clip moving.
+  EXPECT_GT(meanDifference(middleOn, middleOff), 10.0);
+}
+
+TEST_F(OptionsTest, TransitionPeriodHoldsTheEndsOutsideIt) {
+  Options half{{kPeriod, 50}};
+  vtafx::Picture start = render("Spin Away", 0, 100, half);
+  EXPECT_LT(meanDifference(render("Spin Away", 20, 100, half), start), 0.5);
+  EXPECT_LT(meanDifference(render("Spin Away", 50, 100, half), render("Spin Away", 50, 100)), 0.5);
+  EXPECT_GT(meanDifference(render("Spin Away", 30, 100, half), start), 5.0);
+}
+
+TEST_F(OptionsTest, WireFrameDrawsNoFilledFaces) {
+  vtafx::Picture smooth = render("Cube Turn Right", 5, 10, {}, 64);
+  vtafx::Picture wire = render("Cube Turn Right", 5, 10, {{kStyle, 2}}, 64);
+  EXPECT_GT(shareUnlike(smooth, 0, 0, 0), 0.45);
+  EXPECT_LT(shareUnlike(wire, 0, 0, 0), 0.2);
+  EXPECT_GT(shareUnlike(wire, 0, 0, 0), 0.02);
+}
+
+TEST_F(OptionsTest, FlatShadingLightsEachTriangleEvenly) {
+  Options smooth{{kShine, 100}}, flat{{kShine, 100}, {kStyle, 1}};
+  vtafx::Picture a = render("Page Turn Right", 4, 10, smooth, 64);
+  vtafx::Picture b = render("Page Turn Right", 4, 10, flat, 64);
+  EXPECT_GT(meanDifference(a, b), 0.2);
+}
+
+TEST_F(OptionsTest, WithoutLightingFacesShowTheirPicturesAtFullBrightness) {
+  vtafx::Picture lit = render("Cube Turn Right", 5, 10);
+  vtafx::Picture unlit = render("Cube Turn Right", 5, 10, {{kLighting, 0}});
+  EXPECT_GT(meanBrightness(unlit), meanBrightness(lit) + 5);
+  EXPECT_LT(meanDifference(render("Flip Over", 0, 10, {{kLighting, 0}}), source(1)), 1.0);
+  EXPECT_GT(meanDifference(render("Flip Over", 0, 10), source(1)), 5.0);
+}
+
+TEST_F(OptionsTest, FullLuminosityIgnoresTheLights) {
+  vtafx::Picture unlit = render("Cube Turn Right", 5, 10, {{kLighting, 0}});
+  Options glowing{{kLuminosity, 100}, {100 * 2 + 2, 100}};
+  EXPECT_LT(meanDifference(render("Cube Turn Right", 5, 10, glowing), unlit), 0.5);
+}
+
+TEST_F(OptionsTest, LightDirectionTurnsFollowingLights) {
+  vtafx::Picture straight = render("Flip Over", 2, 10);
+  vtafx::Picture turned = render("Flip Over", 2, 10, {{kLightDirection, 60}});
+  EXPECT_GT(std::abs(meanBrightness(straight) - meanBrightness(turned)), 3.0);
+}
+
+TEST_F(OptionsTest, ShineAddsHighlights) {
+  vtafx::Picture matte = render("Flip Over", 1, 10);
+  vtafx::Picture shiny = render("Flip Over", 1, 10, {{kShine, 100}});
+  EXPECT_GT(meanBrightness(shiny), meanBrightness(matte) + 1);
+}
+
+TEST_F(OptionsTest, FullTransparencyShowsTheBackground) {
+  vtafx::Picture clear = render("Spin Away", 3, 10, {{kTransparency, 100}});
+  EXPECT_LT(meanDifference(clear, source(2)), 1.0);
+  vtafx::Picture half = render("Spin Away", 0, 10, {{kTransparency, 50}});
+  EXPECT_GT(meanDifference(half, source(1)), 5.0);
+  EXPECT_GT(meanDifference(half, source(2)), 5.0);
+}
+
+TEST_F(OptionsTest, TrailsAddFadingCopiesBehindAMovingObject) {
+  vtafx::Picture single = render("Fly Away Top Left", 6, 10);
+  vtafx::Picture trailed = render("Fly Away Top Left", 6, 10, {{kTrailCount, 3}, {kTrailSpacing, 10}});
+  EXPECT_GT(meanDifference(single, trailed), 3.0);
+}
+
+TEST_F(OptionsTest, PathRotationTurnsThePathAboutZ) {
+  // Slide Left moves the picture left; turned by 90 degrees it moves down.
+  vtafx::Picture turned = render("Slide Left", 5, 10, {{kPathRotation, 90}, {kLighting, 0}});
+  vtafx::Picture slideDown = render("Slide Left", 5, 10, {{kLighting, 0}});
+  EXPECT_GT(meanDifference(turned, slideDown), 10.0);
+  EXPECT_GT(meanDifference(turned, source(2)), 10.0);
+}
+
+TEST_F(OptionsTest, AntialiasingSoftensOnlyEdges) {
+  vtafx::Picture sharp = render("Spin Away", 3, 10, {}, 64);
+  vtafx::Picture smooth = render("Spin Away", 3, 10, {{kAntialias, 1}}, 64);
+  double d = meanDifference(sharp, smooth);
+  EXPECT_GT(d, 0.2);
+  EXPECT_LT(d, 8.0);
+}
+
+TEST_F(OptionsTest, FilteringAndPerspectiveChangeTheMapping) {
+  Options plain{{kQuality, 0}, {kImageQuality, 0}};
+  vtafx::Picture base = render("Door Swing Open", 5, 10, plain, 64);
+  EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10, {{kQuality, 1}, {kImageQuality, 0}}, 64)), 0.2);
+  EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10, {{kQuality, 0}, {kImageQuality, 1}}, 64)), 0.2);
+}
+
+TEST_F(OptionsTest, MotionBlurAveragesEarlierTimes) {
+  Options blur{{kBlurPercent, 100}, {kBlurCount, 4}};
+  vtafx::Picture sharp = render("Slide Left", 5, 10);
+  vtafx::Picture blurred = render("Slide Left", 5, 10, blur);
+  EXPECT_GT(meanDifference(sharp, blurred), 1.0);
+  EXPECT_LT(meanDifference(render("Slide Left", 0, 10, blur), source(1)), 1.0);
+}
+
+TEST_F(OptionsTest, EnvelopesOfTheEffectDriveFadeAndMorph) {
+  // Zoom In Through fades its object out; Page Turn Right curls by morph.
+  EXPECT_LT(meanDifference(render("Zoom In Through", 10, 10), source(2)), 1.0);
+  EXPECT_GT(meanDifference(render("Page Turn Right", 4, 10), render("Slide Left", 0, 10)), 5.0);
+}
+
+}  // namespace
+}  // namespace rndtest
