@@ -19,6 +19,7 @@
 #include "model/files/defaults_file.h"
 #include "path/path.h"
 #include "platform/settings_store.h"
+#include "registry_value.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -50,27 +51,6 @@ std::vector<std::string> takeOpens() {
   opens.swap(g_effectOpens);
   return opens;
 }
-
-// "Eff_Display" for one test; what was stored before is put back.
-class DisplayModeSetting {
- public:
-  explicit DisplayModeSetting(DWORD mode) {
-    DWORD size = sizeof previous_;
-    existed_ = RegGetValueA(HKEY_LOCAL_MACHINE, kKey, kName, RRF_RT_REG_DWORD, nullptr, &previous_,
-                            &size) == ERROR_SUCCESS;
-    RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, kName, REG_DWORD, &mode, sizeof mode);
-  }
-  ~DisplayModeSetting() {
-    if (existed_) RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, kName, REG_DWORD, &previous_, sizeof previous_);
-    else RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kKey, kName);
-  }
-
- private:
-  static constexpr const char* kKey = "Software\\Corvane\\Vantaro\\3.0";
-  static constexpr const char* kName = "Eff_Display";
-  DWORD previous_ = 0;
-  bool existed_ = false;
-};
 
 // What the screen shows of a control (or what was drawn into a memory DC).
 struct Pixels {
@@ -351,7 +331,8 @@ TEST_F(TestLibraryTest, ANameInNoGroupChangesNothing) {
 TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
   const COLORREF icon = asColorref(kThreeColour);
   for (DWORD mode : {0u, 1u, 2u}) {
-    DisplayModeSetting setting(mode);
+    RegistryValue display("Eff_Display");
+    display.setNumber(mode);
     EffectSettings record;
     std::strcpy(record.effectName, "T1");
     Pixels button;
@@ -442,7 +423,8 @@ TEST_F(EffectsPageTest, WithoutACurrentListTheComboIsEmptyAndNoButtonShows) {
 // first effect chosen at start, and a capture in each display mode.
 TEST_F(EffectsPageTest, SampleLibraryInEachDisplayMode) {
   for (DWORD mode : {0u, 1u, 2u}) {
-    DisplayModeSetting setting(mode);
+    RegistryValue display("Eff_Display");
+    display.setNumber(mode);
     EffectSettings record;
     std::vector<std::string> items;
     std::string states;
