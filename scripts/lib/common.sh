@@ -96,12 +96,15 @@ sample_install_dir() {
 }
 
 # Points the library in the Wine prefix at the sample installation
-# (registry value "Path", as a Windows path on Wine's Z: drive).
+# (registry value "Path", as a Windows path on Wine's Z: drive) and makes
+# Rnd_Software (in its LIBS) the renderer of the preview and of renders.
 register_sample_install() {
   local dir
   dir=$(sample_install_dir)
   [ -d "$dir" ] || { echo "No sample installation at '$dir'" >&2; return 1; }
   wine_reg 'HKLM\Software\Corvane\Vantaro\3.0' Path REG_SZ "Z:${dir//\//\\}"
+  wine_reg 'HKLM\Software\Corvane\Vantaro\3.0' Prev_Engine REG_SZ Rnd_Software
+  wine_reg 'HKLM\Software\Corvane\Vantaro\3.0' Engine REG_SZ Rnd_Software
   echo "Sample installation: $dir"
 }
 
