@@ -52,11 +52,22 @@ void drawIconPicture(HDC dc, const RECT& area, const TextureImage& icon) {
                 DIB_RGB_COLORS, SRCCOPY);
 }
 
+// With the icon, the name takes one line on a strip of button face at the
+// bottom, cut with an ellipsis; alone, it wraps and stays centred, so the
+// whole name is readable.
 void drawIconName(HDC dc, const RECT& area, HFONT font, const char* name, bool atBottom) {
   HGDIOBJ previous = SelectObject(dc, font);
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-  RECT box = area;
-  DrawTextA(dc, name, -1, &box, DT_SINGLELINE | DT_CENTER | (atBottom ? DT_BOTTOM : DT_VCENTER));
+  RECT box = {area.left + kIconInset, area.top + kIconInset, area.right - kIconInset,
+              area.bottom - kIconInset};
+  const UINT layout = atBottom ? DT_SINGLELINE | DT_CENTER : DT_WORDBREAK | DT_CENTER;
+  RECT measured = box;
+  DrawTextA(dc, name, -1, &measured, layout | DT_CALCRECT);
+  const LONG room = box.bottom - box.top;
+  const LONG height = measured.bottom - measured.top < room ? measured.bottom - measured.top : room;
+  box.top = atBottom ? box.bottom - height : box.top + (room - height) / 2;
+  if (atBottom) FillRect(dc, &box, GetSysColorBrush(COLOR_BTNFACE));
+  DrawTextA(dc, name, -1, &box, layout | DT_END_ELLIPSIS);
   SelectObject(dc, previous);
 }
 

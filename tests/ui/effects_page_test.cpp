@@ -352,8 +352,11 @@ TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
     SCOPED_TRACE("mode " + std::to_string(mode));
     EXPECT_EQ(mode != 1, iconPixels > 0) << iconPixels << " icon pixels";
     EXPECT_EQ(mode != 0, darkPixels > 0) << darkPixels << " text pixels";
-    if (mode == 1) EXPECT_NEAR(button.height / 2, meanDarkRow, button.height / 6) << "centred";
-    if (mode == 2) EXPECT_GT(meanDarkRow, button.height * 2 / 3) << "at the bottom";
+    if (mode == 1) {
+      EXPECT_NEAR(button.height / 2, meanDarkRow, button.height / 6) << "centred";
+    } else if (mode == 2) {
+      EXPECT_GT(meanDarkRow, button.height * 2 / 3) << "at the bottom";
+    }
   }
 }
 
