@@ -1,0 +1,98 @@
+// Times Rnd_Software on every sample effect: 200 frames at 32, 64 and 128
+// pixels, one thread, without and with antialiasing; then the same 200
+// frames of a plain cross-fade through ffmpeg's xfade filter at 128 pixels
+// from the same two source pictures, for comparison.
+//
+//   renderer_bench [INSTALL_DIR [RENDERER]]
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "render_session.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr uint32_t kFrames = 200;
+const uint32_t kSizes[] = {32, 64, 128};
+
+std::vector<std::string> sampleEffects(const std::string& install) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(fs::path(install) / "EFFECTS"))
+    if (entry.path().extension() == ".VTA") names.push_back(entry.path().stem().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Seconds for kFrames frames of effect at size.
+double timeEffect(vtafx::RenderSession& session, const std::string& effect, uint32_t size,
+                  bool antialias) {
+  session.setUp(size, vtafx::placeholderSources(size), nullptr);
+  vta::EffectSettings record;
+  vtafx::previewRecord(record, effect);
+  record.globalParams[4] = antialias ? 1.0f : 0.0f;
+  session.prepare(record);
+  session.render(record, 0, kFrames - 1);  // loads the effect outside the timing
+  auto start = Clock::now();
+  for (uint32_t i = 0; i < kFrames; ++i) session.render(record, i, kFrames - 1);
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Seconds ffmpeg needs for kFrames cross-faded frames of two 128-pixel cards.
+double timeFfmpeg(const fs::path& work) {
+  std::string error;
+  auto cards = vtafx::placeholderSources(128);
+  vtafx::writePicture((work / "from.png").string(), cards[0], error);
+  vtafx::writePicture((work / "to.png").string(), cards[1], error);
+  std::string command = "ffmpeg -loglevel error -y -loop 1 -framerate 25 -t 8 -i '" +
+                        (work / "from.png").string() + "' -loop 1 -framerate 25 -t 8 -i '" +
+                        (work / "to.png").string() +
+                        "' -filter_complex xfade=transition=fade:duration=8:offset=0 -frames:v " +
+                        std::to_string(kFrames) + " -f null - 2>/dev/null";
+  auto start = Clock::now();
+  if (std::system(command.c_str()) != 0) return -1;
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string install = argc > 1 ? argv[1] : VTA_SAMPLE_INSTALL_DIR;
+  std::string renderer = argc > 2 ? argv[2] : RND_SOFTWARE_PATH;
+  fs::path work = fs::temp_directory_path() / "renderer_bench";
+  fs::create_directories(work);
+  vtafx::useInstallation(install, (work / "settings.ini").string());
+  vtafx::RenderSession session;
+  std::string error;
+  if (!session.load(renderer, error)) return std::fprintf(stderr, "%s\n", error.c_str()), 1;
+
+  std::printf("%-24s %26s %26s %26s\n", "effect (200 frames)", "32 px: s  fps  AA x", "64 px: s  fps  AA x",
+              "128 px: s  fps  AA x");
+  double total128 = 0, worst128 = 0;
+  std::vector<std::string> effects = sampleEffects(install);
+  for (const std::string& effect : effects) {
+    std::printf("%-24s", effect.c_str());
+    for (uint32_t size : kSizes) {
+      double plain = timeEffect(session, effect, size, false);
+      double smooth = timeEffect(session, effect, size, true);
+      std::printf("   %7.4f %7.0f %5.2f   ", plain, kFrames / plain, smooth / plain);
+      if (size == 128) total128 += plain, worst128 = std::max(worst128, plain);
+    }
+    std::printf("\n");
+  }
+  double mean128 = total128 / effects.size();
+  std::printf("128 px, no antialiasing: mean %.4f s (%.0f fps), slowest %.4f s per 200 frames\n",
+              mean128, kFrames / mean128, worst128);
+  double ffmpeg = timeFfmpeg(work);
+  if (ffmpeg < 0) return std::printf("ffmpeg xfade: not available\n"), 0;
+  std::printf("ffmpeg xfade, 200 frames at 128 px: %.4f s (%.0f fps); ffmpeg / Rnd_Software mean = %.1f\n",
+              ffmpeg, kFrames / ffmpeg, ffmpeg / mean128);
+  return 0;
+}
