@@ -38,6 +38,9 @@ const char kHelp[] =
     "               [--from IMG --to IMG] [--renderer LIB] [--set INDEX=VALUE]...\n"
     "      Render a transition through a renderer plug-in (default\n"
     "      DIR/LIBS/Rnd_Software.so) into PNG frames and a contact sheet.\n"
+    "  vtafx check-renderer LIB --install DIR [--effect NAME]\n"
+    "      Check a renderer plug-in against the contract: entries, call order,\n"
+    "      writes inside the output only, abort, context release.\n"
     "\n"
     "Exit codes: 0 success, 1 failure or problems found, 2 usage error.\n"
     "See docs/vtafx.md.\n";
@@ -59,5 +62,6 @@ int main(int argc, char** argv) {
   if (command == "texture") return runTexture(args);
   if (command == "install") return runInstall(args);
   if (command == "render") return runRender(args);
+  if (command == "check-renderer") return runCheckRenderer(args);
   return report(kExitUsage, "unknown command \"" + command + "\"; see vtafx --help");
 }

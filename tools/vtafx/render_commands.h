@@ -9,4 +9,7 @@ namespace vtafx {
 //              [--from IMG --to IMG] [--renderer LIB] [--set INDEX=VALUE]...
 int runRender(const Args& args);
 
+// vtafx check-renderer LIB --install DIR [--effect NAME]
+int runCheckRenderer(const Args& args);
+
 }  // namespace vtafx
