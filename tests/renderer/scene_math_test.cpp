@@ -1,0 +1,95 @@
+// The renderer's scene arithmetic checked against docs/scene.md by hand-made
+// cases: time, morph deforms, placement, near clipping.
+
+#include <gtest/gtest.h>
+
+#include "frame_time.h"
+#include "morph.h"
+#include "near_clip.h"
+#include "placement.h"
+
+namespace rnd {
+namespace {
+
+void expectNear(Vec3 a, Vec3 b) {
+  EXPECT_NEAR(a.x, b.x, 1e-5f);
+  EXPECT_NEAR(a.y, b.y, 1e-5f);
+  EXPECT_NEAR(a.z, b.z, 1e-5f);
+}
+
+TEST(FrameTimeTest, PeriodCentresTheEffectAndFlyOnRunsItBackwards) {
+  float globals[30] = {};
+  globals[kTransitionPeriod] = 50;
+  EXPECT_FLOAT_EQ(frameTime(globals, 0.2).u, 0.0f);
+  EXPECT_FLOAT_EQ(frameTime(globals, 0.5).u, 0.5f);
+  EXPECT_FLOAT_EQ(frameTime(globals, 0.625).u, 0.75f);
+  EXPECT_FLOAT_EQ(frameTime(globals, 0.9).u, 1.0f);
+  EXPECT_FALSE(frameTime(globals, 0.5).exchange);
+  globals[kFlyMode] = 1;
+  EXPECT_FLOAT_EQ(frameTime(globals, 0.625).u, 0.25f);
+  EXPECT_TRUE(frameTime(globals, 0.625).exchange);
+  globals[kTransitionPeriod] = 0;  // counts as 100
+  EXPECT_FLOAT_EQ(frameTime(globals, 0.1).u, 0.9f);
+}
+
+vta::MorphRecord record(uint16_t deform, float amount, float parameter) {
+  vta::MorphRecord r{};
+  r.entryCount = 1;
+  r.entryWords[0] = deform;
+  r.entryFirstReals[0] = amount;
+  r.entrySecondReals[0] = parameter;
+  return r;
+}
+
+TEST(MorphTest, CurlRollsOntoACylinderAndThenLiesFlatOnTop) {
+  vta::MorphRecord curl = record(1, 0.5f, 0.0f);
+  expectNear(deformPoint(curl, {-0.5f, 1, 0}, {}), {-0.5f, 1, 0});
+  expectNear(deformPoint(curl, {kPi * 0.25f, 1, 0}, {}), {0.5f, 1, 0.5f});
+  expectNear(deformPoint(curl, {kPi * 0.5f + 0.3f, 1, 0}, {}), {-0.3f, 1, 1.0f});
+}
+
+TEST(MorphTest, FoldTurnsThePartRightOfTheLineTowardTheViewer) {
+  vta::MorphRecord fold = record(2, 90, 0.25f);
+  expectNear(deformPoint(fold, {1.25f, 0, 0}, {}), {0.25f, 0, 1});
+  expectNear(deformPoint(fold, {0.0f, 0, 0}, {}), {0.0f, 0, 0});
+}
+
+TEST(MorphTest, TwistTurnsRowsAboutYByHeight) {
+  vta::MorphRecord twist = record(4, 90, 0);
+  expectNear(deformPoint(twist, {1, 1, 0}, {}), {0, 1, -1});
+  expectNear(deformPoint(twist, {1, 0, 0}, {}), {1, 0, 0});
+}
+
+TEST(MorphTest, RippleRaisesByDistanceFromTheCentre) {
+  vta::MorphRecord ripple = record(3, 0.1f, 0.25f);  // a quarter wave per unit
+  expectNear(deformPoint(ripple, {1, 1, 0}, {0, 1, 0}), {1, 1, 0.1f});
+}
+
+TEST(PlacementTest, ScaleAndRotationActAboutThePivot) {
+  Placement p;
+  p.rotation = rotationXYZ(0, 0, 90);
+  p.scale = {2, 2, 2};
+  p.pivot = {1, 0, 0};
+  p.position = {0, 0, -1};
+  expectNear(p.apply({2, 0, 0}), {1, 2, -1});
+  // About x first, then y: +y goes to +z, then +z to +x.
+  expectNear(rotationXYZ(90, 90, 0).apply({0, 1, 0}), {1, 0, 0});
+}
+
+TEST(NearClipTest, CutsAwayThePartBehindTheNearPlane) {
+  ClipVertex t[3] = {};
+  t[0].camera = {0, 0, -2};
+  t[1].camera = {1, 0, -2};
+  t[2].camera = {0, 1, 1};
+  t[2].value[kU] = 1;
+  ClipVertex out[4];
+  int n = clipNear(t, 0.5f, out);
+  ASSERT_EQ(n, 4);
+  for (int i = 0; i < n; ++i) EXPECT_LE(out[i].camera.z, -0.5f + 1e-6f);
+  EXPECT_NEAR(out[3].value[kU], 0.5f, 1e-5f);  // halfway from -2 to 1 is -0.5
+  for (ClipVertex& v : t) v.camera.z = 1;
+  EXPECT_EQ(clipNear(t, 0.5f, out), 0);
+}
+
+}  // namespace
+}  // namespace rnd
