@@ -33,10 +33,24 @@ double meanBrightness(const vtafx::Picture& p) {
   return p.rgb.empty() ? 0 : sum / p.rgb.size();
 }
 
+// The sample installation seen through a private tree whose WARPS holds the
+// warp of this build: a Windows build may have put its own module of the
+// same name into the shared tree.
+std::string privateInstallation() {
+  namespace fs = std::filesystem;
+  fs::path root = fs::temp_directory_path() / "rnd_software_tests";
+  fs::remove_all(root);
+  fs::create_directories(root / "WARPS");
+  for (const char* folder : {"EFFECTS", "Textures", "LIBS"})
+    fs::create_directory_symlink(fs::path(VTA_SAMPLE_INSTALL_DIR) / folder, root / folder);
+  fs::copy_file(RIPPLE_WARP_PATH, root / "WARPS" / "Ripple.WRP");
+  return root.string();
+}
+
 void RenderTest::SetUpTestSuite() {
   std::string settings =
       (std::filesystem::temp_directory_path() / "rnd_software_tests.ini").string();
-  ASSERT_TRUE(vtafx::useInstallation(VTA_SAMPLE_INSTALL_DIR, settings));
+  ASSERT_TRUE(vtafx::useInstallation(privateInstallation(), settings));
 }
 
 void RenderTest::SetUp() {

@@ -1,0 +1,50 @@
+// The Ripple warp's mapping and picture warp.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "ripple_math.h"
+
+namespace ripple {
+namespace {
+
+TEST(RippleTest, ValuesFallBackToDefaultsAndAmountIsClamped) {
+  const float values[] = {3};
+  Settings s = settingsFrom(2.0f, 1, values);
+  EXPECT_FLOAT_EQ(s.amount, 1.0f);
+  EXPECT_FLOAT_EQ(s.waves, 3.0f);
+  EXPECT_FLOAT_EQ(s.centreX, 0.5f);
+  EXPECT_FLOAT_EQ(settingsFrom(-1.0f, 0, nullptr).amount, 0.0f);
+}
+
+TEST(RippleTest, PointsMoveAlongTheirRadiusByTheWave) {
+  Settings s{1.0f, 1.0f, 0.5f, 0.5f};
+  float x = 0.75f, y = 0.5f;  // a quarter wave from the centre: the crest
+  mapPoint(s, x, y);
+  EXPECT_NEAR(x, 0.75f + kMaxShift, 1e-5f);
+  EXPECT_FLOAT_EQ(y, 0.5f);
+  float cx = 0.5f, cy = 0.5f;
+  mapPoint(s, cx, cy);
+  EXPECT_FLOAT_EQ(cx, 0.5f);
+  s.amount = 0;
+  float ox = 0.3f, oy = 0.9f;
+  mapPoint(s, ox, oy);
+  EXPECT_FLOAT_EQ(ox, 0.3f);
+  EXPECT_FLOAT_EQ(oy, 0.9f);
+}
+
+TEST(RippleTest, WarpingKeepsAFlatPictureFlatAndAStillOneUnchanged) {
+  const uint32_t n = 16;
+  std::vector<uint8_t> source(n * n * 3), target(n * n * 3, 0);
+  for (size_t i = 0; i < source.size(); ++i) source[i] = static_cast<uint8_t>(i * 7);
+  VtaWarpImage from{source.data(), int32_t(n * 3), n, n}, to{target.data(), int32_t(n * 3), n, n};
+  warpPicture(Settings{0, 6, 0.5f, 0.5f}, from, to);
+  EXPECT_EQ(target, source);
+  std::fill(source.begin(), source.end(), 77);
+  warpPicture(Settings{1, 6, 0.5f, 0.5f}, from, to);
+  EXPECT_EQ(target, source);
+}
+
+}  // namespace
+}  // namespace ripple
