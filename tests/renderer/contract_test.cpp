@@ -2,7 +2,6 @@
 // the output buffer, leaves undrawable jobs alone and stops when asked.
 
 #include <atomic>
-#include <chrono>
 #include <vector>
 
 #include "render_fixture.h"
@@ -109,7 +108,10 @@ TEST_F(ContractTest, AStopAbandonsTheFrameAndLeavesTheOutputAlone) {
   }
 }
 
-TEST_F(ContractTest, LargeFramesAskForAbortEveryFewMilliseconds) {
+// A stop must land within a few milliseconds; counted in work, not time, so
+// the check does not depend on how busy the machine is: the plug-in asks at
+// least once per 16 rows of a frame.
+TEST_F(ContractTest, LargeFramesAskForAbortEverySixteenRows) {
   abortCalls = 0;
   abortAfter = 1 << 30;
   setUpJob(1024, countingAbort);
@@ -119,12 +121,9 @@ TEST_F(ContractTest, LargeFramesAskForAbortEveryFewMilliseconds) {
   record.globalParams[4] = 1;  // antialiasing: four times the samples
   session_.job().output.pixels = out.data();
   session_.prepare(record);
-  auto start = std::chrono::steady_clock::now();
   session_.render(record, 3, 10);
-  double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   EXPECT_TRUE(out.guardsIntact());
-  // At least one question per 2 ms of work.
-  EXPECT_GE(abortCalls, static_cast<int>(ms / 2));
+  EXPECT_GE(abortCalls, 1024 / 16);
 }
 
 }  // namespace
