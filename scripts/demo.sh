@@ -14,6 +14,7 @@ trap 'stop_wine; stop_display' EXIT
 start_display || exit 1
 prepare_wine
 register_sample_install || exit 1
+set_demo_preferences
 
 host=$VTA_BUILD/win64/bin/vtahost.exe
 if [ -n "$unattended" ]; then

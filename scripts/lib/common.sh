@@ -108,6 +108,18 @@ register_sample_install() {
   echo "Sample installation: $dir"
 }
 
+# The demo starts with the preview playing on its own: automatic preview
+# render, 20 frames at medium quality, 10 frames per second. Set once, so
+# choices the user makes later stay.
+set_demo_preferences() {
+  local key='HKLM\Software\Corvane\Vantaro\3.0'
+  wine_tool reg query "$key" /v Prev_Render >/dev/null 2>&1 && return 0
+  wine_reg "$key" Prev_Render REG_DWORD 1
+  wine_reg "$key" Prev_Frames REG_DWORD 20
+  wine_reg "$key" Prev_Quality REG_DWORD 1
+  wine_reg "$key" Prev_Speed REG_DWORD 10
+}
+
 # On our own virtual display there is no window manager: Wine then draws the
 # frames itself (captures show the captions) and does not wait for a manager
 # to confirm each window's removal. On a real desktop the manager does both.
