@@ -19,7 +19,7 @@ using vta::WarpFields;
 constexpr FieldType F32 = FieldType::kF32, U16 = FieldType::kU16, U32 = FieldType::kU32,
                     BYTES = FieldType::kBytes, TEXT = FieldType::kText, KEY = FieldType::kKey;
 
-const FieldSpec kCamera[] = {
+const FieldLayout kCamera[] = {
     {"placement", KEY, offsetof(CameraFields, motion), 1},
     {"fieldOfView", F32, offsetof(CameraFields, block12), 1},
     {"near", F32, offsetof(CameraFields, block12) + 4, 1},
@@ -28,7 +28,7 @@ const FieldSpec kCamera[] = {
     {"ambient", F32, offsetof(CameraFields, block16) + 12, 1},
 };
 
-const FieldSpec kLight[] = {
+const FieldLayout kLight[] = {
     {"lightKind", U16, offsetof(LightFields, lightWord), 1},
     {"colour", F32, offsetof(LightFields, block16), 3},
     {"intensity", F32, offsetof(LightFields, block16) + 12, 1},
@@ -40,7 +40,7 @@ const FieldSpec kLight[] = {
     {"followsLightDirection", U32, offsetof(LightFields, secondValue), 1},
 };
 
-const FieldSpec kObject[] = {
+const FieldLayout kObject[] = {
     {"columns", U16, offsetof(ObjectFields, firstWord), 1},
     {"rows", U16, offsetof(ObjectFields, secondWord), 1},
     {"morphFrames", U32, offsetof(ObjectFields, morphFrames), 1},
@@ -54,7 +54,7 @@ const FieldSpec kObject[] = {
     {"surface", U32, offsetof(ObjectFields, surfaceNumber), 1},
 };
 
-const FieldSpec kSurface[] = {
+const FieldLayout kSurface[] = {
     {"mapping", U16, offsetof(SurfaceFields, mappingKind), 1},
     {"entry", U16, offsetof(SurfaceFields, objectIndex), 1},
     {"colour", F32, offsetof(SurfaceFields, blocks), 4},
@@ -70,14 +70,14 @@ const FieldSpec kSurface[] = {
     {"reserved4", BYTES, offsetof(SurfaceFields, lastWord), 2},
 };
 
-const FieldSpec kWarp[] = {
+const FieldLayout kWarp[] = {
     {"name", TEXT, offsetof(WarpFields, warpName), 41},
     {"amount", F32, offsetof(WarpFields, warpAmount), 1},
 };
 
 template <size_t N>
-FieldTable tableOf(const FieldSpec (&specs)[N]) {
-  return FieldTable{specs, N};
+FieldTable tableOf(const FieldLayout (&fields)[N]) {
+  return FieldTable{fields, N};
 }
 
 }  // namespace

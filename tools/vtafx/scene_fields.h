@@ -19,7 +19,7 @@ enum class FieldType {
   kKey,    // a 14-word motion block, written as a path key
 };
 
-struct FieldSpec {
+struct FieldLayout {
   const char* name;
   FieldType type;
   size_t offset;
@@ -27,7 +27,7 @@ struct FieldSpec {
 };
 
 struct FieldTable {
-  const FieldSpec* specs;
+  const FieldLayout* fields;
   size_t count;
 };
 
