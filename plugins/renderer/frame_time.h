@@ -1,6 +1,7 @@
 #pragma once
 // The scene time of a frame: transition period and fly direction applied to
-// the transition time t = position / range (docs/scene.md, "Time").
+// the transition time t = position / range (docs/scene.md, "Time"); in
+// filter mode t itself.
 
 namespace rnd {
 
@@ -14,8 +15,14 @@ enum GlobalOption : int {
   kShadows = 6,
   kBlurPercent = 7,
   kBlurCount = 8,
+  kFilterOn = 10,
   kLightDirection = 11,
+  kFilterSource = 14,
   kTransitionPeriod = 15,
+  kFilterRotateX = 18,
+  kFilterRotateY = 19,
+  kFilterRotateZ = 20,
+  kFilterDistance = 21,
 };
 
 enum ObjectOption : int {

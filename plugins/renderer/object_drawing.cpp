@@ -123,6 +123,7 @@ class MeshDrawer {
       if (back) screen[i].nearness *= kBackFaceLift;
     }
     const SurfaceLook& look = back ? mesh_.back : mesh_.front;
+    if (!(look.alpha > 0)) return;
     if (s_.style == kWire) {
       for (int i = 0; i < count; ++i) drawEdge(canvas_, screen[i], screen[(i + 1) % count], look);
       return;

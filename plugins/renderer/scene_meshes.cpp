@@ -78,6 +78,7 @@ bool meshOf(const MeshInputs& in, const vta::ObjectComponent& o, const FrameOpti
   mesh.luminosity = clamp01(options.forSurface(o.surfaceNumber, kLuminosity) / 100);
   std::vector<Vec3> shape = morphedPoints(o);
   mesh.world = worldPoints(in, o, options, u, shape);
+  for (Vec3& p : mesh.world) p = in.turn.apply(p);
   if (surface && surface->mapWord == 1) screenMapping(in, o, shape, mesh);
   else gridMapping(mapArea(surface), mesh);
   Vec3 centre;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "camera_view.h"
+#include "filter_mode.h"
 #include "object_mesh.h"
 #include "scene_components.h"
 #include "surface_looks.h"
@@ -17,6 +18,7 @@ struct MeshInputs {
   const FrameOptions& options;  // as the envelopes set them at u
   const CameraView& camera;
   const LookInputs& looks;
+  const SceneTurn& turn;  // filter mode's turn, after placement
   float aspect;
   float u;
 };

@@ -1,6 +1,7 @@
 #include "scene_pass.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <deque>
 
@@ -34,7 +35,7 @@ struct Warps {
 
 bool fillBackground(Canvas& canvas, const vta::EffectDescription& effect,
                     const FrameSources& sources, const CameraView& camera, bool bilinear) {
-  if (effect.effectType != 0) {
+  if (effect.effectType != 0 || sources.hidden(2)) {
     std::fill(canvas.colour.begin(), canvas.colour.end(), camera.background);
     return true;
   }
@@ -74,8 +75,10 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   if (warps.frame) result.frameWarp = *warps.frame;
 
   bool bilinear = options.global[kImageQuality] == 1;
-  FrameSources sources(job, time.exchange);
+  FrameSources sources(job, time.exchange, filterMode(record.globalParams));
   CameraView camera = cameraView(effect);
+  SceneTurn turn = filterTurn(options.global, camera.forward(),
+                              std::sqrt(dot(camera.position, camera.position)));
   if (!fillBackground(canvas, effect, sources, camera, bilinear)) return result;
   canvas.clearDepth();
 
@@ -83,7 +86,7 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   LookInputs looks{effect, sources, options, bilinear, options.global[kQuality] == 1,
                    warps.bySurface};
   std::vector<ObjectMesh> meshes;
-  if (!buildMeshes({effect, scene, options, camera, looks, aspect, time.u}, meshes)) return result;
+  if (!buildMeshes({effect, scene, options, camera, looks, turn, aspect, time.u}, meshes)) return result;
   sortForDrawing(meshes);
   LightRig lights = lightRig(effect, camera, options, time.u);
   int style = static_cast<int>(options.global[kRenderStyle]);

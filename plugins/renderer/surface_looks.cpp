@@ -30,8 +30,13 @@ Picture surfacePicture(const LookInputs& in, const vta::SurfaceComponent& s, boo
     return picture;
   }
   picture = in.sources.source(s.objectIndex + 1u);
-  if (picture.empty()) missing = true;
+  if (picture.empty() && !in.sources.hidden(s.objectIndex + 1u)) missing = true;
   return picture;
+}
+
+bool showsHiddenSource(const LookInputs& in, const vta::SurfaceComponent& s) {
+  return s.mappingKind != kColourOnly && s.mappingKind != kTexture &&
+         in.sources.hidden(s.objectIndex + 1u);
 }
 
 Vec3 surfaceTint(const vta::SurfaceComponent& s, float& alpha) {
@@ -46,13 +51,16 @@ Vec3 surfaceTint(const vta::SurfaceComponent& s, float& alpha) {
 
 }  // namespace
 
-FrameSources::FrameSources(const VtaRenderJob& job, bool exchange) : exchange_(exchange) {
+FrameSources::FrameSources(const VtaRenderJob& job, bool exchange, const FilterMode& filter)
+    : exchange_(exchange), filter_(filter) {
   unsigned count = job.sourceCount < VTA_RENDER_SOURCE_COUNT ? job.sourceCount
                                                              : VTA_RENDER_SOURCE_COUNT;
   for (unsigned i = 0; i < count; ++i) pictures_[i] = Picture::of(job.sources[i]);
 }
 
 const Picture& FrameSources::source(unsigned n) const {
+  if (hidden(n)) return none_;
+  if (filter_.on) return pictures_[0];
   if (exchange_ && (n == 1 || n == 2)) n = 3 - n;
   return n >= 1 && n <= VTA_RENDER_SOURCE_COUNT ? pictures_[n - 1] : none_;
 }
@@ -73,6 +81,7 @@ SurfaceLook frontLook(const LookInputs& in, const vta::SurfaceComponent* s, floa
     look.tint = surfaceTint(*s, colourAlpha);
     look.picture = surfacePicture(in, *s, missing);
     opacity *= colourAlpha * (1.0f - clamp01(in.options.forSurface(s->id, kTransparency) / 100));
+    if (showsHiddenSource(in, *s)) opacity = 0;
     if (s->id < in.surfaceWarps.size()) look.warp = in.surfaceWarps[s->id];
   }
   look.alpha = opacity;
@@ -84,7 +93,8 @@ SurfaceLook backLook(const SurfaceLook& front, const FrameSources& sources, unsi
   SurfaceLook look = front;
   look.warp = nullptr;
   look.picture = sources.source(n);
-  if (look.picture.empty()) missing = true;
+  if (sources.hidden(n)) look.alpha = 0;
+  else if (look.picture.empty()) missing = true;
   return look;
 }
 

@@ -6,7 +6,8 @@ namespace rndtest {
 namespace {
 
 enum { kFly = 0, kStyle = 1, kQuality = 2, kImageQuality = 3, kAntialias = 4, kLighting = 5,
-       kBlurPercent = 7, kBlurCount = 8, kLightDirection = 11, kPeriod = 15 };
+       kBlurPercent = 7, kBlurCount = 8, kFilterOn = 10, kLightDirection = 11,
+       kFilterSource = 14, kPeriod = 15, kFilterRotateZ = 20, kFilterDistance = 21 };
 // Options of Objects-page entry 0.
 enum { kShine = 100, kTransparency = 101, kLuminosity = 102, kTrailCount = 103,
        kPathRotation = 105, kTrailSpacing = 107 };
@@ -126,6 +127,55 @@ TEST_F(OptionsTest, EnvelopesOfTheEffectDriveFadeAndMorph) {
   // Zoom In Through fades its object out; Page Turn Right curls by morph.
   EXPECT_LT(meanDifference(render("Zoom In Through", 10, 10), source(2)), 1.0);
   EXPECT_GT(meanDifference(render("Page Turn Right", 4, 10), render("Slide Left", 0, 10)), 5.0);
+}
+
+TEST_F(OptionsTest, FilterModeShowsTheClipOnlyOnTheChosenSource) {
+  Options onObject{{kFilterOn, 1}, {kFilterSource, 0}, {kLighting, 0}};
+  EXPECT_LT(meanDifference(render("Slide Left", 0, 10, onObject), source(1)), 1.0);
+  // The incoming clip's place stays empty: the camera's black background.
+  EXPECT_LT(shareUnlike(render("Slide Left", 10, 10, onObject), 0, 0, 0), 0.02);
+  Options asBackground{{kFilterOn, 1}, {kFilterSource, 1}};
+  EXPECT_LT(meanDifference(render("Slide Left", 0, 10, asBackground), source(1)), 1.0);
+  // Only 1.0 switches filter mode on.
+  EXPECT_LT(meanDifference(render("Slide Left", 10, 10, {{kFilterOn, 0.5f}}), source(2)), 1.0);
+}
+
+TEST_F(OptionsTest, FilterModeIgnoresFlyDirectionAndPeriod) {
+  Options filter{{kFilterOn, 1}};
+  Options filterFlyOnHalf{{kFilterOn, 1}, {kFly, 1}, {kPeriod, 50}};
+  EXPECT_LT(meanDifference(render("Spin Away", 3, 10, filter),
+                           render("Spin Away", 3, 10, filterFlyOnHalf)), 0.1);
+}
+
+// Share of the pixels within margin of the picture's edge that are not black.
+double edgeCover(const vtafx::Picture& p, int margin) {
+  size_t lit = 0, count = 0;
+  const int width = static_cast<int>(p.width), height = static_cast<int>(p.height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      if (x >= margin && y >= margin && x < width - margin && y < height - margin) continue;
+      const uint8_t* q = &p.rgb[(size_t(y) * p.width + x) * 3];
+      ++count;
+      if (q[0] + q[1] + q[2] > 72) ++lit;
+    }
+  return count ? double(lit) / count : 0;
+}
+
+TEST_F(OptionsTest, FilterRotationAndDistanceMoveTheObjects) {
+  Options still{{kFilterOn, 1}, {kLighting, 0}};
+  Options turned{{kFilterOn, 1}, {kLighting, 0}, {kFilterRotateZ, 45}};
+  Options fullTurn{{kFilterOn, 1}, {kLighting, 0}, {kFilterRotateZ, 360}};
+  Options away{{kFilterOn, 1}, {kLighting, 0}, {kFilterDistance, 100}};
+  vtafx::Picture plain = render("Slide Left", 0, 10, still, 64);
+  EXPECT_GT(edgeCover(plain, 2), 0.9);
+  vtafx::Picture tilted = render("Slide Left", 0, 10, turned, 64);
+  EXPECT_GT(meanDifference(tilted, plain), 10.0);
+  EXPECT_LT(edgeCover(tilted, 2), 0.8);
+  EXPECT_LT(meanDifference(render("Slide Left", 0, 10, fullTurn, 64), plain), 1.0);
+  // Twice as far away the card is half as wide: its border is 16 pixels in.
+  vtafx::Picture distant = render("Slide Left", 0, 10, away, 64);
+  EXPECT_LT(edgeCover(distant, 14), 0.01);
+  EXPECT_GT(shareUnlike(distant, 0, 0, 0), 0.05);
 }
 
 }  // namespace

@@ -30,6 +30,9 @@ TEST(FrameTimeTest, PeriodCentresTheEffectAndFlyOnRunsItBackwards) {
   EXPECT_TRUE(frameTime(globals, 0.625).exchange);
   globals[kTransitionPeriod] = 0;  // counts as 100
   EXPECT_FLOAT_EQ(frameTime(globals, 0.1).u, 0.9f);
+  globals[kFilterOn] = 1;  // filter mode: the moment itself
+  EXPECT_FLOAT_EQ(frameTime(globals, 0.1).u, 0.1f);
+  EXPECT_FALSE(frameTime(globals, 0.1).exchange);
 }
 
 vta::MorphRecord record(uint16_t deform, float amount, float parameter) {
