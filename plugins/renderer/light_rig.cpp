@@ -48,7 +48,8 @@ float reach(const Light& light, Vec3 point, Vec3& toLight) {
 }  // namespace
 
 Shade LightRig::shade(Vec3 point, Vec3 n, Vec3 eye, float shine) const {
-  Shade result{ambient, {}};
+  Shade result;
+  result.diffuse = ambient;
   Vec3 toEye = normalized(eye - point);
   if (dot(n, toEye) < 0) n = n * -1.0f;
   for (const Light& light : lights) {
@@ -56,11 +57,16 @@ Shade LightRig::shade(Vec3 point, Vec3 n, Vec3 eye, float shine) const {
     float strength = reach(light, point, toLight);
     float lambert = dot(n, toLight);
     if (strength <= 0 || lambert <= 0) continue;
-    result.diffuse = result.diffuse + light.colour * (lambert * strength);
-    if (shine <= 0) continue;
-    float highlight = std::fmax(0.0f, dot(n, normalized(toLight + toEye)));
-    result.specular =
-        result.specular + light.colour * (shine * strength * std::pow(highlight, kShineExponent));
+    Vec3 diffuse = light.colour * (lambert * strength), specular;
+    if (shine > 0) {
+      float highlight = std::fmax(0.0f, dot(n, normalized(toLight + toEye)));
+      specular = light.colour * (shine * strength * std::pow(highlight, kShineExponent));
+    }
+    result.diffuse = result.diffuse + diffuse;
+    result.specular = result.specular + specular;
+    if (!light.castsShadows) continue;
+    result.castDiffuse = result.castDiffuse + diffuse;
+    result.castSpecular = result.castSpecular + specular;
   }
   return result;
 }

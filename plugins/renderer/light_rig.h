@@ -23,6 +23,8 @@ struct Light {
 struct Shade {
   Vec3 diffuse;   // multiplies the picture
   Vec3 specular;  // added to it
+  // The parts of both that come from lights casting shadows.
+  Vec3 castDiffuse, castSpecular;
 };
 
 struct LightRig {

@@ -23,6 +23,10 @@ void cellTriangles(int c, int r, Corner (&tri)[2][3]) {
   tri[1][0] = tr, tri[1][1] = bl, tri[1][2] = br;
 }
 
+void put(ClipVertex& v, int first, Vec3 value) {
+  v.value[first] = value.x, v.value[first + 1] = value.y, v.value[first + 2] = value.z;
+}
+
 Vec3 faceNormal(const ObjectMesh& m, const Corner* t) {
   Vec3 a = m.world[m.index(t[0].column, t[0].row)];
   Vec3 b = m.world[m.index(t[1].column, t[1].row)];
@@ -66,11 +70,17 @@ class MeshDrawer {
 
  private:
   Shade lightAt(Vec3 point, Vec3 normal) const {
-    if (!s_.lighting) return {{1, 1, 1}, {}};
+    if (!s_.lighting) {
+      Shade full;
+      full.diffuse = {1, 1, 1};
+      return full;
+    }
     Shade shade = s_.lights.shade(point, normalized(normal), s_.camera.position, mesh_.shine);
     float keep = 1 - mesh_.luminosity;
     shade.diffuse = shade.diffuse * keep + Vec3{1, 1, 1} * mesh_.luminosity;
     shade.specular = shade.specular * keep;
+    shade.castDiffuse = shade.castDiffuse * keep;
+    shade.castSpecular = shade.castSpecular * keep;
     return shade;
   }
 
@@ -81,9 +91,11 @@ class MeshDrawer {
     v.camera = s_.camera.toCamera(mesh_.world[i]);
     v.value[kU] = mesh_.u[mapped];
     v.value[kV] = mesh_.v[mapped];
-    const float light[6] = {shade.diffuse.x, shade.diffuse.y, shade.diffuse.z,
-                            shade.specular.x, shade.specular.y, shade.specular.z};
-    for (int k2 = 0; k2 < 6; ++k2) v.value[kDiffuse + k2] = light[k2];
+    put(v, kDiffuse, shade.diffuse);
+    put(v, kSpecular, shade.specular);
+    put(v, kCastDiffuse, shade.castDiffuse);
+    put(v, kCastSpecular, shade.castSpecular);
+    put(v, kWorld, mesh_.world[i]);
     return v;
   }
 
@@ -130,7 +142,7 @@ class MeshDrawer {
     }
     for (int i = 1; i + 1 < count; ++i) {
       RasterVertex fan[3] = {screen[0], screen[i], screen[i + 1]};
-      fillTriangle(canvas_, fan, look, writeDepth_, abort_);
+      fillTriangle(canvas_, fan, look, writeDepth_, s_.shadows, abort_);
     }
   }
 

@@ -8,6 +8,7 @@
 #include "canvas.h"
 #include "light_rig.h"
 #include "object_mesh.h"
+#include "shadow_map.h"
 
 namespace rnd {
 
@@ -19,6 +20,7 @@ struct DrawSettings {
   bool lighting;
   RenderStyle style;
   float aspect;
+  const Shadows& shadows;
 };
 
 void drawObject(Canvas& canvas, const ObjectMesh& mesh, const DrawSettings& settings,

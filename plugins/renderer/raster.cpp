@@ -3,25 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "edge_line.h"
+
 namespace rnd {
 
 namespace {
 
 constexpr int kRowsPerPoll = 16;
-
-// A line a*x + b*y + c that is positive inside the triangle.
-struct EdgeLine {
-  float a, b, c;
-  bool ownsBoundary;  // samples exactly on the edge belong to this triangle
-
-  EdgeLine(const RasterVertex& p, const RasterVertex& q)
-      : a(p.y - q.y), b(q.x - p.x), c(p.x * q.y - p.y * q.x) {
-    float dy = q.y - p.y, dx = q.x - p.x;
-    ownsBoundary = dy > 0 || (dy == 0 && dx < 0);
-  }
-  float at(float x, float y) const { return a * x + b * y + c; }
-  bool inside(float w) const { return w > 0 || (w == 0 && ownsBoundary); }
-};
 
 int clampedFloor(float f, int low, int high) {
   if (!(f > low)) return low;
@@ -32,9 +20,10 @@ void blend(Vec3& target, Vec3 colour, float alpha) {
   target = alpha >= 1 ? colour : target * (1 - alpha) + colour * alpha;
 }
 
-// The face's values at a sample from its three weights.
+// The face's first N values at a sample from its three weights.
+template <int N>
 struct FaceValues {
-  float perVertex[3][kVaryings];
+  float perVertex[3][N];
   float nearness[3];
   bool perspective;
 
@@ -42,37 +31,43 @@ struct FaceValues {
     for (int i = 0; i < 3; ++i) {
       nearness[i] = v[i].nearness;
       float scale = correct ? v[i].nearness : 1.0f;
-      for (int k = 0; k < kVaryings; ++k) perVertex[i][k] = v[i].value[k] * scale;
+      for (int k = 0; k < N; ++k) perVertex[i][k] = v[i].value[k] * scale;
     }
   }
   void at(const float* w, float near, float* out) const {
     float scale = perspective ? 1.0f / near : 1.0f;
-    for (int k = 0; k < kVaryings; ++k)
+    for (int k = 0; k < N; ++k)
       out[k] = (w[0] * perVertex[0][k] + w[1] * perVertex[1][k] + w[2] * perVertex[2][k]) * scale;
   }
 };
 
+Vec3 triple(const float* value, int first) {
+  return {value[first], value[first + 1], value[first + 2]};
+}
+
 Vec3 shadeSample(const SurfaceLook& look, const float* value) {
-  Vec3 diffuse{value[kDiffuse], value[kDiffuse + 1], value[kDiffuse + 2]};
-  Vec3 specular{value[kSpecular], value[kSpecular + 1], value[kSpecular + 2]};
+  return mul(look.texel(value[kU], value[kV]), triple(value, kDiffuse)) + triple(value, kSpecular);
+}
+
+Vec3 shadeShadowed(const SurfaceLook& look, const float* value, const Shadows& shadows) {
+  float lost = shadows.loss(triple(value, kWorld));
+  Vec3 diffuse = triple(value, kDiffuse) - triple(value, kCastDiffuse) * lost;
+  Vec3 specular = triple(value, kSpecular) - triple(value, kCastSpecular) * lost;
   return mul(look.texel(value[kU], value[kV]), diffuse) + specular;
 }
 
-}  // namespace
-
-void fillTriangle(Canvas& canvas, const RasterVertex* input, const SurfaceLook& look,
-                  bool writeDepth, AbortPoll& abort) {
-  RasterVertex v[3] = {input[0], input[1], input[2]};
-  float area = (v[1].x - v[0].x) * (v[2].y - v[0].y) - (v[1].y - v[0].y) * (v[2].x - v[0].x);
-  if (!(std::fabs(area) > 1e-9f)) return;
-  if (area < 0) std::swap(v[1], v[2]), area = -area;
+// Fills a counter-clockwise triangle of the given doubled area; shade turns
+// the N interpolated values of a sample into its colour.
+template <int N, typename Shader>
+void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& look,
+          bool writeDepth, AbortPoll& abort, Shader shade) {
   const EdgeLine edges[3] = {EdgeLine(v[1], v[2]), EdgeLine(v[2], v[0]), EdgeLine(v[0], v[1])};
   int x0 = clampedFloor(std::min({v[0].x, v[1].x, v[2].x}), 0, canvas.width);
   int x1 = clampedFloor(std::max({v[0].x, v[1].x, v[2].x}) + 1, 0, canvas.width);
   int y0 = clampedFloor(std::min({v[0].y, v[1].y, v[2].y}), 0, canvas.height);
   int y1 = clampedFloor(std::max({v[0].y, v[1].y, v[2].y}) + 1, 0, canvas.height);
-  FaceValues face(v, look.perspective);
-  float values[kVaryings];
+  FaceValues<N> face(v, look.perspective);
+  float values[N];
   for (int y = y0; y < y1; ++y) {
     if ((y - y0) % kRowsPerPoll == 0 && abort.stopped()) return;
     float py = y + 0.5f;
@@ -85,9 +80,26 @@ void fillTriangle(Canvas& canvas, const RasterVertex* input, const SurfaceLook& 
       float near = w[0] * face.nearness[0] + w[1] * face.nearness[1] + w[2] * face.nearness[2];
       if (!(near > canvas.nearness[row + x])) continue;
       face.at(w, near, values);
-      blend(canvas.colour[row + x], shadeSample(look, values), look.alpha);
+      blend(canvas.colour[row + x], shade(values), look.alpha);
       if (writeDepth) canvas.nearness[row + x] = near;
     }
+  }
+}
+
+}  // namespace
+
+void fillTriangle(Canvas& canvas, const RasterVertex* input, const SurfaceLook& look,
+                  bool writeDepth, const Shadows& shadows, AbortPoll& abort) {
+  RasterVertex v[3] = {input[0], input[1], input[2]};
+  float area = (v[1].x - v[0].x) * (v[2].y - v[0].y) - (v[1].y - v[0].y) * (v[2].x - v[0].x);
+  if (!(std::fabs(area) > 1e-9f)) return;
+  if (area < 0) std::swap(v[1], v[2]), area = -area;
+  if (shadows.active()) {
+    fill<kVaryings>(canvas, v, area, look, writeDepth, abort,
+                    [&](const float* value) { return shadeShadowed(look, value, shadows); });
+  } else {
+    fill<kShadedVaryings>(canvas, v, area, look, writeDepth, abort,
+                          [&](const float* value) { return shadeSample(look, value); });
   }
 }
 

@@ -50,6 +50,23 @@ bool fillBackground(Canvas& canvas, const vta::EffectDescription& effect,
   return true;
 }
 
+// Darkens the picture behind the scene where objects keep the light off
+// it, taking it as lying in the plane z = 0 (where the default camera sees
+// exactly the frame).
+void shadeBackdrop(Canvas& canvas, const CameraView& camera, float aspect,
+                   const Shadows& shadows) {
+  for (int y = 0; y < canvas.height; ++y)
+    for (int x = 0; x < canvas.width; ++x) {
+      float sx = (x + 0.5f) / canvas.width * 2 - 1, sy = 1 - (y + 0.5f) / canvas.height * 2;
+      Vec3 ray = camera.rotation.apply(
+          {sx * camera.tanHalfFov * aspect, sy * camera.tanHalfFov, -1.0f});
+      float t = -camera.position.z / ray.z;
+      if (!(t > 0)) continue;
+      Vec3& colour = canvas.colour[size_t(y) * canvas.width + x];
+      colour = colour * (1 - shadows.loss(camera.position + ray * t));
+    }
+}
+
 // Opaque meshes first, in scene order; then see-through ones from far to near.
 void sortForDrawing(std::vector<ObjectMesh>& meshes) {
   std::stable_sort(meshes.begin(), meshes.end(), [](const ObjectMesh& a, const ObjectMesh& b) {
@@ -90,8 +107,11 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   sortForDrawing(meshes);
   LightRig lights = lightRig(effect, camera, options, time.u);
   int style = static_cast<int>(options.global[kRenderStyle]);
-  DrawSettings settings{camera, lights, options.global[kLighting] != 0,
-                        style == 1 ? kFlat : (style == 2 ? kWire : kSmooth), aspect};
+  bool lighting = options.global[kLighting] != 0;
+  Shadows shadows = shadowsOf(lights, meshes, options.global[kShadows], lighting && style != 2);
+  if (effect.effectType == 0 && shadows.active()) shadeBackdrop(canvas, camera, aspect, shadows);
+  DrawSettings settings{camera, lights, lighting,
+                        style == 1 ? kFlat : (style == 2 ? kWire : kSmooth), aspect, shadows};
   for (const ObjectMesh& mesh : meshes)
     drawObject(canvas, mesh, settings, mesh.front.alpha >= 1, abort);
   result.drawn = !abort.stopped();

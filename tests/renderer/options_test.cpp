@@ -5,7 +5,7 @@
 namespace rndtest {
 namespace {
 
-enum { kFly = 0, kStyle = 1, kQuality = 2, kImageQuality = 3, kAntialias = 4, kLighting = 5,
+enum { kFly = 0, kStyle = 1, kQuality = 2, kImageQuality = 3, kAntialias = 4, kLighting = 5, kShadows = 6,
        kBlurPercent = 7, kBlurCount = 8, kFilterOn = 10, kLightDirection = 11,
        kFilterSource = 14, kPeriod = 15, kFilterRotateZ = 20, kFilterDistance = 21 };
 // Options of Objects-page entry 0.
@@ -127,6 +127,23 @@ TEST_F(OptionsTest, EnvelopesOfTheEffectDriveFadeAndMorph) {
   // Zoom In Through fades its object out; Page Turn Right curls by morph.
   EXPECT_LT(meanDifference(render("Zoom In Through", 10, 10), source(2)), 1.0);
   EXPECT_GT(meanDifference(render("Page Turn Right", 4, 10), render("Slide Left", 0, 10)), 5.0);
+}
+
+TEST_F(OptionsTest, ShadowsDarkenWhatTheOpenDoorsKeepTheLightFrom) {
+  // Double Doors' light shines from above and in front and casts shadows.
+  vtafx::Picture plain = render("Double Doors", 5, 10, {}, 64);
+  vtafx::Picture half = render("Double Doors", 5, 10, {{kShadows, 50}}, 64);
+  vtafx::Picture full = render("Double Doors", 5, 10, {{kShadows, 100}}, 64);
+  EXPECT_GT(meanBrightness(plain), meanBrightness(half) + 2);
+  EXPECT_GT(meanBrightness(half), meanBrightness(full) + 2);
+  // Once the doors are open nothing stands in the light.
+  EXPECT_LT(meanDifference(render("Double Doors", 10, 10, {{kShadows, 100}}, 64), source(2, 64)), 1.0);
+  // Without lighting there are no shadows.
+  EXPECT_LT(meanDifference(render("Double Doors", 5, 10, {{kShadows, 100}, {kLighting, 0}}, 64),
+                           render("Double Doors", 5, 10, {{kLighting, 0}}, 64)), 0.01);
+  // Cube Turn Right's light casts none.
+  EXPECT_LT(meanDifference(render("Cube Turn Right", 5, 10, {{kShadows, 100}}),
+                           render("Cube Turn Right", 5, 10)), 0.01);
 }
 
 TEST_F(OptionsTest, FilterModeShowsTheClipOnlyOnTheChosenSource) {

@@ -1,5 +1,5 @@
 // The renderer's scene arithmetic checked against docs/scene.md by hand-made
-// cases: time, morph deforms, placement, near clipping.
+// cases: time, morph deforms, placement, near clipping, shadow maps.
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include "morph.h"
 #include "near_clip.h"
 #include "placement.h"
+#include "shadow_map.h"
 
 namespace rnd {
 namespace {
@@ -92,6 +93,62 @@ TEST(NearClipTest, CutsAwayThePartBehindTheNearPlane) {
   EXPECT_NEAR(out[3].value[kU], 0.5f, 1e-5f);  // halfway from -2 to 1 is -0.5
   for (ClipVertex& v : t) v.camera.z = 1;
   EXPECT_EQ(clipNear(t, 0.5f, out), 0);
+}
+
+// A square of side 1 at height z, facing +z, with the given opacity.
+ObjectMesh square(float z, float opacity) {
+  ObjectMesh m;
+  m.columns = m.rows = 2;
+  m.world = {{-0.5f, 0.5f, z}, {0.5f, 0.5f, z}, {-0.5f, -0.5f, z}, {0.5f, -0.5f, z}};
+  m.front.alpha = opacity;
+  return m;
+}
+
+void expectShadowOfSquare(const Light& light) {
+  ShadowMap map(light, {square(1, 1)});
+  EXPECT_NEAR(map.occlusion({0, 0, 0}), 1, 1e-6f);
+  EXPECT_NEAR(map.occlusion({0.2f, -0.3f, -2}), 1, 1e-6f);
+  EXPECT_EQ(map.occlusion({0.9f, 0, 0}), 0);   // beside it
+  EXPECT_EQ(map.occlusion({0, 0, 1}), 0);      // on it: no shadow on itself
+  EXPECT_EQ(map.occlusion({0, 0, 1.5f}), 0);   // between it and the light
+}
+
+TEST(ShadowMapTest, ASquareShadowsWhatLiesBehindItFromEveryKindOfLight) {
+  Light directional;
+  directional.direction = {0, 0, -1};
+  expectShadowOfSquare(directional);
+  Light spot;
+  spot.kind = Light::kSpot;
+  spot.position = {0, 0, 4};
+  expectShadowOfSquare(spot);
+  Light point;
+  point.kind = Light::kPoint;
+  point.position = {0, 0, 4};
+  expectShadowOfSquare(point);
+}
+
+TEST(ShadowMapTest, ASeeThroughObjectCastsALighterShadowAndTheNearestCounts) {
+  Light light;
+  EXPECT_NEAR(ShadowMap(light, {square(1, 0.25f)}).occlusion({0, 0, 0}), 0.25f, 1e-6f);
+  // The nearer square (to the light, which shines from +z) decides.
+  ShadowMap stacked(light, {square(1, 1), square(2, 0.5f)});
+  EXPECT_NEAR(stacked.occlusion({0, 0, 0}), 0.5f, 1e-6f);
+  EXPECT_NEAR(stacked.occlusion({0, 0, 1.5f}), 0.5f, 1e-6f);
+}
+
+TEST(ShadowMapTest, ShadowsNeedTheOptionLightingAndACastingLight) {
+  LightRig rig;
+  rig.lights.resize(2);
+  rig.lights[1].castsShadows = true;
+  std::vector<ObjectMesh> meshes = {square(1, 1)};
+  Shadows shadows = shadowsOf(rig, meshes, 60, true);
+  ASSERT_TRUE(shadows.active());
+  EXPECT_EQ(shadows.maps.size(), 1u);
+  EXPECT_NEAR(shadows.loss({0, 0, 0}), 0.6f, 1e-6f);
+  EXPECT_FALSE(shadowsOf(rig, meshes, 0, true).active());
+  EXPECT_FALSE(shadowsOf(rig, meshes, 60, false).active());
+  rig.lights[1].castsShadows = false;
+  EXPECT_FALSE(shadowsOf(rig, meshes, 60, true).active());
 }
 
 }  // namespace

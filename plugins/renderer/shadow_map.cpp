@@ -1,0 +1,154 @@
+#include "shadow_map.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "edge_line.h"
+
+namespace rnd {
+
+namespace {
+
+constexpr int kMapSize = 256;
+constexpr float kNearestDepth = 0.01f;  // perspective maps ignore what is nearer
+const float kMaxExtent = std::tan(radians(75.0f));
+constexpr float kNothing = -std::numeric_limits<float>::infinity();
+
+Mat3 basisToward(Vec3 forward) {
+  Vec3 up = std::fabs(forward.y) > 0.9f ? Vec3{1, 0, 0} : Vec3{0, 1, 0};
+  Vec3 right = normalized(cross(forward, up));
+  Mat3 basis;
+  basis.row[0] = right;
+  basis.row[1] = cross(right, forward);
+  basis.row[2] = forward;
+  return basis;
+}
+
+Vec3 centreOf(const std::vector<ObjectMesh>& meshes) {
+  Vec3 sum;
+  size_t count = 0;
+  for (const ObjectMesh& m : meshes)
+    for (Vec3 p : m.world) sum = sum + p, ++count;
+  return count ? sum * (1.0f / count) : Vec3{};
+}
+
+}  // namespace
+
+ShadowMap::ShadowMap(const Light& light, const std::vector<ObjectMesh>& meshes)
+    : closeness_(size_t(kMapSize) * kMapSize, kNothing),
+      opacity_(size_t(kMapSize) * kMapSize, 0.0f) {
+  perspective_ = light.kind != Light::kDirectional;
+  Vec3 forward = light.direction;
+  if (perspective_) {
+    origin_ = light.position;
+    if (light.kind == Light::kPoint) forward = normalized(centreOf(meshes) - origin_);
+  }
+  basis_ = basisToward(forward);
+  frame(meshes);
+  for (const ObjectMesh& mesh : meshes) drawMesh(mesh);
+}
+
+// Fits the map around everything the light sees of the meshes.
+void ShadowMap::frame(const std::vector<ObjectMesh>& meshes) {
+  float low[2] = {INFINITY, INFINITY}, high[2] = {-INFINITY, -INFINITY}, widest = 0;
+  for (const ObjectMesh& m : meshes)
+    for (Vec3 p : m.world) {
+      Vec3 q = basis_.apply(p - origin_);
+      if (perspective_) {
+        if (q.z > kNearestDepth) widest = std::max({widest, std::fabs(q.x / q.z), std::fabs(q.y / q.z)});
+        continue;
+      }
+      low[0] = std::min(low[0], q.x), high[0] = std::max(high[0], q.x);
+      low[1] = std::min(low[1], q.y), high[1] = std::max(high[1], q.y);
+    }
+  if (perspective_) {
+    extent_ = std::clamp(widest * 1.02f, 0.01f, kMaxExtent);
+    texelSize_ = 2 * extent_ / kMapSize;
+    return;
+  }
+  float spanX = std::max(high[0] - low[0], 1e-3f), spanY = std::max(high[1] - low[1], 1e-3f);
+  minX_ = low[0] - spanX * 0.01f, minY_ = low[1] - spanY * 0.01f;
+  scaleX_ = kMapSize / (spanX * 1.02f), scaleY_ = kMapSize / (spanY * 1.02f);
+  texelSize_ = std::max(1 / scaleX_, 1 / scaleY_);
+}
+
+ShadowMap::MapPoint ShadowMap::toMap(Vec3 world) const {
+  Vec3 q = basis_.apply(world - origin_);
+  if (!perspective_) return {(q.x - minX_) * scaleX_, (q.y - minY_) * scaleY_, -q.z, q.z, true};
+  if (!(q.z > kNearestDepth)) return {0, 0, 0, 0, false};
+  float half = 0.5f * kMapSize;
+  return {(q.x / (q.z * extent_) + 1) * half, (q.y / (q.z * extent_) + 1) * half, 1 / q.z, q.z,
+          true};
+}
+
+void ShadowMap::drawMesh(const ObjectMesh& mesh) {
+  std::vector<MapPoint> points;
+  points.reserve(mesh.world.size());
+  for (Vec3 p : mesh.world) points.push_back(toMap(p));
+  for (int r = 0; r + 1 < mesh.rows; ++r)
+    for (int c = 0; c + 1 < mesh.columns; ++c) {
+      const MapPoint tl = points[mesh.index(c, r)], tr = points[mesh.index(c + 1, r)];
+      const MapPoint bl = points[mesh.index(c, r + 1)], br = points[mesh.index(c + 1, r + 1)];
+      const MapPoint first[3] = {tl, bl, tr}, second[3] = {tr, bl, br};
+      drawTriangle(first, mesh.front.alpha);
+      drawTriangle(second, mesh.front.alpha);
+    }
+}
+
+void ShadowMap::drawTriangle(const MapPoint* corner, float opacity) {
+  if (!corner[0].valid || !corner[1].valid || !corner[2].valid) return;
+  MapPoint v[3] = {corner[0], corner[1], corner[2]};
+  float area = (v[1].x - v[0].x) * (v[2].y - v[0].y) - (v[1].y - v[0].y) * (v[2].x - v[0].x);
+  if (!(std::fabs(area) > 1e-9f)) return;
+  if (area < 0) std::swap(v[1], v[2]), area = -area;
+  const EdgeLine edges[3] = {EdgeLine(v[1], v[2]), EdgeLine(v[2], v[0]), EdgeLine(v[0], v[1])};
+  auto bound = [](float f) { return std::clamp(static_cast<int>(std::floor(f)), 0, kMapSize); };
+  int x0 = bound(std::min({v[0].x, v[1].x, v[2].x})), x1 = bound(std::max({v[0].x, v[1].x, v[2].x}) + 1);
+  int y0 = bound(std::min({v[0].y, v[1].y, v[2].y})), y1 = bound(std::max({v[0].y, v[1].y, v[2].y}) + 1);
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) {
+      float px = x + 0.5f, py = y + 0.5f;
+      float w[3] = {edges[0].at(px, py), edges[1].at(px, py), edges[2].at(px, py)};
+      if (!edges[0].inside(w[0]) || !edges[1].inside(w[1]) || !edges[2].inside(w[2])) continue;
+      float near = (w[0] * v[0].closeness + w[1] * v[1].closeness + w[2] * v[2].closeness) / area;
+      size_t i = size_t(y) * kMapSize + x;
+      if (near > closeness_[i]) closeness_[i] = near, opacity_[i] = opacity;
+    }
+}
+
+float ShadowMap::heldBack(int x, int y, float depth, float bias) const {
+  if (x < 0 || y < 0 || x >= kMapSize || y >= kMapSize) return 0;
+  size_t i = size_t(y) * kMapSize + x;
+  return opacity_[i] > 0 && depthOf(closeness_[i]) < depth - bias ? opacity_[i] : 0;
+}
+
+float ShadowMap::occlusion(Vec3 point) const {
+  MapPoint m = toMap(point);
+  if (!m.valid) return 0;
+  // Two texels of slack keep a surface from shadowing itself.
+  float bias = 2 * texelSize_ * (perspective_ ? m.depth : 1.0f) + 0.01f;
+  float fx = m.x - 0.5f, fy = m.y - 0.5f;
+  int x = static_cast<int>(std::floor(fx)), y = static_cast<int>(std::floor(fy));
+  float ax = fx - x, ay = fy - y;
+  return (heldBack(x, y, m.depth, bias) * (1 - ax) + heldBack(x + 1, y, m.depth, bias) * ax) * (1 - ay) +
+         (heldBack(x, y + 1, m.depth, bias) * (1 - ax) + heldBack(x + 1, y + 1, m.depth, bias) * ax) * ay;
+}
+
+float Shadows::loss(Vec3 point) const {
+  float sum = 0;
+  for (const ShadowMap& map : maps) sum += map.occlusion(point);
+  return darkness * sum / maps.size();
+}
+
+Shadows shadowsOf(const LightRig& lights, const std::vector<ObjectMesh>& meshes,
+                  float shadowsPercent, bool lighting) {
+  Shadows shadows;
+  if (!lighting || !(shadowsPercent > 0) || meshes.empty()) return shadows;
+  shadows.darkness = clamp01(shadowsPercent / 100);
+  for (const Light& light : lights.lights)
+    if (light.castsShadows) shadows.maps.emplace_back(light, meshes);
+  return shadows;
+}
+
+}  // namespace rnd

@@ -1,0 +1,61 @@
+#pragma once
+// Shadows of one frame (docs/scene.md, "Shadows"): a depth map seen from
+// every light that casts shadows, holding the nearest object and its
+// opacity, and the test of a point against them.
+
+#include <vector>
+
+#include "light_rig.h"
+#include "object_mesh.h"
+#include "vec3.h"
+
+namespace rnd {
+
+class ShadowMap {
+ public:
+  // The map of the meshes seen from light (directional, point or spot).
+  ShadowMap(const Light& light, const std::vector<ObjectMesh>& meshes);
+
+  // How much of the light the nearest object between the light and point
+  // holds back: 0 (nothing in the way) to 1 (an opaque object).
+  float occlusion(Vec3 point) const;
+
+ private:
+  struct MapPoint {
+    float x, y;        // map texels
+    float closeness;   // larger is nearer the light
+    float depth;       // distance along the light's direction
+    bool valid;
+  };
+  MapPoint toMap(Vec3 world) const;
+  void frame(const std::vector<ObjectMesh>& meshes);
+  void drawMesh(const ObjectMesh& mesh);
+  void drawTriangle(const MapPoint* corner, float opacity);
+  float depthOf(float closeness) const { return perspective_ ? 1.0f / closeness : -closeness; }
+  float heldBack(int x, int y, float depth, float bias) const;
+
+  Vec3 origin_;
+  Mat3 basis_;               // rows: right, up, toward where the light travels
+  bool perspective_ = false;
+  float minX_ = 0, minY_ = 0, scaleX_ = 0, scaleY_ = 0;  // orthographic framing
+  float extent_ = 1;         // perspective: tangent of the half view angle
+  float texelSize_ = 0;      // world size of a texel at distance 1 (or flat)
+  std::vector<float> closeness_, opacity_;
+};
+
+// The maps of all shadow-casting lights with the frame's darkness.
+struct Shadows {
+  std::vector<ShadowMap> maps;
+  float darkness = 0;  // 0 to 1
+
+  bool active() const { return darkness > 0 && !maps.empty(); }
+  // Share of the shadow-casting lights' light that point loses: the
+  // darkness times the mean occlusion over those lights.
+  float loss(Vec3 point) const;
+};
+
+// Shadows when the shadows option and lighting are on and some light casts.
+Shadows shadowsOf(const LightRig& lights, const std::vector<ObjectMesh>& meshes,
+                  float shadowsPercent, bool lighting);
+
+}  // namespace rnd
