@@ -1,6 +1,6 @@
 #pragma once
 // The working picture of a frame: colour and depth per sample, at the
-// output size or, with antialiasing, twice it in both directions.
+// output size or, with antialiasing, factor x factor samples per pixel.
 
 #include <vector>
 
@@ -9,16 +9,37 @@
 namespace rnd {
 
 struct Canvas {
-  int width = 0, height = 0;
+  int width = 0, height = 0;  // in samples
+  int factor = 1;             // samples per output pixel side
   std::vector<Vec3> colour;   // rows from the top
   std::vector<float> nearness;  // 1 / camera distance; 0 where nothing is drawn
 
-  void reset(int w, int h) {
-    width = w, height = h;
-    colour.assign(size_t(w) * h, Vec3{});
-    nearness.assign(size_t(w) * h, 0.0f);
+  // Sizes the canvas for an output of w x h pixels; the contents are left
+  // to the next pass, which paints every sample.
+  void reset(int w, int h, int samplesPerSide) {
+    factor = samplesPerSide, width = w * factor, height = h * factor;
+    colour.resize(size_t(width) * height);
+    nearness.resize(size_t(width) * height);
   }
   void clearDepth() { nearness.assign(nearness.size(), 0.0f); }
+
+  // Output pixels, for what is flat across a pixel (the picture behind
+  // the scene): painted once per pixel rather than per sample.
+  int pixelsWide() const { return width / factor; }
+  int pixelsHigh() const { return height / factor; }
+  void setPixel(int x, int y, Vec3 c) {
+    for (int sy = 0; sy < factor; ++sy)
+      for (int sx = 0; sx < factor; ++sx) at(x, y, sx, sy) = c;
+  }
+  void scalePixel(int x, int y, float s) {
+    for (int sy = 0; sy < factor; ++sy)
+      for (int sx = 0; sx < factor; ++sx) at(x, y, sx, sy) = at(x, y, sx, sy) * s;
+  }
+
+ private:
+  Vec3& at(int x, int y, int sx, int sy) {
+    return colour[size_t(y * factor + sy) * width + x * factor + sx];
+  }
 };
 
 }  // namespace rnd

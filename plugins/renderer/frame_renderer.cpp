@@ -45,7 +45,7 @@ bool renderFrame(FrameBuffers& buffers, vta::EffectDescription& effect,
   image.height = static_cast<int>(job.height);
   image.colour.assign(size_t(image.width) * image.height, Vec3{});
   int factor = record.globalParams[kAntialiasing] == 1 ? 2 : 1;
-  buffers.canvas.reset(image.width * factor, image.height * factor);
+  buffers.canvas.reset(image.width, image.height, factor);
   std::vector<double> times = sampleTimes(record.globalParams, job);
   for (size_t i = 0; i < times.size(); ++i) {
     PassResult pass = drawScene(buffers.canvas, effect, record, job, times[i], abort);

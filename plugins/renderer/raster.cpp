@@ -67,6 +67,7 @@ void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& 
   int y0 = clampedFloor(std::min({v[0].y, v[1].y, v[2].y}), 0, canvas.height);
   int y1 = clampedFloor(std::max({v[0].y, v[1].y, v[2].y}) + 1, 0, canvas.height);
   FaceValues<N> face(v, look.perspective);
+  const float perArea = 1.0f / area;
   float values[N];
   for (int y = y0; y < y1; ++y) {
     if ((y - y0) % kRowsPerPoll == 0 && abort.stopped()) return;
@@ -76,7 +77,7 @@ void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& 
       float px = x + 0.5f;
       float w[3] = {edges[0].at(px, py), edges[1].at(px, py), edges[2].at(px, py)};
       if (!edges[0].inside(w[0]) || !edges[1].inside(w[1]) || !edges[2].inside(w[2])) continue;
-      for (float& weight : w) weight /= area;
+      for (float& weight : w) weight *= perArea;
       float near = w[0] * face.nearness[0] + w[1] * face.nearness[1] + w[2] * face.nearness[2];
       if (!(near > canvas.nearness[row + x])) continue;
       face.at(w, near, values);

@@ -41,11 +41,11 @@ bool fillBackground(Canvas& canvas, const vta::EffectDescription& effect,
   }
   const Picture& picture = sources.source(2);
   if (picture.empty()) return false;
-  for (int y = 0; y < canvas.height; ++y)
-    for (int x = 0; x < canvas.width; ++x) {
-      float u = (x + 0.5f) / canvas.width, v = (y + 0.5f) / canvas.height;
-      canvas.colour[size_t(y) * canvas.width + x] =
-          bilinear ? picture.bilinear(u, v) : picture.nearest(u, v);
+  const int wide = canvas.pixelsWide(), high = canvas.pixelsHigh();
+  for (int y = 0; y < high; ++y)
+    for (int x = 0; x < wide; ++x) {
+      float u = (x + 0.5f) / wide, v = (y + 0.5f) / high;
+      canvas.setPixel(x, y, bilinear ? picture.bilinear(u, v) : picture.nearest(u, v));
     }
   return true;
 }
@@ -55,15 +55,14 @@ bool fillBackground(Canvas& canvas, const vta::EffectDescription& effect,
 // exactly the frame).
 void shadeBackdrop(Canvas& canvas, const CameraView& camera, float aspect,
                    const Shadows& shadows) {
-  for (int y = 0; y < canvas.height; ++y)
-    for (int x = 0; x < canvas.width; ++x) {
-      float sx = (x + 0.5f) / canvas.width * 2 - 1, sy = 1 - (y + 0.5f) / canvas.height * 2;
+  const int wide = canvas.pixelsWide(), high = canvas.pixelsHigh();
+  for (int y = 0; y < high; ++y)
+    for (int x = 0; x < wide; ++x) {
+      float sx = (x + 0.5f) / wide * 2 - 1, sy = 1 - (y + 0.5f) / high * 2;
       Vec3 ray = camera.rotation.apply(
           {sx * camera.tanHalfFov * aspect, sy * camera.tanHalfFov, -1.0f});
       float t = -camera.position.z / ray.z;
-      if (!(t > 0)) continue;
-      Vec3& colour = canvas.colour[size_t(y) * canvas.width + x];
-      colour = colour * (1 - shadows.loss(camera.position + ray * t));
+      if (t > 0) canvas.scalePixel(x, y, 1 - shadows.loss(camera.position + ray * t));
     }
 }
 
