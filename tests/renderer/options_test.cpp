@@ -106,6 +106,9 @@ TEST_F(OptionsTest, AntialiasingSoftensOnlyEdges) {
   double d = meanDifference(sharp, smooth);
   EXPECT_GT(d, 0.2);
   EXPECT_LT(d, 8.0);
+  // The picture behind the scene has no edges to soften: it stays as sharp.
+  EXPECT_EQ(meanDifference(render("Slide Left", 10, 10, {{kAntialias, 1}}, 64),
+                           render("Slide Left", 10, 10, {}, 64)), 0.0);
 }
 
 TEST_F(OptionsTest, FilteringAndPerspectiveChangeTheMapping) {
