@@ -7,6 +7,7 @@ namespace vta {
 namespace {
 
 constexpr int kFlyMode = 0;
+constexpr int kFilterOn = 10;
 constexpr int kFilterFrames = 12;
 constexpr int kFilterPercent = 13;
 constexpr uint32_t kOneFrameRange = 100;
@@ -43,6 +44,9 @@ void PreviewWorker::run() {
 void PreviewWorker::render() {
   engine_.clearFrames();
   engine_.takeRequest(record_, effect_);
+  // The renderer knows filter mode by this option; a record kept from an
+  // earlier use of the other kind must not switch it.
+  record_.globalParams[kFilterOn] = engine_.filterMode_ ? 1.0f : 0.0f;
   engine_.reportState();
   job_.copyFrom(engine_.jobTemplate_);
   if (effect_.selected) {

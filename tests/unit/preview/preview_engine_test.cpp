@@ -18,7 +18,7 @@ namespace {
 
 using std::chrono::milliseconds;
 constexpr int kState = RecordingListener::kState;
-constexpr int kFlyMode = 0, kFilterFrames = 12, kFilterPercent = 13;
+constexpr int kFlyMode = 0, kFilterOn = 10, kFilterFrames = 12, kFilterPercent = 13;
 // Long enough that a render waiting for the next poll would time out the
 // test: every wait below must end through a wake-up or no wait at all.
 constexpr milliseconds kNoPolling{60000};
@@ -203,6 +203,19 @@ TEST_F(PreviewEngine, FilterModeRendersOneFrameAtTheFilterMoment) {
     EXPECT_EQ(c.range, renders[0].range) << c.frames << " " << c.percent;
   }
   for (int event : listener_.events()) EXPECT_EQ(kState, event) << "no progress in filter mode";
+}
+
+TEST_F(PreviewEngine, TheRendererSeesFilterModeExactlyWhenTheSheetIsInIt) {
+  for (bool filterMode : {false, true}) {
+    auto engine = start(filterMode);
+    renderer_.reset();
+    record_.globalParams[kFilterOn] = filterMode ? 0.0f : 1.0f;
+    renderOnce(*engine);
+    const std::vector<RndTestCall> renders = renderer_.calls(RND_TEST_RENDER);
+    ASSERT_FALSE(renders.empty());
+    EXPECT_EQ(filterMode ? 1.0f : 0.0f, renders[0].filterOn);
+    EXPECT_EQ(filterMode ? 0.0f : 1.0f, record_.globalParams[kFilterOn]) << "the host's record";
+  }
 }
 
 TEST_F(PreviewEngine, StopDuringARenderLeavesGreyFramesAndProgressZero) {

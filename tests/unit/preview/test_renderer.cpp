@@ -43,6 +43,7 @@ RndTestCall describe(int kind, void* context, const VtaEffectSettings* settings,
   if (settings) {
     std::memcpy(call.effectName, settings->effectName, sizeof call.effectName);
     call.flyMode = settings->globalParams[0];
+    call.filterOn = settings->globalParams[10];
   }
   if (!job) return call;
   call.position = job->position;

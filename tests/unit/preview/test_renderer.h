@@ -29,6 +29,7 @@ typedef struct RndTestCall {
   int aborted;             /* the abort callback said yes before the call ended */
   char effectName[41];
   float flyMode;
+  float filterOn;
 } RndTestCall;
 
 /* Forgets every call and clears the delay and the hold. */
