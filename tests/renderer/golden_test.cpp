@@ -1,5 +1,6 @@
 // Frames of a few sample effects compared with pictures checked by eye and
-// kept in golden/. Set VTA_UPDATE_GOLDEN=1 to write them anew (then look at
+// kept in golden/ as binary PPM, which every build reads (the Windows builds
+// have no PNG). Set VTA_UPDATE_GOLDEN=1 to write them anew (then look at
 // them before committing).
 
 #include <cstdlib>
@@ -21,7 +22,7 @@ const GoldenCase kCases[] = {
 };
 
 std::string goldenPath(const GoldenCase& c) {
-  return std::string(GOLDEN_DIR) + "/" + c.effect + "_" + std::to_string(c.position) + ".png";
+  return std::string(GOLDEN_DIR) + "/" + c.effect + "_" + std::to_string(c.position) + ".ppm";
 }
 
 // Share of pixels whose channels differ by more than tolerance.
