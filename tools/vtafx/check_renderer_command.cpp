@@ -8,6 +8,7 @@
 
 #include "render_commands.h"
 #include "render_session.h"
+#include "scoped_installation.h"
 
 namespace vtafx {
 
@@ -67,7 +68,8 @@ int runCheckRenderer(const Args& args) {
   if (library.empty() || install.empty())
     return report(kExitUsage, "usage: vtafx check-renderer LIB --install DIR [--effect NAME]");
   auto settings = std::filesystem::temp_directory_path() / "vtafx-check-renderer.ini";
-  if (!useInstallation(install, settings.string()))
+  ScopedInstallation installation(install, settings.string());
+  if (!installation.chosen())
     return report(kExitFailed, "cannot record the installation path");
   RenderSession session;
   std::string error;

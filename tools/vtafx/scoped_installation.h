@@ -1,0 +1,28 @@
+#pragma once
+// An installation chosen for as long as the object lives (see
+// useInstallation). On Windows the choice is the registry value "Path" that
+// every program on the machine reads, the library and other tests included,
+// so the value found before is put back at the end. Elsewhere the choice is a
+// settings file private to the process and nothing needs putting back.
+
+#include <string>
+
+namespace vtafx {
+
+class ScopedInstallation {
+ public:
+  ScopedInstallation(const std::string& installDir, const std::string& settingsFile);
+  ~ScopedInstallation();
+  ScopedInstallation(const ScopedInstallation&) = delete;
+  ScopedInstallation& operator=(const ScopedInstallation&) = delete;
+
+  // False when the installation could not be recorded.
+  bool chosen() const { return chosen_; }
+
+ private:
+  bool chosen_ = false;
+  bool hadPath_ = false;
+  std::string previousPath_;
+};
+
+}  // namespace vtafx
