@@ -20,3 +20,14 @@ function(vta_add_test)
     set_tests_properties(${T_NAME} PROPERTIES RUN_SERIAL TRUE)
   endif()
 endfunction()
+
+# vta_test_path(VAR PATH): PATH (an absolute path of this machine, generator
+# expressions allowed) as this build's test programs must name it. Windows
+# programs run under Wine, which shows the machine's file system as drive Z:.
+function(vta_test_path var path)
+  if(WIN32)
+    set(${var} "Z:${path}" PARENT_SCOPE)
+  else()
+    set(${var} "${path}" PARENT_SCOPE)
+  endif()
+endfunction()

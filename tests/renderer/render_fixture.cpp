@@ -33,25 +33,31 @@ double meanBrightness(const vtafx::Picture& p) {
   return p.rgb.empty() ? 0 : sum / p.rgb.size();
 }
 
-// The sample installation seen through a private tree whose WARPS holds the
-// warp of this build: a Windows build may have put its own module of the
-// same name into the shared tree.
+// A private copy of what the renderer reads of the sample installation (its
+// effects and textures), with the warp of this build in WARPS: the other
+// configuration may have put its own module of the same name into the
+// shared tree. Copied, not linked: Wine cannot make symbolic links.
 std::string privateInstallation() {
   namespace fs = std::filesystem;
   fs::path root = fs::temp_directory_path() / "rnd_software_tests";
   fs::remove_all(root);
   fs::create_directories(root / "WARPS");
-  for (const char* folder : {"EFFECTS", "Textures", "LIBS"})
-    fs::create_directory_symlink(fs::path(VTA_SAMPLE_INSTALL_DIR) / folder, root / folder);
+  for (const char* folder : {"EFFECTS", "Textures"})
+    fs::copy(fs::path(VTA_SAMPLE_INSTALL_DIR) / folder, root / folder, fs::copy_options::recursive);
   fs::copy_file(RIPPLE_WARP_PATH, root / "WARPS" / "Ripple.WRP");
   return root.string();
 }
 
+std::unique_ptr<vtafx::ScopedInstallation> RenderTest::installation_;
+
 void RenderTest::SetUpTestSuite() {
   std::string settings =
       (std::filesystem::temp_directory_path() / "rnd_software_tests.ini").string();
-  ASSERT_TRUE(vtafx::useInstallation(privateInstallation(), settings));
+  installation_ = std::make_unique<vtafx::ScopedInstallation>(privateInstallation(), settings);
+  ASSERT_TRUE(installation_->chosen());
 }
+
+void RenderTest::TearDownTestSuite() { installation_.reset(); }
 
 void RenderTest::SetUp() {
   std::string error;

@@ -6,9 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <string>
 
 #include "render_session.h"
+#include "scoped_installation.h"
 
 namespace rndtest {
 
@@ -25,6 +27,7 @@ double meanBrightness(const vtafx::Picture& p);
 class RenderTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite();
+  static void TearDownTestSuite();
   void SetUp() override;
 
   // Frame position / range of effect (at size x size) with the preview's
@@ -35,6 +38,9 @@ class RenderTest : public ::testing::Test {
   vtafx::Picture source(int k, uint32_t size = 32);
 
   vtafx::RenderSession session_;
+
+ private:
+  static std::unique_ptr<vtafx::ScopedInstallation> installation_;
 };
 
 }  // namespace rndtest
