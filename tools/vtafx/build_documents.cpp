@@ -17,6 +17,7 @@
 #include "path/path_file.h"
 #include "raw_document.h"
 #include "record_json.h"
+#include "text_file.h"
 
 namespace vtafx {
 
@@ -88,6 +89,14 @@ void buildDocument(const Json& document, const char* path) {
     case FileKind::kUnknown: break;
   }
   throw BuildError("unknown kind \"" + kind + "\"");
+}
+
+Json readDocumentFile(const std::string& path) {
+  std::string text, error;
+  Json document;
+  if (!readTextFile(path, text, kMaxJsonBytes)) throw BuildError(path + ": cannot read");
+  if (!parseJson(text, document, error)) throw BuildError(path + ": " + error);
+  return document;
 }
 
 }  // namespace vtafx

@@ -13,6 +13,9 @@ namespace vtafx {
 // tells whether the library's loader read the file to its end.
 bool dumpDocument(const char* path, Json& out, bool& complete, std::string& error);
 
+// Reads and parses a document file. Throws BuildError naming the file.
+Json readDocumentFile(const std::string& path);
+
 // Writes the document's file to path with the library's writer (replacing
 // path only when the whole file was written). Throws BuildError.
 void buildDocument(const Json& document, const char* path);

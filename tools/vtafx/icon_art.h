@@ -2,7 +2,7 @@
 // Effect icons drawn as schematics of the effect's scene: the outline of
 // every object at four moments of the transition (bright at the start,
 // dimmer later), seen by the default camera, over the incoming source's
-// colour. A renderer can replace them with real pictures later.
+// colour. `install --renderer` renders real pictures instead.
 
 #include "image_io.h"
 #include "model/effect_description.h"

@@ -1,19 +1,19 @@
-// install SRC_DIR OUT_DIR: builds an installation tree from sample sources.
+// install SRC_DIR OUT_DIR [--renderer LIB] [--warp FILE]...: builds an
+// installation tree from sample sources.
 //
 // SRC_DIR holds effects/*.json (effect documents; an effect without an
-// "icon" gets a schematic one), textures/*.png|*.ppm (one texture each,
-// named by the file's stem) and master.json (the master group list, naming
-// effects by title).
+// "icon" gets a schematic one, or with --renderer one rendered by LIB),
+// textures/*.png|*.ppm (one texture each, named by the file's stem) and
+// master.json (the master group list, naming effects by title). LIB goes
+// into LIBS and every warp plug-in into WARPS.
 #include <cstdio>
 #include <algorithm>
 #include <filesystem>
 
 #include "commands.h"
 #include "documents.h"
-#include "effect_json.h"
-#include "icon_art.h"
+#include "installed_effects.h"
 #include "json_access.h"
-#include "model/files/effect_file.h"
 #include "model/files/texture_file.h"
 #include "placeholders.h"
 #include "platform/file_system.h"
@@ -29,13 +29,18 @@ namespace fs = std::filesystem;
 // Marks a tree this command built, so a rebuild may empty it first.
 const char kMarker[] = ".vtafx-install";
 const char* const kFolders[] = {"EFFECTS", "Textures", "orgs", "LIBS", "WARPS", "Work", "Envelopes", "Paths"};
-constexpr size_t kMaxTitle = 40;
 
 struct PreviewQuality {
   const char* prefix;
   uint32_t size;
 };
 const PreviewQuality kQualities[] = {{"PREVS_", 32}, {"PREVM_", 64}, {"PREVL_", 128}};
+
+struct InstallArgs {
+  fs::path src, out;
+  std::string renderer;
+  std::vector<std::string> warps;
+};
 
 void saveTexture(const Picture& picture, const fs::path& target) {
   vta::TextureImage image;
@@ -75,39 +80,10 @@ void installPlaceholders(const fs::path& out) {
   }
 }
 
-Json readDocument(const fs::path& file) {
-  std::string text, error;
-  Json document;
-  if (!readTextFile(file.string(), text, kMaxJsonBytes)) throw BuildError(file.string() + ": cannot read");
-  if (!parseJson(text, document, error)) throw BuildError(file.string() + ": " + error);
-  return document;
-}
-
-// The title names the file, so it must be a usable file name.
-void checkTitle(const char* title, const std::string& source) {
-  const std::string t = title ? title : "";
-  if (t.empty() || t.size() > kMaxTitle || t.find_first_of("\\/:*?\"<>|") != std::string::npos) {
-    throw BuildError(source + ": the title must be 1 to 40 characters usable in a file name");
-  }
-}
-
-std::vector<std::string> installEffects(const fs::path& src, const fs::path& out) {
-  const std::string folder = (src / "effects").string();
-  std::vector<std::string> titles;
-  for (const std::string& name : vta::listDirectory(folder.c_str(), "*.json")) {
-    vta::EffectDescription description;
-    try {
-      effectFromJson(readDocument(folder + "/" + name), description);
-    } catch (const BuildError& e) {
-      throw BuildError(name + ": " + e.what());
-    }
-    checkTitle(description.title, name);
-    if (!description.image.pixels) textureFromPicture(effectIcon(description), description.image);
-    const fs::path target = out / "EFFECTS" / (std::string(description.title) + ".VTA");
-    if (!vta::saveEffectFile(description, target.string().c_str())) throw BuildError("cannot write " + target.string());
-    titles.push_back(description.title);
-  }
-  return titles;
+void copyInto(const std::string& file, const fs::path& folder) {
+  std::error_code ec;
+  fs::copy_file(file, folder / fs::path(file).filename(), fs::copy_options::overwrite_existing, ec);
+  if (ec) throw BuildError("cannot copy " + file + " into " + folder.string() + ": " + ec.message());
 }
 
 void checkMaster(const Json& master, const std::vector<std::string>& titles) {
@@ -120,23 +96,49 @@ void checkMaster(const Json& master, const std::vector<std::string>& titles) {
   }
 }
 
-void install(const fs::path& src, const fs::path& out) {
-  makeTree(out);
-  installTextures(src, out);
-  installPlaceholders(out);
-  const std::vector<std::string> titles = installEffects(src, out);
-  const Json master = readDocument(src / "master.json");
+void install(const InstallArgs& args) {
+  makeTree(args.out);
+  installTextures(args.src, args.out);
+  installPlaceholders(args.out);
+  for (const std::string& warp : args.warps) copyInto(warp, args.out / "WARPS");
+  if (!args.renderer.empty()) copyInto(args.renderer, args.out / "LIBS");
+  // The icons are rendered from the effects, textures, placeholders and
+  // warps of the tree, so after those are in place.
+  std::vector<InstalledEffect> effects = installEffects(args.src, args.out);
+  if (!args.renderer.empty()) {
+    renderIcons((args.out / "LIBS" / fs::path(args.renderer).filename()).string(), args.out, effects);
+  }
+  const std::vector<std::string> titles = titlesOf(effects);
+  const Json master = readDocumentFile((args.src / "master.json").string());
   checkMaster(master, titles);
-  buildDocument(master, (out / "EFFECTS" / "Master.lst").string().c_str());
-  std::printf("%zu effects installed in %s\n", titles.size(), out.string().c_str());
+  buildDocument(master, (args.out / "EFFECTS" / "Master.lst").string().c_str());
+  std::printf("%zu effects installed in %s\n", titles.size(), args.out.string().c_str());
+}
+
+bool parseArgs(const Args& args, InstallArgs& out) {
+  std::vector<std::string> folders;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const bool hasValue = i + 1 < args.size();
+    if (args[i] == "--renderer" && hasValue) out.renderer = args[++i];
+    else if (args[i] == "--warp" && hasValue) out.warps.push_back(args[++i]);
+    else if (args[i].rfind("--", 0) == 0) return false;
+    else folders.push_back(args[i]);
+  }
+  if (folders.size() != 2) return false;
+  out.src = folders[0];
+  out.out = folders[1];
+  return true;
 }
 
 }  // namespace
 
 int runInstall(const Args& args) {
-  if (args.size() != 2) return report(kExitUsage, "usage: vtafx install SRC_DIR OUT_DIR");
+  InstallArgs parsed;
+  if (!parseArgs(args, parsed)) {
+    return report(kExitUsage, "usage: vtafx install SRC_DIR OUT_DIR [--renderer LIB] [--warp FILE]...");
+  }
   try {
-    install(args[0], args[1]);
+    install(parsed);
   } catch (const BuildError& e) {
     return report(kExitFailed, e.what());
   }
