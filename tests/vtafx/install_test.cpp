@@ -5,56 +5,19 @@
 #include <set>
 
 #include "commands.h"
-#include "json_access.h"
 #include "model/files/effect_file.h"
 #include "model/files/effect_list_update.h"
 #include "model/files/group_list.h"
 #include "model/files/texture_file.h"
 #include "platform/file_system.h"
-#include "platform/settings_store.h"
-#include "settings_sandbox.h"
-#include "text_file.h"
+#include "sample_installation.h"
 #include "tool_files.h"
 #include "validate.h"
 
 namespace vtafx {
 namespace {
 
-struct SampleEffect {
-  std::string title;
-  bool offered;
-};
-
-std::vector<SampleEffect> sampleEffects() {
-  std::vector<SampleEffect> effects;
-  const std::string folder = samplesDir() + "/effects";
-  for (const std::string& name : vta::listDirectory(folder.c_str(), "*.json")) {
-    std::string text, error;
-    Json document;
-    EXPECT_TRUE(readTextFile(folder + "/" + name, text, kMaxJsonBytes) && parseJson(text, document, error));
-    effects.push_back({document.find("title")->text(), (memberUint(document, "allowFlags") & 1) != 0});
-  }
-  return effects;
-}
-
-// One installation for the whole suite: it takes a moment to build.
-class Install : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    folder_ = new vta::TempFolder;
-    result_ = runCaptured(runInstall, {samplesDir(), folder_->file("tree")}).code;
-  }
-  static void TearDownTestSuite() { delete folder_; }
-  void SetUp() override {
-    ASSERT_EQ(kExitOk, result_);
-    vta::writeRegistryString("Path", folder_->file("tree").c_str());
-  }
-  vta::SettingsSandbox sandbox;
-  static vta::TempFolder* folder_;
-  static int result_;
-};
-vta::TempFolder* Install::folder_ = nullptr;
-int Install::result_ = -1;
+using Install = SampleInstallation;
 
 TEST_F(Install, EffectListUpdateNamesEveryOfferedSampleEffect) {
   vta::EffectListUpdate update;
@@ -116,7 +79,7 @@ TEST_F(Install, PreviewPlaceholdersForEveryQualityAreDistinctPictures) {
     for (int k = 1; k <= 20; ++k) {
       char name[16];
       std::snprintf(name, sizeof name, "%s%02d", q.prefix, k);
-      const std::string path = folder_->file("tree/Textures/" + std::string(name) + ".VTT");
+      const std::string path = tree("Textures/" + std::string(name) + ".VTT");
       vta::TextureImage image;
       ASSERT_EQ(1, vta::loadTextureImage(image, path.c_str())) << name;
       EXPECT_EQ(q.size, image.width);
@@ -128,18 +91,30 @@ TEST_F(Install, PreviewPlaceholdersForEveryQualityAreDistinctPictures) {
 }
 
 TEST_F(Install, EveryInstalledFileValidatesClean) {
-  for (const char* folder : {"tree/EFFECTS", "tree/Textures"}) {
-    const std::string path = folder_->file(folder);
+  for (const char* folder : {"EFFECTS", "Textures"}) {
+    const std::string path = tree(folder);
     for (const std::string& name : vta::listDirectory(path.c_str(), "*")) {
       for (const Problem& p : validateFile((path + "/" + name).c_str())) ADD_FAILURE() << formatProblem(name, p);
     }
   }
 }
 
-TEST_F(Install, EmptyFoldersForPluginsAndUserFilesExist) {
+TEST_F(Install, FoldersForPluginsAndUserFilesExist) {
   for (const char* name : {"orgs", "LIBS", "WARPS", "Work", "Envelopes", "Paths"}) {
-    EXPECT_TRUE(std::filesystem::is_directory(folder_->file(std::string("tree/") + name))) << name;
+    EXPECT_TRUE(std::filesystem::is_directory(tree(name))) << name;
   }
+}
+
+TEST_F(Install, RendererAndWarpAreInstalledAndNothingElseIsLeftInTheTree) {
+  namespace fs = std::filesystem;
+  const std::string renderer = fs::path(RND_SOFTWARE_PATH).filename().string();
+  EXPECT_EQ(readBytes(RND_SOFTWARE_PATH), readBytes(tree("LIBS/" + renderer)));
+  EXPECT_EQ(readBytes(RIPPLE_WARP_PATH), readBytes(tree("WARPS/Ripple.WRP")));
+  std::set<std::string> top;
+  for (const auto& entry : fs::directory_iterator(tree())) top.insert(entry.path().filename().string());
+  EXPECT_EQ((std::set<std::string>{".vtafx-install", "EFFECTS", "Envelopes", "LIBS", "Paths", "Textures", "WARPS",
+                                   "Work", "orgs"}),
+            top);
 }
 
 TEST(InstallSources, MissingSourcesFailWithoutATree) {

@@ -1,0 +1,209 @@
+// Icons made by install --renderer: the sample effects' icons are the
+// preview's frames at their best moment; an icon the document gives is
+// kept; a renderer that cannot be loaded or draws nothing fails the install.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "commands.h"
+#include "documents.h"
+#include "effect_json.h"
+#include "icon_art.h"
+#include "image_json.h"
+#include "model/files/effect_file.h"
+#include "placeholders.h"
+#include "render_session.h"
+#include "sample_installation.h"
+#include "texture_pixels.h"
+#include "tool_files.h"
+
+namespace vtafx {
+namespace {
+
+using RenderedIcons = SampleInstallation;
+
+constexpr uint32_t kBestRange = 100;
+constexpr int kAntialiasing = 4;
+
+Picture pictureOf(const vta::TextureImage& image) {
+  Picture picture;
+  std::string error;
+  EXPECT_TRUE(pictureFromTexture(image, picture, error)) << error;
+  return picture;
+}
+
+size_t colourCount(const Picture& p) {
+  std::set<uint32_t> colours;
+  for (size_t i = 0; i + 2 < p.rgb.size(); i += 3) {
+    colours.insert(p.rgb[i] << 16 | p.rgb[i + 1] << 8 | p.rgb[i + 2]);
+  }
+  return colours.size();
+}
+
+// Hue in degrees of a clearly coloured pixel; -1 for whites, greys and blacks.
+int hueOf(const uint8_t* rgb) {
+  const int r = rgb[0], g = rgb[1], b = rgb[2];
+  const int high = std::max({r, g, b}), range = high - std::min({r, g, b});
+  if (range < 64) return -1;
+  const int hue = high == r   ? 60 * (g - b) / range
+                  : high == g ? 120 + 60 * (b - r) / range
+                              : 240 + 60 * (r - g) / range;
+  return (hue + 360) % 360;
+}
+
+bool nearHue(int hue, int target) {
+  const int d = std::abs(hue - target) % 360;
+  return hue >= 0 && std::min(d, 360 - d) <= 20;
+}
+
+// The hue of placeholder card k's own colour, its most common one.
+int cardHue(int k) {
+  std::map<int, int> counts;
+  const Picture card = placeholderCard(k, kIconSize);
+  for (size_t i = 0; i < card.rgb.size(); i += 3) ++counts[hueOf(&card.rgb[i])];
+  counts.erase(-1);
+  auto fewer = [](const auto& a, const auto& b) { return a.second < b.second; };
+  return std::max_element(counts.begin(), counts.end(), fewer)->first;
+}
+
+// Pixels of columns from to to - 1 whose hue is near hue.
+int pixelsOfHue(const Picture& p, int hue, uint32_t from, uint32_t to) {
+  int count = 0;
+  for (uint32_t y = 0; y < p.height; ++y)
+    for (uint32_t x = from; x < to; ++x) count += nearHue(hueOf(&p.rgb[(size_t{y} * p.width + x) * 3]), hue);
+  return count;
+}
+
+// The one-frame preview of the effect with antialiasing on.
+Picture previewFrame(RenderSession& session, const vta::EffectDescription& d) {
+  session.setUp(kIconSize, placeholderSources(kIconSize), nullptr);
+  vta::EffectSettings record;
+  previewRecord(record, d.title);
+  record.globalParams[kAntialiasing] = 1;
+  session.prepare(record);
+  session.render(record, static_cast<uint32_t>(d.best), kBestRange);
+  return session.output().toPicture();
+}
+
+TEST_F(RenderedIcons, AreThePreviewFramesAtTheBestPositionWithAntialiasing) {
+  RenderSession session;
+  std::string error;
+  ASSERT_TRUE(session.load(RND_SOFTWARE_PATH, error)) << error;
+  for (const SampleEffect& effect : sampleEffects()) {
+    vta::EffectDescription d;
+    ASSERT_EQ(1, vta::loadDescription(d, effect.title.c_str(), 0)) << effect.title;
+    const vta::TextureImage& image = d.image;
+    EXPECT_EQ(std::vector<uint32_t>({2, 1, 3, 4, kIconSize, kIconSize}),
+              std::vector<uint32_t>({image.format, image.order, image.bytesPerPixel, image.rowAlign, image.width,
+                                     image.height}))
+        << effect.title;
+    const Picture icon = pictureOf(d.image);
+    EXPECT_NE(effectIcon(d).rgb, icon.rgb) << effect.title << " kept its schematic icon";
+    EXPECT_GE(colourCount(icon), 4u) << effect.title;
+    EXPECT_EQ(previewFrame(session, d).rgb, icon.rgb) << effect.title;
+  }
+}
+
+// At their best moment (half way) the slides show half of each card: the
+// outgoing one on the side it leaves by, the incoming one on the other.
+TEST_F(RenderedIcons, SlidesShowTheOutgoingCardOnTheSideItLeavesBy) {
+  const int outgoing = cardHue(1), incoming = cardHue(2);
+  ASSERT_FALSE(nearHue(outgoing, incoming));
+  const uint32_t leftEnd = kIconSize / 2 - 3, rightStart = kIconSize / 2 + 3;
+  for (const auto& [title, leavesLeft] : {std::pair<const char*, bool>{"Slide Left", true}, {"Push Right", false}}) {
+    vta::EffectDescription d;
+    ASSERT_EQ(1, vta::loadDescription(d, title, 0)) << title;
+    const Picture icon = pictureOf(d.image);
+    const uint32_t outFrom = leavesLeft ? 0 : rightStart, outTo = leavesLeft ? leftEnd : kIconSize;
+    const uint32_t inFrom = leavesLeft ? rightStart : 0, inTo = leavesLeft ? kIconSize : leftEnd;
+    EXPECT_GT(pixelsOfHue(icon, outgoing, outFrom, outTo), 10) << title;
+    EXPECT_EQ(0, pixelsOfHue(icon, incoming, outFrom, outTo)) << title;
+    EXPECT_GT(pixelsOfHue(icon, incoming, inFrom, inTo), 10) << title;
+    EXPECT_EQ(0, pixelsOfHue(icon, outgoing, inFrom, inTo)) << title;
+  }
+}
+
+Json sampleDocument(const std::string& title) {
+  return readDocumentFile(samplesDir() + "/effects/" + title + ".json");
+}
+
+// The icon "Slide Up" is given in the sources below.
+Picture givenIcon() { return placeholderCard(7, kIconSize); }
+
+// Sources with two sample effects: "Slide Left" as it is, "Slide Up" with
+// an icon.
+std::string writeSources(const vta::TempFolder& folder) {
+  vta::TextureImage icon;
+  EXPECT_TRUE(textureFromPicture(givenIcon(), icon));
+  for (const char* title : {"Slide Left", "Slide Up"}) {
+    Json document = sampleDocument(title);
+    if (std::string(title) == "Slide Up") document.add("icon", imageJson(icon));
+    folder.write("src/effects/" + std::string(title) + ".json", writeJson(document));
+  }
+  folder.write("src/master.json", R"({"kind": "groupList", "groups": []})");
+  return folder.file("src");
+}
+
+Picture installedIcon(const vta::TempFolder& folder, const std::string& title) {
+  vta::EffectDescription d;
+  EXPECT_EQ(1, vta::loadDescriptionFile(d, folder.file("tree/EFFECTS/" + title + ".VTA").c_str(), 0)) << title;
+  return pictureOf(d.image);
+}
+
+Picture schematicIcon(const std::string& title) {
+  vta::EffectDescription d;
+  effectFromJson(sampleDocument(title), d);
+  return effectIcon(d);
+}
+
+TEST(InstallIcons, OnlyEffectsWithoutAnIconGetOneRenderedOrDrawn) {
+  vta::SettingsSandbox sandbox;
+  vta::TempFolder folder;
+  const std::string src = writeSources(folder);
+  for (bool rendered : {false, true}) {
+    Args args = {src, folder.file("tree")};
+    if (rendered) args.insert(args.end(), {"--renderer", RND_SOFTWARE_PATH});
+    ASSERT_EQ(kExitOk, runCaptured(runInstall, args).code);
+    EXPECT_EQ(givenIcon().rgb, installedIcon(folder, "Slide Up").rgb) << rendered;
+    const Picture drawn = installedIcon(folder, "Slide Left");
+    EXPECT_EQ(!rendered, schematicIcon("Slide Left").rgb == drawn.rgb) << rendered;
+  }
+}
+
+struct FailedRun {
+  int code;
+  std::string message;
+};
+
+FailedRun installWith(const vta::TempFolder& folder, const std::string& renderer) {
+  const std::string src = writeSources(folder);
+  testing::internal::CaptureStderr();
+  const int code = runCaptured(runInstall, {src, folder.file("tree"), "--renderer", renderer}).code;
+  return {code, testing::internal::GetCapturedStderr()};
+}
+
+TEST(InstallIcons, ARendererThatCannotBeLoadedFailsNamingIt) {
+  vta::SettingsSandbox sandbox;
+  vta::TempFolder folder;
+  const std::string notALibrary = folder.write("Rnd_Text.so", "not a library\n");
+  for (const std::string& renderer : {folder.file("Rnd_Missing.so"), notALibrary, std::string(RIPPLE_WARP_PATH)}) {
+    const FailedRun run = installWith(folder, renderer);
+    EXPECT_EQ(kExitFailed, run.code) << renderer;
+    const std::string name = std::filesystem::path(renderer).filename().string();
+    EXPECT_NE(std::string::npos, run.message.find(name)) << run.message;
+  }
+}
+
+TEST(InstallIcons, AnEffectTheRendererDoesNotDrawFailsNamingIt) {
+  vta::SettingsSandbox sandbox;
+  vta::TempFolder folder;
+  const FailedRun run = installWith(folder, BLANK_RENDERER_PATH);
+  EXPECT_EQ(kExitFailed, run.code);
+  EXPECT_NE(std::string::npos, run.message.find("Slide Left")) << run.message;
+}
+
+}  // namespace
+}  // namespace vtafx
