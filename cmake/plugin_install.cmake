@@ -1,10 +1,17 @@
-# vta_install_plugin(TARGET FOLDER): copies a plug-in module into FOLDER of
-# the sample installation after every build (the native build remakes the
-# tree from scratch when the samples change, so the copy runs after it).
-# The 32-bit Windows build is compiled only and would overwrite the 64-bit
-# module of the same name, so it installs nothing.
+# vta_install_plugin(TARGET FOLDER): makes TARGET_install, which puts the
+# plug-in module into FOLDER of the sample installation; targets that need
+# the installed module depend on it. The native modules go in with the tree
+# itself (sample_install, cmake/sample_install.cmake, which renders the
+# effects' icons with them). The 64-bit Windows build copies its module into
+# the tree after every build. The 32-bit Windows build is compiled only and
+# would overwrite the 64-bit module of the same name, so it installs nothing.
 function(vta_install_plugin target folder)
   if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+    return()
+  endif()
+  if(NOT WIN32)
+    add_custom_target(${target}_install)
+    add_dependencies(${target}_install sample_install)
     return()
   endif()
   add_custom_target(${target}_install ALL
@@ -13,7 +20,4 @@ function(vta_install_plugin target folder)
     COMMENT "Installing ${target} into ${folder} of the sample installation"
     VERBATIM)
   add_dependencies(${target}_install ${target})
-  if(TARGET sample_install)
-    add_dependencies(${target}_install sample_install)
-  endif()
 endfunction()
