@@ -1,5 +1,6 @@
 #include "surface_looks.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "block_reals.h"
@@ -53,8 +54,10 @@ Vec3 surfaceTint(const vta::SurfaceComponent& s, float& alpha) {
 
 FrameSources::FrameSources(const VtaRenderJob& job, bool exchange, const FilterMode& filter)
     : exchange_(exchange), filter_(filter) {
-  unsigned count = job.sourceCount < VTA_RENDER_SOURCE_COUNT ? job.sourceCount
-                                                             : VTA_RENDER_SOURCE_COUNT;
+  // A transition always has its two clips, even when the effect's entries
+  // (and so the job's count) name only the outgoing one; a filter has one.
+  unsigned count = std::min<unsigned>(job.sourceCount, VTA_RENDER_SOURCE_COUNT);
+  count = filter.on ? std::min(count, 1u) : std::max(count, 2u);
   for (unsigned i = 0; i < count; ++i) pictures_[i] = Picture::of(job.sources[i]);
 }
 
