@@ -31,13 +31,16 @@ std::vector<std::string> sampleEffects(const std::string& install) {
   return names;
 }
 
-// Seconds for kFrames frames of effect at size.
+enum { kAntialiasing = 4, kShadows = 6 };
+
+// Seconds for kFrames frames of effect at size, with global option option
+// (if any) set to value.
 double timeEffect(vtafx::RenderSession& session, const std::string& effect, uint32_t size,
-                  bool antialias) {
+                  int option = -1, float value = 0) {
   session.setUp(size, vtafx::placeholderSources(size), nullptr);
   vta::EffectSettings record;
   vtafx::previewRecord(record, effect);
-  record.globalParams[4] = antialias ? 1.0f : 0.0f;
+  if (option >= 0) record.globalParams[option] = value;
   session.prepare(record);
   session.render(record, 0, kFrames - 1);  // loads the effect outside the timing
   auto start = Clock::now();
@@ -76,20 +79,26 @@ int main(int argc, char** argv) {
   std::printf("%-24s %26s %26s %26s\n", "effect (200 frames)", "32 px: s  fps  AA x", "64 px: s  fps  AA x",
               "128 px: s  fps  AA x");
   double total128 = 0, worst128 = 0;
+  std::string shadowed;
   std::vector<std::string> effects = sampleEffects(install);
   for (const std::string& effect : effects) {
     std::printf("%-24s", effect.c_str());
     for (uint32_t size : kSizes) {
-      double plain = timeEffect(session, effect, size, false);
-      double smooth = timeEffect(session, effect, size, true);
+      double plain = timeEffect(session, effect, size);
+      double smooth = timeEffect(session, effect, size, kAntialiasing, 1);
       std::printf("   %7.4f %7.0f %5.2f   ", plain, kFrames / plain, smooth / plain);
-      if (size == 128) total128 += plain, worst128 = std::max(worst128, plain);
+      if (size != 128) continue;
+      total128 += plain, worst128 = std::max(worst128, plain);
+      // Only effects with a shadow-casting light draw shadows.
+      double shadows = timeEffect(session, effect, size, kShadows, 100) / plain;
+      if (shadows > 1.2) shadowed += "  " + effect + " " + std::to_string(shadows).substr(0, 4) + "x";
     }
     std::printf("\n");
   }
   double mean128 = total128 / effects.size();
   std::printf("128 px, no antialiasing: mean %.4f s (%.0f fps), slowest %.4f s per 200 frames\n",
               mean128, kFrames / mean128, worst128);
+  std::printf("128 px, shadows at 100 (effects that cast them):%s\n", shadowed.c_str());
   double ffmpeg = timeFfmpeg(work);
   if (ffmpeg < 0) return std::printf("ffmpeg xfade: not available\n"), 0;
   std::printf("ffmpeg xfade, 200 frames at 128 px: %.4f s (%.0f fps); ffmpeg / Rnd_Software mean = %.1f\n",
