@@ -57,32 +57,47 @@ Vec3 shadeShadowed(const SurfaceLook& look, const float* value, const Shadows& s
 }
 
 // Fills a counter-clockwise triangle of the given doubled area; shade turns
-// the N interpolated values of a sample into its colour.
-template <int N, typename Shader>
+// the N interpolated values of a sample into its colour. Coverage and depth
+// are decided per sample; the colour once per output pixel, at its first
+// covered sample, and given to every covered sample of the pixel (with
+// antialiasing the edges are smoothed, the pictures not blurred).
+template <int N, int f, typename Shader>
 void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& look,
           bool writeDepth, AbortPoll& abort, Shader shade) {
+  static_assert(f >= 1 && f <= Canvas::kMaxFactor, "samples per pixel side");
   const EdgeLine edges[3] = {EdgeLine(v[1], v[2]), EdgeLine(v[2], v[0]), EdgeLine(v[0], v[1])};
-  int x0 = clampedFloor(std::min({v[0].x, v[1].x, v[2].x}), 0, canvas.width);
-  int x1 = clampedFloor(std::max({v[0].x, v[1].x, v[2].x}) + 1, 0, canvas.width);
-  int y0 = clampedFloor(std::min({v[0].y, v[1].y, v[2].y}), 0, canvas.height);
-  int y1 = clampedFloor(std::max({v[0].y, v[1].y, v[2].y}) + 1, 0, canvas.height);
+  int x0 = clampedFloor(std::min({v[0].x, v[1].x, v[2].x}), 0, canvas.width) / f;
+  int x1 = (clampedFloor(std::max({v[0].x, v[1].x, v[2].x}) + 1, 0, canvas.width) + f - 1) / f;
+  int y0 = clampedFloor(std::min({v[0].y, v[1].y, v[2].y}), 0, canvas.height) / f;
+  int y1 = (clampedFloor(std::max({v[0].y, v[1].y, v[2].y}) + 1, 0, canvas.height) + f - 1) / f;
+  constexpr int rowsPerPoll = kRowsPerPoll / f;
   FaceValues<N> face(v, look.perspective);
   const float perArea = 1.0f / area;
   float values[N];
-  for (int y = y0; y < y1; ++y) {
-    if ((y - y0) % kRowsPerPoll == 0 && abort.stopped()) return;
-    float py = y + 0.5f;
-    size_t row = size_t(y) * canvas.width;
-    for (int x = x0; x < x1; ++x) {
-      float px = x + 0.5f;
-      float w[3] = {edges[0].at(px, py), edges[1].at(px, py), edges[2].at(px, py)};
-      if (!edges[0].inside(w[0]) || !edges[1].inside(w[1]) || !edges[2].inside(w[2])) continue;
-      for (float& weight : w) weight *= perArea;
-      float near = w[0] * face.nearness[0] + w[1] * face.nearness[1] + w[2] * face.nearness[2];
-      if (!(near > canvas.nearness[row + x])) continue;
-      face.at(w, near, values);
-      blend(canvas.colour[row + x], shade(values), look.alpha);
-      if (writeDepth) canvas.nearness[row + x] = near;
+  for (int py = y0; py < y1; ++py) {
+    if ((py - y0) % rowsPerPoll == 0 && abort.stopped()) return;
+    for (int px = x0; px < x1; ++px) {
+      size_t covered[f * f];
+      float depth[f * f];
+      int count = 0;
+      for (int y = py * f; y < py * f + f; ++y)
+        for (int x = px * f; x < px * f + f; ++x) {
+          float w[3] = {edges[0].at(x + 0.5f, y + 0.5f), edges[1].at(x + 0.5f, y + 0.5f),
+                        edges[2].at(x + 0.5f, y + 0.5f)};
+          if (!edges[0].inside(w[0]) || !edges[1].inside(w[1]) || !edges[2].inside(w[2])) continue;
+          for (float& weight : w) weight *= perArea;
+          float near = w[0] * face.nearness[0] + w[1] * face.nearness[1] + w[2] * face.nearness[2];
+          size_t i = size_t(y) * canvas.width + x;
+          if (!(near > canvas.nearness[i])) continue;
+          if (count == 0) face.at(w, near, values);
+          covered[count] = i, depth[count++] = near;
+        }
+      if (count == 0) continue;
+      const Vec3 colour = shade(values);
+      for (int k = 0; k < count; ++k) {
+        blend(canvas.colour[covered[k]], colour, look.alpha);
+        if (writeDepth) canvas.nearness[covered[k]] = depth[k];
+      }
     }
   }
 }
@@ -95,12 +110,16 @@ void fillTriangle(Canvas& canvas, const RasterVertex* input, const SurfaceLook& 
   float area = (v[1].x - v[0].x) * (v[2].y - v[0].y) - (v[1].y - v[0].y) * (v[2].x - v[0].x);
   if (!(std::fabs(area) > 1e-9f)) return;
   if (area < 0) std::swap(v[1], v[2]), area = -area;
+  constexpr int kSmooth = Canvas::kMaxFactor;
+  const bool smooth = canvas.factor == kSmooth;
   if (shadows.active()) {
-    fill<kVaryings>(canvas, v, area, look, writeDepth, abort,
-                    [&](const float* value) { return shadeShadowed(look, value, shadows); });
+    auto shade = [&](const float* value) { return shadeShadowed(look, value, shadows); };
+    if (smooth) fill<kVaryings, kSmooth>(canvas, v, area, look, writeDepth, abort, shade);
+    else fill<kVaryings, 1>(canvas, v, area, look, writeDepth, abort, shade);
   } else {
-    fill<kShadedVaryings>(canvas, v, area, look, writeDepth, abort,
-                          [&](const float* value) { return shadeSample(look, value); });
+    auto shade = [&](const float* value) { return shadeSample(look, value); };
+    if (smooth) fill<kShadedVaryings, kSmooth>(canvas, v, area, look, writeDepth, abort, shade);
+    else fill<kShadedVaryings, 1>(canvas, v, area, look, writeDepth, abort, shade);
   }
 }
 
