@@ -1,5 +1,6 @@
-// A renderer plug-in that takes every job and draws nothing, for the install
-// tests: an icon it was asked for must fail the install, not stay schematic.
+// A renderer plug-in that takes every job and draws nothing, for the tests:
+// an icon it was asked for must fail the install, not stay schematic, and
+// check-renderer must name the promises it breaks.
 #include "vantaro/renderer.h"
 
 #define BLANK_EXPORT __attribute__((visibility("default")))

@@ -1,7 +1,6 @@
 // vtafx check-renderer LIB --install DIR [--effect NAME]: loads a renderer
 // plug-in and checks it against the contract of include/vantaro/renderer.h.
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
@@ -17,8 +16,6 @@ namespace {
 constexpr uint8_t kCanary = 0x5A;
 constexpr size_t kGuard = 1024;
 constexpr uint32_t kSize = 64;
-// A stopped frame must come back well within this.
-constexpr double kStopMilliseconds = 50;
 
 struct Checker {
   RenderSession& session;
@@ -53,7 +50,13 @@ bool framed(const std::vector<uint8_t>& b) {
   return false;
 }
 
-int VTA_CALL stopAtOnce() { return 1; }
+// Times the abort callback was asked since the last reset.
+int g_abortQuestions = 0;
+
+int VTA_CALL stopAtOnce() {
+  ++g_abortQuestions;
+  return 1;
+}
 
 }  // namespace
 
@@ -84,11 +87,10 @@ int runCheckRenderer(const Args& args) {
   c.expect(guardsIntact(first), "nothing is written outside the output buffer");
   std::vector<uint8_t> again = c.guardedFrame(nullptr, true);
   c.expect(again == first, "a second Rnd_Prepare with the same context renders the same frame");
-  auto start = std::chrono::steady_clock::now();
+  g_abortQuestions = 0;
   std::vector<uint8_t> stopped = c.guardedFrame(stopAtOnce, false);
-  double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  c.expect(g_abortQuestions > 0, "the abort callback is asked while a frame is drawn");
   c.expect(!framed(stopped) && guardsIntact(stopped), "a stopped frame leaves the output alone");
-  c.expect(ms < kStopMilliseconds, "a stopped frame returns at once");
   session.finish();
   std::vector<uint8_t> fresh = c.guardedFrame(nullptr, true);
   c.expect(fresh == first, "after Rnd_FreeContext a new context renders the same frame");

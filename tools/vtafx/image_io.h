@@ -25,6 +25,9 @@ bool writePicture(const std::string& path, const Picture& picture, std::string& 
 
 // One line for --help naming the formats this build reads and writes.
 const char* pictureFormatsNote();
+// The extension of the pictures a command writes: ".png" where the build
+// has PNG, else ".ppm".
+const char* writtenPictureExtension();
 
 bool readPpm(const std::string& bytes, Picture& out, std::string& error);
 std::string writePpm(const Picture& picture);

@@ -6,6 +6,7 @@
 namespace vtafx {
 
 const char* pictureFormatsNote() { return "Pictures: PNG and PPM (P6, P3)."; }
+const char* writtenPictureExtension() { return ".png"; }
 
 bool readPng(const std::string& path, Picture& out, std::string& error) {
   png_image image{};

@@ -72,7 +72,7 @@ bool loadSources(const RenderArgs& r, std::vector<Picture>& sources, std::string
 
 std::string framePath(const RenderArgs& r, uint32_t i) {
   char name[32];
-  std::snprintf(name, sizeof name, "_%03u.png", i);
+  std::snprintf(name, sizeof name, "_%03u%s", i, writtenPictureExtension());
   return (fs::path(r.out) / (r.effect + name)).string();
 }
 
@@ -108,7 +108,7 @@ int runRender(const Args& args) {
     frames.push_back(session.output().toPicture());
     if (!writePicture(framePath(r, i), frames.back(), error)) return report(kExitFailed, error);
   }
-  std::string sheet = (fs::path(r.out) / (r.effect + "_sheet.png")).string();
+  std::string sheet = (fs::path(r.out) / (r.effect + "_sheet" + writtenPictureExtension())).string();
   if (!writePicture(sheet, contactSheet(frames), error)) return report(kExitFailed, error);
   std::printf("%s: %u frames of %ux%u in %.4f s, %.0f frames per second\n", r.effect.c_str(),
               r.frames, r.size, r.size, seconds, seconds > 0 ? r.frames / seconds : 0.0);
