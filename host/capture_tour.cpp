@@ -23,17 +23,22 @@ void captureSheetPages(HWND sheet, const std::string& folder) {
   }
 }
 
-// On the Effects page (the sheet's first): shows the second group and picks
-// its second effect, as a user would with the group list and an icon.
-void chooseEffect(HWND sheet, const std::string& folder) {
+// While the preview plays a few of its frames.
+constexpr DWORD kPreviewMs = 1200;
+
+// On the Effects page (the sheet's first): shows group `group` and picks
+// its effect `icon` (both from 0), as a user would with the group list and
+// an icon, and lets the preview play before the capture.
+void chooseEffect(HWND sheet, int group, int icon, const std::string& capture) {
   SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
   HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
   HWND groups = GetDlgItem(page, kEffectsGroupList);
-  SendMessageA(groups, CB_SETCURSEL, 1, 0);
+  SendMessageA(groups, CB_SETCURSEL, group, 0);
   SendMessageA(page, WM_COMMAND, MAKEWPARAM(kEffectsGroupList, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(groups));
-  SendMessageA(GetDlgItem(page, kEffectsFirstIcon + 1), BM_CLICK, 0, 0);
-  captureWindow(sheet, folder + "\\effects_page_chosen.png");
+  SendMessageA(GetDlgItem(page, kEffectsFirstIcon + icon), BM_CLICK, 0, 0);
+  Sleep(kPreviewMs);
+  captureWindow(sheet, capture);
 }
 
 }  // namespace
@@ -46,7 +51,9 @@ void runCaptureTour(const std::string& folder) {
   clickButton(host, kChooseButton);
   if (HWND sheet = waitForWindow("Vantaro - Selection Dialog")) {
     captureSheetPages(sheet, folder);
-    chooseEffect(sheet, folder);
+    // A page turn (its incoming clip lies behind the scene), then a cube.
+    chooseEffect(sheet, 0, 1, folder + "\\effects_page_page_turn.png");
+    chooseEffect(sheet, 1, 1, folder + "\\effects_page_chosen.png");
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     waitForWindowGone(sheet);
   }
