@@ -44,7 +44,10 @@ uint32_t AtomicChunkFile::writeChunk(uint32_t tag, uint32_t length,
 }
 
 bool AtomicChunkFile::finish(bool writersSucceeded) {
-  bool complete = writersSucceeded && !failed_ && file_.status() == kChunkOk;
+  // Flushed before the rename, so that a crash cannot leave the target
+  // replaced by a file whose bytes never reached the disk.
+  bool complete = writersSucceeded && !failed_ && file_.status() == kChunkOk &&
+                  file_.flushToDisk();
   file_.close();
   if (complete && replaceFile(temporary_.c_str(), target_.c_str())) {
     temporary_.clear();

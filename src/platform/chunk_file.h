@@ -87,6 +87,10 @@ class ChunkFile {
 
   uint32_t status() const { return status_; }
 
+  // In kChunkWriteFile mode: waits until what was written is on the disk.
+  // False in other modes or when the system could not flush it.
+  bool flushToDisk() { return mode_ == kChunkWriteFile && file_.flushToDisk(); }
+
   // Closes the file and frees the last payload and any owned block.
   void close();
 

@@ -28,6 +28,8 @@ class File {
   bool write(const void* data, size_t size);
   // Current size of the open file in bytes; 0 when none is open.
   uint64_t size() const;
+  // Waits until what was written is on the disk; false when it could not be.
+  bool flushToDisk();
 
   void close();
   bool isOpen() const { return handle_ != kNoHandle; }

@@ -84,6 +84,10 @@ uint64_t File::size() const {
   return static_cast<uint64_t>(info.st_size);
 }
 
+bool File::flushToDisk() {
+  return isOpen() && ::fsync(descriptor(handle_)) == 0;
+}
+
 void File::close() {
   if (isOpen()) {
     ::close(descriptor(handle_));

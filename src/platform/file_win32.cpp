@@ -84,6 +84,10 @@ uint64_t File::size() const {
   return static_cast<uint64_t>(bytes.QuadPart);
 }
 
+bool File::flushToDisk() {
+  return isOpen() && FlushFileBuffers(toHandle(handle_)) != 0;
+}
+
 void File::close() {
   if (isOpen()) {
     CloseHandle(toHandle(handle_));
@@ -93,7 +97,7 @@ void File::close() {
 
 bool replaceFile(const char* from, const char* to) {
   return from != nullptr && to != nullptr &&
-         MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+         MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool removeFile(const char* path) {

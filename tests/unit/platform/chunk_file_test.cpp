@@ -83,6 +83,16 @@ TEST_F(ChunkFileOnDisk, WritesExactLayout) {
             std::string("VTAE" "NAME\3\0\0\0abc" "DATA\0\0\0\0", 23));
 }
 
+TEST_F(ChunkFileOnDisk, FlushesOnlyAFileBeingWritten) {
+  std::string path = folder.file("flush.vta");
+  EXPECT_FALSE(chunks.flushToDisk()) << "nothing open";
+  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
+  ASSERT_EQ(chunks.writeChunk(kName, 3, "abc"), kChunkOk);
+  EXPECT_TRUE(chunks.flushToDisk());
+  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadFile), kChunkOk);
+  EXPECT_FALSE(chunks.flushToDisk()) << "read mode";
+}
+
 TEST_F(ChunkFileOnDisk, RoundTripsChunksThenEnds) {
   std::string path = folder.file("trip.vta");
   std::string big(70000, 'q');
