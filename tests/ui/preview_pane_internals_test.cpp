@@ -11,27 +11,14 @@
 #include "entry/selection_sheet.h"
 #include "preview/preview_pane.h"
 #include "preview/preview_renderer.h"
+#include "pane_page_fixture.h"
 #include "window_driver.h"
 
 namespace vta::test {
 namespace {
 
-constexpr int kSettingsPage = 114, kEnvelopeEditor = 118;
+constexpr int kEnvelopeEditor = 118;
 constexpr int kRender = 1078, kProgress = 1084;
-
-// A dialog whose procedure is only the shared pane handler.
-template <int kTag>
-class PaneDialog : public DialogPage {
- public:
-  PaneDialog() : DialogPage(&procedure) { current = this; }
-  ~PaneDialog() { current = nullptr; }
-  static inline PaneDialog* current = nullptr;
-
- private:
-  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return handlePaneMessage(current, window, message, wParam, lParam);
-  }
-};
 
 void pumpMessages() {
   MSG message;
@@ -45,20 +32,10 @@ int progress(const DialogPage& dialog) {
   return static_cast<int>(SendDlgItemMessageA(dialog.window(), kProgress, PBM_GETPOS, 0, 0));
 }
 
-class PaneReports : public ::testing::Test {
+class PaneReports : public SettingsPageOnHost {
  protected:
-  void SetUp() override {
-    setModuleInstance(GetModuleHandleA(nullptr));
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
-    host_ = CreateWindowA("STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 800, 500, nullptr,
-                          nullptr, nullptr, nullptr);
-    CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kSettingsPage), host_,
-                       page_.dialogProc(), 0);
-    ASSERT_NE(nullptr, page_.window());
-  }
   void TearDown() override {
-    DestroyWindow(host_);
+    SettingsPageOnHost::TearDown();
     setActivePage(nullptr);
     sheet() = SheetState{};
   }
@@ -70,9 +47,7 @@ class PaneReports : public ::testing::Test {
     return window;
   }
 
-  HWND host_ = nullptr;
-  PaneDialog<1> page_;
-  PaneDialog<2> editor_;
+  PaneDialog<1> editor_;
 };
 
 TEST_F(PaneReports, GoToTheActivePage) {

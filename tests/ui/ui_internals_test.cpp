@@ -13,50 +13,24 @@
 #include "entry/library_state.h"
 #include "entry/selection_sheet.h"
 #include "preview/preview_pane.h"
+#include "pane_page_fixture.h"
 #include "window_driver.h"
 
 namespace vta::test {
 namespace {
 
-constexpr int kSettingsPage = 114, kCopyKeyDialog = 123;
+constexpr int kCopyKeyDialog = 123;
 constexpr int kFramesTrackbar = 1505, kSpeedTrackbar = 1509;
 constexpr int kQualityLow = 1515, kQualityHigh = 1517;
 constexpr int kEngineList = 1504, kMissingControl = 4242;
 
-class TestPage : public DialogPage {
- public:
-  TestPage() : DialogPage(&procedure) { current = this; }
-  ~TestPage() { current = nullptr; }
-  static inline TestPage* current = nullptr;
-
- private:
-  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return handlePaneMessage(current, window, message, wParam, lParam);
-  }
-};
-
-class ControlOperations : public ::testing::Test {
+class ControlOperations : public SettingsPageOnHost {
  protected:
-  void SetUp() override {
-    setModuleInstance(GetModuleHandleA(nullptr));
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
-    host_ = CreateWindowA("STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 800, 500, nullptr,
-                          nullptr, nullptr, nullptr);
-    CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kSettingsPage), host_,
-                       page_.dialogProc(), 0);
-    ASSERT_NE(nullptr, page_.window());
-  }
-  void TearDown() override { DestroyWindow(host_); }
-
   std::string label(int trackbarId) {
     char text[16] = "";
     page_.getText(trackbarId + 1, text, sizeof text);
     return text;
   }
-
-  HWND host_ = nullptr;
-  TestPage page_;
 };
 
 TEST_F(ControlOperations, ValueLabelShowsPercentOnlyForAMaximumOf100) {
@@ -116,7 +90,7 @@ TEST_F(ControlOperations, GuardedOperationsIgnoreMissingControls) {
 }
 
 TEST(ControlOperationsWithoutWindow, DoNothingAndReturnZero) {
-  TestPage page;
+  PaneDialog<0> page;
   ASSERT_EQ(nullptr, page.window());
   EXPECT_EQ(0, page.setTrackbarRange(kFramesTrackbar, 0, 10, 1));
   EXPECT_EQ(0, page.setTrackbarValue(kFramesTrackbar, 3));
@@ -137,7 +111,7 @@ TEST(EditorButtons, CancelEndsTheEditorWithoutCancellingTheSheet) {
   setModuleInstance(GetModuleHandleA(nullptr));
   for (int button : {IDCANCEL, IDOK}) {
     sheet().cancelled = 0;
-    TestPage editor;
+    PaneDialog<0> editor;
     std::thread driver([&] {
       if (HWND dialog = waitForWindow("Copy Current Key")) clickButton(dialog, button);
     });
