@@ -102,7 +102,8 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   LookInputs looks{effect, sources, options, bilinear, options.global[kQuality] == 1,
                    warps.bySurface};
   std::vector<ObjectMesh> meshes;
-  if (!buildMeshes({effect, scene, options, camera, looks, turn, aspect, time.u}, meshes)) return result;
+  MeshInputs inputs{effect, scene, options, camera, looks, turn, aspect, time.u};
+  if (!buildMeshes(inputs, meshes)) return result;
   sortForDrawing(meshes);
   LightRig lights = lightRig(effect, camera, options, time.u);
   int style = static_cast<int>(options.global[kRenderStyle]);

@@ -15,6 +15,12 @@ constexpr float kNearestDepth = 0.01f;  // perspective maps ignore what is neare
 const float kMaxExtent = std::tan(radians(75.0f));
 constexpr float kNothing = -std::numeric_limits<float>::infinity();
 
+// f floored into 0..kMapSize; far-off and not-a-number values included.
+int texelBound(float f) {
+  if (!(f > 0)) return 0;
+  return f >= kMapSize ? kMapSize : static_cast<int>(f);
+}
+
 Mat3 basisToward(Vec3 forward) {
   Vec3 up = std::fabs(forward.y) > 0.9f ? Vec3{1, 0, 0} : Vec3{0, 1, 0};
   Vec3 right = normalized(cross(forward, up));
@@ -56,7 +62,9 @@ void ShadowMap::frame(const std::vector<ObjectMesh>& meshes) {
     for (Vec3 p : m.world) {
       Vec3 q = basis_.apply(p - origin_);
       if (perspective_) {
-        if (q.z > kNearestDepth) widest = std::max({widest, std::fabs(q.x / q.z), std::fabs(q.y / q.z)});
+        if (q.z > kNearestDepth) {
+          widest = std::max({widest, std::fabs(q.x / q.z), std::fabs(q.y / q.z)});
+        }
         continue;
       }
       low[0] = std::min(low[0], q.x), high[0] = std::max(high[0], q.x);
@@ -103,9 +111,10 @@ void ShadowMap::drawTriangle(const MapPoint* corner, float opacity) {
   if (!(std::fabs(area) > 1e-9f)) return;
   if (area < 0) std::swap(v[1], v[2]), area = -area;
   const EdgeLine edges[3] = {EdgeLine(v[1], v[2]), EdgeLine(v[2], v[0]), EdgeLine(v[0], v[1])};
-  auto bound = [](float f) { return std::clamp(static_cast<int>(std::floor(f)), 0, kMapSize); };
-  int x0 = bound(std::min({v[0].x, v[1].x, v[2].x})), x1 = bound(std::max({v[0].x, v[1].x, v[2].x}) + 1);
-  int y0 = bound(std::min({v[0].y, v[1].y, v[2].y})), y1 = bound(std::max({v[0].y, v[1].y, v[2].y}) + 1);
+  int x0 = texelBound(std::min({v[0].x, v[1].x, v[2].x}));
+  int x1 = texelBound(std::max({v[0].x, v[1].x, v[2].x}) + 1);
+  int y0 = texelBound(std::min({v[0].y, v[1].y, v[2].y}));
+  int y1 = texelBound(std::max({v[0].y, v[1].y, v[2].y}) + 1);
   for (int y = y0; y < y1; ++y)
     for (int x = x0; x < x1; ++x) {
       float px = x + 0.5f, py = y + 0.5f;
@@ -129,10 +138,13 @@ float ShadowMap::occlusion(Vec3 point) const {
   // Two texels of slack keep a surface from shadowing itself.
   float bias = 2 * texelSize_ * (perspective_ ? m.depth : 1.0f) + 0.01f;
   float fx = m.x - 0.5f, fy = m.y - 0.5f;
+  if (!(fx > -1 && fy > -1 && fx < kMapSize && fy < kMapSize)) return 0;  // also not-a-number
   int x = static_cast<int>(std::floor(fx)), y = static_cast<int>(std::floor(fy));
   float ax = fx - x, ay = fy - y;
-  return (heldBack(x, y, m.depth, bias) * (1 - ax) + heldBack(x + 1, y, m.depth, bias) * ax) * (1 - ay) +
-         (heldBack(x, y + 1, m.depth, bias) * (1 - ax) + heldBack(x + 1, y + 1, m.depth, bias) * ax) * ay;
+  float top = heldBack(x, y, m.depth, bias) * (1 - ax) + heldBack(x + 1, y, m.depth, bias) * ax;
+  float bottom =
+      heldBack(x, y + 1, m.depth, bias) * (1 - ax) + heldBack(x + 1, y + 1, m.depth, bias) * ax;
+  return top * (1 - ay) + bottom * ay;
 }
 
 float Shadows::loss(Vec3 point) const {

@@ -57,7 +57,7 @@ FrameSources::FrameSources(const VtaRenderJob& job, bool exchange, const FilterM
   // A transition always has its two clips, even when the effect's entries
   // (and so the job's count) name only the outgoing one; a filter has one.
   unsigned count = std::min<unsigned>(job.sourceCount, VTA_RENDER_SOURCE_COUNT);
-  count = filter.on ? std::min(count, 1u) : std::max(count, 2u);
+  count = filter.on ? 1u : std::max(count, 2u);
   for (unsigned i = 0; i < count; ++i) pictures_[i] = Picture::of(job.sources[i]);
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "frame_time.h"
 #include "morph.h"
 #include "near_clip.h"
@@ -134,6 +136,23 @@ TEST(ShadowMapTest, ASeeThroughObjectCastsALighterShadowAndTheNearestCounts) {
   ShadowMap stacked(light, {square(1, 1), square(2, 0.5f)});
   EXPECT_NEAR(stacked.occlusion({0, 0, 0}), 0.5f, 1e-6f);
   EXPECT_NEAR(stacked.occlusion({0, 0, 1.5f}), 0.5f, 1e-6f);
+}
+
+TEST(ShadowMapTest, FarOffAndBrokenPointsNeitherBreakTheMapNorGetShadows) {
+  const float huge = 1e30f, nan = std::nanf("");
+  ObjectMesh broken = square(1, 1);
+  broken.world[0] = {huge, -huge, huge};
+  broken.world[3] = {nan, 0, 1};
+  Light directional, spot;
+  spot.kind = Light::kSpot;
+  spot.position = {0, 0, 4};
+  for (const Light& light : {directional, spot}) {
+    ShadowMap map(light, {broken, square(1, 1)});
+    for (Vec3 p : {Vec3{huge, huge, -huge}, Vec3{nan, 0, 0}, Vec3{0, 0, -huge}}) {
+      float occlusion = map.occlusion(p);
+      EXPECT_TRUE(occlusion >= 0 && occlusion <= 1) << occlusion;
+    }
+  }
 }
 
 TEST(ShadowMapTest, ShadowsNeedTheOptionLightingAndACastingLight) {
