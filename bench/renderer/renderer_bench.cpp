@@ -16,6 +16,7 @@
 #include "model/components/light.h"
 #include "model/files/effect_file.h"
 #include "render_session.h"
+#include "vantaro/vantaro.h"
 
 namespace {
 
@@ -32,8 +33,6 @@ std::vector<std::string> sampleEffects(const std::string& install) {
   std::sort(names.begin(), names.end());
   return names;
 }
-
-enum { kAntialiasing = 4, kShadows = 6 };
 
 // Seconds for kFrames frames of effect at size, with global option option
 // (if any) set to value.
@@ -96,12 +95,12 @@ int main(int argc, char** argv) {
     std::printf("%-24s", effect.c_str());
     for (uint32_t size : kSizes) {
       double plain = timeEffect(session, effect, size);
-      double smooth = timeEffect(session, effect, size, kAntialiasing, 1);
+      double smooth = timeEffect(session, effect, size, VTA_ANTIALIASING, 1);
       std::printf("   %7.4f %7.0f %5.2f   ", plain, kFrames / plain, smooth / plain);
       if (size != 128) continue;
       total128 += plain, worst128 = std::max(worst128, plain);
       if (!castsShadows(effect)) continue;
-      double shadows = timeEffect(session, effect, size, kShadows, 100) / plain;
+      double shadows = timeEffect(session, effect, size, VTA_SHADOWS, 100) / plain;
       shadowed += "  " + effect + " " + std::to_string(shadows).substr(0, 4) + "x";
     }
     std::printf("\n");

@@ -145,6 +145,47 @@ typedef struct VtaEffectDescription {
 #define VTA_OBJECT_ENTRY_COUNT 20
 #define VTA_OBJECT_PARAM_COUNT 10
 
+/* The global options: index i is globalParams[i] and parameter index i.
+ * Choices and flags are whole numbers stored as reals. Indices 9, 16, 17 and
+ * 22 to 29 are reserved: kept, copied and stored, edited by no page. */
+enum VtaGlobalParam {
+  VTA_FLY_MODE = 0,           /* 0 Fly-Off, 1 Fly-On (effect backwards, clips 1 and 2 exchanged) */
+  VTA_RENDER_STYLE = 1,       /* 0 smooth, 1 flat, 2 wire frame */
+  VTA_QUALITY = 2,            /* 1: perspective-correct picture mapping, 0: affine */
+  VTA_IMAGE_QUALITY = 3,      /* 1: bilinear picture filtering, 0: nearest pixel */
+  VTA_ANTIALIASING = 4,       /* 1: edges smoothed with 2 x 2 samples a pixel */
+  VTA_LIGHTING = 5,           /* 0 off, 1 on; may be animated */
+  VTA_SHADOWS = 6,            /* 0 to 100, darkness of shadows; may be animated */
+  VTA_BLUR_PERCENT = 7,       /* 0 to 100, motion blur spread, percent of a frame step */
+  VTA_BLUR_COUNT = 8,         /* motion blur samples; 0 or 1: none */
+  VTA_FILTER_ON = 10,         /* exactly 1: the effect runs as a filter over one clip */
+  VTA_LIGHT_DIRECTION = 11,   /* degrees added to the y turn of lights that follow it */
+  VTA_FILTER_FRAMES = 12,     /* filter: frames the filter covers */
+  VTA_FILTER_PERCENT = 13,    /* filter: moment shown, percent of the frames */
+  VTA_FILTER_SOURCE = 14,     /* filter: the effect source the clip replaces */
+  VTA_TRANSITION_PERIOD = 15, /* percent of the transition the effect runs in (0: 100) */
+  VTA_FILTER_ROTATE_X = 18,   /* filter: turn of the objects about x, degrees */
+  VTA_FILTER_ROTATE_Y = 19,   /* filter: turn about y, degrees */
+  VTA_FILTER_ROTATE_Z = 20,   /* filter: turn about z, degrees */
+  VTA_FILTER_DISTANCE = 21    /* filter: push away, percent of the camera distance */
+};
+
+/* The elements k of one object entry n (objectParams[n][k]); entry n belongs
+ * to the surface whose id is n + 1. Elements 4, 8 and 9 are reserved. */
+enum VtaObjectParam {
+  VTA_SHINE = 0,              /* 0 to 100, specular highlight strength */
+  VTA_TRANSPARENCY = 1,       /* 0 to 100, percent see-through */
+  VTA_LUMINOSITY = 2,         /* 0 to 100, percent not darkened by lighting */
+  VTA_TRAIL_COUNT = 3,        /* copies drawn at earlier scene times */
+  VTA_PATH_ROTATION = 5,      /* degrees the path positions turn about z */
+  VTA_ROTATES_WITH_PATH = 6,  /* 1: the object turns to face its direction of travel */
+  VTA_TRAIL_SPACING = 7       /* percent of the transition between trail copies */
+};
+
+/* The parameter index that names element k of object entry n: envelopes name
+ * the value they drive by it (100 to 109 is entry 0, up to 2000 to 2009). */
+#define VTA_OBJECT_PARAM_INDEX(n, k) (100 * ((n) + 1) + (k))
+
 /* The effect settings record the host owns and passes to VTAGUI_Select.
  * Parameter index p names one real: p < 30 is globalParams[p];
  * 100 x (n + 1) + k is objectParams[n][k]. */

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frame_time.h"
+#include "vantaro/vantaro.h"
 
 namespace rnd {
 
@@ -27,8 +28,8 @@ void accumulate(const Canvas& canvas, int factor, float weight, FrameImage& imag
 // Transition times of the blur samples, the frame's own first.
 std::vector<double> sampleTimes(const float* globals, const VtaRenderJob& job) {
   double t = job.range ? double(job.position) / job.range : 0.0;
-  int count = std::clamp(static_cast<int>(globals[kBlurCount]), 1, kMaxBlurCount);
-  double spread = std::clamp(globals[kBlurPercent], 0.0f, 100.0f) / 100.0;
+  int count = std::clamp(static_cast<int>(globals[VTA_BLUR_COUNT]), 1, kMaxBlurCount);
+  double spread = std::clamp(globals[VTA_BLUR_PERCENT], 0.0f, 100.0f) / 100.0;
   double step = job.range ? 1.0 / job.range : 0.0;
   std::vector<double> times;
   for (int i = 0; i < count; ++i)
@@ -44,7 +45,7 @@ bool renderFrame(FrameBuffers& buffers, vta::EffectDescription& effect,
   image.width = static_cast<int>(job.width);
   image.height = static_cast<int>(job.height);
   image.colour.assign(size_t(image.width) * image.height, Vec3{});
-  int factor = record.globalParams[kAntialiasing] == 1 ? 2 : 1;
+  int factor = record.globalParams[VTA_ANTIALIASING] == 1 ? 2 : 1;
   buffers.canvas.reset(image.width, image.height, factor);
   std::vector<double> times = sampleTimes(record.globalParams, job);
   for (size_t i = 0; i < times.size(); ++i) {

@@ -6,6 +6,7 @@
 #include "frame_time.h"
 #include "model/components/light.h"
 #include "placement.h"
+#include "vantaro/vantaro.h"
 
 namespace rnd {
 
@@ -20,7 +21,7 @@ Light lightOf(const vta::LightComponent& c, const FrameOptions& options) {
   light.colour = Vec3{blockReal(c.block16, 0), blockReal(c.block16, 1), blockReal(c.block16, 2)} *
                  intensity;
   vta::PathKey key = motionKey(c.motion);
-  if (c.secondValue == 1) key.rotationY += options.global[kLightDirection];
+  if (c.secondValue == 1) key.rotationY += options.global[VTA_LIGHT_DIRECTION];
   Placement placement = placementOf(key);
   light.position = placement.position;
   light.direction = normalized(placement.rotation.apply({0, 0, -1}));

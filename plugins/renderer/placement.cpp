@@ -5,6 +5,7 @@
 
 #include "block_reals.h"
 #include "frame_time.h"
+#include "vantaro/vantaro.h"
 
 namespace rnd {
 
@@ -51,11 +52,11 @@ Placement objectPlacement(const vta::ObjectComponent& object, const SceneCompone
   vta::PathKey key = motionKey(object.motion);
   if (path && path->keyCount > 0) {
     path->evaluate(u, key);
-    float turn = options.forSurface(object.surfaceNumber, kPathRotation);
+    float turn = options.forSurface(object.surfaceNumber, VTA_PATH_ROTATION);
     Mat3 spin = rotationXYZ(0, 0, turn);
     Vec3 at = spin.apply({key.positionX, key.positionY, key.positionZ});
     key.positionX = at.x, key.positionY = at.y, key.positionZ = at.z;
-    if (options.forSurface(object.surfaceNumber, kRotatesWithPath) == 1.0f)
+    if (options.forSurface(object.surfaceNumber, VTA_ROTATES_WITH_PATH) == 1.0f)
       key.rotationZ += travelAngle(*path, u) + turn;
   }
   Placement placement = placementOf(key);

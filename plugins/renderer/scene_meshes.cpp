@@ -6,6 +6,7 @@
 #include "block_reals.h"
 #include "morph.h"
 #include "placement.h"
+#include "vantaro/vantaro.h"
 
 namespace rnd {
 
@@ -74,8 +75,8 @@ bool meshOf(const MeshInputs& in, const vta::ObjectComponent& o, const FrameOpti
     mesh.back = backLook(mesh.front, in.looks.sources, o.settings[1], missing);
     mesh.backMirrored = true;
   }
-  mesh.shine = clamp01(options.forSurface(o.surfaceNumber, kShine) / 100);
-  mesh.luminosity = clamp01(options.forSurface(o.surfaceNumber, kLuminosity) / 100);
+  mesh.shine = clamp01(options.forSurface(o.surfaceNumber, VTA_SHINE) / 100);
+  mesh.luminosity = clamp01(options.forSurface(o.surfaceNumber, VTA_LUMINOSITY) / 100);
   std::vector<Vec3> shape = morphedPoints(o);
   mesh.world = worldPoints(in, o, options, u, shape);
   for (Vec3& p : mesh.world) p = in.turn.apply(p);
@@ -94,9 +95,9 @@ bool present(const vta::EffectComponent& c, float u) { return u >= c.spanStart &
 // Trail copies of o at earlier scene times, oldest first; each re-applies
 // the envelopes at its own time.
 bool trailsOf(const MeshInputs& in, const vta::ObjectComponent& o, std::vector<ObjectMesh>& out) {
-  int count = std::clamp(static_cast<int>(in.options.forSurface(o.surfaceNumber, kTrailCount)),
+  int count = std::clamp(static_cast<int>(in.options.forSurface(o.surfaceNumber, VTA_TRAIL_COUNT)),
                          0, kMaxTrails);
-  float spacing = in.options.forSurface(o.surfaceNumber, kTrailSpacing) / 100;
+  float spacing = in.options.forSurface(o.surfaceNumber, VTA_TRAIL_SPACING) / 100;
   bool complete = true;
   for (int i = count; i >= 1 && spacing > 0; --i) {
     float t = in.u - i * spacing;

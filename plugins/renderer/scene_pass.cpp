@@ -8,6 +8,7 @@
 #include "frame_time.h"
 #include "object_drawing.h"
 #include "scene_meshes.h"
+#include "vantaro/vantaro.h"
 
 namespace rnd {
 
@@ -90,7 +91,7 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   Warps warps(effect);
   if (warps.frame) result.frameWarp = *warps.frame;
 
-  bool bilinear = options.global[kImageQuality] == 1;
+  bool bilinear = options.global[VTA_IMAGE_QUALITY] == 1;
   FrameSources sources(job, time.exchange, filterMode(record.globalParams));
   CameraView camera = cameraView(effect);
   SceneTurn turn = filterTurn(options.global, camera.forward(),
@@ -99,16 +100,16 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   canvas.clearDepth();
 
   float aspect = float(canvas.width) / canvas.height;
-  LookInputs looks{effect, sources, options, bilinear, options.global[kQuality] == 1,
+  LookInputs looks{effect, sources, options, bilinear, options.global[VTA_QUALITY] == 1,
                    warps.bySurface};
   std::vector<ObjectMesh> meshes;
   MeshInputs inputs{effect, scene, options, camera, looks, turn, aspect, time.u};
   if (!buildMeshes(inputs, meshes)) return result;
   sortForDrawing(meshes);
   LightRig lights = lightRig(effect, camera, options, time.u);
-  int style = static_cast<int>(options.global[kRenderStyle]);
-  bool lighting = options.global[kLighting] != 0;
-  Shadows shadows = shadowsOf(lights, meshes, options.global[kShadows], lighting && style != 2);
+  int style = static_cast<int>(options.global[VTA_RENDER_STYLE]);
+  bool lighting = options.global[VTA_LIGHTING] != 0;
+  Shadows shadows = shadowsOf(lights, meshes, options.global[VTA_SHADOWS], lighting && style != 2);
   if (effect.effectType == 0 && shadows.active()) shadeBackdrop(canvas, camera, aspect, shadows);
   DrawSettings settings{camera, lights, lighting,
                         style == 1 ? kFlat : (style == 2 ? kWire : kSmooth), aspect, shadows};

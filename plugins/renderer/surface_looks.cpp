@@ -5,6 +5,7 @@
 
 #include "block_reals.h"
 #include "model/texture_image.h"
+#include "vantaro/vantaro.h"
 
 namespace rnd {
 
@@ -83,7 +84,7 @@ SurfaceLook frontLook(const LookInputs& in, const vta::SurfaceComponent* s, floa
     float colourAlpha = 1.0f;
     look.tint = surfaceTint(*s, colourAlpha);
     look.picture = surfacePicture(in, *s, missing);
-    opacity *= colourAlpha * (1.0f - clamp01(in.options.forSurface(s->id, kTransparency) / 100));
+    opacity *= colourAlpha * (1.0f - clamp01(in.options.forSurface(s->id, VTA_TRANSPARENCY) / 100));
     if (showsHiddenSource(in, *s)) opacity = 0;
     if (s->id < in.surfaceWarps.size()) look.warp = in.surfaceWarps[s->id];
   }

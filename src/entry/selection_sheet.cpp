@@ -18,9 +18,6 @@
 namespace vta {
 namespace {
 
-constexpr int kFilterOn = 10;
-constexpr int kFilterFrames = 12;
-
 SheetState g_sheet;
 
 // The page objects and the preview engine of one run, made and destroyed in
@@ -90,10 +87,10 @@ int showSheet(HWND owner, const PageObjects& pages) {
 SheetState& sheet() { return g_sheet; }
 
 void correctFilterStart(EffectSettings& record) {
-  const float frames = record.globalParams[kFilterFrames];
+  const float frames = record.globalParams[VTA_FILTER_FRAMES];
   if (frames == 0.0f || std::isnan(frames)) {
-    record.globalParams[kFilterFrames] = 100.0f;
-    record.globalParams[kFilterOn] = 1.0f;
+    record.globalParams[VTA_FILTER_FRAMES] = 100.0f;
+    record.globalParams[VTA_FILTER_ON] = 1.0f;
   }
 }
 

@@ -6,10 +6,6 @@
 namespace vta {
 namespace {
 
-constexpr int kFlyMode = 0;
-constexpr int kFilterOn = 10;
-constexpr int kFilterFrames = 12;
-constexpr int kFilterPercent = 13;
 constexpr uint32_t kOneFrameRange = 100;
 // A one-frame preview with no effect selected shows the middle.
 constexpr uint32_t kNoEffectPosition = 50;
@@ -46,7 +42,7 @@ void PreviewWorker::render() {
   engine_.takeRequest(record_, effect_);
   // The renderer knows filter mode by this option; a record kept from an
   // earlier use of the other kind must not switch it.
-  record_.globalParams[kFilterOn] = engine_.filterMode_ ? 1.0f : 0.0f;
+  record_.globalParams[VTA_FILTER_ON] = engine_.filterMode_ ? 1.0f : 0.0f;
   engine_.reportState();
   job_.copyFrom(engine_.jobTemplate_);
   if (effect_.selected) {
@@ -61,12 +57,12 @@ void PreviewWorker::render() {
 
 void PreviewWorker::renderFrames() {
   if (engine_.filterMode_) {
-    const uint32_t range = truncated(record_.globalParams[kFilterFrames]);
-    renderFrame(0, truncated(record_.globalParams[kFilterPercent] * 0.01 * range), range);
+    const uint32_t range = truncated(record_.globalParams[VTA_FILTER_FRAMES]);
+    renderFrame(0, truncated(record_.globalParams[VTA_FILTER_PERCENT] * 0.01 * range), range);
   } else if (engine_.frameCount_ == 1) {
     uint32_t position = effect_.selected ? std::min(truncated(effect_.best), kOneFrameRange)
                                          : kNoEffectPosition;
-    if (record_.globalParams[kFlyMode] == 1.0f) position = kOneFrameRange - position;
+    if (record_.globalParams[VTA_FLY_MODE] == 1.0f) position = kOneFrameRange - position;
     renderFrame(0, position, kOneFrameRange);
   } else {
     renderSequence();

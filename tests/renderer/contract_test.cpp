@@ -131,7 +131,7 @@ TEST_F(ContractTest, LargeFramesAskForAbortEverySixteenRows) {
   GuardedOutput out(1024 * 1024 * 3);
   vta::EffectSettings record;
   vtafx::previewRecord(record, "Spin Away");
-  record.globalParams[4] = 1;  // antialiasing: four times the samples
+  record.globalParams[VTA_ANTIALIASING] = 1;  // four times the samples
   session_.job().output.pixels = out.data();
   session_.prepare(record);
   session_.render(record, 3, 10);

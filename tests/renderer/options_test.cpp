@@ -5,12 +5,15 @@
 namespace rndtest {
 namespace {
 
-enum { kFly = 0, kStyle = 1, kQuality = 2, kImageQuality = 3, kAntialias = 4, kLighting = 5, kShadows = 6,
-       kBlurPercent = 7, kBlurCount = 8, kFilterOn = 10, kLightDirection = 11,
-       kFilterSource = 14, kPeriod = 15, kFilterRotateZ = 20, kFilterDistance = 21 };
 // Options of Objects-page entry 0.
-enum { kShine = 100, kTransparency = 101, kLuminosity = 102, kTrailCount = 103,
-       kPathRotation = 105, kTrailSpacing = 107 };
+enum {
+  kShine = VTA_OBJECT_PARAM_INDEX(0, VTA_SHINE),
+  kTransparency = VTA_OBJECT_PARAM_INDEX(0, VTA_TRANSPARENCY),
+  kLuminosity = VTA_OBJECT_PARAM_INDEX(0, VTA_LUMINOSITY),
+  kTrailCount = VTA_OBJECT_PARAM_INDEX(0, VTA_TRAIL_COUNT),
+  kPathRotation = VTA_OBJECT_PARAM_INDEX(0, VTA_PATH_ROTATION),
+  kTrailSpacing = VTA_OBJECT_PARAM_INDEX(0, VTA_TRAIL_SPACING)
+};
 
 using OptionsTest = RenderTest;
 
@@ -22,15 +25,15 @@ TEST_F(OptionsTest, SlideStartsOnTheOutgoingAndEndsOnTheIncomingClip) {
 
 TEST_F(OptionsTest, FlyOnPlaysBackwardsWithTheClipsExchanged) {
   vtafx::Picture middleOff = render("Slide Left", 3, 10);
-  vtafx::Picture middleOn = render("Slide Left", 7, 10, {{kFly, 1}});
-  EXPECT_LT(meanDifference(render("Slide Left", 0, 10, {{kFly, 1}}), source(1)), 1.0);
-  EXPECT_LT(meanDifference(render("Slide Left", 10, 10, {{kFly, 1}}), source(2)), 1.0);
+  vtafx::Picture middleOn = render("Slide Left", 7, 10, {{VTA_FLY_MODE, 1}});
+  EXPECT_LT(meanDifference(render("Slide Left", 0, 10, {{VTA_FLY_MODE, 1}}), source(1)), 1.0);
+  EXPECT_LT(meanDifference(render("Slide Left", 10, 10, {{VTA_FLY_MODE, 1}}), source(2)), 1.0);
   // At 70% Fly-On shows the scene of 30%, with the other clip moving.
   EXPECT_GT(meanDifference(middleOn, middleOff), 10.0);
 }
 
 TEST_F(OptionsTest, TransitionPeriodHoldsTheEndsOutsideIt) {
-  Options half{{kPeriod, 50}};
+  Options half{{VTA_TRANSITION_PERIOD, 50}};
   vtafx::Picture start = render("Spin Away", 0, 100, half);
   EXPECT_LT(meanDifference(render("Spin Away", 20, 100, half), start), 0.5);
   EXPECT_LT(meanDifference(render("Spin Away", 50, 100, half), render("Spin Away", 50, 100)), 0.5);
@@ -39,14 +42,14 @@ TEST_F(OptionsTest, TransitionPeriodHoldsTheEndsOutsideIt) {
 
 TEST_F(OptionsTest, WireFrameDrawsNoFilledFaces) {
   vtafx::Picture smooth = render("Cube Turn Right", 5, 10, {}, 64);
-  vtafx::Picture wire = render("Cube Turn Right", 5, 10, {{kStyle, 2}}, 64);
+  vtafx::Picture wire = render("Cube Turn Right", 5, 10, {{VTA_RENDER_STYLE, 2}}, 64);
   EXPECT_GT(shareUnlike(smooth, 0, 0, 0), 0.45);
   EXPECT_LT(shareUnlike(wire, 0, 0, 0), 0.2);
   EXPECT_GT(shareUnlike(wire, 0, 0, 0), 0.02);
 }
 
 TEST_F(OptionsTest, FlatShadingLightsEachTriangleEvenly) {
-  Options smooth{{kShine, 100}}, flat{{kShine, 100}, {kStyle, 1}};
+  Options smooth{{kShine, 100}}, flat{{kShine, 100}, {VTA_RENDER_STYLE, 1}};
   vtafx::Picture a = render("Page Turn Right", 4, 10, smooth, 64);
   vtafx::Picture b = render("Page Turn Right", 4, 10, flat, 64);
   EXPECT_GT(meanDifference(a, b), 0.2);
@@ -54,20 +57,20 @@ TEST_F(OptionsTest, FlatShadingLightsEachTriangleEvenly) {
 
 TEST_F(OptionsTest, WithoutLightingFacesShowTheirPicturesAtFullBrightness) {
   vtafx::Picture lit = render("Cube Turn Right", 5, 10);
-  vtafx::Picture unlit = render("Cube Turn Right", 5, 10, {{kLighting, 0}});
+  vtafx::Picture unlit = render("Cube Turn Right", 5, 10, {{VTA_LIGHTING, 0}});
   EXPECT_GT(meanBrightness(unlit), meanBrightness(lit) + 5);
-  EXPECT_LT(meanDifference(render("Flip Over", 0, 10, {{kLighting, 0}}), source(1)), 1.0);
+  EXPECT_LT(meanDifference(render("Flip Over", 0, 10, {{VTA_LIGHTING, 0}}), source(1)), 1.0);
 }
 
 TEST_F(OptionsTest, FullLuminosityIgnoresTheLights) {
-  vtafx::Picture unlit = render("Cube Turn Right", 5, 10, {{kLighting, 0}});
-  Options glowing{{kLuminosity, 100}, {100 * 2 + 2, 100}};
+  vtafx::Picture unlit = render("Cube Turn Right", 5, 10, {{VTA_LIGHTING, 0}});
+  Options glowing{{kLuminosity, 100}, {VTA_OBJECT_PARAM_INDEX(1, VTA_LUMINOSITY), 100}};
   EXPECT_LT(meanDifference(render("Cube Turn Right", 5, 10, glowing), unlit), 0.5);
 }
 
 TEST_F(OptionsTest, LightDirectionTurnsFollowingLights) {
   vtafx::Picture straight = render("Flip Over", 2, 10);
-  vtafx::Picture turned = render("Flip Over", 2, 10, {{kLightDirection, 60}});
+  vtafx::Picture turned = render("Flip Over", 2, 10, {{VTA_LIGHT_DIRECTION, 60}});
   EXPECT_GT(std::abs(meanBrightness(straight) - meanBrightness(turned)), 3.0);
 }
 
@@ -93,32 +96,32 @@ TEST_F(OptionsTest, TrailsAddFadingCopiesBehindAMovingObject) {
 
 TEST_F(OptionsTest, PathRotationTurnsThePathAboutZ) {
   // Slide Left moves the picture left; turned by 90 degrees it moves down.
-  vtafx::Picture turned = render("Slide Left", 5, 10, {{kPathRotation, 90}, {kLighting, 0}});
-  vtafx::Picture slideDown = render("Slide Left", 5, 10, {{kLighting, 0}});
+  vtafx::Picture turned = render("Slide Left", 5, 10, {{kPathRotation, 90}, {VTA_LIGHTING, 0}});
+  vtafx::Picture slideDown = render("Slide Left", 5, 10, {{VTA_LIGHTING, 0}});
   EXPECT_GT(meanDifference(turned, slideDown), 10.0);
   EXPECT_GT(meanDifference(turned, source(2)), 10.0);
 }
 
 TEST_F(OptionsTest, AntialiasingSoftensOnlyEdges) {
   vtafx::Picture sharp = render("Spin Away", 3, 10, {}, 64);
-  vtafx::Picture smooth = render("Spin Away", 3, 10, {{kAntialias, 1}}, 64);
+  vtafx::Picture smooth = render("Spin Away", 3, 10, {{VTA_ANTIALIASING, 1}}, 64);
   double d = meanDifference(sharp, smooth);
   EXPECT_GT(d, 0.2);
   EXPECT_LT(d, 8.0);
   // The picture behind the scene has no edges to soften: it stays as sharp.
-  EXPECT_EQ(meanDifference(render("Slide Left", 10, 10, {{kAntialias, 1}}, 64),
+  EXPECT_EQ(meanDifference(render("Slide Left", 10, 10, {{VTA_ANTIALIASING, 1}}, 64),
                            render("Slide Left", 10, 10, {}, 64)), 0.0);
 }
 
 TEST_F(OptionsTest, FilteringAndPerspectiveChangeTheMapping) {
-  Options plain{{kQuality, 0}, {kImageQuality, 0}};
+  Options plain{{VTA_QUALITY, 0}, {VTA_IMAGE_QUALITY, 0}};
   vtafx::Picture base = render("Door Swing Open", 5, 10, plain, 64);
-  EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10, {{kQuality, 1}, {kImageQuality, 0}}, 64)), 0.2);
-  EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10, {{kQuality, 0}, {kImageQuality, 1}}, 64)), 0.2);
+  EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10, {{VTA_QUALITY, 1}, {VTA_IMAGE_QUALITY, 0}}, 64)), 0.2);
+  EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10, {{VTA_QUALITY, 0}, {VTA_IMAGE_QUALITY, 1}}, 64)), 0.2);
 }
 
 TEST_F(OptionsTest, MotionBlurAveragesEarlierTimes) {
-  Options blur{{kBlurPercent, 100}, {kBlurCount, 4}};
+  Options blur{{VTA_BLUR_PERCENT, 100}, {VTA_BLUR_COUNT, 4}};
   vtafx::Picture sharp = render("Slide Left", 5, 10);
   vtafx::Picture blurred = render("Slide Left", 5, 10, blur);
   EXPECT_GT(meanDifference(sharp, blurred), 1.0);
@@ -134,34 +137,34 @@ TEST_F(OptionsTest, EnvelopesOfTheEffectDriveFadeAndMorph) {
 TEST_F(OptionsTest, ShadowsDarkenWhatTheOpenDoorsKeepTheLightFrom) {
   // Double Doors' light shines from above and in front and casts shadows.
   vtafx::Picture plain = render("Double Doors", 5, 10, {}, 64);
-  vtafx::Picture half = render("Double Doors", 5, 10, {{kShadows, 50}}, 64);
-  vtafx::Picture full = render("Double Doors", 5, 10, {{kShadows, 100}}, 64);
+  vtafx::Picture half = render("Double Doors", 5, 10, {{VTA_SHADOWS, 50}}, 64);
+  vtafx::Picture full = render("Double Doors", 5, 10, {{VTA_SHADOWS, 100}}, 64);
   EXPECT_GT(meanBrightness(plain), meanBrightness(half) + 2);
   EXPECT_GT(meanBrightness(half), meanBrightness(full) + 2);
   // Once the doors are open nothing stands in the light.
-  EXPECT_LT(meanDifference(render("Double Doors", 10, 10, {{kShadows, 100}}, 64), source(2, 64)), 1.0);
+  EXPECT_LT(meanDifference(render("Double Doors", 10, 10, {{VTA_SHADOWS, 100}}, 64), source(2, 64)), 1.0);
   // Without lighting there are no shadows.
-  EXPECT_LT(meanDifference(render("Double Doors", 5, 10, {{kShadows, 100}, {kLighting, 0}}, 64),
-                           render("Double Doors", 5, 10, {{kLighting, 0}}, 64)), 0.01);
+  EXPECT_LT(meanDifference(render("Double Doors", 5, 10, {{VTA_SHADOWS, 100}, {VTA_LIGHTING, 0}}, 64),
+                           render("Double Doors", 5, 10, {{VTA_LIGHTING, 0}}, 64)), 0.01);
   // Cube Turn Right's light casts none.
-  EXPECT_LT(meanDifference(render("Cube Turn Right", 5, 10, {{kShadows, 100}}),
+  EXPECT_LT(meanDifference(render("Cube Turn Right", 5, 10, {{VTA_SHADOWS, 100}}),
                            render("Cube Turn Right", 5, 10)), 0.01);
 }
 
 TEST_F(OptionsTest, FilterModeShowsTheClipOnlyOnTheChosenSource) {
-  Options onObject{{kFilterOn, 1}, {kFilterSource, 0}, {kLighting, 0}};
+  Options onObject{{VTA_FILTER_ON, 1}, {VTA_FILTER_SOURCE, 0}, {VTA_LIGHTING, 0}};
   EXPECT_LT(meanDifference(render("Slide Left", 0, 10, onObject), source(1)), 1.0);
   // The incoming clip's place stays empty: the camera's black background.
   EXPECT_LT(shareUnlike(render("Slide Left", 10, 10, onObject), 0, 0, 0), 0.02);
-  Options asBackground{{kFilterOn, 1}, {kFilterSource, 1}};
+  Options asBackground{{VTA_FILTER_ON, 1}, {VTA_FILTER_SOURCE, 1}};
   EXPECT_LT(meanDifference(render("Slide Left", 0, 10, asBackground), source(1)), 1.0);
   // Only 1.0 switches filter mode on.
-  EXPECT_LT(meanDifference(render("Slide Left", 10, 10, {{kFilterOn, 0.5f}}), source(2)), 1.0);
+  EXPECT_LT(meanDifference(render("Slide Left", 10, 10, {{VTA_FILTER_ON, 0.5f}}), source(2)), 1.0);
 }
 
 TEST_F(OptionsTest, FilterModeIgnoresFlyDirectionAndPeriod) {
-  Options filter{{kFilterOn, 1}};
-  Options filterFlyOnHalf{{kFilterOn, 1}, {kFly, 1}, {kPeriod, 50}};
+  Options filter{{VTA_FILTER_ON, 1}};
+  Options filterFlyOnHalf{{VTA_FILTER_ON, 1}, {VTA_FLY_MODE, 1}, {VTA_TRANSITION_PERIOD, 50}};
   EXPECT_LT(meanDifference(render("Spin Away", 3, 10, filter),
                            render("Spin Away", 3, 10, filterFlyOnHalf)), 0.1);
 }
@@ -181,10 +184,10 @@ double edgeCover(const vtafx::Picture& p, int margin) {
 }
 
 TEST_F(OptionsTest, FilterRotationAndDistanceMoveTheObjects) {
-  Options still{{kFilterOn, 1}, {kLighting, 0}};
-  Options turned{{kFilterOn, 1}, {kLighting, 0}, {kFilterRotateZ, 45}};
-  Options fullTurn{{kFilterOn, 1}, {kLighting, 0}, {kFilterRotateZ, 360}};
-  Options away{{kFilterOn, 1}, {kLighting, 0}, {kFilterDistance, 100}};
+  Options still{{VTA_FILTER_ON, 1}, {VTA_LIGHTING, 0}};
+  Options turned{{VTA_FILTER_ON, 1}, {VTA_LIGHTING, 0}, {VTA_FILTER_ROTATE_Z, 45}};
+  Options fullTurn{{VTA_FILTER_ON, 1}, {VTA_LIGHTING, 0}, {VTA_FILTER_ROTATE_Z, 360}};
+  Options away{{VTA_FILTER_ON, 1}, {VTA_LIGHTING, 0}, {VTA_FILTER_DISTANCE, 100}};
   vtafx::Picture plain = render("Slide Left", 0, 10, still, 64);
   EXPECT_GT(edgeCover(plain, 2), 0.9);
   vtafx::Picture tilted = render("Slide Left", 0, 10, turned, 64);

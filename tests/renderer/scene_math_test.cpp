@@ -22,18 +22,18 @@ void expectNear(Vec3 a, Vec3 b) {
 
 TEST(FrameTimeTest, PeriodCentresTheEffectAndFlyOnRunsItBackwards) {
   float globals[30] = {};
-  globals[kTransitionPeriod] = 50;
+  globals[VTA_TRANSITION_PERIOD] = 50;
   EXPECT_FLOAT_EQ(frameTime(globals, 0.2).u, 0.0f);
   EXPECT_FLOAT_EQ(frameTime(globals, 0.5).u, 0.5f);
   EXPECT_FLOAT_EQ(frameTime(globals, 0.625).u, 0.75f);
   EXPECT_FLOAT_EQ(frameTime(globals, 0.9).u, 1.0f);
   EXPECT_FALSE(frameTime(globals, 0.5).exchange);
-  globals[kFlyMode] = 1;
+  globals[VTA_FLY_MODE] = 1;
   EXPECT_FLOAT_EQ(frameTime(globals, 0.625).u, 0.25f);
   EXPECT_TRUE(frameTime(globals, 0.625).exchange);
-  globals[kTransitionPeriod] = 0;  // counts as 100
+  globals[VTA_TRANSITION_PERIOD] = 0;  // counts as 100
   EXPECT_FLOAT_EQ(frameTime(globals, 0.1).u, 0.9f);
-  globals[kFilterOn] = 1;  // filter mode: the moment itself
+  globals[VTA_FILTER_ON] = 1;  // filter mode: the moment itself
   EXPECT_FLOAT_EQ(frameTime(globals, 0.1).u, 0.1f);
   EXPECT_FALSE(frameTime(globals, 0.1).exchange);
 }

@@ -292,7 +292,7 @@ TEST_F(TestLibraryTest, AnEmptyNameTakesTheDefaultsAndTheFirstEffect) {
   CreateDirectoryA((installation_.root() + "\\Work").c_str(), nullptr);
   EffectSettings defaults;
   std::strcpy(defaults.effectName, "T3");
-  defaults.globalParams[2] = 7.0f;
+  defaults.globalParams[VTA_QUALITY] = 7.0f;
   defaults.objectParams[1][3] = 0.5f;
   ASSERT_EQ(1, saveDefaultsFile(defaults, (installation_.root() + "\\Work\\Defaults.VRI").c_str()));
   EffectSettings record;
@@ -303,7 +303,7 @@ TEST_F(TestLibraryTest, AnEmptyNameTakesTheDefaultsAndTheFirstEffect) {
               title = textOf(page, kPaneTitle);
             }));
   EXPECT_STREQ("S01", record.effectName);
-  EXPECT_EQ(7.0f, record.globalParams[2]);
+  EXPECT_EQ(7.0f, record.globalParams[VTA_QUALITY]);
   EXPECT_EQ(0.5f, record.objectParams[1][3]);
   EXPECT_EQ(Frame::kSunken, first);
   EXPECT_EQ("S01", title);
@@ -312,7 +312,7 @@ TEST_F(TestLibraryTest, AnEmptyNameTakesTheDefaultsAndTheFirstEffect) {
 TEST_F(TestLibraryTest, ANameInNoGroupChangesNothing) {
   EffectSettings record, atCall;
   std::strcpy(record.effectName, "Nowhere");
-  record.globalParams[4] = 3.0f;
+  record.globalParams[VTA_ANTIALIASING] = 3.0f;
   atCall.copyFrom(record);
   std::vector<std::string> opens;
   std::vector<Frame> frames;

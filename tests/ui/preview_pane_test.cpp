@@ -29,7 +29,6 @@ constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
 constexpr int kTitle = 1040, kDescription = 1044, kPicture = 1042, kSpeed = 1062, kRender = 1078, kProgress = 1084;
 constexpr int kPlaybackTimer = 102;
 constexpr int kThirdIcon = 1003;
-constexpr int kFilterFrames = 12;
 
 struct TimerCall {
   bool set;
@@ -284,7 +283,7 @@ TEST_F(PreviewPaneTest, SpeedSliderChangesThePeriodAtOnce) {
 
 TEST_F(PreviewPaneTest, FilterModeHidesTheSliderAndNeverMovesTheProgressBar) {
   frames_.setNumber(200);
-  record_.globalParams[kFilterFrames] = 0.0f;
+  record_.globalParams[VTA_FILTER_FRAMES] = 0.0f;
   run(true, [&](HWND sheet) {
     HWND page = currentPage(sheet);
     settle(page);
@@ -378,12 +377,12 @@ TEST_F(PreviewPaneTest, SettingChangedAndChangedBackStartsNothing) {
     HWND page = currentPage(sheet);
     notifyEdit(page);
     settle(page);
-    record_.globalParams[3] = 5.0f;
-    record_.globalParams[3] = 0.0f;
+    record_.globalParams[VTA_IMAGE_QUALITY] = 5.0f;
+    record_.globalParams[VTA_IMAGE_QUALITY] = 0.0f;
     notifyEdit(page);
     Sleep(400);
     EXPECT_TRUE(renderer_.calls(RND_TEST_PREPARE).empty());
-    record_.globalParams[3] = 5.0f;
+    record_.globalParams[VTA_IMAGE_QUALITY] = 5.0f;
     notifyEdit(page);
     EXPECT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 1)) << "a real change does restart";
   });

@@ -22,7 +22,6 @@ namespace vta::test {
 namespace {
 
 constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
-constexpr int kFilterOn = 10, kFilterFrames = 12;
 
 struct HelpCall {
   HWND window;
@@ -132,16 +131,16 @@ TEST_F(SelectionSheetTest, FilterStartCorrection) {
                         {0.0f, false, 0.0f, 0.0f}};
   for (const Case& c : cases) {
     EffectSettings record;
-    record.globalParams[kFilterFrames] = c.frames;
+    record.globalParams[VTA_FILTER_FRAMES] = c.frames;
     float seenFrames = -1.0f, seenOn = -1.0f;
     EXPECT_EQ(0, run(record, c.filterMode, [&](HWND sheet) {
-                seenFrames = record.globalParams[kFilterFrames];
-                seenOn = record.globalParams[kFilterOn];
+                seenFrames = record.globalParams[VTA_FILTER_FRAMES];
+                seenOn = record.globalParams[VTA_FILTER_ON];
                 press(sheet, PSBTN_OK);
               }));
     EXPECT_EQ(c.expectedFrames, seenFrames) << "frames " << c.frames << " filter " << c.filterMode;
     EXPECT_EQ(c.expectedOn, seenOn) << "frames " << c.frames << " filter " << c.filterMode;
-    EXPECT_EQ(c.expectedFrames, record.globalParams[kFilterFrames]) << "kept after OK";
+    EXPECT_EQ(c.expectedFrames, record.globalParams[VTA_FILTER_FRAMES]) << "kept after OK";
   }
 }
 
@@ -154,7 +153,7 @@ TEST_F(SelectionSheetTest, CancelRestoresTheRecordAsItWasAtTheCall) {
 
   EXPECT_EQ(1, run(record, false, [&](HWND sheet) {
               // Edits made while the sheet is open, as its pages make them.
-              record.globalParams[4] = 1.0f;
+              record.globalParams[VTA_ANTIALIASING] = 1.0f;
               std::strcpy(record.effectName, "Cube Spin");
               auto* surface = static_cast<SurfaceComponent*>(record.description.lists[kSurfaces].head);
               std::strcpy(surface->mapFile, "other.avi");

@@ -88,7 +88,7 @@ TEST_F(RoundTrip, DefaultsWithNameTailPaddingAndTheCutLastReal) {
   vta::copyString(record.effectName, "A longer name than the next");
   vta::copyString(record.effectName, "Short");  // leaves bytes after the NUL
   record.padding[1] = 0xAB;
-  record.globalParams[15] = 75.0f;
+  record.globalParams[VTA_TRANSITION_PERIOD] = 75.0f;
   record.objectParams[19][9] = 1.5f;  // only its first three bytes are stored
   auto* object = vta::makeComponent<vta::ObjectComponent>(10, 0.0f, 1.0f, 0, 0);
   record.description.lists[vta::kObjects].append(object);

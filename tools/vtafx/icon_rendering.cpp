@@ -14,7 +14,6 @@ namespace {
 
 // The single-frame preview shows the effect at `best` of this range.
 constexpr uint32_t kBestRange = 100;
-constexpr int kAntialiasing = 4;
 const char kSettingsName[] = ".vtafx-icons.ini";
 
 // As the preview: truncated, 0 for negatives and not-a-number.
@@ -50,7 +49,7 @@ IconRenderer::SettingsFile::~SettingsFile() {
 void IconRenderer::renderIcon(vta::EffectDescription& description) {
   vta::EffectSettings record;
   previewRecord(record, description.title);
-  record.globalParams[kAntialiasing] = 1;
+  record.globalParams[VTA_ANTIALIASING] = 1;
   VtaTextureImage& output = session_.job().output;
   const std::vector<uint8_t> undrawn = undrawnPattern(output.dataSize);
   std::memcpy(output.pixels, undrawn.data(), undrawn.size());

@@ -103,9 +103,9 @@ void RenderSession::finish() {
 void previewRecord(vta::EffectSettings& record, const std::string& effectName) {
   record.clear();
   std::strncpy(record.effectName, effectName.c_str(), vta::kEffectNameSize - 1);
-  record.globalParams[2] = 1;  // quality: perspective-correct
-  record.globalParams[3] = 1;  // image quality: bilinear
-  record.globalParams[5] = 1;  // lighting
+  record.globalParams[VTA_QUALITY] = 1;
+  record.globalParams[VTA_IMAGE_QUALITY] = 1;
+  record.globalParams[VTA_LIGHTING] = 1;
 }
 
 std::vector<Picture> placeholderSources(uint32_t size) {

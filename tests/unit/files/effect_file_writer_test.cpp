@@ -93,13 +93,13 @@ TEST_F(EffectFileWriterTest, UnwritableTargetFailsWithoutAFile) {
 TEST_F(EffectFileWriterTest, DefaultsFileAtAPathKeepsTheStoredName) {
   EffectSettings saved, loaded;
   copyString(saved.effectName, "Cube Spin");
-  saved.globalParams[15] = 80.0f;
+  saved.globalParams[VTA_TRANSITION_PERIOD] = 80.0f;
   fill(saved.description);
   const std::string path = install.path("d.vri");
   ASSERT_EQ(1, saveDefaultsFile(saved, path.c_str()));
   ASSERT_EQ(1, loadDefaultsFile(loaded, path.c_str()));
   EXPECT_STREQ("Cube Spin", loaded.effectName);
-  EXPECT_EQ(80.0f, loaded.globalParams[15]);
+  EXPECT_EQ(80.0f, loaded.globalParams[VTA_TRANSITION_PERIOD]);
   // Only the components are stored, not the effect's type or flags.
   EXPECT_TRUE(loaded.description.lists[kSurfaces].equals(saved.description.lists[kSurfaces]));
   EXPECT_TRUE(loaded.description.lists[kEnvelopes].equals(saved.description.lists[kEnvelopes]));

@@ -18,7 +18,6 @@ namespace {
 
 using std::chrono::milliseconds;
 constexpr int kState = RecordingListener::kState;
-constexpr int kFlyMode = 0, kFilterOn = 10, kFilterFrames = 12, kFilterPercent = 13;
 // Long enough that a render waiting for the next poll would time out the
 // test: every wait below must end through a wake-up or no wait at all.
 constexpr milliseconds kNoPolling{60000};
@@ -141,9 +140,9 @@ TEST_F(PreviewEngine, ShortPreviewRendersTheBestMomentMirroredForFlyOn) {
     writeRegistryDword("Prev_Frames", stored);
     renderer_.reset();
     auto engine = start();
-    record_.globalParams[kFlyMode] = 0.0f;
+    record_.globalParams[VTA_FLY_MODE] = 0.0f;
     renderOnce(*engine, &selected);
-    record_.globalParams[kFlyMode] = 1.0f;
+    record_.globalParams[VTA_FLY_MODE] = 1.0f;
     renderOnce(*engine, &selected);
     renderOnce(*engine, nullptr);
     const std::vector<RndTestCall> renders = renderer_.calls(RND_TEST_RENDER);
@@ -194,8 +193,8 @@ TEST_F(PreviewEngine, FilterModeRendersOneFrameAtTheFilterMoment) {
   for (const Case& c : {Case{100.0f, 50.0f, 50, 100}, Case{30.9f, 50.0f, 15, 30},
                         Case{200.0f, 33.0f, 66, 200}}) {
     renderer_.reset();
-    record_.globalParams[kFilterFrames] = c.frames;
-    record_.globalParams[kFilterPercent] = c.percent;
+    record_.globalParams[VTA_FILTER_FRAMES] = c.frames;
+    record_.globalParams[VTA_FILTER_PERCENT] = c.percent;
     renderOnce(*engine);
     const std::vector<RndTestCall> renders = renderer_.calls(RND_TEST_RENDER);
     ASSERT_EQ(1u, renders.size());
@@ -209,12 +208,12 @@ TEST_F(PreviewEngine, TheRendererSeesFilterModeExactlyWhenTheSheetIsInIt) {
   for (bool filterMode : {false, true}) {
     auto engine = start(filterMode);
     renderer_.reset();
-    record_.globalParams[kFilterOn] = filterMode ? 0.0f : 1.0f;
+    record_.globalParams[VTA_FILTER_ON] = filterMode ? 0.0f : 1.0f;
     renderOnce(*engine);
     const std::vector<RndTestCall> renders = renderer_.calls(RND_TEST_RENDER);
     ASSERT_FALSE(renders.empty());
     EXPECT_EQ(filterMode ? 1.0f : 0.0f, renders[0].filterOn);
-    EXPECT_EQ(filterMode ? 0.0f : 1.0f, record_.globalParams[kFilterOn]) << "the host's record";
+    EXPECT_EQ(filterMode ? 0.0f : 1.0f, record_.globalParams[VTA_FILTER_ON]) << "the host's record";
   }
 }
 
@@ -283,7 +282,7 @@ TEST_F(PreviewEngine, RenderUsesTheCopiesMadeAtTheRequest) {
   ASSERT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 1));
   // The dialog thread replaces both while the worker renders.
   std::strcpy(record->effectName, "Page Turn");
-  record->globalParams[kFlyMode] = 1.0f;
+  record->globalParams[VTA_FLY_MODE] = 1.0f;
   record.reset();
   selected.reset();
   renderer_.release();

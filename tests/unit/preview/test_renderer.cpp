@@ -42,8 +42,8 @@ RndTestCall describe(int kind, void* context, const VtaEffectSettings* settings,
   call.context = context;
   if (settings) {
     std::memcpy(call.effectName, settings->effectName, sizeof call.effectName);
-    call.flyMode = settings->globalParams[0];
-    call.filterOn = settings->globalParams[10];
+    call.flyMode = settings->globalParams[VTA_FLY_MODE];
+    call.filterOn = settings->globalParams[VTA_FILTER_ON];
   }
   if (!job) return call;
   call.position = job->position;
