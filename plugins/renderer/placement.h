@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/components/object.h"
-#include "path/path_key.h"
+#include "curves/path_key.h"
 #include "scene_components.h"
 #include "vec3.h"
 

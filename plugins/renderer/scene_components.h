@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "envelope/envelope.h"
+#include "model/components/envelope.h"
 #include "model/effect_description.h"
-#include "path/path.h"
+#include "model/components/path.h"
 
 namespace rnd {
 

@@ -4,8 +4,8 @@
 // completeAttach), because the loader lock is held here.
 #include <windows.h>
 
-#include "entry/library_state.h"
 #include "platform/settings_store.h"
+#include "ui/library_state.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {

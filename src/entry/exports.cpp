@@ -2,9 +2,9 @@
 // anything unexpected is reported as "dialog not created".
 #include <windows.h>
 
-#include "entry/library_state.h"
-#include "entry/selection_sheet.h"
-#include "pages/about_box.h"
+#include "entry/attach.h"
+#include "ui/pages/about_box.h"
+#include "ui/sheet/selection_sheet.h"
 #include "vantaro/vantaro.h"
 
 extern "C" {

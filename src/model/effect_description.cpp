@@ -1,6 +1,6 @@
 #include "model/effect_description.h"
 
-#include "envelope/envelope.h"
+#include "model/components/envelope.h"
 #include "model/owned_text.h"
 #include "platform/memory.h"
 

@@ -17,7 +17,7 @@
 #include "library_under_test.h"
 #include "model/effect_settings.h"
 #include "model/files/defaults_file.h"
-#include "path/path.h"
+#include "model/components/path.h"
 #include "platform/settings_store.h"
 #include "registry_value.h"
 #include "window_driver.h"

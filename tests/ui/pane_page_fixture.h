@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "entry/dialog_page.h"
-#include "entry/library_state.h"
-#include "preview/preview_pane.h"
+#include "ui/sheet/dialog_page.h"
+#include "ui/library_state.h"
+#include "ui/pane/preview_pane.h"
 
 namespace vta::test {
 

@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include "entry/dialog_page.h"
-#include "entry/library_state.h"
-#include "entry/selection_sheet.h"
-#include "preview/preview_pane.h"
+#include "ui/sheet/dialog_page.h"
+#include "ui/library_state.h"
+#include "ui/sheet/selection_sheet.h"
+#include "ui/pane/preview_pane.h"
 #include "preview/preview_renderer.h"
 #include "pane_page_fixture.h"
 #include "window_driver.h"

@@ -9,10 +9,10 @@
 #include <string>
 #include <thread>
 
-#include "entry/dialog_page.h"
-#include "entry/library_state.h"
-#include "entry/selection_sheet.h"
-#include "preview/preview_pane.h"
+#include "ui/sheet/dialog_page.h"
+#include "ui/library_state.h"
+#include "ui/sheet/selection_sheet.h"
+#include "ui/pane/preview_pane.h"
 #include "pane_page_fixture.h"
 #include "window_driver.h"
 

@@ -5,7 +5,7 @@
 #include "model/components/light.h"
 #include "model/components/surface.h"
 #include "model/effect_settings.h"
-#include "path/path.h"
+#include "model/components/path.h"
 #include "platform/byte_order.h"
 
 namespace vtafx {

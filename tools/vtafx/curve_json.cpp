@@ -1,9 +1,9 @@
 #include "curve_json.h"
 
 #include "curve_keys_json.h"
-#include "envelope/envelope.h"
+#include "model/components/envelope.h"
 #include "json_access.h"
-#include "path/path.h"
+#include "model/components/path.h"
 
 namespace vtafx {
 

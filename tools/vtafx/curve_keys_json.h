@@ -4,9 +4,9 @@
 // path key's missing scale reads as [1, 1, 1]. Times may be written "N%"
 // (see readTime).
 
-#include "envelope/envelope_key.h"
+#include "curves/envelope_key.h"
 #include "json.h"
-#include "path/path_key.h"
+#include "curves/path_key.h"
 
 namespace vtafx {
 

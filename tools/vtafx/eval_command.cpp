@@ -6,11 +6,11 @@
 
 #include "commands.h"
 #include "component_json.h"
-#include "envelope/envelope.h"
-#include "envelope/envelope_file.h"
-#include "envelope/kb_spline.h"
-#include "path/path.h"
-#include "path/path_file.h"
+#include "model/components/envelope.h"
+#include "model/files/envelope_file.h"
+#include "curves/kb_spline.h"
+#include "model/components/path.h"
+#include "model/files/path_file.h"
 
 namespace vtafx {
 

@@ -5,9 +5,9 @@
 
 #include "canvas.h"
 #include "component_json.h"
-#include "envelope/envelope.h"
+#include "model/components/envelope.h"
 #include "model/components/object.h"
-#include "path/path.h"
+#include "model/components/path.h"
 #include "scene_geometry.h"
 #include "scene_morph.h"
 

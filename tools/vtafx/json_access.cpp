@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "envelope/kb_spline.h"
+#include "curves/kb_spline.h"
 
 namespace vtafx {
 

@@ -3,7 +3,7 @@
 
 #include "curve_keys_json.h"
 #include "json_access.h"
-#include "path/path_key.h"
+#include "curves/path_key.h"
 #include "scene_fields.h"
 
 namespace vtafx {

@@ -6,7 +6,7 @@
 // toward the origin.
 
 #include "model/components/object.h"
-#include "path/path_key.h"
+#include "curves/path_key.h"
 
 namespace vtafx {
 

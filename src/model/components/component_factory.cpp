@@ -1,12 +1,12 @@
 #include "model/components/component_factory.h"
 
-#include "envelope/envelope.h"
+#include "model/components/envelope.h"
 #include "model/components/camera.h"
 #include "model/components/light.h"
 #include "model/components/object.h"
 #include "model/components/surface.h"
 #include "model/components/warp.h"
-#include "path/path.h"
+#include "model/components/path.h"
 
 namespace vta {
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "component_test_support.h"
-#include "envelope/envelope.h"
+#include "model/components/envelope.h"
 #include "model/components/camera.h"
 #include "model/components/component_factory.h"
 #include "model/components/light.h"
@@ -12,7 +12,7 @@
 #include "model/components/surface.h"
 #include "model/components/warp.h"
 #include "model/effect_description.h"
-#include "path/path.h"
+#include "model/components/path.h"
 #include "platform/chunk_file.h"
 #include "settings_sandbox.h"
 

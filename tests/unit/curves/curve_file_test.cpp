@@ -7,8 +7,8 @@
 
 #include "../platform/temp_folder.h"
 #include "curve_test_support.h"
-#include "envelope/envelope_file.h"
-#include "path/path_file.h"
+#include "model/files/envelope_file.h"
+#include "model/files/path_file.h"
 
 namespace vta {
 namespace {

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "envelope/envelope.h"
-#include "path/path.h"
+#include "model/components/envelope.h"
+#include "model/components/path.h"
 
 namespace vta {
 

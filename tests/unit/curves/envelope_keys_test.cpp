@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "curve_test_support.h"
-#include "envelope/kb_spline.h"
+#include "curves/kb_spline.h"
 
 namespace vta {
 namespace {

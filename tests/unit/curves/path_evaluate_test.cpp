@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "curve_test_support.h"
-#include "envelope/kb_spline.h"
+#include "curves/kb_spline.h"
 
 namespace vta {
 namespace {

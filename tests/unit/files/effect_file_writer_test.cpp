@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "envelope/envelope.h"
+#include "model/components/envelope.h"
 #include "installation.h"
 #include "model/components/surface.h"
 #include "model/files/defaults_file.h"

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "envelope/envelope.h"
+#include "model/components/envelope.h"
 #include "model/effect_settings.h"
 #include "model/owned_text.h"
 #include "test_component.h"
