@@ -15,6 +15,10 @@ bool sameName(const char* a, const char* b) {
   return true;
 }
 
+// Equal reals, or two not-a-numbers: a host may hand over a NaN, and a
+// record holding one must still equal its own copy. -0 equals 0.
+bool sameReal(float a, float b) { return a == b || (a != a && b != b); }
+
 }  // namespace
 
 EffectSettings::EffectSettings() { zeroFixedBlocks(); }
@@ -41,11 +45,11 @@ void EffectSettings::copyFrom(const EffectSettings& source) {
 int EffectSettings::differs(const EffectSettings& other) const {
   if (!sameName(effectName, other.effectName)) return 1;
   for (int i = 0; i < kGlobalParamCount; ++i) {
-    if (globalParams[i] != other.globalParams[i]) return 1;
+    if (!sameReal(globalParams[i], other.globalParams[i])) return 1;
   }
   for (int n = 0; n < kObjectEntryCount; ++n) {
     for (int k = 0; k < kObjectParamCount; ++k) {
-      if (objectParams[n][k] != other.objectParams[n][k]) return 1;
+      if (!sameReal(objectParams[n][k], other.objectParams[n][k])) return 1;
     }
   }
   return description.compare(other.description);

@@ -1,5 +1,7 @@
 #include "platform/install_paths.h"
 
+#include <cstring>
+
 #include "platform/memory.h"
 #include "platform/path_separator.h"
 #include "platform/settings_store.h"
@@ -15,12 +17,16 @@ int fail(char* buffer, uint32_t size) {
   return 0;
 }
 
-}  // namespace
+bool isForbidden(unsigned char c, bool wildcards) {
+  if (c < 32) return true;
+  if (wildcards && (c == '*' || c == '?')) return false;
+  return std::strchr("<>:\"/\\|?*", c) != nullptr;
+}
 
-int buildPath(char* buffer, uint32_t size, const char* folder,
-              const char* name, const char* extension) {
-  if (buffer == nullptr || folder == nullptr || name == nullptr ||
-      extension == nullptr || !readRegistryString(buffer, size, "Path")) {
+int joinPath(char* buffer, uint32_t size, const char* folder, const char* name,
+             const char* extension, bool wildcards) {
+  if (buffer == nullptr || folder == nullptr || extension == nullptr ||
+      !isPlainFileName(name, wildcards) || !readRegistryString(buffer, size, "Path")) {
     return fail(buffer, size);
   }
   // The stored path and its NUL fit, so size - 1 - used cannot wrap.
@@ -38,6 +44,27 @@ int buildPath(char* buffer, uint32_t size, const char* folder,
   appendString(buffer, ".");
   appendString(buffer, extension);
   return 1;
+}
+
+}  // namespace
+
+bool isPlainFileName(const char* name, bool wildcards) {
+  if (name == nullptr || name[0] == '\0') return false;
+  if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0) return false;
+  for (const char* c = name; *c; ++c) {
+    if (isForbidden(static_cast<unsigned char>(*c), wildcards)) return false;
+  }
+  return true;
+}
+
+int buildPath(char* buffer, uint32_t size, const char* folder,
+              const char* name, const char* extension) {
+  return joinPath(buffer, size, folder, name, extension, false);
+}
+
+int buildSearchPattern(char* buffer, uint32_t size, const char* folder,
+                       const char* pattern, const char* extension) {
+  return joinPath(buffer, size, folder, pattern, extension, true);
 }
 
 }  // namespace vta

@@ -77,7 +77,7 @@ void PreviewRenderer::prepareJobTemplate() {
   jobTemplate_.previewMark = 1;
   for (int k = 1; k <= kRenderSourceCount; ++k) {
     char name[16];
-    char path[1024];
+    char path[kInstallPathSize];
     std::snprintf(name, sizeof name, "%s%02d", texturePrefix_, k);
     TextureImage& source = jobTemplate_.sources[k - 1];
     if (!buildPath(path, sizeof path, "Textures", name, "vtt") || !loadTextureImage(source, path)) {

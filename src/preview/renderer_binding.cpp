@@ -11,7 +11,6 @@ namespace vta {
 namespace {
 
 constexpr uint32_t kNameSize = 256;
-constexpr uint32_t kPathSize = 1024;
 
 template <typename Function>
 Function entry(const DynamicLibrary& module, const char* name) {
@@ -22,7 +21,7 @@ Function entry(const DynamicLibrary& module, const char* name) {
 
 bool loadRenderer(bool forPreview, DynamicLibrary& module, RendererEntries& entries) {
   char name[kNameSize];
-  char path[kPathSize];
+  char path[kInstallPathSize];
   if (!readRegistryString(name, sizeof name, forPreview ? "Prev_Engine" : "Engine")) return false;
   if (!buildPath(path, sizeof path, "LIBS", name, "DLL")) return false;
   if (!module.open(path)) return false;
@@ -37,14 +36,15 @@ bool loadRenderer(bool forPreview, DynamicLibrary& module, RendererEntries& entr
 void unloadRenderer(DynamicLibrary& module) { module.close(); }
 
 std::vector<std::string> listRenderers(bool forPreview) {
-  char pattern[kPathSize];
+  char pattern[kInstallPathSize];
   std::vector<std::string> names;
-  if (!buildPath(pattern, sizeof pattern, "LIBS", "Rnd_*", "DLL")) return names;
+  if (!buildSearchPattern(pattern, sizeof pattern, "LIBS", "Rnd_*", "DLL")) return names;
   char* separator = std::strrchr(pattern, kPathSeparator);
   *separator = '\0';
   for (const std::string& file : listDirectory(pattern, separator + 1)) {
     std::string name = file.substr(0, file.size() - 4);
-    if (!(forPreview && name == "Rnd_Accelerated")) names.push_back(name);
+    // A name without wildcards matches exactly that name, case-blind.
+    if (!(forPreview && matchesPattern(name.c_str(), "Rnd_Accelerated"))) names.push_back(name);
   }
   return names;
 }

@@ -6,7 +6,7 @@ namespace vta {
 namespace {
 
 HINSTANCE g_module = nullptr;
-char g_helpFilePath[256] = "";
+char g_helpFilePath[kInstallPathSize] = "";
 
 }  // namespace
 

@@ -6,13 +6,6 @@
 
 namespace vta {
 
-namespace {
-
-// Plug-in paths are built in a buffer of this size.
-constexpr uint32_t kPluginPathSize = 256;
-
-}  // namespace
-
 WarpComponent::WarpComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId,
                              uint16_t parentId)
     : EffectComponent(id, spanStart, spanEnd, linkId, parentId),
@@ -61,7 +54,7 @@ int WarpComponent::readChunk(uint32_t tag, uint32_t length, const uint8_t* paylo
 
 void WarpComponent::loadPlugin() {
   unloadPlugin();
-  char path[kPluginPathSize];
+  char path[kInstallPathSize];
   if (!buildPath(path, sizeof path, "WARPS", warpName, "WRP")) return;
   if (!plugin_.open(path)) return;
   warpEntry = plugin_.symbol("VTA_Warp");

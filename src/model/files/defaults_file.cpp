@@ -14,12 +14,11 @@ namespace {
 
 constexpr uint32_t kDefaultsMagic = fourCC("VTAR");
 constexpr uint32_t kRecordTag = fourCC("RIN0");
-constexpr uint32_t kDefaultsPathSize = 256;
 const char kNoPathText[] = "Error settings filename for defaults.";
 const char kNotCreatedText[] = "Could not create defaults file.";
 
 bool defaultsPath(char* path) {
-  return buildPath(path, kDefaultsPathSize, "Work", "Defaults", "VRI") != 0;
+  return buildPath(path, kInstallPathSize, "Work", "Defaults", "VRI") != 0;
 }
 
 // The record's first kStoredFixedBytes bytes are its name, padding and reals,
@@ -61,7 +60,7 @@ int loadDefaultsFile(EffectSettings& record, const char* path) {
 }
 
 void loadDefaults(EffectSettings& record) {
-  char path[kDefaultsPathSize];
+  char path[kInstallPathSize];
   int complete = 0;
   if (defaultsPath(path) && readDefaults(record, path, complete)) record.effectName[0] = '\0';
 }
@@ -75,7 +74,7 @@ int saveDefaultsFile(const EffectSettings& record, const char* path) {
 }
 
 int saveDefaults(const EffectSettings& record, const char** errorText) {
-  char path[kDefaultsPathSize];
+  char path[kInstallPathSize];
   if (!defaultsPath(path)) return failSave(errorText, kNoPathText);
   if (!saveDefaultsFile(record, path)) return failSave(errorText, kNotCreatedText);
   if (errorText) *errorText = nullptr;

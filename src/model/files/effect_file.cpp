@@ -2,7 +2,6 @@
 
 #include "model/files/chunk_reading.h"
 #include "model/files/description_chunks.h"
-#include "model/files/path_buffer.h"
 #include "platform/install_paths.h"
 
 namespace vta {
@@ -14,7 +13,7 @@ constexpr uint32_t kEffectMagic = fourCC("VTAE");
 // Opens the effect file of effectName; false when it cannot be found, opened
 // or has another magic.
 bool openEffectFile(ChunkFile& file, const char* effectName) {
-  char path[kPathBufferSize];
+  char path[kInstallPathSize];
   return buildPath(path, sizeof path, "EFFECTS", effectName, "VTA") &&
          file.open(path, kEffectMagic, kChunkReadFile) == kChunkOk;
 }

@@ -1,7 +1,6 @@
 #include "model/files/effect_list_update.h"
 
 #include "model/files/effect_file.h"
-#include "model/files/path_buffer.h"
 #include "platform/file.h"
 #include "platform/file_system.h"
 #include "platform/install_paths.h"
@@ -19,8 +18,8 @@ const char kCountSetting[] = "Effect_Count";
 constexpr uint32_t kOffered = 1;
 
 uint32_t countEffectFiles() {
-  char pattern[kPathBufferSize];
-  if (!buildPath(pattern, sizeof pattern, "Effects", "*", "vta")) return 0;
+  char pattern[kInstallPathSize];
+  if (!buildSearchPattern(pattern, sizeof pattern, "Effects", "*", "vta")) return 0;
   std::string folder(pattern);
   folder.erase(folder.rfind(kPathSeparator));  // buildPath put one before "*.vta"
   return static_cast<uint32_t>(listDirectory(folder.c_str(), "*.vta").size());
@@ -31,7 +30,7 @@ bool currentListPath(char* path, uint32_t size) {
 }
 
 bool currentListExists() {
-  char path[kPathBufferSize];
+  char path[kInstallPathSize];
   File file;
   return currentListPath(path, sizeof path) && file.openForReading(path);
 }
@@ -42,7 +41,7 @@ bool EffectListUpdate::prepare() {
   rebuildDue_ = false;
   effectFileCount_ = countEffectFiles();
   if (effectFileCount_ == readRegistryDword(kCountSetting) && currentListExists()) return false;
-  char path[kPathBufferSize];
+  char path[kInstallPathSize];
   rebuildDue_ = buildPath(path, sizeof path, "Effects", "Master", "lst") &&
                 master_.loadFromPath(path);
   return rebuildDue_;
@@ -77,7 +76,7 @@ int EffectListUpdate::build(BuildProgress* progress) {
       addIfOffered(current, g, j, groupAdded);
     }
   }
-  char path[kPathBufferSize];
+  char path[kInstallPathSize];
   return currentListPath(path, sizeof path) ? current.save(path) : 0;
 }
 

@@ -14,8 +14,6 @@ constexpr uint32_t kListMagic = fourCC("VTAG");
 constexpr uint32_t kGroupTag = fourCC("OGRP");
 constexpr uint32_t kItemTag = fourCC("OITM");
 constexpr int kFirstCapacity = 16;
-// Buffer for "<Path>/ORGS/<name>.ORG".
-constexpr uint32_t kListPathSize = 128;
 
 void copyName(char (&slot)[kGroupNameSize], const char* name) {
   size_t length = stringLength(name);
@@ -98,7 +96,7 @@ int EffectGroupList::findItemIndex(const char* name) const {
 }
 
 int EffectGroupList::loadByName(const char* listName) {
-  char path[kListPathSize];
+  char path[kInstallPathSize];
   if (!buildPath(path, sizeof path, "ORGS", listName, "ORG")) {
     clear();
     return 0;

@@ -1,7 +1,6 @@
 // Loading the textures of a description's texture-mapped surfaces.
 #include "model/components/surface.h"
 #include "model/files/effect_file.h"
-#include "model/files/path_buffer.h"
 #include "model/files/texture_file.h"
 #include "platform/install_paths.h"
 #include "platform/memory.h"
@@ -32,7 +31,7 @@ TextureImage* loadSurfaceTexture(const SurfaceComponent& surface) {
   const char* name = surface.mapFile;  // always NUL-terminated
   TextureImage* image = newTextureImage();
   if (!image) return nullptr;
-  char path[kPathBufferSize];
+  char path[kInstallPathSize];
   if (buildPath(path, sizeof path, "Textures", name, "VTT")) loadTextureImage(*image, path);
   image->setName(name);
   return image;

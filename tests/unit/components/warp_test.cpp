@@ -200,5 +200,17 @@ TEST_F(WarpPlugin, ReadingAnotherNameDropsThePlugin) {
   EXPECT_EQ(warp->warpSetEntry, nullptr);
 }
 
+TEST_F(WarpPlugin, ANameThatClimbsOutOfWarpsLoadsNothing) {
+  std::ifstream in(VTA_TEST_WARP_PLUGIN, std::ios::binary);
+  install.write("Outside.WRP", std::string(std::istreambuf_iterator<char>(in), {}));
+  for (const char* name : {"../Outside", "..\\Outside", "..", "WARPS/../TestWarp"}) {
+    Payload payload(*patternedWarp(name));
+    auto warp = readBack<WarpComponent>(payload);
+    ASSERT_TRUE(warp) << name;
+    EXPECT_EQ(warp->warpEntry, nullptr) << name;
+    EXPECT_EQ(warp->warpSetEntry, nullptr) << name;
+  }
+}
+
 }  // namespace
 }  // namespace vta

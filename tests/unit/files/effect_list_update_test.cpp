@@ -20,7 +20,7 @@ struct RecordedProgress : BuildProgress {
 class EffectListUpdateTest : public ::testing::Test {
  protected:
   void addEffect(const std::string& file, const std::string& title, uint32_t allow) {
-    install.write("Effects/" + file + ".vta", ChunkBytes("VTAE")
+    install.write(root + "Effects/" + file + ".vta", ChunkBytes("VTAE")
                                                  .chunk("ENAM", textBytes(title))
                                                  .chunk("ALOW", u32Bytes(allow)));
   }
@@ -29,14 +29,14 @@ class EffectListUpdateTest : public ::testing::Test {
     addEffect("spin1", "Spin One", 1);
     addEffect("spin2", "Spin Two", 3);
     addEffect("hidden", "Hidden", 2);
-    install.write("Effects/Master.lst", ChunkBytes("VTAG")
+    install.write(root + "Effects/Master.lst", ChunkBytes("VTAG")
                                             .chunk("OGRP", textBytes("Spins"))
                                             .chunk("OITM", textBytes("spin1"))
                                             .chunk("OITM", textBytes("gone"))
                                             .chunk("OITM", textBytes("spin2"))
                                             .chunk("OGRP", textBytes("Hidden"))
                                             .chunk("OITM", textBytes("hidden")));
-    install.makeFolder("Orgs");
+    install.makeFolder(root + "Orgs");
   }
   bool runUpdate(BuildProgress* progress = nullptr) {
     EffectListUpdate update;
@@ -46,6 +46,7 @@ class EffectListUpdateTest : public ::testing::Test {
     return true;
   }
   Installation install;
+  std::string root;  // the installation's folder below install, ending in '/'
   int built = -1;
 };
 
@@ -64,6 +65,17 @@ TEST_F(EffectListUpdateTest, RebuildKeepsOfferedEffectsAndReportsEveryEntry) {
   ASSERT_EQ(2, current.itemCount(0));
   EXPECT_STREQ("Spin One", current.itemName(0, 0));
   EXPECT_STREQ("Spin Two", current.itemName(0, 1));
+}
+
+TEST_F(EffectListUpdateTest, ALongInstallationPathIsReadAsItWasWritten) {
+  root = std::string(200 - install.path("").size(), 'p') + "/";
+  standardInstallation();
+  ASSERT_EQ(1, writeRegistryString("Path", install.path(root.substr(0, root.size() - 1)).c_str()));
+  ASSERT_TRUE(runUpdate());
+  EXPECT_EQ(1, built);
+  EffectGroupList current;
+  ASSERT_EQ(1, current.loadByName("current"));
+  EXPECT_EQ(2, current.itemCount(0));
 }
 
 TEST_F(EffectListUpdateTest, UnchangedCountAndExistingListNeedNoRebuild) {

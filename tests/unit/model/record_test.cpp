@@ -43,11 +43,17 @@ TEST(RecordCompare, FreshRecordsAreEqualAndEveryRealCounts) {
   EXPECT_EQ(1, a.differs(b));
 }
 
-TEST(RecordCompare, NegativeZeroEqualsZeroButNaNNeverEquals) {
+TEST(RecordCompare, NegativeZeroEqualsZeroAndARecordHoldingNaNEqualsItsCopy) {
   EffectSettings a, b;
   *b.parameter(3) = -0.0f;
   EXPECT_EQ(0, a.differs(b));
   *a.parameter(3) = *b.parameter(3) = __builtin_nanf("");
+  *a.parameter(1005) = *b.parameter(1005) = -__builtin_nanf("");
+  EXPECT_EQ(0, a.differs(b));
+  EffectSettings copy;
+  copy.copyFrom(a);
+  EXPECT_EQ(0, copy.differs(a));
+  *b.parameter(3) = 0.0f;
   EXPECT_EQ(1, a.differs(b));
 }
 

@@ -37,6 +37,20 @@ TEST_F(BuildPath, FailsWithoutInstallFolder) {
   EXPECT_STREQ(buffer, "");
 }
 
+TEST_F(BuildPath, JoinsOnlyPlainFileNames) {
+  ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
+  for (const char* name : {"..", ".", "", "../x", "..\\..\\x", "a/b", "a\\b", "C:x", "a|b",
+                           "a*", "a?", "a<b", "a\"b", "a\x01"}) {
+    EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", name, "VRI"), 0) << name;
+    EXPECT_STREQ(buffer, "") << name;
+  }
+  for (const char* name : {"Cube Turn Left", "Flip.Over", "..x", "Rnd_Software"}) {
+    EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", name, "VRI"), 1) << name;
+  }
+  EXPECT_EQ(buildSearchPattern(buffer, sizeof buffer, "LIBS", "Rnd_*", "DLL"), 1);
+  EXPECT_EQ(buildSearchPattern(buffer, sizeof buffer, "LIBS", "../*", "DLL"), 0);
+}
+
 TEST_F(BuildPath, FailsWithMissingParts) {
   ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
   EXPECT_EQ(buildPath(buffer, sizeof buffer, nullptr, "Defaults", "VRI"), 0);

@@ -125,5 +125,13 @@ TEST_F(RendererBinding, DiscoveryNamesRndLibrariesAndKeepsAcceleratedOutOfThePre
             preview);
 }
 
+TEST_F(RendererBinding, ThePreviewLeavesOutAcceleratedInAnyLetterCase) {
+  std::ofstream(installation_.file("LIBS/RND_ACCELERATED.dll")) << "x";
+  std::vector<std::string> preview = listRenderers(true);
+  EXPECT_EQ(std::find(preview.begin(), preview.end(), "RND_ACCELERATED"), preview.end());
+  std::vector<std::string> render = listRenderers(false);
+  EXPECT_NE(std::find(render.begin(), render.end(), "RND_ACCELERATED"), render.end());
+}
+
 }  // namespace
 }  // namespace vta::test
