@@ -119,6 +119,7 @@ void PreviewRenderer::reportState() {
 
 void PreviewRenderer::reportProgress(int percent) {
   if (filterMode_) return;
+  progress_ = percent;
   std::lock_guard<std::mutex> lock(mutex_);
   if (listener_ && !quitRequested_) listener_->progressChanged(percent);
 }

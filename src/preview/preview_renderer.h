@@ -69,6 +69,8 @@ class PreviewRenderer {
 
   bool isBusy() const { return busy_ != 0; }
   bool isStopping() const { return stopRequested_ != 0; }
+  // The percentage the progress bar shows now (0 in filter mode).
+  int progress() const { return progress_; }
 
   uint32_t width() const { return width_; }
   uint32_t height() const { return height_; }
@@ -120,6 +122,7 @@ class PreviewRenderer {
   std::atomic<uint32_t> quitRequested_{0};
   std::atomic<uint32_t> busy_{0};
   std::atomic<uint32_t> renderingFrame_{0};
+  std::atomic<int> progress_{0};
   int displayFrame_ = -1;
 
   std::mutex mutex_;  // guards the request's copies, the wake-up and reports

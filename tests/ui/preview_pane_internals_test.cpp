@@ -85,6 +85,18 @@ TEST_F(PaneReports, AnEditorTakesThemOverAndHandsThemBackWhenItCloses) {
   EXPECT_EQ(60, progress(page_));
 }
 
+TEST_F(PaneReports, ThePageShowsTheRenderStateAgainWhenTheEditorCloses) {
+  activatePane(page_);
+  panePreviewListener().progressChanged(35);
+  pumpMessages();
+  SetDlgItemTextA(page_.window(), kRender, "Stop");
+  HWND editor = openEditor();
+  ASSERT_NE(nullptr, editor);
+  DestroyWindow(editor);  // the render ended while the editor was open
+  EXPECT_EQ("Render", windowText(GetDlgItem(page_.window(), kRender)));
+  EXPECT_EQ(0, progress(page_));
+}
+
 TEST_F(PaneReports, ClosingTheActivePageWithoutAnEditorKeepsIt) {
   activatePane(page_);
   DestroyWindow(page_.window());

@@ -91,12 +91,16 @@ void onActivate(DialogPage* page, WPARAM wParam) {
   else enterEditorPane(*page);
 }
 
-// A closing editor hands the preview's reports back to the page that opened it.
+// A closing editor hands the preview's reports back to the page that opened
+// it; the page's button and bar missed the reports made meanwhile.
 void onDestroy(DialogPage* page) {
   SheetState& state = sheet();
   if (!page || state.activePage != page || !state.returnPage) return;
-  setActivePage(state.returnPage);
+  DialogPage& returned = *state.returnPage;
+  setActivePage(&returned);
   state.returnPage = nullptr;
+  refreshRenderButton(returned);
+  refreshProgressBar(returned);
 }
 
 void onPaint(HWND window) {

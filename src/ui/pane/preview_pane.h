@@ -45,6 +45,7 @@ void initSpeedSlider(DialogPage& page);
 void startPlayback(DialogPage& page);
 void stopPlayback(DialogPage& page);
 void refreshRenderButton(DialogPage& page);
+void refreshProgressBar(DialogPage& page);
 // Draws the preview's next frame into picture's client area, inside a
 // one-pixel margin.
 void drawPreviewFrame(HWND picture);

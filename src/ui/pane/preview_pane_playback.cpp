@@ -83,6 +83,13 @@ void refreshRenderButton(DialogPage& page) {
   page.setText(IDC_PANE_RENDER, text);
 }
 
+void refreshProgressBar(DialogPage& page) {
+  if (!page.window()) return;
+  const PreviewRenderer* preview = sheet().preview;
+  const int percent = preview ? preview->progress() : 0;
+  SendDlgItemMessageA(page.window(), IDC_PANE_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+}
+
 void requestPreviewRender() {
   SheetState& state = sheet();
   if (state.preview && state.record) state.preview->requestRender(*state.record, state.selectedEffect);

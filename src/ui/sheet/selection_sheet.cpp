@@ -106,6 +106,11 @@ int runSelectionSheet(HWND owner, EffectSettings* record, const void* secondReco
     g_sheet.preview = pages.preview.get();
     if (g_sheet.filterMode()) correctFilterStart(*record);
     result = showSheet(owner, pages);
+    if (result == 2) {
+      // No page ran: only the filter start may have changed.
+      record->globalParams[VTA_FILTER_ON] = entryBackup.globalParams[VTA_FILTER_ON];
+      record->globalParams[VTA_FILTER_FRAMES] = entryBackup.globalParams[VTA_FILTER_FRAMES];
+    }
     if (result == 0 && g_sheet.cancelled) {
       result = 1;
       record->copyFrom(entryBackup);
