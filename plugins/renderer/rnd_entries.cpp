@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "platform/boundary.h"
 #include "render_context.h"
 #include "vantaro/renderer.h"
 
@@ -33,8 +34,14 @@ RND_EXPORT int VTA_CALL Rnd_FreeContext(void* context) {
 RND_EXPORT void* VTA_CALL Rnd_Prepare(void* context, VtaEffectSettings* settings, VtaRenderJob* job) {
   (void)job;
   rnd::RenderContext* own = context ? contextOf(context) : new (std::nothrow) rnd::RenderContext;
-  if (own && settings) own->effect(settings->effectName);
-  return own;
+  if (!own || !settings) return own;
+  const bool loaded = vta::guarded(false, [&] {
+    own->effect(settings->effectName);
+    return true;
+  });
+  // The caller takes the result in place of its context: a failed one goes.
+  if (!loaded) delete own;
+  return loaded ? own : nullptr;
 }
 
 // Nothing to do: the renderer takes its video sources from each job.
@@ -44,8 +51,10 @@ RND_EXPORT int VTA_CALL Rnd_Render(void* context, VtaEffectSettings* settings, V
   if (!context || !settings || !job) return 0;
   // Path-editor jobs (previewMark 0) draw into a device context: not yet.
   if (job->previewMark == 0) return 0;
-  contextOf(context)->render(recordOf(settings), *job);
-  return 1;
+  return vta::guarded(0, [&] {
+    contextOf(context)->render(recordOf(settings), *job);
+    return 1;
+  });
 }
 
 }  // extern "C"

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <atomic>
 #include <mutex>
 
 #include "ui/library_state.h"
@@ -13,6 +14,14 @@ namespace vta {
 namespace {
 
 std::once_flag g_attachOnce;
+std::atomic<DWORD> g_attachingThread{0};
+
+// Marks the calling thread as the attaching one for its lifetime.
+class AttachingThread {
+ public:
+  AttachingThread() { g_attachingThread = GetCurrentThreadId(); }
+  ~AttachingThread() { g_attachingThread = 0; }
+};
 
 void initCommonControls() {
   INITCOMMONCONTROLSEX controls = {};
@@ -23,12 +32,15 @@ void initCommonControls() {
 
 }  // namespace
 
-void completeAttach() {
-  std::call_once(g_attachOnce, [] {
+bool completeAttach(HWND owner) {
+  if (g_attachingThread == GetCurrentThreadId()) return false;
+  std::call_once(g_attachOnce, [owner] {
+    AttachingThread attaching;
     initCommonControls();
-    runEffectListUpdate();
+    runEffectListUpdate(owner);
     buildHelpFilePath();
   });
+  return true;
 }
 
 }  // namespace vta

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "model/files/texture_file.h"
+#include "platform/boundary.h"
 #include "platform/install_paths.h"
 #include "platform/settings_store.h"
 #include "preview/preview_worker.h"
@@ -49,7 +50,12 @@ PreviewRenderer::PreviewRenderer(bool filterMode, PreviewListener* listener,
   prepareJobTemplate();
   clearFrames();
   try {
-    thread_ = std::thread([this] { PreviewWorker(*this).run(); });
+    thread_ = std::thread([this] {
+      guarded(0, [this] {
+        PreviewWorker(*this).run();
+        return 0;
+      });
+    });
   } catch (const std::system_error&) {
     // Without a worker the preview stays grey.
   }

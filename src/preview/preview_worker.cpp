@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/boundary.h"
+
 namespace vta {
 namespace {
 
@@ -28,9 +30,17 @@ int VTA_CALL PreviewRenderer::abortRequested() {
 PreviewWorker::PreviewWorker(PreviewRenderer& engine) : engine_(engine) { t_engine = &engine; }
 
 void PreviewWorker::run() {
-  if (!loadRenderer(true, module_, entries_)) return;
+  if (!guarded(false, [this] { return loadRenderer(true, module_, entries_); })) return;
   while (engine_.waitForRequest()) {
-    render();
+    const bool rendered = guarded(false, [this] {
+      render();
+      return true;
+    });
+    // A render that failed ends as a stopped one.
+    if (!rendered) {
+      engine_.stopRequested_ = 1;
+      finishRender();
+    }
     if (quitting()) break;
   }
   if (context_ && entries_.freeContext) entries_.freeContext(context_);

@@ -58,6 +58,38 @@ TEST(EffectListUpdate, ChangedCountRebuildsBehindTheProgressWindow) {
   EXPECT_EQ(5u, readRegistryDword("Effect_Count"));
 }
 
+// A host whose timer calls the library while the first call's update window
+// is up: the inner call fails at once instead of waiting for the update that
+// dispatched it, and the update window is owned by the host's window.
+short g_innerResult = -1;
+void CALLBACK callAboutFromTimer(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  LibraryUnderTest library;
+  g_innerResult = library.entry<VtaAboutFunction>("VTAGUI_About")(nullptr, nullptr, nullptr);
+}
+
+TEST(EffectListUpdate, AnExportCalledDuringTheUpdateReturnsAtOnce) {
+  Installation installation("update_reentered");
+  installLibrary(installation);
+  HWND host = CreateWindowA("STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                            nullptr, nullptr, nullptr);
+  LibraryUnderTest library;
+  ASSERT_TRUE(library.loaded());
+  auto select = library.entry<VtaSelectFunction>("VTAGUI_Select");
+  HWND owner = nullptr;
+  SetTimer(nullptr, 0, 1, callAboutFromTimer);
+  EXPECT_EQ(VTA_RESULT_NO_DIALOG,
+            runDriven<short>([&] { return select(host, nullptr, nullptr); }, [&] {
+              if (HWND window = waitForWindow(kProgressCaption, 10000)) {
+                owner = GetWindow(window, GW_OWNER);
+              }
+            }));
+  EXPECT_EQ(VTA_RESULT_NO_DIALOG, g_innerResult);
+  EXPECT_EQ(host, owner);
+  EXPECT_EQ(kRebuilt, installation.readCurrent());
+  DestroyWindow(host);
+}
+
 TEST(EffectListUpdate, UnchangedCountWithCurrentListReadsNoEffectFile) {
   Installation installation("update_unchanged");
   installLibrary(installation);

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "platform/boundary.h"
 #include "ui/sheet/dialog_page.h"
 #include "ui/pane/preview_pane.h"
 
@@ -28,15 +29,18 @@ class SheetPage : public DialogPage {
   void handleMessage(UINT, WPARAM, LPARAM) {}
 
  private:
-  // Always returns 0, so pages never ask the system to set the focus.
+  // Always returns 0, so pages never ask the system to set the focus; a
+  // failure inside leaves the message to the default handling.
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Page* page = instance;
-    handlePaneMessage(page, window, message, wParam, lParam);
-    if (page) page->handleMessage(message, wParam, lParam);
-    if (Page::kChecksEveryMessage || message == WM_COMMAND || message == WM_HSCROLL) {
-      checkPreviewRestart();
-    }
-    return 0;
+    return guarded<INT_PTR>(0, [&]() -> INT_PTR {
+      Page* page = instance;
+      handlePaneMessage(page, window, message, wParam, lParam);
+      if (page) page->handleMessage(message, wParam, lParam);
+      if (Page::kChecksEveryMessage || message == WM_COMMAND || message == WM_HSCROLL) {
+        checkPreviewRestart();
+      }
+      return 0;
+    });
   }
 };
 

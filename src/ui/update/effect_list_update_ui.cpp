@@ -7,6 +7,7 @@
 
 #include "ui/library_state.h"
 #include "model/files/effect_list_update.h"
+#include "platform/boundary.h"
 #include "update_ids.h"
 
 namespace vta {
@@ -48,7 +49,7 @@ INT_PTR CALLBACK progressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       KillTimer(dialog, kStartTimer);
       auto* update = reinterpret_cast<EffectListUpdate*>(GetWindowLongPtrA(dialog, DWLP_USER));
       ProgressBar bar(GetDlgItem(dialog, IDC_UPDATE_PROGRESS));
-      update->build(&bar);
+      guarded(0, [&] { return update->build(&bar); });
       EndDialog(dialog, 1);
       return TRUE;
     }
@@ -59,11 +60,11 @@ INT_PTR CALLBACK progressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 }  // namespace
 
-void runEffectListUpdate() {
+void runEffectListUpdate(HWND owner) {
   EffectListUpdate update;
   if (!update.prepare()) return;
   if (hostWantsSilentUpdate() ||
-      DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_UPDATE_PROGRESS), nullptr,
+      DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_UPDATE_PROGRESS), owner,
                       progressProc, reinterpret_cast<LPARAM>(&update)) == -1) {
     update.build(nullptr);
   }

@@ -3,8 +3,11 @@
 // when the host is the one that must not show it). Part of start-up.
 #pragma once
 
+#include <windows.h>
+
 namespace vta {
 
-void runEffectListUpdate();
+// owner (may be null) is disabled while the progress window is up.
+void runEffectListUpdate(HWND owner);
 
 }  // namespace vta
