@@ -171,15 +171,18 @@ class PreviewPaneTest : public ::testing::Test {
     EffectSettings second;
     auto* host = reinterpret_cast<VtaEffectSettings*>(&record_);
     auto* hostSecond = filterMode ? reinterpret_cast<VtaEffectSettings*>(&second) : nullptr;
+    bool shown = false;
     runDriven<short>([&] { return select_(nullptr, host, hostSecond); },
                      [&] {
                        HWND sheet = waitForWindow(kSheetCaption);
+                       shown = sheet != nullptr;
                        if (!sheet) return;
                        drive(sheet);
                        renderer_.release();
                        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
                        waitForWindowGone(sheet);
                      });
+    EXPECT_TRUE(shown) << "the selection sheet did not appear";
   }
 
   // Waits until the page's preview has no render running (button "Render")

@@ -4,6 +4,8 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <string>
 #else
 #include <cstdlib>
 #endif
@@ -13,16 +15,25 @@ namespace vta {
 #ifdef _WIN32
 
 namespace {
-const char kTestKey[] = "Software\\Corvane\\VantaroTest\\platform_tests";
+
+// CTest runs test programs in parallel against one registry: each process
+// gets a key of its own.
+const std::string& testKey() {
+  static const std::string key =
+      "Software\\Corvane\\VantaroTest\\" + std::to_string(GetCurrentProcessId());
+  return key;
 }
 
+}  // namespace
+
 SettingsSandbox::SettingsSandbox() {
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestKey);
-  setRegistryKey(kTestKey);
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, testKey().c_str());
+  setRegistryKey(testKey().c_str());
 }
 
 SettingsSandbox::~SettingsSandbox() {
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestKey);
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, testKey().c_str());
+  // Fails, as it should, while another program's key is still there.
   RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\VantaroTest");
   setRegistryKey(kRegistryRoot);
 }

@@ -90,12 +90,10 @@ TEST(SettingsKey, LongPathsAreCut) {
 
 #ifdef _WIN32
 
-const char kRawKey[] = "Software\\Corvane\\VantaroTest\\platform_tests";
-
 // Stores bytes as a string value exactly as given, without adding a NUL.
 void writeRawString(const char* name, const char* bytes, DWORD size) {
   HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, kRawKey, 0, nullptr, 0,
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, registryKeyPath(), 0, nullptr, 0,
                             KEY_SET_VALUE, nullptr, &key, nullptr),
             ERROR_SUCCESS);
   RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes),
