@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -214,9 +215,8 @@ TEST_F(PreviewPaneTest, RenderButtonReadsRenderStopAndWait) {
     captureWindow(sheet, screenshotPath("preview_pane_rendering"));
     clickButton(page, kRender);
     EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Wait..."; }));
-    Sleep(200);
-    EXPECT_EQ("Wait...", controlText(page, kRender)) << "until the frame is done";
     captureWindow(sheet, screenshotPath("preview_pane_wait"));
+    EXPECT_EQ("Wait...", controlText(page, kRender)) << "until the held frame is done";
     renderer_.release();
     EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
     EXPECT_TRUE(waitUntil([&] { return progress(page) == 0; }));
@@ -232,13 +232,11 @@ TEST_F(PreviewPaneTest, PlayingPreviewShowsTheRenderedFrames) {
     ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 12));
     ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
     EXPECT_TRUE(waitUntil([&] { return pictureColour(page) != RGB(192, 192, 192); }));
-    std::vector<COLORREF> seen;
-    for (int i = 0; i < 8; ++i) {
-      seen.push_back(pictureColour(page));
-      Sleep(110);
-    }
-    std::sort(seen.begin(), seen.end());
-    EXPECT_GE(std::unique(seen.begin(), seen.end()) - seen.begin(), 3) << "frames follow each other";
+    std::set<COLORREF> seen;
+    EXPECT_TRUE(waitUntil([&] {
+      seen.insert(pictureColour(page));
+      return seen.size() >= 3;
+    })) << "frames follow each other";
     EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_1")));
     EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_2")));
     PostMessageA(sheet, PSM_SETCURSEL, 3, 0);

@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -29,11 +30,26 @@ struct HelpCall {
   UINT command;
   ULONG_PTR data;
 };
+// Written on the dialog's thread, waited for on the driver's.
 std::vector<HelpCall> g_helpCalls;
+std::mutex g_helpMutex;
 
 BOOL WINAPI recordHelp(HWND window, LPCSTR file, UINT command, ULONG_PTR data) {
+  std::lock_guard<std::mutex> lock(g_helpMutex);
   g_helpCalls.push_back({window, file ? file : "", command, data});
   return TRUE;
+}
+
+bool waitForHelpCalls(size_t count) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    {
+      std::lock_guard<std::mutex> lock(g_helpMutex);
+      if (g_helpCalls.size() >= count) return true;
+    }
+    if (GetTickCount() - start > 5000) return false;
+    Sleep(10);
+  }
 }
 
 std::vector<std::string> tabTitles(HWND sheet) {
@@ -184,11 +200,11 @@ TEST_F(SelectionSheetTest, HelpButtonAndF1OpenTheHelpFile) {
   run(record, false, [&](HWND sheet) {
     page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
     press(sheet, PSBTN_HELP);
-    Sleep(200);
+    EXPECT_TRUE(waitForHelpCalls(1)) << "the Help button";
     HWND icon = GetDlgItem(page, 1001);
     SendMessageA(sheet, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(icon), TRUE);
     typeKey(sheet, VK_F1);
-    Sleep(200);
+    EXPECT_TRUE(waitForHelpCalls(2)) << "F1";
     press(sheet, PSBTN_CANCEL);
   });
   const std::string helpFile = installation.root() + "\\HELP\\VTASlct.HLP";
