@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <cstdio>
+
 #include "host_ids.h"
 #include "window_driver.h"
 
@@ -14,13 +16,25 @@ namespace {
 constexpr int kEffectsFirstIcon = 1001;
 constexpr int kEffectsGroupList = 1026;
 
-void captureSheetPages(HWND sheet, const std::string& folder) {
+// Reports a step of the tour that failed.
+bool failed(const char* what) {
+  std::fprintf(stderr, "vtahost --capture: %s\n", what);
+  return false;
+}
+
+bool capture(HWND window, const std::string& file) {
+  return captureWindow(window, file) || failed(("could not save " + file).c_str());
+}
+
+bool captureSheetPages(HWND sheet, const std::string& folder) {
   HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
   const int pages = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+  bool ok = pages > 0 || failed("the selection sheet has no pages");
   for (int i = 0; i < pages; ++i) {
     SendMessageA(sheet, PSM_SETCURSEL, i, 0);
-    captureWindow(sheet, folder + "\\sheet_page_" + std::to_string(i + 1) + ".png");
+    ok = capture(sheet, folder + "\\sheet_page_" + std::to_string(i + 1) + ".png") && ok;
   }
+  return ok;
 }
 
 // While the preview plays a few of its frames.
@@ -29,7 +43,7 @@ constexpr DWORD kPreviewMs = 1200;
 // On the Effects page (the sheet's first): shows group `group` and picks
 // its effect `icon` (both from 0), as a user would with the group list and
 // an icon, and lets the preview play before the capture.
-void chooseEffect(HWND sheet, int group, int icon, const std::string& capture) {
+bool chooseEffect(HWND sheet, int group, int icon, const std::string& file) {
   SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
   HWND page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
   HWND groups = GetDlgItem(page, kEffectsGroupList);
@@ -38,34 +52,39 @@ void chooseEffect(HWND sheet, int group, int icon, const std::string& capture) {
                reinterpret_cast<LPARAM>(groups));
   SendMessageA(GetDlgItem(page, kEffectsFirstIcon + icon), BM_CLICK, 0, 0);
   Sleep(kPreviewMs);
-  captureWindow(sheet, capture);
+  return capture(sheet, file);
+}
+
+bool tourSheet(HWND host, const std::string& folder) {
+  clickButton(host, kChooseButton);
+  HWND sheet = waitForWindow("Vantaro - Selection Dialog");
+  if (!sheet) return failed("the selection sheet did not appear");
+  bool ok = captureSheetPages(sheet, folder);
+  // A page turn (its incoming clip lies behind the scene), then a cube.
+  ok = chooseEffect(sheet, 0, 1, folder + "\\effects_page_page_turn.png") && ok;
+  ok = chooseEffect(sheet, 1, 1, folder + "\\effects_page_chosen.png") && ok;
+  PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  return (waitForWindowGone(sheet) || failed("the selection sheet did not close")) && ok;
+}
+
+bool tourAbout(HWND host, const std::string& folder) {
+  clickButton(host, kAboutButton);
+  HWND about = waitForWindow("About Vantaro");
+  if (!about) return failed("the about box did not appear");
+  bool ok = capture(about, folder + "\\about.png");
+  pressKey(about, VK_ESCAPE);
+  return (waitForWindowGone(about) || failed("the about box did not close")) && ok;
 }
 
 }  // namespace
 
-void runCaptureTour(const std::string& folder) {
-  HWND host = waitForWindow(kCaption);
-  if (!host) return;
-  captureWindow(host, folder + "\\host.png");
-
-  clickButton(host, kChooseButton);
-  if (HWND sheet = waitForWindow("Vantaro - Selection Dialog")) {
-    captureSheetPages(sheet, folder);
-    // A page turn (its incoming clip lies behind the scene), then a cube.
-    chooseEffect(sheet, 0, 1, folder + "\\effects_page_page_turn.png");
-    chooseEffect(sheet, 1, 1, folder + "\\effects_page_chosen.png");
-    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    waitForWindowGone(sheet);
-  }
-  captureWindow(host, folder + "\\host_after_choose.png");
-
-  clickButton(host, kAboutButton);
-  if (HWND about = waitForWindow("About Vantaro")) {
-    captureWindow(about, folder + "\\about.png");
-    pressKey(about, VK_ESCAPE);
-    waitForWindowGone(about);
-  }
+bool runCaptureTour(HWND host, const std::string& folder) {
+  bool ok = capture(host, folder + "\\host.png");
+  ok = tourSheet(host, folder) && ok;
+  ok = capture(host, folder + "\\host_after_choose.png") && ok;
+  ok = tourAbout(host, folder) && ok;
   PostMessageA(host, WM_CLOSE, 0, 0);
+  return ok;
 }
 
 }  // namespace vta::host

@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -171,13 +172,18 @@ HWND createHostWindow(HINSTANCE instance) {
 
 int main(int argc, char** argv) {
   using namespace vta::host;
+  const bool unattended = argc == 3 && std::strcmp(argv[1], "--capture") == 0;
   if (!g_library.bind()) {
-    MessageBoxA(nullptr, "Vantaro30.dll could not be loaded.", kCaption, MB_ICONERROR);
+    // Unattended, nobody would close a message box.
+    if (unattended) std::fprintf(stderr, "vtahost: Vantaro30.dll could not be loaded.\n");
+    else MessageBoxA(nullptr, "Vantaro30.dll could not be loaded.", kCaption, MB_ICONERROR);
     return 1;
   }
   HWND window = createHostWindow(GetModuleHandleA(nullptr));
+  if (!window) return 1;
   std::thread tour;
-  if (argc == 3 && std::strcmp(argv[1], "--capture") == 0) tour = std::thread(runCaptureTour, argv[2]);
+  bool tourPassed = true;
+  if (unattended) tour = std::thread([&] { tourPassed = runCaptureTour(window, argv[2]); });
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -189,5 +195,5 @@ int main(int argc, char** argv) {
   if (tour.joinable()) tour.join();
   g_record.clear();
   FreeLibrary(g_library.module);
-  return 0;
+  return tourPassed ? 0 : 1;
 }
