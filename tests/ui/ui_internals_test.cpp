@@ -6,10 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <thread>
 
 #include "ui/sheet/dialog_page.h"
+#include "ui/sheet/sheet_page.h"
 #include "ui/library_state.h"
 #include "ui/sheet/selection_sheet.h"
 #include "ui/pane/preview_pane.h"
@@ -122,6 +124,26 @@ TEST(EditorButtons, CancelEndsTheEditorWithoutCancellingTheSheet) {
     EXPECT_EQ(0, result) << "button " << button;
     EXPECT_EQ(0u, sheet().cancelled) << "button " << button;
   }
+}
+
+// A page whose own handling fails on one message, as an allocation could.
+constexpr UINT kFailingMessage = WM_APP + 1;
+class FailingPage final : public SheetPage<FailingPage> {
+ public:
+  void handleMessage(UINT message, WPARAM, LPARAM) {
+    if (message == kFailingMessage) throw std::bad_alloc();
+  }
+};
+
+TEST(PageProcedure, AFailureGivesTheMessageItsDefaultHandling) {
+  setModuleInstance(GetModuleHandleA(nullptr));
+  FailingPage page;
+  HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kCopyKeyDialog),
+                                   nullptr, page.dialogProc(), 0);
+  ASSERT_NE(nullptr, window);
+  EXPECT_EQ(0, SendMessageA(window, kFailingMessage, 0, 0));
+  EXPECT_TRUE(IsWindow(window)) << "the dialog goes on";
+  DestroyWindow(window);
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <thread>
 
 #include "platform/settings_store.h"
@@ -234,6 +236,33 @@ TEST_F(PreviewEngine, StopDuringARenderLeavesGreyFramesAndProgressZero) {
   EXPECT_EQ((std::vector<int>{kState, 0, 20, 40, 0, kState}), listener_.events());
   EXPECT_FALSE(engine->isBusy());
   EXPECT_FALSE(engine->isStopping());
+}
+
+// A listener whose first progress report fails, as a report that cannot
+// allocate would.
+class FailingOnceListener : public RecordingListener {
+ public:
+  void progressChanged(int percent) override {
+    if (percent > 0 && !failed_.exchange(true)) throw std::bad_alloc();
+    RecordingListener::progressChanged(percent);
+  }
+
+ private:
+  std::atomic<bool> failed_{false};
+};
+
+TEST_F(PreviewEngine, ARenderThatFailsEndsAsAStoppedOneAndTheNextOneRuns) {
+  FailingOnceListener failing;
+  PreviewRenderer engine(false, &failing, kNoPolling);
+  engine.requestRender(record_, nullptr);
+  ASSERT_TRUE(failing.waitForEvents(4));
+  EXPECT_EQ((std::vector<int>{kState, 0, 0, kState}), failing.events());
+  EXPECT_TRUE(allGrey(engine));
+  EXPECT_FALSE(engine.isBusy());
+  EXPECT_FALSE(engine.isStopping());
+  engine.requestRender(record_, nullptr);
+  ASSERT_TRUE(failing.waitForEvents(4 + 8));
+  EXPECT_FALSE(allGrey(engine)) << "the worker still renders";
 }
 
 TEST_F(PreviewEngine, ChangeDuringARenderRestartsAtOnceWithTheNewRecord) {
