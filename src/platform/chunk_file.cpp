@@ -11,20 +11,6 @@ constexpr uint32_t kMaxLength = 0xFFFFFFFFu;
 
 }  // namespace
 
-const char* chunkStatusText(uint32_t status) {
-  switch (status) {
-    case kChunkOk: return "success";
-    case kChunkEnd: return "no further chunk";
-    case kChunkOpenFailed: return "file could not be opened or created";
-    case kChunkReadFailed: return "read failed or came up short";
-    case kChunkWrongMagic: return "unexpected magic";
-    case kChunkMagicWriteFailed: return "magic could not be written";
-    case kChunkOutOfMemory: return "out of memory";
-    case kChunkWrongMode: return "not possible in this mode, or write failed";
-    default: return "unknown status";
-  }
-}
-
 ChunkFile::~ChunkFile() {
   close();
 }

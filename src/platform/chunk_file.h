@@ -39,10 +39,6 @@ enum ChunkStatus : uint32_t {
                                // not be written to the file
 };
 
-// Short English description of a status, for logs; "unknown status" for
-// values outside the list.
-const char* chunkStatusText(uint32_t status);
-
 struct Chunk {
   uint32_t tag;
   uint32_t length;

@@ -49,15 +49,6 @@ TEST(ByteOrder, FourCCKeepsCharacterOrderInMemory) {
   static_assert(fourCC("\xFF\0\0\0") == 0xFFu, "bytes are unsigned");
 }
 
-TEST(ChunkStatusText, EachStatusHasItsOwnText) {
-  for (uint32_t a = kChunkOk; a <= kChunkWrongMode; ++a) {
-    for (uint32_t b = a + 1; b <= kChunkWrongMode; ++b) {
-      EXPECT_STRNE(chunkStatusText(a), chunkStatusText(b));
-    }
-  }
-  EXPECT_STREQ(chunkStatusText(8), "unknown status");
-}
-
 // --- Files ------------------------------------------------------------------
 
 class ChunkFileOnDisk : public ::testing::Test {
