@@ -11,15 +11,13 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
-#include <mutex>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "../unit/preview/test_renderer.h"
-#include "import_hook.h"
 #include "library_under_test.h"
 #include "model/effect_settings.h"
+#include "pane_observers.h"
 #include "registry_value.h"
 #include "window_driver.h"
 
@@ -30,54 +28,6 @@ constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
 constexpr int kTitle = 1040, kDescription = 1044, kPicture = 1042, kSpeed = 1062, kRender = 1078, kProgress = 1084;
 constexpr int kPlaybackTimer = 102;
 constexpr int kThirdIcon = 1003;
-
-struct TimerCall {
-  bool set;
-  HWND window;
-  UINT_PTR id;
-  UINT period;
-};
-
-std::mutex g_timerMutex;
-std::vector<TimerCall> g_timerCalls;
-decltype(&SetTimer) g_realSetTimer = nullptr;
-decltype(&KillTimer) g_realKillTimer = nullptr;
-
-UINT_PTR WINAPI recordSetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC procedure) {
-  {
-    std::lock_guard<std::mutex> lock(g_timerMutex);
-    g_timerCalls.push_back({true, window, id, period});
-  }
-  return g_realSetTimer(window, id, period, procedure);
-}
-
-BOOL WINAPI recordKillTimer(HWND window, UINT_PTR id) {
-  {
-    std::lock_guard<std::mutex> lock(g_timerMutex);
-    g_timerCalls.push_back({false, window, id, 0});
-  }
-  return g_realKillTimer(window, id);
-}
-
-std::vector<TimerCall> timerCalls() {
-  std::lock_guard<std::mutex> lock(g_timerMutex);
-  return g_timerCalls;
-}
-
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start >= timeoutMs) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
-HWND currentPage(HWND sheet) {
-  return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-}
-
-std::string controlText(HWND page, int id) { return windowText(GetDlgItem(page, id)); }
 
 int progress(HWND page) {
   return static_cast<int>(SendDlgItemMessageA(page, kProgress, PBM_GETPOS, 0, 0));
@@ -97,70 +47,13 @@ COLORREF pictureColour(HWND page) {
 // restart check (as after any edit the user makes).
 void notifyEdit(HWND page) { SendMessageA(page, WM_COMMAND, MAKEWPARAM(4321, 0), 0); }
 
-// The test renderer in the sample installation's LIBS folder: the module the
-// library binds as "Prev_Engine".
-class RendererControl {
- public:
-  RendererControl() {
-    char path[MAX_PATH] = "";
-    DWORD size = sizeof path;
-    RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\Vantaro\\3.0", "Path", RRF_RT_REG_SZ,
-                 nullptr, path, &size);
-    module_ = LoadLibraryA((std::string(path) + "\\LIBS\\Rnd_Test.DLL").c_str());
-    reset();
-  }
-  ~RendererControl() {
-    if (module_) FreeLibrary(module_);
-  }
-  bool loaded() const { return module_ != nullptr; }
-  void reset() const { call<RndTestResetFunction>("RndTest_Reset"); }
-  void hold(int number, bool yieldToAbort) const {
-    call<RndTestHoldFunction>("RndTest_Hold", number, yieldToAbort ? 1 : 0);
-  }
-  void release() const { call<RndTestReleaseFunction>("RndTest_Release"); }
-  void setDelay(int milliseconds) const { call<RndTestSetDelayFunction>("RndTest_SetDelay", milliseconds); }
-  bool waitFor(int kind, int count, int timeoutMs = 5000) const {
-    auto wait = entry<RndTestWaitForFunction>("RndTest_WaitFor");
-    return wait && wait(kind, count, timeoutMs) != 0;
-  }
-  std::vector<RndTestCall> calls(int kind) const {
-    auto count = entry<RndTestCallCountFunction>("RndTest_CallCount");
-    auto get = entry<RndTestGetCallFunction>("RndTest_GetCall");
-    std::vector<RndTestCall> result;
-    for (int i = 0, n = count ? count() : 0; i < n; ++i) {
-      RndTestCall c;
-      if (get(i, &c) && c.kind == kind) result.push_back(c);
-    }
-    return result;
-  }
-
- private:
-  template <typename Function>
-  Function entry(const char* name) const {
-    return module_ ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)))
-                   : nullptr;
-  }
-  template <typename Function, typename... Args>
-  void call(const char* name, Args... args) const {
-    if (auto f = entry<Function>(name)) f(args...);
-  }
-
-  HMODULE module_ = nullptr;
-};
-
 class PreviewPaneTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(library_.loaded());
     ASSERT_TRUE(renderer_.loaded()) << "Rnd_Test.DLL is copied into the sample LIBS folder";
     select_ = library_.entry<VtaSelectFunction>("VTAGUI_Select");
-    g_realSetTimer = &SetTimer;
-    g_realKillTimer = &KillTimer;
-    ASSERT_NE(nullptr, replaceImport(library_.module(), "user32.dll", "SetTimer",
-                                     reinterpret_cast<void*>(&recordSetTimer)));
-    ASSERT_NE(nullptr, replaceImport(library_.module(), "user32.dll", "KillTimer",
-                                     reinterpret_cast<void*>(&recordKillTimer)));
-    g_timerCalls.clear();
+    ASSERT_TRUE(recordTimers(library_.module()));
     engine_.setText("Rnd_Test");
     frames_.setNumber(12);
     quality_.setNumber(0);
