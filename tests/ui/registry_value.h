@@ -34,6 +34,21 @@ class RegistryValue {
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, name_.c_str(), REG_SZ, text,
                     static_cast<DWORD>(std::string(text).size() + 1));
   }
+  void remove() { RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kKey, name_.c_str()); }
+  // The stored number, or `missing` when the value does not exist.
+  DWORD number(DWORD missing = 0xFFFFFFFF) const {
+    DWORD value = 0, size = sizeof value;
+    return RegGetValueA(HKEY_LOCAL_MACHINE, kKey, name_.c_str(), RRF_RT_REG_DWORD, nullptr, &value,
+                        &size) == ERROR_SUCCESS
+               ? value
+               : missing;
+  }
+  std::string text() const {
+    char value[256] = "";
+    DWORD size = sizeof value;
+    RegGetValueA(HKEY_LOCAL_MACHINE, kKey, name_.c_str(), RRF_RT_REG_SZ, nullptr, value, &size);
+    return value;
+  }
   void setNumber(DWORD number) {
     RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, name_.c_str(), REG_DWORD, &number, sizeof number);
   }

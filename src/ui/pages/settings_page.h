@@ -1,5 +1,8 @@
-// The "Settings" page (dialog 114). It keeps the preferences for the sheet's
-// run; the other pages read them through the sheet state.
+// The "Settings" page (dialog 114): how the Effects page shows effects, how
+// the preview renders, which renderer the final render uses; saving the
+// current options as defaults. It keeps the preferences for the sheet's run;
+// the other pages read them through the sheet state. Every change is written
+// to the registry at once.
 #pragma once
 
 #include "ui/sheet/preferences.h"
@@ -14,13 +17,23 @@ class SettingsPage final : public SheetPage<SettingsPage> {
   static constexpr int kTemplate = 114;
   static constexpr const char* kTitle = "Settings";
 
-  SettingsPage() {
-    preferences_.load();
-    sheet().preferences = &preferences_;
-  }
-  ~SettingsPage() { sheet().preferences = nullptr; }
+  SettingsPage();
+  ~SettingsPage();
+
+  void handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  void start();
+  void fillEngineLists();
+  void showPreferences();
+  void onCommand(int id, int code);
+  void onScroll(HWND trackbar, int code);
+  // Reads every control, stores the preferences and lets the preview follow.
+  void apply();
+  void readControls();
+  void enforceMultithreadedRule();
+  void saveDefaultOptions();
+
   Preferences preferences_;
 };
 

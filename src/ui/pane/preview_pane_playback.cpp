@@ -15,7 +15,7 @@
 namespace vta {
 namespace {
 
-constexpr int kMinSpeed = 1, kMaxSpeed = 30, kSpeedPage = 10;
+constexpr int kSpeedPage = 10;
 
 // Frames per second; a speed never stored (0) plays at 1.
 uint32_t playbackSpeed() {
@@ -56,7 +56,7 @@ void initSpeedSlider(DialogPage& page) {
     return;
   }
   HWND slider = GetDlgItem(page.window(), IDC_PANE_SPEED);
-  SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELPARAM(kMinSpeed, kMaxSpeed));
+  SendMessageA(slider, TBM_SETRANGE, TRUE, MAKELPARAM(kMinPreviewSpeed, kMaxPreviewSpeed));
   SendMessageA(slider, TBM_SETPAGESIZE, 0, kSpeedPage);
   SendMessageA(slider, TBM_SETPOS, TRUE, playbackSpeed());
   page.enableControl(IDC_PANE_SPEED);

@@ -6,6 +6,8 @@
 namespace vta {
 
 constexpr int kEngineNameSize = 41;
+constexpr uint32_t kMinPreviewFrames = 1, kMaxPreviewFrames = 200;
+constexpr uint32_t kMinPreviewSpeed = 1, kMaxPreviewSpeed = 30;
 
 struct Preferences {
   uint32_t effectDisplay = 0;   // "Eff_Display": 0 icon, 1 name, 2 both
@@ -20,8 +22,11 @@ struct Preferences {
   uint32_t logging = 0;         // "Rnd_Logging": 0 off, 1 summary, 2 detailed
   uint32_t multithreaded = 0;   // "Rnd_Multi"
 
-  // Reads every value; a missing number reads as 0, a missing text as "".
+  // Reads every value; a missing number reads as 0 (frames and speed as 1,
+  // their least), a missing text as "".
   void load();
+  // Writes every value back, in a fixed order; a failed write is not reported.
+  void save() const;
 };
 
 }  // namespace vta

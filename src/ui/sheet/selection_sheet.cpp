@@ -19,6 +19,8 @@ namespace vta {
 namespace {
 
 SheetState g_sheet;
+struct PageObjects;
+PageObjects* g_pages = nullptr;  // of the run in progress
 
 // The page objects and the preview engine of one run, made and destroyed in
 // the sheet's order.
@@ -37,6 +39,13 @@ struct PageObjects {
         options(new OptionsPage),
         effects(new EffectsPage),
         filter(filterMode ? new FilterPage : nullptr) {}
+
+  // The preview engine made anew from the stored preferences; the old one's
+  // worker ends after the frame it is drawing.
+  void replacePreview(bool filterMode) {
+    preview.reset();
+    preview.reset(new PreviewRenderer(filterMode, &panePreviewListener()));
+  }
 
   ~PageObjects() {
     preview.reset();
@@ -86,6 +95,13 @@ int showSheet(HWND owner, const PageObjects& pages) {
 
 SheetState& sheet() { return g_sheet; }
 
+void replacePreviewEngine() {
+  if (!g_pages) return;
+  g_sheet.preview = nullptr;
+  g_pages->replacePreview(g_sheet.filterMode());
+  g_sheet.preview = g_pages->preview.get();
+}
+
 void correctFilterStart(EffectSettings& record) {
   const float frames = record.globalParams[VTA_FILTER_FRAMES];
   if (frames == 0.0f || std::isnan(frames)) {
@@ -103,6 +119,7 @@ int runSelectionSheet(HWND owner, EffectSettings* record, const void* secondReco
   int result;
   {
     PageObjects pages(g_sheet.filterMode());
+    g_pages = &pages;
     g_sheet.preview = pages.preview.get();
     if (g_sheet.filterMode()) correctFilterStart(*record);
     result = showSheet(owner, pages);
@@ -116,6 +133,7 @@ int runSelectionSheet(HWND owner, EffectSettings* record, const void* secondReco
       record->copyFrom(entryBackup);
     }
     lastPreviewed.reset();
+    g_pages = nullptr;
     g_sheet.preview = nullptr;
     setActivePage(nullptr);
   }

@@ -33,4 +33,9 @@ struct SheetState {
 // The state of the sheet that is running (all empty between runs).
 SheetState& sheet();
 
+// Replaces the running sheet's preview engine by one made from the stored
+// preferences (quality, frames, renderer); sheet().preview follows. The old
+// engine's worker ends after the frame it is drawing.
+void replacePreviewEngine();
+
 }  // namespace vta

@@ -1,0 +1,312 @@
+// The Settings page as a user works it: what it shows of the stored
+// preferences, each click stored at once, the engine lists and the
+// multithreading rule, the preview following quality, frames and speed,
+// and saving the current options as defaults.
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "installation.h"
+#include "library_under_test.h"
+#include "model/components/surface.h"
+#include "model/effect_settings.h"
+#include "pane_observers.h"
+#include "registry_value.h"
+#include "window_driver.h"
+
+namespace vta::test {
+namespace {
+
+constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
+constexpr int kSettingsTab = 3;
+constexpr int kShowIcon = 1500, kShowName = 1501, kAutoReverse = 1080;
+constexpr int kLow = 1515, kMedium = 1516, kHigh = 1517, kPreviewEngine = 1504;
+constexpr int kFrames = 1505, kAutomatic = 1081, kSpeed = 1509, kRenderEngine = 1511;
+constexpr int kLoggingOff = 1512, kDetailed = 1514, kMultithreaded = 1082;
+constexpr int kSaveDefaults = 1088, kRender = 1078;
+constexpr int kPlaybackTimer = 102;
+constexpr size_t kStoredFixedBytes = 961;
+
+bool checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
+int position(HWND page, int id) {
+  return static_cast<int>(SendDlgItemMessageA(page, id, TBM_GETPOS, 0, 0));
+}
+
+std::vector<std::string> comboItems(HWND page, int id) {
+  std::vector<std::string> items;
+  const int count = static_cast<int>(SendDlgItemMessageA(page, id, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[64] = "";
+    SendDlgItemMessageA(page, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    items.push_back(text);
+  }
+  return items;
+}
+
+bool contains(const std::vector<std::string>& items, const char* item) {
+  for (const std::string& i : items) {
+    if (i == item) return true;
+  }
+  return false;
+}
+
+// Moves a slider as the keyboard does: a new position, then the end of the
+// movement; with `dragging` only the thumb's tracking is reported. Returns
+// once the page has handled it.
+void moveSlider(HWND page, int id, int to, bool dragging = false) {
+  HWND slider = GetDlgItem(page, id);
+  SendMessageA(slider, TBM_SETPOS, TRUE, to);
+  const WPARAM code = dragging ? MAKEWPARAM(TB_THUMBTRACK, to) : TB_ENDTRACK;
+  SendMessageA(page, WM_HSCROLL, code, reinterpret_cast<LPARAM>(slider));
+}
+
+// Chooses an item as the user does; returns once the page has handled the
+// selection change.
+void chooseComboItem(HWND page, int id, const char* text) {
+  HWND combo = GetDlgItem(page, id);
+  SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+// Writes a file that is no renderer under a renderer's name: listed, never
+// bound.
+void addLibraryName(const Installation& installation, const char* file) {
+  CreateDirectoryA((installation.root() + "\\LIBS").c_str(), nullptr);
+  std::ofstream(installation.root() + "\\LIBS\\" + file) << "not a module";
+}
+
+class SettingsPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(library_.loaded());
+    select_ = library_.entry<VtaSelectFunction>("VTAGUI_Select");
+    ASSERT_NE(nullptr, select_);
+    for (auto& value : values_) value->remove();
+  }
+
+  // Opens the sheet over record, shows the Settings page and hands it to
+  // drive; OK closes the sheet afterwards.
+  void run(EffectSettings& record, const std::function<void(HWND sheet, HWND page)>& drive) {
+    bool shown = false;
+    runDriven<short>(
+        [&] { return select_(nullptr, reinterpret_cast<VtaEffectSettings*>(&record), nullptr); },
+        [&] {
+          HWND sheet = waitForWindow(kSheetCaption);
+          shown = sheet != nullptr;
+          if (!sheet) return;
+          SendMessageA(sheet, PSM_SETCURSEL, kSettingsTab, 0);
+          drive(sheet, currentPage(sheet));
+          PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+          waitForWindowGone(sheet);
+        });
+    ASSERT_TRUE(shown) << "the selection sheet did not appear";
+  }
+
+  LibraryUnderTest library_;
+  VtaSelectFunction select_ = nullptr;
+  RegistryValue display_{"Eff_Display"}, reverse_{"Eff_Autoreverse"}, org_{"OrgFile"},
+      quality_{"Prev_Quality"}, previewEngine_{"Prev_Engine"}, frames_{"Prev_Frames"},
+      automatic_{"Prev_Render"}, speed_{"Prev_Speed"}, engine_{"Engine"}, logging_{"Rnd_Logging"},
+      multithreaded_{"Rnd_Multi"};
+  std::vector<RegistryValue*> values_ = {&display_, &reverse_, &org_, &quality_,
+                                         &previewEngine_, &frames_, &automatic_, &speed_,
+                                         &engine_, &logging_, &multithreaded_};
+};
+
+TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
+  Installation installation("settings_nothing_stored");
+  for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.dll", "Rnd_Other.DLL", "Notes.DLL"}) {
+    addLibraryName(installation, file);
+  }
+  EffectSettings record;
+  run(record, [&](HWND sheet, HWND page) {
+    EXPECT_TRUE(checked(page, kShowIcon));
+    EXPECT_TRUE(checked(page, kLow));
+    EXPECT_TRUE(checked(page, kLoggingOff));
+    for (int box : {kAutoReverse, kAutomatic, kMultithreaded}) EXPECT_FALSE(checked(page, box)) << box;
+    EXPECT_EQ(1, position(page, kFrames));
+    EXPECT_EQ(1, position(page, kSpeed));
+    EXPECT_EQ("1", controlText(page, kFrames + 1));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, kMultithreaded)));
+    const std::vector<std::string> render = comboItems(page, kRenderEngine);
+    const std::vector<std::string> preview = comboItems(page, kPreviewEngine);
+    EXPECT_EQ(3u, render.size());
+    EXPECT_TRUE(contains(render, "Rnd_Accelerated"));
+    EXPECT_TRUE(contains(render, "Rnd_OpenGL"));
+    EXPECT_EQ(2u, preview.size());
+    EXPECT_FALSE(contains(preview, "Rnd_Accelerated"));
+    EXPECT_TRUE(contains(preview, "Rnd_OpenGL"));
+    captureWindow(sheet, screenshotPath("settings_page_nothing_stored"));
+  });
+}
+
+TEST_F(SettingsPageTest, EachClickStoresItsValueAtOnce) {
+  Installation installation("settings_clicks");
+  EffectSettings record;
+  run(record, [&](HWND, HWND page) {
+    clickButton(page, kShowName);
+    EXPECT_TRUE(waitUntil([&] { return display_.number() == 1; }));
+    EXPECT_EQ(0u, automatic_.number()) << "every value is written with the first";
+    clickButton(page, kAutoReverse);
+    EXPECT_TRUE(waitUntil([&] { return reverse_.number() == 1; }));
+    clickButton(page, kDetailed);
+    EXPECT_TRUE(waitUntil([&] { return logging_.number() == 2; }));
+    moveSlider(page, kFrames, 40, true);
+    EXPECT_EQ("40", controlText(page, kFrames + 1));
+    EXPECT_EQ(1u, frames_.number()) << "dragging only moves the label";
+    moveSlider(page, kFrames, 40);
+    EXPECT_EQ(40u, frames_.number());
+  });
+  EXPECT_EQ(1u, display_.number());
+}
+
+TEST_F(SettingsPageTest, AnEngineChoiceIsStoredAtTheNextClickAndOnlyOpenGLKeepsMultithreading) {
+  Installation installation("settings_engines");
+  for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.DLL"}) addLibraryName(installation, file);
+  engine_.setText("Rnd_OpenGL");
+  multithreaded_.setNumber(1);
+  EffectSettings record;
+  run(record, [&](HWND sheet, HWND page) {
+    EXPECT_TRUE(checked(page, kMultithreaded));
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, kMultithreaded)));
+    captureWindow(sheet, screenshotPath("settings_page_stored"));
+    chooseComboItem(page, kRenderEngine, "Rnd_Accelerated");
+    EXPECT_EQ("Rnd_OpenGL", engine_.text()) << "the choice alone writes nothing";
+    EXPECT_EQ(1u, multithreaded_.number());
+    clickButton(page, kAutoReverse);
+    EXPECT_TRUE(waitUntil([&] { return engine_.text() == "Rnd_Accelerated"; }));
+    EXPECT_EQ(0u, multithreaded_.number());
+    EXPECT_FALSE(checked(page, kMultithreaded));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, kMultithreaded)));
+  });
+}
+
+// With the test renderer as the preview engine of the sample installation.
+class SettingsPreviewTest : public SettingsPageTest {
+ protected:
+  void SetUp() override {
+    SettingsPageTest::SetUp();
+    ASSERT_TRUE(renderer_.loaded()) << "Rnd_Test.DLL is copied into the sample LIBS folder";
+    ASSERT_TRUE(recordTimers(library_.module()));
+    previewEngine_.setText("Rnd_Test");
+    frames_.setNumber(6);
+    speed_.setNumber(10);
+  }
+
+  // Waits for the render that automatic preview starts when the sheet
+  // opens, then forgets the renderer's calls.
+  void settle(HWND page) {
+    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 6));
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    renderer_.reset();
+  }
+
+  RendererControl renderer_;
+};
+
+TEST_F(SettingsPreviewTest, QualityOrFramesMakeANewEngineSpeedOnlyRestartsTheTimer) {
+  automatic_.setNumber(1);
+  EffectSettings record;
+  run(record, [&](HWND, HWND page) {
+    settle(page);
+    clickButton(page, kMedium);
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1)) << "the old engine ends";
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 1)) << "the new one renders at once";
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    renderer_.reset();
+    moveSlider(page, kFrames, 11);
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1));
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 11)) << "the new engine renders 11 frames";
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    renderer_.reset();
+
+    moveSlider(page, kSpeed, 20);
+    EXPECT_TRUE(waitUntil([&] {
+      for (const TimerCall& call : timerCalls()) {
+        if (call.set && call.window == page && call.id == kPlaybackTimer && call.period == 50) return true;
+      }
+      return false;
+    })) << "1000 / 20 ms";
+    EXPECT_TRUE(renderer_.calls(RND_TEST_FREE).empty()) << "the engine stays";
+    EXPECT_EQ(20u, speed_.number());
+  });
+}
+
+// A record with options and a mapped surface, as a user leaves it.
+void fillRecord(EffectSettings& record) {
+  std::strcpy(record.effectName, "Spin");
+  record.globalParams[VTA_SHADOWS] = 40.0f;
+  record.objectParams[2][VTA_TRAIL_COUNT] = 3.0f;
+  auto* surface = makeComponent<SurfaceComponent>(1, 0.0f, 1.0f, 0, 0);
+  surface->mappingKind = 3;
+  std::strcpy(surface->mapFile, "clip.avi");
+  record.description.lists[kSurfaces].append(surface);
+}
+
+TEST_F(SettingsPageTest, SavedDefaultsComeBackInARecordWithoutAnEffect) {
+  Installation installation("settings_defaults");
+  CreateDirectoryA((installation.root() + "\\Work").c_str(), nullptr);
+  EffectSettings saved;
+  fillRecord(saved);
+  run(saved, [&](HWND, HWND page) {
+    clickButton(page, kSaveDefaults);
+    EXPECT_TRUE(waitUntil([&] {
+      return GetFileAttributesA((installation.root() + "\\Work\\Defaults.VRI").c_str()) !=
+             INVALID_FILE_ATTRIBUTES;
+    }));
+  });
+  EffectSettings empty;
+  run(empty, [](HWND, HWND) {});
+  EXPECT_EQ('\0', empty.effectName[0]);
+  EXPECT_EQ(0, std::memcmp(reinterpret_cast<const char*>(&saved) + 1,
+                           reinterpret_cast<const char*>(&empty) + 1, kStoredFixedBytes - 1));
+  ASSERT_EQ(1u, empty.description.lists[kSurfaces].count);
+  EXPECT_EQ(0, empty.description.lists[kSurfaces].head->compare(saved.description.lists[kSurfaces].head));
+}
+
+// What a message box of this process shows, read by the driver.
+struct MessageBoxSeen {
+  std::string text;
+  bool stopIcon = false;
+};
+
+MessageBoxSeen readMessageBox(HWND box) {
+  MessageBoxSeen seen;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+    if (icon) seen.stopIcon = seen.stopIcon || icon == LoadIconA(nullptr, IDI_HAND);
+    const std::string text = windowText(child);
+    if (GetDlgCtrlID(child) != IDOK && text.size() > seen.text.size()) seen.text = text;
+  }
+  return seen;
+}
+
+TEST_F(SettingsPageTest, AFailedSaveSaysWhyWithAStopIconAndKeepsNothingHalfWritten) {
+  Installation installation("settings_defaults_fail");
+  std::ofstream(installation.root() + "\\Work") << "a file where the folder should be";
+  EffectSettings record;
+  MessageBoxSeen seen;
+  run(record, [&](HWND, HWND page) {
+    clickButton(page, kSaveDefaults);
+    HWND box = waitForWindow("Could not save defaults");
+    ASSERT_NE(nullptr, box);
+    seen = readMessageBox(box);
+    captureWindow(box, screenshotPath("settings_defaults_failed"));
+    clickButton(box, IDOK);
+    EXPECT_TRUE(waitForWindowGone(box));
+  });
+  EXPECT_EQ("Could not create defaults file.", seen.text);
+  EXPECT_TRUE(seen.stopIcon);
+}
+
+}  // namespace
+}  // namespace vta::test
