@@ -3,7 +3,8 @@
 #include "json_access.h"
 #include "model/components/component_arrays.h"
 #include "model/components/object.h"
-#include "scene_fields.h"
+#include "model/components/object_fields.h"
+#include "scene_fields_json.h"
 
 namespace vtafx {
 
@@ -69,7 +70,8 @@ void readPoints(const Json& in, ObjectComponent& object) {
     object.pointCount = static_cast<uint32_t>(items.size());
     return;
   }
-  const uint32_t columns = object.firstWord, rows = object.secondWord;
+  const vta::ObjectSetup grid = vta::objectSetup(object);
+  const uint32_t columns = grid.columns, rows = grid.rows;
   const size_t count = size_t{columns} * rows;
   if (count > kMaxPoints) throw BuildError("grid too large");
   object.points = ownedArray<ObjectPoint>(count, [&](size_t i) { return gridPoint(i, columns, rows); });
@@ -89,7 +91,7 @@ void readMorphs(const Json& in, ObjectComponent& object) {
 
 void addObjectJson(const vta::EffectComponent& component, Json& out) {
   const auto& object = static_cast<const ObjectComponent&>(component);
-  fieldsToJson(objectFieldTable(), static_cast<const vta::ObjectFields*>(&object), out);
+  fieldsToJson(vta::objectFieldTable(), static_cast<const vta::ObjectFields*>(&object), out);
   Json points = Json::array();
   for (uint32_t i = 0; i < object.pointCount; ++i) points.push(jsonF32Array(&object.points[i].x, 3));
   out.add("points", std::move(points));
@@ -103,7 +105,7 @@ ComponentPtr objectFromJson(const vta::ComponentHeader& h, const Json& in) {
       vta::makeComponent<ObjectComponent>(h.id, h.spanStart, h.spanEnd, h.linkId, h.parentId));
   auto* object = static_cast<ObjectComponent*>(owner.get());
   if (!object) throw BuildError("out of memory");
-  fieldsFromJson(objectFieldTable(), static_cast<vta::ObjectFields*>(object), in);
+  fieldsFromJson(vta::objectFieldTable(), static_cast<vta::ObjectFields*>(object), in);
   readPoints(in, *object);
   readMorphs(in, *object);
   return owner;
