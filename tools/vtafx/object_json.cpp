@@ -2,6 +2,7 @@
 
 #include "json_access.h"
 #include "model/components/component_arrays.h"
+#include "model/components/morph_fields.h"
 #include "model/components/object.h"
 #include "model/components/object_fields.h"
 #include "scene_fields_json.h"
@@ -19,11 +20,12 @@ constexpr size_t kMaxMorphs = 4096;
 
 Json morphJson(const MorphRecord& m) {
   Json entries = Json::array();
-  for (uint16_t i = 0; i < m.entryCount && i < vta::kMorphEntries; ++i) {
+  for (uint16_t i = 0; i < vta::morphEntryCount(m); ++i) {
+    const vta::MorphEntry e = vta::morphEntry(m, i);
     entries.push(Json::object()
-                     .add("deform", jsonUint(m.entryWords[i]))
-                     .add("amount", jsonF32(m.entryFirstReals[i]))
-                     .add("parameter", jsonF32(m.entrySecondReals[i])));
+                     .add("deform", jsonUint(static_cast<uint16_t>(e.deform)))
+                     .add("amount", jsonF32(e.amount))
+                     .add("parameter", jsonF32(e.parameter)));
   }
   return Json::object().add("easing", jsonUint(m.recordWord)).add("entries", std::move(entries));
 }
@@ -33,10 +35,9 @@ MorphRecord morphFromJson(const Json& in) {
   m.recordWord = static_cast<uint16_t>(memberUint(in, "easing", 0xFFFF));
   const std::vector<Json>& entries = readArray(required(in, "entries"), "entries", vta::kMorphEntries);
   m.entryCount = static_cast<uint16_t>(entries.size());
-  for (size_t i = 0; i < entries.size(); ++i) {
-    m.entryWords[i] = static_cast<uint16_t>(memberUint(entries[i], "deform", 0xFFFF));
-    m.entryFirstReals[i] = memberF32(entries[i], "amount");
-    m.entrySecondReals[i] = memberF32(entries[i], "parameter");
+  for (uint16_t i = 0; i < m.entryCount; ++i) {
+    const auto deform = static_cast<vta::MorphDeform>(memberUint(entries[i], "deform", 0xFFFF));
+    vta::storeMorphEntry(m, i, {deform, memberF32(entries[i], "amount"), memberF32(entries[i], "parameter")});
   }
   return m;
 }
