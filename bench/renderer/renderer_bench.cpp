@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "model/components/light.h"
+#include "model/components/light_fields.h"
 #include "model/files/effect_file.h"
 #include "render_session.h"
 #include "vantaro/vantaro.h"
@@ -54,7 +54,7 @@ bool castsShadows(const std::string& effect) {
   vta::EffectDescription description;
   if (!vta::loadDescription(description, effect.c_str(), 0)) return false;
   for (auto* c = description.lists[vta::kLights].head; c; c = c->next)
-    if (static_cast<const vta::LightComponent*>(c)->firstValue == 1) return true;
+    if (vta::lightSetup(*static_cast<const vta::LightComponent*>(c)).castsShadows) return true;
   return false;
 }
 

@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-#include "block_reals.h"
 #include "frame_time.h"
-#include "model/components/light.h"
 #include "placement.h"
 #include "vantaro/vantaro.h"
 
@@ -15,25 +13,24 @@ namespace {
 constexpr float kShineExponent = 40.0f;
 
 Light lightOf(const vta::LightComponent& c, const FrameOptions& options) {
+  const vta::LightSetup setup = vta::lightSetup(c);
   Light light;
-  light.kind = static_cast<Light::Kind>(c.lightWord <= 3 ? c.lightWord : 1);
-  float intensity = blockReal(c.block16, 3);
-  light.colour = Vec3{blockReal(c.block16, 0), blockReal(c.block16, 1), blockReal(c.block16, 2)} *
-                 intensity;
-  vta::PathKey key = motionKey(c.motion);
-  if (c.secondValue == 1) key.rotationY += options.global[VTA_LIGHT_DIRECTION];
+  light.kind = setup.kind;
+  light.colour = Vec3{setup.colour.red, setup.colour.green, setup.colour.blue} * setup.intensity;
+  vta::PathKey key = setup.placement;
+  if (setup.followsLightDirection) key.rotationY += options.global[VTA_LIGHT_DIRECTION];
   Placement placement = placementOf(key);
   light.position = placement.position;
   light.direction = normalized(placement.rotation.apply({0, 0, -1}));
-  light.cosHalfCone = std::cos(radians(blockReal(c.block12, 0) / 2));
-  light.range = blockReal(c.block12, 1);
-  light.castsShadows = c.firstValue == 1;
+  light.cosHalfCone = std::cos(radians(setup.coneAngle / 2));
+  light.range = setup.range;
+  light.castsShadows = setup.castsShadows;
   return light;
 }
 
 // Direction toward the light and the light's strength at point.
 float reach(const Light& light, Vec3 point, Vec3& toLight) {
-  if (light.kind == Light::kDirectional) {
+  if (light.kind == vta::LightKind::kDirectional) {
     toLight = light.direction * -1.0f;
     return 1.0f;
   }
@@ -41,8 +38,8 @@ float reach(const Light& light, Vec3 point, Vec3& toLight) {
   float distance = std::sqrt(dot(d, d));
   toLight = normalized(d);
   float strength = light.range > 0 ? clamp01(1.0f - distance / light.range) : 1.0f;
-  if (light.kind == Light::kSpot && dot(toLight * -1.0f, light.direction) < light.cosHalfCone)
-    return 0.0f;
+  bool spot = light.kind == vta::LightKind::kSpot;
+  if (spot && dot(toLight * -1.0f, light.direction) < light.cosHalfCone) return 0.0f;
   return strength;
 }
 
@@ -85,7 +82,7 @@ LightRig lightRig(const vta::EffectDescription& effect, const CameraView& camera
   for (auto* c = head; c; c = c->next) {
     if (u < c->spanStart || u > c->spanEnd) continue;
     Light light = lightOf(*static_cast<const vta::LightComponent*>(c), options);
-    if (light.kind == Light::kAmbient)
+    if (light.kind == vta::LightKind::kAmbient)
       rig.ambient = rig.ambient + light.colour;
     else
       rig.lights.push_back(light);

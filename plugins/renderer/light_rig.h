@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "camera_view.h"
+#include "model/components/light_fields.h"
 #include "model/effect_description.h"
 #include "scene_components.h"
 #include "vec3.h"
@@ -11,7 +12,7 @@
 namespace rnd {
 
 struct Light {
-  enum Kind { kAmbient = 0, kDirectional = 1, kPoint = 2, kSpot = 3 } kind = kDirectional;
+  vta::LightKind kind = vta::LightKind::kDirectional;
   Vec3 colour{1, 1, 1};  // colour times intensity
   Vec3 position;
   Vec3 direction{0, 0, -1};  // where the light travels

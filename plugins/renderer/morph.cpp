@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/components/morph_fields.h"
+
 namespace rnd {
 
 namespace {
-
-enum Deform { kNone = 0, kCurl = 1, kFold = 2, kRipple = 3, kTwist = 4 };
 
 Vec3 curl(Vec3 p, float a, float c) {
   float d = p.x - c;
@@ -55,14 +55,14 @@ void shapePoints(const vta::ObjectComponent& o, uint32_t k, Vec3 centre, std::ve
 }  // namespace
 
 Vec3 deformPoint(const vta::MorphRecord& record, Vec3 p, Vec3 centre) {
-  uint32_t n = std::min<uint32_t>(record.entryCount, vta::kMorphEntries);
-  for (uint32_t e = 0; e < n; ++e) {
-    float a = record.entryFirstReals[e], c = record.entrySecondReals[e];
-    switch (record.entryWords[e]) {
-      case kCurl: p = curl(p, a, c); break;
-      case kFold: p = fold(p, a, c); break;
-      case kRipple: p = ripple(p, a, c, centre); break;
-      case kTwist: p = twist(p, a, c); break;
+  for (uint16_t e = 0; e < vta::morphEntryCount(record); ++e) {
+    const vta::MorphEntry entry = vta::morphEntry(record, e);
+    float a = entry.amount, c = entry.parameter;
+    switch (entry.deform) {
+      case vta::MorphDeform::kCurl: p = curl(p, a, c); break;
+      case vta::MorphDeform::kFold: p = fold(p, a, c); break;
+      case vta::MorphDeform::kRipple: p = ripple(p, a, c, centre); break;
+      case vta::MorphDeform::kTwist: p = twist(p, a, c); break;
       default: break;
     }
   }
@@ -82,7 +82,7 @@ std::vector<Vec3> morphedPoints(const vta::ObjectComponent& o) {
   float f = k - k0;
   shapePoints(o, k0, centre, lower);
   if (f <= 0 || k1 == k0) return lower;
-  if (o.morphs[k1 - 1].recordWord == 1) f = f * f * (3 - 2 * f);
+  if (vta::morphEases(o.morphs[k1 - 1])) f = f * f * (3 - 2 * f);
   std::vector<Vec3> upper;
   shapePoints(o, k1, centre, upper);
   for (size_t i = 0; i < lower.size(); ++i) lower[i] = lower[i] + (upper[i] - lower[i]) * f;

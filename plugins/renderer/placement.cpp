@@ -1,10 +1,9 @@
 #include "placement.h"
 
 #include <cmath>
-#include <cstring>
 
-#include "block_reals.h"
 #include "frame_time.h"
+#include "model/components/object_fields.h"
 #include "vantaro/vantaro.h"
 
 namespace rnd {
@@ -39,17 +38,11 @@ Placement placementOf(const vta::PathKey& k) {
   return p;
 }
 
-vta::PathKey motionKey(const uint32_t* motion) {
-  vta::PathKey key;
-  static_assert(sizeof key == sizeof(uint32_t) * vta::kMotionWords, "a motion block is one key");
-  std::memcpy(&key, motion, sizeof key);
-  return key;
-}
-
 Placement objectPlacement(const vta::ObjectComponent& object, const SceneComponents& scene,
                           const FrameOptions& options, float u) {
   const vta::PathComponent* path = scene.pathFor(object.id);
-  vta::PathKey key = motionKey(object.motion);
+  const vta::ObjectSetup setup = vta::objectSetup(object);
+  vta::PathKey key = setup.placement;
   if (path && path->keyCount > 0) {
     path->evaluate(u, key);
     float turn = options.forSurface(object.surfaceNumber, VTA_PATH_ROTATION);
@@ -60,8 +53,7 @@ Placement objectPlacement(const vta::ObjectComponent& object, const SceneCompone
       key.rotationZ += travelAngle(*path, u) + turn;
   }
   Placement placement = placementOf(key);
-  placement.pivot = {blockReal(object.block12, 0), blockReal(object.block12, 1),
-                     blockReal(object.block12, 2)};
+  placement.pivot = {setup.pivot.x, setup.pivot.y, setup.pivot.z};
   return placement;
 }
 

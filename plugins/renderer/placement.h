@@ -21,8 +21,6 @@ struct Placement {
 
 // The nine placement values of a key (pivot 0).
 Placement placementOf(const vta::PathKey& key);
-// The 14-word motion block read as a key.
-vta::PathKey motionKey(const uint32_t* motion);
 
 // Where an object stands at scene time u: its path (turned by the entry's
 // path rotation, facing its travel when it rotates with the path) or its

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "block_reals.h"
+#include "model/components/object_fields.h"
+#include "model/components/surface_fields.h"
 #include "morph.h"
 #include "placement.h"
 #include "vantaro/vantaro.h"
@@ -13,19 +14,6 @@ namespace rnd {
 namespace {
 
 constexpr int kMaxTrails = 16;
-
-struct MapArea {
-  float u0 = 0, v0 = 0, u1 = 1, v1 = 1;
-};
-
-MapArea mapArea(const vta::SurfaceComponent* s) {
-  MapArea area;
-  if (!s) return area;
-  float r[4];
-  for (int i = 0; i < 4; ++i) r[i] = blockReal(s->blocks[1], i);
-  if (r[0] == 0 && r[1] == 0 && r[2] == 0 && r[3] == 0) return area;
-  return {r[0], r[1], r[2], r[3]};
-}
 
 std::vector<Vec3> worldPoints(const MeshInputs& in, const vta::ObjectComponent& o,
                               const FrameOptions& options, float u,
@@ -39,7 +27,7 @@ std::vector<Vec3> worldPoints(const MeshInputs& in, const vta::ObjectComponent& 
   return world;
 }
 
-void gridMapping(const MapArea& a, ObjectMesh& mesh) {
+void gridMapping(const vta::MapArea& a, ObjectMesh& mesh) {
   for (int r = 0; r < mesh.rows; ++r)
     for (int c = 0; c < mesh.columns; ++c) {
       mesh.u.push_back(a.u0 + (a.u1 - a.u0) * c / (mesh.columns - 1));
@@ -60,19 +48,21 @@ void screenMapping(const MeshInputs& in, const vta::ObjectComponent& o,
 
 bool meshOf(const MeshInputs& in, const vta::ObjectComponent& o, const FrameOptions& options,
             float u, float opacity, std::vector<ObjectMesh>& out) {
-  int columns = o.firstWord, rows = o.secondWord;
+  const vta::ObjectSetup setup = vta::objectSetup(o);
+  int columns = setup.columns, rows = setup.rows;
   if (columns < 2 || rows < 2 || uint32_t(columns) * rows != o.pointCount || !o.points)
     return true;
   const vta::SurfaceComponent* surface = findSurface(in.effect, o.surfaceNumber);
+  const vta::SurfaceSetup mapping = surface ? vta::surfaceSetup(*surface) : vta::SurfaceSetup{};
   bool missing = false;
   ObjectMesh mesh;
   mesh.columns = columns, mesh.rows = rows;
   mesh.front = frontLook(in.looks, surface, o.fade, missing);
   mesh.front.alpha *= opacity;
-  mesh.doubleSided = o.settings[0] == 1;
+  mesh.doubleSided = setup.doubleSided;
   mesh.back = mesh.front;
-  if (mesh.doubleSided && o.settings[1] > 0) {
-    mesh.back = backLook(mesh.front, in.looks.sources, o.settings[1], missing);
+  if (mesh.doubleSided && setup.backSource > 0) {
+    mesh.back = backLook(mesh.front, in.looks.sources, setup.backSource, missing);
     mesh.backMirrored = true;
   }
   mesh.shine = clamp01(options.forSurface(o.surfaceNumber, VTA_SHINE) / 100);
@@ -80,8 +70,8 @@ bool meshOf(const MeshInputs& in, const vta::ObjectComponent& o, const FrameOpti
   std::vector<Vec3> shape = morphedPoints(o);
   mesh.world = worldPoints(in, o, options, u, shape);
   for (Vec3& p : mesh.world) p = in.turn.apply(p);
-  if (surface && surface->mapWord == 1) screenMapping(in, o, shape, mesh);
-  else gridMapping(mapArea(surface), mesh);
+  if (mapping.screenMapped) screenMapping(in, o, shape, mesh);
+  else gridMapping(mapping.mapAreaInUse(), mesh);
   Vec3 centre;
   for (Vec3 p : mesh.world) centre = centre + p * (1.0f / mesh.world.size());
   Vec3 offset = centre - in.camera.position;

@@ -44,11 +44,11 @@ Vec3 centreOf(const std::vector<ObjectMesh>& meshes) {
 ShadowMap::ShadowMap(const Light& light, const std::vector<ObjectMesh>& meshes)
     : closeness_(size_t(kMapSize) * kMapSize, kNothing),
       opacity_(size_t(kMapSize) * kMapSize, 0.0f) {
-  perspective_ = light.kind != Light::kDirectional;
+  perspective_ = light.kind != vta::LightKind::kDirectional;
   Vec3 forward = light.direction;
   if (perspective_) {
     origin_ = light.position;
-    if (light.kind == Light::kPoint) forward = normalized(centreOf(meshes) - origin_);
+    if (light.kind == vta::LightKind::kPoint) forward = normalized(centreOf(meshes) - origin_);
   }
   basis_ = basisToward(forward);
   frame(meshes);

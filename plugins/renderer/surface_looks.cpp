@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "block_reals.h"
+#include "model/components/surface_fields.h"
 #include "model/texture_image.h"
 #include "vantaro/vantaro.h"
 
 namespace rnd {
 
 namespace {
-
-enum Mapping { kColourOnly = 0, kVideo = 1, kTexture = 2 };
 
 const Picture* texturePicture(const vta::EffectDescription& effect, const char* name,
                               Picture& holder) {
@@ -24,31 +22,27 @@ const Picture* texturePicture(const vta::EffectDescription& effect, const char* 
   return nullptr;
 }
 
-Picture surfacePicture(const LookInputs& in, const vta::SurfaceComponent& s, bool& missing) {
+Picture surfacePicture(const LookInputs& in, const vta::SurfaceComponent& s,
+                       const vta::SurfaceSetup& setup, bool& missing) {
   Picture picture;
-  if (s.mappingKind == kColourOnly) return picture;
-  if (s.mappingKind == kTexture) {
+  if (setup.mapping == vta::SurfaceMapping::kTexture) {
     if (!texturePicture(in.effect, s.mapFile, picture) || picture.empty()) missing = true;
     return picture;
   }
-  picture = in.sources.source(s.objectIndex + 1u);
-  if (picture.empty() && !in.sources.hidden(s.objectIndex + 1u)) missing = true;
+  if (!setup.showsVideoSource()) return picture;
+  picture = in.sources.source(setup.videoSource());
+  if (picture.empty() && !in.sources.hidden(setup.videoSource())) missing = true;
   return picture;
 }
 
-bool showsHiddenSource(const LookInputs& in, const vta::SurfaceComponent& s) {
-  return s.mappingKind != kColourOnly && s.mappingKind != kTexture &&
-         in.sources.hidden(s.objectIndex + 1u);
+bool showsHiddenSource(const LookInputs& in, const vta::SurfaceSetup& setup) {
+  return setup.showsVideoSource() && in.sources.hidden(setup.videoSource());
 }
 
-Vec3 surfaceTint(const vta::SurfaceComponent& s, float& alpha) {
-  float rgba[4];
-  for (int i = 0; i < 4; ++i) rgba[i] = blockReal(s.blocks[0], i);
-  bool unset = rgba[0] == 0 && rgba[1] == 0 && rgba[2] == 0 && rgba[3] == 0;
-  alpha = unset ? 1.0f : clamp01(rgba[3]);
-  float brightness = s.amount != 0 ? s.amount : 1.0f;
-  Vec3 colour = unset ? Vec3{1, 1, 1} : Vec3{rgba[0], rgba[1], rgba[2]};
-  return colour * brightness;
+Vec3 surfaceTint(const vta::SurfaceSetup& setup, float& alpha) {
+  const vta::ColourRgba colour = setup.colourInUse();
+  alpha = clamp01(colour.alpha);
+  return Vec3{colour.red, colour.green, colour.blue} * setup.brightnessInUse();
 }
 
 }  // namespace
@@ -81,11 +75,12 @@ SurfaceLook frontLook(const LookInputs& in, const vta::SurfaceComponent* s, floa
   look.perspective = in.perspective;
   float opacity = 1.0f - clamp01(fade);
   if (s) {
+    const vta::SurfaceSetup setup = vta::surfaceSetup(*s);
     float colourAlpha = 1.0f;
-    look.tint = surfaceTint(*s, colourAlpha);
-    look.picture = surfacePicture(in, *s, missing);
+    look.tint = surfaceTint(setup, colourAlpha);
+    look.picture = surfacePicture(in, *s, setup, missing);
     opacity *= colourAlpha * (1.0f - clamp01(in.options.forSurface(s->id, VTA_TRANSPARENCY) / 100));
-    if (showsHiddenSource(in, *s)) opacity = 0;
+    if (showsHiddenSource(in, setup)) opacity = 0;
     if (s->id < in.surfaceWarps.size()) look.warp = in.surfaceWarps[s->id];
   }
   look.alpha = opacity;

@@ -120,11 +120,11 @@ TEST(ShadowMapTest, ASquareShadowsWhatLiesBehindItFromEveryKindOfLight) {
   directional.direction = {0, 0, -1};
   expectShadowOfSquare(directional);
   Light spot;
-  spot.kind = Light::kSpot;
+  spot.kind = vta::LightKind::kSpot;
   spot.position = {0, 0, 4};
   expectShadowOfSquare(spot);
   Light point;
-  point.kind = Light::kPoint;
+  point.kind = vta::LightKind::kPoint;
   point.position = {0, 0, 4};
   expectShadowOfSquare(point);
 }
@@ -144,7 +144,7 @@ TEST(ShadowMapTest, FarOffAndBrokenPointsNeitherBreakTheMapNorGetShadows) {
   broken.world[0] = {huge, -huge, huge};
   broken.world[3] = {nan, 0, 1};
   Light directional, spot;
-  spot.kind = Light::kSpot;
+  spot.kind = vta::LightKind::kSpot;
   spot.position = {0, 0, 4};
   for (const Light& light : {directional, spot}) {
     ShadowMap map(light, {broken, square(1, 1)});

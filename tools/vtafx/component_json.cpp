@@ -2,11 +2,11 @@
 
 #include "curve_json.h"
 #include "json_access.h"
-#include "model/components/camera.h"
-#include "model/components/light.h"
-#include "model/components/surface.h"
+#include "model/components/camera_fields.h"
+#include "model/components/light_fields.h"
+#include "model/components/surface_fields.h"
 #include "object_json.h"
-#include "scene_fields.h"
+#include "scene_fields_json.h"
 #include "warp_json.h"
 
 namespace vtafx {
@@ -33,7 +33,7 @@ Json headerJson(const vta::EffectComponent& c) {
 }
 
 template <class Kind, class Fields>
-ComponentPtr makeFixedKind(const vta::ComponentHeader& h, FieldTable table, const Json& in) {
+ComponentPtr makeFixedKind(const vta::ComponentHeader& h, vta::FieldTable table, const Json& in) {
   ComponentPtr made(vta::makeComponent<Kind>(h.id, h.spanStart, h.spanEnd, h.linkId, h.parentId));
   if (!made) throw BuildError("out of memory");
   fieldsFromJson(table, static_cast<Fields*>(static_cast<Kind*>(made.get())), in);
@@ -58,16 +58,16 @@ Json componentJson(const vta::EffectComponent& c, ComponentKind kind) {
   Json out = headerJson(c);
   switch (kind) {
     case vta::kCameras:
-      fieldsToJson(cameraFieldTable(), static_cast<const vta::CameraFields*>(
-                                           static_cast<const vta::CameraComponent*>(&c)), out);
+      fieldsToJson(vta::cameraFieldTable(),
+                   static_cast<const vta::CameraFields*>(static_cast<const vta::CameraComponent*>(&c)), out);
       break;
     case vta::kLights:
-      fieldsToJson(lightFieldTable(), static_cast<const vta::LightFields*>(
-                                          static_cast<const vta::LightComponent*>(&c)), out);
+      fieldsToJson(vta::lightFieldTable(),
+                   static_cast<const vta::LightFields*>(static_cast<const vta::LightComponent*>(&c)), out);
       break;
     case vta::kSurfaces:
-      fieldsToJson(surfaceFieldTable(), static_cast<const vta::SurfaceFields*>(
-                                            static_cast<const vta::SurfaceComponent*>(&c)), out);
+      fieldsToJson(vta::surfaceFieldTable(),
+                   static_cast<const vta::SurfaceFields*>(static_cast<const vta::SurfaceComponent*>(&c)), out);
       break;
     case vta::kObjects: addObjectJson(c, out); break;
     case vta::kPaths: addPathJson(c, out); break;
@@ -82,11 +82,11 @@ ComponentPtr componentFromJson(const Json& in, ComponentKind kind) {
   const vta::ComponentHeader h = readHeader(in);
   switch (kind) {
     case vta::kCameras:
-      return makeFixedKind<vta::CameraComponent, vta::CameraFields>(h, cameraFieldTable(), in);
+      return makeFixedKind<vta::CameraComponent, vta::CameraFields>(h, vta::cameraFieldTable(), in);
     case vta::kLights:
-      return makeFixedKind<vta::LightComponent, vta::LightFields>(h, lightFieldTable(), in);
+      return makeFixedKind<vta::LightComponent, vta::LightFields>(h, vta::lightFieldTable(), in);
     case vta::kSurfaces:
-      return makeFixedKind<vta::SurfaceComponent, vta::SurfaceFields>(h, surfaceFieldTable(), in);
+      return makeFixedKind<vta::SurfaceComponent, vta::SurfaceFields>(h, vta::surfaceFieldTable(), in);
     case vta::kObjects: return objectFromJson(h, in);
     case vta::kPaths: return pathFromJson(h, in);
     case vta::kEnvelopes: return envelopeFromJson(h, in);

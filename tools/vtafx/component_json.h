@@ -1,7 +1,7 @@
 #pragma once
 // Scene components as JSON: the common header ("id", "link", "parent",
-// "span"), then the kind's named fields (scene_fields.h) and, for objects,
-// warps, envelopes and paths, their arrays.
+// "span"), then the kind's named fields (the model's field tables) and, for
+// objects, warps, envelopes and paths, their arrays.
 
 #include <memory>
 

@@ -1,12 +1,12 @@
 #include "icon_art.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "canvas.h"
 #include "component_json.h"
 #include "model/components/envelope.h"
 #include "model/components/object.h"
+#include "model/components/object_fields.h"
 #include "model/components/path.h"
 #include "scene_geometry.h"
 #include "scene_morph.h"
@@ -28,8 +28,7 @@ const vta::PathComponent* pathOf(const vta::EffectDescription& d, uint16_t objec
 }
 
 vta::PathKey placementAt(const vta::EffectDescription& d, const vta::ObjectComponent& object, float t) {
-  vta::PathKey key;
-  std::memcpy(&key, object.motion, sizeof key);
+  vta::PathKey key = vta::objectSetup(object).placement;
   if (const vta::PathComponent* path = pathOf(d, object.id)) path->evaluate(t, key);
   return key;
 }
@@ -64,11 +63,11 @@ ComponentPtr animated(const vta::EffectDescription& d, const vta::ObjectComponen
 }
 
 void drawObject(Canvas& canvas, const vta::ObjectComponent& object, const vta::PathKey& key, Rgb colour) {
-  const uint32_t columns = object.firstWord, rows = object.secondWord;
+  const vta::ObjectSetup setup = vta::objectSetup(object);
+  const uint32_t columns = setup.columns, rows = setup.rows;
   if (columns < 2 || rows < 2 || uint64_t{columns} * rows != object.pointCount || object.fade > kGone) return;
   const std::vector<vta::ObjectPoint> points = morphedPoints(object, object.morphPosition);
-  Vec3 pivot;
-  std::memcpy(&pivot, object.block12, sizeof pivot);
+  const Vec3 pivot{setup.pivot.x, setup.pivot.y, setup.pivot.z};
   const std::vector<uint32_t> ring = outline(columns, rows);
   for (size_t i = 0; i < ring.size(); ++i) {
     int x0, y0, x1, y1;

@@ -2,8 +2,10 @@
 
 #include "json_access.h"
 #include "model/components/component_arrays.h"
+#include "model/components/morph_fields.h"
 #include "model/components/object.h"
-#include "scene_fields.h"
+#include "model/components/object_fields.h"
+#include "scene_fields_json.h"
 
 namespace vtafx {
 
@@ -18,11 +20,12 @@ constexpr size_t kMaxMorphs = 4096;
 
 Json morphJson(const MorphRecord& m) {
   Json entries = Json::array();
-  for (uint16_t i = 0; i < m.entryCount && i < vta::kMorphEntries; ++i) {
+  for (uint16_t i = 0; i < vta::morphEntryCount(m); ++i) {
+    const vta::MorphEntry e = vta::morphEntry(m, i);
     entries.push(Json::object()
-                     .add("deform", jsonUint(m.entryWords[i]))
-                     .add("amount", jsonF32(m.entryFirstReals[i]))
-                     .add("parameter", jsonF32(m.entrySecondReals[i])));
+                     .add("deform", jsonUint(static_cast<uint16_t>(e.deform)))
+                     .add("amount", jsonF32(e.amount))
+                     .add("parameter", jsonF32(e.parameter)));
   }
   return Json::object().add("easing", jsonUint(m.recordWord)).add("entries", std::move(entries));
 }
@@ -32,10 +35,9 @@ MorphRecord morphFromJson(const Json& in) {
   m.recordWord = static_cast<uint16_t>(memberUint(in, "easing", 0xFFFF));
   const std::vector<Json>& entries = readArray(required(in, "entries"), "entries", vta::kMorphEntries);
   m.entryCount = static_cast<uint16_t>(entries.size());
-  for (size_t i = 0; i < entries.size(); ++i) {
-    m.entryWords[i] = static_cast<uint16_t>(memberUint(entries[i], "deform", 0xFFFF));
-    m.entryFirstReals[i] = memberF32(entries[i], "amount");
-    m.entrySecondReals[i] = memberF32(entries[i], "parameter");
+  for (uint16_t i = 0; i < m.entryCount; ++i) {
+    const auto deform = static_cast<vta::MorphDeform>(memberUint(entries[i], "deform", 0xFFFF));
+    vta::storeMorphEntry(m, i, {deform, memberF32(entries[i], "amount"), memberF32(entries[i], "parameter")});
   }
   return m;
 }
@@ -69,7 +71,8 @@ void readPoints(const Json& in, ObjectComponent& object) {
     object.pointCount = static_cast<uint32_t>(items.size());
     return;
   }
-  const uint32_t columns = object.firstWord, rows = object.secondWord;
+  const vta::ObjectSetup grid = vta::objectSetup(object);
+  const uint32_t columns = grid.columns, rows = grid.rows;
   const size_t count = size_t{columns} * rows;
   if (count > kMaxPoints) throw BuildError("grid too large");
   object.points = ownedArray<ObjectPoint>(count, [&](size_t i) { return gridPoint(i, columns, rows); });
@@ -89,7 +92,7 @@ void readMorphs(const Json& in, ObjectComponent& object) {
 
 void addObjectJson(const vta::EffectComponent& component, Json& out) {
   const auto& object = static_cast<const ObjectComponent&>(component);
-  fieldsToJson(objectFieldTable(), static_cast<const vta::ObjectFields*>(&object), out);
+  fieldsToJson(vta::objectFieldTable(), static_cast<const vta::ObjectFields*>(&object), out);
   Json points = Json::array();
   for (uint32_t i = 0; i < object.pointCount; ++i) points.push(jsonF32Array(&object.points[i].x, 3));
   out.add("points", std::move(points));
@@ -103,7 +106,7 @@ ComponentPtr objectFromJson(const vta::ComponentHeader& h, const Json& in) {
       vta::makeComponent<ObjectComponent>(h.id, h.spanStart, h.spanEnd, h.linkId, h.parentId));
   auto* object = static_cast<ObjectComponent*>(owner.get());
   if (!object) throw BuildError("out of memory");
-  fieldsFromJson(objectFieldTable(), static_cast<vta::ObjectFields*>(object), in);
+  fieldsFromJson(vta::objectFieldTable(), static_cast<vta::ObjectFields*>(object), in);
   readPoints(in, *object);
   readMorphs(in, *object);
   return owner;

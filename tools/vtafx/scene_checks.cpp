@@ -3,19 +3,19 @@
 #include "model/components/component_factory.h"
 #include "model/components/object.h"
 #include "model/components/surface.h"
+#include "model/components/surface_fields.h"
 
 namespace vtafx {
 
 namespace {
-
-constexpr uint16_t kTextureMapping = 2;
 
 bool textureWithoutName(const WalkedChunk& c) {
   if (c.tag != vta::SurfaceComponent::kTag) return false;
   vta::EffectComponent* made = vta::createComponentFromChunk(c.tag, c.length, c.payload, nullptr);
   if (!made) return false;
   const auto* surface = static_cast<const vta::SurfaceComponent*>(made);
-  const bool unnamed = surface->mappingKind == kTextureMapping && surface->mapFile[0] == '\0';
+  const bool texture = vta::surfaceSetup(*surface).mapping == vta::SurfaceMapping::kTexture;
+  const bool unnamed = texture && surface->mapFile[0] == '\0';
   made->destroy(true);
   return unnamed;
 }

@@ -1,26 +1,20 @@
 // Reading and writing the entries of the scene field tables.
+#include "scene_fields_json.h"
+
 #include <cstring>
 
 #include "curve_keys_json.h"
 #include "json_access.h"
-#include "curves/path_key.h"
-#include "scene_fields.h"
 
 namespace vtafx {
 
 namespace {
 
-float floatAt(const uint8_t* p) {
-  float v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
-
-uint16_t u16At(const uint8_t* p) {
-  uint16_t v;
-  std::memcpy(&v, p, sizeof v);
-  return v;
-}
+using vta::FieldLayout;
+using vta::FieldTable;
+using vta::FieldType;
+using vta::loadField;
+using vta::storeField;
 
 bool allZero(const uint8_t* p, size_t n) {
   for (size_t i = 0; i < n; ++i) {
@@ -38,20 +32,22 @@ Json valueOrArray(uint32_t count, Make make) {
   return array;
 }
 
-void addField(const FieldLayout& field, const uint8_t* p, Json& out) {
+void addField(const FieldLayout& field, const void* base, Json& out) {
+  const auto* p = static_cast<const uint8_t*>(base) + field.offset;
   switch (field.type) {
-    case FieldType::kF32:
-      out.add(field.name, valueOrArray(field.count, [p](uint32_t i) { return jsonF32(floatAt(p + 4 * i)); }));
-      return;
-    case FieldType::kU16:
-      out.add(field.name, valueOrArray(field.count, [p](uint32_t i) { return jsonUint(u16At(p + 2 * i)); }));
-      return;
-    case FieldType::kU32: {
-      uint32_t v;
-      std::memcpy(&v, p, sizeof v);
-      out.add(field.name, jsonUint(v));
+    case FieldType::kF32: {
+      const auto item = [&](uint32_t i) { return jsonF32(loadField<float>(base, field, i)); };
+      out.add(field.name, valueOrArray(field.count, item));
       return;
     }
+    case FieldType::kU16: {
+      const auto item = [&](uint32_t i) { return jsonUint(loadField<uint16_t>(base, field, i)); };
+      out.add(field.name, valueOrArray(field.count, item));
+      return;
+    }
+    case FieldType::kU32:
+      out.add(field.name, jsonUint(loadField<uint32_t>(base, field)));
+      return;
     case FieldType::kBytes:
       if (!allZero(p, field.count)) out.add(field.name, jsonHex(p, field.count));
       return;
@@ -59,12 +55,9 @@ void addField(const FieldLayout& field, const uint8_t* p, Json& out) {
       out.add(field.name, Json::string(std::string(reinterpret_cast<const char*>(p),
                                                   strnlen(reinterpret_cast<const char*>(p), field.count))));
       return;
-    case FieldType::kKey: {
-      vta::PathKey key;
-      std::memcpy(&key, p, sizeof key);
-      out.add(field.name, pathKeyJson(key));
+    case FieldType::kKey:
+      out.add(field.name, pathKeyJson(loadField<vta::PathKey>(base, field)));
       return;
-    }
   }
 }
 
@@ -79,27 +72,22 @@ void checkCount(const Json& value, const FieldLayout& field) {
   }
 }
 
-void setField(const FieldLayout& field, const Json& value, uint8_t* p) {
+void setField(const FieldLayout& field, const Json& value, void* base) {
+  auto* p = static_cast<uint8_t*>(base) + field.offset;
   switch (field.type) {
     case FieldType::kF32:
       checkCount(value, field);
-      for (uint32_t i = 0; i < field.count; ++i) {
-        const float v = readF32(nth(value, field, i), field.name);
-        std::memcpy(p + 4 * i, &v, sizeof v);
-      }
+      for (uint32_t i = 0; i < field.count; ++i) storeField(base, field, readF32(nth(value, field, i), field.name), i);
       return;
     case FieldType::kU16:
       checkCount(value, field);
       for (uint32_t i = 0; i < field.count; ++i) {
-        const auto v = static_cast<uint16_t>(readUint(nth(value, field, i), field.name, 0xFFFF));
-        std::memcpy(p + 2 * i, &v, sizeof v);
+        storeField(base, field, static_cast<uint16_t>(readUint(nth(value, field, i), field.name, 0xFFFF)), i);
       }
       return;
-    case FieldType::kU32: {
-      const uint32_t v = readUint(value, field.name);
-      std::memcpy(p, &v, sizeof v);
+    case FieldType::kU32:
+      storeField(base, field, readUint(value, field.name));
       return;
-    }
     case FieldType::kBytes: {
       const std::vector<uint8_t> bytes = readHex(value, field.name, field.count);
       if (bytes.size() != field.count) throw BuildError(std::string("\"") + field.name + "\": wrong byte count");
@@ -112,31 +100,25 @@ void setField(const FieldLayout& field, const Json& value, uint8_t* p) {
       std::memcpy(p, text.data(), text.size());
       return;
     }
-    case FieldType::kKey: {
-      const vta::PathKey key = pathKeyFromJson(value);
-      std::memcpy(p, &key, sizeof key);
+    case FieldType::kKey:
+      storeField(base, field, pathKeyFromJson(value));
       return;
-    }
   }
 }
 
 }  // namespace
 
 void fieldsToJson(const FieldTable& table, const void* base, Json& out) {
-  for (size_t i = 0; i < table.count; ++i) {
-    const FieldLayout& field = table.fields[i];
-    addField(field, static_cast<const uint8_t*>(base) + field.offset, out);
-  }
+  for (size_t i = 0; i < table.count; ++i) addField(table.fields[i], base, out);
 }
 
 void fieldsFromJson(const FieldTable& table, void* base, const Json& in) {
   for (size_t i = 0; i < table.count; ++i) {
     const FieldLayout& field = table.fields[i];
-    uint8_t* p = static_cast<uint8_t*>(base) + field.offset;
     if (const Json* value = in.find(field.name)) {
-      setField(field, *value, p);
+      setField(field, *value, base);
     } else if (field.type == FieldType::kKey) {
-      setField(field, Json::object(), p);  // a resting placement at scale 1
+      setField(field, Json::object(), base);  // a resting placement at scale 1
     }
   }
 }

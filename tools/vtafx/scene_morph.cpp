@@ -2,14 +2,14 @@
 
 #include <cmath>
 
+#include "model/components/morph_fields.h"
+
 namespace vtafx {
 
 namespace {
 
 constexpr float kPi = 3.14159265f;
 constexpr float kDegrees = kPi / 180.0f;
-
-enum Deform : uint16_t { kNone = 0, kCurl, kFold, kRipple, kTwist };
 
 void curl(vta::ObjectPoint& p, float radius, float axis) {
   const float d = p.x - axis;
@@ -31,20 +31,21 @@ void turn(float& a, float& b, float degrees) {
   a = ra;
 }
 
-void applyEntry(vta::ObjectPoint& p, uint16_t deform, float amount, float parameter, const vta::ObjectPoint& centre) {
-  switch (deform) {
-    case kCurl: curl(p, amount, parameter); return;
-    case kFold:
+void applyEntry(vta::ObjectPoint& p, const vta::MorphEntry& entry, const vta::ObjectPoint& centre) {
+  const float amount = entry.amount, parameter = entry.parameter;
+  switch (entry.deform) {
+    case vta::MorphDeform::kCurl: curl(p, amount, parameter); return;
+    case vta::MorphDeform::kFold:
       if (p.x > parameter) {
         float x = p.x - parameter;
         turn(x, p.z, amount);  // toward +z
         p.x = x + parameter;
       }
       return;
-    case kRipple:
+    case vta::MorphDeform::kRipple:
       p.z += amount * std::sin(2 * kPi * parameter * std::hypot(p.x - centre.x, p.y - centre.y));
       return;
-    case kTwist: turn(p.z, p.x, amount * (p.y - parameter)); return;
+    case vta::MorphDeform::kTwist: turn(p.z, p.x, amount * (p.y - parameter)); return;
     default: return;
   }
 }
@@ -63,9 +64,7 @@ std::vector<vta::ObjectPoint> shape(const vta::ObjectComponent& o, uint32_t k) {
   const vta::MorphRecord& m = o.morphs[k - 1];
   const vta::ObjectPoint centre = gridCentre(o);
   for (vta::ObjectPoint& p : points) {
-    for (uint16_t e = 0; e < m.entryCount && e < vta::kMorphEntries; ++e) {
-      applyEntry(p, m.entryWords[e], m.entryFirstReals[e], m.entrySecondReals[e], centre);
-    }
+    for (uint16_t e = 0; e < vta::morphEntryCount(m); ++e) applyEntry(p, vta::morphEntry(m, e), centre);
   }
   return points;
 }
@@ -79,7 +78,7 @@ std::vector<vta::ObjectPoint> morphedPoints(const vta::ObjectComponent& o, float
   const auto low = static_cast<uint32_t>(k);
   const uint32_t high = low < o.morphCount ? low + 1 : low;
   float f = k - static_cast<float>(low);
-  if (o.morphs[high - 1].recordWord == 1) f = f * f * (3 - 2 * f);
+  if (vta::morphEases(o.morphs[high - 1])) f = f * f * (3 - 2 * f);
   std::vector<vta::ObjectPoint> a = shape(o, low), b = shape(o, high);
   for (size_t i = 0; i < a.size(); ++i) {
     a[i].x += (b[i].x - a[i].x) * f;

@@ -3,7 +3,8 @@
 #include "json_access.h"
 #include "model/components/component_arrays.h"
 #include "model/components/warp.h"
-#include "scene_fields.h"
+#include "model/components/warp_fields.h"
+#include "scene_fields_json.h"
 
 namespace vtafx {
 
@@ -15,7 +16,7 @@ constexpr size_t kMaxWarpValues = 4096;
 
 void addWarpJson(const vta::EffectComponent& component, Json& out) {
   const auto& warp = static_cast<const vta::WarpComponent&>(component);
-  fieldsToJson(warpFieldTable(), static_cast<const vta::WarpFields*>(&warp), out);
+  fieldsToJson(vta::warpFieldTable(), static_cast<const vta::WarpFields*>(&warp), out);
   out.add("values", jsonF32Array(warp.values, warp.valueCount));
 }
 
@@ -24,7 +25,7 @@ ComponentPtr warpFromJson(const vta::ComponentHeader& h, const Json& in) {
       vta::makeComponent<vta::WarpComponent>(h.id, h.spanStart, h.spanEnd, h.linkId, h.parentId));
   auto* warp = static_cast<vta::WarpComponent*>(owner.get());
   if (!warp) throw BuildError("out of memory");
-  fieldsFromJson(warpFieldTable(), static_cast<vta::WarpFields*>(warp), in);
+  fieldsFromJson(vta::warpFieldTable(), static_cast<vta::WarpFields*>(warp), in);
   const Json* values = optional(in, "values");
   const size_t count = values ? readArray(*values, "values", kMaxWarpValues).size() : 0;
   warp->values = vta::allocateArray<float>(static_cast<uint32_t>(count));
