@@ -1,5 +1,6 @@
 // Loading the textures of a description's texture-mapped surfaces.
 #include "model/components/surface.h"
+#include "model/components/surface_fields.h"
 #include "model/files/effect_file.h"
 #include "model/files/texture_file.h"
 #include "platform/install_paths.h"
@@ -9,12 +10,9 @@ namespace vta {
 
 namespace {
 
-// Surfaces of this mapping kind carry a texture named by their mapFile.
-constexpr uint16_t kTextureMapping = 2;
-
 const SurfaceComponent* textureSurface(const EffectComponent* member) {
   const auto* surface = static_cast<const SurfaceComponent*>(member);
-  return surface->mappingKind == kTextureMapping ? surface : nullptr;
+  return surface->mappingKind == static_cast<uint16_t>(SurfaceMapping::kTexture) ? surface : nullptr;
 }
 
 uint32_t countTextureSurfaces(const ComponentList& surfaces) {
