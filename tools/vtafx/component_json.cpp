@@ -52,8 +52,6 @@ vta::ComponentHeader readHeader(const Json& in) {
 
 }  // namespace
 
-const char* componentListName(ComponentKind kind) { return kListNames[kind]; }
-
 Json componentJson(const vta::EffectComponent& c, ComponentKind kind) {
   Json out = headerJson(c);
   switch (kind) {

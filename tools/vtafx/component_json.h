@@ -17,9 +17,6 @@ struct ComponentDestroyer {
 };
 using ComponentPtr = std::unique_ptr<vta::EffectComponent, ComponentDestroyer>;
 
-// "cameras", "lights", "objects", "surfaces", "paths", "envelopes", "warps".
-const char* componentListName(vta::ComponentKind kind);
-
 Json componentJson(const vta::EffectComponent& component, vta::ComponentKind kind);
 // Throws BuildError on a malformed component.
 ComponentPtr componentFromJson(const Json& in, vta::ComponentKind kind);
