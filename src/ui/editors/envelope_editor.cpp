@@ -1,0 +1,182 @@
+#include "ui/editors/envelope_editor.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "envelope_editor_ids.h"
+#include "model/files/envelope_target.h"
+#include "platform/boundary.h"
+#include "ui/library_state.h"
+#include "ui/pane/preview_pane.h"
+#include "ui/sheet/sheet_state.h"
+
+namespace vta {
+namespace {
+
+constexpr int kTimeTick = 10;
+
+// Component clones die through destroy(true), not delete.
+struct ComponentDestroyer {
+  void operator()(EffectComponent* component) const { component->destroy(true); }
+};
+using OwnedEnvelope = std::unique_ptr<EnvelopeComponent, ComponentDestroyer>;
+
+void warn(HWND owner, const char* text, const char* title) {
+  MessageBoxA(owner, text, title, MB_OK | MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+EnvelopeEditor::EnvelopeEditor(const char* title, const EnvelopeScale& scale, float defaultValue,
+                               EffectSettings* settings, uint16_t owner, uint16_t parameterIndex)
+    : DialogPage(&EnvelopeEditor::procedure),
+      title_(title ? title : ""),
+      hasTitle_(title != nullptr),
+      scale_(scale),
+      defaultValue_(defaultValue),
+      settings_(settings),
+      owner_(owner),
+      parameterIndex_(parameterIndex),
+      graph_(scale) {
+  current = this;
+}
+
+EnvelopeEditor::~EnvelopeEditor() {
+  if (current == this) current = nullptr;
+}
+
+void EnvelopeEditor::openEnvelopeEditor(HWND parent) {
+  if (!settings_) return warn(parent, "No ri in Envelope Editor", "Internal VTA Error");
+  const EnvelopeTarget target = findOrAddEnvelope(*settings_, owner_, parameterIndex_);
+  envelope_ = target.envelope;
+  if (!envelope_) return warn(parent, "Error creating envelope", "Out of Memory");
+  OwnedEnvelope backup(static_cast<EnvelopeComponent*>(envelope_->clone()));
+  if (envelope_->keyCount == 0) {
+    envelope_->insertKey({0.0f, defaultValue_, 0, 0, 0, 0, 0});
+    envelope_->insertKey({1.0f, defaultValue_, 0, 0, 0, 0, 0});
+  }
+  const INT_PTR result = DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(kTemplate), parent,
+                                         dialogProc(), 0);
+  // Cancel leaves the record as it was before the editor opened: an
+  // envelope the editor added goes again.
+  if (result == kRemove || (result == kCancel && target.added)) {
+    envelope_->setKeyCount(0);
+    settings_->description.removeComponent(kEnvelopes, envelope_);
+  } else if (result == kCancel && backup) {
+    envelope_->copyFrom(*backup);
+  }
+  envelope_ = nullptr;
+}
+
+// Every message but painting, and a context menu of the dialog itself,
+// goes to the shared pane handler first.
+INT_PTR CALLBACK EnvelopeEditor::procedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
+  return guarded<INT_PTR>(0, [&]() -> INT_PTR {
+    EnvelopeEditor* editor = current;
+    INT_PTR result = 0;
+    const bool ownMenu = message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == window;
+    if (message != WM_PAINT && !ownMenu) {
+      result = handlePaneMessage(editor, window, message, wParam, lParam);
+    }
+    if (editor && editor->envelope_) editor->handleMessage(message, wParam, lParam);
+    return result;
+  });
+}
+
+void EnvelopeEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: start(); break;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      BeginPaint(window(), &paint);
+      EndPaint(window(), &paint);
+      // The frame control paints first; the graph goes on top of it.
+      UpdateWindow(GetDlgItem(window(), IDC_ENVELOPE_GRAPH));
+      redrawGraph();
+      break;
+    }
+    case WM_COMMAND:
+      if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
+        onEditFocus(LOWORD(wParam), HIWORD(wParam));
+      } else if (HIWORD(wParam) == BN_CLICKED) {
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+      }
+      break;
+    case WM_HSCROLL:
+      if (lParam) onTimeSlider(reinterpret_cast<HWND>(lParam));
+      break;
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+    case WM_CAPTURECHANGED:
+      onMouse(message, lParam);
+      break;
+  }
+}
+
+void EnvelopeEditor::start() {
+  setActivePage(this);
+  refreshEffectTexts(*this);
+  refreshRenderButton(*this);
+  setTrackbarRange(IDC_ENVELOPE_TIME, 0, 100, kTimeTick);
+  if (hasTitle_) SetWindowTextA(window(), title_.c_str());
+  const char* format = scale_.percentMode ? "%g%%" : "%g";
+  char label[32];
+  std::snprintf(label, sizeof label, format, scale_.minValue);
+  setText(IDC_ENVELOPE_BOTTOM_VALUE, label);
+  std::snprintf(label, sizeof label, format, scale_.maxValue);
+  setText(IDC_ENVELOPE_TOP_VALUE, label);
+  graph_.locate(window(), GetDlgItem(window(), IDC_ENVELOPE_GRAPH));
+  refreshControls();
+  checkPreviewRestart();
+}
+
+void EnvelopeEditor::onCommand(int id, int) {
+  switch (id) {
+    case IDOK: EndDialog(window(), kKeep); break;
+    case IDCANCEL: EndDialog(window(), kCancel); break;
+    case IDC_ENVELOPE_REMOVE: EndDialog(window(), kRemove); break;
+    case IDC_ENVELOPE_NEXT_KEY: stepToKey(true); break;
+    case IDC_ENVELOPE_PREVIOUS_KEY: stepToKey(false); break;
+    case IDC_ENVELOPE_CREATE_KEY: applyKeyFields(); afterEdit(); break;
+    case IDC_ENVELOPE_DELETE_KEY: deleteKeyAtTime(); afterEdit(); break;
+    case IDC_ENVELOPE_LOAD: loadFile(); afterEdit(); break;
+    case IDC_ENVELOPE_SAVE: saveFile(); break;
+    case IDC_ENVELOPE_LINEAR: {
+      EnvelopeKey key;
+      if (keyAt(sliderTime(), key)) applyKeyFields();
+      afterEdit();
+      break;
+    }
+  }
+}
+
+void EnvelopeEditor::onEditFocus(int id, int code) {
+  if (id != IDC_ENVELOPE_VALUE && id != IDC_ENVELOPE_TENSION && id != IDC_ENVELOPE_CONTINUITY &&
+      id != IDC_ENVELOPE_BIAS) {
+    return;
+  }
+  char text[31];
+  getText(id, text, sizeof text);
+  if (code == EN_SETFOCUS) {
+    focusText_ = text;
+    return;
+  }
+  if (focusText_ == text) return;
+  EnvelopeKey key;
+  if (keyAt(sliderTime(), key)) applyKeyFields();
+  afterEdit();
+}
+
+void EnvelopeEditor::onTimeSlider(HWND slider) {
+  updateTrackbarLabel(slider);
+  if (GetDlgCtrlID(slider) != IDC_ENVELOPE_TIME) return;
+  moveCursorTo(sliderTime());
+}
+
+void EnvelopeEditor::afterEdit() { checkPreviewRestart(); }
+
+}  // namespace vta

@@ -1,0 +1,326 @@
+// The envelope editor opened through its own entry, as a page opens it, on
+// the library's templates linked into this program: the envelope it finds
+// or makes, the key fields and buttons, the mouse on the graph, envelope
+// files, and what OK, Cancel and Remove leave in the record.
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "curves/kb_spline.h"
+#include "import_hook.h"
+#include "model/files/envelope_file.h"
+#include "ui/editors/envelope_editor.h"
+#include "ui/library_state.h"
+#include "window_driver.h"
+
+namespace vta::test {
+namespace {
+
+constexpr int kRemove = 3, kNext = 4, kPrevious = 5, kCreate = 6, kDelete = 7, kLoad = 8, kSave = 9;
+constexpr int kGroup = 1091, kValue = 1092, kTension = 1093, kTime = 1201, kGraph = 1102;
+const EnvelopeScale kPercent{0, 100, 1, 10, true};
+const EnvelopeScale kDegrees{0, 360, 1, 30, false};
+
+// The drawing rectangle of the graph in the dialog's client coordinates.
+RECT graphArea(HWND editor) {
+  RECT area;
+  HWND graph = GetDlgItem(editor, kGraph);
+  GetClientRect(graph, &area);
+  MapWindowPoints(graph, editor, reinterpret_cast<POINT*>(&area), 2);
+  return {area.left + 1, area.top + 1, area.right - 2, area.bottom - 2};
+}
+
+POINT pointAt(HWND editor, float t, float share) {
+  const RECT a = graphArea(editor);
+  return {a.left + static_cast<LONG>((a.right - a.left) * t),
+          a.bottom - static_cast<LONG>((a.bottom - a.top) * share + 0.5f)};
+}
+
+void mouse(HWND editor, UINT message, POINT at) {
+  SendMessageA(editor, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(at.x, at.y));
+}
+
+void press(HWND editor, POINT down, POINT up) {
+  mouse(editor, WM_LBUTTONDOWN, down);
+  mouse(editor, WM_MOUSEMOVE, up);
+  mouse(editor, WM_LBUTTONUP, up);
+}
+
+void slideTo(HWND editor, int percent) {
+  HWND slider = GetDlgItem(editor, kTime);
+  SendMessageA(slider, TBM_SETPOS, TRUE, percent);
+  SendMessageA(editor, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(slider));
+}
+
+void click(HWND editor, int id) {
+  SendMessageA(editor, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
+}
+
+// Types into an edit box the way a user does: focus in, new text, focus out.
+void typeInto(HWND editor, int id, const char* text) {
+  SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, id)), TRUE);
+  SetDlgItemTextA(editor, id, text);
+  SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)), TRUE);
+}
+
+bool enabled(HWND editor, int id) { return IsWindowEnabled(GetDlgItem(editor, id)) != FALSE; }
+std::string text(HWND editor, int id) { return windowText(GetDlgItem(editor, id)); }
+
+// The text of a message box of this process, read by the driver, then OK.
+std::string answerMessageBox(const char* caption) {
+  HWND box = waitForWindow(caption);
+  if (!box) return "(no message box)";
+  std::string longest;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const std::string t = windowText(child);
+    if (GetDlgCtrlID(child) != IDOK && t.size() > longest.size()) longest = t;
+  }
+  clickButton(box, IDOK);
+  waitForWindowGone(box);
+  return longest;
+}
+
+EnvelopeComponent* envelopeOf(EffectSettings& record, uint16_t parameter) {
+  return record.description.findEnvelope(0, parameter);
+}
+
+class EnvelopeEditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setModuleInstance(GetModuleHandleA(nullptr));
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+  }
+
+  // Opens the editor on record's parameter while drive works it; drive must
+  // close it. Fails when the dialog does not appear.
+  void edit(const EnvelopeScale& scale, float defaultValue, uint16_t parameter,
+            const std::function<void(HWND)>& drive, const char* title = "Shadows") {
+    EnvelopeEditor editor(title, scale, defaultValue, &record_, 0, parameter);
+    bool shown = false;
+    std::thread driver([&] {
+      HWND window = waitForWindow(title);
+      shown = window != nullptr;
+      if (window) drive(window);
+    });
+    editor.openEnvelopeEditor(nullptr);
+    driver.join();
+    ASSERT_TRUE(shown) << "the envelope editor did not appear";
+  }
+
+  // An envelope of the record with keys at these whole percents and values.
+  EnvelopeComponent* giveEnvelope(uint16_t parameter,
+                                  std::initializer_list<std::pair<int, float>> keys) {
+    auto* envelope = makeComponent<EnvelopeComponent>(40001, 0.0f, 1.0f, 0, 0);
+    envelope->parameterIndex = parameter;
+    for (const auto& [percent, value] : keys) {
+      envelope->insertKey({keyTimeFromPercent(percent), value, 0, 0, 0, 0, 0});
+    }
+    record_.description.lists[kEnvelopes].append(envelope);
+    return envelope;
+  }
+
+  EffectSettings record_;
+};
+
+TEST_F(EnvelopeEditorTest, ANewEnvelopeHasTwoKeysAtTheValueAndCancelTakesItAway) {
+  record_.globalParams[VTA_SHADOWS] = 30;
+  edit(kPercent, 30, VTA_SHADOWS, [&](HWND editor) {
+    EnvelopeComponent* made = envelopeOf(record_, VTA_SHADOWS);
+    ASSERT_NE(nullptr, made);
+    EXPECT_EQ(40001, made->id);
+    ASSERT_EQ(2u, made->keyCount);
+    EXPECT_EQ(30.0f, made->keys[0].value);
+    EXPECT_EQ(30.0f, made->keys[1].value);
+    EXPECT_EQ("Value at 0% * KEY *", text(editor, kGroup));
+    EXPECT_EQ("30%", text(editor, kValue));
+    EXPECT_FALSE(enabled(editor, kPrevious));
+    EXPECT_FALSE(enabled(editor, kDelete));
+    EXPECT_TRUE(enabled(editor, kNext));
+    captureWindow(editor, screenshotPath("envelope_editor_new"));
+    slideTo(editor, 100);
+    EXPECT_FALSE(enabled(editor, kNext));
+    EXPECT_FALSE(enabled(editor, kDelete));
+    EXPECT_TRUE(enabled(editor, kPrevious));
+    PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count) << "Cancel leaves the record as it was";
+}
+
+TEST_F(EnvelopeEditorTest, KeysFromTheBoxesAndSteppingBetweenThemOkKeepsRemoveDeletes) {
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
+    slideTo(editor, 40);
+    EXPECT_EQ("Value at 40%", text(editor, kGroup));
+    SetDlgItemTextA(editor, kValue, "60");
+    click(editor, kCreate);
+    EXPECT_EQ("Value at 40% * KEY *", text(editor, kGroup));
+    EXPECT_TRUE(enabled(editor, kDelete));
+    click(editor, kNext);
+    EXPECT_EQ(100, SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
+    click(editor, kPrevious);
+    click(editor, kPrevious);
+    EXPECT_EQ(0, SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  EnvelopeComponent* kept = envelopeOf(record_, VTA_SHADOWS);
+  ASSERT_NE(nullptr, kept);
+  ASSERT_EQ(3u, kept->keyCount);
+  EXPECT_EQ(keyTimeFromPercent(40), kept->keys[1].time);
+  EXPECT_EQ(60.0f, kept->keys[1].value);
+
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
+    slideTo(editor, 40);
+    click(editor, kDelete);
+    EXPECT_EQ("Value at 40%", text(editor, kGroup));
+    PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+  });
+  ASSERT_EQ(3u, envelopeOf(record_, VTA_SHADOWS)->keyCount) << "Cancel restores the keys";
+
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) { click(editor, kRemove); });
+  EXPECT_EQ(nullptr, envelopeOf(record_, VTA_SHADOWS));
+}
+
+TEST_F(EnvelopeEditorTest, AValueOutsideTheRangeIsRefusedWithTheRange) {
+  std::string message;
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
+    slideTo(editor, 50);
+    SetDlgItemTextA(editor, kValue, "150");
+    clickButton(editor, kCreate);
+    message = answerMessageBox("Problem with value");
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ("Value must be between 0% and 100%", message);
+  EXPECT_EQ(2u, envelopeOf(record_, VTA_SHADOWS)->keyCount);
+}
+
+TEST_F(EnvelopeEditorTest, ABoxChangedOnAKeyChangesItBetweenKeysNothing) {
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
+    typeInto(editor, kTension, "0.5");
+    EXPECT_EQ(0.5f, envelopeOf(record_, VTA_SHADOWS)->keys[0].tension);
+    slideTo(editor, 50);
+    typeInto(editor, kTension, "0.7");
+    EXPECT_EQ(2u, envelopeOf(record_, VTA_SHADOWS)->keyCount);
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+}
+
+TEST_F(EnvelopeEditorTest, TheMouseGrabsMakesAndDragsKeys) {
+  EnvelopeComponent* envelope = giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 0}, {50, 180}, {100, 350}});
+  envelope->keys[2].linear = 1;
+  envelope->keys[2].tension = 0.25f;
+  edit(kDegrees, 0, VTA_LIGHT_DIRECTION, [&](HWND editor) {
+    const RECT a = graphArea(editor);
+    press(editor, {a.right, a.top}, {a.right, a.top});
+    EXPECT_EQ(360.0f, envelope->keys[2].value) << "the graph's corner is time 1 and the top";
+
+    press(editor, pointAt(editor, 0.5f, 190.0f / 360), pointAt(editor, 0.5f, 190.0f / 360));
+    EXPECT_EQ(3u, envelope->keyCount) << "10 above the key grabs it";
+    EXPECT_EQ(190.0f, envelope->keys[1].value);
+
+    press(editor, pointAt(editor, 0.52f, 0.1f), pointAt(editor, 0.52f, 0.1f));
+    ASSERT_EQ(4u, envelope->keyCount) << "beside the key but far in value: a new key";
+    EXPECT_EQ(keyTimeFromPercent(52), envelope->keys[2].time);
+    EXPECT_EQ(1, envelope->keys[2].linear) << "it carries the last key's spline fields";
+    EXPECT_EQ(0.25f, envelope->keys[2].tension);
+
+    press(editor, pointAt(editor, 0.0f, 0.0f), {a.right + 50, a.top - 50});
+    EXPECT_EQ(0.0f, envelope->keys[0].time) << "a drag never moves a key in time";
+    EXPECT_EQ(360.0f, envelope->keys[0].value) << "and keeps to the graph's edges";
+
+    mouse(editor, WM_LBUTTONDOWN, {a.left - 20, a.bottom + 20});
+    mouse(editor, WM_LBUTTONUP, {a.left - 20, a.bottom + 20});
+    EXPECT_EQ(4u, envelope->keyCount) << "a press outside does nothing";
+    captureWindow(editor, screenshotPath("envelope_editor_angle"));
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  }, "Light Direction");
+}
+
+TEST_F(EnvelopeEditorTest, PercentsFromTheMouseAreWholeAndValuesSnapToTheStep) {
+  EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 0}, {100, 0}});
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
+    press(editor, pointAt(editor, 0.3f, 0.75f), pointAt(editor, 0.3f, 0.75f));
+    ASSERT_EQ(3u, envelope->keyCount);
+    EXPECT_EQ(75.0f, envelope->keys[1].value) << "a quarter of the height below the top";
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_FLOAT_EQ(2.3f, snapToStep(2.34, 0.1f));
+  EXPECT_FLOAT_EQ(2.4f, snapToStep(2.36, 0.1f));
+  EXPECT_FLOAT_EQ(30.0f, snapToStep(29.5, 1.0f));
+}
+
+TEST_F(EnvelopeEditorTest, TheGraphShowsKeySquaresOnTheCurveAndTheCursorAtTheSlider) {
+  giveEnvelope(VTA_SHADOWS, {{0, 0}, {40, 80}, {100, 20}});
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
+    slideTo(editor, 45);
+    captureWindow(editor, screenshotPath("envelope_editor_percent"));
+    HDC screen = GetDC(nullptr);
+    auto pixel = [&](POINT p) {
+      ClientToScreen(editor, &p);
+      return GetPixel(screen, p.x, p.y);
+    };
+    const POINT key = pointAt(editor, 0.4f, 0.8f);
+    EXPECT_EQ(RGB(0, 0, 0), pixel({key.x - 2, key.y - 2})) << "the key square around the curve";
+    EXPECT_EQ(RGB(0, 0, 0), pixel({key.x + 2, key.y + 2}));
+    const POINT cursor = pointAt(editor, 0.45f, 0.1f);
+    EXPECT_NE(pixel(cursor), pixel({cursor.x + 3, cursor.y})) << "the cursor line at 45%";
+    ReleaseDC(nullptr, screen);
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+}
+
+// The file dialogs answer with a prepared path and tell what they were asked.
+std::string g_chosenFile;
+std::string g_dialogTitle;
+BOOL WINAPI chooseFile(LPOPENFILENAMEA dialog) {
+  g_dialogTitle = dialog->lpstrTitle ? dialog->lpstrTitle : "";
+  std::strcpy(dialog->lpstrFile, g_chosenFile.c_str());
+  return TRUE;
+}
+
+TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
+  HMODULE self = GetModuleHandleA(nullptr);
+  ASSERT_NE(nullptr, replaceImport(self, "comdlg32.dll", "GetOpenFileNameA", reinterpret_cast<void*>(&chooseFile)));
+  ASSERT_NE(nullptr, replaceImport(self, "comdlg32.dll", "GetSaveFileNameA", reinterpret_cast<void*>(&chooseFile)));
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  g_chosenFile = std::string(temp) + "vantaro_editor_test.env";
+  giveEnvelope(VTA_BLUR_PERCENT, {{0, 10}, {30, 90}, {100, 10}});
+  edit(kPercent, 0, VTA_BLUR_PERCENT, [&](HWND editor) {
+    click(editor, kSave);
+    EXPECT_EQ("Save An Envelope", g_dialogTitle);
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  }, "Blur");
+  edit(kPercent, 50, VTA_SHADOWS, [&](HWND editor) {
+    click(editor, kLoad);
+    EXPECT_EQ("Load An Envelope", g_dialogTitle);
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  EnvelopeComponent* loaded = envelopeOf(record_, VTA_SHADOWS);
+  ASSERT_NE(nullptr, loaded);
+  EXPECT_EQ(3u, loaded->keyCount);
+  EXPECT_EQ(90.0f, loaded->keys[1].value);
+  EXPECT_EQ(40002, loaded->id) << "id, owner and parameter stay";
+
+  EnvelopeComponent* keyless = makeComponent<EnvelopeComponent>(1, 0.0f, 1.0f, 0, 0);
+  ASSERT_EQ(CurveFileResult::kDone, saveEnvelopeFile(g_chosenFile.c_str(), *keyless));
+  keyless->destroy(true);
+  std::string message;
+  edit(kPercent, 50, VTA_SHADOWS, [&](HWND editor) {
+    clickButton(editor, kLoad);
+    message = answerMessageBox("File Error");
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ("Could not read envelope from disk", message);
+  EXPECT_EQ(3u, envelopeOf(record_, VTA_SHADOWS)->keyCount);
+  DeleteFileA(g_chosenFile.c_str());
+}
+
+}  // namespace
+}  // namespace vta::test
