@@ -108,6 +108,19 @@ void Installation::addEffect(const EffectEntry& effect) {
   if (!effect.lateText.empty()) {
     file.writeChunk(fourCC("DESC"), effect.lateText.size() + 1, effect.lateText.c_str());
   }
+  std::string number;
+  writeU32(number, effect.type);
+  file.writeChunk(fourCC("ETYP"), 4, number.data());
+  if (effect.variants.empty()) return;
+  number.clear();
+  writeU32(number, static_cast<uint32_t>(effect.variants.size()));
+  file.writeChunk(fourCC("VCNT"), 4, number.data());
+  for (uint32_t i = 0; i < effect.variants.size(); ++i) {
+    std::string variant;
+    writeU32(variant, i);
+    variant += effect.variants[i] + '\0';
+    file.writeChunk(fourCC("VDSC"), static_cast<uint32_t>(variant.size()), variant.data());
+  }
 }
 
 void Installation::corruptEffect(const std::string& name) {

@@ -15,6 +15,8 @@ struct EffectEntry {
   bool offered;       // bit 0 of "ALOW"
   uint32_t iconColour = 0;  // 0xRRGGBB of a solid icon ("IMG0"); 0: no icon
   std::string lateText;     // "DESC" after the icon: only a whole-file load sees it
+  uint32_t type = 0;        // "ETYP"
+  std::vector<std::string> variants;  // "VCNT" and a "VDSC" each
 };
 
 using Group = std::pair<std::string, std::vector<std::string>>;

@@ -41,4 +41,11 @@ Result runDriven(const std::function<Result()>& call, const std::function<void()
   return result;
 }
 
+// Opens the selection sheet over record (in filter mode when second is set),
+// shows the page at tab and hands sheet and page to drive; OK closes the
+// sheet afterwards. False when the sheet did not appear.
+bool runSheetOnPage(const LibraryUnderTest& library, VtaEffectSettings& record,
+                    VtaEffectSettings* second, int tab,
+                    const std::function<void(HWND sheet, HWND page)>& drive);
+
 }  // namespace vta::test

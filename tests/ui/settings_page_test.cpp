@@ -26,7 +26,6 @@
 namespace vta::test {
 namespace {
 
-constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
 constexpr int kSettingsTab = 3;
 constexpr int kShowIcon = 1500, kShowName = 1501, kAutoReverse = 1080;
 constexpr int kLow = 1515, kMedium = 1516, kHigh = 1517, kPreviewEngine = 1504;
@@ -88,31 +87,16 @@ class SettingsPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(library_.loaded());
-    select_ = library_.entry<VtaSelectFunction>("VTAGUI_Select");
-    ASSERT_NE(nullptr, select_);
     for (auto& value : values_) value->remove();
   }
 
-  // Opens the sheet over record, shows the Settings page and hands it to
-  // drive; OK closes the sheet afterwards.
   void run(EffectSettings& record, const std::function<void(HWND sheet, HWND page)>& drive) {
-    bool shown = false;
-    runDriven<short>(
-        [&] { return select_(nullptr, reinterpret_cast<VtaEffectSettings*>(&record), nullptr); },
-        [&] {
-          HWND sheet = waitForWindow(kSheetCaption);
-          shown = sheet != nullptr;
-          if (!sheet) return;
-          SendMessageA(sheet, PSM_SETCURSEL, kSettingsTab, 0);
-          drive(sheet, currentPage(sheet));
-          PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-          waitForWindowGone(sheet);
-        });
-    ASSERT_TRUE(shown) << "the selection sheet did not appear";
+    ASSERT_TRUE(runSheetOnPage(library_, reinterpret_cast<VtaEffectSettings&>(record), nullptr,
+                               kSettingsTab, drive))
+        << "the selection sheet did not appear";
   }
 
   LibraryUnderTest library_;
-  VtaSelectFunction select_ = nullptr;
   RegistryValue display_{"Eff_Display"}, reverse_{"Eff_Autoreverse"}, org_{"OrgFile"},
       quality_{"Prev_Quality"}, previewEngine_{"Prev_Engine"}, frames_{"Prev_Frames"},
       automatic_{"Prev_Render"}, speed_{"Prev_Speed"}, engine_{"Engine"}, logging_{"Rnd_Logging"},
