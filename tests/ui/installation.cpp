@@ -6,7 +6,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "model/effect_component.h"
 #include "platform/chunk_file.h"
+#include "platform/memory.h"
 #include "platform/settings_store.h"
 
 namespace vta::test {
@@ -107,6 +109,12 @@ void Installation::addEffect(const EffectEntry& effect) {
   }
   if (!effect.lateText.empty()) {
     file.writeChunk(fourCC("DESC"), effect.lateText.size() + 1, effect.lateText.c_str());
+  }
+  for (const EffectComponent* component : effect.components) {
+    uint32_t tag = 0, length = 0;
+    uint8_t* payload = nullptr;
+    if (component->writeChunk(&tag, &length, &payload)) file.writeChunk(tag, length, payload);
+    release(payload);
   }
   std::string number;
   writeU32(number, effect.type);

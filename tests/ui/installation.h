@@ -7,6 +7,10 @@
 #include <utility>
 #include <vector>
 
+namespace vta {
+class EffectComponent;
+}
+
 namespace vta::test {
 
 struct EffectEntry {
@@ -17,6 +21,7 @@ struct EffectEntry {
   std::string lateText;     // "DESC" after the icon: only a whole-file load sees it
   uint32_t type = 0;        // "ETYP"
   std::vector<std::string> variants;  // "VCNT" and a "VDSC" each
+  std::vector<const EffectComponent*> components;  // written as their chunks
 };
 
 using Group = std::pair<std::string, std::vector<std::string>>;

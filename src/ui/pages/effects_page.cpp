@@ -97,6 +97,7 @@ void EffectsPage::adoptSelection() {
   selectedDescription_.reset(new EffectDescription);
   loadDescription(*selectedDescription_, selectedName_, 0);
   sheet().selectedEffect = selectedDescription_.get();
+  if (sheet().effectSelected) sheet().effectSelected();
   if (!window()) return;
   refreshEffectTexts(*this);
   repaintIcon(selectedIndex_, false);

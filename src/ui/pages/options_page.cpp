@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "options_page_ids.h"
-#include "ui/editors/envelope_editor.h"
+#include "ui/pages/envelope_buttons.h"
 #include "ui/pages/record_controls.h"
 #include "ui/sheet/preferences.h"
 #include "ui/sheet/sheet_state.h"
@@ -26,16 +26,6 @@ constexpr SliderBinding kSliders[] = {{IDC_OPTIONS_SHADOWS, VTA_SHADOWS, 0, 100,
                                       {IDC_OPTIONS_LIGHT_DIRECTION, VTA_LIGHT_DIRECTION, 0, 360, 45},
                                       {IDC_OPTIONS_PERIOD, VTA_TRANSITION_PERIOD, 0, 100, 10}};
 constexpr RadioBinding kFlyMode = {IDC_OPTIONS_FLY_OFF, IDC_OPTIONS_FLY_ON, VTA_FLY_MODE};
-
-// An "E" button, the control of the option it animates, and what the
-// envelope editor is asked for.
-struct EnvelopeButton {
-  int button;
-  int control;
-  int parameter;
-  const char* title;
-  EnvelopeScale scale;
-};
 
 const EnvelopeButton kEnvelopeButtons[] = {
     {IDC_OPTIONS_LIGHTING_ENVELOPE, IDC_OPTIONS_LIGHTING, VTA_LIGHTING, "Lighting Off/On Envelope",
@@ -112,21 +102,14 @@ void OptionsPage::storeFlyMode(int flyMode) {
 }
 
 void OptionsPage::updateEnvelopeButtons() {
-  const EffectSettings* record = sheet().record;
-  for (const EnvelopeButton& e : kEnvelopeButtons) {
-    const bool animated = record && record->description.findEnvelope(0, e.parameter);
-    setText(e.button, animated ? "E*" : "E");
-    setControlEnabled(e.control, !animated);
-  }
+  for (const EnvelopeButton& e : kEnvelopeButtons) showEnvelopeButton(*this, sheet().record, e, e.element);
 }
 
 void OptionsPage::editEnvelope(int button) {
   EffectSettings* record = sheet().record;
   for (const EnvelopeButton& e : kEnvelopeButtons) {
     if (e.button != button) continue;
-    const float current = record ? record->globalParams[e.parameter] : 0.0f;
-    EnvelopeEditor editor(e.title, e.scale, current, record, 0, static_cast<uint16_t>(e.parameter));
-    editor.openEnvelopeEditor(window());
+    vta::editEnvelope(*this, record, e, e.element, record ? record->globalParams[e.element] : 0.0f);
   }
 }
 

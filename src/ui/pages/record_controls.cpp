@@ -16,8 +16,22 @@ void setUpSlider(DialogPage& page, const SliderBinding& s) {
   page.setTrackbarRange(s.id, s.minimum, s.maximum, s.step);
 }
 
+void showValue(DialogPage& page, const SliderBinding& s, float value) {
+  page.setTrackbarValue(s.id, wholeValue(value));
+}
+
+void showValue(DialogPage& page, const CheckBinding& c, float value) {
+  page.setCheck(c.id, wholeValue(value) != 0);
+}
+
+float shownValue(DialogPage& page, const SliderBinding& s) {
+  return static_cast<float>(page.getTrackbarValue(s.id));
+}
+
+float shownValue(DialogPage& page, const CheckBinding& c) { return page.isChecked(c.id) ? 1.0f : 0.0f; }
+
 void showOption(DialogPage& page, const EffectSettings& record, const SliderBinding& s) {
-  page.setTrackbarValue(s.id, wholeValue(record.globalParams[s.parameter]));
+  showValue(page, s, record.globalParams[s.parameter]);
 }
 
 void showOption(DialogPage& page, const EffectSettings& record, const RadioBinding& r) {
@@ -27,11 +41,11 @@ void showOption(DialogPage& page, const EffectSettings& record, const RadioBindi
 }
 
 void showOption(DialogPage& page, const EffectSettings& record, const CheckBinding& c) {
-  page.setCheck(c.id, wholeValue(record.globalParams[c.parameter]) != 0);
+  showValue(page, c, record.globalParams[c.parameter]);
 }
 
 void storeOption(DialogPage& page, EffectSettings& record, const SliderBinding& s) {
-  record.globalParams[s.parameter] = static_cast<float>(page.getTrackbarValue(s.id));
+  record.globalParams[s.parameter] = shownValue(page, s);
 }
 
 void storeOption(DialogPage& page, EffectSettings& record, const RadioBinding& r) {
@@ -39,7 +53,7 @@ void storeOption(DialogPage& page, EffectSettings& record, const RadioBinding& r
 }
 
 void storeOption(DialogPage& page, EffectSettings& record, const CheckBinding& c) {
-  record.globalParams[c.parameter] = page.isChecked(c.id) ? 1.0f : 0.0f;
+  record.globalParams[c.parameter] = shownValue(page, c);
 }
 
 }  // namespace vta

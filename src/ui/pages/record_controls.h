@@ -32,6 +32,11 @@ struct CheckBinding {
 };
 
 void setUpSlider(DialogPage& page, const SliderBinding& slider);
+// A slider or check box showing value; what it shows, as a record real.
+void showValue(DialogPage& page, const SliderBinding& slider, float value);
+void showValue(DialogPage& page, const CheckBinding& box, float value);
+float shownValue(DialogPage& page, const SliderBinding& slider);
+float shownValue(DialogPage& page, const CheckBinding& box);
 void showOption(DialogPage& page, const EffectSettings& record, const SliderBinding& slider);
 void showOption(DialogPage& page, const EffectSettings& record, const RadioBinding& radios);
 void showOption(DialogPage& page, const EffectSettings& record, const CheckBinding& box);

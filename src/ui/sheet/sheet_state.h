@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "model/effect_description.h"
 #include "model/effect_settings.h"
@@ -26,6 +27,9 @@ struct SheetState {
   // The full description of the effect the Effects page selected; null while
   // none is selected or the page does not exist.
   const EffectDescription* selectedEffect = nullptr;
+  // Told by the Effects page when the user selects another effect (the
+  // Objects page then shows the new effect's first object).
+  std::function<void()> effectSelected;
 
   bool filterMode() const { return secondRecord != nullptr; }
 };
