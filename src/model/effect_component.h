@@ -10,6 +10,7 @@
 // process-heap memory (makeComponent) and die through destroy(true).
 
 #include <cstdint>
+#include <memory>
 #include <new>
 #include <utility>
 
@@ -92,6 +93,15 @@ Kind* makeComponent(Args&&... args) {
   void* memory = allocate(sizeof(Kind));
   return memory ? new (memory) Kind(std::forward<Args>(args)...) : nullptr;
 }
+
+// Destroys a component that belongs to no list.
+struct ComponentDestroyer {
+  void operator()(EffectComponent* component) const {
+    if (component) component->destroy(true);
+  }
+};
+template <class Kind>
+using OwnedComponent = std::unique_ptr<Kind, ComponentDestroyer>;
 
 // The body of every kind's destroy().
 template <class Kind>

@@ -11,11 +11,7 @@
 
 namespace vtafx {
 
-// Destroys a component that is not (yet) in a list.
-struct ComponentDestroyer {
-  void operator()(vta::EffectComponent* c) const { c->destroy(true); }
-};
-using ComponentPtr = std::unique_ptr<vta::EffectComponent, ComponentDestroyer>;
+using ComponentPtr = vta::OwnedComponent<vta::EffectComponent>;
 
 Json componentJson(const vta::EffectComponent& component, vta::ComponentKind kind);
 // Throws BuildError on a malformed component.

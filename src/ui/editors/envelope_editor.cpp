@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <memory>
 
 #include "envelope_editor_ids.h"
 #include "model/files/envelope_target.h"
@@ -16,12 +15,6 @@ namespace vta {
 namespace {
 
 constexpr int kTimeTick = 10;
-
-// Component clones die through destroy(true), not delete.
-struct ComponentDestroyer {
-  void operator()(EffectComponent* component) const { component->destroy(true); }
-};
-using OwnedEnvelope = std::unique_ptr<EnvelopeComponent, ComponentDestroyer>;
 
 void warn(HWND owner, const char* text, const char* title) {
   MessageBoxA(owner, text, title, MB_OK | MB_ICONEXCLAMATION);
@@ -52,7 +45,7 @@ void EnvelopeEditor::openEnvelopeEditor(HWND parent) {
   const EnvelopeTarget target = findOrAddEnvelope(*settings_, owner_, parameterIndex_);
   envelope_ = target.envelope;
   if (!envelope_) return warn(parent, "Error creating envelope", "Out of Memory");
-  OwnedEnvelope backup(static_cast<EnvelopeComponent*>(envelope_->clone()));
+  OwnedComponent<EnvelopeComponent> backup(static_cast<EnvelopeComponent*>(envelope_->clone()));
   if (envelope_->keyCount == 0) {
     envelope_->insertKey({0.0f, defaultValue_, 0, 0, 0, 0, 0});
     envelope_->insertKey({1.0f, defaultValue_, 0, 0, 0, 0, 0});

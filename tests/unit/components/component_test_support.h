@@ -17,14 +17,8 @@
 namespace vta {
 namespace test {
 
-struct ComponentDestroyer {
-  void operator()(EffectComponent* component) const {
-    if (component) component->destroy(true);
-  }
-};
-
 template <class Kind>
-using Owned = std::unique_ptr<Kind, ComponentDestroyer>;
+using Owned = OwnedComponent<Kind>;
 
 // Header values every test component starts with.
 constexpr uint16_t kId = 7;
