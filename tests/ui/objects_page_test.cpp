@@ -15,6 +15,7 @@
 #include "installation.h"
 #include "library_under_test.h"
 #include "model/components/object.h"
+#include "model/components/path.h"
 #include "model/components/surface.h"
 #include "model/effect_settings.h"
 #include "pane_observers.h"
@@ -56,13 +57,20 @@ class ObjectsPageTest : public ::testing::Test {
     morphing_ = makeComponent<ObjectComponent>(5, 0.0f, 1.0f, 0, 0);
     morphing_->surfaceNumber = 1;
     morphing_->morphFrames = 10;
-    installation_.addEffect({"Three", "Three", true, 0x2050A0, "", 1, {"Left", "Middle", "Right"}, {morphing_}});
+    path_ = makeComponent<PathComponent>(6, 0.0f, 1.0f, 5, 0);
+    path_->insertKey(PathKey{0.0f, 1, 2, 3, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
+    path_->insertKey(PathKey{1.0f, 4, 5, 6, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
+    installation_.addEffect(
+        {"Three", "Three", true, 0x2050A0, "", 1, {"Left", "Middle", "Right"}, {morphing_, path_}});
     installation_.addEffect({"Two", "Two", true, 0xA05020, "", 0, {"Front", "Back"}});
     installation_.writeMaster({{"Tests", {"Three", "Two"}}});
     installation_.writeCurrent({{"Tests", {"Three", "Two"}}});
     std::strcpy(record_.effectName, "Three");
   }
-  void TearDown() override { morphing_->destroy(true); }
+  void TearDown() override {
+    morphing_->destroy(true);
+    path_->destroy(true);
+  }
 
   void run(const std::function<void(HWND sheet, HWND page)>& drive) {
     ASSERT_TRUE(runSheetOnPage(library_, reinterpret_cast<VtaEffectSettings&>(record_), nullptr,
@@ -78,6 +86,7 @@ class ObjectsPageTest : public ::testing::Test {
   Installation installation_{"objects_page"};
   RegistryValue reverse_{"Eff_Autoreverse"};
   ObjectComponent* morphing_ = nullptr;
+  PathComponent* path_ = nullptr;
   EffectSettings record_;
 };
 
@@ -177,6 +186,20 @@ TEST_F(ObjectsPageTest, TheFileChosenInTheDialogIsMapped) {
     EXPECT_EQ(clip, controlText(page, kFileName));
   });
   DeleteFileA(clip.c_str());
+}
+
+TEST_F(ObjectsPageTest, PathEditorEditsACopyOfTheObjectsPathInTheRecord) {
+  run([&](HWND, HWND page) {
+    clickButton(page, 1129);
+    HWND editor = waitForWindow("Path Editor");
+    ASSERT_NE(nullptr, editor);
+    EXPECT_EQ("Values at 0% * KEY *", controlText(editor, 1091));
+    EXPECT_EQ("1", controlText(editor, 1094)) << "the effect's own first key";
+    clickButton(editor, IDOK);
+    EXPECT_TRUE(waitForWindowGone(editor));
+  });
+  ASSERT_EQ(1u, record_.description.lists[kPaths].count);
+  EXPECT_EQ(5, record_.description.lists[kPaths].head->linkId);
 }
 
 TEST_F(ObjectsPageTest, AnotherEffectOnTheEffectsPageShowsItsFirstObject) {

@@ -5,11 +5,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "model/components/object.h"
 #include "objects_page_ids.h"
+#include "model/files/effect_file.h"
 #include "ui/editors/envelope_editor.h"
+#include "ui/editors/path_editor.h"
 #include "ui/pages/envelope_buttons.h"
 #include "ui/pages/object_map_file.h"
 #include "ui/pages/record_controls.h"
@@ -74,6 +77,23 @@ const ObjectComponent* morphingObject(const EffectDescription* effect, uint32_t 
 }
 
 bool isEntry(uint32_t n) { return n < static_cast<uint32_t>(kObjectEntryCount); }
+
+// The object that carries entry n's path: on surface n + 1, with no
+// ancestor on the same surface, and not flagged in its second word.
+const ObjectComponent* pathObject(const EffectDescription& effect, uint32_t n) {
+  for (const EffectComponent* member = effect.lists[kObjects].head; member; member = member->next) {
+    const auto* object = static_cast<const ObjectComponent*>(member);
+    if (object->surfaceNumber != n + 1 || object->secondWord != 0) continue;
+    bool nested = false;
+    // A file may link parents in a circle: no chain is longer than the list.
+    uint32_t steps = effect.lists[kObjects].count;
+    for (const EffectComponent* up = object->parent; up && !nested && steps; up = up->parent, --steps) {
+      nested = static_cast<const ObjectComponent*>(up)->surfaceNumber == n + 1;
+    }
+    if (!nested) return object;
+  }
+  return nullptr;
+}
 
 bool isEnvelopeButton(int id) {
   if (id == IDC_OBJECTS_MORPH_ENVELOPE) return true;
@@ -233,6 +253,27 @@ void ObjectsPage::selectMapFile() {
   saveControls(false);
 }
 
+// The path editor works on the Fly-Off arrangement, in which objects 1 and 2
+// change places; the record's fly mode and the shown object are put back.
+void ObjectsPage::editPath() {
+  EffectSettings* record = sheet().record;
+  if (!record) return;
+  auto effect = std::make_unique<EffectDescription>();
+  loadDescription(*effect, record->effectName, 0);
+  const bool flownOn = record->globalParams[VTA_FLY_MODE] == 1.0f;
+  const bool switched = flownOn && currentObject_ <= 1;
+  if (flownOn) record->globalParams[VTA_FLY_MODE] = 0.0f;
+  if (switched) currentObject_ ^= 1;
+  if (const ObjectComponent* object = pathObject(*effect, currentObject_)) {
+    PathEditor editor(record);
+    editor.setObjectId(object->id);
+    editor.openPathEditor(window());
+  }
+  if (flownOn) record->globalParams[VTA_FLY_MODE] = 1.0f;
+  if (switched) currentObject_ ^= 1;
+  checkPreviewRestart();
+}
+
 // With "Reverse 1 and 2" on, a reversed type-1 effect brings object 2 in
 // where object 1 left: the page shows the one that moves first.
 void ObjectsPage::onActivate() {
@@ -251,6 +292,10 @@ void ObjectsPage::onCommand(int id, int code) {
     selectMapFile();
     return;
   }
+  if (code == BN_CLICKED && id == IDC_OBJECTS_PATH_EDITOR) {
+    editPath();
+    return;
+  }
   if (code == BN_CLICKED && isEnvelopeButton(id)) {
     editEnvelope(id);
     updateEnvelopeButtons();
@@ -262,8 +307,6 @@ void ObjectsPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       for (const SliderBinding& s : kSliders) setUpSlider(*this, s);
-      // The path editor is not part of this release yet.
-      disableControl(IDC_OBJECTS_PATH_EDITOR);
       fillCombos();
       checkPreviewRestart();
       break;

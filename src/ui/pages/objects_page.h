@@ -33,6 +33,7 @@ class ObjectsPage final : public SheetPage<ObjectsPage> {
   void updateMorphButton();
   void editEnvelope(int button);
   void selectMapFile();
+  void editPath();
   void onActivate();
   void onCommand(int id, int code);
   SurfaceComponent* surface() const;

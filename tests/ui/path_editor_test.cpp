@@ -1,0 +1,241 @@
+// The path editor opened through its own entry, as the Objects page opens
+// it, on the library's templates linked into this program: the key fields,
+// stepping, the limits, dragging, path files, and what OK, Cancel and Remove
+// leave in the record.
+#include <windows.h>
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <thread>
+
+#include "curves/kb_spline.h"
+#include "import_hook.h"
+#include "platform/chunk_file.h"
+#include "ui/editors/path_editor.h"
+#include "ui/library_state.h"
+#include "window_driver.h"
+
+namespace vta::test {
+namespace {
+
+constexpr char kCaption[] = "Path Editor";
+constexpr uint16_t kObjectId = 9;
+constexpr int kRemove = 3, kNext = 4, kPrevious = 5, kCreate = 6, kDelete = 7, kCopy = 8, kLoad = 9;
+constexpr int kGroup = 1091, kPositionX = 1094, kRotationX = 1095, kScaleX = 1096, kAxisY = 1125;
+constexpr int kTime = 1201, kTop = 1138;
+
+void slideTo(HWND editor, int percent) {
+  HWND slider = GetDlgItem(editor, kTime);
+  SendMessageA(slider, TBM_SETPOS, TRUE, percent);
+  SendMessageA(editor, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(slider));
+}
+
+void click(HWND editor, int id) {
+  SendMessageA(editor, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
+}
+
+bool enabled(HWND editor, int id) { return IsWindowEnabled(GetDlgItem(editor, id)) != FALSE; }
+std::string text(HWND editor, int id) { return windowText(GetDlgItem(editor, id)); }
+int slider(HWND editor) { return static_cast<int>(SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0)); }
+
+// A drag with the left button from (x, y) by (dx, dy) in the dialog's own area.
+void drag(HWND editor, int dx, int dy) {
+  const int x = 20, y = 20;
+  SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x + dx, y + dy));
+  SendMessageA(editor, WM_LBUTTONUP, 0, MAKELPARAM(x + dx, y + dy));
+}
+
+std::string answerMessageBox(const char* caption) {
+  HWND box = waitForWindow(caption);
+  if (!box) return "(no message box)";
+  std::string longest;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const std::string t = windowText(child);
+    if (GetDlgCtrlID(child) != IDOK && t.size() > longest.size()) longest = t;
+  }
+  clickButton(box, IDOK);
+  waitForWindowGone(box);
+  return longest;
+}
+
+PathKey keyAt(float time, float x) {
+  PathKey key{};
+  key.time = time;
+  key.positionX = x;
+  key.scaleX = key.scaleY = key.scaleZ = 1;
+  return key;
+}
+
+class PathEditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setModuleInstance(GetModuleHandleA(nullptr));
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    path_ = makeComponent<PathComponent>(30, 0.0f, 1.0f, kObjectId, 0);
+    for (const PathKey& key : {keyAt(0, 0), keyAt(0.5f, 10), keyAt(0.505f, 11), keyAt(0.8f, 20), keyAt(1, 30)}) {
+      path_->insertKey(key);
+    }
+    record_.description.lists[kPaths].append(path_);
+  }
+
+  void edit(const std::function<void(HWND)>& drive) {
+    PathEditor editor(&record_);
+    editor.setObjectId(kObjectId);
+    bool shown = false;
+    std::thread driver([&] {
+      HWND window = waitForWindow(kCaption);
+      shown = window != nullptr;
+      if (window) drive(window);
+    });
+    editor.openPathEditor(nullptr);
+    driver.join();
+    ASSERT_TRUE(shown) << "the path editor did not appear";
+  }
+
+  EffectSettings record_;
+  PathComponent* path_ = nullptr;
+};
+
+TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTime) {
+  edit([&](HWND editor) {
+    EXPECT_EQ("Values at 0% * KEY *", text(editor, kGroup));
+    EXPECT_FALSE(enabled(editor, kPrevious));
+    EXPECT_FALSE(enabled(editor, kDelete));
+    captureWindow(editor, screenshotPath("path_editor_camera"));
+    slideTo(editor, 37);
+    EXPECT_EQ("Values at 37%", text(editor, kGroup));
+    EXPECT_TRUE(enabled(editor, kCreate));
+    EXPECT_FALSE(enabled(editor, kDelete));
+    EXPECT_FALSE(enabled(editor, kCopy));
+    PathKey expected{};
+    path_->evaluate(keyTimeFromPercent(37), expected);
+    char shown[32];
+    std::snprintf(shown, sizeof shown, "%g", expected.positionX);
+    EXPECT_EQ(shown, text(editor, kPositionX));
+    slideTo(editor, 50);
+    click(editor, kNext);
+    EXPECT_EQ(80, slider(editor)) << "the key at 0.505 is skipped";
+    click(editor, kPrevious);
+    EXPECT_EQ(51, slider(editor)) << "0.505 is 51% when stepped to from beyond";
+    click(editor, kTop);
+    captureWindow(editor, screenshotPath("path_editor_top"));
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+}
+
+TEST_F(PathEditorTest, PositionAndScaleAreLimitedRotationIsNot) {
+  std::string message;
+  edit([&](HWND editor) {
+    slideTo(editor, 30);
+    SetDlgItemTextA(editor, kScaleX, "2500");
+    clickButton(editor, kCreate);
+    message = answerMessageBox("Problem with value");
+    EXPECT_EQ(5u, path_->keyCount) << "nothing stored";
+    // A press stores the typed values first; refused, it starts no drag.
+    const std::string keys(reinterpret_cast<const char*>(path_->keys), 5 * sizeof(PathKey));
+    PostMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_EQ("Value must be between -2000 and 2000", answerMessageBox("Problem with value"));
+    SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(70, 90));
+    EXPECT_EQ(keys, std::string(reinterpret_cast<const char*>(path_->keys), 5 * sizeof(PathKey)));
+    SetDlgItemTextA(editor, kScaleX, "1");
+    SetDlgItemTextA(editor, kRotationX, "2500");
+    click(editor, kCreate);
+    EXPECT_EQ(6u, path_->keyCount);
+    EXPECT_EQ(2500.0f, path_->keys[1].rotationX);
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ("Value must be between -2000 and 2000", message);
+}
+
+TEST_F(PathEditorTest, CreateOverwritesAKeyWithinTheStoringWindowAndKeepsItsTime) {
+  path_->removeKey(0.5f);
+  path_->removeKey(0.505f);
+  path_->insertKey(keyAt(0.507f, 10));
+  edit([&](HWND editor) {
+    slideTo(editor, 50);
+    EXPECT_EQ("Values at 50%", text(editor, kGroup)) << "shown keys lie within 0.005";
+    SetDlgItemTextA(editor, kPositionX, "42");
+    click(editor, kCreate);
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  ASSERT_EQ(4u, path_->keyCount);
+  EXPECT_EQ(0.507f, path_->keys[1].time);
+  EXPECT_EQ(42.0f, path_->keys[1].positionX);
+}
+
+TEST_F(PathEditorTest, DragsWrapAtTheLimitsAndLeaveUncheckedAxesAlone) {
+  path_->keys[0].positionX = -1999.9f;
+  path_->keys[0].positionY = 5;
+  edit([&](HWND editor) {
+    drag(editor, -20, 0);
+    EXPECT_FLOAT_EQ(2000.0f, path_->keys[0].positionX) << "below -2000 wraps round";
+    SendMessageA(GetDlgItem(editor, kAxisY), BM_CLICK, 0, 0);
+    drag(editor, 0, 30);
+    EXPECT_EQ(5.0f, path_->keys[0].positionY);
+    const PathKey before = path_->keys[0];
+    SendMessageA(editor, WM_LBUTTONUP, 0, MAKELPARAM(200, 200));
+    EXPECT_EQ(0, std::memcmp(&before, &path_->keys[0], sizeof before)) << "a stray release changes nothing";
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  const AxisDeltas rotate = pathDragDeltas({PathTool::kRotate, kCameraView, false, false}, 4, 6);
+  EXPECT_EQ(-3.0f, rotate.z);
+  const AxisDeltas stretch = pathDragDeltas({PathTool::kStretch, kTopView, true, true}, 4, 6);
+  EXPECT_FLOAT_EQ(0.06f, stretch.x);
+  EXPECT_FLOAT_EQ(0.06f, stretch.z);
+  const AxisDeltas side = pathDragDeltas({PathTool::kMove, kSideView, true, false}, 4, 6);
+  EXPECT_FLOAT_EQ(-0.15f, side.y);
+  EXPECT_FLOAT_EQ(-0.1f, side.z);
+}
+
+TEST_F(PathEditorTest, CancelGivesBackTheRecordAsItWasRemoveTakesThePathOut) {
+  record_.globalParams[VTA_FLY_MODE] = 1.0f;
+  std::strcpy(record_.effectName, "Nowhere");
+  EffectSettings atCall;
+  atCall.copyFrom(record_);
+  edit([&](HWND editor) {
+    EXPECT_EQ(0.0f, record_.globalParams[VTA_FLY_MODE]) << "edited in the Fly-Off arrangement";
+    slideTo(editor, 80);
+    click(editor, kDelete);
+    drag(editor, 10, 10);
+    PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(0, record_.differs(atCall)) << "fly mode and path as they were";
+  edit([&](HWND editor) { click(editor, kRemove); });
+  EXPECT_EQ(0u, record_.description.lists[kPaths].count);
+}
+
+std::string g_pathFile;
+BOOL WINAPI choosePathFile(LPOPENFILENAMEA dialog) {
+  std::strcpy(dialog->lpstrFile, g_pathFile.c_str());
+  return TRUE;
+}
+
+TEST_F(PathEditorTest, AFileOfAnotherKindChangesNothing) {
+  ASSERT_NE(nullptr, replaceImport(GetModuleHandleA(nullptr), "comdlg32.dll", "GetOpenFileNameA",
+                                   reinterpret_cast<void*>(&choosePathFile)));
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  g_pathFile = std::string(temp) + "vantaro_other.pth";
+  {
+    ChunkFile file;
+    ASSERT_EQ(kChunkOk, file.open(g_pathFile.c_str(), fourCC("VPTH"), kChunkWriteFile));
+    file.writeChunk(fourCC("ENV0"), 4, "abcd");
+  }
+  const std::string before(reinterpret_cast<const char*>(path_->keys), path_->keyCount * sizeof(PathKey));
+  edit([&](HWND editor) {
+    click(editor, kLoad);
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(before, std::string(reinterpret_cast<const char*>(path_->keys), path_->keyCount * sizeof(PathKey)));
+  DeleteFileA(g_pathFile.c_str());
+}
+
+}  // namespace
+}  // namespace vta::test
