@@ -73,20 +73,6 @@ void typeInto(HWND editor, int id, const char* text) {
 bool enabled(HWND editor, int id) { return IsWindowEnabled(GetDlgItem(editor, id)) != FALSE; }
 std::string text(HWND editor, int id) { return windowText(GetDlgItem(editor, id)); }
 
-// The text of a message box of this process, read by the driver, then OK.
-std::string answerMessageBox(const char* caption) {
-  HWND box = waitForWindow(caption);
-  if (!box) return "(no message box)";
-  std::string longest;
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    const std::string t = windowText(child);
-    if (GetDlgCtrlID(child) != IDOK && t.size() > longest.size()) longest = t;
-  }
-  clickButton(box, IDOK);
-  waitForWindowGone(box);
-  return longest;
-}
-
 EnvelopeComponent* envelopeOf(EffectSettings& record, uint16_t parameter) {
   return record.description.findEnvelope(0, parameter);
 }

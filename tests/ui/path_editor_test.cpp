@@ -51,19 +51,6 @@ void drag(HWND editor, int dx, int dy) {
   SendMessageA(editor, WM_LBUTTONUP, 0, MAKELPARAM(x + dx, y + dy));
 }
 
-std::string answerMessageBox(const char* caption) {
-  HWND box = waitForWindow(caption);
-  if (!box) return "(no message box)";
-  std::string longest;
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    const std::string t = windowText(child);
-    if (GetDlgCtrlID(child) != IDOK && t.size() > longest.size()) longest = t;
-  }
-  clickButton(box, IDOK);
-  waitForWindowGone(box);
-  return longest;
-}
-
 PathKey keyAt(float time, float x) {
   PathKey key{};
   key.time = time;

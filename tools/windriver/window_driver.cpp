@@ -77,6 +77,20 @@ std::string windowText(HWND window) {
   return text;
 }
 
+std::string answerMessageBox(const char* caption) {
+  HWND box = waitForWindow(caption);
+  if (!box) return "(no message box)";
+  // The message is the box's longest text that is not its button.
+  std::string message;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const std::string text = windowText(child);
+    if (GetDlgCtrlID(child) != IDOK && text.size() > message.size()) message = text;
+  }
+  clickButton(box, IDOK);
+  waitForWindowGone(box);
+  return message;
+}
+
 bool captureWindow(HWND window, const std::string& pngPath) {
   settle(window);
   RECT rect;

@@ -29,6 +29,10 @@ void clickButton(HWND dialog, int buttonId);
 
 std::string windowText(HWND window);
 
+// Waits for the message box with this caption, reads its message, presses
+// its OK button and waits for it to close. "(no message box)" when none came.
+std::string answerMessageBox(const char* caption);
+
 // Saves what the screen shows of window as a PNG file. The window must be
 // visible and on top; returns false when the picture could not be taken.
 bool captureWindow(HWND window, const std::string& pngPath);

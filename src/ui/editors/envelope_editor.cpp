@@ -6,7 +6,7 @@
 
 #include "envelope_editor_ids.h"
 #include "model/files/envelope_target.h"
-#include "platform/boundary.h"
+#include "ui/editors/editor_procedure.h"
 #include "ui/library_state.h"
 #include "ui/pane/preview_pane.h"
 #include "ui/sheet/sheet_state.h"
@@ -63,19 +63,10 @@ void EnvelopeEditor::openEnvelopeEditor(HWND parent) {
   envelope_ = nullptr;
 }
 
-// Every message but painting, and a context menu of the dialog itself,
-// goes to the shared pane handler first.
-INT_PTR CALLBACK EnvelopeEditor::procedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-  return guarded<INT_PTR>(0, [&]() -> INT_PTR {
-    EnvelopeEditor* editor = current;
-    INT_PTR result = 0;
-    const bool ownMenu = message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == window;
-    if (message != WM_PAINT && !ownMenu) {
-      result = handlePaneMessage(editor, window, message, wParam, lParam);
-    }
+INT_PTR CALLBACK EnvelopeEditor::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  EnvelopeEditor* editor = current;
+  return editorProcedure(editor, window, message, wParam, lParam, [&] {
     if (editor && editor->envelope_) editor->handleMessage(message, wParam, lParam);
-    return result;
   });
 }
 

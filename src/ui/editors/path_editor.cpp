@@ -6,7 +6,7 @@
 
 #include "model/files/effect_file.h"
 #include "path_editor_ids.h"
-#include "platform/boundary.h"
+#include "ui/editors/editor_procedure.h"
 #include "ui/library_state.h"
 #include "ui/pane/preview_pane.h"
 
@@ -72,18 +72,10 @@ void PathEditor::openPathEditor(HWND parent) {
   path_ = nullptr;
 }
 
-// Every message but painting, and a context menu of the dialog itself,
-// goes to the shared pane handler first.
 INT_PTR CALLBACK PathEditor::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return guarded<INT_PTR>(0, [&]() -> INT_PTR {
-    PathEditor* editor = current;
-    INT_PTR result = 0;
-    const bool ownMenu = message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == window;
-    if (message != WM_PAINT && !ownMenu) {
-      result = handlePaneMessage(editor, window, message, wParam, lParam);
-    }
+  PathEditor* editor = current;
+  return editorProcedure(editor, window, message, wParam, lParam, [&] {
     if (editor && editor->path_) editor->handleMessage(message, wParam, lParam);
-    return result;
   });
 }
 
