@@ -1,6 +1,7 @@
 #include "render_session.h"
 
 #include <cstring>
+#include <filesystem>
 
 #include "placeholders.h"
 #include "platform/settings_store.h"
@@ -18,6 +19,15 @@ bool useInstallation(const std::string& installDir, const std::string& settingsF
   (void)settingsFile;
 #endif
   return vta::writeRegistryString("Path", installDir.c_str()) == 1;
+}
+
+std::string defaultRenderer(const std::string& installDir) {
+#ifdef _WIN32
+  const char name[] = "Rnd_Software.DLL";
+#else
+  const char name[] = "Rnd_Software.so";
+#endif
+  return (std::filesystem::path(installDir) / "LIBS" / name).string();
 }
 
 JobPicture JobPicture::from(const Picture& rgb, uint32_t size) {

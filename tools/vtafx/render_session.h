@@ -17,6 +17,10 @@ namespace vtafx {
 // textures and warps) through a private settings file beside it.
 bool useInstallation(const std::string& installDir, const std::string& settingsFile);
 
+// The installation's own software renderer: LIBS/Rnd_Software.so (.DLL on
+// Windows) in installDir.
+std::string defaultRenderer(const std::string& installDir);
+
 // A square 24-bit picture as the job expects it: BGR, rows bottom-up.
 struct JobPicture {
   uint32_t size = 0;
