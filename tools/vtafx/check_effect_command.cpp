@@ -32,16 +32,6 @@ bool parseArgs(const Args& args, CheckArgs& c) {
   return !c.install.empty();
 }
 
-// The titles of every effect file in the installation's EFFECTS, sorted.
-std::vector<std::string> installedTitles(const std::string& install) {
-  std::vector<std::string> titles;
-  std::error_code ec;
-  for (const auto& entry : fs::directory_iterator(fs::path(install) / "EFFECTS", ec))
-    if (entry.path().extension() == ".VTA") titles.push_back(entry.path().stem().string());
-  std::sort(titles.begin(), titles.end());
-  return titles;
-}
-
 // Prints the effect's unclean ends, or that it cuts cleanly; true when clean.
 bool reportEnds(RenderSession& session, const std::string& effect) {
   bool clean = true;
@@ -61,7 +51,7 @@ int runCheckEffect(const Args& args) {
   if (!parseArgs(args, c))
     return report(kExitUsage, "usage: vtafx check-effect --install DIR [--renderer LIB] [EFFECT...]");
   if (c.renderer.empty()) c.renderer = defaultRenderer(c.install);
-  const std::vector<std::string> installed = installedTitles(c.install);
+  const std::vector<std::string> installed = installedEffects(c.install);
   if (c.effects.empty()) c.effects = installed;
   if (c.effects.empty()) return report(kExitFailed, "no effects in " + c.install);
   for (const std::string& effect : c.effects)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace vtafx {
 
@@ -44,6 +45,16 @@ EndDifference endDifference(const Picture& frame, const Picture& expected) {
       }
     }
   return {double(sum) / frame.rgb.size() / 255, worst / 255.0};
+}
+
+std::vector<std::string> installedEffects(const std::string& installDir) {
+  namespace fs = std::filesystem;
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (const auto& entry : fs::directory_iterator(fs::path(installDir) / "EFFECTS", ec))
+    if (entry.path().extension() == ".VTA") names.push_back(entry.path().stem().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 const std::vector<uint32_t>& previewSizes() {

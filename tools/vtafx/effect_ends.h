@@ -30,6 +30,9 @@ struct EndCheck {
   EndDifference difference;
 };
 
+// The names of the effects in the installation's EFFECTS folder, sorted.
+std::vector<std::string> installedEffects(const std::string& installDir);
+
 // Sizes the ends are checked at by default: the preview's three qualities.
 const std::vector<uint32_t>& previewSizes();
 
