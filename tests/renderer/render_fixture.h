@@ -11,6 +11,7 @@
 
 #include "render_session.h"
 #include "scoped_installation.h"
+#include "temp_folder.h"
 
 namespace rndtest {
 
@@ -40,6 +41,7 @@ class RenderTest : public ::testing::Test {
   vtafx::RenderSession session_;
 
  private:
+  static std::unique_ptr<vta::TempFolder> folder_;
   static std::unique_ptr<vtafx::ScopedInstallation> installation_;
 };
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
 
 #include "effect_ends.h"
 #include "render_commands.h"
@@ -13,8 +12,6 @@
 namespace vtafx {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 struct CheckArgs {
   std::string install, renderer;
@@ -57,8 +54,7 @@ int runCheckEffect(const Args& args) {
   for (const std::string& effect : c.effects)
     if (std::find(installed.begin(), installed.end(), effect) == installed.end())
       return report(kExitFailed, "no effect \"" + effect + "\" in " + c.install);
-  auto settings = fs::temp_directory_path() / "vtafx-check-effect.ini";
-  ScopedInstallation installation(c.install, settings.string());
+  ScopedInstallation installation(c.install);
   if (!installation.chosen()) return report(kExitFailed, "cannot record the installation path");
   RenderSession session;
   std::string error;
