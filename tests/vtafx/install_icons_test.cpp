@@ -62,7 +62,7 @@ bool nearHue(int hue, int target) {
 // The hue of placeholder card k's own colour, its most common one.
 int cardHue(int k) {
   std::map<int, int> counts;
-  const Picture card = placeholderCard(k, kIconSize);
+  const Picture card = placeholderPicture(k, kIconSize);
   for (size_t i = 0; i < card.rgb.size(); i += 3) ++counts[hueOf(&card.rgb[i])];
   counts.erase(-1);
   auto fewer = [](const auto& a, const auto& b) { return a.second < b.second; };
@@ -131,7 +131,7 @@ Json sampleDocument(const std::string& title) {
 }
 
 // The icon "Slide Up" is given in the sources below.
-Picture givenIcon() { return placeholderCard(7, kIconSize); }
+Picture givenIcon() { return placeholderPicture(7, kIconSize); }
 
 // Sources with two sample effects: "Slide Left" as it is, "Slide Up" with
 // an icon.

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include "placeholders.h"
 #include "platform/settings_store.h"
 
 #ifndef _WIN32
@@ -116,12 +115,6 @@ void previewRecord(vta::EffectSettings& record, const std::string& effectName) {
   record.globalParams[VTA_QUALITY] = 1;
   record.globalParams[VTA_IMAGE_QUALITY] = 1;
   record.globalParams[VTA_LIGHTING] = 1;
-}
-
-std::vector<Picture> placeholderSources(uint32_t size) {
-  std::vector<Picture> sources;
-  for (int k = 1; k <= kPlaceholderSources; ++k) sources.push_back(placeholderCard(k, size));
-  return sources;
 }
 
 }  // namespace vtafx

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "image_io.h"
+#include "placeholders.h"
 #include "model/effect_settings.h"
 #include "platform/dynamic_library.h"
 #include "vantaro/renderer.h"
@@ -65,8 +66,5 @@ class RenderSession {
 // The record `vtafx render` starts from: the effect's name, lighting,
 // perspective-correct mapping and bilinear filtering on, the rest 0.
 void previewRecord(vta::EffectSettings& record, const std::string& effectName);
-
-// Placeholder cards 1 to 20 at size, as the preview's sources.
-std::vector<Picture> placeholderSources(uint32_t size);
 
 }  // namespace vtafx
