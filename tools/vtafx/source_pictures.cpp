@@ -55,4 +55,10 @@ Picture scenePicture(int source, uint32_t size) {
   return picture;
 }
 
+std::vector<Picture> scenePictures(uint32_t size) {
+  std::vector<Picture> pictures;
+  for (int k = 1; k <= kSceneCount; ++k) pictures.push_back(scenePicture(k, size));
+  return pictures;
+}
+
 }  // namespace vtafx

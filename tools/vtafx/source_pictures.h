@@ -9,5 +9,7 @@ namespace vtafx {
 
 // Source 1 to 20 at size x size.
 Picture scenePicture(int source, uint32_t size);
+// Sources 1 to 20 at size x size, in order.
+std::vector<Picture> scenePictures(uint32_t size);
 
 }  // namespace vtafx
