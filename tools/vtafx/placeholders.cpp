@@ -17,8 +17,8 @@ const uint8_t kDigitRows[10][5] = {
     {7, 5, 5, 5, 7}, {2, 6, 2, 2, 7}, {7, 1, 7, 4, 7}, {7, 1, 7, 1, 7}, {5, 5, 7, 1, 1},
     {7, 4, 7, 1, 7}, {7, 4, 7, 5, 7}, {7, 1, 1, 1, 1}, {7, 5, 7, 5, 7}, {7, 5, 7, 1, 7}};
 
-// Pixels per font pixel: 1 at 32, 2 at 64, 3 at 128.
-uint32_t fontScale(uint32_t size) { return std::max(1u, (size + 40) / 48); }
+// Pixels per font pixel: 1 up to the preview's medium size, 2 at 128.
+uint32_t fontScale(uint32_t size) { return std::max(1u, size / 64); }
 
 void fill(Picture& p, uint32_t x, uint32_t y, uint32_t w, uint32_t h, uint8_t r, uint8_t g,
           uint8_t b) {
