@@ -1,7 +1,7 @@
 #pragma once
 // Renders sample effects through the built Rnd_Software plug-in, with the
 // sample installation as the library's installation and the placeholder
-// cards as sources.
+// pictures as sources.
 
 #include <gtest/gtest.h>
 
