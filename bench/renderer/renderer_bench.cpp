@@ -58,12 +58,13 @@ bool castsShadows(const std::string& effect) {
   return false;
 }
 
-// Seconds ffmpeg needs for kFrames cross-faded frames of two 128-pixel cards.
+// Seconds ffmpeg needs for kFrames cross-faded frames of two 128-pixel
+// placeholder pictures.
 double timeFfmpeg(const fs::path& work) {
   std::string error;
-  auto cards = vtafx::placeholderSources(128);
-  vtafx::writePicture((work / "from.png").string(), cards[0], error);
-  vtafx::writePicture((work / "to.png").string(), cards[1], error);
+  auto pictures = vtafx::placeholderSources(128);
+  vtafx::writePicture((work / "from.png").string(), pictures[0], error);
+  vtafx::writePicture((work / "to.png").string(), pictures[1], error);
   std::string command = "ffmpeg -loglevel error -y -loop 1 -framerate 25 -t 8 -i '" +
                         (work / "from.png").string() + "' -loop 1 -framerate 25 -t 8 -i '" +
                         (work / "to.png").string() +

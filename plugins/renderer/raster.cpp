@@ -34,12 +34,21 @@ struct FaceValues {
       for (int k = 0; k < N; ++k) perVertex[i][k] = v[i].value[k] * scale;
     }
   }
+  float nearnessAt(const float* w) const {
+    return w[0] * nearness[0] + w[1] * nearness[1] + w[2] * nearness[2];
+  }
   void at(const float* w, float near, float* out) const {
     float scale = perspective ? 1.0f / near : 1.0f;
     for (int k = 0; k < N; ++k)
       out[k] = (w[0] * perVertex[0][k] + w[1] * perVertex[1][k] + w[2] * perVertex[2][k]) * scale;
   }
 };
+
+// The three weights of the face at x, y (in samples); they sum to 1 and are
+// all positive inside the face.
+void weightsAt(const EdgeLine* edges, float perArea, float x, float y, float* w) {
+  for (int i = 0; i < 3; ++i) w[i] = edges[i].at(x, y) * perArea;
+}
 
 Vec3 triple(const float* value, int first) {
   return {value[first], value[first + 1], value[first + 2]};
@@ -58,9 +67,14 @@ Vec3 shadeShadowed(const SurfaceLook& look, const float* value, const Shadows& s
 
 // Fills a counter-clockwise triangle of the given doubled area; shade turns
 // the N interpolated values of a sample into its colour. Coverage and depth
-// are decided per sample; the colour once per output pixel, at its first
-// covered sample, and given to every covered sample of the pixel (with
-// antialiasing the edges are smoothed, the pictures not blurred).
+// are decided per sample; the colour once per output pixel and given to
+// every covered sample of the pixel, so that with antialiasing the edges are
+// smoothed and the pictures not blurred. The colour is taken at the pixel's
+// centre, even where only some of its samples are covered: the face's
+// values continue smoothly past its edges, and a picture spread over a grid
+// then shows exactly the texels it shows without antialiasing. Only where
+// the face's plane does not reach the centre (seen almost edge-on) is the
+// colour taken at the first covered sample.
 template <int N, int f, typename Shader>
 void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& look,
           bool writeDepth, AbortPoll& abort, Shader shade) {
@@ -78,21 +92,24 @@ void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& 
     if ((py - y0) % rowsPerPoll == 0 && abort.stopped()) return;
     for (int px = x0; px < x1; ++px) {
       size_t covered[f * f];
-      float depth[f * f];
+      float depth[f * f], first[3];
       int count = 0;
       for (int y = py * f; y < py * f + f; ++y)
         for (int x = px * f; x < px * f + f; ++x) {
-          float w[3] = {edges[0].at(x + 0.5f, y + 0.5f), edges[1].at(x + 0.5f, y + 0.5f),
-                        edges[2].at(x + 0.5f, y + 0.5f)};
+          float w[3];
+          weightsAt(edges, perArea, x + 0.5f, y + 0.5f, w);
           if (!edges[0].inside(w[0]) || !edges[1].inside(w[1]) || !edges[2].inside(w[2])) continue;
-          for (float& weight : w) weight *= perArea;
-          float near = w[0] * face.nearness[0] + w[1] * face.nearness[1] + w[2] * face.nearness[2];
+          float near = face.nearnessAt(w);
           size_t i = size_t(y) * canvas.width + x;
           if (!(near > canvas.nearness[i])) continue;
-          if (count == 0) face.at(w, near, values);
+          if (count == 0) std::copy(w, w + 3, first);
           covered[count] = i, depth[count++] = near;
         }
       if (count == 0) continue;
+      float centre[3];
+      weightsAt(edges, perArea, (px + 0.5f) * f, (py + 0.5f) * f, centre);
+      const float* at = face.nearnessAt(centre) > 0 ? centre : first;
+      face.at(at, face.nearnessAt(at), values);
       const Vec3 colour = shade(values);
       for (int k = 0; k < count; ++k) {
         blend(canvas.colour[covered[k]], colour, look.alpha);

@@ -194,7 +194,7 @@ TEST_F(OptionsTest, FilterRotationAndDistanceMoveTheObjects) {
   EXPECT_GT(meanDifference(tilted, plain), 10.0);
   EXPECT_LT(edgeCover(tilted, 2), 0.8);
   EXPECT_LT(meanDifference(render("Slide Left", 0, 10, fullTurn, 64), plain), 1.0);
-  // Twice as far away the card is half as wide: its border is 16 pixels in.
+  // Twice as far away the picture is half as wide: its edge is 16 pixels in.
   vtafx::Picture distant = render("Slide Left", 0, 10, away, 64);
   EXPECT_LT(edgeCover(distant, 14), 0.01);
   EXPECT_GT(shareUnlike(distant, 0, 0, 0), 0.05);

@@ -36,28 +36,32 @@ double meanBrightness(const vtafx::Picture& p) {
 // A private copy of what the renderer reads of the sample installation (its
 // effects and textures), with the warp of this build in WARPS: the other
 // configuration may have put its own module of the same name into the
-// shared tree. Copied, not linked: Wine cannot make symbolic links.
-std::string privateInstallation() {
+// shared tree. Copied, not linked: Wine cannot make symbolic links. The
+// folder is the test program's own, so test programs running at the same
+// time do not remove each other's copy.
+std::string privateInstallation(const vta::TempFolder& folder) {
   namespace fs = std::filesystem;
-  fs::path root = fs::temp_directory_path() / "rnd_software_tests";
-  fs::remove_all(root);
+  fs::path root = folder.file("install");
   fs::create_directories(root / "WARPS");
-  for (const char* folder : {"EFFECTS", "Textures"})
-    fs::copy(fs::path(VTA_SAMPLE_INSTALL_DIR) / folder, root / folder, fs::copy_options::recursive);
+  for (const char* name : {"EFFECTS", "Textures"})
+    fs::copy(fs::path(VTA_SAMPLE_INSTALL_DIR) / name, root / name, fs::copy_options::recursive);
   fs::copy_file(RIPPLE_WARP_PATH, root / "WARPS" / "Ripple.WRP");
   return root.string();
 }
 
+std::unique_ptr<vta::TempFolder> RenderTest::folder_;
 std::unique_ptr<vtafx::ScopedInstallation> RenderTest::installation_;
 
 void RenderTest::SetUpTestSuite() {
-  std::string settings =
-      (std::filesystem::temp_directory_path() / "rnd_software_tests.ini").string();
-  installation_ = std::make_unique<vtafx::ScopedInstallation>(privateInstallation(), settings);
+  folder_ = std::make_unique<vta::TempFolder>();
+  installation_ = std::make_unique<vtafx::ScopedInstallation>(privateInstallation(*folder_));
   ASSERT_TRUE(installation_->chosen());
 }
 
-void RenderTest::TearDownTestSuite() { installation_.reset(); }
+void RenderTest::TearDownTestSuite() {
+  installation_.reset();
+  folder_.reset();
+}
 
 void RenderTest::SetUp() {
   std::string error;

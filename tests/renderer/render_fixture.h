@@ -1,7 +1,7 @@
 #pragma once
 // Renders sample effects through the built Rnd_Software plug-in, with the
 // sample installation as the library's installation and the placeholder
-// cards as sources.
+// pictures as sources.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,7 @@
 
 #include "render_session.h"
 #include "scoped_installation.h"
+#include "temp_folder.h"
 
 namespace rndtest {
 
@@ -40,6 +41,7 @@ class RenderTest : public ::testing::Test {
   vtafx::RenderSession session_;
 
  private:
+  static std::unique_ptr<vta::TempFolder> folder_;
   static std::unique_ptr<vtafx::ScopedInstallation> installation_;
 };
 

@@ -17,6 +17,7 @@
 #include "placeholders.h"
 #include "render_session.h"
 #include "sample_installation.h"
+#include "source_pictures.h"
 #include "texture_pixels.h"
 #include "tool_files.h"
 
@@ -59,11 +60,11 @@ bool nearHue(int hue, int target) {
   return hue >= 0 && std::min(d, 360 - d) <= 20;
 }
 
-// The hue of placeholder card k's own colour, its most common one.
-int cardHue(int k) {
+// The most common hue of scene k.
+int sceneHue(int k) {
   std::map<int, int> counts;
-  const Picture card = placeholderCard(k, kIconSize);
-  for (size_t i = 0; i < card.rgb.size(); i += 3) ++counts[hueOf(&card.rgb[i])];
+  const Picture scene = scenePicture(k, kIconSize);
+  for (size_t i = 0; i < scene.rgb.size(); i += 3) ++counts[hueOf(&scene.rgb[i])];
   counts.erase(-1);
   auto fewer = [](const auto& a, const auto& b) { return a.second < b.second; };
   return std::max_element(counts.begin(), counts.end(), fewer)->first;
@@ -77,9 +78,10 @@ int pixelsOfHue(const Picture& p, int hue, uint32_t from, uint32_t to) {
   return count;
 }
 
-// The one-frame preview of the effect with antialiasing on.
+// The one-frame preview of the effect with antialiasing on, over the
+// scenes without their badges.
 Picture previewFrame(RenderSession& session, const vta::EffectDescription& d) {
-  session.setUp(kIconSize, placeholderSources(kIconSize), nullptr);
+  session.setUp(kIconSize, scenePictures(kIconSize), nullptr);
   vta::EffectSettings record;
   previewRecord(record, d.title);
   record.globalParams[kAntialiasing] = 1;
@@ -107,10 +109,10 @@ TEST_F(RenderedIcons, AreThePreviewFramesAtTheBestPositionWithAntialiasing) {
   }
 }
 
-// At their best moment (half way) the slides show half of each card: the
+// At their best moment (half way) the slides show half of each scene: the
 // outgoing one on the side it leaves by, the incoming one on the other.
-TEST_F(RenderedIcons, SlidesShowTheOutgoingCardOnTheSideItLeavesBy) {
-  const int outgoing = cardHue(1), incoming = cardHue(2);
+TEST_F(RenderedIcons, SlidesShowTheOutgoingSceneOnTheSideItLeavesBy) {
+  const int outgoing = sceneHue(1), incoming = sceneHue(2);
   ASSERT_FALSE(nearHue(outgoing, incoming));
   const uint32_t leftEnd = kIconSize / 2 - 3, rightStart = kIconSize / 2 + 3;
   for (const auto& [title, leavesLeft] : {std::pair<const char*, bool>{"Slide Left", true}, {"Push Right", false}}) {
@@ -131,7 +133,7 @@ Json sampleDocument(const std::string& title) {
 }
 
 // The icon "Slide Up" is given in the sources below.
-Picture givenIcon() { return placeholderCard(7, kIconSize); }
+Picture givenIcon() { return placeholderPicture(7, kIconSize); }
 
 // Sources with two sample effects: "Slide Left" as it is, "Slide Up" with
 // an icon.

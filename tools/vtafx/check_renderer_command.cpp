@@ -2,7 +2,6 @@
 // plug-in and checks it against the contract of include/vantaro/renderer.h.
 
 #include <cstdio>
-#include <filesystem>
 #include <vector>
 
 #include "render_commands.h"
@@ -70,8 +69,7 @@ int runCheckRenderer(const Args& args) {
   }
   if (library.empty() || install.empty())
     return report(kExitUsage, "usage: vtafx check-renderer LIB --install DIR [--effect NAME]");
-  auto settings = std::filesystem::temp_directory_path() / "vtafx-check-renderer.ini";
-  ScopedInstallation installation(install, settings.string());
+  ScopedInstallation installation(install);
   if (!installation.chosen())
     return report(kExitFailed, "cannot record the installation path");
   RenderSession session;

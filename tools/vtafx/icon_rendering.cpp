@@ -6,6 +6,7 @@
 
 #include "icon_art.h"
 #include "json_access.h"
+#include "source_pictures.h"
 #include "texture_pixels.h"
 
 namespace vtafx {
@@ -38,7 +39,9 @@ IconRenderer::IconRenderer(const std::string& library, const std::string& instal
   if (!installation_.chosen()) throw BuildError("cannot record the installation path in " + settings_.path);
   std::string error;
   if (!session_.load(library, error)) throw BuildError("renderer: " + error);
-  session_.setUp(kIconSize, placeholderSources(kIconSize), nullptr);
+  // The scenes without their number badges, which at icon size would only
+  // clutter the picture.
+  session_.setUp(kIconSize, scenePictures(kIconSize), nullptr);
 }
 
 IconRenderer::SettingsFile::~SettingsFile() {

@@ -1,7 +1,8 @@
 #pragma once
 // Effect icons rendered by a renderer plug-in: the effect at its best moment
 // of a Fly-Off, drawn as the preview draws it (with antialiasing) over the
-// 32-pixel placeholder cards, in the layout of the schematic icons.
+// 32-pixel placeholder scenes without their badges, in the layout of the
+// schematic icons.
 
 #include <string>
 

@@ -72,10 +72,11 @@ void installTextures(const fs::path& src, const fs::path& out) {
 
 void installPlaceholders(const fs::path& out) {
   for (const PreviewQuality& q : kQualities) {
+    const std::vector<Picture> pictures = placeholderSources(q.size);
     for (int source = 1; source <= kPlaceholderSources; ++source) {
       char name[16];
       std::snprintf(name, sizeof name, "%s%02d.VTT", q.prefix, source);
-      saveTexture(placeholderCard(source, q.size), out / "Textures" / name);
+      saveTexture(pictures[source - 1], out / "Textures" / name);
     }
   }
 }

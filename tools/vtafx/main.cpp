@@ -43,6 +43,10 @@ const char kHelp[] =
     "  vtafx check-renderer LIB --install DIR [--effect NAME]\n"
     "      Check a renderer plug-in against the contract: entries, call order,\n"
     "      writes inside the output only, abort, context release.\n"
+    "  vtafx check-effect --install DIR [--renderer LIB] [EFFECT...]\n"
+    "      Check that each effect (default: every installed one) starts exactly\n"
+    "      on the outgoing and ends exactly on the incoming clip, at 32, 64 and\n"
+    "      128 pixels with and without antialiasing.\n"
     "\n"
     "Exit codes: 0 success, 1 failure or problems found, 2 usage error.\n"
     "See docs/vtafx.md.\n";
@@ -65,5 +69,6 @@ int main(int argc, char** argv) {
   if (command == "install") return runInstall(args);
   if (command == "render") return runRender(args);
   if (command == "check-renderer") return runCheckRenderer(args);
+  if (command == "check-effect") return runCheckEffect(args);
   return report(kExitUsage, "unknown command \"" + command + "\"; see vtafx --help");
 }

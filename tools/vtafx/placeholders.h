@@ -1,7 +1,7 @@
 #pragma once
-// The preview's placeholder sources: one card per video source, coloured by
-// its number, with the number drawn large and a white corner mark at the
-// top left, so a preview shows at a glance which source lands where and
+// The preview's placeholder sources: one picture per video source, a scene
+// of its own (source_scenes.h) with the source's number on a small badge in
+// the top left corner, so a preview shows which source lands where and
 // whether it is mirrored.
 
 #include "image_io.h"
@@ -11,6 +11,13 @@ namespace vtafx {
 // Number of placeholder sources and their sizes by preview quality.
 constexpr int kPlaceholderSources = 20;
 
-Picture placeholderCard(int source, uint32_t size);
+Picture placeholderPicture(int source, uint32_t size);
+
+// Placeholders 1 to 20 at size, as the preview's sources; painted once per
+// size and process.
+std::vector<Picture> placeholderSources(uint32_t size);
+
+// The badge's corner: x and y from 0 to badgeSide(size) - 1 hold the badge.
+uint32_t badgeSide(uint32_t size);
 
 }  // namespace vtafx

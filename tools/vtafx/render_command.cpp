@@ -13,12 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-#ifdef _WIN32
-const char kDefaultRenderer[] = "Rnd_Software.DLL";
-#else
-const char kDefaultRenderer[] = "Rnd_Software.so";
-#endif
-
 struct RenderArgs {
   std::string effect, install, out = ".", from, to, renderer;
   uint32_t size = 128, frames = 20;
@@ -90,7 +84,7 @@ int runRender(const Args& args) {
   std::string error;
   std::vector<Picture> sources;
   if (!loadSources(r, sources, error)) return report(kExitFailed, error);
-  if (r.renderer.empty()) r.renderer = (fs::path(r.install) / "LIBS" / kDefaultRenderer).string();
+  if (r.renderer.empty()) r.renderer = defaultRenderer(r.install);
   RenderSession session;
   if (!session.load(r.renderer, error)) return report(kExitFailed, error);
   session.setUp(r.size, sources, nullptr);

@@ -12,4 +12,7 @@ int runRender(const Args& args);
 // vtafx check-renderer LIB --install DIR [--effect NAME]
 int runCheckRenderer(const Args& args);
 
+// vtafx check-effect --install DIR [--renderer LIB] [EFFECT...]
+int runCheckEffect(const Args& args);
+
 }  // namespace vtafx

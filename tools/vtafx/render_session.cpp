@@ -1,8 +1,8 @@
 #include "render_session.h"
 
 #include <cstring>
+#include <filesystem>
 
-#include "placeholders.h"
 #include "platform/settings_store.h"
 
 #ifndef _WIN32
@@ -18,6 +18,15 @@ bool useInstallation(const std::string& installDir, const std::string& settingsF
   (void)settingsFile;
 #endif
   return vta::writeRegistryString("Path", installDir.c_str()) == 1;
+}
+
+std::string defaultRenderer(const std::string& installDir) {
+#ifdef _WIN32
+  const char name[] = "Rnd_Software.DLL";
+#else
+  const char name[] = "Rnd_Software.so";
+#endif
+  return (std::filesystem::path(installDir) / "LIBS" / name).string();
 }
 
 JobPicture JobPicture::from(const Picture& rgb, uint32_t size) {
@@ -106,12 +115,6 @@ void previewRecord(vta::EffectSettings& record, const std::string& effectName) {
   record.globalParams[VTA_QUALITY] = 1;
   record.globalParams[VTA_IMAGE_QUALITY] = 1;
   record.globalParams[VTA_LIGHTING] = 1;
-}
-
-std::vector<Picture> placeholderSources(uint32_t size) {
-  std::vector<Picture> sources;
-  for (int k = 1; k <= kPlaceholderSources; ++k) sources.push_back(placeholderCard(k, size));
-  return sources;
 }
 
 }  // namespace vtafx

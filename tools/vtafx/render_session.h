@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "image_io.h"
+#include "placeholders.h"
 #include "model/effect_settings.h"
 #include "platform/dynamic_library.h"
 #include "vantaro/renderer.h"
@@ -16,6 +17,10 @@ namespace vtafx {
 // Points the library's settings at an installation (for effect files,
 // textures and warps) through a private settings file beside it.
 bool useInstallation(const std::string& installDir, const std::string& settingsFile);
+
+// The installation's own software renderer: LIBS/Rnd_Software.so (.DLL on
+// Windows) in installDir.
+std::string defaultRenderer(const std::string& installDir);
 
 // A square 24-bit picture as the job expects it: BGR, rows bottom-up.
 struct JobPicture {
@@ -61,8 +66,5 @@ class RenderSession {
 // The record `vtafx render` starts from: the effect's name, lighting,
 // perspective-correct mapping and bilinear filtering on, the rest 0.
 void previewRecord(vta::EffectSettings& record, const std::string& effectName);
-
-// Placeholder cards 1 to 20 at size, as the preview's sources.
-std::vector<Picture> placeholderSources(uint32_t size);
 
 }  // namespace vtafx

@@ -12,6 +12,10 @@ namespace vtafx {
 class ScopedInstallation {
  public:
   ScopedInstallation(const std::string& installDir, const std::string& settingsFile);
+  // Through a settings file of this object's own in the temporary folder,
+  // removed again at the end, so that programs running at the same time
+  // cannot choose another installation for it.
+  explicit ScopedInstallation(const std::string& installDir);
   ~ScopedInstallation();
   ScopedInstallation(const ScopedInstallation&) = delete;
   ScopedInstallation& operator=(const ScopedInstallation&) = delete;
@@ -20,6 +24,8 @@ class ScopedInstallation {
   bool chosen() const { return chosen_; }
 
  private:
+  std::string settingsFile_;
+  bool ownsSettings_ = false;  // made by this object, removed at the end
   bool chosen_ = false;
   bool hadPath_ = false;
   std::string previousPath_;
