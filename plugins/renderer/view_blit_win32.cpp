@@ -1,10 +1,11 @@
-#include <windows.h>
+#include "view_blit.h"
 
 #include <cstddef>
 #include <vector>
 
 #include "output_image.h"
-#include "view_blit.h"
+// Last: <windows.h> defines near and far, names of the camera's fields.
+#include <windows.h>
 
 namespace rnd {
 
