@@ -13,7 +13,11 @@
 
 namespace rnd {
 
-enum PathViewFlags : uint32_t { kViewScene = 1, kViewPath = 2, kViewDragging = 4 };
+enum PathViewFlags : uint32_t {
+  kViewScene = VTA_VIEW_SCENE,
+  kViewPath = VTA_VIEW_PATH,
+  kViewDragging = VTA_VIEW_DRAGGING
+};
 
 // Working memory of a context's view, apart from its preview frames.
 struct PathViewBuffers {

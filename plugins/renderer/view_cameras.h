@@ -11,15 +11,16 @@
 #include <vector>
 
 #include "camera_view.h"
+#include "vantaro/renderer.h"
 
 namespace rnd {
 
-// The view bits of a path-editor job's viewFlags.
+// The view bits of a path-editor job's viewFlags (vantaro/renderer.h).
 enum PathViewKind : uint32_t {
-  kCameraView = 16,
-  kSideView = 32,
-  kTopView = 64,
-  kPerspectiveView = 128
+  kCameraView = VTA_VIEW_CAMERA,
+  kSideView = VTA_VIEW_SIDE,
+  kTopView = VTA_VIEW_TOP,
+  kPerspectiveView = VTA_VIEW_PERSPECTIVE
 };
 
 // The kind the flags name: the first of camera, side, top, perspective that
