@@ -56,6 +56,33 @@ typedef struct VtaRenderJob {
  * exactly width x 3 bytes. Its pixels belong to Vantaro (ownsPixels 0).
  */
 
+/*
+ * Path-editor jobs (previewMark 0) ask for the path editor's view, drawn
+ * into the device context viewDC (a Windows HDC) at its top left, width x
+ * height pixels; the output image is described (format 2, order 1, 3 bytes
+ * per pixel, rowAlign 4) but has no pixels, and the job brings no sources.
+ * position / range is the time shown; viewObject the id of the object whose
+ * path is edited (the record's path with that linkId, else the effect's).
+ * viewFlags is one view bit OR the drawing bits:
+ */
+#define VTA_VIEW_SCENE 1u    /* draw the scene at the job's time */
+#define VTA_VIEW_PATH 2u     /* draw the path over it: a line through the
+                                path from time 0 to 1, a mark on each key and
+                                a distinct mark on the key at the job's time */
+#define VTA_VIEW_DRAGGING 4u /* the user is dragging a key: a quicker scene
+                                (Rnd_Software: edges only, no antialiasing) */
+/* The views. Each shows the same scene and path from another place: */
+#define VTA_VIEW_CAMERA 16u  /* through the effect's camera, as the preview */
+#define VTA_VIEW_SIDE 32u    /* from +x looking along -x: -z to the right,
+                                +y up (a drag right moves a key toward -z) */
+#define VTA_VIEW_TOP 64u     /* from above looking down -y: +x to the right,
+                                +z down (a drag down moves a key toward +z) */
+#define VTA_VIEW_PERSPECTIVE 128u /* from above, in front and to the right,
+                                looking at the middle of the scene */
+/* The side, top and perspective views frame the frame's rectangle at z = 0
+ * and the whole path. The editor sends a view OR 3, and OR 7 while the user
+ * drags. */
+
 /* Entry points, exported under these names. Every argument and result is one
  * machine word. */
 

@@ -11,7 +11,8 @@ namespace {
 
 constexpr int kMaxBlurCount = 16;
 
-// Adds the canvas, shrunk by factor in both directions, times weight.
+}  // namespace
+
 void accumulate(const Canvas& canvas, int factor, float weight, FrameImage& image) {
   float share = weight / float(factor * factor);
   for (int y = 0; y < image.height; ++y)
@@ -24,6 +25,8 @@ void accumulate(const Canvas& canvas, int factor, float weight, FrameImage& imag
       target = target + sum * share;
     }
 }
+
+namespace {
 
 // Transition times of the blur samples, the frame's own first.
 std::vector<double> sampleTimes(const float* globals, const VtaRenderJob& job) {

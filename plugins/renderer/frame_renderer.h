@@ -20,6 +20,10 @@ struct FrameBuffers {
   FrameImage image;
 };
 
+// Adds the canvas, shrunk by factor in both directions, times weight, to
+// the image (of the canvas's size divided by factor).
+void accumulate(const Canvas& canvas, int factor, float weight, FrameImage& image);
+
 // Renders the job's frame (job.width x job.height) into buffers.image.
 // False when it was aborted or the scene could not be drawn.
 bool renderFrame(FrameBuffers& buffers, vta::EffectDescription& effect,

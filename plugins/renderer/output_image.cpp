@@ -13,6 +13,8 @@ uint8_t toByte(float value) {
   return scaled >= 255 ? 255 : static_cast<uint8_t>(scaled);
 }
 
+}  // namespace
+
 void storeRows(const FrameImage& image, uint8_t* top, ptrdiff_t rowStep) {
   for (int y = 0; y < image.height; ++y) {
     uint8_t* p = top + y * rowStep;
@@ -22,8 +24,6 @@ void storeRows(const FrameImage& image, uint8_t* top, ptrdiff_t rowStep) {
     }
   }
 }
-
-}  // namespace
 
 bool outputView(const VtaRenderJob& job, VtaWarpImage& view) {
   const VtaTextureImage& out = job.output;

@@ -4,6 +4,7 @@
 
 #include "model/files/effect_file.h"
 #include "output_image.h"
+#include "view_blit.h"
 
 namespace rnd {
 
@@ -26,6 +27,14 @@ void RenderContext::render(const vta::EffectSettings& record, const VtaRenderJob
   if (!description) return;
   AbortPoll abort(job.abortCallback);
   if (renderFrame(buffers_, *description, record, job, abort)) writeOutput(buffers_.image, view);
+}
+
+bool RenderContext::drawView(const vta::EffectSettings& record, const VtaRenderJob& job) {
+  vta::EffectDescription* description = effect(record.effectName);
+  if (!description) return false;
+  CameraView camera;
+  if (!renderPathView(viewBuffers_, *description, record, job, camera)) return false;
+  return blitToDevice(job.viewDC, viewBuffers_.image);
 }
 
 }  // namespace rnd

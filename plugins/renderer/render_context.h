@@ -1,7 +1,9 @@
 #pragma once
 // What a renderer context keeps between calls: the effects it has loaded
 // (descriptions with their textures and warp plug-ins) and its frame
-// buffers. Rnd_Prepare fills the cache; Rnd_Render draws from it.
+// buffers and those of the path editor's view. Rnd_Prepare fills the cache;
+// Rnd_Render draws from it. Contexts share nothing that changes, so two of
+// them may draw at once on two threads.
 
 #include <map>
 #include <memory>
@@ -10,6 +12,7 @@
 #include "abort_poll.h"
 #include "frame_renderer.h"
 #include "model/effect_settings.h"
+#include "path_view.h"
 
 namespace rnd {
 
@@ -23,12 +26,17 @@ class RenderContext {
   // drawn; a job it cannot draw leaves the output as it was.
   void render(const vta::EffectSettings& record, const VtaRenderJob& job);
 
+  // Draws a path-editor job's view into its device context (viewDC).
+  // False when nothing was drawn there.
+  bool drawView(const vta::EffectSettings& record, const VtaRenderJob& job);
+
  private:
   // Loaded effects kept at most; older ones are dropped beyond it.
   static constexpr size_t kMaxEffects = 32;
 
   std::map<std::string, std::unique_ptr<vta::EffectDescription>> effects_;
   FrameBuffers buffers_;
+  PathViewBuffers viewBuffers_;
 };
 
 }  // namespace rnd

@@ -49,9 +49,9 @@ RND_EXPORT int VTA_CALL Rnd_StaticVideo(void) { return 0; }
 
 RND_EXPORT int VTA_CALL Rnd_Render(void* context, VtaEffectSettings* settings, VtaRenderJob* job) {
   if (!context || !settings || !job) return 0;
-  // Path-editor jobs (previewMark 0) draw into a device context: not yet.
-  if (job->previewMark == 0) return 0;
   return vta::guarded(0, [&] {
+    // Path-editor jobs (previewMark 0) draw their view into viewDC.
+    if (job->previewMark == 0) return contextOf(context)->drawView(recordOf(settings), *job) ? 1 : 0;
     contextOf(context)->render(recordOf(settings), *job);
     return 1;
   });

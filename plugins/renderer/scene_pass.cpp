@@ -80,7 +80,7 @@ void sortForDrawing(std::vector<ObjectMesh>& meshes) {
 
 PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
                      const vta::EffectSettings& record, const VtaRenderJob& job, double t,
-                     AbortPoll& abort) {
+                     AbortPoll& abort, const SceneView& view) {
   PassResult result;
   FrameTime time = frameTime(record.globalParams, t);
   FrameOptions options;
@@ -93,10 +93,12 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
 
   bool bilinear = options.global[VTA_IMAGE_QUALITY] == 1;
   FrameSources sources(job, time.exchange, filterMode(record.globalParams));
-  CameraView camera = cameraView(effect);
-  SceneTurn turn = filterTurn(options.global, camera.forward(),
-                              std::sqrt(dot(camera.position, camera.position)));
-  if (!fillBackground(canvas, effect, sources, camera, bilinear)) return result;
+  const CameraView effectCamera = cameraView(effect);
+  SceneTurn turn = filterTurn(options.global, effectCamera.forward(),
+                              std::sqrt(dot(effectCamera.position, effectCamera.position)));
+  const CameraView& camera = view.camera ? *view.camera : effectCamera;
+  if (view.camera) std::fill(canvas.colour.begin(), canvas.colour.end(), camera.background);
+  else if (!fillBackground(canvas, effect, sources, camera, bilinear)) return result;
   canvas.clearDepth();
 
   float aspect = float(canvas.width) / canvas.height;
@@ -107,10 +109,10 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   if (!buildMeshes(inputs, meshes)) return result;
   sortForDrawing(meshes);
   LightRig lights = lightRig(effect, camera, options, time.u);
-  int style = static_cast<int>(options.global[VTA_RENDER_STYLE]);
+  int style = view.wire ? 2 : static_cast<int>(options.global[VTA_RENDER_STYLE]);
   bool lighting = options.global[VTA_LIGHTING] != 0;
   Shadows shadows = shadowsOf(lights, meshes, options.global[VTA_SHADOWS], lighting && style != 2);
-  if (effect.effectType == 0 && shadows.active()) shadeBackdrop(canvas, camera, aspect, shadows);
+  if (effect.effectType == 0 && shadows.active() && !view.camera) shadeBackdrop(canvas, camera, aspect, shadows);
   DrawSettings settings{camera, lights, lighting,
                         style == 1 ? kFlat : (style == 2 ? kWire : kSmooth), aspect, shadows};
   for (const ObjectMesh& mesh : meshes)
