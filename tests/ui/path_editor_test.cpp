@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <functional>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -196,6 +197,52 @@ TEST_F(PathEditorTest, CancelGivesBackTheRecordAsItWasRemoveTakesThePathOut) {
   EXPECT_EQ(0, record_.differs(atCall)) << "fly mode and path as they were";
   edit([&](HWND editor) { click(editor, kRemove); });
   EXPECT_EQ(0u, record_.description.lists[kPaths].count);
+}
+
+// How many different colours the view shows on a grid of its pixels.
+size_t viewColours(HWND editor) {
+  HWND view = GetDlgItem(editor, 1128);
+  RECT area;
+  GetClientRect(view, &area);
+  HDC dc = GetDC(view);
+  std::set<COLORREF> colours;
+  for (int y = area.top + 2; y < area.bottom - 2; y += 2) {
+    for (int x = area.left + 2; x < area.right - 2; x += 2) colours.insert(GetPixel(dc, x, y));
+  }
+  ReleaseDC(view, dc);
+  return colours.size();
+}
+
+// With the sample installation and its renderer: each view shows the
+// scene and the object's path, copied from the effect into the record.
+TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePath) {
+  record_.description.lists[kPaths].clear();
+  std::strcpy(record_.effectName, "Fly Away Top Left");
+  PathEditor editor(&record_);
+  editor.setObjectId(10);
+  bool shown = false;
+  std::thread driver([&] {
+    HWND window = waitForWindow(kCaption);
+    shown = window != nullptr;
+    if (!window) return;
+    slideTo(window, 40);
+    const struct {
+      int radio;
+      const char* capture;
+    } views[] = {{1136, "path_editor_view_camera"}, {1137, "path_editor_view_perspective"},
+                 {1138, "path_editor_view_top"}, {1139, "path_editor_view_side"}};
+    for (const auto& view : views) {
+      SendMessageA(GetDlgItem(window, view.radio), BM_CLICK, 0, 0);
+      EXPECT_GE(viewColours(window), 3u) << view.capture << ": the background, the path, its keys";
+      captureWindow(window, screenshotPath(view.capture));
+    }
+    PostMessageA(window, WM_COMMAND, IDOK, 0);
+  });
+  editor.openPathEditor(nullptr);
+  driver.join();
+  ASSERT_TRUE(shown) << "the path editor did not appear";
+  ASSERT_EQ(1u, record_.description.lists[kPaths].count);
+  EXPECT_EQ(10, record_.description.lists[kPaths].head->linkId);
 }
 
 std::string g_pathFile;
