@@ -40,12 +40,19 @@ std::string framesFolder(const std::string& folder, const char* name) {
   return frames;
 }
 
+struct TourRender {
+  int width, height, frames;
+  std::string from, to, folder;  // pictures empty: the sample pictures
+};
+
 // Fills in the dialog as a user would and presses Render.
-void startRender(HWND dialog, int width, int height, int frames, const std::string& folder) {
-  SetDlgItemInt(dialog, IDC_RENDER_WIDTH, width, FALSE);
-  SetDlgItemInt(dialog, IDC_RENDER_HEIGHT, height, FALSE);
-  SetDlgItemInt(dialog, IDC_RENDER_FRAMES, frames, FALSE);
-  SetDlgItemTextA(dialog, IDC_RENDER_FOLDER, folder.c_str());
+void startRender(HWND dialog, const TourRender& r) {
+  SetDlgItemInt(dialog, IDC_RENDER_WIDTH, r.width, FALSE);
+  SetDlgItemInt(dialog, IDC_RENDER_HEIGHT, r.height, FALSE);
+  SetDlgItemInt(dialog, IDC_RENDER_FRAMES, r.frames, FALSE);
+  SetDlgItemTextA(dialog, IDC_RENDER_FROM, r.from.c_str());
+  SetDlgItemTextA(dialog, IDC_RENDER_TO, r.to.c_str());
+  SetDlgItemTextA(dialog, IDC_RENDER_FOLDER, r.folder.c_str());
   clickButton(dialog, IDOK);
 }
 
@@ -53,11 +60,13 @@ int framesDone(HWND dialog) {
   return static_cast<int>(SendDlgItemMessageA(dialog, IDC_RENDER_PROGRESS, PBM_GETPOS, 0, 0));
 }
 
-// A long render, cancelled after its second frame: the dialog stays open and
-// the folder holds the whole frames done before and no part of another.
+// A long render from the tour's first capture to the about box's, cancelled
+// after its second frame: the dialog stays open and the folder holds the
+// whole frames done before and no part of another.
 bool cancelledRender(HWND dialog, const std::string& folder) {
   const std::string frames = framesFolder(folder, "render_cancelled");
-  startRender(dialog, kLongWidth, kLongHeight, kLongFrames, frames);
+  const std::string from = folder + "\\host.png", to = folder + "\\about.png";
+  startRender(dialog, {kLongWidth, kLongHeight, kLongFrames, from, to, frames});
   if (!waitUntil([&] { return framesDone(dialog) >= 2; }, kRenderTimeoutMs))
     return failed("the long render did not get under way");
   bool ok = capture(dialog, folder + "\\render_dialog_progress.png");
@@ -76,7 +85,7 @@ bool cancelledRender(HWND dialog, const std::string& folder) {
 // The render the host then plays, and a contact sheet of its frames.
 bool playedRender(HWND host, HWND dialog, const std::string& folder) {
   const std::string frames = framesFolder(folder, "render");
-  startRender(dialog, kTourWidth, kTourHeight, kTourFrames, frames);
+  startRender(dialog, {kTourWidth, kTourHeight, kTourFrames, "", "", frames});
   if (!waitForWindowGone(dialog, kRenderTimeoutMs)) {
     failed("the render did not finish: " + windowText(GetDlgItem(dialog, IDC_RENDER_STATUS)));
     PostMessageA(dialog, WM_CLOSE, 0, 0);

@@ -1,6 +1,7 @@
 // The unattended tour's render: the Render dialog opened on the chosen
-// transition, a large render cancelled once under way, then a render of
-// 20 frames of 320 x 180 that the host plays and a contact sheet of them.
+// transition, a large render between two of the tour's captures cancelled
+// once under way, then a render of 20 frames of 320 x 180 between the sample
+// pictures that the host plays, and a contact sheet of them.
 #pragma once
 
 #include <windows.h>
