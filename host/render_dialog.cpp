@@ -54,7 +54,7 @@ void setStatus(HWND dialog, const std::string& text) {
   SetDlgItemTextA(dialog, IDC_RENDER_STATUS, text.c_str());
 }
 
-void showChoices(HWND dialog, RenderDialog& d) {
+void showChoices(HWND dialog, const RenderDialog& d) {
   SetDlgItemTextA(dialog, IDC_RENDER_EFFECT, effectName(d.record).c_str());
   SetDlgItemTextA(dialog, IDC_RENDER_ENGINE, (d.engine.engine + " (" + d.engine.pluginPath + ")").c_str());
   SetDlgItemInt(dialog, IDC_RENDER_WIDTH, d.choices.width, FALSE);
@@ -62,7 +62,6 @@ void showChoices(HWND dialog, RenderDialog& d) {
   SetDlgItemInt(dialog, IDC_RENDER_FRAMES, d.choices.frames, FALSE);
   SetDlgItemTextA(dialog, IDC_RENDER_FROM, d.choices.from.c_str());
   SetDlgItemTextA(dialog, IDC_RENDER_TO, d.choices.to.c_str());
-  if (d.choices.folder.empty()) d.choices.folder = defaultFolder();
   SetDlgItemTextA(dialog, IDC_RENDER_FOLDER, d.choices.folder.c_str());
 }
 
@@ -215,6 +214,7 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 bool showRenderDialog(HWND owner, const EffectSettings& record, RenderChoices& choices,
                       std::vector<RgbPicture>& frames) {
+  if (choices.folder.empty()) choices.folder = defaultFolder();
   RenderDialog d(record, choices, frames);
   const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RENDER), owner,
                                          dialogProc, reinterpret_cast<LPARAM>(&d));

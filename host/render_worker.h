@@ -1,7 +1,8 @@
 // A final render on a thread of its own, so the dialog that started it stays
 // responsive. The thread touches no window: it posts kFrameRendered (wParam:
 // frames done) and, once, kRenderEnded (wParam: the RenderEnd) to the
-// window that started it, which then calls finish().
+// window that started it, which then calls finish(). Destroying the worker
+// cancels a render still running and waits for its thread.
 #pragma once
 
 #include <windows.h>
@@ -23,7 +24,10 @@ constexpr UINT kRenderEnded = WM_APP + 2;
 class RenderWorker {
  public:
   RenderWorker() = default;
-  ~RenderWorker() { finish(); }
+  ~RenderWorker() {
+    cancel();
+    finish();
+  }
   RenderWorker(const RenderWorker&) = delete;
   RenderWorker& operator=(const RenderWorker&) = delete;
 
