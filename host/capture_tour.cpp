@@ -4,9 +4,9 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include <cstdio>
-
 #include "host_ids.h"
+#include "render_tour.h"
+#include "tour_steps.h"
 #include "window_driver.h"
 
 namespace vta::host {
@@ -15,16 +15,6 @@ namespace {
 // Controls of the Effects page (dialog 102).
 constexpr int kEffectsFirstIcon = 1001;
 constexpr int kEffectsGroupList = 1026;
-
-// Reports a step of the tour that failed.
-bool failed(const char* what) {
-  std::fprintf(stderr, "vtahost --capture: %s\n", what);
-  return false;
-}
-
-bool capture(HWND window, const std::string& file) {
-  return captureWindow(window, file) || failed(("could not save " + file).c_str());
-}
 
 bool captureSheetPages(HWND sheet, const std::string& folder) {
   HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
@@ -79,10 +69,12 @@ bool tourAbout(HWND host, const std::string& folder) {
 }  // namespace
 
 bool runCaptureTour(HWND host, const std::string& folder) {
+  CreateDirectoryA(folder.c_str(), nullptr);
   bool ok = capture(host, folder + "\\host.png");
   ok = tourSheet(host, folder) && ok;
   ok = capture(host, folder + "\\host_after_choose.png") && ok;
   ok = tourAbout(host, folder) && ok;
+  ok = tourRender(host, folder) && ok;
   PostMessageA(host, WM_CLOSE, 0, 0);
   return ok;
 }

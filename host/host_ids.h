@@ -11,5 +11,7 @@ constexpr int kSaveButton = 103;
 constexpr int kFilterModeCheck = 104;
 constexpr int kRecordView = 105;
 constexpr int kStatusText = 106;
+constexpr int kRenderButton = 107;
+constexpr int kFramePlayer = 108;
 
 }  // namespace vta::host

@@ -1,23 +1,30 @@
 // vtahost: a small demo host for Vantaro30.dll. It binds the library at run
 // time, the way a video editor does, keeps one effect settings record, lets
-// the user choose a transition for it, shows what the record holds, and saves
-// it to and opens it from a file.
+// the user choose a transition for it, shows what the record holds, saves it
+// to and opens it from a file, and renders the transition at its own size
+// through the renderer plug-in the user chose, then plays the frames.
 //
 //   vtahost.exe                 interactive
 //   vtahost.exe --capture DIR   unattended: shows each dialog, saves PNG
 //                               captures into DIR, then closes by itself
 #include <windows.h>
+#include <commctrl.h>
 #include <commdlg.h>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "capture_tour.h"
+#include "frame_player.h"
+#include "host_guard.h"
 #include "host_ids.h"
+#include "host_layout.h"
 #include "model/files/defaults_file.h"
 #include "record_listing.h"
+#include "render_dialog.h"
 #include "vantaro/vantaro.h"
 
 namespace vta::host {
@@ -43,6 +50,7 @@ struct Library {
 
 Library g_library;
 EffectSettings g_record;
+RenderChoices g_renderChoices;
 
 const char* const kResults[] = {"OK", "cancelled", "dialog not created"};
 
@@ -63,6 +71,20 @@ void onChoose(HWND window) {
                                         filterMode ? reinterpret_cast<VtaEffectSettings*>(&second)
                                                    : nullptr);
   showRecord(window, resultText("VTAGUI_Select", result));
+}
+
+void onRender(HWND window) {
+  if (g_record.effectName[0] == '\0') {
+    MessageBoxA(window, "Choose a transition first.", kCaption, MB_ICONINFORMATION);
+    return;
+  }
+  std::vector<RgbPicture> frames;
+  if (!showRenderDialog(window, g_record, g_renderChoices, frames)) return;
+  const RenderChoices& c = g_renderChoices;
+  layOut(window, static_cast<int>(c.width), static_cast<int>(c.height));
+  playFrames(GetDlgItem(window, kFramePlayer), std::move(frames));
+  showRecord(window, "Rendered " + std::to_string(c.frames) + " frames of " + std::to_string(c.width) +
+                         " x " + std::to_string(c.height) + " into " + c.folder + "; playing them below.");
 }
 
 void onAbout(HWND window) {
@@ -104,40 +126,16 @@ void onSave(HWND window) {
   showRecord(window, std::string("Saved ") + path + ".");
 }
 
-HWND addControl(HWND parent, const char* kind, const char* text, DWORD style, RECT box, int id) {
-  HWND control = CreateWindowExA(style & ES_MULTILINE ? WS_EX_CLIENTEDGE : 0, kind, text,
-                                 WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.right,
-                                 box.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 nullptr, nullptr);
-  SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
-  return control;
-}
-
-void createControls(HWND window) {
-  addControl(window, "BUTTON", "Choose Transition...", BS_DEFPUSHBUTTON | WS_TABSTOP,
-             {12, 12, 140, 26}, kChooseButton);
-  addControl(window, "BUTTON", "Filter mode", BS_AUTOCHECKBOX | WS_TABSTOP, {162, 16, 100, 20},
-             kFilterModeCheck);
-  addControl(window, "BUTTON", "Open Record...", BS_PUSHBUTTON | WS_TABSTOP, {272, 12, 110, 26},
-             kOpenButton);
-  addControl(window, "BUTTON", "Save Record...", BS_PUSHBUTTON | WS_TABSTOP, {390, 12, 110, 26},
-             kSaveButton);
-  addControl(window, "BUTTON", "About...", BS_PUSHBUTTON | WS_TABSTOP, {508, 12, 90, 26},
-             kAboutButton);
-  addControl(window, "EDIT", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | ES_AUTOVSCROLL,
-             {12, 48, 586, 260}, kRecordView);
-  addControl(window, "STATIC", "", SS_LEFT, {12, 316, 586, 20}, kStatusText);
-  showRecord(window, "Vantaro30.dll loaded. Choose a transition.");
-}
-
-LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
       createControls(window);
+      showRecord(window, "Vantaro30.dll loaded. Choose a transition.");
       return 0;
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case kChooseButton: onChoose(window); break;
+        case kRenderButton: onRender(window); break;
         case kAboutButton: onAbout(window); break;
         case kOpenButton: onOpen(window); break;
         case kSaveButton: onSave(window); break;
@@ -152,6 +150,10 @@ LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
+LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return guarded<LRESULT>(0, [&] { return handle(window, message, wParam, lParam); });
+}
+
 HWND createHostWindow(HINSTANCE instance) {
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = hostProc;
@@ -160,11 +162,9 @@ HWND createHostWindow(HINSTANCE instance) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = "VantaroDemoHost";
   RegisterClassA(&windowClass);
-  RECT frame = {0, 0, 610, 346};
-  AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
-  return CreateWindowA("VantaroDemoHost", kCaption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
-                       frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                       instance, nullptr);
+  // Sized to its controls when they are made (layOut).
+  return CreateWindowA("VantaroDemoHost", kCaption, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 0, 0,
+                       nullptr, nullptr, instance, nullptr);
 }
 
 }  // namespace
@@ -179,11 +179,19 @@ int main(int argc, char** argv) {
     else MessageBoxA(nullptr, "Vantaro30.dll could not be loaded.", kCaption, MB_ICONERROR);
     return 1;
   }
+  // The render dialog's progress bar, also before the library's first call.
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
   HWND window = createHostWindow(GetModuleHandleA(nullptr));
   if (!window) return 1;
   std::thread tour;
   bool tourPassed = true;
-  if (unattended) tour = std::thread([&] { tourPassed = runCaptureTour(window, argv[2]); });
+  if (unattended) {
+    tour = std::thread([&] {
+      tourPassed = guarded(false, [&] { return runCaptureTour(window, argv[2]); });
+      if (!tourPassed) PostMessageA(window, WM_CLOSE, 0, 0);  // also after an exception
+    });
+  }
 
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {

@@ -42,7 +42,8 @@ typedef struct VtaRenderJob {
   VtaAbortFunction abortCallback; /* 1788 may be null */
   float reservedReals[2];  /* 1792 */
   float reservedReals2[4]; /* 1800 */
-  uint16_t previewMark;    /* 1816 1 in preview jobs, 0 in path-editor jobs */
+  uint16_t previewMark;    /* 1816 1: draw into output (preview jobs and a
+                              host's final render); 0: path-editor jobs */
   uint16_t reserved1;      /* 1818 alignment gap */
   uint32_t reserved2;      /* 1820 */
   uint32_t viewFlags;      /* 1824 path editor only; 0 in preview jobs */
@@ -106,6 +107,17 @@ typedef int(VTA_CALL *VtaRndFreeContextFunction)(void *context);
  * by Vantaro; their arguments are the renderer's own business. */
 typedef void *(VTA_CALL *VtaRndCreateContextFunction)(void);
 typedef int(VTA_CALL *VtaRndStaticVideoFunction)(void);
+
+/* Where a host finds the renderer of its final render. The library's
+ * settings key (under HKEY_LOCAL_MACHINE on Windows) holds the installation
+ * folder in the string value VTA_SETTING_PATH and the renderer the user chose
+ * as "Engine" on the Settings page in VTA_SETTING_ENGINE; the plug-in is
+ * <installation>\LIBS\<engine>.DLL. Without an engine value the host uses
+ * VTA_DEFAULT_ENGINE. See docs/sdk.md for the steps of a final render. */
+#define VTA_SETTINGS_KEY "Software\\Corvane\\Vantaro\\3.0"
+#define VTA_SETTING_PATH "Path"
+#define VTA_SETTING_ENGINE "Engine"
+#define VTA_DEFAULT_ENGINE "Rnd_Software"
 
 #define VTA_RND_CREATE_CONTEXT "Rnd_CreateContext"
 #define VTA_RND_FREE_CONTEXT "Rnd_FreeContext"

@@ -1,111 +1,105 @@
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <map>
 
 #include "contact_sheet.h"
+#include "final_render.h"
+#include "frame_files.h"
+#include "model/files/defaults_file.h"
+#include "render_args.h"
 #include "render_commands.h"
 #include "render_session.h"
+#include "render_sources.h"
+#include "text_file.h"
 
 namespace vtafx {
 
 namespace {
 
 namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
 
-struct RenderArgs {
-  std::string effect, install, out = ".", from, to, renderer;
-  uint32_t size = 128, frames = 20;
-  std::map<int, float> options;  // record reals by parameter index
-};
-
-bool parseNumber(const std::string& text, uint32_t low, uint32_t high, uint32_t& out) {
-  char* end = nullptr;
-  unsigned long value = std::strtoul(text.c_str(), &end, 10);
-  if (text.empty() || *end || value < low || value > high) return false;
-  out = static_cast<uint32_t>(value);
-  return true;
-}
-
-bool parseOption(const std::string& text, std::map<int, float>& options) {
-  size_t equals = text.find('=');
-  uint32_t index = 0;
-  if (equals == std::string::npos || !parseNumber(text.substr(0, equals), 0, 2009, index))
+// The record to render: the preview's record for EFFECT or the saved one,
+// then the --set options.
+bool loadRecord(RenderArgs& r, vta::EffectSettings& record, std::string& error) {
+  if (r.record.empty()) {
+    previewRecord(record, r.effect);
+  } else if (!vta::loadDefaultsFile(record, r.record.c_str())) {
+    error = r.record + ": not a complete record file";
     return false;
-  options[static_cast<int>(index)] = std::strtof(text.c_str() + equals + 1, nullptr);
-  return true;
-}
-
-bool parseArgs(const Args& args, RenderArgs& r) {
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    bool hasValue = i + 1 < args.size();
-    if (a.rfind("--", 0) != 0) {
-      if (!r.effect.empty()) return false;
-      r.effect = a;
-    } else if (!hasValue) {
-      return false;
-    } else if (a == "--install") r.install = args[++i];
-    else if (a == "--out") r.out = args[++i];
-    else if (a == "--from") r.from = args[++i];
-    else if (a == "--to") r.to = args[++i];
-    else if (a == "--renderer") r.renderer = args[++i];
-    else if (a == "--size") { if (!parseNumber(args[++i], 1, 4096, r.size)) return false; }
-    else if (a == "--frames") { if (!parseNumber(args[++i], 1, 10000, r.frames)) return false; }
-    else if (a == "--set") { if (!parseOption(args[++i], r.options)) return false; }
-    else return false;
+  } else {
+    r.effect.assign(record.effectName, strnlen(record.effectName, sizeof record.effectName));
+    if (r.effect.empty()) error = r.record + ": the record names no effect";
   }
-  return !r.effect.empty() && !r.install.empty() && r.from.empty() == r.to.empty();
+  for (const auto& [index, value] : r.options) *record.parameter(index) = value;
+  return error.empty();
 }
 
-bool loadSources(const RenderArgs& r, std::vector<Picture>& sources, std::string& error) {
-  sources = placeholderSources(r.size);
-  if (r.from.empty()) return true;
-  return readPicture(r.from, sources[0], error) && readPicture(r.to, sources[1], error);
+bool writeFrame(const std::string& path, const vta::host::RgbPicture& frame) {
+  const Picture picture{frame.width, frame.height, frame.rgb};
+  std::string error;
+  if (std::strcmp(writtenPictureExtension(), ".png") == 0) return writePng(path, picture, error);
+  return writeTextFile(path, writePpm(picture));
 }
 
-std::string framePath(const RenderArgs& r, uint32_t i) {
-  char name[32];
-  std::snprintf(name, sizeof name, "_%03u%s", i, writtenPictureExtension());
-  return (fs::path(r.out) / (r.effect + name)).string();
-}
+// Keeps and writes each frame, timing the render without the writing.
+struct FrameCollector {
+  explicit FrameCollector(const vta::host::FrameFolder& into) : folder(into) {}
+
+  const vta::host::FrameFolder& folder;
+  std::vector<vta::host::RgbPicture> frames;
+  std::string unwritten;
+  Clock::duration writing{};
+
+  bool take(uint32_t i, const vta::host::RgbPicture& frame) {
+    const Clock::time_point start = Clock::now();
+    frames.push_back(frame);
+    if (!folder.write(i, frame)) unwritten = folder.path(i);
+    writing += Clock::now() - start;
+    return unwritten.empty();
+  }
+};
 
 }  // namespace
 
 int runRender(const Args& args) {
   RenderArgs r;
-  if (!parseArgs(args, r))
-    return report(kExitUsage, "usage: vtafx render EFFECT --install DIR [--size N] [--frames N] "
-                              "[--out DIR] [--from IMG --to IMG] [--renderer LIB] [--set I=V]");
+  if (!parseRenderArgs(args, r))
+    return report(kExitUsage, "usage: vtafx render (EFFECT | --record FILE) --install DIR "
+                              "[--size N|WxH] [--frames N] [--out DIR] [--from IMG --to IMG] "
+                              "[--renderer LIB] [--set I=V]");
   std::error_code ec;
   fs::create_directories(r.out, ec);
   if (!useInstallation(r.install, (fs::path(r.out) / "vtafx-render.ini").string()))
     return report(kExitFailed, "cannot record the installation path");
   std::string error;
-  std::vector<Picture> sources;
-  if (!loadSources(r, sources, error)) return report(kExitFailed, error);
-  if (r.renderer.empty()) r.renderer = defaultRenderer(r.install);
-  RenderSession session;
-  if (!session.load(r.renderer, error)) return report(kExitFailed, error);
-  session.setUp(r.size, sources, nullptr);
   vta::EffectSettings record;
-  previewRecord(record, r.effect);
-  for (const auto& [index, value] : r.options) *record.parameter(index) = value;
+  vta::host::RenderRequest request{r.width, r.height, r.frames, {}};
+  if (!loadRecord(r, record, error) || !renderSources(r, request.sources, error))
+    return report(kExitFailed, error);
+  if (r.renderer.empty()) r.renderer = defaultRenderer(r.install);
+  vta::host::RendererPlugin plugin;
+  if (!plugin.load(r.renderer, error)) return report(kExitFailed, error);
 
-  std::vector<Picture> frames;
-  double seconds = 0;
-  session.prepare(record);
-  for (uint32_t i = 0; i < r.frames; ++i) {
-    auto start = std::chrono::steady_clock::now();
-    session.render(record, i, r.frames > 1 ? r.frames - 1 : 1);
-    seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    frames.push_back(session.output().toPicture());
-    if (!writePicture(framePath(r, i), frames.back(), error)) return report(kExitFailed, error);
+  const vta::host::FrameFolder folder(r.out, r.effect, writtenPictureExtension(), writeFrame);
+  FrameCollector collector{folder};
+  const std::atomic<bool> never{false};
+  const Clock::time_point start = Clock::now();
+  const vta::host::RenderEnd end = vta::host::renderFrames(
+      plugin, reinterpret_cast<VtaEffectSettings&>(record), request, never,
+      [&](uint32_t i, const vta::host::RgbPicture& frame) { return collector.take(i, frame); });
+  const Clock::duration rendering = Clock::now() - start - collector.writing;
+  if (end != vta::host::RenderEnd::finished) {
+    const std::string& unwritten = collector.unwritten;
+    return report(kExitFailed, unwritten.empty() ? "the render failed" : "cannot write " + unwritten);
   }
   std::string sheet = (fs::path(r.out) / (r.effect + "_sheet" + writtenPictureExtension())).string();
-  if (!writePicture(sheet, contactSheet(frames), error)) return report(kExitFailed, error);
+  if (!writePicture(sheet, fromRgbPicture(vta::host::contactSheet(collector.frames)), error))
+    return report(kExitFailed, error);
+  const double seconds = std::chrono::duration<double>(rendering).count();
   std::printf("%s: %u frames of %ux%u in %.4f s, %.0f frames per second\n", r.effect.c_str(),
-              r.frames, r.size, r.size, seconds, seconds > 0 ? r.frames / seconds : 0.0);
+              r.frames, r.width, r.height, seconds, seconds > 0 ? r.frames / seconds : 0.0);
   return kExitOk;
 }
 

@@ -5,8 +5,9 @@
 
 namespace vtafx {
 
-// vtafx render EFFECT --install DIR [--size N] [--frames N] [--out DIR]
-//              [--from IMG --to IMG] [--renderer LIB] [--set INDEX=VALUE]...
+// vtafx render (EFFECT | --record FILE) --install DIR [--size N|WxH]
+//              [--frames N] [--out DIR] [--from IMG --to IMG] [--renderer LIB]
+//              [--set INDEX=VALUE]...
 int runRender(const Args& args);
 
 // vtafx check-renderer LIB --install DIR [--effect NAME]

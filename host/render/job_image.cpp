@@ -1,0 +1,47 @@
+#include "job_image.h"
+
+namespace vta::host {
+namespace {
+
+// Reverses the row order and swaps red and blue: the same operation turns
+// top-down RGB into bottom-up BGR and back.
+void flipRowsAndChannels(const uint8_t* from, uint8_t* to, uint32_t width, uint32_t height) {
+  const size_t rowBytes = size_t(width) * 3;
+  for (uint32_t y = 0; y < height; ++y) {
+    const uint8_t* p = from + (height - 1 - y) * rowBytes;
+    uint8_t* q = to + y * rowBytes;
+    for (uint32_t x = 0; x < width; ++x, p += 3, q += 3) q[0] = p[2], q[1] = p[1], q[2] = p[0];
+  }
+}
+
+}  // namespace
+
+JobImage::JobImage(const RgbPicture& picture)
+    : width_(picture.width), height_(picture.height), bytes_(picture.rgb.size()) {
+  flipRowsAndChannels(picture.rgb.data(), bytes_.data(), width_, height_);
+}
+
+JobImage::JobImage(uint32_t width, uint32_t height)
+    : width_(width), height_(height), bytes_(size_t(width) * height * 3, 0) {}
+
+void JobImage::describe(VtaTextureImage& image) {
+  image = VtaTextureImage{};
+  if (bytes_.empty()) return;
+  image.format = 2;
+  image.order = 1;
+  image.bytesPerPixel = 3;
+  image.rowAlign = 1;
+  image.width = image.rowPixels = width_;
+  image.height = image.rowCount = height_;
+  image.rowBytes = width_ * 3;
+  image.dataSize = static_cast<uint32_t>(bytes_.size());
+  image.pixels = bytes_.data();
+}
+
+RgbPicture JobImage::picture() const {
+  RgbPicture out{width_, height_, std::vector<uint8_t>(bytes_.size())};
+  flipRowsAndChannels(bytes_.data(), out.rgb.data(), width_, height_);
+  return out;
+}
+
+}  // namespace vta::host

@@ -1,0 +1,34 @@
+// A picture in the layout of every image of a render job: format 2 (blue,
+// green, red), order 1 (rows bottom-up), 3 bytes per pixel, rows of exactly
+// width x 3 bytes (rowAlign 1). The same layout as the library's preview
+// jobs, so a renderer plug-in meets nothing new in a host's final render.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "rgb_picture.h"
+#include "vantaro/renderer.h"
+
+namespace vta::host {
+
+class JobImage {
+ public:
+  JobImage() = default;
+  explicit JobImage(const RgbPicture& picture);
+  // Black pixels.
+  JobImage(uint32_t width, uint32_t height);
+
+  // Fills image to show this picture; its pixels stay ours (ownsPixels 0).
+  // An empty picture leaves image without pixels.
+  void describe(VtaTextureImage& image);
+  RgbPicture picture() const;
+
+ private:
+  uint32_t width_ = 0;
+  uint32_t height_ = 0;
+  std::vector<uint8_t> bytes_;
+};
+
+}  // namespace vta::host

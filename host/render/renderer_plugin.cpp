@@ -1,0 +1,42 @@
+#include "renderer_plugin.h"
+
+#include "plugin_module.h"
+
+namespace vta::host {
+namespace {
+
+template <typename Function>
+Function entry(void* module, const char* name) {
+  return reinterpret_cast<Function>(moduleEntry(module, name));
+}
+
+}  // namespace
+
+RendererPlugin::~RendererPlugin() {
+  if (context_ && free_) free_(context_);
+  if (module_) closeModule(module_);
+}
+
+bool RendererPlugin::load(const std::string& path, std::string& error) {
+  module_ = openModule(path);
+  if (!module_) {
+    error = "The renderer " + path + " could not be loaded.";
+    return false;
+  }
+  prepare_ = entry<VtaRndPrepareFunction>(module_, VTA_RND_PREPARE);
+  render_ = entry<VtaRndRenderFunction>(module_, VTA_RND_RENDER);
+  free_ = entry<VtaRndFreeContextFunction>(module_, VTA_RND_FREE_CONTEXT);
+  if (prepare_ && render_) return true;
+  error = "The renderer " + path + " lacks Rnd_Prepare or Rnd_Render.";
+  return false;
+}
+
+void RendererPlugin::prepare(VtaEffectSettings& record, VtaRenderJob& job) {
+  context_ = prepare_(context_, &record, &job);
+}
+
+void RendererPlugin::render(VtaEffectSettings& record, VtaRenderJob& job) {
+  render_(context_, &record, &job);
+}
+
+}  // namespace vta::host

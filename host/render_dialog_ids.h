@@ -1,0 +1,17 @@
+// Resource ids of the "Render Transition" dialog (render_dialog.rc).
+#pragma once
+
+#define IDD_RENDER 200
+#define IDC_RENDER_EFFECT 201
+#define IDC_RENDER_ENGINE 202
+#define IDC_RENDER_WIDTH 203
+#define IDC_RENDER_HEIGHT 204
+#define IDC_RENDER_FRAMES 205
+#define IDC_RENDER_FROM 206
+#define IDC_RENDER_FROM_BROWSE 207
+#define IDC_RENDER_TO 208
+#define IDC_RENDER_TO_BROWSE 209
+#define IDC_RENDER_FOLDER 210
+#define IDC_RENDER_FOLDER_BROWSE 211
+#define IDC_RENDER_PROGRESS 212
+#define IDC_RENDER_STATUS 213

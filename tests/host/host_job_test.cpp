@@ -1,0 +1,170 @@
+// A render stops within a frame of the cancel and leaves only whole frame
+// files; the job carries the host's size, sources and positions. Driven
+// with the test renderer, which records its calls and can hold a frame.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <set>
+
+#include "final_render.h"
+#include "frame_files.h"
+#include "plugin_module.h"
+#include "temp_folder.h"
+#include "test_renderer.h"
+
+namespace hosttest {
+namespace {
+
+using vta::host::RenderEnd;
+using vta::host::RenderRequest;
+using vta::host::RgbPicture;
+
+constexpr int kDeadlineMs = 10000;
+
+// The test renderer's control entries, from the module the render loads.
+struct TestRenderer {
+  void* module = vta::host::openModule(RND_TEST_PATH);
+  template <typename F>
+  F entry(const char* name) {
+    return reinterpret_cast<F>(vta::host::moduleEntry(module, name));
+  }
+  RndTestResetFunction reset = entry<RndTestResetFunction>("RndTest_Reset");
+  RndTestHoldFunction hold = entry<RndTestHoldFunction>("RndTest_Hold");
+  RndTestReleaseFunction release = entry<RndTestReleaseFunction>("RndTest_Release");
+  RndTestWaitForFunction waitFor = entry<RndTestWaitForFunction>("RndTest_WaitFor");
+  RndTestCallCountFunction callCount = entry<RndTestCallCountFunction>("RndTest_CallCount");
+  RndTestGetCallFunction getCall = entry<RndTestGetCallFunction>("RndTest_GetCall");
+  ~TestRenderer() { vta::host::closeModule(module); }
+
+  std::vector<RndTestCall> calls(int kind) {
+    std::vector<RndTestCall> out;
+    RndTestCall call;
+    for (int i = 0; getCall(i, &call); ++i)
+      if (call.kind == kind) out.push_back(call);
+    return out;
+  }
+};
+
+bool writePpm(const std::string& path, const RgbPicture& frame) {
+  std::ofstream out(path, std::ios::binary);
+  out << "P6\n" << frame.width << " " << frame.height << "\n255\n";
+  out.write(reinterpret_cast<const char*>(frame.rgb.data()), std::streamsize(frame.rgb.size()));
+  return bool(out);
+}
+
+std::set<std::string> filesIn(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+class HostRender : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NE(nullptr, renderer.module);
+    renderer.reset();
+  }
+
+  // Renders six frames of 48 x 27 into the folder on a thread of its own.
+  std::future<RenderEnd> start() {
+    return std::async(std::launch::async, [this] {
+      vta::host::RendererPlugin plugin;
+      std::string error;
+      if (!plugin.load(RND_TEST_PATH, error)) return RenderEnd::failed;
+      return vta::host::renderFrames(plugin, record, request, cancel,
+                                     [this](uint32_t i, const RgbPicture& frame) {
+                                       if (i == cancelAfter) cancel = true;
+                                       return frames.write(i, frame);
+                                     });
+    });
+  }
+
+  RenderEnd finish(std::future<RenderEnd>& render) {
+    if (render.wait_for(std::chrono::milliseconds(kDeadlineMs)) != std::future_status::ready) {
+      ADD_FAILURE() << "the render did not stop";
+      renderer.release();
+    }
+    return render.get();
+  }
+
+  TestRenderer renderer;
+  VtaEffectSettings record{};
+  RenderRequest request{48, 27, 6, {RgbPicture{2, 2, std::vector<uint8_t>(12, 200)}}};
+  std::atomic<bool> cancel{false};
+  uint32_t cancelAfter = 99;
+  vta::TempFolder folder;
+  vta::host::FrameFolder frames{folder.path(), "fx", ".ppm", writePpm};
+};
+
+TEST_F(HostRender, StopsInTheFrameBeingDrawnAndKeepsOnlyWholeFrames) {
+  renderer.hold(2, 1);  // the third frame waits until the abort callback says stop
+  std::future<RenderEnd> render = start();
+  ASSERT_EQ(1, renderer.waitFor(RND_TEST_RENDER, 3, kDeadlineMs));
+  cancel = true;
+  EXPECT_EQ(RenderEnd::cancelled, finish(render));
+  EXPECT_EQ((std::set<std::string>{"fx_000.ppm", "fx_001.ppm"}), filesIn(folder.path()));
+  EXPECT_EQ(3u, renderer.calls(RND_TEST_RENDER).size());
+  EXPECT_TRUE(renderer.calls(RND_TEST_RENDER)[2].aborted);
+  EXPECT_EQ(1u, renderer.calls(RND_TEST_FREE).size());
+  const std::string whole = folder.read("fx_001.ppm");
+  EXPECT_EQ(std::string("P6\n48 27\n255\n").size() + 48 * 27 * 3, whole.size());
+}
+
+TEST_F(HostRender, ACancelBetweenFramesStartsNoOther) {
+  cancelAfter = 1;
+  std::future<RenderEnd> render = start();
+  EXPECT_EQ(RenderEnd::cancelled, finish(render));
+  EXPECT_EQ(2u, renderer.calls(RND_TEST_RENDER).size());
+  EXPECT_EQ((std::set<std::string>{"fx_000.ppm", "fx_001.ppm"}), filesIn(folder.path()));
+}
+
+TEST_F(HostRender, AFrameThatCannotBeWrittenEndsTheRenderAndLeavesNothing) {
+  // The frame's own name must not appear before its file is complete.
+  bool namedEarly = false;
+  const auto failingWriter = [&](const std::string& path, const RgbPicture&) {
+    std::ofstream(path) << "P6\n";
+    namedEarly = std::filesystem::exists(folder.file("fx_000.ppm"));
+    return false;
+  };
+  frames = vta::host::FrameFolder(folder.path(), "fx", ".ppm", failingWriter);
+  std::future<RenderEnd> render = start();
+  EXPECT_EQ(RenderEnd::failed, finish(render));
+  EXPECT_FALSE(namedEarly);
+  EXPECT_EQ(1u, renderer.calls(RND_TEST_RENDER).size());
+  EXPECT_TRUE(filesIn(folder.path()).empty());
+}
+
+TEST_F(HostRender, FramesReplaceOlderFilesOfTheSameName) {
+  folder.write("fx_000.ppm", "an earlier render");
+  std::future<RenderEnd> render = start();
+  EXPECT_EQ(RenderEnd::finished, finish(render));
+  EXPECT_EQ(0u, folder.read("fx_000.ppm").rfind("P6\n48 27\n", 0));
+}
+
+TEST_F(HostRender, TheJobCarriesTheHostsSizeSourcesAndPositions) {
+  std::future<RenderEnd> render = start();
+  EXPECT_EQ(RenderEnd::finished, finish(render));
+  const std::vector<RndTestCall> renders = renderer.calls(RND_TEST_RENDER);
+  ASSERT_EQ(6u, renders.size());
+  ASSERT_EQ(1u, renderer.calls(RND_TEST_PREPARE).size());
+  for (uint32_t i = 0; i < renders.size(); ++i) {
+    const RndTestCall& call = renders[i];
+    EXPECT_EQ(i, call.position);
+    EXPECT_EQ(5u, call.range);
+    EXPECT_EQ(48u, call.width);
+    EXPECT_EQ(27u, call.height);
+    EXPECT_EQ(20u, call.sourceCount);
+    EXPECT_EQ(1u, call.sourcesWithPixels);  // only the one picture given
+    EXPECT_EQ(1, call.previewMark);
+    EXPECT_TRUE(call.hasAbortCallback);
+    EXPECT_EQ(48u * 3, call.output.rowBytes);
+    EXPECT_EQ(1, call.output.order);
+  }
+  EXPECT_EQ(6u, filesIn(folder.path()).size());
+}
+
+}  // namespace
+}  // namespace hosttest

@@ -1,0 +1,42 @@
+#pragma once
+// Records rendered through the host's final render (host/render) with
+// Rnd_Software and the sample installation, the placeholder cards as the
+// video sources, and what the tests measure on the frames.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "final_render.h"
+#include "model/effect_settings.h"
+#include "scoped_installation.h"
+
+namespace hosttest {
+
+using vta::host::RenderRequest;
+using vta::host::RgbPicture;
+
+// Mean over all pixels and channels of |a - b| (0 to 255); 255 for pictures
+// of different sizes.
+double meanDifference(const RgbPicture& a, const RgbPicture& b);
+double meanBrightness(const RgbPicture& p);
+
+// The placeholder cards 1 to 20 at size x size.
+std::vector<RgbPicture> cards(uint32_t size);
+
+class FinalRenderTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+
+  // Every frame of the request, rendered by Rnd_Software; fails the test
+  // when the render does not finish.
+  std::vector<RgbPicture> render(vta::EffectSettings& record, const RenderRequest& request);
+
+ private:
+  static std::unique_ptr<vtafx::ScopedInstallation> installation_;
+};
+
+}  // namespace hosttest

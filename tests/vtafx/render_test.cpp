@@ -1,0 +1,94 @@
+// vtafx render: a saved record rendered as the demo host renders it, and
+// frames of any size with the pictures' aspect kept.
+#include <gtest/gtest.h>
+
+#include "commands.h"
+#include "image_io.h"
+#include "model/files/defaults_file.h"
+#include "model/files/texture_file.h"
+#include "render_commands.h"
+#include "render_session.h"
+#include "rgb_picture.h"
+#include "sample_installation.h"
+#include "tool_files.h"
+
+namespace vtafx {
+namespace {
+
+using Render = SampleInstallation;
+
+Picture readFrame(const std::string& path) {
+  Picture picture;
+  std::string error;
+  EXPECT_TRUE(readPicture(path, picture, error)) << path << ": " << error;
+  return picture;
+}
+
+double meanDifference(const Picture& a, const vta::host::RgbPicture& b) {
+  if (a.width != b.width || a.height != b.height || a.rgb.empty()) return 255;
+  double sum = 0;
+  for (size_t i = 0; i < a.rgb.size(); ++i) sum += std::abs(a.rgb[i] - b.rgb[i]);
+  return sum / a.rgb.size();
+}
+
+// A placeholder texture at path fitted into a frame of width x height.
+vta::host::RgbPicture installedCard(const std::string& path, uint32_t width, uint32_t height) {
+  vta::TextureImage texture;
+  EXPECT_EQ(1, vta::loadTextureImage(texture, path.c_str()));
+  const auto& image = reinterpret_cast<const VtaTextureImage&>(texture);
+  return vta::host::fitPicture(vta::host::pictureOfTexture(image), width, height);
+}
+
+std::string savedRecord(const vta::TempFolder& folder, const char* effect) {
+  vta::EffectSettings record;
+  previewRecord(record, effect);
+  record.globalParams[VTA_LIGHTING] = 0;
+  const std::string file = folder.file("record.vri");
+  EXPECT_EQ(1, vta::saveDefaultsFile(record, file.c_str()));
+  return file;
+}
+
+TEST_F(Render, ARecordRendersItsEffectBetweenTheInstalledPictures) {
+  vta::TempFolder folder;
+  const std::string out = folder.file("frames");
+  const CommandRun run = runCaptured(runRender, {"--record", savedRecord(folder, "Slide Left"), "--install",
+                                                 tree(), "--size", "64x36", "--frames", "3", "--out", out});
+  ASSERT_EQ(kExitOk, run.code);
+  EXPECT_NE(std::string::npos, run.out.find("Slide Left: 3 frames of 64x36"));
+  const vta::host::RgbPicture outgoing = installedCard(tree("Textures/PREVL_01.VTT"), 64, 36);
+  const vta::host::RgbPicture incoming = installedCard(tree("Textures/PREVL_02.VTT"), 64, 36);
+  EXPECT_LT(meanDifference(readFrame(out + "/Slide Left_000.png"), outgoing), 1.0);
+  EXPECT_LT(meanDifference(readFrame(out + "/Slide Left_002.png"), incoming), 1.0);
+  const Picture sheet = readFrame(out + "/Slide Left_sheet.png");
+  EXPECT_EQ(2u * (64 + 2) + 2, sheet.width);
+}
+
+TEST_F(Render, RecordsThatCannotBeRenderedFail) {
+  vta::TempFolder folder;
+  vta::EffectSettings unnamed;
+  const std::string empty = folder.file("empty.vri");
+  ASSERT_EQ(1, vta::saveDefaultsFile(unnamed, empty.c_str()));
+  for (const std::string& record : {empty, folder.file("missing.vri")}) {
+    EXPECT_EQ(kExitFailed, runCaptured(runRender, {"--record", record, "--install", tree(), "--out",
+                                                   folder.file("frames")}).code) << record;
+  }
+}
+
+TEST_F(Render, AnEffectRendersAtANonSquareSizeWithItsCardsUnstretched) {
+  vta::TempFolder folder;
+  ASSERT_EQ(kExitOk, runCaptured(runRender, {"Slide Left", "--install", tree(), "--size", "40x30", "--frames",
+                                             "2", "--out", folder.path(), "--set", "5=0"}).code);
+  const Picture first = readFrame(folder.file("Slide Left_000.png"));
+  ASSERT_EQ(40u, first.width);
+  ASSERT_EQ(30u, first.height);
+  // The 30-pixel picture sits in the middle with 5 black columns either side.
+  int pictureEdges = 0;
+  for (uint32_t y = 0; y < 30; ++y) {
+    for (uint32_t x : {0u, 4u, 35u, 39u}) EXPECT_EQ(0, first.rgb[(y * 40 + x) * 3]) << x << "," << y;
+    for (uint32_t x : {5u, 34u}) pictureEdges += first.rgb[(y * 40 + x) * 3] != 0;
+  }
+  EXPECT_GT(pictureEdges, 30) << "the picture fills its 30 columns";
+}
+
+}  // namespace
+}  // namespace vtafx
