@@ -101,6 +101,7 @@ VTA_WINE_ARCHS=""
 prepare_wine() {
   local arch=$1 prefix log
   prefix=$(wine_prefix "$arch")
+  [ -n "$prefix" ] || { echo "prepare_wine: unknown architecture '$arch'" >&2; return 1; }
   log=$VTA_BUILD/wineboot-$arch.log
   export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   case " $VTA_WINE_ARCHS " in *" $arch "*) ;; *) VTA_WINE_ARCHS="$VTA_WINE_ARCHS $arch" ;; esac
