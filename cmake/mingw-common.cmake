@@ -6,5 +6,7 @@ set(CMAKE_FIND_ROOT_PATH /usr/${VTA_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Windows test programs run under Wine through this wrapper.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
+# Windows test programs run under Wine through this wrapper: 64-bit Wine for
+# x86_64, 32-bit Wine and a 32-bit prefix of its own for i686.
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run --arch ${CMAKE_SYSTEM_PROCESSOR})

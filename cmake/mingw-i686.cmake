@@ -1,5 +1,7 @@
 # Cross build for 32-bit Windows with Debian's mingw-w64 (posix threads).
-# This build is compiled (with its layout assertions) but never run here.
+# Its tests run under 32-bit Wine where the machine runs 32-bit programs
+# (scripts/test.sh finds out); elsewhere it is compiled only, which still
+# checks its layout assertions.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(VTA_MINGW_TRIPLE i686-w64-mingw32)

@@ -2,13 +2,11 @@
 # plug-in module into FOLDER of the sample installation; targets that need
 # the installed module depend on it. The native modules go in with the tree
 # itself (sample_install, cmake/sample_install.cmake, which renders the
-# effects' icons with them). The 64-bit Windows build copies its module into
-# the tree after every build. The 32-bit Windows build is compiled only and
-# would overwrite the 64-bit module of the same name, so it installs nothing.
+# effects' icons with them). The Windows builds copy their module into their
+# tree after every build: x86_64 into the native tree, i686 into its own copy
+# of it (a 32-bit library loads only 32-bit modules, which have the same
+# names as the 64-bit ones).
 function(vta_install_plugin target folder)
-  if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
-    return()
-  endif()
   if(NOT WIN32)
     add_custom_target(${target}_install)
     add_dependencies(${target}_install sample_install)
@@ -20,4 +18,7 @@ function(vta_install_plugin target folder)
     COMMENT "Installing ${target} into ${folder} of the sample installation"
     VERBATIM)
   add_dependencies(${target}_install ${target})
+  if(TARGET sample_install)
+    add_dependencies(${target}_install sample_install)
+  endif()
 endfunction()
