@@ -31,10 +31,10 @@ SettingsSandbox::SettingsSandbox() {
   setRegistryKey(testKey().c_str());
 }
 
+// The shared parent key stays: deleting it while another program creates its
+// own key below it would make that creation fail.
 SettingsSandbox::~SettingsSandbox() {
   RegDeleteTreeA(HKEY_LOCAL_MACHINE, testKey().c_str());
-  // Fails, as it should, while another program's key is still there.
-  RegDeleteKeyA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\VantaroTest");
   setRegistryKey(kRegistryRoot);
 }
 
