@@ -52,7 +52,11 @@ if [ -n "$unattended" ]; then
   [ "$arch" = i686 ] && captures=$VTA_BUILD/screenshots/demo-i686
   mkdir -p "$captures"
   step "Running the $arch demo host unattended"
-  wine_tool "$arch" "$host" --capture "Z:$captures" || exit 1
+  # Nobody watches an unattended run: it may not hang.
+  if ! timeout 600 "$VTA_ROOT/scripts/wine-run" --arch "$arch" "$host" --capture "Z:$captures"; then
+    echo "The unattended demo failed or did not finish within 10 minutes." >&2
+    exit 1
+  fi
   echo "Captures of the demo: $captures"
 else
   step "Opening the $arch demo host"

@@ -3,8 +3,9 @@
 
 VTA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 VTA_BUILD=$VTA_ROOT/build
+# wine brings wineserver, which wine64 only recommends.
 VTA_PACKAGES="cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix
-  g++-mingw-w64-i686-posix wine64 xvfb imagemagick libpng-dev"
+  g++-mingw-w64-i686-posix wine wine64 xvfb libpng-dev"
 
 step() { printf '\n== %s\n' "$*"; }
 
@@ -20,8 +21,14 @@ ensure_packages() {
   done
   [ -z "$missing" ] && return 0
   step "Installing:$missing"
-  as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null
+  if ! as_root apt-get update -qq; then
+    echo "apt-get update failed: the packages$missing cannot be installed" >&2
+    return 1
+  fi
+  if ! as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $missing >/dev/null; then
+    echo "apt-get install failed for:$missing" >&2
+    return 1
+  fi
 }
 
 # Configures (once) and builds the three configurations: native, Windows
