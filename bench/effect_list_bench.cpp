@@ -102,10 +102,11 @@ void timeLibrary(const fs::path& root, const std::string& extension, int runs) {
     vta::EffectListUpdate update;
     update.prepare();
   });
-  std::printf("%d effects in %d groups, files named *%s: rebuild %.1f ms (saved %d), "
-              "no-change check %.2f ms (median of %d)\n",
-              kEffects, (kEffects + kPerGroup - 1) / kPerGroup, extension.c_str(), rebuild, saved,
-              check, runs);
+  std::printf(
+      "%d effects in %d groups, files named *%s: rebuild %.1f ms (saved %d), "
+      "no-change check %.2f ms (median of %d)\n",
+      kEffects, (kEffects + kPerGroup - 1) / kPerGroup, extension.c_str(), rebuild, saved, check,
+      runs);
 }
 
 }  // namespace

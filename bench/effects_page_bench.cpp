@@ -39,7 +39,9 @@ double medianMs(int runs, Step step) {
   for (int run = 0; run < runs; ++run) {
     auto start = std::chrono::steady_clock::now();
     step();
-    times.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    times.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count());
   }
   std::sort(times.begin(), times.end());
   return times[times.size() / 2];
@@ -49,7 +51,8 @@ double medianMs(int runs, Step step) {
 
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 51;
-  const fs::path settings = fs::temp_directory_path() / ("vta-bench-" + std::to_string(::getpid()) + ".ini");
+  const fs::path settings =
+      fs::temp_directory_path() / ("vta-bench-" + std::to_string(::getpid()) + ".ini");
   setenv("VANTARO_SETTINGS", settings.string().c_str(), 1);
   vta::writeRegistryString("Path", VTA_SAMPLE_INSTALL_DIR);
   const std::vector<std::string> names = sixteenSampleEffects(VTA_SAMPLE_INSTALL_DIR);
@@ -86,8 +89,10 @@ int main(int argc, char** argv) {
               names.size(), show, iconsWithPixels, icons[0].width, icons[0].height);
   std::printf("select one (\"%s\", whole file, %u components): %.3f ms\n", names[0].c_str(),
               components, select);
-  std::printf("show and select: %.3f ms; reading all %zu files whole instead: %.3f ms "
-              "(median of %d)\n", show + select, names.size(), allWhole, runs);
+  std::printf(
+      "show and select: %.3f ms; reading all %zu files whole instead: %.3f ms "
+      "(median of %d)\n",
+      show + select, names.size(), allWhole, runs);
   fs::remove(settings);
   return 0;
 }

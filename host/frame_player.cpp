@@ -19,7 +19,9 @@ struct Player {
   size_t shown = 0;
 };
 
-Player* playerOf(HWND window) { return reinterpret_cast<Player*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
+Player* playerOf(HWND window) {
+  return reinterpret_cast<Player*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
 
 // Rows bottom-up, blue-green-red, each padded to four bytes.
 void toDib(const RgbPicture& frame, std::vector<uint8_t>& dib) {
@@ -28,7 +30,8 @@ void toDib(const RgbPicture& frame, std::vector<uint8_t>& dib) {
   for (uint32_t y = 0; y < frame.height; ++y) {
     const uint8_t* p = &frame.rgb[size_t(frame.height - 1 - y) * frame.width * 3];
     uint8_t* q = &dib[y * stride];
-    for (uint32_t x = 0; x < frame.width; ++x, p += 3, q += 3) q[0] = p[2], q[1] = p[1], q[2] = p[0];
+    for (uint32_t x = 0; x < frame.width; ++x, p += 3, q += 3)
+      q[0] = p[2], q[1] = p[1], q[2] = p[0];
   }
 }
 
@@ -96,7 +99,8 @@ HWND createFramePlayer(HWND parent, int id) {
   windowClass.lpszClassName = kClass;
   RegisterClassA(&windowClass);
   return CreateWindowExA(WS_EX_CLIENTEDGE, kClass, "", WS_CHILD, 0, 0, 0, 0, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), windowClass.hInstance, nullptr);
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), windowClass.hInstance,
+                         nullptr);
 }
 
 void playFrames(HWND player, std::vector<RgbPicture> frames) {

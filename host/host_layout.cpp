@@ -11,13 +11,13 @@ namespace {
 constexpr int kMargin = 12, kGap = 8;
 constexpr int kButtonsWidth = 676;  // the row of buttons
 constexpr int kRecordTop = 48, kRecordHeight = 260, kStatusHeight = 20;
-constexpr int kPlayerEdge = 4;      // the player's sunken border
+constexpr int kPlayerEdge = 4;  // the player's sunken border
 
 HWND addControl(HWND parent, const char* kind, const char* text, DWORD style, RECT box, int id) {
-  HWND control = CreateWindowExA(style & ES_MULTILINE ? WS_EX_CLIENTEDGE : 0, kind, text,
-                                 WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.right,
-                                 box.bottom, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 nullptr, nullptr);
+  HWND control =
+      CreateWindowExA(style & ES_MULTILINE ? WS_EX_CLIENTEDGE : 0, kind, text,
+                      WS_CHILD | WS_VISIBLE | style, box.left, box.top, box.right, box.bottom,
+                      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
   return control;
 }
@@ -50,11 +50,13 @@ void layOut(HWND window, int frameWidth, int frameHeight) {
   const int width = std::max(kButtonsWidth, playerWidth) + 2 * kMargin;
   const int playerTop = kRecordTop + kRecordHeight + kGap;
   const int statusTop = playing ? playerTop + frameHeight + kPlayerEdge + kGap : playerTop;
-  MoveWindow(GetDlgItem(window, kRecordView), kMargin, kRecordTop, width - 2 * kMargin, kRecordHeight, TRUE);
+  MoveWindow(GetDlgItem(window, kRecordView), kMargin, kRecordTop, width - 2 * kMargin,
+             kRecordHeight, TRUE);
   HWND player = GetDlgItem(window, kFramePlayer);
   MoveWindow(player, kMargin, playerTop, playerWidth, frameHeight + kPlayerEdge, TRUE);
   ShowWindow(player, playing ? SW_SHOW : SW_HIDE);
-  MoveWindow(GetDlgItem(window, kStatusText), kMargin, statusTop, width - 2 * kMargin, kStatusHeight, TRUE);
+  MoveWindow(GetDlgItem(window, kStatusText), kMargin, statusTop, width - 2 * kMargin,
+             kStatusHeight, TRUE);
   RECT frame = {0, 0, width, statusTop + kStatusHeight + kGap};
   AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
   SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,

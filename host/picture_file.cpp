@@ -37,11 +37,13 @@ HRESULT decode(IWICImagingFactory* factory, const std::string& path, RgbPicture&
                                  nullptr, 0, WICBitmapPaletteTypeCustom);
   UINT width = 0, height = 0;
   if (SUCCEEDED(hr)) hr = converter.p->GetSize(&width, &height);
-  if (SUCCEEDED(hr) && (width == 0 || height == 0 || width > kMaxFrameSide || height > kMaxFrameSide))
+  if (SUCCEEDED(hr) &&
+      (width == 0 || height == 0 || width > kMaxFrameSide || height > kMaxFrameSide))
     hr = E_INVALIDARG;
   if (FAILED(hr)) return hr;
   out = RgbPicture{width, height, std::vector<uint8_t>(size_t(width) * height * 3)};
-  return converter.p->CopyPixels(nullptr, width * 3, static_cast<UINT>(out.rgb.size()), out.rgb.data());
+  return converter.p->CopyPixels(nullptr, width * 3, static_cast<UINT>(out.rgb.size()),
+                                 out.rgb.data());
 }
 
 }  // namespace

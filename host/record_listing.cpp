@@ -18,7 +18,8 @@ std::string line(const char* format, double value, int index) {
 std::string listOptions(const EffectSettings& record) {
   std::string text;
   for (int i = 0; i < kGlobalParamCount; ++i) {
-    if (record.globalParams[i] != 0.0f) text += line("  option %d = %g\r\n", record.globalParams[i], i);
+    if (record.globalParams[i] != 0.0f)
+      text += line("  option %d = %g\r\n", record.globalParams[i], i);
   }
   for (int n = 0; n < kObjectEntryCount; ++n) {
     for (int k = 0; k < kObjectParamCount; ++k) {
@@ -47,8 +48,9 @@ std::string listComponents(const EffectDescription& description) {
 
 std::string describeRecord(const EffectSettings& record) {
   std::string name(record.effectName, strnlen(record.effectName, sizeof record.effectName));
-  return "Effect: " + (name.empty() ? std::string("(none chosen)") : name) + "\r\n\r\nOptions:\r\n" +
-         listOptions(record) + "\r\nComponents:\r\n" + listComponents(record.description);
+  return "Effect: " + (name.empty() ? std::string("(none chosen)") : name) +
+         "\r\n\r\nOptions:\r\n" + listOptions(record) + "\r\nComponents:\r\n" +
+         listComponents(record.description);
 }
 
 }  // namespace vta

@@ -56,7 +56,8 @@ void setStatus(HWND dialog, const std::string& text) {
 
 void showChoices(HWND dialog, const RenderDialog& d) {
   SetDlgItemTextA(dialog, IDC_RENDER_EFFECT, effectName(d.record).c_str());
-  SetDlgItemTextA(dialog, IDC_RENDER_ENGINE, (d.engine.engine + " (" + d.engine.pluginPath + ")").c_str());
+  SetDlgItemTextA(dialog, IDC_RENDER_ENGINE,
+                  (d.engine.engine + " (" + d.engine.pluginPath + ")").c_str());
   SetDlgItemInt(dialog, IDC_RENDER_WIDTH, d.choices.width, FALSE);
   SetDlgItemInt(dialog, IDC_RENDER_HEIGHT, d.choices.height, FALSE);
   SetDlgItemInt(dialog, IDC_RENDER_FRAMES, d.choices.frames, FALSE);
@@ -74,7 +75,9 @@ bool readChoices(HWND dialog, RenderChoices& c, std::string& problem) {
   c.from = fieldText(dialog, IDC_RENDER_FROM);
   c.to = fieldText(dialog, IDC_RENDER_TO);
   c.folder = fieldText(dialog, IDC_RENDER_FOLDER);
-  const auto side = [](BOOL read, uint32_t value) { return read && value >= kMinSide && value <= kMaxSide; };
+  const auto side = [](BOOL read, uint32_t value) {
+    return read && value >= kMinSide && value <= kMaxSide;
+  };
   if (!side(ok[0], c.width) || !side(ok[1], c.height))
     problem = "Width and height must lie between 16 and 4096 pixels.";
   else if (!ok[2] || c.frames < 1 || c.frames > kMaxFrames)
@@ -121,13 +124,15 @@ void onRender(HWND dialog, RenderDialog& d) {
   SendDlgItemMessageA(dialog, IDC_RENDER_PROGRESS, PBM_SETPOS, 0, 0);
   setRendering(dialog, true);
   setStatus(dialog, "Rendering...");
-  d.worker.start(dialog, d.engine.pluginPath, d.record, {c.width, c.height, c.frames, std::move(sources)},
+  d.worker.start(dialog, d.engine.pluginPath, d.record,
+                 {c.width, c.height, c.frames, std::move(sources)},
                  FrameFolder(c.folder, effectName(d.record), ".png", writePngFrame));
 }
 
 void onFrame(HWND dialog, const RenderDialog& d, uint32_t done) {
   SendDlgItemMessageA(dialog, IDC_RENDER_PROGRESS, PBM_SETPOS, done, 0);
-  setStatus(dialog, "Frame " + std::to_string(done) + " of " + std::to_string(d.choices.frames) + " done.");
+  setStatus(dialog,
+            "Frame " + std::to_string(done) + " of " + std::to_string(d.choices.frames) + " done.");
 }
 
 void onEnded(HWND dialog, RenderDialog& d, RenderEnd end) {
@@ -139,9 +144,9 @@ void onEnded(HWND dialog, RenderDialog& d, RenderEnd end) {
   }
   setRendering(dialog, false);
   const size_t kept = d.worker.frames().size();
-  setStatus(dialog, end == RenderEnd::cancelled
-                        ? "Cancelled. The folder keeps the " + std::to_string(kept) + " frames done before."
-                        : d.worker.error());
+  setStatus(dialog, end == RenderEnd::cancelled ? "Cancelled. The folder keeps the " +
+                                                      std::to_string(kept) + " frames done before."
+                                                : d.worker.error());
 }
 
 void onCancel(HWND dialog, RenderDialog& d, bool close) {
@@ -216,8 +221,8 @@ bool showRenderDialog(HWND owner, const EffectSettings& record, RenderChoices& c
                       std::vector<RgbPicture>& frames) {
   if (choices.folder.empty()) choices.folder = defaultFolder();
   RenderDialog d(record, choices, frames);
-  const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RENDER), owner,
-                                         dialogProc, reinterpret_cast<LPARAM>(&d));
+  const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RENDER),
+                                         owner, dialogProc, reinterpret_cast<LPARAM>(&d));
   return result == IDOK;
 }
 

@@ -77,7 +77,8 @@ bool cancelledRender(HWND dialog, const std::string& folder) {
   ok = capture(dialog, folder + "\\render_dialog_cancelled.png") && ok;
   const std::string said = "Cancelled. The folder keeps the ";  // "... N frames done before."
   const int kept = std::atoi(windowText(status).c_str() + said.size());
-  const bool whole = kept >= 2 && kept < kLongFrames && filesIn(frames, "*_???.png", false) == kept &&
+  const bool whole = kept >= 2 && kept < kLongFrames &&
+                     filesIn(frames, "*_???.png", false) == kept &&
                      filesIn(frames, "*.part", false) == 0;
   return (whole || failed("the cancelled render left other files than its whole frames")) && ok;
 }
@@ -92,12 +93,14 @@ bool playedRender(HWND host, HWND dialog, const std::string& folder) {
     waitForWindowGone(dialog, kRenderTimeoutMs);
     return false;
   }
-  bool ok = filesIn(frames, "*_???.png", false) == kTourFrames || failed("the render folder lacks frames");
+  bool ok = filesIn(frames, "*_???.png", false) == kTourFrames ||
+            failed("the render folder lacks frames");
   ok = capture(host, folder + "\\host_playing.png") && ok;
   const std::string sheet = folder + "\\render_sheet.png";
   HWND player = GetDlgItem(host, kFramePlayer);
   return (SendMessageA(player, kSaveContactSheet, 0, reinterpret_cast<LPARAM>(sheet.c_str())) ||
-          failed("the contact sheet could not be saved")) && ok;
+          failed("the contact sheet could not be saved")) &&
+         ok;
 }
 
 }  // namespace

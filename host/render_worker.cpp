@@ -29,17 +29,16 @@ void RenderWorker::finish() {
 RenderEnd RenderWorker::run() {
   RendererPlugin plugin;
   if (!plugin.load(pluginPath_, error_)) return RenderEnd::failed;
-  return renderFrames(
-      plugin, reinterpret_cast<VtaEffectSettings&>(record_), request_, cancel_,
-      [this](uint32_t i, const RgbPicture& frame) {
-        if (!folder_.write(i, frame)) {
-          error_ = "The frame " + folder_.path(i) + " could not be written.";
-          return false;
-        }
-        frames_.push_back(frame);
-        PostMessageA(notify_, kFrameRendered, i + 1, 0);
-        return true;
-      });
+  return renderFrames(plugin, reinterpret_cast<VtaEffectSettings&>(record_), request_, cancel_,
+                      [this](uint32_t i, const RgbPicture& frame) {
+                        if (!folder_.write(i, frame)) {
+                          error_ = "The frame " + folder_.path(i) + " could not be written.";
+                          return false;
+                        }
+                        frames_.push_back(frame);
+                        PostMessageA(notify_, kFrameRendered, i + 1, 0);
+                        return true;
+                      });
 }
 
 }  // namespace vta::host

@@ -67,9 +67,9 @@ std::string resultText(const char* call, short result) {
 void onChoose(HWND window) {
   EffectSettings second;
   const bool filterMode = IsDlgButtonChecked(window, kFilterModeCheck) == BST_CHECKED;
-  const short result = g_library.select(window, reinterpret_cast<VtaEffectSettings*>(&g_record),
-                                        filterMode ? reinterpret_cast<VtaEffectSettings*>(&second)
-                                                   : nullptr);
+  const short result =
+      g_library.select(window, reinterpret_cast<VtaEffectSettings*>(&g_record),
+                       filterMode ? reinterpret_cast<VtaEffectSettings*>(&second) : nullptr);
   showRecord(window, resultText("VTAGUI_Select", result));
 }
 
@@ -83,8 +83,9 @@ void onRender(HWND window) {
   const RenderChoices& c = g_renderChoices;
   layOut(window, static_cast<int>(c.width), static_cast<int>(c.height));
   playFrames(GetDlgItem(window, kFramePlayer), std::move(frames));
-  showRecord(window, "Rendered " + std::to_string(c.frames) + " frames of " + std::to_string(c.width) +
-                         " x " + std::to_string(c.height) + " into " + c.folder + "; playing them below.");
+  showRecord(window, "Rendered " + std::to_string(c.frames) + " frames of " +
+                         std::to_string(c.width) + " x " + std::to_string(c.height) + " into " +
+                         c.folder + "; playing them below.");
 }
 
 void onAbout(HWND window) {
@@ -142,11 +143,8 @@ LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         default: break;
       }
       return 0;
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+    default: return DefWindowProcA(window, message, wParam, lParam);
   }
 }
 
@@ -175,8 +173,10 @@ int main(int argc, char** argv) {
   const bool unattended = argc == 3 && std::strcmp(argv[1], "--capture") == 0;
   if (!g_library.bind()) {
     // Unattended, nobody would close a message box.
-    if (unattended) std::fprintf(stderr, "vtahost: Vantaro30.dll could not be loaded.\n");
-    else MessageBoxA(nullptr, "Vantaro30.dll could not be loaded.", kCaption, MB_ICONERROR);
+    if (unattended)
+      std::fprintf(stderr, "vtahost: Vantaro30.dll could not be loaded.\n");
+    else
+      MessageBoxA(nullptr, "Vantaro30.dll could not be loaded.", kCaption, MB_ICONERROR);
     return 1;
   }
   // The render dialog's progress bar, also before the library's first call.

@@ -4,6 +4,6 @@
 #include <stdio.h>
 
 int main(void) {
-  printf("%d\n", (int)(sizeof(void *) * 8));
+  printf("%d\n", (int)(sizeof(void*) * 8));
   return 0;
 }

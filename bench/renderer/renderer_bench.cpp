@@ -87,8 +87,8 @@ int main(int argc, char** argv) {
   std::string error;
   if (!session.load(renderer, error)) return std::fprintf(stderr, "%s\n", error.c_str()), 1;
 
-  std::printf("%-24s %26s %26s %26s\n", "effect (200 frames)", "32 px: s  fps  AA x", "64 px: s  fps  AA x",
-              "128 px: s  fps  AA x");
+  std::printf("%-24s %26s %26s %26s\n", "effect (200 frames)", "32 px: s  fps  AA x",
+              "64 px: s  fps  AA x", "128 px: s  fps  AA x");
   double total128 = 0, worst128 = 0;
   std::string shadowed;
   std::vector<std::string> effects = sampleEffects(install);
@@ -112,7 +112,8 @@ int main(int argc, char** argv) {
   std::printf("128 px, shadows at 100 (effects that cast them):%s\n", shadowed.c_str());
   double ffmpeg = timeFfmpeg(work);
   if (ffmpeg < 0) return std::printf("ffmpeg xfade: not available\n"), 0;
-  std::printf("ffmpeg xfade, 200 frames at 128 px: %.4f s (%.0f fps); ffmpeg / Rnd_Software mean = %.1f\n",
-              ffmpeg, kFrames / ffmpeg, ffmpeg / mean128);
+  std::printf(
+      "ffmpeg xfade, 200 frames at 128 px: %.4f s (%.0f fps); ffmpeg / Rnd_Software mean = %.1f\n",
+      ffmpeg, kFrames / ffmpeg, ffmpeg / mean128);
   return 0;
 }

@@ -20,7 +20,8 @@ int main() {
                              host, nullptr, nullptr, nullptr);
   auto* envelope = makeComponent<EnvelopeComponent>(40001, 0.0f, 1.0f, 0, 0);
   for (int i = 0; i < 10; ++i) {
-    envelope->insertKey({keyTimeFromPercent(i * 11), static_cast<float>((i * 37) % 100), 0, 0, 0, 0, 0});
+    envelope->insertKey(
+        {keyTimeFromPercent(i * 11), static_cast<float>((i * 37) % 100), 0, 0, 0, 0, 0});
   }
   EnvelopeGraph drawing(EnvelopeScale{0, 100, 1, 10, true});
   drawing.locate(host, graph);
@@ -28,9 +29,10 @@ int main() {
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < kRounds; ++i) drawing.draw(graph, *envelope, keyTimeFromPercent(i % 101));
   GdiFlush();
-  const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  std::printf("envelope graph redraw, 10 keys, 296 x 143: %.3f ms each (%d redraws)\n", ms / kRounds,
-              kRounds);
+  const double ms =
+      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  std::printf("envelope graph redraw, 10 keys, 296 x 143: %.3f ms each (%d redraws)\n",
+              ms / kRounds, kRounds);
   envelope->destroy(true);
   DestroyWindow(host);
   return 0;

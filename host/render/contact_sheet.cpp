@@ -23,7 +23,8 @@ RgbPicture contactSheet(const std::vector<RgbPicture>& frames) {
   sheet.rgb.assign(size_t(sheet.width) * sheet.height * 3, kGapGrey);
   for (uint32_t i = 0; i < n; ++i) {
     if (frames[i].width != w || frames[i].height != h) continue;
-    const uint32_t left = kGap + (i % columns) * (w + kGap), top = kGap + (i / columns) * (h + kGap);
+    const uint32_t left = kGap + (i % columns) * (w + kGap),
+                   top = kGap + (i / columns) * (h + kGap);
     for (uint32_t y = 0; y < h; ++y)
       std::copy_n(&frames[i].rgb[size_t(y) * w * 3], size_t(w) * 3,
                   &sheet.rgb[(size_t(top + y) * sheet.width + left) * 3]);

@@ -59,7 +59,8 @@ RgbPicture pictureOfTexture(const VtaTextureImage& image) {
   out.rgb.resize(size_t(out.width) * out.height * 3);
   for (uint32_t y = 0; y < out.height; ++y) {
     const uint32_t row = image.skipRows + (image.order == 1 ? out.height - 1 - y : y);
-    const uint8_t* from = image.pixels + size_t(row) * image.rowBytes + size_t(image.skipPixels) * 3;
+    const uint8_t* from =
+        image.pixels + size_t(row) * image.rowBytes + size_t(image.skipPixels) * 3;
     uint8_t* to = &out.rgb[size_t(y) * out.width * 3];
     for (uint32_t x = 0; x < out.width; ++x) {
       to[3 * x] = from[3 * x + 2];

@@ -10,9 +10,9 @@ namespace rnd {
 
 struct Canvas {
   static constexpr int kMaxFactor = 2;
-  int width = 0, height = 0;  // in samples
-  int factor = 1;             // samples per output pixel side: 1 or kMaxFactor
-  std::vector<Vec3> colour;   // rows from the top
+  int width = 0, height = 0;    // in samples
+  int factor = 1;               // samples per output pixel side: 1 or kMaxFactor
+  std::vector<Vec3> colour;     // rows from the top
   std::vector<float> nearness;  // 1 / camera distance; 0 where nothing is drawn
 
   // Sizes the canvas for an output of w x h pixels; the contents are left

@@ -10,8 +10,7 @@ struct EdgeLine {
   bool ownsBoundary;
 
   template <typename Point>
-  EdgeLine(const Point& p, const Point& q)
-      : a(p.y - q.y), b(q.x - p.x), c(p.x * q.y - p.y * q.x) {
+  EdgeLine(const Point& p, const Point& q) : a(p.y - q.y), b(q.x - p.x), c(p.x * q.y - p.y * q.x) {
     float dy = q.y - p.y, dx = q.x - p.x;
     ownsBoundary = dy > 0 || (dy == 0 && dx < 0);
   }

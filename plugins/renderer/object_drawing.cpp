@@ -42,8 +42,8 @@ std::vector<Vec3> vertexNormals(const ObjectMesh& m) {
       cellTriangles(c, r, tri);
       for (auto& t : tri) {
         Vec3 n = faceNormal(m, t);
-        for (const Corner& k : t) normals[m.index(k.column, k.row)] =
-            normals[m.index(k.column, k.row)] + n;
+        for (const Corner& k : t)
+          normals[m.index(k.column, k.row)] = normals[m.index(k.column, k.row)] + n;
       }
     }
   for (Vec3& n : normals) n = normalized(n);

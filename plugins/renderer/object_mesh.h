@@ -11,8 +11,8 @@ namespace rnd {
 
 struct ObjectMesh {
   int columns = 0, rows = 0;
-  std::vector<Vec3> world;    // columns x rows, row by row from the top left
-  std::vector<float> u, v;    // picture coordinates per point
+  std::vector<Vec3> world;  // columns x rows, row by row from the top left
+  std::vector<float> u, v;  // picture coordinates per point
   SurfaceLook front, back;
   bool doubleSided = false;
   bool backMirrored = false;  // back shows its own picture, upright from behind

@@ -45,8 +45,10 @@ bool clipToPicture(Point2& a, Point2& b, int width, int height) {
       continue;
     }
     float r = q[i] / p[i];
-    if (p[i] < 0) t0 = std::max(t0, r);
-    else t1 = std::min(t1, r);
+    if (p[i] < 0)
+      t0 = std::max(t0, r);
+    else
+      t1 = std::min(t1, r);
   }
   if (t0 > t1) return false;
   b = {a.x + dx * t1, a.y + dy * t1};
@@ -95,8 +97,7 @@ void drawPathOverlay(FrameImage& image, const CameraView& camera, const PathTrac
     if (int(k) != trace.currentKey)
       drawMark(image, camera, trace.keys[k], kKeyMarkRadius, kKeyColour);
   if (trace.currentKey >= 0)
-    drawMark(image, camera, trace.keys[trace.currentKey], kCurrentKeyMarkRadius,
-             kCurrentKeyColour);
+    drawMark(image, camera, trace.keys[trace.currentKey], kCurrentKeyMarkRadius, kCurrentKeyColour);
 }
 
 }  // namespace rnd

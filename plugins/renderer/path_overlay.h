@@ -13,7 +13,7 @@ namespace rnd {
 const Vec3 kPathLineColour{1.0f, 0.85f, 0.2f};
 const Vec3 kKeyColour{1.0f, 0.25f, 0.25f};
 const Vec3 kCurrentKeyColour{0.25f, 1.0f, 1.0f};
-constexpr int kKeyMarkRadius = 2;         // marks are 2 r + 1 pixels wide
+constexpr int kKeyMarkRadius = 2;  // marks are 2 r + 1 pixels wide
 constexpr int kCurrentKeyMarkRadius = 4;
 
 // Pixel position (x right, y down, pixel centres at .5) of a world point

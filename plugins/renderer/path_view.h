@@ -31,7 +31,6 @@ struct PathViewBuffers {
 // False when the job's size cannot be drawn, the job was aborted or the
 // scene could not be drawn.
 bool renderPathView(PathViewBuffers& buffers, vta::EffectDescription& effect,
-                    const vta::EffectSettings& record, const VtaRenderJob& job,
-                    CameraView& camera);
+                    const vta::EffectSettings& record, const VtaRenderJob& job, CameraView& camera);
 
 }  // namespace rnd

@@ -131,12 +131,16 @@ void fillTriangle(Canvas& canvas, const RasterVertex* input, const SurfaceLook& 
   const bool smooth = canvas.factor == kSmooth;
   if (shadows.active()) {
     auto shade = [&](const float* value) { return shadeShadowed(look, value, shadows); };
-    if (smooth) fill<kVaryings, kSmooth>(canvas, v, area, look, writeDepth, abort, shade);
-    else fill<kVaryings, 1>(canvas, v, area, look, writeDepth, abort, shade);
+    if (smooth)
+      fill<kVaryings, kSmooth>(canvas, v, area, look, writeDepth, abort, shade);
+    else
+      fill<kVaryings, 1>(canvas, v, area, look, writeDepth, abort, shade);
   } else {
     auto shade = [&](const float* value) { return shadeSample(look, value); };
-    if (smooth) fill<kShadedVaryings, kSmooth>(canvas, v, area, look, writeDepth, abort, shade);
-    else fill<kShadedVaryings, 1>(canvas, v, area, look, writeDepth, abort, shade);
+    if (smooth)
+      fill<kShadedVaryings, kSmooth>(canvas, v, area, look, writeDepth, abort, shade);
+    else
+      fill<kShadedVaryings, 1>(canvas, v, area, look, writeDepth, abort, shade);
   }
 }
 
@@ -152,8 +156,10 @@ void drawEdge(Canvas& canvas, const RasterVertex& a, const RasterVertex& b,
       continue;
     }
     float r = q[i] / p[i];
-    if (p[i] < 0) t0 = std::max(t0, r);
-    else t1 = std::min(t1, r);
+    if (p[i] < 0)
+      t0 = std::max(t0, r);
+    else
+      t1 = std::min(t1, r);
   }
   if (!(t0 <= t1)) return;
   int steps = 1 + static_cast<int>(std::ceil(std::max(std::fabs(dx), std::fabs(dy)) * (t1 - t0)));

@@ -15,8 +15,13 @@ namespace rnd {
 constexpr int kShadedVaryings = 8;  // what a face without shadows uses
 constexpr int kVaryings = 17;
 enum Varying {
-  kU = 0, kV = 1, kDiffuse = 2, kSpecular = 5,
-  kCastDiffuse = 8, kCastSpecular = 11, kWorld = 14
+  kU = 0,
+  kV = 1,
+  kDiffuse = 2,
+  kSpecular = 5,
+  kCastDiffuse = 8,
+  kCastSpecular = 11,
+  kWorld = 14
 };
 
 struct RasterVertex {
@@ -28,8 +33,8 @@ struct RasterVertex {
 // by look.alpha; writeDepth records their nearness. With active shadows a
 // sample loses the shadowed share of the shadow-casting lights. Asks abort
 // every few rows and gives up once it says stop.
-void fillTriangle(Canvas& canvas, const RasterVertex* v, const SurfaceLook& look,
-                  bool writeDepth, const Shadows& shadows, AbortPoll& abort);
+void fillTriangle(Canvas& canvas, const RasterVertex* v, const SurfaceLook& look, bool writeDepth,
+                  const Shadows& shadows, AbortPoll& abort);
 
 // Draws a one-sample-wide line in the picture's colour (unlit) over the canvas.
 void drawEdge(Canvas& canvas, const RasterVertex& a, const RasterVertex& b,

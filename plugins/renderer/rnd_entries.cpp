@@ -31,7 +31,8 @@ RND_EXPORT int VTA_CALL Rnd_FreeContext(void* context) {
   return 1;
 }
 
-RND_EXPORT void* VTA_CALL Rnd_Prepare(void* context, VtaEffectSettings* settings, VtaRenderJob* job) {
+RND_EXPORT void* VTA_CALL Rnd_Prepare(void* context, VtaEffectSettings* settings,
+                                      VtaRenderJob* job) {
   (void)job;
   rnd::RenderContext* own = context ? contextOf(context) : new (std::nothrow) rnd::RenderContext;
   if (!own || !settings) return own;
@@ -51,7 +52,8 @@ RND_EXPORT int VTA_CALL Rnd_Render(void* context, VtaEffectSettings* settings, V
   if (!context || !settings || !job) return 0;
   return vta::guarded(0, [&] {
     // Path-editor jobs (previewMark 0) draw their view into viewDC.
-    if (job->previewMark == 0) return contextOf(context)->drawView(recordOf(settings), *job) ? 1 : 0;
+    if (job->previewMark == 0)
+      return contextOf(context)->drawView(recordOf(settings), *job) ? 1 : 0;
     contextOf(context)->render(recordOf(settings), *job);
     return 1;
   });

@@ -27,8 +27,7 @@ float FrameOptions::forSurface(unsigned surfaceId, int option) const {
   return surfaceId >= 1 && surfaceId <= 20 ? object[surfaceId - 1][option] : 0.0f;
 }
 
-SceneComponents::SceneComponents(vta::EffectDescription& effect,
-                                 const vta::EffectDescription& user)
+SceneComponents::SceneComponents(vta::EffectDescription& effect, const vta::EffectDescription& user)
     : effect_(effect), user_(user) {
   for (auto* c = user.lists[vta::kEnvelopes].head; c; c = c->next)
     envelopes_.push_back(static_cast<const vta::EnvelopeComponent*>(c));

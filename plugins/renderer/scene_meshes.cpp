@@ -50,8 +50,7 @@ bool meshOf(const MeshInputs& in, const vta::ObjectComponent& o, const FrameOpti
             float u, float opacity, std::vector<ObjectMesh>& out) {
   const vta::ObjectSetup setup = vta::objectSetup(o);
   int columns = setup.columns, rows = setup.rows;
-  if (columns < 2 || rows < 2 || uint32_t(columns) * rows != o.pointCount || !o.points)
-    return true;
+  if (columns < 2 || rows < 2 || uint32_t(columns) * rows != o.pointCount || !o.points) return true;
   const vta::SurfaceComponent* surface = findSurface(in.effect, o.surfaceNumber);
   const vta::SurfaceSetup mapping = surface ? vta::surfaceSetup(*surface) : vta::SurfaceSetup{};
   bool missing = false;
@@ -70,8 +69,10 @@ bool meshOf(const MeshInputs& in, const vta::ObjectComponent& o, const FrameOpti
   std::vector<Vec3> shape = morphedPoints(o);
   mesh.world = worldPoints(in, o, options, u, shape);
   for (Vec3& p : mesh.world) p = in.turn.apply(p);
-  if (mapping.screenMapped) screenMapping(in, o, shape, mesh);
-  else gridMapping(mapping.mapAreaInUse(), mesh);
+  if (mapping.screenMapped)
+    screenMapping(in, o, shape, mesh);
+  else
+    gridMapping(mapping.mapAreaInUse(), mesh);
   Vec3 centre;
   for (Vec3 p : mesh.world) centre = centre + p * (1.0f / mesh.world.size());
   Vec3 offset = centre - in.camera.position;

@@ -54,14 +54,13 @@ bool fillBackground(Canvas& canvas, const vta::EffectDescription& effect,
 // Darkens the picture behind the scene where objects keep the light off
 // it, taking it as lying in the plane z = 0 (where the default camera sees
 // exactly the frame).
-void shadeBackdrop(Canvas& canvas, const CameraView& camera, float aspect,
-                   const Shadows& shadows) {
+void shadeBackdrop(Canvas& canvas, const CameraView& camera, float aspect, const Shadows& shadows) {
   const int wide = canvas.pixelsWide(), high = canvas.pixelsHigh();
   for (int y = 0; y < high; ++y)
     for (int x = 0; x < wide; ++x) {
       float sx = (x + 0.5f) / wide * 2 - 1, sy = 1 - (y + 0.5f) / high * 2;
-      Vec3 ray = camera.rotation.apply(
-          {sx * camera.tanHalfFov * aspect, sy * camera.tanHalfFov, -1.0f});
+      Vec3 ray =
+          camera.rotation.apply({sx * camera.tanHalfFov * aspect, sy * camera.tanHalfFov, -1.0f});
       float t = -camera.position.z / ray.z;
       if (t > 0) canvas.scalePixel(x, y, 1 - shadows.loss(camera.position + ray * t));
     }
@@ -97,12 +96,14 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   SceneTurn turn = filterTurn(options.global, effectCamera.forward(),
                               std::sqrt(dot(effectCamera.position, effectCamera.position)));
   const CameraView& camera = view.camera ? *view.camera : effectCamera;
-  if (view.camera) std::fill(canvas.colour.begin(), canvas.colour.end(), camera.background);
-  else if (!fillBackground(canvas, effect, sources, camera, bilinear)) return result;
+  if (view.camera)
+    std::fill(canvas.colour.begin(), canvas.colour.end(), camera.background);
+  else if (!fillBackground(canvas, effect, sources, camera, bilinear))
+    return result;
   canvas.clearDepth();
 
   float aspect = float(canvas.width) / canvas.height;
-  LookInputs looks{effect, sources, options, bilinear, options.global[VTA_QUALITY] == 1,
+  LookInputs looks{effect,         sources, options, bilinear, options.global[VTA_QUALITY] == 1,
                    warps.bySurface};
   std::vector<ObjectMesh> meshes;
   MeshInputs inputs{effect, scene, options, camera, looks, turn, aspect, time.u};
@@ -112,9 +113,11 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   int style = view.wire ? 2 : static_cast<int>(options.global[VTA_RENDER_STYLE]);
   bool lighting = options.global[VTA_LIGHTING] != 0;
   Shadows shadows = shadowsOf(lights, meshes, options.global[VTA_SHADOWS], lighting && style != 2);
-  if (effect.effectType == 0 && shadows.active() && !view.camera) shadeBackdrop(canvas, camera, aspect, shadows);
-  DrawSettings settings{camera, lights, lighting,
-                        style == 1 ? kFlat : (style == 2 ? kWire : kSmooth), aspect, shadows};
+  if (effect.effectType == 0 && shadows.active() && !view.camera)
+    shadeBackdrop(canvas, camera, aspect, shadows);
+  DrawSettings settings{camera,   lights,
+                        lighting, style == 1 ? kFlat : (style == 2 ? kWire : kSmooth),
+                        aspect,   shadows};
   for (const ObjectMesh& mesh : meshes)
     drawObject(canvas, mesh, settings, mesh.front.alpha >= 1, abort);
   result.drawn = !abort.stopped();

@@ -11,8 +11,8 @@
 namespace rnd {
 
 struct PassResult {
-  bool drawn = false;      // false: aborted, or a picture the scene needs is missing
-  WarpBinding frameWarp;   // the warp of the finished frame, when active
+  bool drawn = false;     // false: aborted, or a picture the scene needs is missing
+  WarpBinding frameWarp;  // the warp of the finished frame, when active
 };
 
 // How the path editor's views see the scene instead of the effect's camera.

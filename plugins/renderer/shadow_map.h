@@ -22,9 +22,9 @@ class ShadowMap {
 
  private:
   struct MapPoint {
-    float x, y;        // map texels
-    float closeness;   // larger is nearer the light
-    float depth;       // distance along the light's direction
+    float x, y;       // map texels
+    float closeness;  // larger is nearer the light
+    float depth;      // distance along the light's direction
     bool valid;
   };
   MapPoint toMap(Vec3 world) const;
@@ -35,11 +35,11 @@ class ShadowMap {
   float heldBack(int x, int y, float depth, float bias) const;
 
   Vec3 origin_;
-  Mat3 basis_;               // rows: right, up, toward where the light travels
+  Mat3 basis_;  // rows: right, up, toward where the light travels
   bool perspective_ = false;
   float minX_ = 0, minY_ = 0, scaleX_ = 0, scaleY_ = 0;  // orthographic framing
-  float extent_ = 1;         // perspective: tangent of the half view angle
-  float texelSize_ = 0;      // world size of a texel at distance 1 (or flat)
+  float extent_ = 1;     // perspective: tangent of the half view angle
+  float texelSize_ = 0;  // world size of a texel at distance 1 (or flat)
   std::vector<float> closeness_, opacity_;
 };
 

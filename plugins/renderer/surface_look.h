@@ -8,11 +8,11 @@
 namespace rnd {
 
 struct SurfaceLook {
-  Picture picture;         // empty: the tint alone
-  Vec3 tint{1, 1, 1};      // surface colour times brightness
-  float alpha = 1;         // 0 invisible to 1 opaque
-  bool bilinear = false;   // image quality
-  bool perspective = false;  // quality: perspective-correct mapping
+  Picture picture;                    // empty: the tint alone
+  Vec3 tint{1, 1, 1};                 // surface colour times brightness
+  float alpha = 1;                    // 0 invisible to 1 opaque
+  bool bilinear = false;              // image quality
+  bool perspective = false;           // quality: perspective-correct mapping
   const WarpBinding* warp = nullptr;  // deforms the picture before mapping
 
   Vec3 texel(float u, float v) const {

@@ -92,8 +92,10 @@ SurfaceLook backLook(const SurfaceLook& front, const FrameSources& sources, unsi
   SurfaceLook look = front;
   look.warp = nullptr;
   look.picture = sources.source(n);
-  if (sources.hidden(n)) look.alpha = 0;
-  else if (look.picture.empty()) missing = true;
+  if (sources.hidden(n))
+    look.alpha = 0;
+  else if (look.picture.empty())
+    missing = true;
   return look;
 }
 

@@ -31,9 +31,7 @@ struct Mat3 {
 
   Vec3 apply(Vec3 v) const { return {dot(row[0], v), dot(row[1], v), dot(row[2], v)}; }
   // The transpose applied: the inverse of a rotation.
-  Vec3 applyInverse(Vec3 v) const {
-    return row[0] * v.x + row[1] * v.y + row[2] * v.z;
-  }
+  Vec3 applyInverse(Vec3 v) const { return row[0] * v.x + row[1] * v.y + row[2] * v.z; }
 };
 
 // R = Rz Ry Rx from angles in degrees: about x first, then y, then z.

@@ -23,8 +23,8 @@ bool blitToDevice(void* deviceContext, const FrameImage& image) {
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   const UINT height = static_cast<UINT>(image.height);
-  return SetDIBitsToDevice(static_cast<HDC>(deviceContext), 0, 0, image.width, height, 0, 0,
-                           0, height, bits.data(), &info, DIB_RGB_COLORS) != 0;
+  return SetDIBitsToDevice(static_cast<HDC>(deviceContext), 0, 0, image.width, height, 0, 0, 0,
+                           height, bits.data(), &info, DIB_RGB_COLORS) != 0;
 }
 
 }  // namespace rnd

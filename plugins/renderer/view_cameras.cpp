@@ -62,8 +62,7 @@ CameraView framingCamera(PathViewKind kind, const std::vector<Vec3>& points, flo
   Vec3 direction{0.55f, 0.6f, 1.0f}, upHint{0, 1, 0};
   if (kind == kTopView) direction = {0, 1, 0}, upHint = {0, 0, -1};
   if (kind == kSideView) direction = {1, 0, 0};
-  CameraView camera =
-      lookAt(b.centre + normalized(direction) * distance, b.centre, upHint, fov);
+  CameraView camera = lookAt(b.centre + normalized(direction) * distance, b.centre, upHint, fov);
   camera.near = std::max(1e-3f, distance - 2 * b.radius);
   camera.far = distance + 2 * b.radius;
   return camera;

@@ -16,9 +16,9 @@ short VTA_CALL VTAGUI_Select(void* parentWindow, VtaEffectSettings* settings,
     if (!vta::completeAttach(static_cast<HWND>(parentWindow)) || !settings) {
       return VTA_RESULT_NO_DIALOG;
     }
-    return static_cast<short>(vta::runSelectionSheet(static_cast<HWND>(parentWindow),
-                                                     reinterpret_cast<vta::EffectSettings*>(settings),
-                                                     secondSettings));
+    return static_cast<short>(
+        vta::runSelectionSheet(static_cast<HWND>(parentWindow),
+                               reinterpret_cast<vta::EffectSettings*>(settings), secondSettings));
   });
 }
 

@@ -4,9 +4,7 @@
 
 namespace vta {
 
-AtomicChunkFile::~AtomicChunkFile() {
-  abandon();
-}
+AtomicChunkFile::~AtomicChunkFile() { abandon(); }
 
 void AtomicChunkFile::abandon() {
   file_.close();
@@ -33,8 +31,7 @@ uint32_t AtomicChunkFile::open(const char* target, uint32_t magic) {
   return status;
 }
 
-uint32_t AtomicChunkFile::writeChunk(uint32_t tag, uint32_t length,
-                                     const void* payload) {
+uint32_t AtomicChunkFile::writeChunk(uint32_t tag, uint32_t length, const void* payload) {
   if (failed_) {
     return kChunkWrongMode;
   }
@@ -46,8 +43,7 @@ uint32_t AtomicChunkFile::writeChunk(uint32_t tag, uint32_t length,
 bool AtomicChunkFile::finish(bool writersSucceeded) {
   // Flushed before the rename, so that a crash cannot leave the target
   // replaced by a file whose bytes never reached the disk.
-  bool complete = writersSucceeded && !failed_ && file_.status() == kChunkOk &&
-                  file_.flushToDisk();
+  bool complete = writersSucceeded && !failed_ && file_.status() == kChunkOk && file_.flushToDisk();
   file_.close();
   if (complete && replaceFile(temporary_.c_str(), target_.c_str())) {
     temporary_.clear();

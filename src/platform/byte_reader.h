@@ -19,12 +19,17 @@ class ByteReader {
 
   // Moves to an absolute offset; past the end fails the reader.
   void seek(size_t offset) {
-    if (offset > size_) fail();
-    else offset_ = offset;
+    if (offset > size_)
+      fail();
+    else
+      offset_ = offset;
   }
   void skip(size_t n) { take(n); }
 
-  uint8_t u8() { const uint8_t* p = take(1); return p ? p[0] : 0; }
+  uint8_t u8() {
+    const uint8_t* p = take(1);
+    return p ? p[0] : 0;
+  }
   uint16_t u16() {
     const uint8_t* p = take(2);
     return p ? static_cast<uint16_t>(p[0] | p[1] << 8) : 0;
@@ -44,8 +49,10 @@ class ByteReader {
   // Copies n bytes to out; on a short read out is zero-filled.
   void bytes(void* out, size_t n) {
     const uint8_t* p = take(n);
-    if (p) std::memcpy(out, p, n);
-    else std::memset(out, 0, n);
+    if (p)
+      std::memcpy(out, p, n);
+    else
+      std::memset(out, 0, n);
   }
   // The next n bytes in place, or null when fewer remain.
   const uint8_t* take(size_t n) {
@@ -59,7 +66,10 @@ class ByteReader {
   }
 
  private:
-  void fail() { ok_ = false; offset_ = size_; }
+  void fail() {
+    ok_ = false;
+    offset_ = size_;
+  }
 
   const uint8_t* data_;
   size_t size_;
@@ -76,8 +86,10 @@ class ByteWriter {
   bool ok() const { return ok_; }
   size_t offset() const { return offset_; }
   void seek(size_t offset) {
-    if (offset > size_) ok_ = false;
-    else offset_ = offset;
+    if (offset > size_)
+      ok_ = false;
+    else
+      offset_ = offset;
   }
 
   void u8(uint8_t v) { put(&v, 1); }

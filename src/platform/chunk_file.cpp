@@ -11,9 +11,7 @@ constexpr uint32_t kMaxLength = 0xFFFFFFFFu;
 
 }  // namespace
 
-ChunkFile::~ChunkFile() {
-  close();
-}
+ChunkFile::~ChunkFile() { close(); }
 
 uint32_t ChunkFile::finish(uint32_t status) {
   status_ = status;
@@ -179,8 +177,7 @@ uint32_t ChunkFile::readBlockChunk(Chunk& out) {
   return finish(kChunkOk);
 }
 
-uint32_t ChunkFile::writeChunk(uint32_t tag, uint32_t length,
-                               const void* payload) {
+uint32_t ChunkFile::writeChunk(uint32_t tag, uint32_t length, const void* payload) {
   if (payload == nullptr && length != 0) {
     return finish(kChunkWrongMode);
   }
@@ -191,8 +188,7 @@ uint32_t ChunkFile::writeChunk(uint32_t tag, uint32_t length,
   }
 }
 
-uint32_t ChunkFile::writeFileChunk(uint32_t tag, uint32_t length,
-                                   const void* payload) {
+uint32_t ChunkFile::writeFileChunk(uint32_t tag, uint32_t length, const void* payload) {
   uint8_t header[kHeaderSize];
   writeU32LE(header, tag);
   writeU32LE(header + 4, length);
@@ -202,11 +198,9 @@ uint32_t ChunkFile::writeFileChunk(uint32_t tag, uint32_t length,
   return finish(kChunkOk);
 }
 
-uint32_t ChunkFile::writeBlockChunk(uint32_t tag, uint32_t length,
-                                    const void* payload) {
+uint32_t ChunkFile::writeBlockChunk(uint32_t tag, uint32_t length, const void* payload) {
   uint32_t used = readU32LE(ownBlock_);
-  if (used > kMaxLength - kHeaderSize ||
-      length > kMaxLength - kHeaderSize - used) {
+  if (used > kMaxLength - kHeaderSize || length > kMaxLength - kHeaderSize - used) {
     return finish(kChunkOutOfMemory);
   }
   uint32_t grown = used + kHeaderSize + length;

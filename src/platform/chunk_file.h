@@ -35,8 +35,8 @@ enum ChunkStatus : uint32_t {
   kChunkWrongMagic = 4,        // the magic is not the one expected
   kChunkMagicWriteFailed = 5,  // the magic could not be written
   kChunkOutOfMemory = 6,
-  kChunkWrongMode = 7,         // not possible in this mode, or a chunk could
-                               // not be written to the file
+  kChunkWrongMode = 7,  // not possible in this mode, or a chunk could
+                        // not be written to the file
 };
 
 struct Chunk {

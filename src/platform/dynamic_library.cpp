@@ -2,12 +2,9 @@
 
 namespace vta {
 
-DynamicLibrary::~DynamicLibrary() {
-  close();
-}
+DynamicLibrary::~DynamicLibrary() { close(); }
 
-DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept
-    : handle_(other.handle_) {
+DynamicLibrary::DynamicLibrary(DynamicLibrary&& other) noexcept : handle_(other.handle_) {
   other.handle_ = nullptr;
 }
 

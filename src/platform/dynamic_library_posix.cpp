@@ -15,8 +15,7 @@ bool DynamicLibrary::open(const char* path) {
   }
   // A bare name is left to the loader's search; resolving it against the
   // current folder would change which library is found.
-  std::string file = std::strpbrk(path, "/\\") != nullptr ? resolvePath(path)
-                                                          : std::string(path);
+  std::string file = std::strpbrk(path, "/\\") != nullptr ? resolvePath(path) : std::string(path);
   handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
   return isOpen();
 }

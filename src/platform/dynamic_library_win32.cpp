@@ -17,8 +17,7 @@ void* DynamicLibrary::symbol(const char* name) const {
   if (!isOpen() || name == nullptr) {
     return nullptr;
   }
-  return reinterpret_cast<void*>(
-      GetProcAddress(static_cast<HMODULE>(handle_), name));
+  return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name));
 }
 
 void DynamicLibrary::close() {

@@ -12,15 +12,11 @@ namespace vta {
 
 namespace {
 
-int descriptor(intptr_t handle) {
-  return static_cast<int>(handle);
-}
+int descriptor(intptr_t handle) { return static_cast<int>(handle); }
 
 }  // namespace
 
-File::~File() {
-  close();
-}
+File::~File() { close(); }
 
 bool File::openForReading(const char* path) {
   close();
@@ -36,8 +32,7 @@ bool File::createForWriting(const char* path) {
   if (path == nullptr) {
     return false;
   }
-  handle_ = ::open(resolvePath(path).c_str(),
-                   O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  handle_ = ::open(resolvePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   return isOpen();
 }
 
@@ -84,9 +79,7 @@ uint64_t File::size() const {
   return static_cast<uint64_t>(info.st_size);
 }
 
-bool File::flushToDisk() {
-  return isOpen() && ::fsync(descriptor(handle_)) == 0;
-}
+bool File::flushToDisk() { return isOpen() && ::fsync(descriptor(handle_)) == 0; }
 
 void File::close() {
   if (isOpen()) {

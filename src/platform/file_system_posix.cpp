@@ -12,9 +12,7 @@ namespace vta {
 
 namespace {
 
-bool isSeparator(char c) {
-  return c == '/' || c == '\\';
-}
+bool isSeparator(char c) { return c == '/' || c == '\\'; }
 
 bool exists(const std::string& path) {
   struct stat info;
@@ -129,12 +127,9 @@ std::string resolvePath(const char* path) {
   }
 }
 
-bool fileExists(const char* path) {
-  return path != nullptr && isRegularFile(resolvePath(path));
-}
+bool fileExists(const char* path) { return path != nullptr && isRegularFile(resolvePath(path)); }
 
-std::vector<std::string> listDirectory(const char* folder,
-                                       const char* pattern) {
+std::vector<std::string> listDirectory(const char* folder, const char* pattern) {
   std::vector<std::string> names;
   if (folder == nullptr || pattern == nullptr) {
     return names;
@@ -145,8 +140,7 @@ std::vector<std::string> listDirectory(const char* folder,
     return names;
   }
   while (const dirent* entry = readdir(dir)) {
-    if (matchesPattern(entry->d_name, pattern) &&
-        isRegularFile(base + '/' + entry->d_name)) {
+    if (matchesPattern(entry->d_name, pattern) && isRegularFile(base + '/' + entry->d_name)) {
       names.push_back(entry->d_name);
     }
   }

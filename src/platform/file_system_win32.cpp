@@ -14,12 +14,10 @@ bool fileExists(const char* path) {
     return false;
   }
   DWORD attributes = GetFileAttributesA(path);
-  return attributes != INVALID_FILE_ATTRIBUTES &&
-         (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::vector<std::string> listDirectory(const char* folder,
-                                       const char* pattern) {
+std::vector<std::string> listDirectory(const char* folder, const char* pattern) {
   std::vector<std::string> names;
   if (folder == nullptr || pattern == nullptr) {
     return names;

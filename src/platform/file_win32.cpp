@@ -6,9 +6,7 @@ namespace vta {
 
 namespace {
 
-HANDLE toHandle(intptr_t handle) {
-  return reinterpret_cast<HANDLE>(handle);
-}
+HANDLE toHandle(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
 // ReadFile/WriteFile take 32-bit counts; larger requests go in pieces.
 DWORD pieceOf(size_t remaining) {
@@ -17,17 +15,15 @@ DWORD pieceOf(size_t remaining) {
 
 }  // namespace
 
-File::~File() {
-  close();
-}
+File::~File() { close(); }
 
 bool File::openForReading(const char* path) {
   close();
   if (path == nullptr) {
     return false;
   }
-  HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr,
-                         OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  HANDLE h = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                         FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   handle_ = reinterpret_cast<intptr_t>(h);
   return isOpen();
 }
@@ -37,8 +33,8 @@ bool File::createForWriting(const char* path) {
   if (path == nullptr) {
     return false;
   }
-  HANDLE h = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
-                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
   handle_ = reinterpret_cast<intptr_t>(h);
   return isOpen();
 }
@@ -48,9 +44,7 @@ size_t File::read(void* buffer, size_t size) {
   size_t done = 0;
   while (isOpen() && done < size) {
     DWORD got = 0;
-    if (!ReadFile(toHandle(handle_), to + done, pieceOf(size - done), &got,
-                  nullptr) ||
-        got == 0) {
+    if (!ReadFile(toHandle(handle_), to + done, pieceOf(size - done), &got, nullptr) || got == 0) {
       break;
     }
     done += got;
@@ -66,8 +60,7 @@ bool File::write(const void* data, size_t size) {
   size_t done = 0;
   while (done < size) {
     DWORD put = 0;
-    if (!WriteFile(toHandle(handle_), from + done, pieceOf(size - done), &put,
-                   nullptr) ||
+    if (!WriteFile(toHandle(handle_), from + done, pieceOf(size - done), &put, nullptr) ||
         put == 0) {
       return false;
     }
@@ -84,9 +77,7 @@ uint64_t File::size() const {
   return static_cast<uint64_t>(bytes.QuadPart);
 }
 
-bool File::flushToDisk() {
-  return isOpen() && FlushFileBuffers(toHandle(handle_)) != 0;
-}
+bool File::flushToDisk() { return isOpen() && FlushFileBuffers(toHandle(handle_)) != 0; }
 
 void File::close() {
   if (isOpen()) {
@@ -100,8 +91,6 @@ bool replaceFile(const char* from, const char* to) {
          MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool removeFile(const char* path) {
-  return path != nullptr && DeleteFileA(path) != 0;
-}
+bool removeFile(const char* path) { return path != nullptr && DeleteFileA(path) != 0; }
 
 }  // namespace vta

@@ -4,12 +4,8 @@
 
 namespace vta {
 
-void* heapAllocate(size_t size) {
-  return std::calloc(1, size);
-}
+void* heapAllocate(size_t size) { return std::calloc(1, size); }
 
-void heapRelease(void* p) {
-  std::free(p);
-}
+void heapRelease(void* p) { std::free(p); }
 
 }  // namespace vta

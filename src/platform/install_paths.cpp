@@ -31,8 +31,7 @@ int joinPath(char* buffer, uint32_t size, const char* folder, const char* name,
   }
   // The stored path and its NUL fit, so size - 1 - used cannot wrap.
   size_t used = stringLength(buffer);
-  size_t added = 1 + stringLength(folder) + 1 + stringLength(name) + 1 +
-                 stringLength(extension);
+  size_t added = 1 + stringLength(folder) + 1 + stringLength(name) + 1 + stringLength(extension);
   if (added > size - 1 - used) {
     return fail(buffer, size);
   }
@@ -57,13 +56,13 @@ bool isPlainFileName(const char* name, bool wildcards) {
   return true;
 }
 
-int buildPath(char* buffer, uint32_t size, const char* folder,
-              const char* name, const char* extension) {
+int buildPath(char* buffer, uint32_t size, const char* folder, const char* name,
+              const char* extension) {
   return joinPath(buffer, size, folder, name, extension, false);
 }
 
-int buildSearchPattern(char* buffer, uint32_t size, const char* folder,
-                       const char* pattern, const char* extension) {
+int buildSearchPattern(char* buffer, uint32_t size, const char* folder, const char* pattern,
+                       const char* extension) {
   return joinPath(buffer, size, folder, pattern, extension, true);
 }
 

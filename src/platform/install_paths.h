@@ -17,12 +17,12 @@ constexpr uint32_t kInstallPathSize = 260;
 // empty string (when size > 0) and nothing is ever written past it. Names
 // come from files and records, so one that could reach outside folder is
 // treated as missing.
-int buildPath(char* buffer, uint32_t size, const char* folder,
-              const char* name, const char* extension);
+int buildPath(char* buffer, uint32_t size, const char* folder, const char* name,
+              const char* extension);
 
 // As buildPath, for a search pattern: name may also hold the wildcards * and ?.
-int buildSearchPattern(char* buffer, uint32_t size, const char* folder,
-                       const char* pattern, const char* extension);
+int buildSearchPattern(char* buffer, uint32_t size, const char* folder, const char* pattern,
+                       const char* extension);
 
 // A plain file name: not empty, not "." or "..", no path separator, no
 // drive colon and no character Windows forbids in names (< > " | ? * and

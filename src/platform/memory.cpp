@@ -8,15 +8,11 @@ namespace vta {
 
 namespace {
 
-int sign(int difference) {
-  return (difference > 0) - (difference < 0);
-}
+int sign(int difference) { return (difference > 0) - (difference < 0); }
 
 }  // namespace
 
-void* allocate(size_t size) {
-  return heapAllocate(size == 0 ? 1 : size);
-}
+void* allocate(size_t size) { return heapAllocate(size == 0 ? 1 : size); }
 
 void release(void* p) {
   if (p != nullptr) {

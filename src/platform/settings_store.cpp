@@ -23,8 +23,6 @@ int setRegistryKey(const char* path) {
   return 1;
 }
 
-const char* registryKeyPath() {
-  return gKeyPath;
-}
+const char* registryKeyPath() { return gKeyPath; }
 
 }  // namespace vta

@@ -76,9 +76,8 @@ bool replaceSettings(const std::string& path, const std::string& content) {
     return false;
   }
   FILE* out = fdopen(fd, "wb");
-  bool written = out != nullptr &&
-                 std::fwrite(content.data(), 1, content.size(), out) ==
-                     content.size();
+  bool written =
+      out != nullptr && std::fwrite(content.data(), 1, content.size(), out) == content.size();
   bool closed = out != nullptr ? std::fclose(out) == 0 : ::close(fd) == 0;
   if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
     std::remove(temp.c_str());
@@ -101,9 +100,7 @@ int writeValue(const char* name, char type, const std::string& value) {
   }
   std::string content;
   readSettings(path, content);  // a missing file is simply empty
-  return replaceSettings(path,
-                         storeSettingsValue(content, name, type, value)) ? 1
-                                                                          : 0;
+  return replaceSettings(path, storeSettingsValue(content, name, type, value)) ? 1 : 0;
 }
 
 // Parses a plain decimal u32; false for anything else.
@@ -138,8 +135,7 @@ uint32_t readRegistryDword(const char* name) {
 
 int readRegistryString(char* buffer, uint32_t size, const char* name) {
   std::string text;
-  if (buffer == nullptr || !readValue(name, kSettingsText, text) ||
-      text.size() >= size) {
+  if (buffer == nullptr || !readValue(name, kSettingsText, text) || text.size() >= size) {
     return 0;
   }
   text.copy(buffer, text.size());

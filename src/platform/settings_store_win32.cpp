@@ -10,26 +10,23 @@ namespace {
 // the key cannot be opened, the value is missing or it does not fit.
 long queryValue(const char* name, void* buffer, DWORD size) {
   HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, registryKeyPath(), 0, KEY_QUERY_VALUE,
-                    &key) != ERROR_SUCCESS) {
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, registryKeyPath(), 0, KEY_QUERY_VALUE, &key) !=
+      ERROR_SUCCESS) {
     return -1;
   }
   DWORD bytes = size;
-  LONG result = RegQueryValueExA(key, name, nullptr, nullptr,
-                                 static_cast<BYTE*>(buffer), &bytes);
+  LONG result = RegQueryValueExA(key, name, nullptr, nullptr, static_cast<BYTE*>(buffer), &bytes);
   RegCloseKey(key);
   return result == ERROR_SUCCESS ? static_cast<long>(bytes) : -1;
 }
 
 int setValue(const char* name, DWORD type, const void* data, DWORD size) {
   HKEY key;
-  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, registryKeyPath(), 0, nullptr,
-                      REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr, &key,
-                      nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, registryKeyPath(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                      KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
     return 0;
   }
-  LONG result = RegSetValueExA(key, name, 0, type,
-                               static_cast<const BYTE*>(data), size);
+  LONG result = RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
   RegCloseKey(key);
   return result == ERROR_SUCCESS ? 1 : 0;
 }

@@ -9,11 +9,9 @@ namespace {
 
 // Splits a line into name, type and value.
 // Returns false for lines not of the form "<name>=<type>:<value>".
-bool parseLine(const std::string& line, std::string& name, char& type,
-               std::string& value) {
+bool parseLine(const std::string& line, std::string& name, char& type, std::string& value) {
   size_t equals = line.find('=');
-  if (equals == std::string::npos || line.size() - equals < 3 ||
-      line[equals + 2] != ':') {
+  if (equals == std::string::npos || line.size() - equals < 3 || line[equals + 2] != ':') {
     return false;
   }
   name.assign(line, 0, equals);
@@ -44,8 +42,7 @@ void forEachLine(const std::string& content, Visit visit) {
 bool namesLine(const std::string& line, const char* name) {
   std::string lineName, value;
   char type;
-  return parseLine(line, lineName, type, value) &&
-         strcasecmp(lineName.c_str(), name) == 0;
+  return parseLine(line, lineName, type, value) && strcasecmp(lineName.c_str(), name) == 0;
 }
 
 }  // namespace
@@ -56,8 +53,8 @@ bool findSettingsValue(const std::string& content, const char* name, char type,
   forEachLine(content, [&](const std::string& line) {
     std::string lineName, lineValue;
     char lineType;
-    if (!found && parseLine(line, lineName, lineType, lineValue) &&
-        lineType == type && strcasecmp(lineName.c_str(), name) == 0) {
+    if (!found && parseLine(line, lineName, lineType, lineValue) && lineType == type &&
+        strcasecmp(lineName.c_str(), name) == 0) {
       value = lineValue;
       found = true;
     }
@@ -66,13 +63,12 @@ bool findSettingsValue(const std::string& content, const char* name, char type,
 }
 
 bool canStoreSettingsValue(const char* name, const char* value) {
-  return name != nullptr && value != nullptr &&
-         std::strpbrk(name, "=\r\n") == nullptr &&
+  return name != nullptr && value != nullptr && std::strpbrk(name, "=\r\n") == nullptr &&
          std::strpbrk(value, "\r\n") == nullptr;
 }
 
-std::string storeSettingsValue(const std::string& content, const char* name,
-                               char type, const std::string& value) {
+std::string storeSettingsValue(const std::string& content, const char* name, char type,
+                               const std::string& value) {
   std::string entry = std::string(name) + '=' + type + ':' + value + '\n';
   std::string result;
   bool stored = false;

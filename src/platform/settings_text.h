@@ -12,8 +12,7 @@ constexpr char kSettingsNumber = 'd';
 
 // Finds the first line storing name with the given type and puts its text in
 // value. False when there is none.
-bool findSettingsValue(const std::string& content, const char* name, char type,
-                       std::string& value);
+bool findSettingsValue(const std::string& content, const char* name, char type, std::string& value);
 
 // Whether name and value can be stored: no line breaks, no '=' in the name.
 bool canStoreSettingsValue(const char* name, const char* value);
@@ -21,7 +20,7 @@ bool canStoreSettingsValue(const char* name, const char* value);
 // content with every line storing name (of any type) replaced by a single
 // line holding the new value, in the place of the first; appended at the end
 // when there was none. Other lines are kept as they are.
-std::string storeSettingsValue(const std::string& content, const char* name,
-                               char type, const std::string& value);
+std::string storeSettingsValue(const std::string& content, const char* name, char type,
+                               const std::string& value);
 
 }  // namespace vta

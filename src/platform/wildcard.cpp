@@ -4,13 +4,9 @@ namespace vta {
 
 namespace {
 
-char lowerAscii(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool sameLetter(char a, char b) {
-  return lowerAscii(a) == lowerAscii(b);
-}
+bool sameLetter(char a, char b) { return lowerAscii(a) == lowerAscii(b); }
 
 }  // namespace
 
@@ -26,8 +22,7 @@ bool matchesPattern(const char* name, const char* pattern) {
     if (*pattern == '*') {
       star = pattern++;
       resume = name;
-    } else if (*pattern == '?' ||
-               (*pattern != '\0' && sameLetter(*pattern, *name))) {
+    } else if (*pattern == '?' || (*pattern != '\0' && sameLetter(*pattern, *name))) {
       ++pattern;
       ++name;
     } else if (star != nullptr) {

@@ -9,9 +9,8 @@
 namespace vta {
 namespace {
 
-#define VTA_SAME_FIELD(field)                                                  \
-  static_assert(offsetof(RenderJob, field) == offsetof(VtaRenderJob, field), \
-                "RenderJob." #field)
+#define VTA_SAME_FIELD(field) \
+  static_assert(offsetof(RenderJob, field) == offsetof(VtaRenderJob, field), "RenderJob." #field)
 
 VTA_SAME_FIELD(width);
 VTA_SAME_FIELD(height);

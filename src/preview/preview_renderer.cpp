@@ -95,17 +95,15 @@ void PreviewRenderer::prepareJobTemplate() {
   jobTemplate_.reserved0 = 0;
 }
 
-void PreviewRenderer::clearFrames() {
-  std::fill(frames_.begin(), frames_.end(), kGrey);
-}
+void PreviewRenderer::clearFrames() { std::fill(frames_.begin(), frames_.end(), kGrey); }
 
 void PreviewRenderer::requestRender(const EffectSettings& record,
                                     const EffectDescription* selected) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
     requestedRecord_.copyFrom(record);
-    requestedEffect_ = selected ? PreviewEffect{true, selected->variantCount, selected->best}
-                                : PreviewEffect{};
+    requestedEffect_ =
+        selected ? PreviewEffect{true, selected->variantCount, selected->best} : PreviewEffect{};
     renderRequested_ = 1;
   }
   wake_.notify_all();

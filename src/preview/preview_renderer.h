@@ -40,7 +40,7 @@ class PreviewListener {
 struct PreviewEffect {
   bool selected = false;  // an effect is selected
   uint32_t variantCount = 0;
-  float best = 0.0f;      // percent of the transition that shows it best
+  float best = 0.0f;  // percent of the transition that shows it best
 };
 
 class PreviewRenderer {

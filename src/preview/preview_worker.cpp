@@ -70,8 +70,8 @@ void PreviewWorker::renderFrames() {
     const uint32_t range = truncated(record_.globalParams[VTA_FILTER_FRAMES]);
     renderFrame(0, truncated(record_.globalParams[VTA_FILTER_PERCENT] * 0.01 * range), range);
   } else if (engine_.frameCount_ == 1) {
-    uint32_t position = effect_.selected ? std::min(truncated(effect_.best), kOneFrameRange)
-                                         : kNoEffectPosition;
+    uint32_t position =
+        effect_.selected ? std::min(truncated(effect_.best), kOneFrameRange) : kNoEffectPosition;
     if (record_.globalParams[VTA_FLY_MODE] == 1.0f) position = kOneFrameRange - position;
     renderFrame(0, position, kOneFrameRange);
   } else {

@@ -15,7 +15,7 @@ struct RendererEntries {
   VtaRndCreateContextFunction createContext = nullptr;  // never called
   VtaRndFreeContextFunction freeContext = nullptr;
   VtaRndPrepareFunction prepare = nullptr;
-  VtaRndStaticVideoFunction staticVideo = nullptr;      // never called
+  VtaRndStaticVideoFunction staticVideo = nullptr;  // never called
   VtaRndRenderFunction render = nullptr;
 };
 

@@ -60,7 +60,8 @@ TEST(PictureFile, BmpAndPngGiveTheirPixels) {
 TEST(PictureFile, OtherFilesAreRefused) {
   vta::TempFolder folder;
   RgbPicture read;
-  for (const std::string& file : {folder.write("text.png", "not a picture"), folder.file("missing.bmp")}) {
+  for (const std::string& file :
+       {folder.write("text.png", "not a picture"), folder.file("missing.bmp")}) {
     std::string error;
     EXPECT_FALSE(vta::host::readPictureFile(file, read, error)) << file;
     EXPECT_NE(std::string::npos, error.find(file));

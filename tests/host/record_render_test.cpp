@@ -37,7 +37,8 @@ TEST_F(RecordRender, ShadowEnvelopeDarkensTheFramesWhileTheDoorsStandInTheLight)
   // stands in the light.
   EXPECT_LT(meanDifference(a[0], b[0]), 0.5);
   EXPECT_LT(meanDifference(a[10], b[10]), 0.5);
-  for (int i : {3, 4, 5, 6}) EXPECT_GT(meanBrightness(a[i]), meanBrightness(b[i]) + 1.5) << "frame " << i;
+  for (int i : {3, 4, 5, 6})
+    EXPECT_GT(meanBrightness(a[i]), meanBrightness(b[i]) + 1.5) << "frame " << i;
 }
 
 TEST_F(RecordRender, WireFrameDrawsOtherFramesAndCastsNoShadows) {

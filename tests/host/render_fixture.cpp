@@ -33,7 +33,8 @@ std::vector<RgbPicture> cards(uint32_t size) {
 std::unique_ptr<vtafx::ScopedInstallation> FinalRenderTest::installation_;
 
 void FinalRenderTest::SetUpTestSuite() {
-  const std::string settings = (std::filesystem::temp_directory_path() / "host_render_tests.ini").string();
+  const std::string settings =
+      (std::filesystem::temp_directory_path() / "host_render_tests.ini").string();
   installation_ = std::make_unique<vtafx::ScopedInstallation>(VTA_SAMPLE_INSTALL_DIR, settings);
   ASSERT_TRUE(installation_->chosen());
 }
@@ -48,12 +49,12 @@ std::vector<RgbPicture> FinalRenderTest::render(vta::EffectSettings& record,
   EXPECT_TRUE(plugin.load(RND_SOFTWARE_PATH, error)) << error;
   if (!error.empty()) return frames;
   const std::atomic<bool> never{false};
-  const vta::host::RenderEnd end = vta::host::renderFrames(
-      plugin, reinterpret_cast<VtaEffectSettings&>(record), request, never,
-      [&](uint32_t, const RgbPicture& frame) {
-        frames.push_back(frame);
-        return true;
-      });
+  const vta::host::RenderEnd end =
+      vta::host::renderFrames(plugin, reinterpret_cast<VtaEffectSettings&>(record), request, never,
+                              [&](uint32_t, const RgbPicture& frame) {
+                                frames.push_back(frame);
+                                return true;
+                              });
   EXPECT_EQ(vta::host::RenderEnd::finished, end);
   return frames;
 }

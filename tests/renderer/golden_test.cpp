@@ -17,7 +17,7 @@ struct GoldenCase {
 };
 
 const GoldenCase kCases[] = {
-    {"Page Turn Right", 4}, {"Cube Turn Right", 5}, {"Water Ripple", 5},
+    {"Page Turn Right", 4}, {"Cube Turn Right", 5},    {"Water Ripple", 5},
     {"Fold in Half", 6},    {"Four Tiles Scatter", 3}, {"Flip Over", 7},
 };
 

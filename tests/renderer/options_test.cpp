@@ -90,7 +90,8 @@ TEST_F(OptionsTest, FullTransparencyShowsTheBackground) {
 
 TEST_F(OptionsTest, TrailsAddFadingCopiesBehindAMovingObject) {
   vtafx::Picture single = render("Fly Away Top Left", 6, 10);
-  vtafx::Picture trailed = render("Fly Away Top Left", 6, 10, {{kTrailCount, 3}, {kTrailSpacing, 10}});
+  vtafx::Picture trailed =
+      render("Fly Away Top Left", 6, 10, {{kTrailCount, 3}, {kTrailSpacing, 10}});
   EXPECT_GT(meanDifference(single, trailed), 3.0);
 }
 
@@ -110,14 +111,19 @@ TEST_F(OptionsTest, AntialiasingSoftensOnlyEdges) {
   EXPECT_LT(d, 8.0);
   // The picture behind the scene has no edges to soften: it stays as sharp.
   EXPECT_EQ(meanDifference(render("Slide Left", 10, 10, {{VTA_ANTIALIASING, 1}}, 64),
-                           render("Slide Left", 10, 10, {}, 64)), 0.0);
+                           render("Slide Left", 10, 10, {}, 64)),
+            0.0);
 }
 
 TEST_F(OptionsTest, FilteringAndPerspectiveChangeTheMapping) {
   Options plain{{VTA_QUALITY, 0}, {VTA_IMAGE_QUALITY, 0}};
   vtafx::Picture base = render("Door Swing Open", 5, 10, plain, 64);
-  EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10, {{VTA_QUALITY, 1}, {VTA_IMAGE_QUALITY, 0}}, 64)), 0.2);
-  EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10, {{VTA_QUALITY, 0}, {VTA_IMAGE_QUALITY, 1}}, 64)), 0.2);
+  EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10,
+                                        {{VTA_QUALITY, 1}, {VTA_IMAGE_QUALITY, 0}}, 64)),
+            0.2);
+  EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10,
+                                        {{VTA_QUALITY, 0}, {VTA_IMAGE_QUALITY, 1}}, 64)),
+            0.2);
 }
 
 TEST_F(OptionsTest, MotionBlurAveragesEarlierTimes) {
@@ -142,13 +148,17 @@ TEST_F(OptionsTest, ShadowsDarkenWhatTheOpenDoorsKeepTheLightFrom) {
   EXPECT_GT(meanBrightness(plain), meanBrightness(half) + 2);
   EXPECT_GT(meanBrightness(half), meanBrightness(full) + 2);
   // Once the doors are open nothing stands in the light.
-  EXPECT_LT(meanDifference(render("Double Doors", 10, 10, {{VTA_SHADOWS, 100}}, 64), source(2, 64)), 1.0);
+  EXPECT_LT(meanDifference(render("Double Doors", 10, 10, {{VTA_SHADOWS, 100}}, 64), source(2, 64)),
+            1.0);
   // Without lighting there are no shadows.
-  EXPECT_LT(meanDifference(render("Double Doors", 5, 10, {{VTA_SHADOWS, 100}, {VTA_LIGHTING, 0}}, 64),
-                           render("Double Doors", 5, 10, {{VTA_LIGHTING, 0}}, 64)), 0.01);
+  EXPECT_LT(
+      meanDifference(render("Double Doors", 5, 10, {{VTA_SHADOWS, 100}, {VTA_LIGHTING, 0}}, 64),
+                     render("Double Doors", 5, 10, {{VTA_LIGHTING, 0}}, 64)),
+      0.01);
   // Cube Turn Right's light casts none.
   EXPECT_LT(meanDifference(render("Cube Turn Right", 5, 10, {{VTA_SHADOWS, 100}}),
-                           render("Cube Turn Right", 5, 10)), 0.01);
+                           render("Cube Turn Right", 5, 10)),
+            0.01);
 }
 
 TEST_F(OptionsTest, FilterModeShowsTheClipOnlyOnTheChosenSource) {
@@ -166,7 +176,8 @@ TEST_F(OptionsTest, FilterModeIgnoresFlyDirectionAndPeriod) {
   Options filter{{VTA_FILTER_ON, 1}};
   Options filterFlyOnHalf{{VTA_FILTER_ON, 1}, {VTA_FLY_MODE, 1}, {VTA_TRANSITION_PERIOD, 50}};
   EXPECT_LT(meanDifference(render("Spin Away", 3, 10, filter),
-                           render("Spin Away", 3, 10, filterFlyOnHalf)), 0.1);
+                           render("Spin Away", 3, 10, filterFlyOnHalf)),
+            0.1);
 }
 
 // Share of the pixels within margin of the picture's edge that are not black.

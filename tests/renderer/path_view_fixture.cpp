@@ -25,7 +25,8 @@ vtafx::Picture pictureOf(const rnd::FrameImage& image) {
   vtafx::Picture picture;
   picture.width = uint32_t(image.width), picture.height = uint32_t(image.height);
   for (rnd::Vec3 c : image.colour)
-    for (float v : {c.x, c.y, c.z}) picture.rgb.push_back(byteOf(std::fmin(1.0f, std::fmax(0.0f, v))));
+    for (float v : {c.x, c.y, c.z})
+      picture.rgb.push_back(byteOf(std::fmin(1.0f, std::fmax(0.0f, v))));
   return picture;
 }
 
@@ -36,8 +37,8 @@ std::array<uint8_t, 3> bytesOf(rnd::Vec3 colour) {
 void PathViewTest::SetUp() {
   RenderTest::SetUp();
   vtafx::previewRecord(record_, "Slide Left");
-  auto* path = vta::makeComponent<vta::PathComponent>(uint16_t{90}, 0.0f, 1.0f,
-                                                      uint16_t{kObject}, uint16_t{0});
+  auto* path = vta::makeComponent<vta::PathComponent>(uint16_t{90}, 0.0f, 1.0f, uint16_t{kObject},
+                                                      uint16_t{0});
   ASSERT_NE(path, nullptr);
   for (const vta::PathKey& k :
        {key(0, 0, 0, 0), key(0.5f, 1.0f, 0.6f, -1.5f), key(1, -1.2f, -0.5f, 1.0f)})

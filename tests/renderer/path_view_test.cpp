@@ -76,8 +76,8 @@ TEST_F(PathViewTest, TheFourViewsShowDifferentPictures) {
   }
   for (size_t a = 0; a < pictures.size(); ++a)
     for (size_t b = a + 1; b < pictures.size(); ++b)
-      EXPECT_GT(meanDifference(pictures[a], pictures[b]), 0.5) << kViews[a].name << " "
-                                                               << kViews[b].name;
+      EXPECT_GT(meanDifference(pictures[a], pictures[b]), 0.5)
+          << kViews[a].name << " " << kViews[b].name;
 }
 
 // Top: x to the right, +z down the picture. Side: -z to the right, +y up.

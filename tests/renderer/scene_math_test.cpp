@@ -110,9 +110,9 @@ void expectShadowOfSquare(const Light& light) {
   ShadowMap map(light, {square(1, 1)});
   EXPECT_NEAR(map.occlusion({0, 0, 0}), 1, 1e-6f);
   EXPECT_NEAR(map.occlusion({0.2f, -0.3f, -2}), 1, 1e-6f);
-  EXPECT_EQ(map.occlusion({0.9f, 0, 0}), 0);   // beside it
-  EXPECT_EQ(map.occlusion({0, 0, 1}), 0);      // on it: no shadow on itself
-  EXPECT_EQ(map.occlusion({0, 0, 1.5f}), 0);   // between it and the light
+  EXPECT_EQ(map.occlusion({0.9f, 0, 0}), 0);  // beside it
+  EXPECT_EQ(map.occlusion({0, 0, 1}), 0);     // on it: no shadow on itself
+  EXPECT_EQ(map.occlusion({0, 0, 1.5f}), 0);  // between it and the light
 }
 
 TEST(ShadowMapTest, ASquareShadowsWhatLiesBehindItFromEveryKindOfLight) {

@@ -14,7 +14,6 @@ namespace {
 
 constexpr char kProgressCaption[] = "Updating FX List, Please Wait...";
 
-
 // A library of five effect files: two groups are offered, one holds only an
 // effect that is not, and one master entry has no file at all.
 void installLibrary(Installation& installation) {
@@ -71,19 +70,20 @@ void CALLBACK callAboutFromTimer(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST(EffectListUpdate, AnExportCalledDuringTheUpdateReturnsAtOnce) {
   Installation installation("update_reentered");
   installLibrary(installation);
-  HWND host = CreateWindowA("STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
-                            nullptr, nullptr, nullptr);
+  HWND host = CreateWindowA("STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                            nullptr, nullptr);
   LibraryUnderTest library;
   ASSERT_TRUE(library.loaded());
   auto select = library.entry<VtaSelectFunction>("VTAGUI_Select");
   HWND owner = nullptr;
   SetTimer(nullptr, 0, 1, callAboutFromTimer);
   EXPECT_EQ(VTA_RESULT_NO_DIALOG,
-            runDriven<short>([&] { return select(host, nullptr, nullptr); }, [&] {
-              if (HWND window = waitForWindow(kProgressCaption, 10000)) {
-                owner = GetWindow(window, GW_OWNER);
-              }
-            }));
+            runDriven<short>([&] { return select(host, nullptr, nullptr); },
+                             [&] {
+                               if (HWND window = waitForWindow(kProgressCaption, 10000)) {
+                                 owner = GetWindow(window, GW_OWNER);
+                               }
+                             }));
   EXPECT_EQ(VTA_RESULT_NO_DIALOG, g_innerResult);
   EXPECT_EQ(host, owner);
   EXPECT_EQ(kRebuilt, installation.readCurrent());

@@ -35,8 +35,9 @@ std::mutex g_opensLock;
 std::vector<std::string> g_effectOpens;
 decltype(&CreateFileA) g_realCreateFile = nullptr;
 
-HANDLE WINAPI watchCreateFile(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
-                              DWORD disposition, DWORD flags, HANDLE templateFile) {
+HANDLE WINAPI watchCreateFile(LPCSTR path, DWORD access, DWORD share,
+                              LPSECURITY_ATTRIBUTES security, DWORD disposition, DWORD flags,
+                              HANDLE templateFile) {
   const std::string name = path ? path : "";
   if (name.size() > 4 && lstrcmpiA(name.c_str() + name.size() - 4, ".VTA") == 0) {
     std::lock_guard<std::mutex> hold(g_opensLock);
@@ -105,15 +106,20 @@ Frame frameOf(const Pixels& p) {
   return Frame::kOther;
 }
 
-Frame frameOf(HWND page, int slot) { return frameOf(screenPixels(GetDlgItem(page, kFirstIcon + slot))); }
+Frame frameOf(HWND page, int slot) {
+  return frameOf(screenPixels(GetDlgItem(page, kFirstIcon + slot)));
+}
 
 void chooseGroup(HWND page, int index) {
   HWND combo = GetDlgItem(page, kGroupList);
   SendMessageA(combo, CB_SETCURSEL, index, 0);
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(kGroupList, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(kGroupList, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
 }
 
-void clickIcon(HWND page, int slot) { SendMessageA(GetDlgItem(page, kFirstIcon + slot), BM_CLICK, 0, 0); }
+void clickIcon(HWND page, int slot) {
+  SendMessageA(GetDlgItem(page, kFirstIcon + slot), BM_CLICK, 0, 0);
+}
 
 std::string textOf(HWND page, int id) { return windowText(GetDlgItem(page, id)); }
 
@@ -151,8 +157,9 @@ class EffectsPageTest : public ::testing::Test {
     ASSERT_TRUE(library_.loaded());
     select_ = library_.entry<VtaSelectFunction>("VTAGUI_Select");
     ASSERT_NE(nullptr, select_);
-    g_realCreateFile = reinterpret_cast<decltype(g_realCreateFile)>(replaceImport(
-        library_.module(), "kernel32.dll", "CreateFileA", reinterpret_cast<void*>(&watchCreateFile)));
+    g_realCreateFile = reinterpret_cast<decltype(g_realCreateFile)>(
+        replaceImport(library_.module(), "kernel32.dll", "CreateFileA",
+                      reinterpret_cast<void*>(&watchCreateFile)));
     ASSERT_NE(nullptr, g_realCreateFile);
     takeOpens();
   }
@@ -165,15 +172,15 @@ class EffectsPageTest : public ::testing::Test {
 
   short run(EffectSettings& record, const std::function<void(HWND page)>& drive) {
     auto* host = reinterpret_cast<VtaEffectSettings*>(&record);
-    return runDriven<short>([&] { return select_(nullptr, host, nullptr); },
-                            [&] {
-                              HWND sheet = waitForWindow(kSheetCaption);
-                              if (!sheet) return ADD_FAILURE() << "no sheet";
-                              drive(reinterpret_cast<HWND>(
-                                  SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
-                              PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-                              EXPECT_TRUE(waitForWindowGone(sheet));
-                            });
+    return runDriven<short>(
+        [&] { return select_(nullptr, host, nullptr); },
+        [&] {
+          HWND sheet = waitForWindow(kSheetCaption);
+          if (!sheet) return ADD_FAILURE() << "no sheet";
+          drive(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
+          PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+          EXPECT_TRUE(waitForWindowGone(sheet));
+        });
   }
 
   void capture(HWND page, const char* name) {
@@ -192,7 +199,8 @@ class TestLibraryTest : public EffectsPageTest {
  protected:
   TestLibraryTest() : installation_("effects_page") {
     std::vector<Group> groups = {{"Sixteen", {}}, {"Three", {"T1", "T2", "T3"}}};
-    for (int i = 1; i <= kIconCount; ++i) groups[0].second.push_back((i < 10 ? "S0" : "S") + std::to_string(i));
+    for (int i = 1; i <= kIconCount; ++i)
+      groups[0].second.push_back((i < 10 ? "S0" : "S") + std::to_string(i));
     for (const Group& group : groups) {
       for (const std::string& name : group.second) {
         const uint32_t colour = group.first == "Three" ? kThreeColour : kSixteenColour;
@@ -377,8 +385,11 @@ TEST_F(TestLibraryTest, FocusRectangleOnlyInTheExactFocusState) {
               auto draw = [&](UINT action, UINT state) {
                 RECT all = {0, 0, 40, 30};
                 FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-                DRAWITEMSTRUCT item = {ODT_BUTTON, kFirstIcon + 1, 0, action, state,
-                                       GetDlgItem(page, kFirstIcon + 1), dc, all, 0};
+                DRAWITEMSTRUCT item = {ODT_BUTTON, kFirstIcon + 1,
+                                       0,          action,
+                                       state,      GetDlgItem(page, kFirstIcon + 1),
+                                       dc,         all,
+                                       0};
                 SendMessageA(page, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
                 return Pixels::from(dc, 0, 0, 40, 30);
               };

@@ -60,7 +60,8 @@ void slideTo(HWND editor, int percent) {
 }
 
 void click(HWND editor, int id) {
-  SendMessageA(editor, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
+  SendMessageA(editor, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
 }
 
 // Types into an edit box the way a user does: focus in, new text, focus out.
@@ -137,7 +138,8 @@ TEST_F(EnvelopeEditorTest, ANewEnvelopeHasTwoKeysAtTheValueAndCancelTakesItAway)
     EXPECT_TRUE(enabled(editor, kPrevious));
     PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
   });
-  EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count) << "Cancel leaves the record as it was";
+  EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count)
+      << "Cancel leaves the record as it was";
 }
 
 TEST_F(EnvelopeEditorTest, KeysFromTheBoxesAndSteppingBetweenThemOkKeepsRemoveDeletes) {
@@ -201,31 +203,34 @@ TEST_F(EnvelopeEditorTest, TheMouseGrabsMakesAndDragsKeys) {
   EnvelopeComponent* envelope = giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 0}, {50, 180}, {100, 350}});
   envelope->keys[2].linear = 1;
   envelope->keys[2].tension = 0.25f;
-  edit(kDegrees, 0, VTA_LIGHT_DIRECTION, [&](HWND editor) {
-    const RECT a = graphArea(editor);
-    press(editor, {a.right, a.top}, {a.right, a.top});
-    EXPECT_EQ(360.0f, envelope->keys[2].value) << "the graph's corner is time 1 and the top";
+  edit(
+      kDegrees, 0, VTA_LIGHT_DIRECTION,
+      [&](HWND editor) {
+        const RECT a = graphArea(editor);
+        press(editor, {a.right, a.top}, {a.right, a.top});
+        EXPECT_EQ(360.0f, envelope->keys[2].value) << "the graph's corner is time 1 and the top";
 
-    press(editor, pointAt(editor, 0.5f, 190.0f / 360), pointAt(editor, 0.5f, 190.0f / 360));
-    EXPECT_EQ(3u, envelope->keyCount) << "10 above the key grabs it";
-    EXPECT_EQ(190.0f, envelope->keys[1].value);
+        press(editor, pointAt(editor, 0.5f, 190.0f / 360), pointAt(editor, 0.5f, 190.0f / 360));
+        EXPECT_EQ(3u, envelope->keyCount) << "10 above the key grabs it";
+        EXPECT_EQ(190.0f, envelope->keys[1].value);
 
-    press(editor, pointAt(editor, 0.52f, 0.1f), pointAt(editor, 0.52f, 0.1f));
-    ASSERT_EQ(4u, envelope->keyCount) << "beside the key but far in value: a new key";
-    EXPECT_EQ(keyTimeFromPercent(52), envelope->keys[2].time);
-    EXPECT_EQ(1, envelope->keys[2].linear) << "it carries the last key's spline fields";
-    EXPECT_EQ(0.25f, envelope->keys[2].tension);
+        press(editor, pointAt(editor, 0.52f, 0.1f), pointAt(editor, 0.52f, 0.1f));
+        ASSERT_EQ(4u, envelope->keyCount) << "beside the key but far in value: a new key";
+        EXPECT_EQ(keyTimeFromPercent(52), envelope->keys[2].time);
+        EXPECT_EQ(1, envelope->keys[2].linear) << "it carries the last key's spline fields";
+        EXPECT_EQ(0.25f, envelope->keys[2].tension);
 
-    press(editor, pointAt(editor, 0.0f, 0.0f), {a.right + 50, a.top - 50});
-    EXPECT_EQ(0.0f, envelope->keys[0].time) << "a drag never moves a key in time";
-    EXPECT_EQ(360.0f, envelope->keys[0].value) << "and keeps to the graph's edges";
+        press(editor, pointAt(editor, 0.0f, 0.0f), {a.right + 50, a.top - 50});
+        EXPECT_EQ(0.0f, envelope->keys[0].time) << "a drag never moves a key in time";
+        EXPECT_EQ(360.0f, envelope->keys[0].value) << "and keeps to the graph's edges";
 
-    mouse(editor, WM_LBUTTONDOWN, {a.left - 20, a.bottom + 20});
-    mouse(editor, WM_LBUTTONUP, {a.left - 20, a.bottom + 20});
-    EXPECT_EQ(4u, envelope->keyCount) << "a press outside does nothing";
-    captureWindow(editor, screenshotPath("envelope_editor_angle"));
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
-  }, "Light Direction");
+        mouse(editor, WM_LBUTTONDOWN, {a.left - 20, a.bottom + 20});
+        mouse(editor, WM_LBUTTONUP, {a.left - 20, a.bottom + 20});
+        EXPECT_EQ(4u, envelope->keyCount) << "a press outside does nothing";
+        captureWindow(editor, screenshotPath("envelope_editor_angle"));
+        PostMessageA(editor, WM_COMMAND, IDOK, 0);
+      },
+      "Light Direction");
 }
 
 TEST_F(EnvelopeEditorTest, PercentsFromTheMouseAreWholeAndValuesSnapToTheStep) {
@@ -272,17 +277,22 @@ BOOL WINAPI chooseFile(LPOPENFILENAMEA dialog) {
 
 TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
   HMODULE self = GetModuleHandleA(nullptr);
-  ASSERT_NE(nullptr, replaceImport(self, "comdlg32.dll", "GetOpenFileNameA", reinterpret_cast<void*>(&chooseFile)));
-  ASSERT_NE(nullptr, replaceImport(self, "comdlg32.dll", "GetSaveFileNameA", reinterpret_cast<void*>(&chooseFile)));
+  ASSERT_NE(nullptr, replaceImport(self, "comdlg32.dll", "GetOpenFileNameA",
+                                   reinterpret_cast<void*>(&chooseFile)));
+  ASSERT_NE(nullptr, replaceImport(self, "comdlg32.dll", "GetSaveFileNameA",
+                                   reinterpret_cast<void*>(&chooseFile)));
   char temp[MAX_PATH];
   GetTempPathA(sizeof temp, temp);
   g_chosenFile = std::string(temp) + "vantaro_editor_test.env";
   giveEnvelope(VTA_BLUR_PERCENT, {{0, 10}, {30, 90}, {100, 10}});
-  edit(kPercent, 0, VTA_BLUR_PERCENT, [&](HWND editor) {
-    click(editor, kSave);
-    EXPECT_EQ("Save An Envelope", g_dialogTitle);
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
-  }, "Blur");
+  edit(
+      kPercent, 0, VTA_BLUR_PERCENT,
+      [&](HWND editor) {
+        click(editor, kSave);
+        EXPECT_EQ("Save An Envelope", g_dialogTitle);
+        PostMessageA(editor, WM_COMMAND, IDOK, 0);
+      },
+      "Blur");
   edit(kPercent, 50, VTA_SHADOWS, [&](HWND editor) {
     click(editor, kLoad);
     EXPECT_EQ("Load An Envelope", g_dialogTitle);

@@ -55,8 +55,10 @@ void removeTree(const std::string& folder) {
       const std::string name = entry.cFileName;
       if (name == "." || name == "..") continue;
       const std::string path = folder + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) removeTree(path);
-      else DeleteFileA(path.c_str());
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        removeTree(path);
+      else
+        DeleteFileA(path.c_str());
     } while (FindNextFileA(search, &entry));
     FindClose(search);
   }
@@ -153,8 +155,10 @@ std::vector<Group> Installation::readCurrent() const {
   while (file.readChunk(chunk) == kChunkOk) {
     std::string text(reinterpret_cast<const char*>(chunk.payload),
                      strnlen(reinterpret_cast<const char*>(chunk.payload), chunk.length));
-    if (chunk.tag == fourCC("OGRP")) groups.push_back({text, {}});
-    else if (chunk.tag == fourCC("OITM") && !groups.empty()) groups.back().second.push_back(text);
+    if (chunk.tag == fourCC("OGRP"))
+      groups.push_back({text, {}});
+    else if (chunk.tag == fourCC("OITM") && !groups.empty())
+      groups.back().second.push_back(text);
   }
   return groups;
 }

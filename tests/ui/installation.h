@@ -14,12 +14,12 @@ class EffectComponent;
 namespace vta::test {
 
 struct EffectEntry {
-  std::string name;   // file name without folder and extension
-  std::string title;  // "ENAM"
-  bool offered;       // bit 0 of "ALOW"
-  uint32_t iconColour = 0;  // 0xRRGGBB of a solid icon ("IMG0"); 0: no icon
-  std::string lateText;     // "DESC" after the icon: only a whole-file load sees it
-  uint32_t type = 0;        // "ETYP"
+  std::string name;                   // file name without folder and extension
+  std::string title;                  // "ENAM"
+  bool offered;                       // bit 0 of "ALOW"
+  uint32_t iconColour = 0;            // 0xRRGGBB of a solid icon ("IMG0"); 0: no icon
+  std::string lateText;               // "DESC" after the icon: only a whole-file load sees it
+  uint32_t type = 0;                  // "ETYP"
   std::vector<std::string> variants;  // "VCNT" and a "VDSC" each
   std::vector<const EffectComponent*> components;  // written as their chunks
 };

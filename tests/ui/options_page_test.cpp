@@ -27,7 +27,8 @@ namespace {
 constexpr int kOptionsTab = 1, kFilterTab = 2;
 constexpr int kFlyOff = 1100, kFlyOn = 1101, kAntialiasing = 1114, kLighting = 1112;
 constexpr int kShadows = 1601, kBlurCount = 1117;
-constexpr int kLightingE = 1131, kShadowsE = 1132, kDirectionE = 1133, kBlurE = 1134, kCountE = 1135;
+constexpr int kLightingE = 1131, kShadowsE = 1132, kDirectionE = 1133, kBlurE = 1134,
+              kCountE = 1135;
 constexpr int kSources = 1200, kFilterPercent = 1201, kFilterFrames = 1203, kRender = 1078;
 constexpr int kEditorTop = 1100, kEditorBottom = 1101, kEditorRemove = 3;
 
@@ -41,7 +42,8 @@ void moveSlider(HWND page, int id, int to, bool dragging) {
                reinterpret_cast<LPARAM>(slider));
 }
 
-EnvelopeComponent* addEnvelope(EffectSettings& record, uint16_t id, uint16_t owner, uint16_t parameter) {
+EnvelopeComponent* addEnvelope(EffectSettings& record, uint16_t id, uint16_t owner,
+                               uint16_t parameter) {
   auto* envelope = makeComponent<EnvelopeComponent>(id, 0.0f, 1.0f, owner, 0);
   envelope->parameterIndex = parameter;
   envelope->insertKey({0.0f, 1.0f, 0, 0, 0, 0, 0});
@@ -76,7 +78,8 @@ EditorSeen openAndClose(HWND page, int button, const char* title, int closeWith)
   clickButton(page, button);
   HWND editor = waitForWindow(title);
   if (!editor) return {"(no editor)", "", ""};
-  EditorSeen seen{windowText(editor), controlText(editor, kEditorTop), controlText(editor, kEditorBottom)};
+  EditorSeen seen{windowText(editor), controlText(editor, kEditorTop),
+                  controlText(editor, kEditorBottom)};
   clickButton(editor, closeWith);
   waitForWindowGone(editor);
   return seen;
@@ -89,7 +92,8 @@ TEST_F(RecordPagesTest, AnAnimatedOptionShowsEStarAndItsControlComesBackWhenTheE
     EXPECT_FALSE(enabled(page, kLighting));
     EXPECT_EQ("E", controlText(page, kShadowsE));
     captureWindow(sheet, screenshotPath("options_page_animated"));
-    const EditorSeen seen = openAndClose(page, kLightingE, "Lighting Off/On Envelope", kEditorRemove);
+    const EditorSeen seen =
+        openAndClose(page, kLightingE, "Lighting Off/On Envelope", kEditorRemove);
     EXPECT_EQ("1", seen.top);
     EXPECT_EQ("0", seen.bottom);
     EXPECT_TRUE(waitUntil([&] { return controlText(page, kLightingE) == "E"; }));
@@ -170,7 +174,8 @@ TEST_F(ReversingTest, FlyOnOfATypeOneEffectExchangesObjectsOneAndTwoAndBackAgain
     EXPECT_EQ(10.0f, record_.objectParams[1][VTA_SHINE]);
     EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(1, VTA_TRAIL_COUNT), first_->parameterIndex);
     EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(0, VTA_PATH_ROTATION), second_->parameterIndex);
-    EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(0, 1), morph_->parameterIndex) << "an object's own envelope stays";
+    EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(0, 1), morph_->parameterIndex)
+        << "an object's own envelope stays";
     clickAndWaitForFlyMode(page, kFlyOff, 0.0f);
     EXPECT_EQ(10.0f, record_.objectParams[0][VTA_SHINE]);
     EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(0, VTA_TRAIL_COUNT), first_->parameterIndex);

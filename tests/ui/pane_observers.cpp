@@ -38,7 +38,8 @@ bool recordTimers(HMODULE library) {
     std::lock_guard<std::mutex> lock(g_timerMutex);
     g_timerCalls.clear();
   }
-  void* set = replaceImport(library, "user32.dll", "SetTimer", reinterpret_cast<void*>(&recordSetTimer));
+  void* set =
+      replaceImport(library, "user32.dll", "SetTimer", reinterpret_cast<void*>(&recordSetTimer));
   void* kill =
       replaceImport(library, "user32.dll", "KillTimer", reinterpret_cast<void*>(&recordKillTimer));
   return set && kill;

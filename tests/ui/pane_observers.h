@@ -53,8 +53,9 @@ class RendererControl {
  private:
   template <typename Function>
   Function entry(const char* name) const {
-    return module_ ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)))
-                   : nullptr;
+    return module_
+               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)))
+               : nullptr;
   }
 
   HMODULE module_ = nullptr;

@@ -37,8 +37,8 @@ class SettingsPageOnHost : public ::testing::Test {
     setModuleInstance(GetModuleHandleA(nullptr));
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    host_ = CreateWindowA("STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 800, 500, nullptr,
-                          nullptr, nullptr, nullptr);
+    host_ = CreateWindowA("STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 800, 500, nullptr, nullptr,
+                          nullptr, nullptr);
     CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kSettingsPage), host_,
                        page_.dialogProc(), 0);
     ASSERT_NE(nullptr, page_.window());

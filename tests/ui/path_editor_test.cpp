@@ -37,12 +37,15 @@ void slideTo(HWND editor, int percent) {
 }
 
 void click(HWND editor, int id) {
-  SendMessageA(editor, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
+  SendMessageA(editor, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
 }
 
 bool enabled(HWND editor, int id) { return IsWindowEnabled(GetDlgItem(editor, id)) != FALSE; }
 std::string text(HWND editor, int id) { return windowText(GetDlgItem(editor, id)); }
-int slider(HWND editor) { return static_cast<int>(SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0)); }
+int slider(HWND editor) {
+  return static_cast<int>(SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
+}
 
 // A drag with the left button from (x, y) by (dx, dy) in the dialog's own area.
 void drag(HWND editor, int dx, int dy) {
@@ -67,7 +70,8 @@ class PathEditorTest : public ::testing::Test {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     path_ = makeComponent<PathComponent>(30, 0.0f, 1.0f, kObjectId, 0);
-    for (const PathKey& key : {keyAt(0, 0), keyAt(0.5f, 10), keyAt(0.505f, 11), keyAt(0.8f, 20), keyAt(1, 30)}) {
+    for (const PathKey& key :
+         {keyAt(0, 0), keyAt(0.5f, 10), keyAt(0.505f, 11), keyAt(0.8f, 20), keyAt(1, 30)}) {
       path_->insertKey(key);
     }
     record_.description.lists[kPaths].append(path_);
@@ -169,7 +173,8 @@ TEST_F(PathEditorTest, DragsWrapAtTheLimitsAndLeaveUncheckedAxesAlone) {
     EXPECT_EQ(5.0f, path_->keys[0].positionY);
     const PathKey before = path_->keys[0];
     SendMessageA(editor, WM_LBUTTONUP, 0, MAKELPARAM(200, 200));
-    EXPECT_EQ(0, std::memcmp(&before, &path_->keys[0], sizeof before)) << "a stray release changes nothing";
+    EXPECT_EQ(0, std::memcmp(&before, &path_->keys[0], sizeof before))
+        << "a stray release changes nothing";
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
   const AxisDeltas rotate = pathDragDeltas({PathTool::kRotate, kCameraView, false, false}, 4, 6);
@@ -229,8 +234,10 @@ TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePath) {
     const struct {
       int radio;
       const char* capture;
-    } views[] = {{1136, "path_editor_view_camera"}, {1137, "path_editor_view_perspective"},
-                 {1138, "path_editor_view_top"}, {1139, "path_editor_view_side"}};
+    } views[] = {{1136, "path_editor_view_camera"},
+                 {1137, "path_editor_view_perspective"},
+                 {1138, "path_editor_view_top"},
+                 {1139, "path_editor_view_side"}};
     for (const auto& view : views) {
       SendMessageA(GetDlgItem(window, view.radio), BM_CLICK, 0, 0);
       EXPECT_GE(viewColours(window), 3u) << view.capture << ": the background, the path, its keys";
@@ -262,12 +269,14 @@ TEST_F(PathEditorTest, AFileOfAnotherKindChangesNothing) {
     ASSERT_EQ(kChunkOk, file.open(g_pathFile.c_str(), fourCC("VPTH"), kChunkWriteFile));
     file.writeChunk(fourCC("ENV0"), 4, "abcd");
   }
-  const std::string before(reinterpret_cast<const char*>(path_->keys), path_->keyCount * sizeof(PathKey));
+  const std::string before(reinterpret_cast<const char*>(path_->keys),
+                           path_->keyCount * sizeof(PathKey));
   edit([&](HWND editor) {
     click(editor, kLoad);
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
-  EXPECT_EQ(before, std::string(reinterpret_cast<const char*>(path_->keys), path_->keyCount * sizeof(PathKey)));
+  EXPECT_EQ(before, std::string(reinterpret_cast<const char*>(path_->keys),
+                                path_->keyCount * sizeof(PathKey)));
   DeleteFileA(g_pathFile.c_str());
 }
 

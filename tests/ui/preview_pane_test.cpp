@@ -25,7 +25,8 @@ namespace vta::test {
 namespace {
 
 constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
-constexpr int kTitle = 1040, kDescription = 1044, kPicture = 1042, kSpeed = 1062, kRender = 1078, kProgress = 1084;
+constexpr int kTitle = 1040, kDescription = 1044, kPicture = 1042, kSpeed = 1062, kRender = 1078,
+              kProgress = 1084;
 constexpr int kPlaybackTimer = 102;
 constexpr int kThirdIcon = 1003;
 
@@ -38,7 +39,8 @@ COLORREF pictureColour(HWND page) {
   RECT rect;
   GetWindowRect(GetDlgItem(page, kPicture), &rect);
   HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  const COLORREF colour =
+      GetPixel(screen, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
   ReleaseDC(nullptr, screen);
   return colour;
 }

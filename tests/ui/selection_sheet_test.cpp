@@ -103,9 +103,7 @@ class SelectionSheetTest : public ::testing::Test {
                             });
   }
 
-  static void press(HWND sheet, int button) {
-    PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);
-  }
+  static void press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
 
   LibraryUnderTest library_;
   VtaSelectFunction select_ = nullptr;
@@ -171,7 +169,8 @@ TEST_F(SelectionSheetTest, CancelRestoresTheRecordAsItWasAtTheCall) {
               // Edits made while the sheet is open, as its pages make them.
               record.globalParams[VTA_ANTIALIASING] = 1.0f;
               std::strcpy(record.effectName, "Cube Spin");
-              auto* surface = static_cast<SurfaceComponent*>(record.description.lists[kSurfaces].head);
+              auto* surface =
+                  static_cast<SurfaceComponent*>(record.description.lists[kSurfaces].head);
               std::strcpy(surface->mapFile, "other.avi");
               press(sheet, PSBTN_CANCEL);
             }));

@@ -101,9 +101,9 @@ class SettingsPageTest : public ::testing::Test {
       quality_{"Prev_Quality"}, previewEngine_{"Prev_Engine"}, frames_{"Prev_Frames"},
       automatic_{"Prev_Render"}, speed_{"Prev_Speed"}, engine_{"Engine"}, logging_{"Rnd_Logging"},
       multithreaded_{"Rnd_Multi"};
-  std::vector<RegistryValue*> values_ = {&display_, &reverse_, &org_, &quality_,
-                                         &previewEngine_, &frames_, &automatic_, &speed_,
-                                         &engine_, &logging_, &multithreaded_};
+  std::vector<RegistryValue*> values_ = {&display_,       &reverse_, &org_,          &quality_,
+                                         &previewEngine_, &frames_,  &automatic_,    &speed_,
+                                         &engine_,        &logging_, &multithreaded_};
 };
 
 TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
@@ -116,7 +116,8 @@ TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
     EXPECT_TRUE(checked(page, kShowIcon));
     EXPECT_TRUE(checked(page, kLow));
     EXPECT_TRUE(checked(page, kLoggingOff));
-    for (int box : {kAutoReverse, kAutomatic, kMultithreaded}) EXPECT_FALSE(checked(page, box)) << box;
+    for (int box : {kAutoReverse, kAutomatic, kMultithreaded})
+      EXPECT_FALSE(checked(page, box)) << box;
     EXPECT_EQ(1, position(page, kFrames));
     EXPECT_EQ(1, position(page, kSpeed));
     EXPECT_EQ("1", controlText(page, kFrames + 1));
@@ -155,7 +156,8 @@ TEST_F(SettingsPageTest, EachClickStoresItsValueAtOnce) {
 
 TEST_F(SettingsPageTest, AnEngineChoiceIsStoredAtTheNextClickAndOnlyOpenGLKeepsMultithreading) {
   Installation installation("settings_engines");
-  for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.DLL"}) addLibraryName(installation, file);
+  for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.DLL"})
+    addLibraryName(installation, file);
   engine_.setText("Rnd_OpenGL");
   multithreaded_.setNumber(1);
   EffectSettings record;
@@ -216,7 +218,8 @@ TEST_F(SettingsPreviewTest, QualityOrFramesMakeANewEngineSpeedOnlyRestartsTheTim
     moveSlider(page, kSpeed, 20);
     EXPECT_TRUE(waitUntil([&] {
       for (const TimerCall& call : timerCalls()) {
-        if (call.set && call.window == page && call.id == kPlaybackTimer && call.period == 50) return true;
+        if (call.set && call.window == page && call.id == kPlaybackTimer && call.period == 50)
+          return true;
       }
       return false;
     })) << "1000 / 20 ms";
@@ -254,7 +257,8 @@ TEST_F(SettingsPageTest, SavedDefaultsComeBackInARecordWithoutAnEffect) {
   EXPECT_EQ(0, std::memcmp(reinterpret_cast<const char*>(&saved) + 1,
                            reinterpret_cast<const char*>(&empty) + 1, kStoredFixedBytes - 1));
   ASSERT_EQ(1u, empty.description.lists[kSurfaces].count);
-  EXPECT_EQ(0, empty.description.lists[kSurfaces].head->compare(saved.description.lists[kSurfaces].head));
+  EXPECT_EQ(
+      0, empty.description.lists[kSurfaces].head->compare(saved.description.lists[kSurfaces].head));
 }
 
 // What a message box of this process shows, read by the driver.

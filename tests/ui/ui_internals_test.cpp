@@ -117,9 +117,9 @@ TEST(EditorButtons, CancelEndsTheEditorWithoutCancellingTheSheet) {
     std::thread driver([&] {
       if (HWND dialog = waitForWindow("Copy Current Key")) clickButton(dialog, button);
     });
-    const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr),
-                                           MAKEINTRESOURCEA(kCopyKeyDialog), nullptr,
-                                           editor.dialogProc(), 0);
+    const INT_PTR result =
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kCopyKeyDialog), nullptr,
+                        editor.dialogProc(), 0);
     driver.join();
     EXPECT_EQ(0, result) << "button " << button;
     EXPECT_EQ(0u, sheet().cancelled) << "button " << button;

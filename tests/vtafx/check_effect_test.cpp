@@ -32,7 +32,8 @@ class CheckEffect : public ::testing::Test {
   }
 
   CommandRun check(std::vector<std::string> effects) {
-    effects.insert(effects.begin(), {"--install", folder_.file("tree"), "--renderer", RND_SOFTWARE_PATH});
+    effects.insert(effects.begin(),
+                   {"--install", folder_.file("tree"), "--renderer", RND_SOFTWARE_PATH});
     return runCaptured(runCheckEffect, effects);
   }
 
@@ -52,8 +53,8 @@ TEST_F(CheckEffect, PassesACleanCutAndNamesEveryEndThatIsNot) {
   CommandRun all = check({});
   EXPECT_EQ(kExitFailed, all.code);
   EXPECT_TRUE(says(all, "ok: Slide Left\n")) << all.out;
-  for (const char* end : {"last frame at 32 px: ", "last frame at 64 px, antialiased: ",
-                          "last frame at 128 px: "})
+  for (const char* end :
+       {"last frame at 32 px: ", "last frame at 64 px, antialiased: ", "last frame at 128 px: "})
     EXPECT_TRUE(says(all, std::string("FAILED: Stops Short: ") + end)) << all.out;
   EXPECT_FALSE(says(all, "Stops Short: first")) << all.out;
 
@@ -74,7 +75,8 @@ TEST(EndDifference, CountsEveryPixelInTheMeanAndAllButTheBorderInTheWorst) {
   Picture darker = expected;
   for (uint8_t& c : darker.rgb) c -= 1;  // one level everywhere: a visible shade
   EXPECT_FALSE(endDifference(darker, expected).clean());
-  EXPECT_FALSE(endDifference(Picture{32, 32, std::vector<uint8_t>(32 * 32 * 3, 100)}, expected).clean());
+  EXPECT_FALSE(
+      endDifference(Picture{32, 32, std::vector<uint8_t>(32 * 32 * 3, 100)}, expected).clean());
 }
 
 }  // namespace

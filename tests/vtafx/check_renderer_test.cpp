@@ -24,7 +24,8 @@ TEST_F(CheckRenderer, PassesRndSoftwareAndNamesWhatABlankRendererBreaks) {
   EXPECT_EQ(kExitFailed, blank.code);
   EXPECT_TRUE(says(blank, "FAILED: all five entries are exported")) << blank.out;
   EXPECT_TRUE(says(blank, "FAILED: a prepared context renders a frame")) << blank.out;
-  EXPECT_TRUE(says(blank, "FAILED: the abort callback is asked while a frame is drawn")) << blank.out;
+  EXPECT_TRUE(says(blank, "FAILED: the abort callback is asked while a frame is drawn"))
+      << blank.out;
   EXPECT_TRUE(says(blank, "ok: nothing is written outside the output buffer")) << blank.out;
 }
 

@@ -15,7 +15,8 @@ class Texture : public ::testing::Test {
 };
 
 TEST_F(Texture, PpmInThenOutGivesTheSamePictureInTheLibrarysLayout) {
-  const std::string ppm = folder.write("in.ppm", "P3\n# two by two\n2 2\n255\n255 0 0  0 255 0\n0 0 255  9 8 7\n");
+  const std::string ppm =
+      folder.write("in.ppm", "P3\n# two by two\n2 2\n255\n255 0 0  0 255 0\n0 0 255  9 8 7\n");
   const std::string vtt = folder.file("t.vtt"), back = folder.file("back.ppm");
   ASSERT_EQ(kExitOk, runTexture({ppm, "-o", vtt}));
   vta::TextureImage image;
@@ -42,8 +43,10 @@ TEST_F(Texture, PngRoundTripWhereTheBuildHasPng) {
 }
 
 TEST_F(Texture, BadPicturesAreRefused) {
-  for (const char* bytes : {"P6\n0 5\n255\n", "P6\n2 2\n255\nab", "P3\n1 1\n255\n300 0 0\n", "P6 99999 2 255\n", "GIF89a"}) {
-    EXPECT_EQ(kExitFailed, runTexture({folder.write("bad.ppm", bytes), "-o", folder.file("x.vtt")})) << bytes;
+  for (const char* bytes : {"P6\n0 5\n255\n", "P6\n2 2\n255\nab", "P3\n1 1\n255\n300 0 0\n",
+                            "P6 99999 2 255\n", "GIF89a"}) {
+    EXPECT_EQ(kExitFailed, runTexture({folder.write("bad.ppm", bytes), "-o", folder.file("x.vtt")}))
+        << bytes;
   }
 }
 
@@ -51,12 +54,15 @@ TEST(Build, DocumentFaultsFailTheBuild) {
   vta::TempFolder folder;
   const std::string out = folder.file("out.bin");
   const char* documents[] = {
-      "{\"kind\": \"groupList\", \"groups\": [{\"name\": \"A\", \"items\": [" 
-      "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\",\"9\",\"10\",\"11\",\"12\",\"13\",\"14\",\"15\",\"16\",\"17\"]}]}",
-      "{\"kind\": \"effect\", \"variants\": [null, null, null, null, null, null, null, null, null, null, null,"
+      "{\"kind\": \"groupList\", \"groups\": [{\"name\": \"A\", \"items\": ["
+      "\"1\",\"2\",\"3\",\"4\",\"5\",\"6\",\"7\",\"8\",\"9\",\"10\",\"11\",\"12\",\"13\",\"14\","
+      "\"15\",\"16\",\"17\"]}]}",
+      "{\"kind\": \"effect\", \"variants\": [null, null, null, null, null, null, null, null, null, "
+      "null, null,"
       " null, null, null, null, null, null, null, null, null, null]}",
       "{\"kind\": \"effect\", \"objects\": [{\"id\": 70000}]}",
-      "{\"kind\": \"texture\", \"image\": {\"width\": 1, \"height\": 1, \"rowPixels\": 1, \"rowCount\": 1,"
+      "{\"kind\": \"texture\", \"image\": {\"width\": 1, \"height\": 1, \"rowPixels\": 1, "
+      "\"rowCount\": 1,"
       " \"bytesPerPixel\": 3, \"rowAlign\": 4, \"pixels\": \"00\"}}",
       "{\"kind\": \"sculpture\"}",
       "[1, 2]",

@@ -32,7 +32,8 @@ TEST(Dump, GroupListShowsWhatTheLibraryKeeps) {
   ChunkBytes bytes("VTAG");
   bytes.chunk("OITM", textBytes("before any group"));
   bytes.chunk("OGRP", textBytes("Group " + std::string(45, 'g')));
-  for (int i = 1; i <= 17; ++i) bytes.chunk("OITM", textBytes("Effect " + std::to_string(i) + std::string(40, 'x')));
+  for (int i = 1; i <= 17; ++i)
+    bytes.chunk("OITM", textBytes("Effect " + std::to_string(i) + std::string(40, 'x')));
   const Json document = dumped(folder.write("list.lst", bytes));
   EXPECT_EQ("groupList", document.find("kind")->text());
   const Json& group = onlyGroup(document);
@@ -45,11 +46,12 @@ TEST(Dump, GroupListShowsWhatTheLibraryKeeps) {
 
 TEST(Dump, EffectShowsTheLaterOfTwoTitlesAndNoVariantBeforeItsCount) {
   vta::TempFolder folder;
-  const std::string path = folder.write("e.vta", ChunkBytes("VTAE")
-                                                    .chunk("ENAM", textBytes("First"))
-                                                    .chunk("VDSC", vta::u32Bytes(0) + textBytes("early"))
-                                                    .chunk("VCNT", vta::u32Bytes(2))
-                                                    .chunk("ENAM", textBytes("Second")));
+  const std::string path =
+      folder.write("e.vta", ChunkBytes("VTAE")
+                                .chunk("ENAM", textBytes("First"))
+                                .chunk("VDSC", vta::u32Bytes(0) + textBytes("early"))
+                                .chunk("VCNT", vta::u32Bytes(2))
+                                .chunk("ENAM", textBytes("Second")));
   const Json document = dumped(path);
   EXPECT_EQ("Second", document.find("title")->text());
   const auto& variants = document.find("variants")->items();
@@ -59,7 +61,8 @@ TEST(Dump, EffectShowsTheLaterOfTwoTitlesAndNoVariantBeforeItsCount) {
 
 TEST(Dump, BrokenFileShowsWhatWasReadAndFails) {
   vta::TempFolder folder;
-  const std::string path = folder.write("cut.vta", ChunkBytes("VTAE").chunk("ENAM", textBytes("Kept")).raw("DESC\xff\0\0\0ab"));
+  const std::string path = folder.write(
+      "cut.vta", ChunkBytes("VTAE").chunk("ENAM", textBytes("Kept")).raw("DESC\xff\0\0\0ab"));
   const CommandRun run = runCaptured(runDump, {path});
   EXPECT_EQ(kExitFailed, run.code);
   EXPECT_NE(std::string::npos, run.out.find("\"Kept\""));
@@ -67,7 +70,8 @@ TEST(Dump, BrokenFileShowsWhatWasReadAndFails) {
 
 TEST(Dump, RawListsTagsOffsetsAndDecodedValues) {
   vta::TempFolder folder;
-  const std::string path = folder.write("t.vtt", ChunkBytes("VTAI").chunk("IWID", vta::u32Bytes(640)).chunk("QQQQ", "\x01\x02"));
+  const std::string path = folder.write(
+      "t.vtt", ChunkBytes("VTAI").chunk("IWID", vta::u32Bytes(640)).chunk("QQQQ", "\x01\x02"));
   const CommandRun run = runCaptured(runDump, {"--raw", path});
   ASSERT_EQ(kExitOk, run.code);
   Json document;

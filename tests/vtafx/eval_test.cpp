@@ -23,7 +23,8 @@ class Eval : public ::testing::Test {
 
 TEST_F(Eval, EnvelopePrintsOneValuePerArgument) {
   const std::string env = built(
-      R"({"kind": "envelope", "id": 1, "keys": [{"time": 0, "value": 10}, {"time": 1, "value": 20}]})", "e.env");
+      R"({"kind": "envelope", "id": 1, "keys": [{"time": 0, "value": 10}, {"time": 1, "value": 20}]})",
+      "e.env");
   const CommandRun run = runCaptured(runEval, {"env", env, "0", "50%", "0.25", "1e0"});
   EXPECT_EQ(kExitOk, run.code);
   EXPECT_EQ("0 10\n50% 15\n0.25 12.5\n1e0 20\n", run.out);
@@ -32,14 +33,16 @@ TEST_F(Eval, EnvelopePrintsOneValuePerArgument) {
 TEST_F(Eval, PercentFindsAKeyMadeFromTheSamePercentExactly) {
   // 0.35 typed as a float is not 35 x 0.01f; the key was made from 35%.
   const std::string env = built(R"({"kind": "envelope", "id": 1, "keys": [{"time": 0, "value": 0},
-      {"time": "35%", "value": 7, "linear": 1}, {"time": 1, "value": 0, "linear": 1}]})", "k.env");
+      {"time": "35%", "value": 7, "linear": 1}, {"time": 1, "value": 0, "linear": 1}]})",
+                                "k.env");
   EXPECT_EQ("35% 7\n", runCaptured(runEval, {"env", env, "35%"}).out);
 }
 
 TEST_F(Eval, PathPrintsTheNinePlacementValuesInKeyOrder) {
   const std::string pth = built(R"({"kind": "path", "id": 2, "keys": [
       {"time": 0, "position": [0, 0, 0], "rotation": [0, 0, 0], "scale": [1, 1, 1]},
-      {"time": 1, "position": [2, 4, 6], "rotation": [10, 20, 30], "scale": [3, 3, 3], "linear": 1}]})", "p.pth");
+      {"time": 1, "position": [2, 4, 6], "rotation": [10, 20, 30], "scale": [3, 3, 3], "linear": 1}]})",
+                                "p.pth");
   EXPECT_EQ("50% 1 2 3 5 10 15 2 2 2\n", runCaptured(runEval, {"path", pth, "50%"}).out);
 }
 

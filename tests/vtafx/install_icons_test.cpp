@@ -74,7 +74,8 @@ int sceneHue(int k) {
 int pixelsOfHue(const Picture& p, int hue, uint32_t from, uint32_t to) {
   int count = 0;
   for (uint32_t y = 0; y < p.height; ++y)
-    for (uint32_t x = from; x < to; ++x) count += nearHue(hueOf(&p.rgb[(size_t{y} * p.width + x) * 3]), hue);
+    for (uint32_t x = from; x < to; ++x)
+      count += nearHue(hueOf(&p.rgb[(size_t{y} * p.width + x) * 3]), hue);
   return count;
 }
 
@@ -99,8 +100,8 @@ TEST_F(RenderedIcons, AreThePreviewFramesAtTheBestPositionWithAntialiasing) {
     ASSERT_EQ(1, vta::loadDescription(d, effect.title.c_str(), 0)) << effect.title;
     const vta::TextureImage& image = d.image;
     EXPECT_EQ(std::vector<uint32_t>({2, 1, 3, 4, kIconSize, kIconSize}),
-              std::vector<uint32_t>({image.format, image.order, image.bytesPerPixel, image.rowAlign, image.width,
-                                     image.height}))
+              std::vector<uint32_t>({image.format, image.order, image.bytesPerPixel, image.rowAlign,
+                                     image.width, image.height}))
         << effect.title;
     const Picture icon = pictureOf(d.image);
     EXPECT_NE(effectIcon(d).rgb, icon.rgb) << effect.title << " kept its schematic icon";
@@ -115,7 +116,8 @@ TEST_F(RenderedIcons, SlidesShowTheOutgoingSceneOnTheSideItLeavesBy) {
   const int outgoing = sceneHue(1), incoming = sceneHue(2);
   ASSERT_FALSE(nearHue(outgoing, incoming));
   const uint32_t leftEnd = kIconSize / 2 - 3, rightStart = kIconSize / 2 + 3;
-  for (const auto& [title, leavesLeft] : {std::pair<const char*, bool>{"Slide Left", true}, {"Push Right", false}}) {
+  for (const auto& [title, leavesLeft] :
+       {std::pair<const char*, bool>{"Slide Left", true}, {"Push Right", false}}) {
     vta::EffectDescription d;
     ASSERT_EQ(1, vta::loadDescription(d, title, 0)) << title;
     const Picture icon = pictureOf(d.image);
@@ -151,7 +153,9 @@ std::string writeSources(const vta::TempFolder& folder) {
 
 Picture installedIcon(const vta::TempFolder& folder, const std::string& title) {
   vta::EffectDescription d;
-  EXPECT_EQ(1, vta::loadDescriptionFile(d, folder.file("tree/EFFECTS/" + title + ".VTA").c_str(), 0)) << title;
+  EXPECT_EQ(1,
+            vta::loadDescriptionFile(d, folder.file("tree/EFFECTS/" + title + ".VTA").c_str(), 0))
+      << title;
   return pictureOf(d.image);
 }
 
@@ -191,7 +195,8 @@ TEST(InstallIcons, ARendererThatCannotBeLoadedFailsNamingIt) {
   vta::SettingsSandbox sandbox;
   vta::TempFolder folder;
   const std::string notALibrary = folder.write("Rnd_Text.so", "not a library\n");
-  for (const std::string& renderer : {folder.file("Rnd_Missing.so"), notALibrary, std::string(RIPPLE_WARP_PATH)}) {
+  for (const std::string& renderer :
+       {folder.file("Rnd_Missing.so"), notALibrary, std::string(RIPPLE_WARP_PATH)}) {
     const FailedRun run = installWith(folder, renderer);
     EXPECT_EQ(kExitFailed, run.code) << renderer;
     const std::string name = std::filesystem::path(renderer).filename().string();

@@ -94,7 +94,8 @@ TEST_F(Install, EveryInstalledFileValidatesClean) {
   for (const char* folder : {"EFFECTS", "Textures"}) {
     const std::string path = tree(folder);
     for (const std::string& name : vta::listDirectory(path.c_str(), "*")) {
-      for (const Problem& p : validateFile((path + "/" + name).c_str())) ADD_FAILURE() << formatProblem(name, p);
+      for (const Problem& p : validateFile((path + "/" + name).c_str()))
+        ADD_FAILURE() << formatProblem(name, p);
     }
   }
 }
@@ -111,15 +112,17 @@ TEST_F(Install, RendererAndWarpAreInstalledAndNothingElseIsLeftInTheTree) {
   EXPECT_EQ(readBytes(RND_SOFTWARE_PATH), readBytes(tree("LIBS/" + renderer)));
   EXPECT_EQ(readBytes(RIPPLE_WARP_PATH), readBytes(tree("WARPS/Ripple.WRP")));
   std::set<std::string> top;
-  for (const auto& entry : fs::directory_iterator(tree())) top.insert(entry.path().filename().string());
-  EXPECT_EQ((std::set<std::string>{".vtafx-install", "EFFECTS", "Envelopes", "LIBS", "Paths", "Textures", "WARPS",
-                                   "Work", "orgs"}),
+  for (const auto& entry : fs::directory_iterator(tree()))
+    top.insert(entry.path().filename().string());
+  EXPECT_EQ((std::set<std::string>{".vtafx-install", "EFFECTS", "Envelopes", "LIBS", "Paths",
+                                   "Textures", "WARPS", "Work", "orgs"}),
             top);
 }
 
 TEST(InstallSources, MissingSourcesFailWithoutATree) {
   vta::TempFolder folder;
-  EXPECT_EQ(kExitFailed, runCaptured(runInstall, {folder.file("nowhere"), folder.file("out")}).code);
+  EXPECT_EQ(kExitFailed,
+            runCaptured(runInstall, {folder.file("nowhere"), folder.file("out")}).code);
 }
 
 }  // namespace

@@ -61,7 +61,8 @@ TEST(Json, NestingDeeperThanTheLimitIsRefusedWithoutRecursingFurther) {
 }
 
 TEST(JsonAccess, FloatsRoundTripBitForBitIncludingSpecialValues) {
-  const float values[] = {0.1f, -0.0f, 1e-45f, 3.4028235e38f, 0.3f * 7, std::nanf(""), -INFINITY, 123456789.0f};
+  const float values[] = {0.1f,     -0.0f,         1e-45f,    3.4028235e38f,
+                          0.3f * 7, std::nanf(""), -INFINITY, 123456789.0f};
   for (float v : values) {
     const Json text = parsed(writeJson(Json::array().push(jsonF32(v))));
     EXPECT_EQ(bitsOf(v), bitsOf(readF32(text.items()[0], "v"))) << writeJson(jsonF32(v));

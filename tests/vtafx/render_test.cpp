@@ -51,8 +51,9 @@ std::string savedRecord(const vta::TempFolder& folder, const char* effect) {
 TEST_F(Render, ARecordRendersItsEffectBetweenTheInstalledPictures) {
   vta::TempFolder folder;
   const std::string out = folder.file("frames");
-  const CommandRun run = runCaptured(runRender, {"--record", savedRecord(folder, "Slide Left"), "--install",
-                                                 tree(), "--size", "64x36", "--frames", "3", "--out", out});
+  const CommandRun run =
+      runCaptured(runRender, {"--record", savedRecord(folder, "Slide Left"), "--install", tree(),
+                              "--size", "64x36", "--frames", "3", "--out", out});
   ASSERT_EQ(kExitOk, run.code);
   EXPECT_NE(std::string::npos, run.out.find("Slide Left: 3 frames of 64x36"));
   const vta::host::RgbPicture outgoing = installedCard(tree("Textures/PREVL_01.VTT"), 64, 36);
@@ -70,21 +71,26 @@ TEST_F(Render, RecordsThatCannotBeRenderedFail) {
   ASSERT_EQ(1, vta::saveDefaultsFile(unnamed, empty.c_str()));
   for (const std::string& record : {empty, folder.file("missing.vri")}) {
     EXPECT_EQ(kExitFailed, runCaptured(runRender, {"--record", record, "--install", tree(), "--out",
-                                                   folder.file("frames")}).code) << record;
+                                                   folder.file("frames")})
+                               .code)
+        << record;
   }
 }
 
 TEST_F(Render, AnEffectRendersAtANonSquareSizeWithItsCardsUnstretched) {
   vta::TempFolder folder;
-  ASSERT_EQ(kExitOk, runCaptured(runRender, {"Slide Left", "--install", tree(), "--size", "40x30", "--frames",
-                                             "2", "--out", folder.path(), "--set", "5=0"}).code);
+  ASSERT_EQ(kExitOk,
+            runCaptured(runRender, {"Slide Left", "--install", tree(), "--size", "40x30",
+                                    "--frames", "2", "--out", folder.path(), "--set", "5=0"})
+                .code);
   const Picture first = readFrame(folder.file("Slide Left_000.png"));
   ASSERT_EQ(40u, first.width);
   ASSERT_EQ(30u, first.height);
   // The 30-pixel picture sits in the middle with 5 black columns either side.
   int pictureEdges = 0;
   for (uint32_t y = 0; y < 30; ++y) {
-    for (uint32_t x : {0u, 4u, 35u, 39u}) EXPECT_EQ(0, first.rgb[(y * 40 + x) * 3]) << x << "," << y;
+    for (uint32_t x : {0u, 4u, 35u, 39u})
+      EXPECT_EQ(0, first.rgb[(y * 40 + x) * 3]) << x << "," << y;
     for (uint32_t x : {5u, 34u}) pictureEdges += first.rgb[(y * 40 + x) * 3] != 0;
   }
   EXPECT_GT(pictureEdges, 30) << "the picture fills its 30 columns";

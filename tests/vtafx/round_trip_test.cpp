@@ -117,7 +117,8 @@ TEST_F(RoundTrip, EnvelopeAndPathFiles) {
 }
 
 TEST_F(RoundTrip, RawListingRebuildsAnyWellFormedFileIncludingUnknownTags) {
-  const std::string path = folder.write("odd.bin", std::string("VTAEZZZZ\x03\0\0\0abcENAM\x01\0\0\0\0", 24));
+  const std::string path =
+      folder.write("odd.bin", std::string("VTAEZZZZ\x03\0\0\0abcENAM\x01\0\0\0\0", 24));
   Json document;
   std::string error;
   ASSERT_TRUE(rawDocument(path.c_str(), document, error)) << error;

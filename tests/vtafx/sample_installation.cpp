@@ -18,16 +18,18 @@ std::vector<SampleEffect> sampleEffects() {
   for (const std::string& name : vta::listDirectory(folder.c_str(), "*.json")) {
     std::string text, error;
     Json document;
-    EXPECT_TRUE(readTextFile(folder + "/" + name, text, kMaxJsonBytes) && parseJson(text, document, error));
-    effects.push_back({document.find("title")->text(), (memberUint(document, "allowFlags") & 1) != 0});
+    EXPECT_TRUE(readTextFile(folder + "/" + name, text, kMaxJsonBytes) &&
+                parseJson(text, document, error));
+    effects.push_back(
+        {document.find("title")->text(), (memberUint(document, "allowFlags") & 1) != 0});
   }
   return effects;
 }
 
 void SampleInstallation::SetUpTestSuite() {
   folder_ = new vta::TempFolder;
-  result_ = runCaptured(runInstall, {samplesDir(), tree(), "--renderer", RND_SOFTWARE_PATH, "--warp",
-                                     RIPPLE_WARP_PATH})
+  result_ = runCaptured(runInstall, {samplesDir(), tree(), "--renderer", RND_SOFTWARE_PATH,
+                                     "--warp", RIPPLE_WARP_PATH})
                 .code;
 }
 

@@ -23,7 +23,9 @@ Json document(const std::string& text) {
   return out;
 }
 
-const vta::ObjectComponent& asObject(const ComponentPtr& c) { return static_cast<const vta::ObjectComponent&>(*c); }
+const vta::ObjectComponent& asObject(const ComponentPtr& c) {
+  return static_cast<const vta::ObjectComponent&>(*c);
+}
 
 TEST(Placement, RotationsTurnCounterClockwiseAboutThePivotThenMove) {
   vta::PathKey key{};
@@ -55,34 +57,42 @@ TEST(Placement, ScaleAndRotationKeepThePivotInPlace) {
 }
 
 ComponentPtr morphingObject(const char* morphs) {
-  return componentFromJson(document(std::string(R"({"id": 1, "columns": 3, "rows": 1, "morphFrames": 2, "points": [[-1, 0, 0], [0, 0, 0], [1.5707963, 0, 0]], "morphs": )") + morphs + "}"),
-                           vta::kObjects);
+  return componentFromJson(
+      document(
+          std::string(
+              R"({"id": 1, "columns": 3, "rows": 1, "morphFrames": 2, "points": [[-1, 0, 0], [0, 0, 0], [1.5707963, 0, 0]], "morphs": )") +
+          morphs + "}"),
+      vta::kObjects);
 }
 
 TEST(Morph, CurlRollsPointsPastTheAxisOntoACylinder) {
-  const ComponentPtr object = morphingObject(R"([{"entries": [{"deform": 1, "amount": 1, "parameter": 0}]}])");
+  const ComponentPtr object =
+      morphingObject(R"([{"entries": [{"deform": 1, "amount": 1, "parameter": 0}]}])");
   const auto points = morphedPoints(asObject(object), 2);  // fully the first shape
-  EXPECT_NEAR(-1, points[0].x, kNear);                      // before the axis: unmoved
+  EXPECT_NEAR(-1, points[0].x, kNear);                     // before the axis: unmoved
   EXPECT_NEAR(0, points[1].z, kNear);
   EXPECT_NEAR(1, points[2].x, kNear);  // a quarter turn round a radius-1 cylinder
   EXPECT_NEAR(1, points[2].z, kNear);
 }
 
 TEST(Morph, FoldTurnsTowardTheViewerAndPositionsBlendBetweenShapes) {
-  const ComponentPtr object = morphingObject(R"([{"entries": [{"deform": 2, "amount": 90, "parameter": 0}]}])");
+  const ComponentPtr object =
+      morphingObject(R"([{"entries": [{"deform": 2, "amount": 90, "parameter": 0}]}])");
   EXPECT_NEAR(1.5707963f, morphedPoints(asObject(object), 2)[2].z, 1e-4f);
   EXPECT_NEAR(1.5707963f / 2, morphedPoints(asObject(object), 1)[2].z, 1e-4f);
   EXPECT_NEAR(0, morphedPoints(asObject(object), 0)[2].z, kNear);
 }
 
 TEST(Morph, EasedShapesBlendAlongASmoothStep) {
-  const ComponentPtr object = morphingObject(R"([{"easing": 1, "entries": [{"deform": 2, "amount": 90, "parameter": 0}]}])");
+  const ComponentPtr object = morphingObject(
+      R"([{"easing": 1, "entries": [{"deform": 2, "amount": 90, "parameter": 0}]}])");
   // A quarter of the way: 3f^2 - 2f^3 = 0.15625 of the fold.
   EXPECT_NEAR(1.5707963f * 0.15625f, morphedPoints(asObject(object), 0.5f)[2].z, 1e-4f);
 }
 
 TEST(ObjectDocument, GridWithoutPointsCoversTheFrameFromTheTopLeft) {
-  const ComponentPtr object = componentFromJson(document(R"({"id": 4, "columns": 3, "rows": 2})"), vta::kObjects);
+  const ComponentPtr object =
+      componentFromJson(document(R"({"id": 4, "columns": 3, "rows": 2})"), vta::kObjects);
   const auto& o = asObject(object);
   ASSERT_EQ(6u, o.pointCount);
   EXPECT_EQ(-1.0f, o.points[0].x);
@@ -96,25 +106,34 @@ TEST(ObjectDocument, GridWithoutPointsCoversTheFrameFromTheTopLeft) {
 }
 
 TEST(ObjectDocument, FaultsAreRefused) {
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "morphs": [{"entries": []}]})"), vta::kObjects), BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "columns": 65535, "rows": 65535})"), vta::kObjects), BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "points": [[1, 2]]})"), vta::kObjects), BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "pivot": [0, 0]})"), vta::kObjects), BuildError);
+  EXPECT_THROW(
+      componentFromJson(document(R"({"id": 1, "morphs": [{"entries": []}]})"), vta::kObjects),
+      BuildError);
+  EXPECT_THROW(
+      componentFromJson(document(R"({"id": 1, "columns": 65535, "rows": 65535})"), vta::kObjects),
+      BuildError);
+  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "points": [[1, 2]]})"), vta::kObjects),
+               BuildError);
+  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "pivot": [0, 0]})"), vta::kObjects),
+               BuildError);
   EXPECT_THROW(componentFromJson(document(R"({"link": 2})"), vta::kCameras), BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "mapFile": 7})"), vta::kSurfaces), BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "reserved1": "00"})"), vta::kSurfaces), BuildError);
+  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "mapFile": 7})"), vta::kSurfaces),
+               BuildError);
+  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "reserved1": "00"})"), vta::kSurfaces),
+               BuildError);
 }
 
 TEST(ObjectDocument, NamedFieldsLandInTheirBytes) {
   const ComponentPtr light = componentFromJson(
-      document(R"({"id": 5, "lightKind": 3, "colour": [1, 0.5, 0.25], "intensity": 2, "coneAngle": 40, "castsShadows": 1})"),
+      document(
+          R"({"id": 5, "lightKind": 3, "colour": [1, 0.5, 0.25], "intensity": 2, "coneAngle": 40, "castsShadows": 1})"),
       vta::kLights);
   uint8_t* payload = nullptr;
   uint32_t tag = 0, length = 0;
   ASSERT_EQ(1, light->writeChunk(&tag, &length, &payload));
   float reals[5];
-  std::memcpy(reals, payload + 18, 16);      // colour and intensity in the 16-byte block
-  std::memcpy(&reals[4], payload + 90, 4);   // cone angle opens the 12-byte block
+  std::memcpy(reals, payload + 18, 16);     // colour and intensity in the 16-byte block
+  std::memcpy(&reals[4], payload + 90, 4);  // cone angle opens the 12-byte block
   EXPECT_EQ(3, payload[16]);
   EXPECT_EQ(0.5f, reals[1]);
   EXPECT_EQ(2.0f, reals[3]);

@@ -7,7 +7,8 @@
 
 namespace vtafx {
 
-CommandRun runCaptured(int (*command)(const std::vector<std::string>&), const std::vector<std::string>& args) {
+CommandRun runCaptured(int (*command)(const std::vector<std::string>&),
+                       const std::vector<std::string>& args) {
   testing::internal::CaptureStdout();
   const int code = command(args);
   return CommandRun{code, testing::internal::GetCapturedStdout()};

@@ -14,7 +14,8 @@ struct CommandRun {
   int code;
   std::string out;
 };
-CommandRun runCaptured(int (*command)(const std::vector<std::string>&), const std::vector<std::string>& args);
+CommandRun runCaptured(int (*command)(const std::vector<std::string>&),
+                       const std::vector<std::string>& args);
 
 // The sample sources in the repository.
 std::string samplesDir();

@@ -37,7 +37,8 @@ class Validate : public ::testing::Test {
 };
 
 TEST_F(Validate, CleanFileGivesNoLinesAndExitZero) {
-  const CommandRun run = check(ChunkBytes("VTAG").chunk("OGRP", textBytes("A")).chunk("OITM", textBytes("B")));
+  const CommandRun run =
+      check(ChunkBytes("VTAG").chunk("OGRP", textBytes("A")).chunk("OITM", textBytes("B")));
   EXPECT_EQ(kExitOk, run.code);
   EXPECT_EQ("", run.out);
 }
@@ -49,30 +50,41 @@ TEST_F(Validate, DamagedContainers) {
   expectProblem(ChunkBytes("VTAG").raw("OGRP\x05"), "4: -: truncated chunk header: 5 bytes left");
   expectProblem(ChunkBytes("VTAG").raw(std::string("OGRP\xe8\x03\0\0ab", 10)),
                 "4: -: chunk length 1000 runs past the end of the file (2 bytes remain)");
-  expectProblem(ChunkBytes("VTAG").chunk("OGRP", textBytes("A")).raw("xy"), "14: -: 2 trailing bytes");
+  expectProblem(ChunkBytes("VTAG").chunk("OGRP", textBytes("A")).raw("xy"),
+                "14: -: 2 trailing bytes");
 }
 
 TEST_F(Validate, ValueChunksOfTheWrongSize) {
-  expectProblem(ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("ETYP", ""), "14: ETYP: zero-length chunk");
+  expectProblem(ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("ETYP", ""),
+                "14: ETYP: zero-length chunk");
   expectProblem(ChunkBytes("VTAE").chunk("ENAM", "no nul"), "4: ENAM: text without its NUL");
-  expectProblem(ChunkBytes("VTAI").chunk("IBPP", "\x03\x03"), "4: IBPP: payload of 2 bytes, expected 1");
-  expectProblem(ChunkBytes("VTAR").chunk("RIN0", std::string(960, '\0')), "4: RIN0: payload of 960 bytes, expected 961");
+  expectProblem(ChunkBytes("VTAI").chunk("IBPP", "\x03\x03"),
+                "4: IBPP: payload of 2 bytes, expected 1");
+  expectProblem(ChunkBytes("VTAR").chunk("RIN0", std::string(960, '\0')),
+                "4: RIN0: payload of 960 bytes, expected 961");
 }
 
 TEST_F(Validate, HugeCountsAndDimensionsAreReportedNotAllocated) {
   const std::string head(16, '\0');
   expectProblem(ChunkBytes("VENV").chunk("ENV0", head + "\x01\x00" + u32Bytes(0xFFFFFFFFu)),
                 "4: ENV0: component payload refused by the library");
-  expectProblem(ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("OBJ0", head + u32Bytes(0x40000000u)),
-                "14: OBJ0: component payload refused by the library");
+  expectProblem(
+      ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("OBJ0", head + u32Bytes(0x40000000u)),
+      "14: OBJ0: component payload refused by the library");
   expectProblem(ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("VCNT", u32Bytes(1000000)),
                 "14: VCNT: 1000000 object entries; the library keeps 20");
-  expectProblem(ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("IMG0", vta::iconHead(3, 4, 100000, 100000, 100000, 100000)),
+  expectProblem(ChunkBytes("VTAE")
+                    .chunk("ENAM", textBytes("T"))
+                    .chunk("IMG0", vta::iconHead(3, 4, 100000, 100000, 100000, 100000)),
                 "14: IMG0: icon pixels refused");
   expectProblem(ChunkBytes("VTAI")
-                    .chunk("IWID", u32Bytes(0xFFFFFFFFu)).chunk("IHIT", u32Bytes(0xFFFFFFFFu))
-                    .chunk("IPXR", u32Bytes(0xFFFFFFFFu)).chunk("ITRW", u32Bytes(0xFFFFFFFFu))
-                    .chunk("IBPP", "\x03").chunk("IALN", "\x04").chunk("IDAT", "tiny"),
+                    .chunk("IWID", u32Bytes(0xFFFFFFFFu))
+                    .chunk("IHIT", u32Bytes(0xFFFFFFFFu))
+                    .chunk("IPXR", u32Bytes(0xFFFFFFFFu))
+                    .chunk("ITRW", u32Bytes(0xFFFFFFFFu))
+                    .chunk("IBPP", "\x03")
+                    .chunk("IALN", "\x04")
+                    .chunk("IDAT", "tiny"),
                 "70: IDAT: pixels refused");
   expectProblem(ChunkBytes("VPTH").chunk("PTH0", head + u32Bytes(3) + std::string(56, '\0')),
                 "4: PTH0: holds 1 of its 3 keys");
@@ -92,14 +104,19 @@ TEST_F(Validate, SceneReferences) {
   const std::string surface = vta::surfacePayload(1, 2, "");
   std::string linked = vta::surfacePayload(1, 0, "");
   linked[12] = 9;  // linkId 9: no such component
-  const CommandRun run = check(ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("SRF0", surface).chunk("SRF0", linked));
-  EXPECT_NE(std::string::npos, run.out.find(":14: SRF0: texture-mapped surface without a texture name"));
+  const CommandRun run = check(ChunkBytes("VTAE")
+                                   .chunk("ENAM", textBytes("T"))
+                                   .chunk("SRF0", surface)
+                                   .chunk("SRF0", linked));
+  EXPECT_NE(std::string::npos,
+            run.out.find(":14: SRF0: texture-mapped surface without a texture name"));
   EXPECT_NE(std::string::npos, run.out.find(":404: SRF0: id 1 is already used"));
   EXPECT_NE(std::string::npos, run.out.find(":404: SRF0: links to id 9"));
 }
 
 TEST_F(Validate, SeveralFilesAreCheckedInTurn) {
-  const std::string good = folder.write("good.lst", ChunkBytes("VTAG").chunk("OGRP", textBytes("A")));
+  const std::string good =
+      folder.write("good.lst", ChunkBytes("VTAG").chunk("OGRP", textBytes("A")));
   const std::string bad = folder.write("bad.lst", "VTAG\x01");
   const CommandRun run = runCaptured(runValidate, {good, bad});
   EXPECT_EQ(kExitFailed, run.code);
@@ -110,18 +127,20 @@ TEST_F(Validate, SeveralFilesAreCheckedInTurn) {
 // must come back with an answer, and validate either accepts the file or
 // names where each problem lies.
 TEST_F(Validate, MutatedFilesGetALocatedAnswerFromEveryReader) {
-  const std::string valid = ChunkBytes("VTAE")
-                                .chunk("ENAM", textBytes("Mutant"))
-                                .chunk("VCNT", u32Bytes(2))
-                                .chunk("IMG0", vta::iconHead(3, 4, 2, 2, 2, 2) + std::string(16, '\x40'))
-                                .chunk("SRF0", vta::surfacePayload(1, 2, "Curtain"))
-                                .chunk("OBJ0", std::string(16, '\0') + u32Bytes(1) + std::string(12, '\0') + u32Bytes(1) +
-                                                   std::string(2, '\x04') + std::string(200, '\x7f'));
+  const std::string valid =
+      ChunkBytes("VTAE")
+          .chunk("ENAM", textBytes("Mutant"))
+          .chunk("VCNT", u32Bytes(2))
+          .chunk("IMG0", vta::iconHead(3, 4, 2, 2, 2, 2) + std::string(16, '\x40'))
+          .chunk("SRF0", vta::surfacePayload(1, 2, "Curtain"))
+          .chunk("OBJ0", std::string(16, '\0') + u32Bytes(1) + std::string(12, '\0') + u32Bytes(1) +
+                             std::string(2, '\x04') + std::string(200, '\x7f'));
   std::mt19937 random(12345);
   int refused = 0;
   for (int round = 0; round < 400; ++round) {
     std::string bytes = valid.substr(0, random() % (valid.size() + 1));
-    for (int flips = round % 5; flips > 0 && !bytes.empty(); --flips) bytes[random() % bytes.size()] = static_cast<char>(random());
+    for (int flips = round % 5; flips > 0 && !bytes.empty(); --flips)
+      bytes[random() % bytes.size()] = static_cast<char>(random());
     path = folder.write("m.vta", bytes);
     const CommandRun run = runCaptured(runValidate, {path});
     ASSERT_TRUE(run.code == kExitOk || run.code == kExitFailed) << "round " << round;

@@ -53,7 +53,8 @@ void addGroup(vta::EffectGroupList& list, const Json& group) {
 
 void buildGroupList(const Json& in, const char* path) {
   vta::EffectGroupList list;
-  for (const Json& group : readArray(required(in, "groups"), "groups", vta::kMaxGroups)) addGroup(list, group);
+  for (const Json& group : readArray(required(in, "groups"), "groups", vta::kMaxGroups))
+    addGroup(list, group);
   saved(list.save(path) == 1, path);
 }
 

@@ -21,7 +21,8 @@ Canvas::Canvas(uint32_t width, uint32_t height, Rgb background) {
 
 void Canvas::plot(int x, int y, Rgb colour) {
   if (x < 0 || y < 0 || x >= static_cast<int>(width()) || y >= static_cast<int>(height())) return;
-  uint8_t* p = &picture_.rgb[(size_t{static_cast<uint32_t>(y)} * width() + static_cast<uint32_t>(x)) * 3];
+  uint8_t* p =
+      &picture_.rgb[(size_t{static_cast<uint32_t>(y)} * width() + static_cast<uint32_t>(x)) * 3];
   p[0] = colour.r;
   p[1] = colour.g;
   p[2] = colour.b;

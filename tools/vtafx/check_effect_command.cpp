@@ -20,11 +20,16 @@ struct CheckArgs {
 
 bool parseArgs(const Args& args, CheckArgs& c) {
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i].rfind("--", 0) != 0) c.effects.push_back(args[i]);
-    else if (i + 1 == args.size()) return false;
-    else if (args[i] == "--install") c.install = args[++i];
-    else if (args[i] == "--renderer") c.renderer = args[++i];
-    else return false;
+    if (args[i].rfind("--", 0) != 0)
+      c.effects.push_back(args[i]);
+    else if (i + 1 == args.size())
+      return false;
+    else if (args[i] == "--install")
+      c.install = args[++i];
+    else if (args[i] == "--renderer")
+      c.renderer = args[++i];
+    else
+      return false;
   }
   return !c.install.empty();
 }
@@ -46,7 +51,8 @@ bool reportEnds(RenderSession& session, const std::string& effect) {
 int runCheckEffect(const Args& args) {
   CheckArgs c;
   if (!parseArgs(args, c))
-    return report(kExitUsage, "usage: vtafx check-effect --install DIR [--renderer LIB] [EFFECT...]");
+    return report(kExitUsage,
+                  "usage: vtafx check-effect --install DIR [--renderer LIB] [EFFECT...]");
   if (c.renderer.empty()) c.renderer = defaultRenderer(c.install);
   const std::vector<std::string> installed = installedEffects(c.install);
   if (c.effects.empty()) c.effects = installed;

@@ -62,16 +62,19 @@ int VTA_CALL stopAtOnce() {
 int runCheckRenderer(const Args& args) {
   std::string library, install, effect = "Slide Left";
   for (size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--install" && i + 1 < args.size()) install = args[++i];
-    else if (args[i] == "--effect" && i + 1 < args.size()) effect = args[++i];
-    else if (library.empty()) library = args[i];
-    else library.clear(), i = args.size();
+    if (args[i] == "--install" && i + 1 < args.size())
+      install = args[++i];
+    else if (args[i] == "--effect" && i + 1 < args.size())
+      effect = args[++i];
+    else if (library.empty())
+      library = args[i];
+    else
+      library.clear(), i = args.size();
   }
   if (library.empty() || install.empty())
     return report(kExitUsage, "usage: vtafx check-renderer LIB --install DIR [--effect NAME]");
   ScopedInstallation installation(install);
-  if (!installation.chosen())
-    return report(kExitFailed, "cannot record the installation path");
+  if (!installation.chosen()) return report(kExitFailed, "cannot record the installation path");
   RenderSession session;
   std::string error;
   if (!session.load(library, error)) return report(kExitFailed, error);

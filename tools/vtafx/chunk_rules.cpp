@@ -24,14 +24,14 @@ struct TagRule {
 };
 
 const TagRule kEffectRules[] = {
-    {fourCC("ETYP"), 4, false}, {fourCC("ENAM"), kAnySize, true}, {fourCC("DESC"), kAnySize, true},
-    {fourCC("VCNT"), 4, false}, {fourCC("VDSC"), kAnySize, true}, {fourCC("BEST"), 4, false},
+    {fourCC("ETYP"), 4, false}, {fourCC("ENAM"), kAnySize, true},  {fourCC("DESC"), kAnySize, true},
+    {fourCC("VCNT"), 4, false}, {fourCC("VDSC"), kAnySize, true},  {fourCC("BEST"), 4, false},
     {fourCC("ALOW"), 4, false}, {fourCC("IMG0"), kAnySize, false},
 };
 const TagRule kTextureRules[] = {
-    {fourCC("IWID"), 4, false}, {fourCC("IHIT"), 4, false}, {fourCC("IPXR"), 4, false},
-    {fourCC("ITRW"), 4, false}, {fourCC("ISKR"), 4, false}, {fourCC("ISKP"), 4, false},
-    {fourCC("IBPP"), 1, false}, {fourCC("IALN"), 1, false}, {fourCC("IORD"), 1, false},
+    {fourCC("IWID"), 4, false}, {fourCC("IHIT"), 4, false},  {fourCC("IPXR"), 4, false},
+    {fourCC("ITRW"), 4, false}, {fourCC("ISKR"), 4, false},  {fourCC("ISKP"), 4, false},
+    {fourCC("IBPP"), 1, false}, {fourCC("IALN"), 1, false},  {fourCC("IORD"), 1, false},
     {fourCC("IFMT"), 1, false}, {fourCC("IBIS"), 16, false}, {fourCC("IDAT"), kAnySize, false},
 };
 const TagRule kListRules[] = {{fourCC("OGRP"), kAnySize, true}, {fourCC("OITM"), kAnySize, true}};
@@ -77,7 +77,8 @@ std::string textProblem(const WalkedChunk& c, uint32_t start, bool name) {
   uint32_t length = 0;
   while (length < room && c.payload[start + length] != 0) ++length;
   if (length == room) return "text without its NUL";
-  if (name && length > kNameLimit) return "name of " + std::to_string(length) + " characters; the library cuts it to 40";
+  if (name && length > kNameLimit)
+    return "name of " + std::to_string(length) + " characters; the library cuts it to 40";
   return "";
 }
 
@@ -91,7 +92,9 @@ std::string pathProblem(const WalkedChunk& c) {
   if (c.length < vta::kPathKeysOffset) return "";
   const uint64_t count = vta::readU32LE(c.payload + 16);
   const uint64_t whole = (c.length - vta::kPathKeysOffset) / vta::kPathKeySize;
-  return whole < count ? "holds " + std::to_string(whole) + " of its " + std::to_string(count) + " keys" : "";
+  return whole < count
+             ? "holds " + std::to_string(whole) + " of its " + std::to_string(count) + " keys"
+             : "";
 }
 
 std::string componentProblem(const WalkedChunk& c) {
@@ -115,7 +118,8 @@ std::string chunkProblem(FileKind kind, const WalkedChunk& c) {
   if (std::string size = sizeProblem(*rule, c); !size.empty()) return size;
   if (!rule->text) return "";
   const bool variant = c.tag == fourCC("VDSC");
-  if (variant && c.length < 4) return "payload of " + std::to_string(c.length) + " bytes, expected an index and a text";
+  if (variant && c.length < 4)
+    return "payload of " + std::to_string(c.length) + " bytes, expected an index and a text";
   const bool name = c.tag == fourCC("ENAM") || kind == FileKind::kGroupList;
   return textProblem(c, variant ? 4 : 0, name);
 }

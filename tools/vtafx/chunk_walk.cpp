@@ -66,11 +66,14 @@ std::string describeWalkEnd(const WalkResult& r) {
     case WalkEnd::kClean: return "";
     case WalkEnd::kUnreadable: return "cannot read the file (missing, unreadable or above 1 GiB)";
     case WalkEnd::kNoMagic: return "file shorter than its 4-byte magic";
-    case WalkEnd::kShortHeader: return "truncated chunk header: " + std::to_string(r.fileSize - r.endOffset) + " bytes left";
+    case WalkEnd::kShortHeader:
+      return "truncated chunk header: " + std::to_string(r.fileSize - r.endOffset) + " bytes left";
     case WalkEnd::kPastEnd:
-      return "chunk length " + std::to_string(r.declaredLength) + " runs past the end of the file (" +
+      return "chunk length " + std::to_string(r.declaredLength) +
+             " runs past the end of the file (" +
              std::to_string(r.fileSize - r.endOffset - kChunkHead) + " bytes remain)";
-    case WalkEnd::kTrailing: return std::to_string(r.fileSize - r.endOffset) + " trailing bytes after the last chunk";
+    case WalkEnd::kTrailing:
+      return std::to_string(r.fileSize - r.endOffset) + " trailing bytes after the last chunk";
   }
   return "";
 }

@@ -34,7 +34,7 @@ enum class WalkEnd {
 struct WalkResult {
   uint32_t magic = 0;
   WalkEnd end = WalkEnd::kUnreadable;
-  uint64_t endOffset = 0;  // where the damage starts
+  uint64_t endOffset = 0;       // where the damage starts
   uint32_t declaredLength = 0;  // kPastEnd: the length the chunk claims
   uint64_t fileSize = 0;
 };

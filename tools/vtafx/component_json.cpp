@@ -56,16 +56,20 @@ Json componentJson(const vta::EffectComponent& c, ComponentKind kind) {
   Json out = headerJson(c);
   switch (kind) {
     case vta::kCameras:
-      fieldsToJson(vta::cameraFieldTable(),
-                   static_cast<const vta::CameraFields*>(static_cast<const vta::CameraComponent*>(&c)), out);
+      fieldsToJson(
+          vta::cameraFieldTable(),
+          static_cast<const vta::CameraFields*>(static_cast<const vta::CameraComponent*>(&c)), out);
       break;
     case vta::kLights:
-      fieldsToJson(vta::lightFieldTable(),
-                   static_cast<const vta::LightFields*>(static_cast<const vta::LightComponent*>(&c)), out);
+      fieldsToJson(
+          vta::lightFieldTable(),
+          static_cast<const vta::LightFields*>(static_cast<const vta::LightComponent*>(&c)), out);
       break;
     case vta::kSurfaces:
-      fieldsToJson(vta::surfaceFieldTable(),
-                   static_cast<const vta::SurfaceFields*>(static_cast<const vta::SurfaceComponent*>(&c)), out);
+      fieldsToJson(
+          vta::surfaceFieldTable(),
+          static_cast<const vta::SurfaceFields*>(static_cast<const vta::SurfaceComponent*>(&c)),
+          out);
       break;
     case vta::kObjects: addObjectJson(c, out); break;
     case vta::kPaths: addPathJson(c, out); break;
@@ -84,7 +88,8 @@ ComponentPtr componentFromJson(const Json& in, ComponentKind kind) {
     case vta::kLights:
       return makeFixedKind<vta::LightComponent, vta::LightFields>(h, vta::lightFieldTable(), in);
     case vta::kSurfaces:
-      return makeFixedKind<vta::SurfaceComponent, vta::SurfaceFields>(h, vta::surfaceFieldTable(), in);
+      return makeFixedKind<vta::SurfaceComponent, vta::SurfaceFields>(h, vta::surfaceFieldTable(),
+                                                                      in);
     case vta::kObjects: return objectFromJson(h, in);
     case vta::kPaths: return pathFromJson(h, in);
     case vta::kEnvelopes: return envelopeFromJson(h, in);

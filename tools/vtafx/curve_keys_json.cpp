@@ -50,8 +50,9 @@ Json envelopeKeyJson(const vta::EnvelopeKey& key) {
 vta::EnvelopeKey envelopeKeyFromJson(const Json& value) {
   if (value.type() != Json::Type::kObject) throw BuildError("a key must be an object");
   const Weights w = readWeights(value);
-  return vta::EnvelopeKey{readKeyTime(value), memberF32(value, "value"), w.tension,
-                          w.continuity, w.bias, w.linear, w.reserved};
+  return vta::EnvelopeKey{
+      readKeyTime(value), memberF32(value, "value"), w.tension, w.continuity, w.bias, w.linear,
+      w.reserved};
 }
 
 Json pathKeyJson(const vta::PathKey& key) {

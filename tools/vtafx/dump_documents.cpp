@@ -38,7 +38,9 @@ bool dumpGroupList(const char* path, Json& out) {
   for (int g = 0; g < list.groupCount(); ++g) {
     Json items = Json::array();
     for (int j = 0; j < list.itemCount(g); ++j) items.push(Json::string(list.itemName(g, j)));
-    groups.push(Json::object().add("name", Json::string(list.group(g)->groupName)).add("items", std::move(items)));
+    groups.push(Json::object()
+                    .add("name", Json::string(list.group(g)->groupName))
+                    .add("items", std::move(items)));
   }
   out.add("groups", std::move(groups));
   return complete;
@@ -63,7 +65,8 @@ bool dumpCurve(const char* path, FileKind kind, Json& out, std::string& error) {
     error = std::string("no readable ") + tagText(tag) + " chunk";
     return false;
   }
-  ComponentPtr component(vta::createComponentFromChunk(chunk.tag, chunk.length, chunk.payload, nullptr));
+  ComponentPtr component(
+      vta::createComponentFromChunk(chunk.tag, chunk.length, chunk.payload, nullptr));
   if (!component) {
     error = "the " + tagText(tag) + " payload is refused by the library";
     return false;

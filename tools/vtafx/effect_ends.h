@@ -24,8 +24,8 @@ struct EndDifference {
 EndDifference endDifference(const Picture& frame, const Picture& expected);
 
 struct EndCheck {
-  bool last;         // the last frame (else the first)
-  uint32_t size;     // square frames of size x size
+  bool last;      // the last frame (else the first)
+  uint32_t size;  // square frames of size x size
   bool antialiased;
   EndDifference difference;
 };

@@ -23,7 +23,8 @@ void readVariants(const Json& in, vta::EffectDescription& d) {
   const std::vector<Json>& items = readArray(*variants, "variants", vta::kMaxVariants);
   if (!d.resetVariants(static_cast<uint32_t>(items.size()))) throw BuildError("out of memory");
   for (uint32_t i = 0; i < items.size(); ++i) {
-    if (!items[i].isNull()) d.setVariantText(i, readText(items[i], "variants", kMaxTextLength).c_str());
+    if (!items[i].isNull())
+      d.setVariantText(i, readText(items[i], "variants", kMaxTextLength).c_str());
   }
 }
 

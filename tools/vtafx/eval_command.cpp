@@ -61,17 +61,23 @@ int runEval(const Args& args) {
   }
   std::vector<float> times(args.size() - 2);
   for (size_t i = 2; i < args.size(); ++i) {
-    if (!parseTime(args[i], times[i - 2])) return report(kExitUsage, "not a time: \"" + args[i] + "\"");
+    if (!parseTime(args[i], times[i - 2]))
+      return report(kExitUsage, "not a time: \"" + args[i] + "\"");
   }
   const bool envelope = args[0] == "env";
-  ComponentPtr curve = envelope ? newCurve<vta::EnvelopeComponent>() : newCurve<vta::PathComponent>();
+  ComponentPtr curve =
+      envelope ? newCurve<vta::EnvelopeComponent>() : newCurve<vta::PathComponent>();
   const vta::CurveFileResult loaded =
-      envelope ? vta::loadEnvelopeFile(args[1].c_str(), static_cast<vta::EnvelopeComponent&>(*curve))
-               : vta::loadPathFile(args[1].c_str(), static_cast<vta::PathComponent&>(*curve));
-  if (loaded != vta::CurveFileResult::kDone) return report(kExitFailed, args[1] + ": cannot load the curve");
+      envelope
+          ? vta::loadEnvelopeFile(args[1].c_str(), static_cast<vta::EnvelopeComponent&>(*curve))
+          : vta::loadPathFile(args[1].c_str(), static_cast<vta::PathComponent&>(*curve));
+  if (loaded != vta::CurveFileResult::kDone)
+    return report(kExitFailed, args[1] + ": cannot load the curve");
   for (size_t i = 2; i < args.size(); ++i) {
-    if (envelope) printEnvelope(*curve, args[i], times[i - 2]);
-    else printPath(*curve, args[i], times[i - 2]);
+    if (envelope)
+      printEnvelope(*curve, args[i], times[i - 2]);
+    else
+      printPath(*curve, args[i], times[i - 2]);
   }
   return kExitOk;
 }

@@ -37,17 +37,21 @@ int runDump(const Args& args) {
                           : dumpDocument(path.c_str(), document, complete, error);
   if (!loaded) return report(kExitFailed, path + ": " + error);
   std::fputs(writeJson(document).c_str(), stdout);
-  if (!complete) return report(kExitFailed, path + ": the library's loader stopped early; shown is what it keeps");
+  if (!complete)
+    return report(kExitFailed,
+                  path + ": the library's loader stopped early; shown is what it keeps");
   return kExitOk;
 }
 
 int runBuild(const Args& given) {
   Args args = given;
   std::string output;
-  if (!takeOutput(args, output) || args.size() != 1) return report(kExitUsage, "usage: vtafx build FILE.json -o OUT");
+  if (!takeOutput(args, output) || args.size() != 1)
+    return report(kExitUsage, "usage: vtafx build FILE.json -o OUT");
   std::string text, error;
   Json document;
-  if (!readTextFile(args[0], text, kMaxJsonBytes)) return report(kExitFailed, args[0] + ": cannot read");
+  if (!readTextFile(args[0], text, kMaxJsonBytes))
+    return report(kExitFailed, args[0] + ": cannot read");
   if (!parseJson(text, document, error)) return report(kExitFailed, args[0] + ": " + error);
   try {
     buildDocument(document, output.c_str());

@@ -27,7 +27,8 @@ const vta::PathComponent* pathOf(const vta::EffectDescription& d, uint16_t objec
   return nullptr;
 }
 
-vta::PathKey placementAt(const vta::EffectDescription& d, const vta::ObjectComponent& object, float t) {
+vta::PathKey placementAt(const vta::EffectDescription& d, const vta::ObjectComponent& object,
+                         float t) {
   vta::PathKey key = vta::objectSetup(object).placement;
   if (const vta::PathComponent* path = pathOf(d, object.id)) path->evaluate(t, key);
   return key;
@@ -53,7 +54,8 @@ std::vector<uint32_t> outline(uint32_t columns, uint32_t rows) {
 }
 
 // A copy of the object with its envelopes (fade, morph position) applied at t.
-ComponentPtr animated(const vta::EffectDescription& d, const vta::ObjectComponent& object, float t) {
+ComponentPtr animated(const vta::EffectDescription& d, const vta::ObjectComponent& object,
+                      float t) {
   ComponentPtr copy(object.clone());
   for (const vta::EffectComponent* c = d.lists[vta::kEnvelopes].head; copy && c; c = c->next) {
     const auto& envelope = static_cast<const vta::EnvelopeComponent&>(*c);
@@ -62,10 +64,13 @@ ComponentPtr animated(const vta::EffectDescription& d, const vta::ObjectComponen
   return copy;
 }
 
-void drawObject(Canvas& canvas, const vta::ObjectComponent& object, const vta::PathKey& key, Rgb colour) {
+void drawObject(Canvas& canvas, const vta::ObjectComponent& object, const vta::PathKey& key,
+                Rgb colour) {
   const vta::ObjectSetup setup = vta::objectSetup(object);
   const uint32_t columns = setup.columns, rows = setup.rows;
-  if (columns < 2 || rows < 2 || uint64_t{columns} * rows != object.pointCount || object.fade > kGone) return;
+  if (columns < 2 || rows < 2 || uint64_t{columns} * rows != object.pointCount ||
+      object.fade > kGone)
+    return;
   const std::vector<vta::ObjectPoint> points = morphedPoints(object, object.morphPosition);
   const Vec3 pivot{setup.pivot.x, setup.pivot.y, setup.pivot.z};
   const std::vector<uint32_t> ring = outline(columns, rows);
@@ -83,7 +88,8 @@ void drawRipples(Canvas& canvas) {
   for (int r = 3; r < c; r += 5) {
     for (int a = 0; a < 64; ++a) {
       const float angle = static_cast<float>(a) * 6.2831853f / 64;
-      canvas.plot(c + static_cast<int>(r * std::cos(angle)), c + static_cast<int>(r * std::sin(angle)), Rgb{120, 200, 255});
+      canvas.plot(c + static_cast<int>(r * std::cos(angle)),
+                  c + static_cast<int>(r * std::sin(angle)), Rgb{120, 200, 255});
     }
   }
 }
@@ -99,7 +105,9 @@ Picture effectIcon(const vta::EffectDescription& d) {
     for (const vta::EffectComponent* c = d.lists[vta::kObjects].head; c; c = c->next) {
       const auto& object = static_cast<const vta::ObjectComponent&>(*c);
       ComponentPtr now = animated(d, object, t);
-      if (now) drawObject(canvas, static_cast<const vta::ObjectComponent&>(*now), placementAt(d, object, t), colour);
+      if (now)
+        drawObject(canvas, static_cast<const vta::ObjectComponent&>(*now),
+                   placementAt(d, object, t), colour);
     }
   }
   if (d.lists[vta::kWarps].count) drawRipples(canvas);

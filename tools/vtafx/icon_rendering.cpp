@@ -36,7 +36,8 @@ std::vector<uint8_t> undrawnPattern(size_t size) {
 IconRenderer::IconRenderer(const std::string& library, const std::string& installDir)
     : settings_{(std::filesystem::path(installDir) / kSettingsName).string()},
       installation_(installDir, settings_.path) {
-  if (!installation_.chosen()) throw BuildError("cannot record the installation path in " + settings_.path);
+  if (!installation_.chosen())
+    throw BuildError("cannot record the installation path in " + settings_.path);
   std::string error;
   if (!session_.load(library, error)) throw BuildError("renderer: " + error);
   // The scenes without their number badges, which at icon size would only

@@ -42,7 +42,8 @@ Json imageJson(const vta::TextureImage& image, bool withPixels) {
 
 void imageFromJson(const Json& in, vta::TextureImage& image) {
   if (in.type() != Json::Type::kObject) throw BuildError("an image must be an object");
-  for (const ByteField& b : kBytes) image.*b.field = static_cast<uint8_t>(memberUint(in, b.name, 255));
+  for (const ByteField& b : kBytes)
+    image.*b.field = static_cast<uint8_t>(memberUint(in, b.name, 255));
   for (const WordField& w : kWords) image.*w.field = memberUint(in, w.name);
   if (const Json* reals = optional(in, "reals")) readF32Array(*reals, "reals", image.imageReals, 4);
   const Json* pixels = optional(in, "pixels");

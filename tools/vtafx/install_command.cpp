@@ -28,7 +28,8 @@ namespace fs = std::filesystem;
 
 // Marks a tree this command built, so a rebuild may empty it first.
 const char kMarker[] = ".vtafx-install";
-const char* const kFolders[] = {"EFFECTS", "Textures", "orgs", "LIBS", "WARPS", "Work", "Envelopes", "Paths"};
+const char* const kFolders[] = {"EFFECTS", "Textures", "orgs",      "LIBS",
+                                "WARPS",   "Work",     "Envelopes", "Paths"};
 
 struct PreviewQuality {
   const char* prefix;
@@ -44,7 +45,8 @@ struct InstallArgs {
 
 void saveTexture(const Picture& picture, const fs::path& target) {
   vta::TextureImage image;
-  if (!textureFromPicture(picture, image) || !vta::saveTextureImage(image, target.string().c_str())) {
+  if (!textureFromPicture(picture, image) ||
+      !vta::saveTextureImage(image, target.string().c_str())) {
     throw BuildError("cannot write " + target.string());
   }
 }
@@ -84,14 +86,16 @@ void installPlaceholders(const fs::path& out) {
 void copyInto(const std::string& file, const fs::path& folder) {
   std::error_code ec;
   fs::copy_file(file, folder / fs::path(file).filename(), fs::copy_options::overwrite_existing, ec);
-  if (ec) throw BuildError("cannot copy " + file + " into " + folder.string() + ": " + ec.message());
+  if (ec)
+    throw BuildError("cannot copy " + file + " into " + folder.string() + ": " + ec.message());
 }
 
 void checkMaster(const Json& master, const std::vector<std::string>& titles) {
   for (const Json& group : readArray(required(master, "groups"), "groups", 4096)) {
     for (const Json& item : readArray(required(group, "items"), "items", 16)) {
       if (std::find(titles.begin(), titles.end(), item.text()) == titles.end()) {
-        throw BuildError("master.json names \"" + item.text() + "\", which no effect has as its title");
+        throw BuildError("master.json names \"" + item.text() +
+                         "\", which no effect has as its title");
       }
     }
   }
@@ -107,7 +111,8 @@ void install(const InstallArgs& args) {
   // warps of the tree, so after those are in place.
   std::vector<InstalledEffect> effects = installEffects(args.src, args.out);
   if (!args.renderer.empty()) {
-    renderIcons((args.out / "LIBS" / fs::path(args.renderer).filename()).string(), args.out, effects);
+    renderIcons((args.out / "LIBS" / fs::path(args.renderer).filename()).string(), args.out,
+                effects);
   }
   const std::vector<std::string> titles = titlesOf(effects);
   const Json master = readDocumentFile((args.src / "master.json").string());
@@ -120,10 +125,14 @@ bool parseArgs(const Args& args, InstallArgs& out) {
   std::vector<std::string> folders;
   for (size_t i = 0; i < args.size(); ++i) {
     const bool hasValue = i + 1 < args.size();
-    if (args[i] == "--renderer" && hasValue) out.renderer = args[++i];
-    else if (args[i] == "--warp" && hasValue) out.warps.push_back(args[++i]);
-    else if (args[i].rfind("--", 0) == 0) return false;
-    else folders.push_back(args[i]);
+    if (args[i] == "--renderer" && hasValue)
+      out.renderer = args[++i];
+    else if (args[i] == "--warp" && hasValue)
+      out.warps.push_back(args[++i]);
+    else if (args[i].rfind("--", 0) == 0)
+      return false;
+    else
+      folders.push_back(args[i]);
   }
   if (folders.size() != 2) return false;
   out.src = folders[0];
@@ -136,7 +145,8 @@ bool parseArgs(const Args& args, InstallArgs& out) {
 int runInstall(const Args& args) {
   InstallArgs parsed;
   if (!parseArgs(args, parsed)) {
-    return report(kExitUsage, "usage: vtafx install SRC_DIR OUT_DIR [--renderer LIB] [--warp FILE]...");
+    return report(kExitUsage,
+                  "usage: vtafx install SRC_DIR OUT_DIR [--renderer LIB] [--warp FILE]...");
   }
   try {
     install(parsed);

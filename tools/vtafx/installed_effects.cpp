@@ -26,7 +26,8 @@ void checkTitle(const char* title, const std::string& source) {
 }
 
 void saveEffect(const vta::EffectDescription& description, const fs::path& target) {
-  if (!vta::saveEffectFile(description, target.string().c_str())) throw BuildError("cannot write " + target.string());
+  if (!vta::saveEffectFile(description, target.string().c_str()))
+    throw BuildError("cannot write " + target.string());
 }
 
 }  // namespace
@@ -51,7 +52,8 @@ std::vector<InstalledEffect> installEffects(const fs::path& src, const fs::path&
   return effects;
 }
 
-void renderIcons(const std::string& library, const fs::path& out, std::vector<InstalledEffect>& effects) {
+void renderIcons(const std::string& library, const fs::path& out,
+                 std::vector<InstalledEffect>& effects) {
   IconRenderer renderer(library, out.string());
   for (InstalledEffect& effect : effects) {
     if (!effect.drawnIcon) continue;

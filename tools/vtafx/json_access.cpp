@@ -86,7 +86,8 @@ float readTime(const Json& value, const char* what) {
   if (value.type() == Json::Type::kString && !text.empty() && text.back() == '%') {
     char* end = nullptr;
     const long percent = std::strtol(text.c_str(), &end, 10);
-    if (end == text.c_str() || end != text.c_str() + text.size() - 1 || percent < -100000 || percent > 100000) {
+    if (end == text.c_str() || end != text.c_str() + text.size() - 1 || percent < -100000 ||
+        percent > 100000) {
       fail(what, "a time or a whole percentage \"N%\"");
     }
     return vta::keyTimeFromPercent(static_cast<int>(percent));
@@ -108,8 +109,7 @@ uint32_t readUint(const Json& value, const char* what, uint32_t max) {
 
 std::string readText(const Json& value, const char* what, size_t maxLength) {
   if (value.type() != Json::Type::kString) fail(what, "a string");
-  if (value.text().size() > maxLength ||
-      value.text().find('\0') != std::string::npos) {
+  if (value.text().size() > maxLength || value.text().find('\0') != std::string::npos) {
     fail(what, ("a text of at most " + std::to_string(maxLength) + " bytes without NUL").c_str());
   }
   return value.text();
@@ -125,7 +125,8 @@ std::vector<uint8_t> readHex(const Json& value, const char* what, size_t maxByte
     char pair[3] = {text[2 * i], text[2 * i + 1], '\0'};
     char* end = nullptr;
     bytes[i] = static_cast<uint8_t>(std::strtoul(pair, &end, 16));
-    if (end != pair + 2 || pair[0] == '-' || pair[0] == '+' || pair[0] == ' ') fail(what, "hex digits");
+    if (end != pair + 2 || pair[0] == '-' || pair[0] == '+' || pair[0] == ' ')
+      fail(what, "hex digits");
   }
   return bytes;
 }

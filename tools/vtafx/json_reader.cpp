@@ -121,8 +121,10 @@ class Parser {
       const char c = text_[at_++];
       if (c == '"') return true;
       if (static_cast<unsigned char>(c) < 0x20) return problem("control character in a string");
-      if (c != '\\') s += c;
-      else if (!escape(s)) return false;
+      if (c != '\\')
+        s += c;
+      else if (!escape(s))
+        return false;
     }
     return problem("unterminated string");
   }

@@ -33,11 +33,13 @@ Json morphJson(const MorphRecord& m) {
 MorphRecord morphFromJson(const Json& in) {
   MorphRecord m{};
   m.recordWord = static_cast<uint16_t>(memberUint(in, "easing", 0xFFFF));
-  const std::vector<Json>& entries = readArray(required(in, "entries"), "entries", vta::kMorphEntries);
+  const std::vector<Json>& entries =
+      readArray(required(in, "entries"), "entries", vta::kMorphEntries);
   m.entryCount = static_cast<uint16_t>(entries.size());
   for (uint16_t i = 0; i < m.entryCount; ++i) {
     const auto deform = static_cast<vta::MorphDeform>(memberUint(entries[i], "deform", 0xFFFF));
-    vta::storeMorphEntry(m, i, {deform, memberF32(entries[i], "amount"), memberF32(entries[i], "parameter")});
+    vta::storeMorphEntry(
+        m, i, {deform, memberF32(entries[i], "amount"), memberF32(entries[i], "parameter")});
   }
   return m;
 }
@@ -67,7 +69,8 @@ ObjectPoint gridPoint(size_t i, uint32_t columns, uint32_t rows) {
 void readPoints(const Json& in, ObjectComponent& object) {
   if (const Json* points = optional(in, "points")) {
     const std::vector<Json>& items = readArray(*points, "points", kMaxPoints);
-    object.points = ownedArray<ObjectPoint>(items.size(), [&](size_t i) { return pointFromJson(items[i]); });
+    object.points =
+        ownedArray<ObjectPoint>(items.size(), [&](size_t i) { return pointFromJson(items[i]); });
     object.pointCount = static_cast<uint32_t>(items.size());
     return;
   }
@@ -75,7 +78,8 @@ void readPoints(const Json& in, ObjectComponent& object) {
   const uint32_t columns = grid.columns, rows = grid.rows;
   const size_t count = size_t{columns} * rows;
   if (count > kMaxPoints) throw BuildError("grid too large");
-  object.points = ownedArray<ObjectPoint>(count, [&](size_t i) { return gridPoint(i, columns, rows); });
+  object.points =
+      ownedArray<ObjectPoint>(count, [&](size_t i) { return gridPoint(i, columns, rows); });
   object.pointCount = static_cast<uint32_t>(count);
 }
 
@@ -84,7 +88,8 @@ void readMorphs(const Json& in, ObjectComponent& object) {
   if (!morphs) return;
   const std::vector<Json>& items = readArray(*morphs, "morphs", kMaxMorphs);
   if (!items.empty() && object.pointCount == 0) throw BuildError("morphs need points");
-  object.morphs = ownedArray<MorphRecord>(items.size(), [&](size_t i) { return morphFromJson(items[i]); });
+  object.morphs =
+      ownedArray<MorphRecord>(items.size(), [&](size_t i) { return morphFromJson(items[i]); });
   object.morphCount = static_cast<uint32_t>(items.size());
 }
 
@@ -94,7 +99,8 @@ void addObjectJson(const vta::EffectComponent& component, Json& out) {
   const auto& object = static_cast<const ObjectComponent&>(component);
   fieldsToJson(vta::objectFieldTable(), static_cast<const vta::ObjectFields*>(&object), out);
   Json points = Json::array();
-  for (uint32_t i = 0; i < object.pointCount; ++i) points.push(jsonF32Array(&object.points[i].x, 3));
+  for (uint32_t i = 0; i < object.pointCount; ++i)
+    points.push(jsonF32Array(&object.points[i].x, 3));
   out.add("points", std::move(points));
   Json morphs = Json::array();
   for (uint32_t i = 0; i < object.morphCount; ++i) morphs.push(morphJson(object.morphs[i]));

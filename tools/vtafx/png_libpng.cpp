@@ -15,7 +15,8 @@ bool readPng(const std::string& path, Picture& out, std::string& error) {
     error = image.message;
     return false;
   }
-  if (image.width == 0 || image.height == 0 || image.width > kMaxPictureSide || image.height > kMaxPictureSide) {
+  if (image.width == 0 || image.height == 0 || image.width > kMaxPictureSide ||
+      image.height > kMaxPictureSide) {
     png_image_free(&image);
     error = "PNG size outside 1 to 8192";
     return false;

@@ -12,7 +12,9 @@ bool unavailable(std::string& error) {
 
 }  // namespace
 
-const char* pictureFormatsNote() { return "Pictures: PPM (P6, P3) only; this build has no PNG support."; }
+const char* pictureFormatsNote() {
+  return "Pictures: PPM (P6, P3) only; this build has no PNG support.";
+}
 const char* writtenPictureExtension() { return ".ppm"; }
 
 bool readPng(const std::string&, Picture&, std::string& error) { return unavailable(error); }

@@ -17,7 +17,8 @@ class PpmReader {
     skipSpaceAndComments();
     size_t digits = 0;
     uint64_t value = 0;
-    while (at_ < bytes_.size() && std::isdigit(static_cast<unsigned char>(bytes_[at_])) && digits < 9) {
+    while (at_ < bytes_.size() && std::isdigit(static_cast<unsigned char>(bytes_[at_])) &&
+           digits < 9) {
       value = value * 10 + static_cast<unsigned>(bytes_[at_++] - '0');
       ++digits;
     }
@@ -53,8 +54,8 @@ uint8_t scaled(uint32_t sample, uint32_t maxValue) {
   return static_cast<uint8_t>((sample * 255 + maxValue / 2) / maxValue);
 }
 
-bool readSamples(const std::string& bytes, bool binary, PpmReader& in, uint32_t maxValue, Picture& out,
-                 std::string& error) {
+bool readSamples(const std::string& bytes, bool binary, PpmReader& in, uint32_t maxValue,
+                 Picture& out, std::string& error) {
   const size_t count = size_t{out.width} * out.height * 3;
   // Each sample takes a byte (P6) or at least two characters (P3): check
   // before allocating.
@@ -63,8 +64,10 @@ bool readSamples(const std::string& bytes, bool binary, PpmReader& in, uint32_t 
   out.rgb.resize(count);
   for (size_t i = 0; i < count; ++i) {
     uint32_t sample = 0;
-    if (binary) sample = static_cast<uint8_t>(bytes[in.at()]), in.skip(1);
-    else if (!in.number(sample)) return fail(error, "PPM sample missing");
+    if (binary)
+      sample = static_cast<uint8_t>(bytes[in.at()]), in.skip(1);
+    else if (!in.number(sample))
+      return fail(error, "PPM sample missing");
     if (sample > maxValue) return fail(error, "PPM sample above its maximum");
     out.rgb[i] = scaled(sample, maxValue);
   }
@@ -84,7 +87,8 @@ bool readPpm(const std::string& bytes, Picture& out, std::string& error) {
   if (!in.number(out.width) || !in.number(out.height) || !in.number(maxValue)) {
     return fail(error, "bad PPM header");
   }
-  if (out.width == 0 || out.height == 0 || out.width > kMaxPictureSide || out.height > kMaxPictureSide) {
+  if (out.width == 0 || out.height == 0 || out.width > kMaxPictureSide ||
+      out.height > kMaxPictureSide) {
     return fail(error, "PPM size outside 1 to 8192");
   }
   if (maxValue == 0 || maxValue > 255) return fail(error, "PPM maximum sample outside 1 to 255");
@@ -93,7 +97,8 @@ bool readPpm(const std::string& bytes, Picture& out, std::string& error) {
 }
 
 std::string writePpm(const Picture& picture) {
-  std::string out = "P6\n" + std::to_string(picture.width) + " " + std::to_string(picture.height) + "\n255\n";
+  std::string out =
+      "P6\n" + std::to_string(picture.width) + " " + std::to_string(picture.height) + "\n255\n";
   out.append(picture.rgb.begin(), picture.rgb.end());
   return out;
 }

@@ -18,14 +18,28 @@ using vta::fourCC;
 enum class Shape { kNone, kU32, kF32, kU8, kText, kVariant, kReals, kIcon, kComponent };
 
 Shape shapeOf(FileKind kind, uint32_t tag) {
-  if (vta::isComponentTag(tag)) return kind == FileKind::kTexture || kind == FileKind::kGroupList ? Shape::kNone : Shape::kComponent;
+  if (vta::isComponentTag(tag))
+    return kind == FileKind::kTexture || kind == FileKind::kGroupList ? Shape::kNone
+                                                                      : Shape::kComponent;
   switch (tag) {
-    case fourCC("ETYP"): case fourCC("VCNT"): case fourCC("ALOW"):
-    case fourCC("IWID"): case fourCC("IHIT"): case fourCC("IPXR"):
-    case fourCC("ITRW"): case fourCC("ISKR"): case fourCC("ISKP"): return Shape::kU32;
+    case fourCC("ETYP"):
+    case fourCC("VCNT"):
+    case fourCC("ALOW"):
+    case fourCC("IWID"):
+    case fourCC("IHIT"):
+    case fourCC("IPXR"):
+    case fourCC("ITRW"):
+    case fourCC("ISKR"):
+    case fourCC("ISKP"): return Shape::kU32;
     case fourCC("BEST"): return Shape::kF32;
-    case fourCC("IBPP"): case fourCC("IALN"): case fourCC("IORD"): case fourCC("IFMT"): return Shape::kU8;
-    case fourCC("ENAM"): case fourCC("DESC"): case fourCC("OGRP"): case fourCC("OITM"): return Shape::kText;
+    case fourCC("IBPP"):
+    case fourCC("IALN"):
+    case fourCC("IORD"):
+    case fourCC("IFMT"): return Shape::kU8;
+    case fourCC("ENAM"):
+    case fourCC("DESC"):
+    case fourCC("OGRP"):
+    case fourCC("OITM"): return Shape::kText;
     case fourCC("VDSC"): return Shape::kVariant;
     case fourCC("IBIS"): return Shape::kReals;
     case fourCC("IMG0"): return Shape::kIcon;
@@ -58,7 +72,9 @@ Json decodeChunk(uint32_t magic, const WalkedChunk& c) {
     case Shape::kU8: return c.length ? jsonUint(c.payload[0]) : Json();
     case Shape::kText: return textOf(chunk, 0);
     case Shape::kVariant:
-      return vta::payloadU32(chunk, word) ? Json::object().add("index", jsonUint(word)).add("text", textOf(chunk, 4)) : Json();
+      return vta::payloadU32(chunk, word)
+                 ? Json::object().add("index", jsonUint(word)).add("text", textOf(chunk, 4))
+                 : Json();
     case Shape::kReals: {
       float reals[4];
       for (float& r : reals) r = in.f32();
@@ -67,7 +83,8 @@ Json decodeChunk(uint32_t magic, const WalkedChunk& c) {
     case Shape::kIcon: {
       vta::TextureImage image;
       const bool pixels = vta::readIconPayload(image, c.payload, c.length);
-      return c.length >= 44 ? imageJson(image, false).add("pixelsTaken", Json::boolean(pixels)) : Json();
+      return c.length >= 44 ? imageJson(image, false).add("pixelsTaken", Json::boolean(pixels))
+                            : Json();
     }
     case Shape::kComponent: return componentOf(c);
   }

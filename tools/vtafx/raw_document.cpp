@@ -48,7 +48,9 @@ bool rawDocument(const char* path, Json& out, std::string& error) {
   out.add("kind", Json::string("raw")).add("magic", Json::string(codeString(walk.magic)));
   out.add("chunks", std::move(chunks));
   if (walk.end != WalkEnd::kClean) {
-    out.add("damage", Json::object().add("offset", jsonUint(walk.endOffset)).add("problem", Json::string(describeWalkEnd(walk))));
+    out.add("damage", Json::object()
+                          .add("offset", jsonUint(walk.endOffset))
+                          .add("problem", Json::string(describeWalkEnd(walk))));
   }
   return true;
 }

@@ -31,7 +31,8 @@ void readName(const Json& in, vta::EffectSettings& record) {
   std::memset(record.effectName, 0, sizeof record.effectName);
   std::memcpy(record.effectName, name.data(), name.size());
   if (const Json* rest = optional(in, "effectNameRest")) {
-    const std::vector<uint8_t> bytes = readHex(*rest, "effectNameRest", vta::kEffectNameSize - name.size() - 1);
+    const std::vector<uint8_t> bytes =
+        readHex(*rest, "effectNameRest", vta::kEffectNameSize - name.size() - 1);
     std::memcpy(record.effectName + name.size() + 1, bytes.data(), bytes.size());
   }
 }
@@ -72,7 +73,8 @@ void recordFromJson(const Json& in, vta::EffectSettings& record) {
   if (const Json* objects = optional(in, "objectOptions")) {
     const std::vector<Json>& entries = readArray(*objects, "objectOptions", vta::kObjectEntryCount);
     for (size_t n = 0; n < entries.size(); ++n) {
-      readNamedReals(entries[n], record.objectParams[n], kObjectOptionNames, vta::kObjectParamCount);
+      readNamedReals(entries[n], record.objectParams[n], kObjectOptionNames,
+                     vta::kObjectParamCount);
     }
   }
   readComponentLists(in, record.description);

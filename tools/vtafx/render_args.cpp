@@ -46,16 +46,26 @@ bool parseOne(const Args& args, size_t& i, RenderArgs& r) {
   }
   if (i + 1 >= args.size()) return false;
   const std::string& value = args[++i];
-  if (a == "--install") r.install = value;
-  else if (a == "--record") r.record = value;
-  else if (a == "--out") r.out = value;
-  else if (a == "--from") r.from = value;
-  else if (a == "--to") r.to = value;
-  else if (a == "--renderer") r.renderer = value;
-  else if (a == "--size") return parseSize(value, r.width, r.height);
-  else if (a == "--frames") return parseNumber(value, 1, 10000, r.frames);
-  else if (a == "--set") return parseOption(value, r.options);
-  else return false;
+  if (a == "--install")
+    r.install = value;
+  else if (a == "--record")
+    r.record = value;
+  else if (a == "--out")
+    r.out = value;
+  else if (a == "--from")
+    r.from = value;
+  else if (a == "--to")
+    r.to = value;
+  else if (a == "--renderer")
+    r.renderer = value;
+  else if (a == "--size")
+    return parseSize(value, r.width, r.height);
+  else if (a == "--frames")
+    return parseNumber(value, 1, 10000, r.frames);
+  else if (a == "--set")
+    return parseOption(value, r.options);
+  else
+    return false;
   return true;
 }
 

@@ -66,9 +66,10 @@ struct FrameCollector {
 int runRender(const Args& args) {
   RenderArgs r;
   if (!parseRenderArgs(args, r))
-    return report(kExitUsage, "usage: vtafx render (EFFECT | --record FILE) --install DIR "
-                              "[--size N|WxH] [--frames N] [--out DIR] [--from IMG --to IMG] "
-                              "[--renderer LIB] [--set I=V]");
+    return report(kExitUsage,
+                  "usage: vtafx render (EFFECT | --record FILE) --install DIR "
+                  "[--size N|WxH] [--frames N] [--out DIR] [--from IMG --to IMG] "
+                  "[--renderer LIB] [--set I=V]");
   std::error_code ec;
   fs::create_directories(r.out, ec);
   if (!useInstallation(r.install, (fs::path(r.out) / "vtafx-render.ini").string()))
@@ -92,9 +93,11 @@ int runRender(const Args& args) {
   const Clock::duration rendering = Clock::now() - start - collector.writing;
   if (end != vta::host::RenderEnd::finished) {
     const std::string& unwritten = collector.unwritten;
-    return report(kExitFailed, unwritten.empty() ? "the render failed" : "cannot write " + unwritten);
+    return report(kExitFailed,
+                  unwritten.empty() ? "the render failed" : "cannot write " + unwritten);
   }
-  std::string sheet = (fs::path(r.out) / (r.effect + "_sheet" + writtenPictureExtension())).string();
+  std::string sheet =
+      (fs::path(r.out) / (r.effect + "_sheet" + writtenPictureExtension())).string();
   if (!writePicture(sheet, fromRgbPicture(vta::host::contactSheet(collector.frames)), error))
     return report(kExitFailed, error);
   const double seconds = std::chrono::duration<double>(rendering).count();

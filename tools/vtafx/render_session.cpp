@@ -36,7 +36,8 @@ JobPicture JobPicture::from(const Picture& rgb, uint32_t size) {
   if (rgb.width == 0 || rgb.height == 0) return out;
   for (uint32_t y = 0; y < size; ++y)
     for (uint32_t x = 0; x < size; ++x) {
-      const uint8_t* p = &rgb.rgb[(size_t(y * rgb.height / size) * rgb.width + x * rgb.width / size) * 3];
+      const uint8_t* p =
+          &rgb.rgb[(size_t(y * rgb.height / size) * rgb.width + x * rgb.width / size) * 3];
       uint8_t* q = &out.bytes[(size_t(size - 1 - y) * size + x) * 3];
       q[0] = p[2], q[1] = p[1], q[2] = p[0];
     }
@@ -69,7 +70,8 @@ bool RenderSession::load(const std::string& path, std::string& error) {
     error = "cannot load " + path;
     return false;
   }
-  createContext = reinterpret_cast<VtaRndCreateContextFunction>(library_.symbol(VTA_RND_CREATE_CONTEXT));
+  createContext =
+      reinterpret_cast<VtaRndCreateContextFunction>(library_.symbol(VTA_RND_CREATE_CONTEXT));
   freeContext = reinterpret_cast<VtaRndFreeContextFunction>(library_.symbol(VTA_RND_FREE_CONTEXT));
   prepareEntry = reinterpret_cast<VtaRndPrepareFunction>(library_.symbol(VTA_RND_PREPARE));
   staticVideo = reinterpret_cast<VtaRndStaticVideoFunction>(library_.symbol(VTA_RND_STATIC_VIDEO));

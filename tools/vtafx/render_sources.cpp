@@ -14,7 +14,8 @@ namespace {
 
 std::vector<vta::host::RgbPicture> drawnCards(uint32_t size) {
   std::vector<vta::host::RgbPicture> cards;
-  for (int k = 1; k <= kPlaceholderSources; ++k) cards.push_back(toRgbPicture(placeholderPicture(k, size)));
+  for (int k = 1; k <= kPlaceholderSources; ++k)
+    cards.push_back(toRgbPicture(placeholderPicture(k, size)));
   return cards;
 }
 

@@ -45,15 +45,14 @@ void addField(const FieldLayout& field, const void* base, Json& out) {
       out.add(field.name, valueOrArray(field.count, item));
       return;
     }
-    case FieldType::kU32:
-      out.add(field.name, jsonUint(loadField<uint32_t>(base, field)));
-      return;
+    case FieldType::kU32: out.add(field.name, jsonUint(loadField<uint32_t>(base, field))); return;
     case FieldType::kBytes:
       if (!allZero(p, field.count)) out.add(field.name, jsonHex(p, field.count));
       return;
     case FieldType::kText:
-      out.add(field.name, Json::string(std::string(reinterpret_cast<const char*>(p),
-                                                  strnlen(reinterpret_cast<const char*>(p), field.count))));
+      out.add(field.name,
+              Json::string(std::string(reinterpret_cast<const char*>(p),
+                                       strnlen(reinterpret_cast<const char*>(p), field.count))));
       return;
     case FieldType::kKey:
       out.add(field.name, pathKeyJson(loadField<vta::PathKey>(base, field)));
@@ -68,7 +67,8 @@ const Json& nth(const Json& value, const FieldLayout& field, uint32_t i) {
 
 void checkCount(const Json& value, const FieldLayout& field) {
   if (field.count > 1 && readArray(value, field.name, field.count).size() != field.count) {
-    throw BuildError(std::string("\"") + field.name + "\": expected " + std::to_string(field.count) + " values");
+    throw BuildError(std::string("\"") + field.name + "\": expected " +
+                     std::to_string(field.count) + " values");
   }
 }
 
@@ -77,20 +77,21 @@ void setField(const FieldLayout& field, const Json& value, void* base) {
   switch (field.type) {
     case FieldType::kF32:
       checkCount(value, field);
-      for (uint32_t i = 0; i < field.count; ++i) storeField(base, field, readF32(nth(value, field, i), field.name), i);
+      for (uint32_t i = 0; i < field.count; ++i)
+        storeField(base, field, readF32(nth(value, field, i), field.name), i);
       return;
     case FieldType::kU16:
       checkCount(value, field);
       for (uint32_t i = 0; i < field.count; ++i) {
-        storeField(base, field, static_cast<uint16_t>(readUint(nth(value, field, i), field.name, 0xFFFF)), i);
+        storeField(base, field,
+                   static_cast<uint16_t>(readUint(nth(value, field, i), field.name, 0xFFFF)), i);
       }
       return;
-    case FieldType::kU32:
-      storeField(base, field, readUint(value, field.name));
-      return;
+    case FieldType::kU32: storeField(base, field, readUint(value, field.name)); return;
     case FieldType::kBytes: {
       const std::vector<uint8_t> bytes = readHex(value, field.name, field.count);
-      if (bytes.size() != field.count) throw BuildError(std::string("\"") + field.name + "\": wrong byte count");
+      if (bytes.size() != field.count)
+        throw BuildError(std::string("\"") + field.name + "\": wrong byte count");
       std::memcpy(p, bytes.data(), bytes.size());
       return;
     }
@@ -100,9 +101,7 @@ void setField(const FieldLayout& field, const Json& value, void* base) {
       std::memcpy(p, text.data(), text.size());
       return;
     }
-    case FieldType::kKey:
-      storeField(base, field, pathKeyFromJson(value));
-      return;
+    case FieldType::kKey: storeField(base, field, pathKeyFromJson(value)); return;
   }
 }
 

@@ -23,7 +23,8 @@ Vec3 placePoint(const vta::ObjectPoint& p, const Vec3& pivot, const vta::PathKey
   rotate(v.y, v.z, k.rotationX);
   rotate(v.z, v.x, k.rotationY);
   rotate(v.x, v.y, k.rotationZ);
-  return Vec3{v.x + pivot.x + k.positionX, v.y + pivot.y + k.positionY, v.z + pivot.z + k.positionZ};
+  return Vec3{v.x + pivot.x + k.positionX, v.y + pivot.y + k.positionY,
+              v.z + pivot.z + k.positionZ};
 }
 
 }  // namespace vtafx

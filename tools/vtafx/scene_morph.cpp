@@ -53,7 +53,8 @@ void applyEntry(vta::ObjectPoint& p, const vta::MorphEntry& entry, const vta::Ob
 vta::ObjectPoint gridCentre(const vta::ObjectComponent& o) {
   vta::ObjectPoint c{0, 0, 0};
   for (uint32_t i = 0; i < o.pointCount; ++i) c.x += o.points[i].x, c.y += o.points[i].y;
-  if (o.pointCount) c.x /= static_cast<float>(o.pointCount), c.y /= static_cast<float>(o.pointCount);
+  if (o.pointCount)
+    c.x /= static_cast<float>(o.pointCount), c.y /= static_cast<float>(o.pointCount);
   return c;
 }
 
@@ -64,7 +65,8 @@ std::vector<vta::ObjectPoint> shape(const vta::ObjectComponent& o, uint32_t k) {
   const vta::MorphRecord& m = o.morphs[k - 1];
   const vta::ObjectPoint centre = gridCentre(o);
   for (vta::ObjectPoint& p : points) {
-    for (uint16_t e = 0; e < vta::morphEntryCount(m); ++e) applyEntry(p, vta::morphEntry(m, e), centre);
+    for (uint16_t e = 0; e < vta::morphEntryCount(m); ++e)
+      applyEntry(p, vta::morphEntry(m, e), centre);
   }
   return points;
 }

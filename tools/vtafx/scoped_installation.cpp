@@ -44,8 +44,10 @@ ScopedInstallation::~ScopedInstallation() {
     std::filesystem::remove(settingsFile_, ec);
   }
 #ifdef _WIN32
-  if (hadPath_) vta::writeRegistryString("Path", previousPath_.c_str());
-  else RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, vta::registryKeyPath(), "Path");
+  if (hadPath_)
+    vta::writeRegistryString("Path", previousPath_.c_str());
+  else
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, vta::registryKeyPath(), "Path");
 #endif
 }
 

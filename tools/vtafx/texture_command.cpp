@@ -13,7 +13,8 @@ int makeTexture(const std::string& in, const std::string& out) {
   if (!readPicture(in, picture, error)) return report(kExitFailed, in + ": " + error);
   vta::TextureImage image;
   if (!textureFromPicture(picture, image)) return report(kExitFailed, in + ": out of memory");
-  if (!vta::saveTextureImage(image, out.c_str())) return report(kExitFailed, out + ": cannot write");
+  if (!vta::saveTextureImage(image, out.c_str()))
+    return report(kExitFailed, out + ": cannot write");
   return kExitOk;
 }
 
@@ -21,7 +22,8 @@ int exportTexture(const std::string& in, const std::string& out) {
   vta::TextureImage image;
   Picture picture;
   std::string error;
-  if (!vta::loadTextureImage(image, in.c_str())) return report(kExitFailed, in + ": no texture with pixels");
+  if (!vta::loadTextureImage(image, in.c_str()))
+    return report(kExitFailed, in + ": no texture with pixels");
   if (!pictureFromTexture(image, picture, error)) return report(kExitFailed, in + ": " + error);
   if (!writePicture(out, picture, error)) return report(kExitFailed, out + ": " + error);
   return kExitOk;
@@ -35,7 +37,8 @@ int runTexture(const Args& given) {
   const bool exporting = !args.empty() && args[0] == "--export";
   if (exporting) args.erase(args.begin());
   if (!takeOutput(args, output) || args.size() != 1) {
-    return report(kExitUsage, "usage: vtafx texture IN -o OUT.VTT | vtafx texture --export FILE.VTT -o OUT");
+    return report(kExitUsage,
+                  "usage: vtafx texture IN -o OUT.VTT | vtafx texture --export FILE.VTT -o OUT");
   }
   return exporting ? exportTexture(args[0], output) : makeTexture(args[0], output);
 }

@@ -24,8 +24,8 @@ bool textureFromPicture(const Picture& picture, vta::TextureImage& image) {
 }
 
 bool pictureFromTexture(const vta::TextureImage& image, Picture& out, std::string& error) {
-  if (!image.pixels || image.format != kColourFormat || image.bytesPerPixel != 3 || image.width == 0 ||
-      image.height == 0) {
+  if (!image.pixels || image.format != kColourFormat || image.bytesPerPixel != 3 ||
+      image.width == 0 || image.height == 0) {
     error = "not a 24-bit colour texture with pixels";
     return false;
   }
@@ -34,7 +34,8 @@ bool pictureFromTexture(const vta::TextureImage& image, Picture& out, std::strin
   out.rgb.resize(size_t{out.width} * out.height * 3);
   for (uint32_t y = 0; y < out.height; ++y) {
     const uint32_t row = image.skipRows + (image.order == kBottomUp ? out.height - 1 - y : y);
-    const uint8_t* from = image.pixels + size_t{row} * image.rowBytes + size_t{image.skipPixels} * 3;
+    const uint8_t* from =
+        image.pixels + size_t{row} * image.rowBytes + size_t{image.skipPixels} * 3;
     uint8_t* to = &out.rgb[size_t{y} * out.width * 3];
     for (uint32_t x = 0; x < out.width; ++x) {
       to[3 * x] = from[3 * x + 2];

@@ -31,7 +31,8 @@ class FileChecker {
   }
 
   std::vector<Problem> finish() {
-    if (kind_ == FileKind::kEffect && !titled_) problems_.push_back({4, 0, "no title (ENAM): the effect list cannot name it"});
+    if (kind_ == FileKind::kEffect && !titled_)
+      problems_.push_back({4, 0, "no title (ENAM): the effect list cannot name it"});
     if (kind_ == FileKind::kDefaults && !recordSeen_) problems_.push_back({4, 0, "no RIN0 chunk"});
     if (kind_ == FileKind::kTexture) checkTexturePixels();
     if (kind_ == FileKind::kEnvelope || kind_ == FileKind::kPath) {
@@ -42,11 +43,16 @@ class FileChecker {
   }
 
  private:
-  void add(const WalkedChunk& c, std::string message) { problems_.push_back({c.offset, c.tag, std::move(message)}); }
+  void add(const WalkedChunk& c, std::string message) {
+    problems_.push_back({c.offset, c.tag, std::move(message)});
+  }
 
   void checkOrder(const WalkedChunk& c) {
     switch (kind_) {
-      case FileKind::kEffect: checkEffectChunk(c); scene_.chunk(c, problems_); return;
+      case FileKind::kEffect:
+        checkEffectChunk(c);
+        scene_.chunk(c, problems_);
+        return;
       case FileKind::kDefaults:
         recordSeen_ = recordSeen_ || c.tag == fourCC("RIN0");
         checkEffectChunk(c);
@@ -74,7 +80,8 @@ class FileChecker {
       if (word > 20) add(c, std::to_string(word) + " object entries; the library keeps 20");
     }
     if (c.tag == fourCC("VDSC") && hasWord && word >= (variants_ > 20 ? 20 : variants_)) {
-      add(c, "variant index " + std::to_string(word) + " has no entry (no VCNT before it, or not below it); ignored");
+      add(c, "variant index " + std::to_string(word) +
+                 " has no entry (no VCNT before it, or not below it); ignored");
     }
     if (c.tag == fourCC("BEST") && hasWord && !(real >= 0.0f && real <= kLastPercent)) {
       add(c, "best position outside 0 to 100 percent");
@@ -85,7 +92,8 @@ class FileChecker {
   void checkIcon(const WalkedChunk& c) {
     if (c.length < kIconHead) return add(c, "icon shorter than its 44-byte head; ignored");
     vta::TextureImage image;
-    if (!vta::readIconPayload(image, c.payload, c.length) && (image.width || image.height || c.length > kIconHead)) {
+    if (!vta::readIconPayload(image, c.payload, c.length) &&
+        (image.width || image.height || c.length > kIconHead)) {
       add(c, "icon pixels refused: sizes, row layout and payload do not agree");
     }
   }
@@ -115,13 +123,15 @@ class FileChecker {
     if (vta::loadTextureImage(image, path_)) return;
     const uint32_t tag = pixelsOffset_ ? fourCC("IDAT") : 0;
     problems_.push_back({pixelsOffset_ ? pixelsOffset_ : 4, tag,
-                         pixelsOffset_ ? "pixels refused: sizes, row layout and payload do not agree"
-                                       : "no IDAT chunk: the texture has no pixels"});
+                         pixelsOffset_
+                             ? "pixels refused: sizes, row layout and payload do not agree"
+                             : "no IDAT chunk: the texture has no pixels"});
   }
 
   void checkCurveChunk(const WalkedChunk& c) {
     const uint32_t expected = kind_ == FileKind::kEnvelope ? fourCC("ENV0") : fourCC("PTH0");
-    if (chunkCount_ == 0 && c.tag != expected) add(c, "first chunk is not " + tagText(expected) + "; nothing loads");
+    if (chunkCount_ == 0 && c.tag != expected)
+      add(c, "first chunk is not " + tagText(expected) + "; nothing loads");
     if (chunkCount_ > 0) add(c, "only the first chunk is read; this one is ignored");
   }
 
@@ -148,7 +158,8 @@ std::vector<Problem> validateFile(const char* path) {
   const WalkResult walk = walkChunks(path, [&](const WalkedChunk& c) {
     if (kind != FileKind::kUnknown) checker.chunk(c);
   });
-  if (walk.end == WalkEnd::kUnreadable || walk.end == WalkEnd::kNoMagic) return {{0, 0, describeWalkEnd(walk)}};
+  if (walk.end == WalkEnd::kUnreadable || walk.end == WalkEnd::kNoMagic)
+    return {{0, 0, describeWalkEnd(walk)}};
   if (kind == FileKind::kUnknown) return {{0, 0, "unknown magic \"" + tagText(walk.magic) + "\""}};
   std::vector<Problem> problems = checker.finish();
   if (walk.end != WalkEnd::kClean) problems.push_back({walk.endOffset, 0, describeWalkEnd(walk)});
@@ -156,7 +167,8 @@ std::vector<Problem> validateFile(const char* path) {
 }
 
 std::string formatProblem(const std::string& file, const Problem& p) {
-  return file + ":" + std::to_string(p.offset) + ": " + (p.tag ? tagText(p.tag) : std::string("-")) + ": " + p.message;
+  return file + ":" + std::to_string(p.offset) + ": " +
+         (p.tag ? tagText(p.tag) : std::string("-")) + ": " + p.message;
 }
 
 }  // namespace vtafx

@@ -29,7 +29,8 @@ ComponentPtr warpFromJson(const vta::ComponentHeader& h, const Json& in) {
   const Json* values = optional(in, "values");
   const size_t count = values ? readArray(*values, "values", kMaxWarpValues).size() : 0;
   warp->values = vta::allocateArray<float>(static_cast<uint32_t>(count));
-  if (vta::arrayMissing(warp->values, static_cast<uint32_t>(count))) throw BuildError("out of memory");
+  if (vta::arrayMissing(warp->values, static_cast<uint32_t>(count)))
+    throw BuildError("out of memory");
   warp->valueCount = static_cast<uint32_t>(count);
   for (size_t i = 0; i < count; ++i) warp->values[i] = readF32(values->items()[i], "values");
   return owner;

@@ -113,7 +113,8 @@ bool captureWindow(HWND window, const std::string& pngPath) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   std::vector<uint8_t> bgrx(static_cast<size_t>(width) * height * 4);
-  const bool read = GetDIBits(memory, bitmap, 0, height, bgrx.data(), &info, DIB_RGB_COLORS) == height;
+  const bool read =
+      GetDIBits(memory, bitmap, 0, height, bgrx.data(), &info, DIB_RGB_COLORS) == height;
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);

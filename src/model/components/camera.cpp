@@ -10,9 +10,7 @@ CameraComponent::CameraComponent(uint16_t id, float spanStart, float spanEnd, ui
                                  uint16_t parentId)
     : EffectComponent(id, spanStart, spanEnd, linkId, parentId), CameraFields{} {}
 
-void CameraComponent::destroy(bool freeSelf) {
-  destroyComponent(this, freeSelf);
-}
+void CameraComponent::destroy(bool freeSelf) { destroyComponent(this, freeSelf); }
 
 EffectComponent* CameraComponent::clone() const {
   auto* copy = makeComponent<CameraComponent>(id, spanStart, spanEnd, linkId, parentId);

@@ -19,8 +19,7 @@ class CameraComponent final : public EffectComponent, public CameraFields {
   static constexpr uint32_t kTag = fourCC("CAM0");
   static constexpr uint32_t kPayloadSize = 100;
 
-  CameraComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId,
-                  uint16_t parentId);
+  CameraComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId, uint16_t parentId);
 
   void destroy(bool freeSelf) override;
   EffectComponent* clone() const override;

@@ -16,8 +16,8 @@ using Builder = EffectComponent* (*)(const ComponentHeader&, uint32_t, const uin
 
 template <class Kind>
 EffectComponent* build(const ComponentHeader& header, uint32_t length, const uint8_t* payload) {
-  Kind* component = makeComponent<Kind>(header.id, header.spanStart, header.spanEnd,
-                                        header.linkId, header.parentId);
+  Kind* component = makeComponent<Kind>(header.id, header.spanStart, header.spanEnd, header.linkId,
+                                        header.parentId);
   if (component && !component->readChunk(Kind::kTag, length, payload)) {
     component->destroy(true);
     return nullptr;
@@ -61,9 +61,7 @@ bool writeComponent(ChunkFile& out, const EffectComponent& component) {
 
 }  // namespace
 
-bool isComponentTag(uint32_t tag) {
-  return findKind(tag) != nullptr;
-}
+bool isComponentTag(uint32_t tag) { return findKind(tag) != nullptr; }
 
 EffectComponent* createComponentFromChunk(uint32_t tag, uint32_t length, const uint8_t* payload,
                                           ComponentKind* kind) {
@@ -78,8 +76,8 @@ EffectComponent* createComponentFromChunk(uint32_t tag, uint32_t length, const u
 bool addComponentFromChunk(EffectDescription& description, const Chunk& chunk) {
   if (!isComponentTag(chunk.tag)) return false;
   ComponentKind kind = kCameras;
-  EffectComponent* component = createComponentFromChunk(chunk.tag, chunk.length, chunk.payload,
-                                                        &kind);
+  EffectComponent* component =
+      createComponentFromChunk(chunk.tag, chunk.length, chunk.payload, &kind);
   if (component) description.lists[kind].append(component);
   return true;
 }

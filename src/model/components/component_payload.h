@@ -10,8 +10,8 @@
 namespace vta {
 
 // True when a payload carries the kind's tag and holds at least minimum bytes.
-inline bool takesPayload(uint32_t tag, uint32_t kindTag, uint32_t length,
-                         const uint8_t* payload, uint32_t minimum) {
+inline bool takesPayload(uint32_t tag, uint32_t kindTag, uint32_t length, const uint8_t* payload,
+                         uint32_t minimum) {
   return tag == kindTag && payload != nullptr && length >= minimum;
 }
 
@@ -64,8 +64,8 @@ inline bool sameBytes(const void* a, const void* b, uint32_t size) {
 
 // Gives a payload built by writeChunk to its caller. Returns 1, or 0 (with
 // *payload null) when there is no payload or nowhere to put it.
-inline int handOutPayload(uint32_t kindTag, uint32_t size, uint8_t* data,
-                          uint32_t* tag, uint32_t* length, uint8_t** payload) {
+inline int handOutPayload(uint32_t kindTag, uint32_t size, uint8_t* data, uint32_t* tag,
+                          uint32_t* length, uint8_t** payload) {
   if (payload == nullptr || tag == nullptr || length == nullptr) {
     release(data);
     return 0;

@@ -10,9 +10,7 @@ LightComponent::LightComponent(uint16_t id, float spanStart, float spanEnd, uint
                                uint16_t parentId)
     : EffectComponent(id, spanStart, spanEnd, linkId, parentId), LightFields{} {}
 
-void LightComponent::destroy(bool freeSelf) {
-  destroyComponent(this, freeSelf);
-}
+void LightComponent::destroy(bool freeSelf) { destroyComponent(this, freeSelf); }
 
 EffectComponent* LightComponent::clone() const {
   auto* copy = makeComponent<LightComponent>(id, spanStart, spanEnd, linkId, parentId);
@@ -57,8 +55,7 @@ int LightComponent::writeChunk(uint32_t* tag, uint32_t* length, uint8_t** payloa
 int LightComponent::compare(const EffectComponent* other) const {
   const auto* that = dynamic_cast<const LightComponent*>(other);
   if (!that || EffectComponent::compare(that) != 0) return 1;
-  bool same = lightWord == that->lightWord &&
-              sameBytes(block16, that->block16, sizeof block16) &&
+  bool same = lightWord == that->lightWord && sameBytes(block16, that->block16, sizeof block16) &&
               sameBytes(motion, that->motion, kComparedMotionBytes);
   return same ? 0 : 1;
 }

@@ -25,8 +25,7 @@ class LightComponent final : public EffectComponent, public LightFields {
   // Only the start of the motion block takes part in compare().
   static constexpr uint32_t kComparedMotionBytes = 16;
 
-  LightComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId,
-                 uint16_t parentId);
+  LightComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId, uint16_t parentId);
 
   void destroy(bool freeSelf) override;
   EffectComponent* clone() const override;

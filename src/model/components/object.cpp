@@ -22,13 +22,9 @@ ObjectComponent::ObjectComponent(uint16_t id, float spanStart, float spanEnd, ui
                                  uint16_t parentId)
     : EffectComponent(id, spanStart, spanEnd, linkId, parentId), ObjectFields{} {}
 
-ObjectComponent::~ObjectComponent() {
-  releaseObjectArrays(*this);
-}
+ObjectComponent::~ObjectComponent() { releaseObjectArrays(*this); }
 
-void ObjectComponent::destroy(bool freeSelf) {
-  destroyComponent(this, freeSelf);
-}
+void ObjectComponent::destroy(bool freeSelf) { destroyComponent(this, freeSelf); }
 
 EffectComponent* ObjectComponent::clone() const {
   auto* copy = makeComponent<ObjectComponent>(id, spanStart, spanEnd, linkId, parentId);

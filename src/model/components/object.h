@@ -60,8 +60,7 @@ class ObjectComponent final : public EffectComponent, public ObjectFields {
   // setParameter() indexes.
   enum Parameter : uint16_t { kFade = 0, kMorphPosition = 1 };
 
-  ObjectComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId,
-                  uint16_t parentId);
+  ObjectComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId, uint16_t parentId);
 
   void destroy(bool freeSelf) override;
   EffectComponent* clone() const override;

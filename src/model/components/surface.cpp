@@ -8,9 +8,7 @@ SurfaceComponent::SurfaceComponent(uint16_t id, float spanStart, float spanEnd, 
                                    uint16_t parentId)
     : EffectComponent(id, spanStart, spanEnd, linkId, parentId), SurfaceFields{} {}
 
-void SurfaceComponent::destroy(bool freeSelf) {
-  destroyComponent(this, freeSelf);
-}
+void SurfaceComponent::destroy(bool freeSelf) { destroyComponent(this, freeSelf); }
 
 EffectComponent* SurfaceComponent::clone() const {
   auto* copy = makeComponent<SurfaceComponent>(id, spanStart, spanEnd, linkId, parentId);
@@ -63,8 +61,8 @@ int SurfaceComponent::compare(const EffectComponent* other) const {
               sameBytes(blocks, that->blocks, sizeof blocks) && amount == that->amount &&
               sameBytes(fourthBlock, that->fourthBlock, sizeof fourthBlock) &&
               frameOffset == that->frameOffset && mapWord == that->mapWord &&
-              sameBytes(vectors, that->vectors, sizeof vectors) &&
-              lastWord == that->lastWord && compareStrings(mapFile, that->mapFile) == 0;
+              sameBytes(vectors, that->vectors, sizeof vectors) && lastWord == that->lastWord &&
+              compareStrings(mapFile, that->mapFile) == 0;
   return same ? 0 : 1;
 }
 

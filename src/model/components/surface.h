@@ -13,12 +13,12 @@ struct SurfaceFields {
   // Payload offset 16. 2: mapFile names an image in the textures folder;
   // 3 to 5 are set by the Objects page.
   uint16_t mappingKind;
-  uint16_t objectIndex;    // payload offset 18
-  uint8_t blocks[3][16];   // payload offsets 20, 36, 52
-  float amount;            // payload offset 68
-  uint8_t fourthBlock[16]; // payload offset 72
-  char mapFile[256];       // payload offset 88, always NUL-terminated
-  float frameOffset;       // payload offset 344
+  uint16_t objectIndex;     // payload offset 18
+  uint8_t blocks[3][16];    // payload offsets 20, 36, 52
+  float amount;             // payload offset 68
+  uint8_t fourthBlock[16];  // payload offset 72
+  char mapFile[256];        // payload offset 88, always NUL-terminated
+  float frameOffset;        // payload offset 344
   // Payload offset 348: run-time state saved with the chunk; a clone starts
   // it at 0 and compare() ignores it.
   uint32_t runtimeWord;
@@ -32,8 +32,7 @@ class SurfaceComponent final : public EffectComponent, public SurfaceFields {
   static constexpr uint32_t kTag = fourCC("SRF0");
   static constexpr uint32_t kPayloadSize = 382;
 
-  SurfaceComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId,
-                   uint16_t parentId);
+  SurfaceComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId, uint16_t parentId);
 
   void destroy(bool freeSelf) override;
   EffectComponent* clone() const override;

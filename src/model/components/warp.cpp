@@ -14,13 +14,9 @@ WarpComponent::WarpComponent(uint16_t id, float spanStart, float spanEnd, uint16
       warpSetEntry(nullptr),
       warpCallbackEntry(nullptr) {}
 
-WarpComponent::~WarpComponent() {
-  release(values);
-}
+WarpComponent::~WarpComponent() { release(values); }
 
-void WarpComponent::destroy(bool freeSelf) {
-  destroyComponent(this, freeSelf);
-}
+void WarpComponent::destroy(bool freeSelf) { destroyComponent(this, freeSelf); }
 
 EffectComponent* WarpComponent::clone() const {
   auto* copy = makeComponent<WarpComponent>(id, spanStart, spanEnd, linkId, parentId);
@@ -85,8 +81,10 @@ int WarpComponent::writeChunk(uint32_t* tag, uint32_t* length, uint8_t** payload
 }
 
 void WarpComponent::setParameter(uint16_t index, float value) {
-  if (index == 0) warpAmount = value;
-  else if (index < valueCount && values) values[index] = value;
+  if (index == 0)
+    warpAmount = value;
+  else if (index < valueCount && values)
+    values[index] = value;
 }
 
 int WarpComponent::compare(const EffectComponent* other) const {

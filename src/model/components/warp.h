@@ -25,8 +25,7 @@ class WarpComponent final : public EffectComponent, public WarpFields {
   static constexpr uint32_t kBaseLength = 65;
   static constexpr uint32_t kValueLength = 4;
 
-  WarpComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId,
-                uint16_t parentId);
+  WarpComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId, uint16_t parentId);
 
   void destroy(bool freeSelf) override;
   // The copy carries name, amount and values, but no plug-in.

@@ -30,14 +30,11 @@ void applyVariantText(EffectDescription& description, const Chunk& chunk) {
 // Values that only effect files carry; false for any other tag.
 bool applyEffectOnlyChunk(EffectDescription& description, const Chunk& chunk) {
   switch (chunk.tag) {
-    case fourCC("ALOW"):
-      payloadU32(chunk, description.allowFlags);
-      return true;
+    case fourCC("ALOW"): payloadU32(chunk, description.allowFlags); return true;
     case fourCC("IMG0"):
       readIconPayload(description.image, chunk.payload, chunk.length);
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 

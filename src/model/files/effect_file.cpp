@@ -56,9 +56,8 @@ int readEffectSummary(const char* effectName, char* title, unsigned titleSize,
   int result = 0;
   ChunkFile file;
   if (openEffectFile(file, effectName)) {
-    result = readChunks(file, 0, [&summary](const Chunk& chunk) {
-      applySummaryChunk(summary, chunk);
-    });
+    result =
+        readChunks(file, 0, [&summary](const Chunk& chunk) { applySummaryChunk(summary, chunk); });
   }
   if (allowFlags) *allowFlags = summary.allowFlags;
   return result;

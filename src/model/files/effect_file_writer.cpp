@@ -70,8 +70,8 @@ int saveEffectFile(const EffectDescription& description, const char* path) {
   AtomicChunkFile out;
   if (out.open(path, kEffectMagic) != kChunkOk) return 0;
   // Writes stop being attempted after the first failure, which finish() sees.
-  const bool written = writeHead(out, description) &&
-                       writeAllComponents(out.chunks(), description) == 1;
+  const bool written =
+      writeHead(out, description) && writeAllComponents(out.chunks(), description) == 1;
   return out.finish(written) ? 1 : 0;
 }
 

@@ -42,8 +42,8 @@ bool EffectListUpdate::prepare() {
   effectFileCount_ = countEffectFiles();
   if (effectFileCount_ == readRegistryDword(kCountSetting) && currentListExists()) return false;
   char path[kInstallPathSize];
-  rebuildDue_ = buildPath(path, sizeof path, "Effects", "Master", "lst") &&
-                master_.loadFromPath(path);
+  rebuildDue_ =
+      buildPath(path, sizeof path, "Effects", "Master", "lst") && master_.loadFromPath(path);
   return rebuildDue_;
 }
 

@@ -47,8 +47,8 @@ uint8_t* writeIconPayload(const TextureImage& image, uint32_t* length) {
   out.u8(image.order);
   out.u8(image.bytesPerPixel);
   out.u8(image.rowAlign);
-  for (uint32_t word : {image.width, image.height, image.rowPixels, image.rowCount,
-                        image.skipRows, image.skipPixels}) {
+  for (uint32_t word : {image.width, image.height, image.rowPixels, image.rowCount, image.skipRows,
+                        image.skipPixels}) {
     out.u32(word);
   }
   for (float real : image.imageReals) out.f32(real);

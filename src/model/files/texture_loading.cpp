@@ -12,7 +12,8 @@ namespace {
 
 const SurfaceComponent* textureSurface(const EffectComponent* member) {
   const auto* surface = static_cast<const SurfaceComponent*>(member);
-  return surface->mappingKind == static_cast<uint16_t>(SurfaceMapping::kTexture) ? surface : nullptr;
+  return surface->mappingKind == static_cast<uint16_t>(SurfaceMapping::kTexture) ? surface
+                                                                                 : nullptr;
 }
 
 uint32_t countTextureSurfaces(const ComponentList& surfaces) {

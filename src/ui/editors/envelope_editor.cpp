@@ -50,8 +50,8 @@ void EnvelopeEditor::openEnvelopeEditor(HWND parent) {
     envelope_->insertKey({0.0f, defaultValue_, 0, 0, 0, 0, 0});
     envelope_->insertKey({1.0f, defaultValue_, 0, 0, 0, 0, 0});
   }
-  const INT_PTR result = DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(kTemplate), parent,
-                                         dialogProc(), 0);
+  const INT_PTR result =
+      DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(kTemplate), parent, dialogProc(), 0);
   // Cancel leaves the record as it was before the editor opened: an
   // envelope the editor added goes again.
   if (result == kRemove || (result == kCancel && target.added)) {
@@ -63,7 +63,8 @@ void EnvelopeEditor::openEnvelopeEditor(HWND parent) {
   envelope_ = nullptr;
 }
 
-INT_PTR CALLBACK EnvelopeEditor::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK EnvelopeEditor::procedure(HWND window, UINT message, WPARAM wParam,
+                                           LPARAM lParam) {
   EnvelopeEditor* editor = current;
   return editorProcedure(editor, window, message, wParam, lParam, [&] {
     if (editor && editor->envelope_) editor->handleMessage(message, wParam, lParam);
@@ -95,9 +96,7 @@ void EnvelopeEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED:
-      onMouse(message, lParam);
-      break;
+    case WM_CAPTURECHANGED: onMouse(message, lParam); break;
   }
 }
 
@@ -125,9 +124,18 @@ void EnvelopeEditor::onCommand(int id, int) {
     case IDC_ENVELOPE_REMOVE: EndDialog(window(), kRemove); break;
     case IDC_ENVELOPE_NEXT_KEY: stepToKey(true); break;
     case IDC_ENVELOPE_PREVIOUS_KEY: stepToKey(false); break;
-    case IDC_ENVELOPE_CREATE_KEY: applyKeyFields(); afterEdit(); break;
-    case IDC_ENVELOPE_DELETE_KEY: deleteKeyAtTime(); afterEdit(); break;
-    case IDC_ENVELOPE_LOAD: loadFile(); afterEdit(); break;
+    case IDC_ENVELOPE_CREATE_KEY:
+      applyKeyFields();
+      afterEdit();
+      break;
+    case IDC_ENVELOPE_DELETE_KEY:
+      deleteKeyAtTime();
+      afterEdit();
+      break;
+    case IDC_ENVELOPE_LOAD:
+      loadFile();
+      afterEdit();
+      break;
     case IDC_ENVELOPE_SAVE: saveFile(); break;
     case IDC_ENVELOPE_LINEAR: {
       EnvelopeKey key;

@@ -16,9 +16,9 @@ const CurveFileType kEnvelopeFiles = {"Envelopes", "Vantaro Envelopes (*.env)\0*
 void EnvelopeEditor::loadFile() {
   char file[kCurveFileNameSize];
   if (askCurveFile(window(), kEnvelopeFiles, false, "Load An Envelope", file)) {
-    OwnedComponent<EnvelopeComponent> loaded(
-        static_cast<EnvelopeComponent*>(envelope_->clone()));
-    const CurveFileResult result = loaded ? loadEnvelopeFile(file, *loaded) : CurveFileResult::kFailed;
+    OwnedComponent<EnvelopeComponent> loaded(static_cast<EnvelopeComponent*>(envelope_->clone()));
+    const CurveFileResult result =
+        loaded ? loadEnvelopeFile(file, *loaded) : CurveFileResult::kFailed;
     if (result == CurveFileResult::kDone && loaded->keyCount > 0) {
       envelope_->copyFrom(*loaded);
     } else if (result == CurveFileResult::kFailed || result == CurveFileResult::kDone) {

@@ -28,9 +28,13 @@ void showNumber(DialogPage& page, int id, const char* format, float value) {
 
 }  // namespace
 
-float EnvelopeEditor::sliderTime() { return keyTimeFromPercent(getTrackbarValue(IDC_ENVELOPE_TIME)); }
+float EnvelopeEditor::sliderTime() {
+  return keyTimeFromPercent(getTrackbarValue(IDC_ENVELOPE_TIME));
+}
 
-bool EnvelopeEditor::keyAt(float t, EnvelopeKey& key) const { return envelope_->findKey(t, key) != 0; }
+bool EnvelopeEditor::keyAt(float t, EnvelopeKey& key) const {
+  return envelope_->findKey(t, key) != 0;
+}
 
 void EnvelopeEditor::refreshControls() {
   const float t = sliderTime();

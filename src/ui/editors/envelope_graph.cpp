@@ -74,10 +74,13 @@ void EnvelopeGraph::paint(HDC dc, const GraphArea& a, const EnvelopeComponent& e
   for (int i = 0; i <= 100; ++i) {
     const float t = keyTimeFromPercent(i);
     const int x = a.timeX(t), y = a.curveY(envelope.evaluate(t), scale_);
-    if (i == 0) MoveToEx(dc, x, y, nullptr);
-    else LineTo(dc, x, y);
+    if (i == 0)
+      MoveToEx(dc, x, y, nullptr);
+    else
+      LineTo(dc, x, y);
     if (envelope.findKey(t, key)) {
-      RECT square = {x - kKeySquareHalf, y - kKeySquareHalf, x + kKeySquareHalf, y + kKeySquareHalf};
+      RECT square = {x - kKeySquareHalf, y - kKeySquareHalf, x + kKeySquareHalf,
+                     y + kKeySquareHalf};
       FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
   }
@@ -121,7 +124,8 @@ void EnvelopeGraph::drawCursor(HWND graph, const EnvelopeComponent& envelope, fl
   EnvelopeKey key;
   if (envelope.findKey(t, key)) {
     const int y = a.gridY(envelope.evaluate(t), scale_), d = kKeySquareHalf;
-    const POINT box[] = {{x - d, y - d}, {x + d, y - d}, {x + d, y + d}, {x - d, y + d}, {x - d, y - d}};
+    const POINT box[] = {
+        {x - d, y - d}, {x + d, y - d}, {x + d, y + d}, {x - d, y + d}, {x - d, y - d}};
     Polyline(dc, box, 5);
   }
   SetROP2(dc, oldMode);

@@ -13,8 +13,8 @@ namespace vta {
 struct EnvelopeScale {
   float minValue = 0;
   float maxValue = 100;
-  float valueStep = 1;  // values set with the mouse snap to it
-  float gridStep = 10;  // value distance of the horizontal grid lines
+  float valueStep = 1;       // values set with the mouse snap to it
+  float gridStep = 10;       // value distance of the horizontal grid lines
   bool percentMode = false;  // whole percents, shown with "%"
 };
 

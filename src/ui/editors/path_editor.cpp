@@ -61,8 +61,8 @@ void PathEditor::openPathEditor(HWND parent) {
     record_->globalParams[VTA_FLY_MODE] = flyMode;
     return;
   }
-  const INT_PTR result = DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(kTemplate), parent,
-                                         dialogProc(), 0);
+  const INT_PTR result =
+      DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(kTemplate), parent, dialogProc(), 0);
   record_->globalParams[VTA_FLY_MODE] = flyMode;
   if (result == kCancel) {
     record_->copyFrom(*backup_);
@@ -184,22 +184,46 @@ void PathEditor::onCommand(int id, int) {
     case IDC_PATH_REMOVE: EndDialog(window(), kRemove); break;
     case IDC_PATH_NEXT_KEY: stepToKey(true); break;
     case IDC_PATH_PREVIOUS_KEY: stepToKey(false); break;
-    case IDC_PATH_CREATE_KEY: commitKey(); checkPreviewRestart(); break;
-    case IDC_PATH_DELETE_KEY: deleteKeyAtTime(); checkPreviewRestart(); break;
-    case IDC_PATH_COPY_KEY: copyKey(); checkPreviewRestart(); break;
+    case IDC_PATH_CREATE_KEY:
+      commitKey();
+      checkPreviewRestart();
+      break;
+    case IDC_PATH_DELETE_KEY:
+      deleteKeyAtTime();
+      checkPreviewRestart();
+      break;
+    case IDC_PATH_COPY_KEY:
+      copyKey();
+      checkPreviewRestart();
+      break;
     case IDC_PATH_LOAD: loadPath(); break;
     case IDC_PATH_SAVE: savePath(); break;
-    case IDC_PATH_LINEAR: applyEditsToKey(); checkPreviewRestart(); break;
+    case IDC_PATH_LINEAR:
+      applyEditsToKey();
+      checkPreviewRestart();
+      break;
     case IDC_PATH_AXIS_X: axis_[0] = isChecked(id); break;
     case IDC_PATH_AXIS_Y: axis_[1] = isChecked(id); break;
     case IDC_PATH_AXIS_Z: axis_[2] = isChecked(id); break;
     case IDC_PATH_MOVE: tool_ = PathTool::kMove; break;
     case IDC_PATH_ROTATE: tool_ = PathTool::kRotate; break;
     case IDC_PATH_STRETCH: tool_ = PathTool::kStretch; break;
-    case IDC_PATH_CAMERA: view_ = kCameraView; drawView(); break;
-    case IDC_PATH_PERSPECTIVE: view_ = kPerspectiveView; drawView(); break;
-    case IDC_PATH_TOP: view_ = kTopView; drawView(); break;
-    case IDC_PATH_SIDE: view_ = kSideView; drawView(); break;
+    case IDC_PATH_CAMERA:
+      view_ = kCameraView;
+      drawView();
+      break;
+    case IDC_PATH_PERSPECTIVE:
+      view_ = kPerspectiveView;
+      drawView();
+      break;
+    case IDC_PATH_TOP:
+      view_ = kTopView;
+      drawView();
+      break;
+    case IDC_PATH_SIDE:
+      view_ = kSideView;
+      drawView();
+      break;
   }
 }
 

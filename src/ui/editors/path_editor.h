@@ -24,7 +24,12 @@ namespace vta {
 // How a drag changes the key: the tool, the view it is made in, and the
 // mouse's buttons and Shift key.
 enum class PathTool { kMove = 0, kRotate = 1, kStretch = 2 };
-enum PathView : uint32_t { kCameraView = 16, kSideView = 32, kTopView = 64, kPerspectiveView = 128 };
+enum PathView : uint32_t {
+  kCameraView = 16,
+  kSideView = 32,
+  kTopView = 64,
+  kPerspectiveView = 128
+};
 struct PathDrag {
   PathTool tool;
   uint32_t view;

@@ -21,13 +21,15 @@ struct ToolValues {
   bool wraps;  // position and scale wrap round at the limits; rotation is free
 };
 
-const ToolValues kToolValues[] = {
-    {{&PathKey::positionX, &PathKey::positionY, &PathKey::positionZ},
-     {IDC_PATH_POSITION_X, IDC_PATH_POSITION_Y, IDC_PATH_POSITION_Z}, true},
-    {{&PathKey::rotationX, &PathKey::rotationY, &PathKey::rotationZ},
-     {IDC_PATH_ROTATION_X, IDC_PATH_ROTATION_Y, IDC_PATH_ROTATION_Z}, false},
-    {{&PathKey::scaleX, &PathKey::scaleY, &PathKey::scaleZ},
-     {IDC_PATH_SCALE_X, IDC_PATH_SCALE_Y, IDC_PATH_SCALE_Z}, true}};
+const ToolValues kToolValues[] = {{{&PathKey::positionX, &PathKey::positionY, &PathKey::positionZ},
+                                   {IDC_PATH_POSITION_X, IDC_PATH_POSITION_Y, IDC_PATH_POSITION_Z},
+                                   true},
+                                  {{&PathKey::rotationX, &PathKey::rotationY, &PathKey::rotationZ},
+                                   {IDC_PATH_ROTATION_X, IDC_PATH_ROTATION_Y, IDC_PATH_ROTATION_Z},
+                                   false},
+                                  {{&PathKey::scaleX, &PathKey::scaleY, &PathKey::scaleZ},
+                                   {IDC_PATH_SCALE_X, IDC_PATH_SCALE_Y, IDC_PATH_SCALE_Z},
+                                   true}};
 
 float wrapped(float value) {
   if (value < -kPlacementLimit) return kPlacementLimit;
@@ -47,7 +49,8 @@ AxisDeltas pathDragDeltas(const PathDrag& drag, int dx, int dy) {
   switch (drag.tool) {
     case PathTool::kMove: return moveDeltas(drag.view, drag.leftButton, dx, dy);
     case PathTool::kRotate:
-      return drag.leftButton ? AxisDeltas{dy * kTurnStep, dx * kTurnStep, 0} : AxisDeltas{0, 0, dy * -kTurnStep};
+      return drag.leftButton ? AxisDeltas{dy * kTurnStep, dx * kTurnStep, 0}
+                             : AxisDeltas{0, 0, dy * -kTurnStep};
     case PathTool::kStretch:
       if (drag.shift) return {dy * kStretchStep, dy * kStretchStep, dy * kStretchStep};
       return drag.leftButton ? AxisDeltas{dx * kStretchStep, dy * -kStretchStep, 0}
@@ -71,7 +74,8 @@ void PathEditor::startDrag(LPARAM at) {
 void PathEditor::applyDrag(WPARAM keys, LPARAM at) {
   const int x = static_cast<short>(LOWORD(at)), y = static_cast<short>(HIWORD(at));
   const PathDrag drag{tool_, view_, (keys & MK_LBUTTON) != 0, (keys & MK_SHIFT) != 0};
-  const AxisDeltas d = pathDragDeltas(drag, static_cast<short>(x - lastX_), static_cast<short>(y - lastY_));
+  const AxisDeltas d =
+      pathDragDeltas(drag, static_cast<short>(x - lastX_), static_cast<short>(y - lastY_));
   const float deltas[3] = {d.x, d.y, d.z};
   if (currentKeyIndex_ < path_->keyCount) {
     PathKey key = path_->keys[currentKeyIndex_];

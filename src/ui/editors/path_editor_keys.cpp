@@ -56,8 +56,9 @@ INT_PTR CALLBACK copyKeyProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
     if (message == WM_INITDIALOG) {
       SetWindowLongPtrA(dialog, DWLP_USER, lParam);
       char text[16];
-      std::snprintf(text, sizeof text, "%ld",
-                    static_cast<long>(SendMessageA(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0)));
+      std::snprintf(
+          text, sizeof text, "%ld",
+          static_cast<long>(SendMessageA(reinterpret_cast<HWND>(lParam), TBM_GETPOS, 0, 0)));
       SetDlgItemTextA(dialog, IDC_COPY_KEY_TIME, text);
       return TRUE;
     }
@@ -68,7 +69,8 @@ INT_PTR CALLBACK copyKeyProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
     GetDlgItemTextA(dialog, IDC_COPY_KEY_TIME, text, sizeof text);
     const long percent = std::strtol(text, nullptr, 10);
     if (percent < 0 || percent > 100) {
-      MessageBoxA(dialog, "Time must be between 0% and 100%", "Invalid Time", MB_OK | MB_ICONEXCLAMATION);
+      MessageBoxA(dialog, "Time must be between 0% and 100%", "Invalid Time",
+                  MB_OK | MB_ICONEXCLAMATION);
       return TRUE;
     }
     SendMessageA(slider, TBM_SETPOS, TRUE, percent);
@@ -105,7 +107,8 @@ void PathEditor::refreshControls() {
   setControlEnabled(IDC_PATH_CREATE_KEY, !onKey);
   setControlEnabled(IDC_PATH_DELETE_KEY, onKey && t != 0.0f && t != 1.0f);
   setControlEnabled(IDC_PATH_COPY_KEY, onKey);
-  for (int i = 0; i < kPlacementCount; ++i) showNumber(*this, kPlacementBoxes[i], key.*kPlacementFields[i]);
+  for (int i = 0; i < kPlacementCount; ++i)
+    showNumber(*this, kPlacementBoxes[i], key.*kPlacementFields[i]);
   showNumber(*this, IDC_PATH_TENSION, key.tension);
   showNumber(*this, IDC_PATH_CONTINUITY, key.continuity);
   showNumber(*this, IDC_PATH_BIAS, key.bias);
@@ -172,8 +175,9 @@ void PathEditor::deleteKeyAtTime() {
 // at the new time receives the values shown for the old one.
 void PathEditor::copyKey() {
   HWND slider = GetDlgItem(window(), IDC_PATH_TIME);
-  const INT_PTR result = DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(kCopyKeyTemplate), window(),
-                                         copyKeyProcedure, reinterpret_cast<LPARAM>(slider));
+  const INT_PTR result =
+      DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(kCopyKeyTemplate), window(),
+                      copyKeyProcedure, reinterpret_cast<LPARAM>(slider));
   if (result != 0) return;
   updateTrackbarLabel(slider);
   commitKey();

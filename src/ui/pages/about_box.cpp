@@ -42,8 +42,7 @@ INT_PTR CALLBACK aboutProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
       // Any command closes the box: Enter, Escape and the close box all send one.
       EndDialog(dialog, 1);
       return TRUE;
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }
 
@@ -56,8 +55,8 @@ int showAboutBox(HWND parent, const char* titleText, const char* releaseText) {
   content.titleFont = createBoldArial(28);
   content.releaseFont = createBoldArial(18);
 
-  INT_PTR result = DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_ABOUT), parent,
-                                   aboutProc, reinterpret_cast<LPARAM>(&content));
+  INT_PTR result = DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_ABOUT), parent, aboutProc,
+                                   reinterpret_cast<LPARAM>(&content));
 
   DeleteObject(content.titleFont);
   DeleteObject(content.releaseFont);

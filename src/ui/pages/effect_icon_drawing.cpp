@@ -23,11 +23,8 @@ void drawOuterRectangle(HDC dc, const RECT& area, bool focused) {
   HPEN pen = focused ? CreatePen(PS_DOT, 1, RGB(0, 0, 0))
                      : CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNFACE));
   HGDIOBJ previous = SelectObject(dc, pen);
-  const POINT corners[] = {{0, 0},
-                           {area.right - 1, 0},
-                           {area.right - 1, area.bottom - 1},
-                           {0, area.bottom - 1},
-                           {0, 0}};
+  const POINT corners[] = {
+      {0, 0}, {area.right - 1, 0}, {area.right - 1, area.bottom - 1}, {0, area.bottom - 1}, {0, 0}};
   Polyline(dc, corners, 5);
   SelectObject(dc, previous);
   DeleteObject(pen);
@@ -47,8 +44,8 @@ void drawIconPicture(HDC dc, const RECT& area, const TextureImage& icon) {
   info.bmiHeader.biCompression = BI_RGB;
   info.bmiHeader.biSizeImage = icon.dataSize;
   StretchDIBits(dc, area.left + kIconInset, area.top + kIconInset,
-                area.right - area.left - 2 * kIconInset, area.bottom - area.top - 2 * kIconInset,
-                0, 0, info.bmiHeader.biWidth, info.bmiHeader.biHeight, icon.pixels, &info,
+                area.right - area.left - 2 * kIconInset, area.bottom - area.top - 2 * kIconInset, 0,
+                0, info.bmiHeader.biWidth, info.bmiHeader.biHeight, icon.pixels, &info,
                 DIB_RGB_COLORS, SRCCOPY);
 }
 
@@ -76,7 +73,8 @@ void drawIconFrame(HDC dc, const RECT& area, bool sunken, bool focused) {
   const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
   const LONG right = area.right, bottom = area.bottom;
   drawEdge(dc, sunken ? shadow : highlight, {1, bottom - 2}, {1, 1}, {right - 2, 1});
-  drawEdge(dc, sunken ? highlight : shadow, {right - 2, 2}, {right - 2, bottom - 2}, {2, bottom - 2});
+  drawEdge(dc, sunken ? highlight : shadow, {right - 2, 2}, {right - 2, bottom - 2},
+           {2, bottom - 2});
   drawOuterRectangle(dc, area, focused);
 }
 

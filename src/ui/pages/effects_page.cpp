@@ -64,8 +64,10 @@ void EffectsPage::showGroup(int i) {
   for (int j = 0; j < kMaxGroupItems; ++j) {
     const bool used = j < shownCount();
     setControlEnabled(IDC_EFFECTS_FIRST_ICON + j, used);
-    if (used) showControl(IDC_EFFECTS_FIRST_ICON + j);
-    else hideControl(IDC_EFFECTS_FIRST_ICON + j);
+    if (used)
+      showControl(IDC_EFFECTS_FIRST_ICON + j);
+    else
+      hideControl(IDC_EFFECTS_FIRST_ICON + j);
   }
   selectComboIndex(IDC_EFFECTS_GROUP_LIST, i);
 }

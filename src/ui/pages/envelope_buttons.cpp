@@ -14,7 +14,8 @@ void showEnvelopeButton(DialogPage& page, const EffectSettings* record, const En
 
 void editEnvelope(DialogPage& page, EffectSettings* record, const EnvelopeButton& e,
                   int parameterIndex, float current) {
-  EnvelopeEditor editor(e.title, e.scale, current, record, 0, static_cast<uint16_t>(parameterIndex));
+  EnvelopeEditor editor(e.title, e.scale, current, record, 0,
+                        static_cast<uint16_t>(parameterIndex));
   editor.openEnvelopeEditor(page.window());
 }
 

@@ -31,7 +31,8 @@ void FilterPage::loadControls() {
     }
   }
   // A source past the list shows no selection.
-  selectComboIndex(IDC_FILTER_SOURCE_LIST, wholeValue(state.record->globalParams[VTA_FILTER_SOURCE]));
+  selectComboIndex(IDC_FILTER_SOURCE_LIST,
+                   wholeValue(state.record->globalParams[VTA_FILTER_SOURCE]));
   showOption(*this, *state.record, kPercent);
   showOption(*this, *state.record, kFrames);
   for (const SliderBinding& slider : kTurnsAndDistance) showOption(*this, *state.record, slider);

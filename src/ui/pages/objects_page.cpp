@@ -30,29 +30,49 @@ constexpr int kKindOffset = 2;
 constexpr uint16_t kFirstListedKind = 3, kLastListedKind = 5;
 
 // In the order the page writes them; parameter is the element k.
-constexpr SliderBinding kSliders[] = {
-    {IDC_OBJECTS_LUMINOSITY, VTA_LUMINOSITY, 0, 100, 10},
-    {IDC_OBJECTS_SHINE, VTA_SHINE, 0, 100, 10},
-    {IDC_OBJECTS_TRANSPARENCY, VTA_TRANSPARENCY, 0, 100, 10},
-    {IDC_OBJECTS_PATH_ROTATION, VTA_PATH_ROTATION, 0, 360, 45},
-    {IDC_OBJECTS_TRAIL_COUNT, VTA_TRAIL_COUNT, 0, 20, 0},
-    {IDC_OBJECTS_TRAIL_SPACING, VTA_TRAIL_SPACING, 0, 20, 0}};
+constexpr SliderBinding kSliders[] = {{IDC_OBJECTS_LUMINOSITY, VTA_LUMINOSITY, 0, 100, 10},
+                                      {IDC_OBJECTS_SHINE, VTA_SHINE, 0, 100, 10},
+                                      {IDC_OBJECTS_TRANSPARENCY, VTA_TRANSPARENCY, 0, 100, 10},
+                                      {IDC_OBJECTS_PATH_ROTATION, VTA_PATH_ROTATION, 0, 360, 45},
+                                      {IDC_OBJECTS_TRAIL_COUNT, VTA_TRAIL_COUNT, 0, 20, 0},
+                                      {IDC_OBJECTS_TRAIL_SPACING, VTA_TRAIL_SPACING, 0, 20, 0}};
 constexpr CheckBinding kRotatesWithPath = {IDC_OBJECTS_ROTATES_WITH_PATH, VTA_ROTATES_WITH_PATH};
 
-const EnvelopeButton kEnvelopeButtons[] = {
-    {IDC_OBJECTS_LUMINOSITY_ENVELOPE, IDC_OBJECTS_LUMINOSITY, VTA_LUMINOSITY, "Luminosity Envelope",
-     {0, 100, 1, 10, true}},
-    {IDC_OBJECTS_SHINE_ENVELOPE, IDC_OBJECTS_SHINE, VTA_SHINE, "Shine Envelope", {0, 100, 1, 10, true}},
-    {IDC_OBJECTS_TRANSPARENCY_ENVELOPE, IDC_OBJECTS_TRANSPARENCY, VTA_TRANSPARENCY,
-     "Transparency Envelope", {0, 100, 1, 10, true}},
-    {IDC_OBJECTS_PATH_ROTATION_ENVELOPE, IDC_OBJECTS_PATH_ROTATION, VTA_PATH_ROTATION,
-     "Direction Envelope", {0, 360, 1, 45, false}},
-    {IDC_OBJECTS_ROTATES_WITH_PATH_ENVELOPE, IDC_OBJECTS_ROTATES_WITH_PATH, VTA_ROTATES_WITH_PATH,
-     "Object Follows Direction Envelope", {0, 1, 1, 1, false}},
-    {IDC_OBJECTS_TRAIL_COUNT_ENVELOPE, IDC_OBJECTS_TRAIL_COUNT, VTA_TRAIL_COUNT, "Trail Count Envelope",
-     {0, 20, 1, 1, false}},
-    {IDC_OBJECTS_TRAIL_SPACING_ENVELOPE, IDC_OBJECTS_TRAIL_SPACING, VTA_TRAIL_SPACING,
-     "Trail Spacing Envelope", {0, 20, 1, 1, false}}};
+const EnvelopeButton kEnvelopeButtons[] = {{IDC_OBJECTS_LUMINOSITY_ENVELOPE,
+                                            IDC_OBJECTS_LUMINOSITY,
+                                            VTA_LUMINOSITY,
+                                            "Luminosity Envelope",
+                                            {0, 100, 1, 10, true}},
+                                           {IDC_OBJECTS_SHINE_ENVELOPE,
+                                            IDC_OBJECTS_SHINE,
+                                            VTA_SHINE,
+                                            "Shine Envelope",
+                                            {0, 100, 1, 10, true}},
+                                           {IDC_OBJECTS_TRANSPARENCY_ENVELOPE,
+                                            IDC_OBJECTS_TRANSPARENCY,
+                                            VTA_TRANSPARENCY,
+                                            "Transparency Envelope",
+                                            {0, 100, 1, 10, true}},
+                                           {IDC_OBJECTS_PATH_ROTATION_ENVELOPE,
+                                            IDC_OBJECTS_PATH_ROTATION,
+                                            VTA_PATH_ROTATION,
+                                            "Direction Envelope",
+                                            {0, 360, 1, 45, false}},
+                                           {IDC_OBJECTS_ROTATES_WITH_PATH_ENVELOPE,
+                                            IDC_OBJECTS_ROTATES_WITH_PATH,
+                                            VTA_ROTATES_WITH_PATH,
+                                            "Object Follows Direction Envelope",
+                                            {0, 1, 1, 1, false}},
+                                           {IDC_OBJECTS_TRAIL_COUNT_ENVELOPE,
+                                            IDC_OBJECTS_TRAIL_COUNT,
+                                            VTA_TRAIL_COUNT,
+                                            "Trail Count Envelope",
+                                            {0, 20, 1, 1, false}},
+                                           {IDC_OBJECTS_TRAIL_SPACING_ENVELOPE,
+                                            IDC_OBJECTS_TRAIL_SPACING,
+                                            VTA_TRAIL_SPACING,
+                                            "Trail Spacing Envelope",
+                                            {0, 20, 1, 1, false}}};
 
 constexpr int kFileControls[] = {IDC_OBJECTS_FILE_NAME, IDC_OBJECTS_FILE_NAME_LABEL,
                                  IDC_OBJECTS_SELECT_FILE, IDC_OBJECTS_FRAME_OFFSET,
@@ -69,7 +89,8 @@ float leadingInteger(const char* text) {
 // The effect's first object on surface n + 1 that morphs, or null.
 const ObjectComponent* morphingObject(const EffectDescription* effect, uint32_t n) {
   if (!effect) return nullptr;
-  for (const EffectComponent* member = effect->lists[kObjects].head; member; member = member->next) {
+  for (const EffectComponent* member = effect->lists[kObjects].head; member;
+       member = member->next) {
     const auto* object = static_cast<const ObjectComponent*>(member);
     if (object->surfaceNumber == n + 1 && object->morphFrames != 0) return object;
   }
@@ -87,7 +108,8 @@ const ObjectComponent* pathObject(const EffectDescription& effect, uint32_t n) {
     bool nested = false;
     // A file may link parents in a circle: no chain is longer than the list.
     uint32_t steps = effect.lists[kObjects].count;
-    for (const EffectComponent* up = object->parent; up && !nested && steps; up = up->parent, --steps) {
+    for (const EffectComponent* up = object->parent; up && !nested && steps;
+         up = up->parent, --steps) {
       nested = static_cast<const ObjectComponent*>(up)->surfaceNumber == n + 1;
     }
     if (!nested) return object;
@@ -114,8 +136,8 @@ ObjectsPage::~ObjectsPage() { sheet().effectSelected = nullptr; }
 SurfaceComponent* ObjectsPage::surface() const {
   const EffectSettings* record = sheet().record;
   if (!record) return nullptr;
-  EffectComponent* found = record->description.lists[kSurfaces].findById(
-      static_cast<uint16_t>(currentObject_ + 1));
+  EffectComponent* found =
+      record->description.lists[kSurfaces].findById(static_cast<uint16_t>(currentObject_ + 1));
   return static_cast<SurfaceComponent*>(found);
 }
 
@@ -179,7 +201,8 @@ void ObjectsPage::saveControls(bool sourceChosen) {
   }
   saveSurface(sourceChosen);
   const int chosen = getComboIndex(IDC_OBJECTS_OBJECT_LIST);
-  if (chosen >= 0 && static_cast<uint32_t>(chosen) != currentObject_) showObject(static_cast<uint32_t>(chosen));
+  if (chosen >= 0 && static_cast<uint32_t>(chosen) != currentObject_)
+    showObject(static_cast<uint32_t>(chosen));
 }
 
 // Only a source the user picks creates, changes or removes the surface; a
@@ -187,8 +210,8 @@ void ObjectsPage::saveControls(bool sourceChosen) {
 void ObjectsPage::saveSurface(bool sourceChosen) {
   EffectSettings& record = *sheet().record;
   SurfaceComponent* mapped = surface();
-  const bool listed = mapped && mapped->mappingKind >= kFirstListedKind &&
-                      mapped->mappingKind <= kLastListedKind;
+  const bool listed =
+      mapped && mapped->mappingKind >= kFirstListedKind && mapped->mappingKind <= kLastListedKind;
   if (mapped && !listed && !sourceChosen) return;
   const int source = getComboIndex(IDC_OBJECTS_SOURCE_LIST);
   if (source <= 0) {
@@ -196,12 +219,14 @@ void ObjectsPage::saveSurface(bool sourceChosen) {
     return;
   }
   if (!mapped) {
-    mapped = makeComponent<SurfaceComponent>(static_cast<uint16_t>(currentObject_ + 1), 0.0f, 1.0f, 0, 0);
+    mapped = makeComponent<SurfaceComponent>(static_cast<uint16_t>(currentObject_ + 1), 0.0f, 1.0f,
+                                             0, 0);
     if (!mapped) return;
     record.description.lists[kSurfaces].append(mapped);
   }
   const uint16_t kind = static_cast<uint16_t>(source + kKindOffset);
-  if (mapped->mappingKind != kind) setText(IDC_OBJECTS_FILE_NAME, "");  // a new source forgets the file
+  if (mapped->mappingKind != kind)
+    setText(IDC_OBJECTS_FILE_NAME, "");  // a new source forgets the file
   mapped->mappingKind = kind;
   mapped->objectIndex = static_cast<uint16_t>(currentObject_);
   getText(IDC_OBJECTS_FILE_NAME, mapped->mapFile, sizeof mapped->mapFile);

@@ -20,24 +20,39 @@ constexpr RadioBinding kRadios[] = {
     {IDC_OPTIONS_IMAGE_FASTEST, IDC_OPTIONS_IMAGE_BEST, VTA_IMAGE_QUALITY}};
 constexpr CheckBinding kChecks[] = {{IDC_OPTIONS_ANTIALIASING, VTA_ANTIALIASING},
                                     {IDC_OPTIONS_LIGHTING, VTA_LIGHTING}};
-constexpr SliderBinding kSliders[] = {{IDC_OPTIONS_SHADOWS, VTA_SHADOWS, 0, 100, 10},
-                                      {IDC_OPTIONS_BLUR_PERCENT, VTA_BLUR_PERCENT, 0, 100, 10},
-                                      {IDC_OPTIONS_BLUR_COUNT, VTA_BLUR_COUNT, 0, 10, 0},
-                                      {IDC_OPTIONS_LIGHT_DIRECTION, VTA_LIGHT_DIRECTION, 0, 360, 45},
-                                      {IDC_OPTIONS_PERIOD, VTA_TRANSITION_PERIOD, 0, 100, 10}};
+constexpr SliderBinding kSliders[] = {
+    {IDC_OPTIONS_SHADOWS, VTA_SHADOWS, 0, 100, 10},
+    {IDC_OPTIONS_BLUR_PERCENT, VTA_BLUR_PERCENT, 0, 100, 10},
+    {IDC_OPTIONS_BLUR_COUNT, VTA_BLUR_COUNT, 0, 10, 0},
+    {IDC_OPTIONS_LIGHT_DIRECTION, VTA_LIGHT_DIRECTION, 0, 360, 45},
+    {IDC_OPTIONS_PERIOD, VTA_TRANSITION_PERIOD, 0, 100, 10}};
 constexpr RadioBinding kFlyMode = {IDC_OPTIONS_FLY_OFF, IDC_OPTIONS_FLY_ON, VTA_FLY_MODE};
 
-const EnvelopeButton kEnvelopeButtons[] = {
-    {IDC_OPTIONS_LIGHTING_ENVELOPE, IDC_OPTIONS_LIGHTING, VTA_LIGHTING, "Lighting Off/On Envelope",
-     {0, 1, 1, 1, false}},
-    {IDC_OPTIONS_SHADOWS_ENVELOPE, IDC_OPTIONS_SHADOWS, VTA_SHADOWS, "Shadows Envelope",
-     {0, 100, 1, 10, true}},
-    {IDC_OPTIONS_LIGHT_DIRECTION_ENVELOPE, IDC_OPTIONS_LIGHT_DIRECTION, VTA_LIGHT_DIRECTION,
-     "Light Direction Envelope", {0, 360, 1, 45, false}},
-    {IDC_OPTIONS_BLUR_PERCENT_ENVELOPE, IDC_OPTIONS_BLUR_PERCENT, VTA_BLUR_PERCENT,
-     "Blur Percent Envelope", {0, 100, 1, 10, true}},
-    {IDC_OPTIONS_BLUR_COUNT_ENVELOPE, IDC_OPTIONS_BLUR_COUNT, VTA_BLUR_COUNT, "Blur Count Envelope",
-     {0, 10, 1, 1, false}}};
+const EnvelopeButton kEnvelopeButtons[] = {{IDC_OPTIONS_LIGHTING_ENVELOPE,
+                                            IDC_OPTIONS_LIGHTING,
+                                            VTA_LIGHTING,
+                                            "Lighting Off/On Envelope",
+                                            {0, 1, 1, 1, false}},
+                                           {IDC_OPTIONS_SHADOWS_ENVELOPE,
+                                            IDC_OPTIONS_SHADOWS,
+                                            VTA_SHADOWS,
+                                            "Shadows Envelope",
+                                            {0, 100, 1, 10, true}},
+                                           {IDC_OPTIONS_LIGHT_DIRECTION_ENVELOPE,
+                                            IDC_OPTIONS_LIGHT_DIRECTION,
+                                            VTA_LIGHT_DIRECTION,
+                                            "Light Direction Envelope",
+                                            {0, 360, 1, 45, false}},
+                                           {IDC_OPTIONS_BLUR_PERCENT_ENVELOPE,
+                                            IDC_OPTIONS_BLUR_PERCENT,
+                                            VTA_BLUR_PERCENT,
+                                            "Blur Percent Envelope",
+                                            {0, 100, 1, 10, true}},
+                                           {IDC_OPTIONS_BLUR_COUNT_ENVELOPE,
+                                            IDC_OPTIONS_BLUR_COUNT,
+                                            VTA_BLUR_COUNT,
+                                            "Blur Count Envelope",
+                                            {0, 10, 1, 1, false}}};
 
 constexpr int kFirstObjectIndex = VTA_OBJECT_PARAM_INDEX(0, 0);
 constexpr int kSecondObjectIndex = VTA_OBJECT_PARAM_INDEX(1, 0);
@@ -51,8 +66,10 @@ void exchangeFirstTwoObjects(EffectSettings& record) {
     auto* envelope = static_cast<EnvelopeComponent*>(member);
     if (envelope->linkId != 0) continue;
     const int index = envelope->parameterIndex;
-    if (index >= kFirstObjectIndex && index < kSecondObjectIndex) envelope->parameterIndex += 100;
-    else if (index >= kSecondObjectIndex && index < kThirdObjectIndex) envelope->parameterIndex -= 100;
+    if (index >= kFirstObjectIndex && index < kSecondObjectIndex)
+      envelope->parameterIndex += 100;
+    else if (index >= kSecondObjectIndex && index < kThirdObjectIndex)
+      envelope->parameterIndex -= 100;
   }
 }
 
@@ -102,7 +119,8 @@ void OptionsPage::storeFlyMode(int flyMode) {
 }
 
 void OptionsPage::updateEnvelopeButtons() {
-  for (const EnvelopeButton& e : kEnvelopeButtons) showEnvelopeButton(*this, sheet().record, e, e.element);
+  for (const EnvelopeButton& e : kEnvelopeButtons)
+    showEnvelopeButton(*this, sheet().record, e, e.element);
 }
 
 void OptionsPage::editEnvelope(int button) {

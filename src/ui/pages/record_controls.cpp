@@ -28,7 +28,9 @@ float shownValue(DialogPage& page, const SliderBinding& s) {
   return static_cast<float>(page.getTrackbarValue(s.id));
 }
 
-float shownValue(DialogPage& page, const CheckBinding& c) { return page.isChecked(c.id) ? 1.0f : 0.0f; }
+float shownValue(DialogPage& page, const CheckBinding& c) {
+  return page.isChecked(c.id) ? 1.0f : 0.0f;
+}
 
 void showOption(DialogPage& page, const EffectSettings& record, const SliderBinding& s) {
   showValue(page, s, record.globalParams[s.parameter]);

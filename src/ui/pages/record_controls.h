@@ -18,7 +18,7 @@ struct SliderBinding {
   int id;         // the trackbar; its value label is id + 1
   int parameter;  // global option index
   int minimum, maximum;
-  int step;       // tick frequency and page size; 0: neither is set
+  int step;  // tick frequency and page size; 0: neither is set
 };
 
 struct RadioBinding {

@@ -18,7 +18,9 @@ constexpr int kSpeedStep = 5, kFramesStep = 10;
 // The one renderer that renders with several threads.
 constexpr char kMultithreadedEngine[] = "Rnd_OpenGL";
 
-bool isMultithreadedEngine(const char* name) { return std::strcmp(name, kMultithreadedEngine) == 0; }
+bool isMultithreadedEngine(const char* name) {
+  return std::strcmp(name, kMultithreadedEngine) == 0;
+}
 
 void readComboText(DialogPage& page, int id, char (&field)[kEngineNameSize]) {
   // A name that does not fit, or no selection, leaves the field as it was.
@@ -27,8 +29,10 @@ void readComboText(DialogPage& page, int id, char (&field)[kEngineNameSize]) {
 
 // Shows the stored name; with none stored, nothing is selected.
 void showComboText(DialogPage& page, int id, const char* name) {
-  if (name[0]) page.selectComboText(id, name);
-  else page.selectComboIndex(id, -1);
+  if (name[0])
+    page.selectComboText(id, name);
+  else
+    page.selectComboIndex(id, -1);
 }
 
 }  // namespace
@@ -51,15 +55,18 @@ void SettingsPage::start() {
 void SettingsPage::fillEngineLists() {
   clearCombo(IDC_SETTINGS_PREVIEW_ENGINE);
   clearCombo(IDC_SETTINGS_RENDER_ENGINE);
-  for (const std::string& name : listRenderers(false)) addComboItem(IDC_SETTINGS_RENDER_ENGINE, name.c_str());
-  for (const std::string& name : listRenderers(true)) addComboItem(IDC_SETTINGS_PREVIEW_ENGINE, name.c_str());
+  for (const std::string& name : listRenderers(false))
+    addComboItem(IDC_SETTINGS_RENDER_ENGINE, name.c_str());
+  for (const std::string& name : listRenderers(true))
+    addComboItem(IDC_SETTINGS_PREVIEW_ENGINE, name.c_str());
 }
 
 void SettingsPage::showPreferences() {
   const Preferences& p = preferences_;
   checkRadio(IDC_SETTINGS_SHOW_ICON, IDC_SETTINGS_SHOW_BOTH, static_cast<int>(p.effectDisplay));
   setCheck(IDC_SETTINGS_AUTO_REVERSE, p.autoReverse != 0);
-  checkRadio(IDC_SETTINGS_PREVIEW_LOW, IDC_SETTINGS_PREVIEW_HIGH, static_cast<int>(p.previewQuality));
+  checkRadio(IDC_SETTINGS_PREVIEW_LOW, IDC_SETTINGS_PREVIEW_HIGH,
+             static_cast<int>(p.previewQuality));
   showComboText(*this, IDC_SETTINGS_PREVIEW_ENGINE, p.previewEngine);
   setTrackbarValue(IDC_SETTINGS_PREVIEW_FRAMES, static_cast<int>(p.previewFrames));
   setCheck(IDC_SETTINGS_AUTO_PREVIEW, p.previewRender != 0);
@@ -124,9 +131,12 @@ void SettingsPage::saveDefaultOptions() {
 
 void SettingsPage::onCommand(int id, int code) {
   if (code != BN_CLICKED) return;
-  if (id == IDC_SETTINGS_SAVE_DEFAULTS) saveDefaultOptions();
-  else if (id == IDC_SETTINGS_ABOUT) showAboutBox(window(), nullptr, nullptr);
-  else apply();
+  if (id == IDC_SETTINGS_SAVE_DEFAULTS)
+    saveDefaultOptions();
+  else if (id == IDC_SETTINGS_ABOUT)
+    showAboutBox(window(), nullptr, nullptr);
+  else
+    apply();
 }
 
 // Dragging the thumb only moves the value label; the value is taken when

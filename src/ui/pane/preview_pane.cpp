@@ -13,15 +13,15 @@
 namespace vta {
 
 const DWORD kContextHelpIds[] = {
-    102,  100, 1026, 101, 1001, 102, 1002, 102, 1003, 102, 1004, 102, 1005, 102, 1006, 102,
-    1007, 102, 1008, 102, 1009, 102, 1010, 102, 1011, 102, 1012, 102, 1013, 102, 1014, 102,
-    1015, 102, 1016, 102, 1509, 7,   1062, 7,   1078, 8,   1042, 6,   1044, 5,   1100, 201,
-    1101, 201, 1103, 202, 1104, 202, 1105, 202, 1106, 203, 1107, 203, 1108, 204, 1109, 204,
-    1110, 205, 1112, 206, 1601, 207, 1121, 208, 1115, 209, 1117, 210, 1639, 211, 1200, 301,
-    1201, 302, 1203, 303, 1205, 304, 1300, 401, 1301, 402, 1303, 403, 1305, 404, 1309, 405,
-    1119, 406, 1312, 407, 1307, 408, 1320, 409, 1500, 501, 1501, 501, 1502, 501, 1503, 502,
-    1080, 509, 1515, 503, 1516, 503, 1517, 503, 1504, 504, 1505, 505, 1081, 506, 1509, 507,
-    1511, 508, 0,    0};
+    102,  100,  1026, 101,  1001, 102,  1002, 102,  1003, 102,  1004, 102,  1005, 102,  1006,
+    102,  1007, 102,  1008, 102,  1009, 102,  1010, 102,  1011, 102,  1012, 102,  1013, 102,
+    1014, 102,  1015, 102,  1016, 102,  1509, 7,    1062, 7,    1078, 8,    1042, 6,    1044,
+    5,    1100, 201,  1101, 201,  1103, 202,  1104, 202,  1105, 202,  1106, 203,  1107, 203,
+    1108, 204,  1109, 204,  1110, 205,  1112, 206,  1601, 207,  1121, 208,  1115, 209,  1117,
+    210,  1639, 211,  1200, 301,  1201, 302,  1203, 303,  1205, 304,  1300, 401,  1301, 402,
+    1303, 403,  1305, 404,  1309, 405,  1119, 406,  1312, 407,  1307, 408,  1320, 409,  1500,
+    501,  1501, 501,  1502, 501,  1503, 502,  1080, 509,  1515, 503,  1516, 503,  1517, 503,
+    1504, 504,  1505, 505,  1081, 506,  1509, 507,  1511, 508,  0,    0};
 
 namespace {
 
@@ -33,14 +33,11 @@ void onNotify(DialogPage* page, const NMHDR& header) {
     case PSN_KILLACTIVE:
       if (page) stopPlayback(*page);
       break;
-    case PSN_RESET:
-      sheet().cancelled = 1;
-      break;
+    case PSN_RESET: sheet().cancelled = 1; break;
     case PSN_HELP:
       if (page && page->window()) WinHelpA(page->window(), helpFilePath(), HELP_FINDER, 0);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -87,8 +84,10 @@ void onScroll(DialogPage* page, HWND window, HWND control) {
 
 void onActivate(DialogPage* page, WPARAM wParam) {
   if (!page) return;
-  if (LOWORD(wParam) == WA_INACTIVE) stopPlayback(*page);
-  else enterEditorPane(*page);
+  if (LOWORD(wParam) == WA_INACTIVE)
+    stopPlayback(*page);
+  else
+    enterEditorPane(*page);
 }
 
 // A closing editor hands the preview's reports back to the page that opened
@@ -139,8 +138,7 @@ INT_PTR handlePaneMessage(DialogPage* page, HWND window, UINT message, WPARAM wP
     case kPaneProgressMessage:
       SendDlgItemMessageA(window, IDC_PANE_PROGRESS, PBM_SETPOS, wParam, 0);
       break;
-    default:
-      break;
+    default: break;
   }
   return 0;
 }

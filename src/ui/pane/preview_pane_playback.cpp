@@ -87,12 +87,14 @@ void refreshProgressBar(DialogPage& page) {
   if (!page.window()) return;
   const PreviewRenderer* preview = sheet().preview;
   const int percent = preview ? preview->progress() : 0;
-  SendDlgItemMessageA(page.window(), IDC_PANE_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
+  SendDlgItemMessageA(page.window(), IDC_PANE_PROGRESS, PBM_SETPOS, static_cast<WPARAM>(percent),
+                      0);
 }
 
 void requestPreviewRender() {
   SheetState& state = sheet();
-  if (state.preview && state.record) state.preview->requestRender(*state.record, state.selectedEffect);
+  if (state.preview && state.record)
+    state.preview->requestRender(*state.record, state.selectedEffect);
 }
 
 void drawPreviewFrame(HWND picture) {
@@ -111,8 +113,8 @@ void drawPreviewFrame(HWND picture) {
   info.bmiHeader.biSizeImage = preview->width() * preview->height() * 3;
   HDC dc = GetDC(picture);
   StretchDIBits(dc, area.left + 1, area.top + 1, area.right - area.left - 2,
-                area.bottom - area.top - 2, 0, 0, info.bmiHeader.biWidth,
-                info.bmiHeader.biHeight, preview->frame(index), &info, DIB_RGB_COLORS, SRCCOPY);
+                area.bottom - area.top - 2, 0, 0, info.bmiHeader.biWidth, info.bmiHeader.biHeight,
+                preview->frame(index), &info, DIB_RGB_COLORS, SRCCOPY);
   ReleaseDC(picture, dc);
 }
 

@@ -32,7 +32,8 @@ int DialogPage::setTrackbarValue(int id, int value) {
   if (!trackbar) return 0;
   SendMessageA(trackbar, TBM_SETPOS, TRUE, value);
   char label[16];
-  formatTrackbarLabel(label, value, static_cast<int>(SendMessageA(trackbar, TBM_GETRANGEMAX, 0, 0)));
+  formatTrackbarLabel(label, value,
+                      static_cast<int>(SendMessageA(trackbar, TBM_GETRANGEMAX, 0, 0)));
   SetDlgItemTextA(window_, id + 1, label);
   return 1;
 }

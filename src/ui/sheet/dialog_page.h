@@ -61,7 +61,10 @@ class DialogPage {
 
  protected:
   explicit DialogPage(DLGPROC dialogProc) : dialogProc_(dialogProc) {}
-  ~DialogPage() { dialogProc_ = nullptr; window_ = nullptr; }
+  ~DialogPage() {
+    dialogProc_ = nullptr;
+    window_ = nullptr;
+  }
   DialogPage(const DialogPage&) = delete;
   DialogPage& operator=(const DialogPage&) = delete;
 

@@ -21,7 +21,8 @@ void Preferences::load() {
   readText(previewEngine, "Prev_Engine");
   // A hand-edited value outside its slider's range is used, shown and stored
   // again as the nearest the slider allows.
-  previewFrames = std::clamp(readRegistryDword("Prev_Frames"), kMinPreviewFrames, kMaxPreviewFrames);
+  previewFrames =
+      std::clamp(readRegistryDword("Prev_Frames"), kMinPreviewFrames, kMaxPreviewFrames);
   previewRender = readRegistryDword("Prev_Render");
   previewSpeed = std::clamp(readRegistryDword("Prev_Speed"), kMinPreviewSpeed, kMaxPreviewSpeed);
   readText(engine, "Engine");

@@ -16,14 +16,14 @@ class PreviewRenderer;
 struct Preferences;
 
 struct SheetState {
-  EffectSettings* record = nullptr;     // the host's record, edited in place
-  const void* secondRecord = nullptr;   // never read; not null means filter mode
+  EffectSettings* record = nullptr;    // the host's record, edited in place
+  const void* secondRecord = nullptr;  // never read; not null means filter mode
   EffectSettings* lastPreviewed = nullptr;
-  uint32_t cancelled = 0;               // set when the sheet is cancelled
-  DialogPage* activePage = nullptr;     // whose pane was activated last
-  DialogPage* returnPage = nullptr;     // active again when the open editor closes
-  PreviewRenderer* preview = nullptr;   // the preview engine of this run
-  Preferences* preferences = nullptr;   // kept by the Settings page while it exists
+  uint32_t cancelled = 0;              // set when the sheet is cancelled
+  DialogPage* activePage = nullptr;    // whose pane was activated last
+  DialogPage* returnPage = nullptr;    // active again when the open editor closes
+  PreviewRenderer* preview = nullptr;  // the preview engine of this run
+  Preferences* preferences = nullptr;  // kept by the Settings page while it exists
   // The full description of the effect the Effects page selected; null while
   // none is selected or the page does not exist.
   const EffectDescription* selectedEffect = nullptr;

@@ -53,8 +53,7 @@ INT_PTR CALLBACK progressProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
       EndDialog(dialog, 1);
       return TRUE;
     }
-    default:
-      return FALSE;
+    default: return FALSE;
   }
 }
 
@@ -64,8 +63,8 @@ void runEffectListUpdate(HWND owner) {
   EffectListUpdate update;
   if (!update.prepare()) return;
   if (hostWantsSilentUpdate() ||
-      DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_UPDATE_PROGRESS), owner,
-                      progressProc, reinterpret_cast<LPARAM>(&update)) == -1) {
+      DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(IDD_UPDATE_PROGRESS), owner, progressProc,
+                      reinterpret_cast<LPARAM>(&update)) == -1) {
     update.build(nullptr);
   }
   update.finish();

@@ -46,7 +46,9 @@ struct Payload {
   Payload(const Payload&) = delete;
   Payload& operator=(const Payload&) = delete;
 
-  uint16_t u16(size_t offset) const { return static_cast<uint16_t>(data[offset] | data[offset + 1] << 8); }
+  uint16_t u16(size_t offset) const {
+    return static_cast<uint16_t>(data[offset] | data[offset + 1] << 8);
+  }
   uint32_t u32(size_t offset) const {
     uint32_t value;
     std::memcpy(&value, data + offset, 4);
@@ -85,8 +87,8 @@ struct Payload {
 template <class Kind>
 Owned<Kind> readBack(uint32_t tag, const std::vector<uint8_t>& bytes) {
   ComponentKind kind = kComponentKindCount;
-  EffectComponent* built = createComponentFromChunk(
-      tag, static_cast<uint32_t>(bytes.size()), bytes.data(), &kind);
+  EffectComponent* built =
+      createComponentFromChunk(tag, static_cast<uint32_t>(bytes.size()), bytes.data(), &kind);
   auto* typed = dynamic_cast<Kind*>(built);
   if (built && !typed) built->destroy(true);
   return Owned<Kind>(typed);

@@ -31,8 +31,8 @@ void expectBuiltAs(ComponentKind expectedKind) {
   ASSERT_EQ(payload.result, 1);
   EXPECT_TRUE(isComponentTag(payload.tag));
   ComponentKind kind = kComponentKindCount;
-  EffectComponent* built = createComponentFromChunk(payload.tag, payload.length, payload.data,
-                                                    &kind);
+  EffectComponent* built =
+      createComponentFromChunk(payload.tag, payload.length, payload.data, &kind);
   ASSERT_NE(built, nullptr);
   EXPECT_NE(dynamic_cast<Kind*>(built), nullptr);
   EXPECT_EQ(kind, expectedKind);
@@ -70,8 +70,8 @@ TEST_F(ComponentFactory, UnknownTagAndShortHeaderGiveNothing) {
   EXPECT_EQ(createComponentFromChunk(SurfaceComponent::kTag, 15, bytes.data(), &kind), nullptr);
   EXPECT_EQ(createComponentFromChunk(SurfaceComponent::kTag, 382, nullptr, &kind), nullptr);
   EXPECT_EQ(kind, kWarps);
-  EffectComponent* surface = createComponentFromChunk(SurfaceComponent::kTag, 382, bytes.data(),
-                                                      nullptr);
+  EffectComponent* surface =
+      createComponentFromChunk(SurfaceComponent::kTag, 382, bytes.data(), nullptr);
   ASSERT_NE(surface, nullptr);
   surface->destroy(true);
 }

@@ -150,12 +150,9 @@ TEST(ObjectComponent, CompareSeesCountsButNotArrayContents) {
   EXPECT_EQ(object->compare(other.get()), 0);
 
   void (*changes[])(ObjectComponent&) = {
-      [](ObjectComponent& o) { o.pointCount = 1; },
-      [](ObjectComponent& o) { o.morphCount = 1; },
-      [](ObjectComponent& o) { o.morphFrames = 5; },
-      [](ObjectComponent& o) { o.firstWord = 0; },
-      [](ObjectComponent& o) { o.secondWord = 0; },
-      [](ObjectComponent& o) { o.motion[13] ^= 1; },
+      [](ObjectComponent& o) { o.pointCount = 1; },  [](ObjectComponent& o) { o.morphCount = 1; },
+      [](ObjectComponent& o) { o.morphFrames = 5; }, [](ObjectComponent& o) { o.firstWord = 0; },
+      [](ObjectComponent& o) { o.secondWord = 0; },  [](ObjectComponent& o) { o.motion[13] ^= 1; },
   };
   for (auto change : changes) {
     auto changed = test::cloneOf(*object);
@@ -188,9 +185,9 @@ class HostileObjectPayload : public ::testing::Test {
  protected:
   // Reads bytes into target and checks it was refused with nothing changed.
   void expectRefused(const std::vector<uint8_t>& bytes) {
-    EXPECT_EQ(target->readChunk(ObjectComponent::kTag, static_cast<uint32_t>(bytes.size()),
-                                bytes.data()),
-              0);
+    EXPECT_EQ(
+        target->readChunk(ObjectComponent::kTag, static_cast<uint32_t>(bytes.size()), bytes.data()),
+        0);
     EXPECT_EQ(target->compare(original.get()), 0);
     EXPECT_TRUE(sameShape(*target, *original));
     EXPECT_EQ(readBack<ObjectComponent>(ObjectComponent::kTag, bytes), nullptr);

@@ -92,9 +92,9 @@ TEST(SceneFields, UnknownLightKindReadsAsDirectional) {
 // the grid's columns and rows at 112 and 114.
 TEST(SceneFields, ObjectSetupReadsAndWritesItsBytes) {
   std::vector<uint8_t> bytes = blankPayload<ObjectComponent>();
-  put(bytes, 20 + 4, -0.5f);     // placement: position x
-  put<uint16_t>(bytes, 80, 1);   // double-sided
-  put<uint16_t>(bytes, 82, 2);   // back shows video source 2
+  put(bytes, 20 + 4, -0.5f);    // placement: position x
+  put<uint16_t>(bytes, 80, 1);  // double-sided
+  put<uint16_t>(bytes, 82, 2);  // back shows video source 2
   put(bytes, 88, ObjectPoint{0.5f, -1.0f, 0.25f});
   put<uint16_t>(bytes, 112, 5);  // columns
   put<uint16_t>(bytes, 114, 4);  // rows

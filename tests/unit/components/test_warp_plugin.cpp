@@ -7,10 +7,6 @@
 #define VTA_TEST_EXPORT extern "C" __attribute__((visibility("default")))
 #endif
 
-VTA_TEST_EXPORT int VTA_Warp() {
-  return 1;
-}
+VTA_TEST_EXPORT int VTA_Warp() { return 1; }
 
-VTA_TEST_EXPORT int VTA_Warp_Set() {
-  return 2;
-}
+VTA_TEST_EXPORT int VTA_Warp_Set() { return 2; }

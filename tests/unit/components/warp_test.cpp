@@ -89,10 +89,8 @@ TEST_F(Warp, CompareSeesNameAmountCountAndEachValue) {
   EXPECT_EQ(warp->compare(other.get()), 0);
 
   void (*changes[])(WarpComponent&) = {
-      [](WarpComponent& w) { w.warpName[0] = 'r'; },
-      [](WarpComponent& w) { w.warpAmount = 0.0f; },
-      [](WarpComponent& w) { w.valueCount = 2; },
-      [](WarpComponent& w) { w.values[0] = 0.0f; },
+      [](WarpComponent& w) { w.warpName[0] = 'r'; }, [](WarpComponent& w) { w.warpAmount = 0.0f; },
+      [](WarpComponent& w) { w.valueCount = 2; },    [](WarpComponent& w) { w.values[0] = 0.0f; },
       [](WarpComponent& w) { w.values[2] = 0.0f; },
   };
   for (auto change : changes) {
@@ -122,14 +120,12 @@ TEST_F(Warp, ValueCountBeyondThePayloadIsRefused) {
   auto target = test::cloneOf(*warp);
   std::vector<uint8_t> bytes = payload.bytes();
   bytes[61] = 4;  // three values are present
-  EXPECT_EQ(target->readChunk(WarpComponent::kTag, static_cast<uint32_t>(bytes.size()),
-                              bytes.data()),
-            0);
+  EXPECT_EQ(
+      target->readChunk(WarpComponent::kTag, static_cast<uint32_t>(bytes.size()), bytes.data()), 0);
   bytes[61] = 0xFF;
   bytes[64] = 0x3F;
-  EXPECT_EQ(target->readChunk(WarpComponent::kTag, static_cast<uint32_t>(bytes.size()),
-                              bytes.data()),
-            0);
+  EXPECT_EQ(
+      target->readChunk(WarpComponent::kTag, static_cast<uint32_t>(bytes.size()), bytes.data()), 0);
   EXPECT_EQ(readBack<WarpComponent>(WarpComponent::kTag, bytes), nullptr);
   EXPECT_EQ(target->compare(warp.get()), 0);
 }

@@ -91,7 +91,7 @@ TEST(PathEvaluate, OneKeyIsCopiedWholeAndOtherwiseOnlyPlacementIsWritten) {
 // The evaluation rules written out on their own: weights, factors, timing
 // scales and differences rounded to float; u and tangents in double.
 float expectedValue(const PathKey& p, const PathKey& a, const PathKey& b, const PathKey& n, float t,
-                float PathKey::*field) {
+                    float PathKey::*field) {
   auto f = [](double v) {
     volatile float r = static_cast<float>(v);
     return static_cast<double>(r);

@@ -30,8 +30,11 @@ class Crashers : public ::testing::Test {
 TEST_F(Crashers, VariantCountsAreClampedAndShortChunksIgnored) {
   EXPECT_EQ(20u, load(ChunkBytes("VTAE").chunk("VCNT", u32Bytes(0xFFFFFFFF))).variantCount);
   EXPECT_EQ(0u, load(ChunkBytes("VTAE").chunk("VCNT", "\5\0")).variantCount);
-  load(ChunkBytes("VTAE").chunk("VCNT", u32Bytes(2)).chunk("VDSC", "\1\0").chunk(
-      "ETYP", "\7").chunk("BEST", ""));
+  load(ChunkBytes("VTAE")
+           .chunk("VCNT", u32Bytes(2))
+           .chunk("VDSC", "\1\0")
+           .chunk("ETYP", "\7")
+           .chunk("BEST", ""));
   EXPECT_EQ(nullptr, description.variantTexts[1]);
   EXPECT_EQ(0u, description.effectType);
   EXPECT_EQ(0.0f, description.best);
@@ -67,15 +70,14 @@ TEST_F(Crashers, IconsWithImpossibleSizesGetNoPixels) {
 }
 
 TEST_F(Crashers, TexturesWithImpossibleSizesGetNoPixels) {
-  const std::string path = install.write(
-      "huge.VTT", ChunkBytes("VTAI")
-                      .chunk("IPXR", u32Bytes(0x40000000))
-                      .chunk("ITRW", u32Bytes(0x40000000))
-                      .chunk("IBPP", "\4")
-                      .chunk("IALN", "\4")
-                      .chunk("IBIS", "short")
-                      .chunk("IFMT", "")
-                      .chunk("IDAT", "pppp"));
+  const std::string path = install.write("huge.VTT", ChunkBytes("VTAI")
+                                                         .chunk("IPXR", u32Bytes(0x40000000))
+                                                         .chunk("ITRW", u32Bytes(0x40000000))
+                                                         .chunk("IBPP", "\4")
+                                                         .chunk("IALN", "\4")
+                                                         .chunk("IBIS", "short")
+                                                         .chunk("IFMT", "")
+                                                         .chunk("IDAT", "pppp"));
   TextureImage image;
   EXPECT_EQ(0, loadTextureImage(image, path.c_str()));
   EXPECT_EQ(nullptr, image.pixels);

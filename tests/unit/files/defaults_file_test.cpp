@@ -22,7 +22,8 @@ void fillRecord(EffectSettings& record) {
   for (int i = 0; i < kGlobalParamCount; ++i) record.globalParams[i] = i * 0.5f;
   record.objectParams[3][7] = 42.0f;
   record.objectParams[19][9] = -1.0f;  // only its lowest byte is stored
-  auto* surface = makeComponent<SurfaceComponent>(uint16_t{1}, 0.0f, 1.0f, uint16_t{0}, uint16_t{0});
+  auto* surface =
+      makeComponent<SurfaceComponent>(uint16_t{1}, 0.0f, 1.0f, uint16_t{0}, uint16_t{0});
   surface->mappingKind = 2;
   copyString(surface->mapFile, "wood");
   record.description.lists[kSurfaces].append(surface);

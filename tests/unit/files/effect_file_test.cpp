@@ -55,8 +55,9 @@ TEST_F(EffectFileTest, StopTagEndsTheLoadAfterTheFirstIcon) {
 }
 
 TEST_F(EffectFileTest, MissingForeignOrBrokenFilesGiveZeroAndAClearedDescription) {
-  writeEffect("Full", ChunkBytes("VTAE").chunk("ENAM", textBytes("Full")).chunk(
-                          "SRF0", surfacePayload(1, 2, "wood")));
+  writeEffect("Full", ChunkBytes("VTAE")
+                          .chunk("ENAM", textBytes("Full"))
+                          .chunk("SRF0", surfacePayload(1, 2, "wood")));
   writeEffect("Foreign", ChunkBytes("VTAG").chunk("ENAM", textBytes("Other")));
   writeEffect("Broken", ChunkBytes("VTAE").chunk("ENAM", textBytes("Kept")).raw("DESC\x40"));
   ASSERT_EQ(1, loadDescription(description, "Full", 0));

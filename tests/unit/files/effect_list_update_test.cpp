@@ -20,9 +20,9 @@ struct RecordedProgress : BuildProgress {
 class EffectListUpdateTest : public ::testing::Test {
  protected:
   void addEffect(const std::string& file, const std::string& title, uint32_t allow) {
-    install.write(root + "Effects/" + file + ".vta", ChunkBytes("VTAE")
-                                                 .chunk("ENAM", textBytes(title))
-                                                 .chunk("ALOW", u32Bytes(allow)));
+    install.write(
+        root + "Effects/" + file + ".vta",
+        ChunkBytes("VTAE").chunk("ENAM", textBytes(title)).chunk("ALOW", u32Bytes(allow)));
   }
   // Master list: group "Spins" (spin1, spin2, gone), group "Hidden" (hidden).
   void standardInstallation() {
@@ -30,12 +30,12 @@ class EffectListUpdateTest : public ::testing::Test {
     addEffect("spin2", "Spin Two", 3);
     addEffect("hidden", "Hidden", 2);
     install.write(root + "Effects/Master.lst", ChunkBytes("VTAG")
-                                            .chunk("OGRP", textBytes("Spins"))
-                                            .chunk("OITM", textBytes("spin1"))
-                                            .chunk("OITM", textBytes("gone"))
-                                            .chunk("OITM", textBytes("spin2"))
-                                            .chunk("OGRP", textBytes("Hidden"))
-                                            .chunk("OITM", textBytes("hidden")));
+                                                   .chunk("OGRP", textBytes("Spins"))
+                                                   .chunk("OITM", textBytes("spin1"))
+                                                   .chunk("OITM", textBytes("gone"))
+                                                   .chunk("OITM", textBytes("spin2"))
+                                                   .chunk("OGRP", textBytes("Hidden"))
+                                                   .chunk("OITM", textBytes("hidden")));
     install.makeFolder(root + "Orgs");
   }
   bool runUpdate(BuildProgress* progress = nullptr) {

@@ -30,7 +30,8 @@ TEST(NewEnvelopeId, OneAboveTheHighestAndNeverATakenOne) {
 
 TEST(NewEnvelopeId, NoneWhenEveryUserIdIsTaken) {
   ComponentList envelopes;
-  for (uint32_t id = 40001; id <= 65535; ++id) envelopes.append(envelopeWithId(static_cast<uint16_t>(id)));
+  for (uint32_t id = 40001; id <= 65535; ++id)
+    envelopes.append(envelopeWithId(static_cast<uint16_t>(id)));
   EXPECT_EQ(0, newEnvelopeId(envelopes));
 }
 
@@ -63,8 +64,9 @@ TEST_F(FindOrAddEnvelope, AnObjectsEnvelopeIsCopiedFromTheEffect) {
   uint32_t tag = 0, length = 0;
   uint8_t* payload = nullptr;
   ASSERT_EQ(1, morph->writeChunk(&tag, &length, &payload));
-  install.write("Effects/Morpher.VTA",
-                ChunkBytes("VTAE").chunk("ENV0", std::string(reinterpret_cast<char*>(payload), length)));
+  install.write(
+      "Effects/Morpher.VTA",
+      ChunkBytes("VTAE").chunk("ENV0", std::string(reinterpret_cast<char*>(payload), length)));
   release(payload);
   std::strcpy(record.effectName, "Morpher");
 

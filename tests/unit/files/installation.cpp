@@ -6,9 +6,7 @@
 
 namespace vta {
 
-Installation::Installation() {
-  writeRegistryString("Path", folder_.path().c_str());
-}
+Installation::Installation() { writeRegistryString("Path", folder_.path().c_str()); }
 
 void Installation::makeFolder(const std::string& relative) const {
   std::filesystem::create_directories(folder_.file(relative));
@@ -25,9 +23,7 @@ std::string u32Bytes(uint32_t value) {
   return bytes;
 }
 
-std::string textBytes(const std::string& text) {
-  return text + std::string(1, '\0');
-}
+std::string textBytes(const std::string& text) { return text + std::string(1, '\0'); }
 
 std::string surfacePayload(uint16_t id, uint16_t mappingKind, const std::string& mapFile) {
   std::string payload(382, '\0');

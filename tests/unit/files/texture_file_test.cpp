@@ -16,8 +16,8 @@ struct RowCase {
 
 TEST(IconPayload, RowsArePaddedToTheAlignment) {
   for (const RowCase& c : {RowCase{4, 1, 12, 12}, RowCase{8, 1, 16, 16}, RowCase{4, 5, 12, 60}}) {
-    const std::string payload = iconHead(3, c.rowAlign, 3, c.rowCount, 3, c.rowCount) +
-                                std::string(c.dataSize, '\x55');
+    const std::string payload =
+        iconHead(3, c.rowAlign, 3, c.rowCount, 3, c.rowCount) + std::string(c.dataSize, '\x55');
     TextureImage image;
     EXPECT_TRUE(readIconPayload(image, reinterpret_cast<const uint8_t*>(payload.data()),
                                 static_cast<uint32_t>(payload.size())));
@@ -68,10 +68,14 @@ TEST(TextureFile, SavedImageLoadsBackNamedByItsPath) {
 
 TEST(TextureFile, PixelsBeforeTheirSizesOrAMissingFileGiveNoPixels) {
   Installation install;
-  const std::string early = install.write(
-      "early.VTT", ChunkBytes("VTAI").chunk("IDAT", "abcd").chunk("IWID", u32Bytes(2)).chunk(
-                       "IHIT", u32Bytes(2)).chunk("IPXR", u32Bytes(2)).chunk("ITRW", u32Bytes(2))
-                       .chunk("IBPP", "\1").chunk("IALN", "\1"));
+  const std::string early = install.write("early.VTT", ChunkBytes("VTAI")
+                                                           .chunk("IDAT", "abcd")
+                                                           .chunk("IWID", u32Bytes(2))
+                                                           .chunk("IHIT", u32Bytes(2))
+                                                           .chunk("IPXR", u32Bytes(2))
+                                                           .chunk("ITRW", u32Bytes(2))
+                                                           .chunk("IBPP", "\1")
+                                                           .chunk("IALN", "\1"));
   TextureImage image;
   EXPECT_EQ(0, loadTextureImage(image, early.c_str()));
   EXPECT_EQ(nullptr, image.pixels);

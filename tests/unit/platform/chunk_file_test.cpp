@@ -29,8 +29,7 @@ std::string chunkBytes(uint32_t tag, const std::string& payload) {
 }
 
 std::string payloadOf(const Chunk& chunk) {
-  return std::string(reinterpret_cast<const char*>(chunk.payload),
-                     chunk.length);
+  return std::string(reinterpret_cast<const char*>(chunk.payload), chunk.length);
 }
 
 TEST(ByteOrder, LittleEndianRegardlessOfHost) {
@@ -55,8 +54,7 @@ class ChunkFileOnDisk : public ::testing::Test {
  protected:
   // Reads the one chunk expected in `bytes` saved as a file.
   uint32_t openBytes(const std::string& bytes) {
-    return chunks.open(folder.write("in.vta", bytes).c_str(), kMagic,
-                       kChunkReadFile);
+    return chunks.open(folder.write("in.vta", bytes).c_str(), kMagic, kChunkReadFile);
   }
 
   TempFolder folder;
@@ -70,8 +68,10 @@ TEST_F(ChunkFileOnDisk, WritesExactLayout) {
   ASSERT_EQ(chunks.writeChunk(kName, 3, "abc"), kChunkOk);
   ASSERT_EQ(chunks.writeChunk(kData, 0, nullptr), kChunkOk);
   chunks.close();
-  EXPECT_EQ(folder.read("out.vta"),
-            std::string("VTAE" "NAME\3\0\0\0abc" "DATA\0\0\0\0", 23));
+  EXPECT_EQ(folder.read("out.vta"), std::string("VTAE"
+                                                "NAME\3\0\0\0abc"
+                                                "DATA\0\0\0\0",
+                                                23));
 }
 
 TEST_F(ChunkFileOnDisk, FlushesOnlyAFileBeingWritten) {
@@ -89,9 +89,7 @@ TEST_F(ChunkFileOnDisk, RoundTripsChunksThenEnds) {
   std::string big(70000, 'q');
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
   ASSERT_EQ(chunks.writeChunk(kName, 5, "hello"), kChunkOk);
-  ASSERT_EQ(chunks.writeChunk(kData, static_cast<uint32_t>(big.size()),
-                              big.data()),
-            kChunkOk);
+  ASSERT_EQ(chunks.writeChunk(kData, static_cast<uint32_t>(big.size()), big.data()), kChunkOk);
 
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadFile), kChunkOk);
   ASSERT_EQ(chunks.readChunk(chunk), kChunkOk);
@@ -126,11 +124,8 @@ TEST_F(ChunkFileOnDisk, TrailingBytesShorterThanTagEndReading) {
 }
 
 TEST_F(ChunkFileOnDisk, MissingOrUncreatableFileFails) {
-  EXPECT_EQ(chunks.open(folder.file("none.vta").c_str(), kMagic,
-                        kChunkReadFile),
-            kChunkOpenFailed);
-  EXPECT_EQ(chunks.open(folder.file("no-folder/new.vta").c_str(), kMagic,
-                        kChunkWriteFile),
+  EXPECT_EQ(chunks.open(folder.file("none.vta").c_str(), kMagic, kChunkReadFile), kChunkOpenFailed);
+  EXPECT_EQ(chunks.open(folder.file("no-folder/new.vta").c_str(), kMagic, kChunkWriteFile),
             kChunkOpenFailed);
   EXPECT_EQ(chunks.open(nullptr, kMagic, kChunkReadFile), kChunkOpenFailed);
   EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
@@ -148,7 +143,11 @@ TEST_F(ChunkFileOnDisk, WrongMagicFailsAndReadsNothing) {
 }
 
 TEST_F(ChunkFileOnDisk, TruncatedChunksFail) {
-  ASSERT_EQ(openBytes(std::string("VTAE" "NAME" "\3\0", 10)), kChunkOk);
+  ASSERT_EQ(openBytes(std::string("VTAE"
+                                  "NAME"
+                                  "\3\0",
+                                  10)),
+            kChunkOk);
   EXPECT_EQ(chunks.readChunk(chunk), kChunkReadFailed);
 
   ASSERT_EQ(openBytes("VTAE" + le32(kName) + le32(4) + "abc"), kChunkOk);
@@ -157,8 +156,7 @@ TEST_F(ChunkFileOnDisk, TruncatedChunksFail) {
 }
 
 TEST_F(ChunkFileOnDisk, HostileLengthFails) {
-  ASSERT_EQ(openBytes("VTAE" + le32(kName) + le32(0xFFFFFFFFu) + "abc"),
-            kChunkOk);
+  ASSERT_EQ(openBytes("VTAE" + le32(kName) + le32(0xFFFFFFFFu) + "abc"), kChunkOk);
   EXPECT_EQ(chunks.readChunk(chunk), kChunkReadFailed);
 }
 
@@ -173,8 +171,7 @@ TEST_F(ChunkFileOnDisk, HostileLengthReservesNoMemory) {
   if (capped.rlim_cur == RLIM_INFINITY || capped.rlim_cur > cap) {
     capped.rlim_cur = cap;
   }
-  ASSERT_EQ(openBytes("VTAE" + le32(kName) + le32(0xFFFFFFF0u) + "abc"),
-            kChunkOk);
+  ASSERT_EQ(openBytes("VTAE" + le32(kName) + le32(0xFFFFFFF0u) + "abc"), kChunkOk);
   ASSERT_EQ(setrlimit(RLIMIT_AS, &capped), 0);
   uint32_t status = chunks.readChunk(chunk);
   setrlimit(RLIMIT_AS, &saved);
@@ -183,16 +180,14 @@ TEST_F(ChunkFileOnDisk, HostileLengthReservesNoMemory) {
 
 TEST_F(ChunkFileOnDisk, MagicThatCannotBeWrittenFails) {
   // /dev/full accepts being opened for writing but refuses every byte.
-  EXPECT_EQ(chunks.open("/dev/full", kMagic, kChunkWriteFile),
-            kChunkMagicWriteFailed);
+  EXPECT_EQ(chunks.open("/dev/full", kMagic, kChunkWriteFile), kChunkMagicWriteFailed);
   EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
 }
 #endif
 
 TEST_F(ChunkFileOnDisk, OperationsOutsideTheirModeFail) {
   std::string path = folder.file("modes.vta");
-  EXPECT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadBlock),
-            kChunkWrongMode);
+  EXPECT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadBlock), kChunkWrongMode);
   EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
 
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
@@ -229,10 +224,9 @@ TEST(ChunkBlock, WrittenBlockReadsBack) {
   ASSERT_EQ(writer.writeChunk(kData, 0, nullptr), kChunkOk);
   ASSERT_EQ(writer.writeChunk(kData, 2, "xy"), kChunkOk);
   ASSERT_EQ(writer.blockLength(), 8u + 3 * 8 + 5 + 2);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(writer.block()),
-                        writer.blockLength()),
-            blockBytes(chunkBytes(kName, "hello") + chunkBytes(kData, "") +
-                       chunkBytes(kData, "xy")));
+  EXPECT_EQ(
+      std::string(reinterpret_cast<const char*>(writer.block()), writer.blockLength()),
+      blockBytes(chunkBytes(kName, "hello") + chunkBytes(kData, "") + chunkBytes(kData, "xy")));
 
   ChunkFile reader;
   Chunk chunk{};

@@ -63,10 +63,8 @@ class FileSystem : public ::testing::Test {
 };
 
 TEST_F(FileSystem, ListsMatchingFilesSorted) {
-  EXPECT_EQ(listDirectory(effects().c_str(), "*.VTA"),
-            (Names{"Foo.VTA", "bar.vta"}));
-  EXPECT_EQ(listDirectory(effects().c_str(), "*"),
-            (Names{"Foo.VTA", "bar.vta", "notes.txt"}));
+  EXPECT_EQ(listDirectory(effects().c_str(), "*.VTA"), (Names{"Foo.VTA", "bar.vta"}));
+  EXPECT_EQ(listDirectory(effects().c_str(), "*"), (Names{"Foo.VTA", "bar.vta", "notes.txt"}));
   EXPECT_EQ(listDirectory(effects().c_str(), "*.none"), Names{});
   EXPECT_EQ(listDirectory(folder.file("Missing").c_str(), "*"), Names{});
   EXPECT_EQ(listDirectory(nullptr, "*"), Names{});
@@ -90,10 +88,8 @@ TEST(ResolvePath, LeavesWindowsPathsAlone) {
 
 TEST_F(FileSystem, ResolvesAnyCaseAndSeparator) {
   std::string expected = folder.path() + "/Effects/Foo.VTA";
-  EXPECT_EQ(resolvePath((folder.path() + "/EFFECTS/foo.vta").c_str()),
-            expected);
-  EXPECT_EQ(resolvePath((folder.path() + "/effects\\FOO.vta").c_str()),
-            expected);
+  EXPECT_EQ(resolvePath((folder.path() + "/EFFECTS/foo.vta").c_str()), expected);
+  EXPECT_EQ(resolvePath((folder.path() + "/effects\\FOO.vta").c_str()), expected);
   EXPECT_EQ(resolvePath(expected.c_str()), expected);
 }
 
@@ -131,11 +127,9 @@ TEST_F(FileSystem, ListsCaseBlindFolder) {
 
 TEST_F(FileSystem, FilesOpenThroughWindowsStylePaths) {
   File file;
-  ASSERT_TRUE(file.openForReading(
-      (folder.path() + "\\EFFECTS\\foo.vta").c_str()));
+  ASSERT_TRUE(file.openForReading((folder.path() + "\\EFFECTS\\foo.vta").c_str()));
   EXPECT_EQ(file.size(), 3u);
-  ASSERT_TRUE(file.createForWriting(
-      (folder.path() + "\\effects\\Made.vta").c_str()));
+  ASSERT_TRUE(file.createForWriting((folder.path() + "\\effects\\Made.vta").c_str()));
   ASSERT_TRUE(file.write("new", 3));
   file.close();
   EXPECT_EQ(folder.read("Effects/Made.vta"), "new");

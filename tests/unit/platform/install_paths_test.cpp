@@ -39,8 +39,8 @@ TEST_F(BuildPath, FailsWithoutInstallFolder) {
 
 TEST_F(BuildPath, JoinsOnlyPlainFileNames) {
   ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
-  for (const char* name : {"..", ".", "", "../x", "..\\..\\x", "a/b", "a\\b", "C:x", "a|b",
-                           "a*", "a?", "a<b", "a\"b", "a\x01"}) {
+  for (const char* name : {"..", ".", "", "../x", "..\\..\\x", "a/b", "a\\b", "C:x", "a|b", "a*",
+                           "a?", "a<b", "a\"b", "a\x01"}) {
     EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", name, "VRI"), 0) << name;
     EXPECT_STREQ(buffer, "") << name;
   }

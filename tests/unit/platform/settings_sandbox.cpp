@@ -40,13 +40,9 @@ SettingsSandbox::~SettingsSandbox() {
 
 #else
 
-SettingsSandbox::SettingsSandbox() {
-  setenv("VANTARO_SETTINGS", file().c_str(), 1);
-}
+SettingsSandbox::SettingsSandbox() { setenv("VANTARO_SETTINGS", file().c_str(), 1); }
 
-SettingsSandbox::~SettingsSandbox() {
-  unsetenv("VANTARO_SETTINGS");
-}
+SettingsSandbox::~SettingsSandbox() { unsetenv("VANTARO_SETTINGS"); }
 
 #endif
 

@@ -93,11 +93,10 @@ TEST(SettingsKey, LongPathsAreCut) {
 // Stores bytes as a string value exactly as given, without adding a NUL.
 void writeRawString(const char* name, const char* bytes, DWORD size) {
   HKEY key;
-  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, registryKeyPath(), 0, nullptr, 0,
-                            KEY_SET_VALUE, nullptr, &key, nullptr),
+  ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, registryKeyPath(), 0, nullptr, 0, KEY_SET_VALUE,
+                            nullptr, &key, nullptr),
             ERROR_SUCCESS);
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes),
-                 size);
+  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(bytes), size);
   RegCloseKey(key);
 }
 
@@ -138,8 +137,7 @@ TEST_F(SettingsStore, GarbledLinesAreIgnoredAndKept) {
   EXPECT_EQ(readRegistryDword("Empty"), 0u);
   EXPECT_EQ(readRegistryDword("Good"), 9u);
   char text[16];
-  EXPECT_EQ(readRegistryString(text, sizeof text, "Name"), 0)
-      << "a number is not text";
+  EXPECT_EQ(readRegistryString(text, sizeof text, "Name"), 0) << "a number is not text";
   ASSERT_EQ(writeRegistryString("Added", "x=y"), 1);
   ASSERT_EQ(readRegistryString(text, sizeof text, "Added"), 1);
   EXPECT_STREQ(text, "x=y");
@@ -177,9 +175,7 @@ class ScopedVariable {
     old_ = hadOld_ ? old : "";
     value != nullptr ? setenv(name, value, 1) : unsetenv(name);
   }
-  ~ScopedVariable() {
-    hadOld_ ? setenv(name_, old_.c_str(), 1) : unsetenv(name_);
-  }
+  ~ScopedVariable() { hadOld_ ? setenv(name_, old_.c_str(), 1) : unsetenv(name_); }
 
  private:
   const char* name_;
@@ -205,8 +201,7 @@ TEST(SettingsLocation, FollowsConfigFoldersAndKeyPath) {
   }
   setRegistryKey(kRegistryRoot);
   EXPECT_EQ(config.read("vantaro/Software/Corvane/Test.ini"), "A=d:1\n");
-  EXPECT_EQ(home.read(".config/vantaro/Software/Corvane/Test.ini"),
-            "A=d:2\n");
+  EXPECT_EQ(home.read(".config/vantaro/Software/Corvane/Test.ini"), "A=d:2\n");
 }
 
 #endif

@@ -16,8 +16,7 @@ class TempFolder {
     static std::atomic<unsigned> counter{0};
     auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
     path_ = std::filesystem::temp_directory_path() /
-            ("vta-platform-" + std::to_string(stamp) + "-" +
-             std::to_string(counter++));
+            ("vta-platform-" + std::to_string(stamp) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
@@ -36,8 +35,7 @@ class TempFolder {
   // Creates (or replaces) a file with the given bytes, making folders.
   std::string write(const std::string& name, const std::string& bytes) const {
     std::string full = file(name);
-    std::filesystem::create_directories(
-        std::filesystem::path(full).parent_path());
+    std::filesystem::create_directories(std::filesystem::path(full).parent_path());
     std::ofstream(full, std::ios::binary) << bytes;
     return full;
   }

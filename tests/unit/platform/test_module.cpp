@@ -6,6 +6,4 @@
 #define VTA_TEST_EXPORT extern "C" __attribute__((visibility("default")))
 #endif
 
-VTA_TEST_EXPORT int vtaTestAnswer() {
-  return 42;
-}
+VTA_TEST_EXPORT int vtaTestAnswer() { return 42; }

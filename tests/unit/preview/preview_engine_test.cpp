@@ -26,7 +26,8 @@ constexpr milliseconds kNoPolling{60000};
 
 bool grey(const PreviewRenderer& engine, uint32_t i) {
   const uint8_t* p = engine.frame(i);
-  return std::all_of(p, p + engine.width() * engine.height() * 3, [](uint8_t b) { return b == 192; });
+  return std::all_of(p, p + engine.width() * engine.height() * 3,
+                     [](uint8_t b) { return b == 192; });
 }
 
 bool allGrey(const PreviewRenderer& engine) {
@@ -125,9 +126,8 @@ TEST_F(PreviewEngine, StoredFrameCountIsClampedAndShortCountsShowOneFrame) {
     bool filterMode;
     uint32_t frames;
   };
-  for (const Case& c : {Case{0, false, 1}, Case{1, false, 1}, Case{5, false, 1},
-                        Case{6, false, 6}, Case{200, false, 200}, Case{5000, false, 200},
-                        Case{200, true, 1}}) {
+  for (const Case& c : {Case{0, false, 1}, Case{1, false, 1}, Case{5, false, 1}, Case{6, false, 6},
+                        Case{200, false, 200}, Case{5000, false, 200}, Case{200, true, 1}}) {
     writeRegistryDword("Prev_Frames", c.stored);
     EXPECT_EQ(c.frames, start(c.filterMode)->frameCount())
         << c.stored << (c.filterMode ? " filter" : "");
@@ -192,8 +192,8 @@ TEST_F(PreviewEngine, FilterModeRendersOneFrameAtTheFilterMoment) {
     uint32_t position, range;
   };
   auto engine = start(true);
-  for (const Case& c : {Case{100.0f, 50.0f, 50, 100}, Case{30.9f, 50.0f, 15, 30},
-                        Case{200.0f, 33.0f, 66, 200}}) {
+  for (const Case& c :
+       {Case{100.0f, 50.0f, 50, 100}, Case{30.9f, 50.0f, 15, 30}, Case{200.0f, 33.0f, 66, 200}}) {
     renderer_.reset();
     record_.globalParams[VTA_FILTER_FRAMES] = c.frames;
     record_.globalParams[VTA_FILTER_PERCENT] = c.percent;

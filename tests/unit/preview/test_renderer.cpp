@@ -73,9 +73,9 @@ void paint(const VtaRenderJob& job) {
     uint8_t* row = out.pixels + static_cast<size_t>(y) * out.rowBytes;
     for (uint32_t x = 0; x < out.width; ++x) {
       const bool onBar = x + 1 >= bar && x <= bar + 1;
-      row[3 * x + 0] = onBar ? 255 : static_cast<uint8_t>(255 - level);   // blue
+      row[3 * x + 0] = onBar ? 255 : static_cast<uint8_t>(255 - level);  // blue
       row[3 * x + 1] = onBar ? 255 : static_cast<uint8_t>(job.sourceCount * 12);
-      row[3 * x + 2] = onBar ? 255 : static_cast<uint8_t>(level);         // red
+      row[3 * x + 2] = onBar ? 255 : static_cast<uint8_t>(level);  // red
     }
   }
 }
@@ -114,8 +114,7 @@ RND_EXPORT void* VTA_CALL Rnd_Prepare(void* context, VtaEffectSettings* settings
 #endif
 
 #ifndef RND_TEST_WITHOUT_RENDER
-RND_EXPORT int VTA_CALL Rnd_Render(void* context, VtaEffectSettings* settings,
-                                   VtaRenderJob* job) {
+RND_EXPORT int VTA_CALL Rnd_Render(void* context, VtaEffectSettings* settings, VtaRenderJob* job) {
   int number, delay;
   {
     std::lock_guard<std::mutex> lock(g_mutex);
