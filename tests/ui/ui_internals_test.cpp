@@ -3,6 +3,7 @@
 // templates linked into this program.
 #include <windows.h>
 #include <commctrl.h>
+#include <prsht.h>
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,9 @@
 #include "ui/library_state.h"
 #include "ui/sheet/selection_sheet.h"
 #include "ui/pane/preview_pane.h"
+#include "import_hook.h"
 #include "pane_page_fixture.h"
+#include "vantaro/vantaro.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -144,6 +147,24 @@ TEST(PageProcedure, AFailureGivesTheMessageItsDefaultHandling) {
   EXPECT_EQ(0, SendMessageA(window, kFailingMessage, 0, 0));
   EXPECT_TRUE(IsWindow(window)) << "the dialog goes on";
   DestroyWindow(window);
+}
+
+// A sheet the system cannot make, as a host sees it when dialogs fail.
+INT_PTR WINAPI failToMakeSheet(LPCPROPSHEETHEADERA) { return -1; }
+
+TEST(SheetNotCreated, LeavesTheHostsRecordAsItCame) {
+  setModuleInstance(GetModuleHandleA(nullptr));
+  void* real = replaceImport(GetModuleHandleA(nullptr), "comctl32.dll", "PropertySheetA",
+                             reinterpret_cast<void*>(&failToMakeSheet));
+  ASSERT_NE(nullptr, real);
+  EffectSettings record;
+  record.globalParams[VTA_FILTER_FRAMES] = 0.0f;  // the filter start would correct it
+  const int second = 0;
+  const int result = runSelectionSheet(nullptr, &record, &second);
+  replaceImport(GetModuleHandleA(nullptr), "comctl32.dll", "PropertySheetA", real);
+  EXPECT_EQ(2, result);
+  EXPECT_EQ(0.0f, record.globalParams[VTA_FILTER_FRAMES]);
+  EXPECT_EQ(0.0f, record.globalParams[VTA_FILTER_ON]);
 }
 
 }  // namespace
