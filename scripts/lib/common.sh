@@ -169,9 +169,12 @@ probe_32bit() {
     VTA_32BIT_REASON="the 32-bit Wine prefix did not boot (see $VTA_BUILD/wineboot-i686.log)"
     return 1
   fi
-  local width
-  width=$(timeout 120 "$VTA_ROOT/scripts/wine-run" --arch i686 \
-    "$VTA_BUILD/win32/bin/pointer_width.exe" 2>&1 | tr -d '\r')
+  # Into a file, not a pipe: Wine's own background processes may hold a pipe
+  # open after the program has ended.
+  local out=$VTA_BUILD/pointer_width-i686.txt width
+  timeout 120 "$VTA_ROOT/scripts/wine-run" --arch i686 \
+    "$VTA_BUILD/win32/bin/pointer_width.exe" >"$out" 2>&1
+  width=$(tr -d '\r' <"$out")
   if [ "$width" != 32 ]; then
     VTA_32BIT_REASON="a 32-bit program did not run under Wine (it printed '$width')"
     return 1
