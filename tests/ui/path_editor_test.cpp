@@ -47,7 +47,8 @@ int slider(HWND editor) {
   return static_cast<int>(SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
 }
 
-// A drag with the left button from (x, y) by (dx, dy) in the dialog's own area.
+// A drag with the left button from (20, 20) by (dx, dy) in the dialog's own
+// area.
 void drag(HWND editor, int dx, int dy) {
   const int x = 20, y = 20;
   SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));

@@ -96,7 +96,7 @@ void EnvelopeEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_MOUSEMOVE:
     case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED: onMouse(message, lParam); break;
+    case WM_CAPTURECHANGED: onMouse(message, wParam, lParam); break;
   }
 }
 

@@ -60,7 +60,7 @@ class EnvelopeEditor final : public DialogPage {
   void mouseDown(float t, float value);
   void dragTo(float value);
   void endDrag();
-  void onMouse(UINT message, LPARAM lParam);
+  void onMouse(UINT message, WPARAM keys, LPARAM lParam);
 
   std::string title_;
   bool hasTitle_;

@@ -73,7 +73,7 @@ void EnvelopeEditor::endDrag() {
   redrawGraph();
 }
 
-void EnvelopeEditor::onMouse(UINT message, LPARAM lParam) {
+void EnvelopeEditor::onMouse(UINT message, WPARAM keys, LPARAM lParam) {
   const int x = static_cast<short>(LOWORD(lParam)), y = static_cast<short>(HIWORD(lParam));
   float t = 0, value = 0;
   switch (message) {
@@ -82,7 +82,9 @@ void EnvelopeEditor::onMouse(UINT message, LPARAM lParam) {
       if (dragging_) SetCapture(window());
       break;
     case WM_MOUSEMOVE:
-      if (dragging_ && graph_.toPoint(x, y, true, t, value)) dragTo(value);
+      // Only a move with the button held drags: the system also reports the
+      // pointer when the capture changes.
+      if (dragging_ && (keys & MK_LBUTTON) && graph_.toPoint(x, y, true, t, value)) dragTo(value);
       break;
     case WM_LBUTTONUP:
       if (!dragging_) break;

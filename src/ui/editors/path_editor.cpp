@@ -99,7 +99,9 @@ void PathEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN: startDrag(lParam); break;
     case WM_MOUSEMOVE:
-      if (dragging_) applyDrag(wParam, lParam);
+      // Only a move with a button held drags: the system also reports the
+      // pointer when the capture changes, and no button is held then.
+      if (dragging_ && (wParam & (MK_LBUTTON | MK_RBUTTON))) applyDrag(wParam, lParam);
       break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
