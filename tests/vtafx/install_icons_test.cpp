@@ -27,7 +27,6 @@ namespace {
 using RenderedIcons = SampleInstallation;
 
 constexpr uint32_t kBestRange = 100;
-constexpr int kAntialiasing = 4;
 
 Picture pictureOf(const vta::TextureImage& image) {
   Picture picture;
@@ -85,7 +84,7 @@ Picture previewFrame(RenderSession& session, const vta::EffectDescription& d) {
   session.setUp(kIconSize, scenePictures(kIconSize), nullptr);
   vta::EffectSettings record;
   previewRecord(record, d.title);
-  record.globalParams[kAntialiasing] = 1;
+  record.globalParams[VTA_ANTIALIASING] = 1;
   session.prepare(record);
   session.render(record, static_cast<uint32_t>(d.best), kBestRange);
   return session.output().toPicture();
