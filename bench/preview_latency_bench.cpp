@@ -57,7 +57,7 @@ class FrameClock : public vta::PreviewListener {
 // What the pane does after an edit with automatic preview on.
 void restartAfterEdit(vta::PreviewRenderer& engine, vta::EffectSettings& record,
                       vta::EffectSettings& lastPreviewed) {
-  record.globalParams[3] += 1.0f;
+  record.globalParams[VTA_IMAGE_QUALITY] += 1.0f;
   if (!record.differs(lastPreviewed)) return;
   lastPreviewed.copyFrom(record);
   if (engine.isBusy()) engine.requestStop();

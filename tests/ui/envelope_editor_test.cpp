@@ -53,17 +53,6 @@ void press(HWND editor, POINT down, POINT up) {
   mouse(editor, WM_LBUTTONUP, up);
 }
 
-void slideTo(HWND editor, int percent) {
-  HWND slider = GetDlgItem(editor, kTime);
-  SendMessageA(slider, TBM_SETPOS, TRUE, percent);
-  SendMessageA(editor, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(slider));
-}
-
-void click(HWND editor, int id) {
-  SendMessageA(editor, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
-}
-
 // Types into an edit box the way a user does: focus in, new text, focus out.
 void typeInto(HWND editor, int id, const char* text) {
   SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, id)), TRUE);
@@ -132,7 +121,7 @@ TEST_F(EnvelopeEditorTest, ANewEnvelopeHasTwoKeysAtTheValueAndCancelTakesItAway)
     EXPECT_FALSE(enabled(editor, kDelete));
     EXPECT_TRUE(enabled(editor, kNext));
     captureWindow(editor, screenshotPath("envelope_editor_new"));
-    slideTo(editor, 100);
+    moveTrackbar(editor, kTime, 100);
     EXPECT_FALSE(enabled(editor, kNext));
     EXPECT_FALSE(enabled(editor, kDelete));
     EXPECT_TRUE(enabled(editor, kPrevious));
@@ -144,16 +133,16 @@ TEST_F(EnvelopeEditorTest, ANewEnvelopeHasTwoKeysAtTheValueAndCancelTakesItAway)
 
 TEST_F(EnvelopeEditorTest, KeysFromTheBoxesAndSteppingBetweenThemOkKeepsRemoveDeletes) {
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
-    slideTo(editor, 40);
+    moveTrackbar(editor, kTime, 40);
     EXPECT_EQ("Value at 40%", text(editor, kGroup));
     SetDlgItemTextA(editor, kValue, "60");
-    click(editor, kCreate);
+    sendClick(editor, kCreate);
     EXPECT_EQ("Value at 40% * KEY *", text(editor, kGroup));
     EXPECT_TRUE(enabled(editor, kDelete));
-    click(editor, kNext);
+    sendClick(editor, kNext);
     EXPECT_EQ(100, SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
-    click(editor, kPrevious);
-    click(editor, kPrevious);
+    sendClick(editor, kPrevious);
+    sendClick(editor, kPrevious);
     EXPECT_EQ(0, SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
@@ -164,21 +153,21 @@ TEST_F(EnvelopeEditorTest, KeysFromTheBoxesAndSteppingBetweenThemOkKeepsRemoveDe
   EXPECT_EQ(60.0f, kept->keys[1].value);
 
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
-    slideTo(editor, 40);
-    click(editor, kDelete);
+    moveTrackbar(editor, kTime, 40);
+    sendClick(editor, kDelete);
     EXPECT_EQ("Value at 40%", text(editor, kGroup));
     PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
   });
   ASSERT_EQ(3u, envelopeOf(record_, VTA_SHADOWS)->keyCount) << "Cancel restores the keys";
 
-  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) { click(editor, kRemove); });
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) { sendClick(editor, kRemove); });
   EXPECT_EQ(nullptr, envelopeOf(record_, VTA_SHADOWS));
 }
 
 TEST_F(EnvelopeEditorTest, AValueOutsideTheRangeIsRefusedWithTheRange) {
   std::string message;
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
-    slideTo(editor, 50);
+    moveTrackbar(editor, kTime, 50);
     SetDlgItemTextA(editor, kValue, "150");
     clickButton(editor, kCreate);
     message = answerMessageBox("Problem with value");
@@ -192,7 +181,7 @@ TEST_F(EnvelopeEditorTest, ABoxChangedOnAKeyChangesItBetweenKeysNothing) {
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     typeInto(editor, kTension, "0.5");
     EXPECT_EQ(0.5f, envelopeOf(record_, VTA_SHADOWS)->keys[0].tension);
-    slideTo(editor, 50);
+    moveTrackbar(editor, kTime, 50);
     typeInto(editor, kTension, "0.7");
     EXPECT_EQ(2u, envelopeOf(record_, VTA_SHADOWS)->keyCount);
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
@@ -249,7 +238,7 @@ TEST_F(EnvelopeEditorTest, PercentsFromTheMouseAreWholeAndValuesSnapToTheStep) {
 TEST_F(EnvelopeEditorTest, TheGraphShowsKeySquaresOnTheCurveAndTheCursorAtTheSlider) {
   giveEnvelope(VTA_SHADOWS, {{0, 0}, {40, 80}, {100, 20}});
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
-    slideTo(editor, 45);
+    moveTrackbar(editor, kTime, 45);
     captureWindow(editor, screenshotPath("envelope_editor_percent"));
     HDC screen = GetDC(nullptr);
     auto pixel = [&](POINT p) {
@@ -288,13 +277,13 @@ TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
   edit(
       kPercent, 0, VTA_BLUR_PERCENT,
       [&](HWND editor) {
-        click(editor, kSave);
+        sendClick(editor, kSave);
         EXPECT_EQ("Save An Envelope", g_dialogTitle);
         PostMessageA(editor, WM_COMMAND, IDOK, 0);
       },
       "Blur");
   edit(kPercent, 50, VTA_SHADOWS, [&](HWND editor) {
-    click(editor, kLoad);
+    sendClick(editor, kLoad);
     EXPECT_EQ("Load An Envelope", g_dialogTitle);
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });

@@ -38,13 +38,6 @@ void choose(HWND page, int list, int index) {
   SendMessageA(page, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
 }
 
-void moveSlider(HWND page, int id, int to, bool dragging) {
-  HWND slider = GetDlgItem(page, id);
-  SendMessageA(slider, TBM_SETPOS, TRUE, to);
-  SendMessageA(page, WM_HSCROLL, dragging ? MAKEWPARAM(TB_THUMBTRACK, to) : TB_ENDTRACK,
-               reinterpret_cast<LPARAM>(slider));
-}
-
 int selected(HWND page, int list) {
   return static_cast<int>(SendDlgItemMessageA(page, list, CB_GETCURSEL, 0, 0));
 }
@@ -94,10 +87,10 @@ TEST_F(ObjectsPageTest, TheThirdObjectEditsEntryTwoAndSurfaceThree) {
   run([&](HWND, HWND page) {
     EXPECT_EQ(3, SendDlgItemMessageA(page, kObjectList, CB_GETCOUNT, 0, 0));
     choose(page, kObjectList, 2);
-    moveSlider(page, kLuminosity, 40, true);
+    moveTrackbar(page, kLuminosity, 40, true);
     EXPECT_EQ("40%", controlText(page, kLuminosity + 1));
     EXPECT_EQ(0.0f, record_.objectParams[2][VTA_LUMINOSITY]) << "a drag moves only the label";
-    moveSlider(page, kLuminosity, 40, false);
+    moveTrackbar(page, kLuminosity, 40, false);
     EXPECT_EQ(40.0f, record_.objectParams[2][VTA_LUMINOSITY]);
     EXPECT_EQ(0.0f, record_.objectParams[0][VTA_LUMINOSITY]);
     choose(page, kSourceList, kBmp);
@@ -139,7 +132,7 @@ TEST_F(ObjectsPageTest, ATextureMappingSurvivesEveryEditButAChosenSource) {
   run([&](HWND, HWND page) {
     EXPECT_EQ(kTimeline, selected(page, kSourceList));
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(kRender, BN_CLICKED), 0);
-    moveSlider(page, kLuminosity, 30, false);
+    moveTrackbar(page, kLuminosity, 30, false);
     ASSERT_NE(nullptr, surface(1));
     EXPECT_EQ(2, surface(1)->mappingKind);
     EXPECT_STREQ("wood", surface(1)->mapFile);

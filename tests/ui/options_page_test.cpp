@@ -34,14 +34,6 @@ constexpr int kEditorTop = 1100, kEditorBottom = 1101, kEditorRemove = 3;
 
 bool enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
 
-// Moves a slider as the mouse does: the thumb dragged, or the movement ended.
-void moveSlider(HWND page, int id, int to, bool dragging) {
-  HWND slider = GetDlgItem(page, id);
-  SendMessageA(slider, TBM_SETPOS, TRUE, to);
-  SendMessageA(page, WM_HSCROLL, dragging ? MAKEWPARAM(TB_THUMBTRACK, to) : TB_ENDTRACK,
-               reinterpret_cast<LPARAM>(slider));
-}
-
 EnvelopeComponent* addEnvelope(EffectSettings& record, uint16_t id, uint16_t owner,
                                uint16_t parameter) {
   auto* envelope = makeComponent<EnvelopeComponent>(id, 0.0f, 1.0f, owner, 0);
@@ -127,12 +119,12 @@ TEST_F(RecordPagesTest, DraggingMovesTheLabelReleasingStoresAndAntialiasingAbove
   run(false, kOptionsTab, [&](HWND sheet, HWND page) {
     EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page, kAntialiasing));
     EXPECT_EQ(1.0f, record_.globalParams[VTA_ANTIALIASING]) << "as soon as the page exists";
-    moveSlider(page, kShadows, 70, true);
+    moveTrackbar(page, kShadows, 70, true);
     EXPECT_EQ("70%", controlText(page, kShadows + 1));
     EXPECT_EQ(0.0f, record_.globalParams[VTA_SHADOWS]);
-    moveSlider(page, kShadows, 70, false);
+    moveTrackbar(page, kShadows, 70, false);
     EXPECT_EQ(70.0f, record_.globalParams[VTA_SHADOWS]);
-    moveSlider(page, kBlurCount, 7, false);
+    moveTrackbar(page, kBlurCount, 7, false);
     EXPECT_EQ("7", controlText(page, kBlurCount + 1));
     EXPECT_EQ(7.0f, record_.globalParams[VTA_BLUR_COUNT]);
     captureWindow(sheet, screenshotPath("options_page_set"));
@@ -198,7 +190,7 @@ TEST_F(ReversingTest, TheFilterPageListsTheSourcesOfTheSelectedEffectAndNeverSto
     EXPECT_EQ(1, SendDlgItemMessageA(page, kSources, CB_GETCURSEL, 0, 0));
     EXPECT_EQ("5", controlText(page, kFilterFrames + 1));
     EXPECT_EQ(10, SendDlgItemMessageA(page, kFilterFrames, TBM_GETPOS, 0, 0));
-    moveSlider(page, kFilterPercent, 40, false);
+    moveTrackbar(page, kFilterPercent, 40, false);
     EXPECT_EQ(10.0f, record_.globalParams[VTA_FILTER_FRAMES]) << "the next save stores the minimum";
     EXPECT_EQ(40.0f, record_.globalParams[VTA_FILTER_PERCENT]);
     EXPECT_EQ(1.0f, record_.globalParams[VTA_FILTER_ON]);
@@ -239,7 +231,7 @@ TEST_F(RecordPagesTest, TheFilterPreviewDrawsThePagesMomentOfTheFrames) {
   };
   run(true, kFilterTab, [&](HWND, HWND page) {
     EXPECT_TRUE(renderedAt(50, 100));
-    moveSlider(page, kFilterFrames, 30, false);
+    moveTrackbar(page, kFilterFrames, 30, false);
     EXPECT_TRUE(renderedAt(15, 30));
   });
 }

@@ -30,17 +30,6 @@ constexpr int kRemove = 3, kNext = 4, kPrevious = 5, kCreate = 6, kDelete = 7, k
 constexpr int kGroup = 1091, kPositionX = 1094, kRotationX = 1095, kScaleX = 1096, kAxisY = 1125;
 constexpr int kTime = 1201, kTop = 1138;
 
-void slideTo(HWND editor, int percent) {
-  HWND slider = GetDlgItem(editor, kTime);
-  SendMessageA(slider, TBM_SETPOS, TRUE, percent);
-  SendMessageA(editor, WM_HSCROLL, TB_ENDTRACK, reinterpret_cast<LPARAM>(slider));
-}
-
-void click(HWND editor, int id) {
-  SendMessageA(editor, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(editor, id)));
-}
-
 bool enabled(HWND editor, int id) { return IsWindowEnabled(GetDlgItem(editor, id)) != FALSE; }
 std::string text(HWND editor, int id) { return windowText(GetDlgItem(editor, id)); }
 int slider(HWND editor) {
@@ -102,7 +91,7 @@ TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTime) {
     EXPECT_FALSE(enabled(editor, kPrevious));
     EXPECT_FALSE(enabled(editor, kDelete));
     captureWindow(editor, screenshotPath("path_editor_camera"));
-    slideTo(editor, 37);
+    moveTrackbar(editor, kTime, 37);
     EXPECT_EQ("Values at 37%", text(editor, kGroup));
     EXPECT_TRUE(enabled(editor, kCreate));
     EXPECT_FALSE(enabled(editor, kDelete));
@@ -112,12 +101,12 @@ TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTime) {
     char shown[32];
     std::snprintf(shown, sizeof shown, "%g", expected.positionX);
     EXPECT_EQ(shown, text(editor, kPositionX));
-    slideTo(editor, 50);
-    click(editor, kNext);
+    moveTrackbar(editor, kTime, 50);
+    sendClick(editor, kNext);
     EXPECT_EQ(80, slider(editor)) << "the key at 0.505 is skipped";
-    click(editor, kPrevious);
+    sendClick(editor, kPrevious);
     EXPECT_EQ(51, slider(editor)) << "0.505 is 51% when stepped to from beyond";
-    click(editor, kTop);
+    sendClick(editor, kTop);
     captureWindow(editor, screenshotPath("path_editor_top"));
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
@@ -126,7 +115,7 @@ TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTime) {
 TEST_F(PathEditorTest, PositionAndScaleAreLimitedRotationIsNot) {
   std::string message;
   edit([&](HWND editor) {
-    slideTo(editor, 30);
+    moveTrackbar(editor, kTime, 30);
     SetDlgItemTextA(editor, kScaleX, "2500");
     clickButton(editor, kCreate);
     message = answerMessageBox("Problem with value");
@@ -139,7 +128,7 @@ TEST_F(PathEditorTest, PositionAndScaleAreLimitedRotationIsNot) {
     EXPECT_EQ(keys, std::string(reinterpret_cast<const char*>(path_->keys), 5 * sizeof(PathKey)));
     SetDlgItemTextA(editor, kScaleX, "1");
     SetDlgItemTextA(editor, kRotationX, "2500");
-    click(editor, kCreate);
+    sendClick(editor, kCreate);
     EXPECT_EQ(6u, path_->keyCount);
     EXPECT_EQ(2500.0f, path_->keys[1].rotationX);
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
@@ -152,10 +141,10 @@ TEST_F(PathEditorTest, CreateOverwritesAKeyWithinTheStoringWindowAndKeepsItsTime
   path_->removeKey(0.505f);
   path_->insertKey(keyAt(0.507f, 10));
   edit([&](HWND editor) {
-    slideTo(editor, 50);
+    moveTrackbar(editor, kTime, 50);
     EXPECT_EQ("Values at 50%", text(editor, kGroup)) << "shown keys lie within 0.005";
     SetDlgItemTextA(editor, kPositionX, "42");
-    click(editor, kCreate);
+    sendClick(editor, kCreate);
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
   ASSERT_EQ(4u, path_->keyCount);
@@ -195,13 +184,13 @@ TEST_F(PathEditorTest, CancelGivesBackTheRecordAsItWasRemoveTakesThePathOut) {
   atCall.copyFrom(record_);
   edit([&](HWND editor) {
     EXPECT_EQ(0.0f, record_.globalParams[VTA_FLY_MODE]) << "edited in the Fly-Off arrangement";
-    slideTo(editor, 80);
-    click(editor, kDelete);
+    moveTrackbar(editor, kTime, 80);
+    sendClick(editor, kDelete);
     drag(editor, 10, 10);
     PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
   });
   EXPECT_EQ(0, record_.differs(atCall)) << "fly mode and path as they were";
-  edit([&](HWND editor) { click(editor, kRemove); });
+  edit([&](HWND editor) { sendClick(editor, kRemove); });
   EXPECT_EQ(0u, record_.description.lists[kPaths].count);
 }
 
@@ -231,7 +220,7 @@ TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePath) {
     HWND window = waitForWindow(kCaption);
     shown = window != nullptr;
     if (!window) return;
-    slideTo(window, 40);
+    moveTrackbar(window, kTime, 40);
     const struct {
       int radio;
       const char* capture;
@@ -273,7 +262,7 @@ TEST_F(PathEditorTest, AFileOfAnotherKindChangesNothing) {
   const std::string before(reinterpret_cast<const char*>(path_->keys),
                            path_->keyCount * sizeof(PathKey));
   edit([&](HWND editor) {
-    click(editor, kLoad);
+    sendClick(editor, kLoad);
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
   EXPECT_EQ(before, std::string(reinterpret_cast<const char*>(path_->keys),

@@ -58,16 +58,6 @@ bool contains(const std::vector<std::string>& items, const char* item) {
   return false;
 }
 
-// Moves a slider as the keyboard does: a new position, then the end of the
-// movement; with `dragging` only the thumb's tracking is reported. Returns
-// once the page has handled it.
-void moveSlider(HWND page, int id, int to, bool dragging = false) {
-  HWND slider = GetDlgItem(page, id);
-  SendMessageA(slider, TBM_SETPOS, TRUE, to);
-  const WPARAM code = dragging ? MAKEWPARAM(TB_THUMBTRACK, to) : TB_ENDTRACK;
-  SendMessageA(page, WM_HSCROLL, code, reinterpret_cast<LPARAM>(slider));
-}
-
 // Chooses an item as the user does; returns once the page has handled the
 // selection change.
 void chooseComboItem(HWND page, int id, const char* text) {
@@ -145,10 +135,10 @@ TEST_F(SettingsPageTest, EachClickStoresItsValueAtOnce) {
     EXPECT_TRUE(waitUntil([&] { return reverse_.number() == 1; }));
     clickButton(page, kDetailed);
     EXPECT_TRUE(waitUntil([&] { return logging_.number() == 2; }));
-    moveSlider(page, kFrames, 40, true);
+    moveTrackbar(page, kFrames, 40, true);
     EXPECT_EQ("40", controlText(page, kFrames + 1));
     EXPECT_EQ(1u, frames_.number()) << "dragging only moves the label";
-    moveSlider(page, kFrames, 40);
+    moveTrackbar(page, kFrames, 40);
     EXPECT_EQ(40u, frames_.number());
   });
   EXPECT_EQ(1u, display_.number());
@@ -209,13 +199,13 @@ TEST_F(SettingsPreviewTest, QualityOrFramesMakeANewEngineSpeedOnlyRestartsTheTim
     EXPECT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 1)) << "the new one renders at once";
     ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
     renderer_.reset();
-    moveSlider(page, kFrames, 11);
+    moveTrackbar(page, kFrames, 11);
     EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1));
     EXPECT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 11)) << "the new engine renders 11 frames";
     ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
     renderer_.reset();
 
-    moveSlider(page, kSpeed, 20);
+    moveTrackbar(page, kSpeed, 20);
     EXPECT_TRUE(waitUntil([&] {
       for (const TimerCall& call : timerCalls()) {
         if (call.set && call.window == page && call.id == kPlaybackTimer && call.period == 50)

@@ -1,5 +1,7 @@
 #include "window_driver.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <vector>
 
@@ -69,6 +71,18 @@ void typeKey(HWND foreground, UINT virtualKey) {
 
 void clickButton(HWND dialog, int buttonId) {
   PostMessageA(GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
+}
+
+void moveTrackbar(HWND dialog, int id, int position, bool dragging) {
+  HWND trackbar = GetDlgItem(dialog, id);
+  SendMessageA(trackbar, TBM_SETPOS, TRUE, position);
+  const WPARAM code = dragging ? MAKEWPARAM(TB_THUMBTRACK, position) : TB_ENDTRACK;
+  SendMessageA(dialog, WM_HSCROLL, code, reinterpret_cast<LPARAM>(trackbar));
+}
+
+void sendClick(HWND dialog, int id) {
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 std::string windowText(HWND window) {

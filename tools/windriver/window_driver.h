@@ -27,6 +27,14 @@ void typeKey(HWND foreground, UINT virtualKey);
 // Clicks the button with this id in dialog.
 void clickButton(HWND dialog, int buttonId);
 
+// Moves trackbar id of dialog to position as the keyboard does (the movement
+// ends) or, with dragging, as a thumb drag reports it; returns once the
+// dialog has handled it.
+void moveTrackbar(HWND dialog, int id, int position, bool dragging = false);
+
+// Sends dialog the click notification of control id; returns once handled.
+void sendClick(HWND dialog, int id);
+
 std::string windowText(HWND window);
 
 // Waits for the message box with this caption, reads its message, presses
