@@ -32,6 +32,13 @@ std::wstring widePath(const char* path) {
   return wide;
 }
 
+// Some ReplaceFileW implementations move a folder aside to put a file in its
+// place; a save never replaces a folder.
+bool isFolder(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 }  // namespace
 
 File::~File() { close(); }
@@ -107,7 +114,7 @@ void File::close() {
 
 bool replaceFile(const char* from, const char* to) {
   const std::wstring source = widePath(from), target = widePath(to);
-  if (source.empty() || target.empty()) {
+  if (source.empty() || target.empty() || isFolder(target)) {
     return false;
   }
   // ReplaceFileW keeps the target's attributes; it refuses when there is no

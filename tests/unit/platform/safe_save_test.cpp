@@ -120,6 +120,14 @@ TEST(SafeSave, TwoSavesOfOneTargetAtOnceDoNotCollide) {
   EXPECT_EQ((std::set<std::string>{"both.vta"}), filesIn(folder));
 }
 
+TEST(SafeSave, NeverReplacesAFolder) {
+  TempFolder folder;
+  folder.write("taken.vta/inside", "kept");
+  EXPECT_FALSE(saveFile(folder.file("taken.vta").c_str(), "x", 1));
+  EXPECT_EQ((std::set<std::string>{"taken.vta"}), filesIn(folder));
+  EXPECT_EQ("kept", folder.read("taken.vta/inside"));
+}
+
 TEST(SafeSave, ReplacesATargetNamedInTheSystemCodePage) {
   TempFolder folder;
   const std::string target = folder.file("caf") + "\xE9.vta";  // e acute in Latin-1
