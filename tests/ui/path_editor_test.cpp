@@ -258,6 +258,7 @@ TEST_F(PathEditorTest, AFileOfAnotherKindChangesNothing) {
     ChunkFile file;
     ASSERT_EQ(kChunkOk, file.open(g_pathFile.c_str(), fourCC("VPTH"), kChunkWriteFile));
     file.writeChunk(fourCC("ENV0"), 4, "abcd");
+    ASSERT_TRUE(file.commit());
   }
   const std::string before(reinterpret_cast<const char*>(path_->keys),
                            path_->keyCount * sizeof(PathKey));
