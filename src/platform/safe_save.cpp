@@ -4,6 +4,8 @@
 #include <chrono>
 #include <cstdio>
 
+#include "platform/file_system.h"
+
 namespace vta {
 
 bool (*g_saveStepFails)(SaveStep step) = nullptr;
@@ -55,9 +57,13 @@ bool SafeSave::commit() {
   // replaced by a file whose bytes never reached the disk.
   const bool flushed = saving() && !stepFails(SaveStep::kFlush) && file_.flushToDisk();
   file_.close();
+  const bool targetExisted = fileExists(target_.c_str());
   const bool replaced =
       flushed && !stepFails(SaveStep::kReplace) && replaceFile(temporary_.c_str(), target_.c_str());
-  if (replaced) temporary_.clear();
+  // A replacement can fail half-way with the old target already gone (Windows
+  // reports it as ERROR_UNABLE_TO_MOVE_REPLACEMENT): the temporary file then
+  // holds the only copy of the user's data and is kept.
+  if (replaced || (targetExisted && !fileExists(target_.c_str()))) temporary_.clear();
   abandon();
   return replaced;
 }

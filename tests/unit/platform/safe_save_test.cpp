@@ -85,6 +85,28 @@ TEST(SafeSave, AFailedFirstSaveLeavesNoFileAtAll) {
   }
 }
 
+// The system loses the old target while the replacement fails, as Windows
+// can when it cannot move the new file into place.
+std::string g_lostTarget;
+bool replaceLosesTheTarget(SaveStep step) {
+  if (step != SaveStep::kReplace) return false;
+  std::filesystem::remove(g_lostTarget);
+  return true;
+}
+
+TEST(SafeSave, AReplaceThatLosesTheOldFileKeepsTheNewOne) {
+  TempFolder folder;
+  g_lostTarget = folder.write("lost.vta", kOld);
+  g_saveStepFails = &replaceLosesTheTarget;
+  const bool saved = saveInPieces(g_lostTarget);
+  g_saveStepFails = nullptr;
+  EXPECT_FALSE(saved);
+  const std::set<std::string> left = filesIn(folder);
+  ASSERT_EQ(1u, left.size());
+  EXPECT_NE("lost.vta", *left.begin());
+  EXPECT_EQ(kNew, folder.read(*left.begin())) << "the temporary file holds the only copy";
+}
+
 TEST(SafeSave, UncommittedOrUnstartedSavesChangeNothing) {
   TempFolder folder;
   const std::string target = folder.write("kept.vta", kOld);
