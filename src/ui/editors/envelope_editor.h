@@ -68,11 +68,12 @@ class EnvelopeEditor final : public DialogPage {
 
   void onShortcut(EditorShortcut shortcut);
   void restoreKeys(const KeyHistory<EnvelopeKey>::State* keys);
-  void copyKeyAtTime();
+  void copyKeyForPasting();
   void pasteCopiedKey();
 
-  // The keyboard on the focused graph; false for the keys it leaves alone.
+  // Gives the graph control the keyboard handling of graphProcedure.
   void takeGraphKeys();
+  // A key pressed on the focused graph; false for the keys it leaves alone.
   bool onGraphKey(WPARAM key);
   void moveSliderBy(int percent);
   void changeValueBy(float step);

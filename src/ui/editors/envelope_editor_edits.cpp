@@ -14,7 +14,7 @@ void EnvelopeEditor::onShortcut(EditorShortcut shortcut) {
   switch (shortcut) {
     case EditorShortcut::kUndo: restoreKeys(history_.undo()); break;
     case EditorShortcut::kRedo: restoreKeys(history_.redo()); break;
-    case EditorShortcut::kCopy: copyKeyAtTime(); break;
+    case EditorShortcut::kCopy: copyKeyForPasting(); break;
     case EditorShortcut::kPaste: pasteCopiedKey(); break;
   }
 }
@@ -29,7 +29,7 @@ void EnvelopeEditor::restoreKeys(const KeyHistory<EnvelopeKey>::State* keys) {
   checkPreviewRestart();
 }
 
-void EnvelopeEditor::copyKeyAtTime() {
+void EnvelopeEditor::copyKeyForPasting() {
   EnvelopeKey key;
   if (keyAt(sliderTime(), key)) sheet().copiedKey = {CopiedKey::Kind::kEnvelope, key, {}};
 }

@@ -86,7 +86,7 @@ class PathEditor final : public DialogPage {
 
   void onShortcut(EditorShortcut shortcut);
   void restoreKeys(const KeyHistory<PathKey>::State* keys);
-  void copyKeyAtTime();
+  void copyKeyForPasting();
   void pasteCopiedKey();
 
   void startDrag(LPARAM at);

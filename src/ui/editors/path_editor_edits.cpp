@@ -12,7 +12,7 @@ void PathEditor::onShortcut(EditorShortcut shortcut) {
   switch (shortcut) {
     case EditorShortcut::kUndo: restoreKeys(history_.undo()); break;
     case EditorShortcut::kRedo: restoreKeys(history_.redo()); break;
-    case EditorShortcut::kCopy: copyKeyAtTime(); break;
+    case EditorShortcut::kCopy: copyKeyForPasting(); break;
     case EditorShortcut::kPaste: pasteCopiedKey(); break;
   }
 }
@@ -28,7 +28,7 @@ void PathEditor::restoreKeys(const KeyHistory<PathKey>::State* keys) {
 }
 
 // The key the boxes show at the slider's time.
-void PathEditor::copyKeyAtTime() {
+void PathEditor::copyKeyForPasting() {
   PathKey key;
   if (path_->findKey(sliderTime(), key)) sheet().copiedKey = {CopiedKey::Kind::kPath, {}, key};
 }
