@@ -90,7 +90,10 @@ void PathEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       drawView();
       break;
     }
-    case WM_DESTROY: unbindView(); break;
+    case WM_DESTROY:
+      shortcuts_.stop();
+      unbindView();
+      break;
     case WM_HSCROLL:
       if (lParam) updateTrackbarLabel(reinterpret_cast<HWND>(lParam));
       refreshControls();
@@ -129,6 +132,8 @@ void PathEditor::start() {
   checkRadio(IDC_PATH_CAMERA, IDC_PATH_SIDE, 0);
   for (int box : {IDC_PATH_AXIS_X, IDC_PATH_AXIS_Y, IDC_PATH_AXIS_Z}) setCheck(box, 1);
   bindView();
+  history_.start(path_->keys, path_->keyCount);
+  shortcuts_.start(window(), [this](EditorShortcut shortcut) { onShortcut(shortcut); });
 }
 
 // The view is drawn by a binding of the preview's renderer of its own,
@@ -188,21 +193,21 @@ void PathEditor::onCommand(int id, int) {
     case IDC_PATH_PREVIOUS_KEY: stepToKey(false); break;
     case IDC_PATH_CREATE_KEY:
       commitKey();
-      checkPreviewRestart();
+      afterEdit();
       break;
     case IDC_PATH_DELETE_KEY:
       deleteKeyAtTime();
-      checkPreviewRestart();
+      afterEdit();
       break;
     case IDC_PATH_COPY_KEY:
       copyKey();
-      checkPreviewRestart();
+      afterEdit();
       break;
     case IDC_PATH_LOAD: loadPath(); break;
     case IDC_PATH_SAVE: savePath(); break;
     case IDC_PATH_LINEAR:
       applyEditsToKey();
-      checkPreviewRestart();
+      afterEdit();
       break;
     case IDC_PATH_AXIS_X: axis_[0] = isChecked(id); break;
     case IDC_PATH_AXIS_Y: axis_[1] = isChecked(id); break;
@@ -241,6 +246,11 @@ void PathEditor::onEditFocus(int id, int code) {
   }
   if (focusText_ == text) return;
   applyEditsToKey();
+  afterEdit();
+}
+
+void PathEditor::afterEdit() {
+  if (!dragging_) history_.record(path_->keys, path_->keyCount);
   checkPreviewRestart();
 }
 

@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "path_editor_ids.h"
-#include "ui/pane/preview_pane.h"
 
 namespace vta {
 namespace {
@@ -103,7 +102,7 @@ void PathEditor::endDrag(WPARAM keys, LPARAM at) {
   ShowCursor(TRUE);
   refreshControls();
   drawView();
-  checkPreviewRestart();
+  afterEdit();
 }
 
 }  // namespace vta
