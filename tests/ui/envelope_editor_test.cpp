@@ -100,7 +100,8 @@ int marksOnTopEdge(HWND editor) {
 }
 
 HWND focusOf(HWND editor) {
-  GUITHREADINFO info = {sizeof info};
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
   GetGUIThreadInfo(GetWindowThreadProcessId(editor, nullptr), &info);
   return info.hwndFocus;
 }
