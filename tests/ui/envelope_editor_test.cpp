@@ -235,6 +235,25 @@ TEST_F(EnvelopeEditorTest, ABoxChangedOnAKeyChangesItBetweenKeysNothing) {
   });
 }
 
+TEST_F(EnvelopeEditorTest, ABoxTheEditorRewroteIsNoEditOfTheUsers) {
+  EnvelopeComponent* envelope =
+      giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 12.345678f}, {50, 98.765432f}, {100, 0}});
+  edit(
+      kDegrees, 0, VTA_LIGHT_DIRECTION,
+      [&](HWND editor) {
+        SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kValue)),
+                     TRUE);
+        moveTrackbar(editor, kTime, 50);  // the box, still focused, now shows the key at 50 %
+        ASSERT_EQ("98.7654", text(editor, kValue));
+        SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)),
+                     TRUE);
+        EXPECT_EQ(98.765432f, envelope->keys[1].value) << "not rounded to what the box shows";
+        EXPECT_EQ(12.345678f, envelope->keys[0].value);
+        PostMessageA(editor, WM_COMMAND, IDOK, 0);
+      },
+      "Light Direction");
+}
+
 TEST_F(EnvelopeEditorTest, TheMouseGrabsMakesAndDragsKeys) {
   EnvelopeComponent* envelope = giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 0}, {50, 180}, {100, 350}});
   envelope->keys[2].linear = 1;

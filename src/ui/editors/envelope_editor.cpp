@@ -155,13 +155,12 @@ void EnvelopeEditor::onEditFocus(int id, int code) {
       id != IDC_ENVELOPE_BIAS) {
     return;
   }
-  char text[31];
-  getText(id, text, sizeof text);
+  HWND box = GetDlgItem(window(), id);
   if (code == EN_SETFOCUS) {
-    focusText_ = text;
+    boxMemory_.remember(box);
     return;
   }
-  if (focusText_ == text) return;
+  if (!boxMemory_.changed(box)) return;
   EnvelopeKey key;
   if (keyAt(sliderTime(), key)) applyKeyFields();
   afterEdit();

@@ -12,6 +12,7 @@
 #include "curves/key_history.h"
 #include "model/components/envelope.h"
 #include "model/effect_settings.h"
+#include "ui/editors/edit_box_memory.h"
 #include "ui/editors/editor_shortcuts.h"
 #include "ui/editors/envelope_graph.h"
 #include "ui/sheet/dialog_page.h"
@@ -95,7 +96,7 @@ class EnvelopeEditor final : public DialogPage {
   bool dragging_ = false;
   uint32_t dragKeyIndex_ = 0;
   float currentTime_ = 0;
-  std::string focusText_;  // what an edit box held when it took the focus
+  EditBoxMemory boxMemory_;
   KeyHistory<EnvelopeKey> history_;
   EditorShortcuts shortcuts_;
 };

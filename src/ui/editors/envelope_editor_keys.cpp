@@ -59,6 +59,7 @@ void EnvelopeEditor::refreshControls() {
   showNumber(*this, IDC_ENVELOPE_CONTINUITY, "%g", key.continuity);
   showNumber(*this, IDC_ENVELOPE_BIAS, "%g", key.bias);
   setCheck(IDC_ENVELOPE_LINEAR, key.linear != 0);
+  boxMemory_.rememberFocused(window());
 }
 
 void EnvelopeEditor::redrawGraph() {

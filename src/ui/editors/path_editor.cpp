@@ -236,15 +236,12 @@ void PathEditor::onCommand(int id, int) {
 
 void PathEditor::onEditFocus(int id, int code) {
   HWND box = GetDlgItem(window(), id);
-  char kind[16] = "";
-  if (!box || !GetClassNameA(box, kind, sizeof kind) || lstrcmpiA(kind, "Edit") != 0) return;
-  char text[32];
-  getText(id, text, sizeof text);
+  if (!isEditBox(box)) return;
   if (code == EN_SETFOCUS) {
-    focusText_ = text;
+    boxMemory_.remember(box);
     return;
   }
-  if (focusText_ == text) return;
+  if (!boxMemory_.changed(box)) return;
   applyEditsToKey();
   afterEdit();
 }

@@ -18,6 +18,7 @@
 #include "model/effect_settings.h"
 #include "preview/render_job.h"
 #include "preview/renderer_binding.h"
+#include "ui/editors/edit_box_memory.h"
 #include "ui/editors/editor_shortcuts.h"
 #include "ui/sheet/dialog_page.h"
 
@@ -110,7 +111,7 @@ class PathEditor final : public DialogPage {
   bool dragging_ = false;
   uint32_t currentKeyIndex_ = 0;
   int lastX_ = 0, lastY_ = 0;
-  std::string focusText_;
+  EditBoxMemory boxMemory_;
   KeyHistory<PathKey> history_;
   EditorShortcuts shortcuts_;
 };
