@@ -25,14 +25,42 @@ class Picture {
 
   // Colour (0 to 1 per channel) of pixel x, y counted from the top left;
   // both must be inside the picture.
-  Vec3 pixel(int x, int y) const {
-    const uint8_t* p = top_ + y * step_ + 3 * x;
-    return Vec3{float(p[2]), float(p[1]), float(p[0])} * (1.0f / 255.0f);
+  Vec3 pixel(int x, int y) const { return bytes(x, y) * kByteScale; }
+  // Sampled in the header so that the rasteriser's inner loops inline them.
+  Vec3 nearest(float u, float v) const {
+    return pixel(pixelIndex(u * width_, width_), pixelIndex(v * height_, height_));
   }
-  Vec3 nearest(float u, float v) const;
-  Vec3 bilinear(float u, float v) const;
+  Vec3 bilinear(float u, float v) const {
+    float fx = u * width_ - 0.5f, fy = v * height_ - 0.5f;
+    if (!(fx > -1e6f && fx < 1e6f && fy > -1e6f && fy < 1e6f)) return nearest(0, 0);
+    int x0 = floorToInt(fx), y0 = floorToInt(fy);
+    float ax = fx - x0, ay = fy - y0;
+    int xa = clampIndex(x0, width_), xb = clampIndex(x0 + 1, width_);
+    int ya = clampIndex(y0, height_), yb = clampIndex(y0 + 1, height_);
+    Vec3 top = bytes(xa, ya) * (1 - ax) + bytes(xb, ya) * ax;
+    Vec3 bottom = bytes(xa, yb) * (1 - ax) + bytes(xb, yb) * ax;
+    return (top * (1 - ay) + bottom * ay) * kByteScale;
+  }
 
  private:
+  static constexpr float kByteScale = 1.0f / 255.0f;
+
+  // Channels 0 to 255, in red, green, blue order.
+  Vec3 bytes(int x, int y) const {
+    const uint8_t* p = top_ + y * step_ + 3 * x;
+    return Vec3{float(p[2]), float(p[1]), float(p[0])};
+  }
+  static int floorToInt(float f) {
+    int i = static_cast<int>(f);
+    return f < i ? i - 1 : i;
+  }
+  static int clampIndex(int i, int size) { return i < 0 ? 0 : (i >= size ? size - 1 : i); }
+  // Index of the pixel under coordinate f (0 to size), clamped; NaN gives 0.
+  static int pixelIndex(float f, int size) {
+    if (!(f >= 0)) return 0;
+    return f >= size ? size - 1 : static_cast<int>(f);
+  }
+
   const uint8_t* top_ = nullptr;  // first byte of the top row
   ptrdiff_t step_ = 0;            // bytes from one row to the one below
   int width_ = 0, height_ = 0;
