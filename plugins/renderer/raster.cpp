@@ -20,35 +20,63 @@ void blend(Vec3& target, Vec3 colour, float alpha) {
   target = alpha >= 1 ? colour : target * (1 - alpha) + colour * alpha;
 }
 
-// The face's first N values at a sample from its three weights.
+// The face's nearness and first N values (times the nearness where the
+// mapping is perspective-correct, so that they are linear on screen) as
+// planes over the canvas: a value at offset dx, dy in samples from the
+// first vertex is at0 + dx * perX + dy * perY. Set up once per triangle, a
+// sample then costs one multiply-add per value.
 template <int N>
-struct FaceValues {
-  float perVertex[3][N];
-  float nearness[3];
+struct FacePlanes {
+  float originX, originY;
+  float nearAt0, nearPerX, nearPerY;
+  float at0[N], perX[N], perY[N];
   bool perspective;
 
-  FaceValues(const RasterVertex* v, bool correct) : perspective(correct) {
-    for (int i = 0; i < 3; ++i) {
-      nearness[i] = v[i].nearness;
-      float scale = correct ? v[i].nearness : 1.0f;
-      for (int k = 0; k < N; ++k) perVertex[i][k] = v[i].value[k] * scale;
+  FacePlanes(const RasterVertex* v, const EdgeLine* edges, float perArea, bool correct)
+      : originX(v[0].x), originY(v[0].y), perspective(correct) {
+    // Vertex i's weight is edges[i] over the area: a per sample right, b down.
+    auto plane = [&](const float* p, float& at, float& perX, float& perY) {
+      at = p[0];
+      perX = (edges[0].a * p[0] + edges[1].a * p[1] + edges[2].a * p[2]) * perArea;
+      perY = (edges[0].b * p[0] + edges[1].b * p[1] + edges[2].b * p[2]) * perArea;
+    };
+    const float nearness[3] = {v[0].nearness, v[1].nearness, v[2].nearness};
+    plane(nearness, nearAt0, nearPerX, nearPerY);
+    for (int k = 0; k < N; ++k) {
+      float p[3];
+      for (int i = 0; i < 3; ++i) p[i] = v[i].value[k] * (correct ? v[i].nearness : 1.0f);
+      plane(p, at0[k], perX[k], perY[k]);
     }
   }
-  float nearnessAt(const float* w) const {
-    return w[0] * nearness[0] + w[1] * nearness[1] + w[2] * nearness[2];
+  // Nearness where the sample row through y meets the origin's column.
+  float nearRow(float y) const { return nearAt0 + nearPerY * (y - originY); }
+  float nearness(float x, float nearRowValue) const {
+    return nearRowValue + nearPerX * (x - originX);
   }
-  void at(const float* w, float near, float* out) const {
-    float scale = perspective ? 1.0f / near : 1.0f;
-    for (int k = 0; k < N; ++k)
-      out[k] = (w[0] * perVertex[0][k] + w[1] * perVertex[1][k] + w[2] * perVertex[2][k]) * scale;
+  // The N values at x, y where the nearness is near.
+  void at(float x, float y, float near, float* out) const {
+    const float dx = x - originX, dy = y - originY, scale = perspective ? 1.0f / near : 1.0f;
+    for (int k = 0; k < N; ++k) out[k] = (at0[k] + perX[k] * dx + perY[k] * dy) * scale;
   }
 };
 
-// The three weights of the face at x, y (in samples); they sum to 1 and are
-// all positive inside the face.
-void weightsAt(const EdgeLine* edges, float perArea, float x, float y, float* w) {
-  for (int i = 0; i < 3; ++i) w[i] = edges[i].at(x, y) * perArea;
-}
+// The three edge functions along one sample row: the part that depends on y
+// is taken once per row, summed in the order of EdgeLine::at, so that
+// neighbouring faces still agree exactly on who owns a shared edge.
+struct RowEdges {
+  const EdgeLine* edges = nullptr;
+  float by[3] = {};
+
+  void setRow(const EdgeLine* e, float y) {
+    edges = e;
+    for (int i = 0; i < 3; ++i) by[i] = e[i].b * y;
+  }
+  bool inside(float x) const {
+    for (int i = 0; i < 3; ++i)
+      if (!edges[i].inside(edges[i].a * x + by[i] + edges[i].c)) return false;
+    return true;
+  }
+};
 
 Vec3 triple(const float* value, int first) {
   return {value[first], value[first + 1], value[first + 2]};
@@ -74,7 +102,8 @@ Vec3 shadeShadowed(const SurfaceLook& look, const float* value, const Shadows& s
 // values continue smoothly past its edges, and a picture spread over a grid
 // then shows exactly the texels it shows without antialiasing. Only where
 // the face's plane does not reach the centre (seen almost edge-on) is the
-// colour taken at the first covered sample.
+// colour taken at the first covered sample. A row of single samples ends
+// where it leaves the face (a face is convex).
 template <int N, int f, typename Shader>
 void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& look,
           bool writeDepth, AbortPoll& abort, Shader shade) {
@@ -85,35 +114,48 @@ void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& 
   int y0 = clampedFloor(std::min({v[0].y, v[1].y, v[2].y}), 0, canvas.height) / f;
   int y1 = (clampedFloor(std::max({v[0].y, v[1].y, v[2].y}) + 1, 0, canvas.height) + f - 1) / f;
   constexpr int rowsPerPoll = kRowsPerPoll / f;
-  FaceValues<N> face(v, look.perspective);
-  const float perArea = 1.0f / area;
+  const FacePlanes<N> face(v, edges, 1.0f / area, look.perspective);
+  float* const nearness = canvas.nearness.data();
+  Vec3* const colours = canvas.colour.data();
   float values[N];
   for (int py = y0; py < y1; ++py) {
     if ((py - y0) % rowsPerPoll == 0 && abort.stopped()) return;
+    RowEdges rows[f];
+    float nearRows[f];
+    for (int s = 0; s < f; ++s) {
+      rows[s].setRow(edges, py * f + s + 0.5f);
+      nearRows[s] = face.nearRow(py * f + s + 0.5f);
+    }
+    bool entered = false;
     for (int px = x0; px < x1; ++px) {
       size_t covered[f * f];
-      float depth[f * f], first[3];
+      float depth[f * f], firstX = 0, firstY = 0;
       int count = 0;
-      for (int y = py * f; y < py * f + f; ++y)
+      bool inside = false;
+      for (int s = 0; s < f; ++s)
         for (int x = px * f; x < px * f + f; ++x) {
-          float w[3];
-          weightsAt(edges, perArea, x + 0.5f, y + 0.5f, w);
-          if (!edges[0].inside(w[0]) || !edges[1].inside(w[1]) || !edges[2].inside(w[2])) continue;
-          float near = face.nearnessAt(w);
-          size_t i = size_t(y) * canvas.width + x;
-          if (!(near > canvas.nearness[i])) continue;
-          if (count == 0) std::copy(w, w + 3, first);
+          const float sx = x + 0.5f;
+          if (!rows[s].inside(sx)) continue;
+          inside = true;
+          const float near = face.nearness(sx, nearRows[s]);
+          const size_t i = size_t(py * f + s) * canvas.width + x;
+          if (!(near > nearness[i])) continue;
+          if (count == 0) firstX = sx, firstY = py * f + s + 0.5f;
           covered[count] = i, depth[count++] = near;
         }
+      if (f == 1 && entered && !inside) break;
+      entered |= inside;
       if (count == 0) continue;
-      float centre[3];
-      weightsAt(edges, perArea, (px + 0.5f) * f, (py + 0.5f) * f, centre);
-      const float* at = face.nearnessAt(centre) > 0 ? centre : first;
-      face.at(at, face.nearnessAt(at), values);
+      const float centreX = (px + 0.5f) * f, centreY = (py + 0.5f) * f;
+      const float near = f == 1 ? depth[0] : face.nearness(centreX, face.nearRow(centreY));
+      if (near > 0)
+        face.at(centreX, centreY, near, values);
+      else
+        face.at(firstX, firstY, face.nearness(firstX, face.nearRow(firstY)), values);
       const Vec3 colour = shade(values);
       for (int k = 0; k < count; ++k) {
-        blend(canvas.colour[covered[k]], colour, look.alpha);
-        if (writeDepth) canvas.nearness[covered[k]] = depth[k];
+        blend(colours[covered[k]], colour, look.alpha);
+        if (writeDepth) nearness[covered[k]] = depth[k];
       }
     }
   }
