@@ -6,6 +6,8 @@
 // and of ffmpeg, so that other work on the machine does not count.
 //
 //   renderer_bench [--figures] [INSTALL_DIR [RENDERER]]
+//
+// With VTA_BENCH_EFFECT set, only that effect is timed (for profiling).
 
 #include <algorithm>
 #include <cstdio>
@@ -115,6 +117,7 @@ int main(int argc, char** argv) {
   double total128 = 0, worst128 = 0;
   std::string shadowed;
   std::vector<std::string> effects = sampleEffects(install);
+  if (const char* only = std::getenv("VTA_BENCH_EFFECT")) effects = {only};
   for (const std::string& effect : effects) {
     std::printf("%-24s", effect.c_str());
     const bool shadows = castsShadows(effect);
