@@ -60,24 +60,6 @@ struct FacePlanes {
   }
 };
 
-// The three edge functions along one sample row: the part that depends on y
-// is taken once per row, summed in the order of EdgeLine::at, so that
-// neighbouring faces still agree exactly on who owns a shared edge.
-struct RowEdges {
-  const EdgeLine* edges = nullptr;
-  float by[3] = {};
-
-  void setRow(const EdgeLine* e, float y) {
-    edges = e;
-    for (int i = 0; i < 3; ++i) by[i] = e[i].b * y;
-  }
-  bool inside(float x) const {
-    for (int i = 0; i < 3; ++i)
-      if (!edges[i].inside(edges[i].a * x + by[i] + edges[i].c)) return false;
-    return true;
-  }
-};
-
 Vec3 triple(const float* value, int first) {
   return {value[first], value[first + 1], value[first + 2]};
 }
