@@ -75,8 +75,14 @@ bool renderFrame(FrameBuffers& buffers, vta::EffectDescription& effect,
     PassResult pass = drawScene(buffers.canvas, effect, record, job, times[i], abort);
     if (!pass.drawn) return false;
     if (i == 0) image.frameWarp = pass.frameWarp;
-    // The first pass overwrites what the last frame left.
-    shrinkBy(buffers.canvas, factor, 1.0f / times.size(), i > 0, image);
+    if (factor == 1 && times.size() == 1) {
+      // The canvas is the frame: exchanged, not copied. The next pass paints
+      // every sample of what the canvas then holds.
+      image.colour.swap(buffers.canvas.colour);
+    } else {
+      // The first pass overwrites what the last frame left.
+      shrinkBy(buffers.canvas, factor, 1.0f / times.size(), i > 0, image);
+    }
   }
   return true;
 }
