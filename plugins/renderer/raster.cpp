@@ -53,6 +53,16 @@ struct FacePlanes {
   float nearness(float x, float nearRowValue) const {
     return nearRowValue + nearPerX * (x - originX);
   }
+  // The N values where the sample row through y meets the origin's column
+  // (before the division by the nearness).
+  void row(float y, float* out) const {
+    for (int k = 0; k < N; ++k) out[k] = at0[k] + perY[k] * (y - originY);
+  }
+  // The N values at x along a row begun by row(), where the nearness is near.
+  void along(const float* rowValues, float x, float near, float* out) const {
+    const float dx = x - originX, scale = perspective ? 1.0f / near : 1.0f;
+    for (int k = 0; k < N; ++k) out[k] = (rowValues[k] + perX[k] * dx) * scale;
+  }
   // The N values at x, y where the nearness is near.
   void at(float x, float y, float near, float* out) const {
     const float dx = x - originX, dy = y - originY, scale = perspective ? 1.0f / near : 1.0f;
@@ -84,62 +94,125 @@ Vec3 shadeShadowed(const SurfaceLook& look, const float* value, const Shadows& s
 // values continue smoothly past its edges, and a picture spread over a grid
 // then shows exactly the texels it shows without antialiasing. Only where
 // the face's plane does not reach the centre (seen almost edge-on) is the
-// colour taken at the first covered sample. A row of single samples ends
-// where it leaves the face (a face is convex).
+// colour taken at the first covered sample.
+template <int N, int f, typename Shader>
+class FaceFill {
+ public:
+  FaceFill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& look,
+           bool writeDepth, Shader shade)
+      : edges_{EdgeLine(v[1], v[2]), EdgeLine(v[2], v[0]), EdgeLine(v[0], v[1])},
+        face_(v, edges_, 1.0f / area, look.perspective),
+        width_(canvas.width),
+        nearness_(canvas.nearness.data()),
+        colours_(canvas.colour.data()),
+        alpha_(look.alpha),
+        writeDepth_(writeDepth),
+        shade_(shade) {}
+
+  // One sample per pixel, at its centre: the row ends where it leaves the
+  // face (a face is convex), and the values step along it.
+  void singleRow(int py, int x0, int x1) {
+    const float y = py + 0.5f;
+    RowEdges row;
+    row.setRow(edges_, y);
+    const float nearRow = face_.nearRow(y);
+    float rowValues[N], values[N];
+    face_.row(y, rowValues);
+    const size_t first = size_t(py) * width_;
+    bool entered = false;
+    for (int px = x0; px < x1; ++px) {
+      const float x = px + 0.5f;
+      if (!row.inside(x)) {
+        if (entered) return;
+        continue;
+      }
+      entered = true;
+      const float near = face_.nearness(x, nearRow);
+      const size_t i = first + px;
+      if (!(near > nearness_[i])) continue;
+      face_.along(rowValues, x, near, values);
+      blend(colours_[i], shade_(values), alpha_);
+      if (writeDepth_) nearness_[i] = near;
+    }
+  }
+
+  // f x f samples per pixel. The row ends once every sample row has
+  // entered the face and left it again.
+  void smoothRow(int py, int x0, int x1) {
+    RowEdges rows[f];
+    float nearRows[f];
+    bool entered[f] = {}, left[f] = {};
+    for (int s = 0; s < f; ++s) {
+      rows[s].setRow(edges_, py * f + s + 0.5f);
+      nearRows[s] = face_.nearRow(py * f + s + 0.5f);
+    }
+    for (int px = x0; px < x1; ++px) {
+      if (std::all_of(left, left + f, [](bool done) { return done; })) return;
+      size_t covered[f * f];
+      float depth[f * f], firstX = 0, firstY = 0;
+      int count = 0;
+      for (int s = 0; s < f; ++s)
+        for (int x = px * f; x < px * f + f; ++x) {
+          const float sx = x + 0.5f;
+          if (!rows[s].inside(sx)) {
+            left[s] |= entered[s];
+            continue;
+          }
+          entered[s] = true;
+          const float near = face_.nearness(sx, nearRows[s]);
+          const size_t i = size_t(py * f + s) * width_ + x;
+          if (!(near > nearness_[i])) continue;
+          if (count == 0) firstX = sx, firstY = py * f + s + 0.5f;
+          covered[count] = i, depth[count++] = near;
+        }
+      if (count == 0) continue;
+      const Vec3 colour = shade_(valuesAt((px + 0.5f) * f, (py + 0.5f) * f, firstX, firstY));
+      for (int k = 0; k < count; ++k) {
+        blend(colours_[covered[k]], colour, alpha_);
+        if (writeDepth_) nearness_[covered[k]] = depth[k];
+      }
+    }
+  }
+
+ private:
+  // The values at the pixel's centre, or at its first covered sample where
+  // the face's plane does not reach the centre.
+  const float* valuesAt(float centreX, float centreY, float firstX, float firstY) {
+    const float near = face_.nearness(centreX, face_.nearRow(centreY));
+    if (near > 0)
+      face_.at(centreX, centreY, near, values_);
+    else
+      face_.at(firstX, firstY, face_.nearness(firstX, face_.nearRow(firstY)), values_);
+    return values_;
+  }
+
+  const EdgeLine edges_[3];
+  const FacePlanes<N> face_;
+  const int width_;
+  float* const nearness_;
+  Vec3* const colours_;
+  const float alpha_;
+  const bool writeDepth_;
+  Shader shade_;
+  float values_[N];
+};
+
 template <int N, int f, typename Shader>
 void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& look,
           bool writeDepth, AbortPoll& abort, Shader shade) {
   static_assert(f >= 1 && f <= Canvas::kMaxFactor, "samples per pixel side");
-  const EdgeLine edges[3] = {EdgeLine(v[1], v[2]), EdgeLine(v[2], v[0]), EdgeLine(v[0], v[1])};
+  FaceFill<N, f, Shader> filler(canvas, v, area, look, writeDepth, shade);
   int x0 = clampedFloor(std::min({v[0].x, v[1].x, v[2].x}), 0, canvas.width) / f;
   int x1 = (clampedFloor(std::max({v[0].x, v[1].x, v[2].x}) + 1, 0, canvas.width) + f - 1) / f;
   int y0 = clampedFloor(std::min({v[0].y, v[1].y, v[2].y}), 0, canvas.height) / f;
   int y1 = (clampedFloor(std::max({v[0].y, v[1].y, v[2].y}) + 1, 0, canvas.height) + f - 1) / f;
   constexpr int rowsPerPoll = kRowsPerPoll / f;
-  const FacePlanes<N> face(v, edges, 1.0f / area, look.perspective);
-  float* const nearness = canvas.nearness.data();
-  Vec3* const colours = canvas.colour.data();
-  float values[N];
   for (int py = y0; py < y1; ++py) {
     if ((py - y0) % rowsPerPoll == 0 && abort.stopped()) return;
-    RowEdges rows[f];
-    float nearRows[f];
-    for (int s = 0; s < f; ++s) {
-      rows[s].setRow(edges, py * f + s + 0.5f);
-      nearRows[s] = face.nearRow(py * f + s + 0.5f);
-    }
-    bool entered = false;
-    for (int px = x0; px < x1; ++px) {
-      size_t covered[f * f];
-      float depth[f * f], firstX = 0, firstY = 0;
-      int count = 0;
-      bool inside = false;
-      for (int s = 0; s < f; ++s)
-        for (int x = px * f; x < px * f + f; ++x) {
-          const float sx = x + 0.5f;
-          if (!rows[s].inside(sx)) continue;
-          inside = true;
-          const float near = face.nearness(sx, nearRows[s]);
-          const size_t i = size_t(py * f + s) * canvas.width + x;
-          if (!(near > nearness[i])) continue;
-          if (count == 0) firstX = sx, firstY = py * f + s + 0.5f;
-          covered[count] = i, depth[count++] = near;
-        }
-      if (f == 1 && entered && !inside) break;
-      entered |= inside;
-      if (count == 0) continue;
-      const float centreX = (px + 0.5f) * f, centreY = (py + 0.5f) * f;
-      const float near = f == 1 ? depth[0] : face.nearness(centreX, face.nearRow(centreY));
-      if (near > 0)
-        face.at(centreX, centreY, near, values);
-      else
-        face.at(firstX, firstY, face.nearness(firstX, face.nearRow(firstY)), values);
-      const Vec3 colour = shade(values);
-      for (int k = 0; k < count; ++k) {
-        blend(colours[covered[k]], colour, look.alpha);
-        if (writeDepth) nearness[covered[k]] = depth[k];
-      }
-    }
+    if constexpr (f == 1)
+      filler.singleRow(py, x0, x1);
+    else
+      filler.smoothRow(py, x0, x1);
   }
 }
 
