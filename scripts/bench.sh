@@ -41,7 +41,6 @@ raw=$out/raw-$stamp.txt
 
 configure() {
   local dir=$1; shift
-  [ -f "$dir/build.ninja" ] && return 0
   cmake -S "$VTA_ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
 }
 
@@ -49,8 +48,12 @@ step "Building the timing programs (release)"
 configure "$native" || exit 1
 cmake --build "$native" --target renderer_bench preview_latency_bench effects_page_bench \
   effect_list_bench sample_install || exit 1
+# The Windows modules go into a copy of the tree of their own: in the native
+# tree the Windows warp would replace the native one (same file name).
+cmake -DFROM="$native/install" -DTO="$win64/install" \
+  -P "$VTA_ROOT/cmake/copy_sample_install.cmake" || exit 1
 configure "$win64" -DCMAKE_TOOLCHAIN_FILE="$VTA_ROOT/cmake/mingw-x86_64.cmake" \
-  -DVTA_SAMPLE_INSTALL_DIR="$native/install" || exit 1
+  -DVTA_SAMPLE_INSTALL_DIR="$win64/install" || exit 1
 cmake --build "$win64" --target envelope_graph_bench sheet_bench || exit 1
 
 # Runs one program N times, keeping its figure lines; its whole output goes
@@ -82,7 +85,7 @@ start_display || exit 1
 prepare_wine x86_64 || exit 1
 # The sheet reads the release build's sample installation (sheet_bench
 # sets the preview settings it needs and puts them back).
-wine_reg x86_64 'HKLM\Software\Corvane\Vantaro\3.0' Path REG_SZ "Z:${native//\//\\}\\install"
+wine_reg x86_64 'HKLM\Software\Corvane\Vantaro\3.0' Path REG_SZ "Z:${win64//\//\\}\\install"
 wine="$VTA_ROOT/scripts/wine-run"
 collect envelope_graph_bench "$wine" "$win64/bin/envelope_graph_bench.exe" || failed=1
 collect sheet_bench "$wine" "$win64/bin/sheet_bench.exe" || failed=1
