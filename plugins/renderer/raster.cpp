@@ -74,8 +74,9 @@ Vec3 triple(const float* value, int first) {
   return {value[first], value[first + 1], value[first + 2]};
 }
 
-Vec3 shadeSample(const SurfaceLook& look, const float* value) {
-  return mul(look.texel(value[kU], value[kV]), triple(value, kDiffuse)) + triple(value, kSpecular);
+// A texel under the sample's light.
+Vec3 lit(Vec3 texel, const float* value) {
+  return mul(texel, triple(value, kDiffuse)) + triple(value, kSpecular);
 }
 
 Vec3 shadeShadowed(const SurfaceLook& look, const float* value, const Shadows& shadows) {
@@ -216,6 +217,15 @@ void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& 
   }
 }
 
+template <int N, typename Shader>
+void fillAt(bool smooth, Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& look,
+            bool writeDepth, AbortPoll& abort, Shader shade) {
+  if (smooth)
+    fill<N, Canvas::kMaxFactor>(canvas, v, area, look, writeDepth, abort, shade);
+  else
+    fill<N, 1>(canvas, v, area, look, writeDepth, abort, shade);
+}
+
 }  // namespace
 
 void fillTriangle(Canvas& canvas, const RasterVertex* input, const SurfaceLook& look,
@@ -224,20 +234,22 @@ void fillTriangle(Canvas& canvas, const RasterVertex* input, const SurfaceLook& 
   float area = (v[1].x - v[0].x) * (v[2].y - v[0].y) - (v[1].y - v[0].y) * (v[2].x - v[0].x);
   if (!(std::fabs(area) > 1e-9f)) return;
   if (area < 0) std::swap(v[1], v[2]), area = -area;
-  constexpr int kSmooth = Canvas::kMaxFactor;
-  const bool smooth = canvas.factor == kSmooth;
+  const bool smooth = canvas.factor == Canvas::kMaxFactor;
   if (shadows.active()) {
-    auto shade = [&](const float* value) { return shadeShadowed(look, value, shadows); };
-    if (smooth)
-      fill<kVaryings, kSmooth>(canvas, v, area, look, writeDepth, abort, shade);
-    else
-      fill<kVaryings, 1>(canvas, v, area, look, writeDepth, abort, shade);
+    fillAt<kVaryings>(smooth, canvas, v, area, look, writeDepth, abort,
+                      [&](const float* value) { return shadeShadowed(look, value, shadows); });
+  } else if (look.bilinear && !look.warp && !look.picture.empty()) {
+    // The usual look, with its picture lookup inlined into the filler.
+    const Picture& picture = look.picture;
+    const Vec3 tint = look.tint;
+    fillAt<kShadedVaryings>(smooth, canvas, v, area, look, writeDepth, abort,
+                            [&](const float* value) {
+                              return lit(mul(picture.bilinear(value[kU], value[kV]), tint), value);
+                            });
   } else {
-    auto shade = [&](const float* value) { return shadeSample(look, value); };
-    if (smooth)
-      fill<kShadedVaryings, kSmooth>(canvas, v, area, look, writeDepth, abort, shade);
-    else
-      fill<kShadedVaryings, 1>(canvas, v, area, look, writeDepth, abort, shade);
+    fillAt<kShadedVaryings>(
+        smooth, canvas, v, area, look, writeDepth, abort,
+        [&](const float* value) { return lit(look.texel(value[kU], value[kV]), value); });
   }
 }
 
