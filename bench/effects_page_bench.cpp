@@ -2,7 +2,7 @@
 // installation: showing a group of 16 effects (each file read up to its icon,
 // the icon copied into the page's slot) and selecting one (its file read
 // whole). For comparison it also times reading all 16 files whole.
-// Run: effects_page_bench [runs]
+// Run: effects_page_bench [--figures] [runs]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include "figures.h"
 #include "model/files/effect_file.h"
 #include "model/files/group_list.h"
 #include "platform/byte_order.h"
@@ -50,6 +51,7 @@ double medianMs(int runs, Step step) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  bench::Figures figures(bench::takeFiguresFlag(argc, argv));
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 51;
   const fs::path settings =
       fs::temp_directory_path() / ("vta-bench-" + std::to_string(::getpid()) + ".ini");
@@ -93,6 +95,8 @@ int main(int argc, char** argv) {
       "show and select: %.3f ms; reading all %zu files whole instead: %.3f ms "
       "(median of %d)\n",
       show + select, names.size(), allWhole, runs);
+  figures.add("show a group of 16 effects", show, "ms");
+  figures.add("select an effect", select, "ms");
   fs::remove(settings);
   return 0;
 }

@@ -2,15 +2,23 @@
 // request (compare with the last previewed record, copy, request) to the
 // first new frame being ready, with the worker idle; and the same when the
 // edit lands while a render runs (stop, then render again). Figures for
-// several frame costs. Run: preview_latency_bench [runs]
+// several frame costs; then the same with Rnd_Software drawing a sample
+// effect at the medium preview size (64 x 64).
+// Run: preview_latency_bench [--figures] [runs]
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
 #include <mutex>
 #include <vector>
 
+#include <unistd.h>
+
+#include "figures.h"
 #include "platform/settings_store.h"
 #include "preview/preview_renderer.h"
 #include "preview_fixture.h"
@@ -57,7 +65,7 @@ class FrameClock : public vta::PreviewListener {
 // What the pane does after an edit with automatic preview on.
 void restartAfterEdit(vta::PreviewRenderer& engine, vta::EffectSettings& record,
                       vta::EffectSettings& lastPreviewed) {
-  record.globalParams[VTA_IMAGE_QUALITY] += 1.0f;
+  record.globalParams[VTA_IMAGE_QUALITY] = 1.0f - record.globalParams[VTA_IMAGE_QUALITY];
   if (!record.differs(lastPreviewed)) return;
   lastPreviewed.copyFrom(record);
   if (engine.isBusy()) engine.requestStop();
@@ -72,17 +80,21 @@ void waitIdle(const vta::PreviewRenderer& engine) {
   while (engine.isBusy()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
-void report(const char* what, int frameMs, std::vector<double> times) {
+double report(const char* what, const char* frame, std::vector<double> times) {
   std::sort(times.begin(), times.end());
-  std::printf("%-34s frame %3d ms: median %7.2f ms, max %7.2f ms (%zu runs)\n", what, frameMs,
+  std::printf("%-34s %s: median %7.2f ms, max %7.2f ms (%zu runs)\n", what, frame,
               times[times.size() / 2], times.back(), times.size());
+  return times[times.size() / 2];
 }
 
-void measure(const vta::test::TestRenderer& renderer, int frameMs, int runs) {
+// Edits on record, each with the worker idle, then each while it renders
+// (frameMs: the cost of a frame); the medians of both, in milliseconds.
+std::pair<double, double> measure(const vta::EffectSettings& edited, int frameMs, int runs,
+                                  const char* frame) {
   FrameClock clock;
   vta::PreviewRenderer engine(false, &clock);
   vta::EffectSettings record, lastPreviewed;
-  renderer.setDelay(frameMs);
+  record.copyFrom(edited);
   std::vector<double> idle, busy;
   for (int i = 0; i < runs; ++i) {
     waitIdle(engine);
@@ -99,13 +111,47 @@ void measure(const vta::test::TestRenderer& renderer, int frameMs, int runs) {
     busy.push_back(milliseconds(clock.wait() - edit));
   }
   waitIdle(engine);
-  report("edit to first frame, idle worker", frameMs, idle);
-  report("edit to first frame, during render", frameMs, busy);
+  return {report("edit to first frame, idle worker", frame, idle),
+          report("edit to first frame, during render", frame, busy)};
+}
+
+// A private installation holding the sample effects and preview pictures
+// with Rnd_Software as the preview's renderer, at the medium size.
+class SampleInstallation {
+ public:
+  SampleInstallation()
+      : root_(std::filesystem::temp_directory_path() /
+              ("vta-preview-bench-" + std::to_string(::getpid()))) {
+    namespace fs = std::filesystem;
+    const fs::path samples = VTA_SAMPLE_INSTALL_DIR;
+    fs::create_directories(root_ / "LIBS");
+    for (const char* folder : {"EFFECTS", "Textures", "WARPS"})
+      fs::create_directory_symlink(samples / folder, root_ / folder);
+    fs::copy_file(samples / "LIBS" / "Rnd_Software.so", root_ / "LIBS" / "Rnd_Software.dll");
+    vta::writeRegistryString("Path", root_.c_str());
+    vta::writeRegistryString("Prev_Engine", "Rnd_Software");
+    vta::writeRegistryDword("Prev_Quality", 1);
+  }
+  ~SampleInstallation() { std::filesystem::remove_all(root_); }
+
+ private:
+  std::filesystem::path root_;
+};
+
+double measureSoftware(int runs) {
+  SampleInstallation installation;
+  vta::EffectSettings record;
+  std::strncpy(record.effectName, "Page Turn Right", vta::kEffectNameSize - 1);
+  record.globalParams[VTA_QUALITY] = 1;
+  record.globalParams[VTA_LIGHTING] = 1;
+  std::printf("Rnd_Software, \"%s\", 30 frames of 64 x 64\n", record.effectName);
+  return measure(record, 5, runs, "Rnd_Software").first;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  bench::Figures figures(bench::takeFiguresFlag(argc, argv));
   const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
   vta::test::PreviewInstallation installation;
   vta::test::TestRenderer renderer(installation);
@@ -116,6 +162,13 @@ int main(int argc, char** argv) {
   vta::writeRegistryDword("Prev_Frames", 30);
   std::printf("Preview restart latency, 30 frames of 32 x 32, idle poll period %lld ms\n",
               static_cast<long long>(vta::PreviewRenderer::kPollPeriod.count()));
-  for (int frameMs : {1, 5, 20}) measure(renderer, frameMs, runs);
+  for (int frameMs : {1, 5, 20}) {
+    renderer.setDelay(frameMs);
+    const std::string frame = "frame " + std::to_string(frameMs) + " ms";
+    const auto [idle, busy] = measure(vta::EffectSettings{}, frameMs, runs, frame.c_str());
+    figures.add("edit to first frame, test renderer " + frame + ", idle worker", idle, "ms");
+    figures.add("edit to first frame, test renderer " + frame + ", during render", busy, "ms");
+  }
+  figures.add("edit to first frame, Rnd_Software 64 px", measureSoftware(runs), "ms");
   return 0;
 }

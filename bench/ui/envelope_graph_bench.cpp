@@ -2,17 +2,19 @@
 // at 101 times with their key lookups, the key squares, the copy to the
 // screen and the time cursor) on a 10-key envelope at the graph's size in
 // the dialog. Dragging a key redraws once per mouse move. Prints figures;
-// a Windows program, run under Wine here.
+// a Windows program, run under Wine here. Run: envelope_graph_bench [--figures]
 #include <windows.h>
 
 #include <chrono>
 #include <cstdio>
 
 #include "curves/kb_spline.h"
+#include "figures.h"
 #include "ui/editors/envelope_graph.h"
 
-int main() {
+int main(int argc, char** argv) {
   using namespace vta;
+  bench::Figures figures(bench::takeFiguresFlag(argc, argv));
   HWND host = CreateWindowA("STATIC", "bench", WS_POPUP | WS_VISIBLE, 0, 0, 400, 200, nullptr,
                             nullptr, nullptr, nullptr);
   // The graph control measures about 296 x 143 pixels in the dialog.
@@ -33,6 +35,7 @@ int main() {
       std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   std::printf("envelope graph redraw, 10 keys, 296 x 143: %.3f ms each (%d redraws)\n",
               ms / kRounds, kRounds);
+  figures.add("Wine: envelope graph redraw, 10 keys", ms / kRounds, "ms");
   envelope->destroy(true);
   DestroyWindow(host);
   return 0;

@@ -18,4 +18,22 @@ struct EdgeLine {
   bool inside(float w) const { return w > 0 || (w == 0 && ownsBoundary); }
 };
 
+// A triangle's three edge functions along one sample row: the part that depends on y
+// is taken once per row, summed in the order of EdgeLine::at, so that
+// neighbouring faces still agree exactly on who owns a shared edge.
+struct RowEdges {
+  const EdgeLine* edges = nullptr;
+  float by[3] = {};
+
+  void setRow(const EdgeLine* e, float y) {
+    edges = e;
+    for (int i = 0; i < 3; ++i) by[i] = e[i].b * y;
+  }
+  bool inside(float x) const {
+    for (int i = 0; i < 3; ++i)
+      if (!edges[i].inside(edges[i].a * x + by[i] + edges[i].c)) return false;
+    return true;
+  }
+};
+
 }  // namespace rnd

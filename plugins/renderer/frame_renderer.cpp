@@ -13,17 +13,37 @@ constexpr int kMaxBlurCount = 16;
 
 }  // namespace
 
-void accumulate(const Canvas& canvas, int factor, float weight, FrameImage& image) {
-  float share = weight / float(factor * factor);
-  for (int y = 0; y < image.height; ++y)
+namespace {
+
+// The canvas shrunk by f in both directions, times weight, written into the
+// image or added to it.
+template <int f>
+void shrink(const Canvas& canvas, float weight, bool add, FrameImage& image) {
+  const float share = weight / float(f * f);
+  for (int y = 0; y < image.height; ++y) {
+    const Vec3* rows[f];
+    for (int s = 0; s < f; ++s) rows[s] = &canvas.colour[size_t(y * f + s) * canvas.width];
+    Vec3* target = &image.colour[size_t(y) * image.width];
     for (int x = 0; x < image.width; ++x) {
       Vec3 sum;
-      for (int sy = 0; sy < factor; ++sy)
-        for (int sx = 0; sx < factor; ++sx)
-          sum = sum + canvas.colour[size_t(y * factor + sy) * canvas.width + x * factor + sx];
-      Vec3& target = image.colour[size_t(y) * image.width + x];
-      target = target + sum * share;
+      for (int s = 0; s < f; ++s)
+        for (int sx = 0; sx < f; ++sx) sum = sum + rows[s][x * f + sx];
+      target[x] = add ? target[x] + sum * share : sum * share;
     }
+  }
+}
+
+void shrinkBy(const Canvas& canvas, int factor, float weight, bool add, FrameImage& image) {
+  if (factor == Canvas::kMaxFactor)
+    shrink<Canvas::kMaxFactor>(canvas, weight, add, image);
+  else
+    shrink<1>(canvas, weight, add, image);
+}
+
+}  // namespace
+
+void accumulate(const Canvas& canvas, int factor, float weight, FrameImage& image) {
+  shrinkBy(canvas, factor, weight, true, image);
 }
 
 namespace {
@@ -47,7 +67,7 @@ bool renderFrame(FrameBuffers& buffers, vta::EffectDescription& effect,
   FrameImage& image = buffers.image;
   image.width = static_cast<int>(job.width);
   image.height = static_cast<int>(job.height);
-  image.colour.assign(size_t(image.width) * image.height, Vec3{});
+  image.colour.resize(size_t(image.width) * image.height);
   int factor = record.globalParams[VTA_ANTIALIASING] == 1 ? 2 : 1;
   buffers.canvas.reset(image.width, image.height, factor);
   std::vector<double> times = sampleTimes(record.globalParams, job);
@@ -55,7 +75,14 @@ bool renderFrame(FrameBuffers& buffers, vta::EffectDescription& effect,
     PassResult pass = drawScene(buffers.canvas, effect, record, job, times[i], abort);
     if (!pass.drawn) return false;
     if (i == 0) image.frameWarp = pass.frameWarp;
-    accumulate(buffers.canvas, factor, 1.0f / times.size(), image);
+    if (factor == 1 && times.size() == 1) {
+      // The canvas is the frame: exchanged, not copied. The next pass paints
+      // every sample of what the canvas then holds.
+      image.colour.swap(buffers.canvas.colour);
+    } else {
+      // The first pass overwrites what the last frame left.
+      shrinkBy(buffers.canvas, factor, 1.0f / times.size(), i > 0, image);
+    }
   }
   return true;
 }

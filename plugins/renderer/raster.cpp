@@ -20,42 +20,63 @@ void blend(Vec3& target, Vec3 colour, float alpha) {
   target = alpha >= 1 ? colour : target * (1 - alpha) + colour * alpha;
 }
 
-// The face's first N values at a sample from its three weights.
+// The face's nearness and first N values (times the nearness where the
+// mapping is perspective-correct, so that they are linear on screen) as
+// planes over the canvas: a value at offset dx, dy in samples from the
+// first vertex is at0 + dx * perX + dy * perY. Set up once per triangle, a
+// sample then costs one multiply-add per value.
 template <int N>
-struct FaceValues {
-  float perVertex[3][N];
-  float nearness[3];
+struct FacePlanes {
+  float originX, originY;
+  float nearAt0, nearPerX, nearPerY;
+  float at0[N], perX[N], perY[N];
   bool perspective;
 
-  FaceValues(const RasterVertex* v, bool correct) : perspective(correct) {
-    for (int i = 0; i < 3; ++i) {
-      nearness[i] = v[i].nearness;
-      float scale = correct ? v[i].nearness : 1.0f;
-      for (int k = 0; k < N; ++k) perVertex[i][k] = v[i].value[k] * scale;
+  FacePlanes(const RasterVertex* v, const EdgeLine* edges, float perArea, bool correct)
+      : originX(v[0].x), originY(v[0].y), perspective(correct) {
+    // Vertex i's weight is edges[i] over the area: a per sample right, b down.
+    auto plane = [&](const float* p, float& at, float& perX, float& perY) {
+      at = p[0];
+      perX = (edges[0].a * p[0] + edges[1].a * p[1] + edges[2].a * p[2]) * perArea;
+      perY = (edges[0].b * p[0] + edges[1].b * p[1] + edges[2].b * p[2]) * perArea;
+    };
+    const float nearness[3] = {v[0].nearness, v[1].nearness, v[2].nearness};
+    plane(nearness, nearAt0, nearPerX, nearPerY);
+    for (int k = 0; k < N; ++k) {
+      float p[3];
+      for (int i = 0; i < 3; ++i) p[i] = v[i].value[k] * (correct ? v[i].nearness : 1.0f);
+      plane(p, at0[k], perX[k], perY[k]);
     }
   }
-  float nearnessAt(const float* w) const {
-    return w[0] * nearness[0] + w[1] * nearness[1] + w[2] * nearness[2];
+  // Nearness where the sample row through y meets the origin's column.
+  float nearRow(float y) const { return nearAt0 + nearPerY * (y - originY); }
+  float nearness(float x, float nearRowValue) const {
+    return nearRowValue + nearPerX * (x - originX);
   }
-  void at(const float* w, float near, float* out) const {
-    float scale = perspective ? 1.0f / near : 1.0f;
-    for (int k = 0; k < N; ++k)
-      out[k] = (w[0] * perVertex[0][k] + w[1] * perVertex[1][k] + w[2] * perVertex[2][k]) * scale;
+  // The N values where the sample row through y meets the origin's column
+  // (before the division by the nearness).
+  void row(float y, float* out) const {
+    for (int k = 0; k < N; ++k) out[k] = at0[k] + perY[k] * (y - originY);
+  }
+  // The N values at x along a row begun by row(), where the nearness is near.
+  void along(const float* rowValues, float x, float near, float* out) const {
+    const float dx = x - originX, scale = perspective ? 1.0f / near : 1.0f;
+    for (int k = 0; k < N; ++k) out[k] = (rowValues[k] + perX[k] * dx) * scale;
+  }
+  // The N values at x, y where the nearness is near.
+  void at(float x, float y, float near, float* out) const {
+    const float dx = x - originX, dy = y - originY, scale = perspective ? 1.0f / near : 1.0f;
+    for (int k = 0; k < N; ++k) out[k] = (at0[k] + perX[k] * dx + perY[k] * dy) * scale;
   }
 };
-
-// The three weights of the face at x, y (in samples); they sum to 1 and are
-// all positive inside the face.
-void weightsAt(const EdgeLine* edges, float perArea, float x, float y, float* w) {
-  for (int i = 0; i < 3; ++i) w[i] = edges[i].at(x, y) * perArea;
-}
 
 Vec3 triple(const float* value, int first) {
   return {value[first], value[first + 1], value[first + 2]};
 }
 
-Vec3 shadeSample(const SurfaceLook& look, const float* value) {
-  return mul(look.texel(value[kU], value[kV]), triple(value, kDiffuse)) + triple(value, kSpecular);
+// A texel under the sample's light.
+Vec3 lit(Vec3 texel, const float* value) {
+  return mul(texel, triple(value, kDiffuse)) + triple(value, kSpecular);
 }
 
 Vec3 shadeShadowed(const SurfaceLook& look, const float* value, const Shadows& shadows) {
@@ -76,47 +97,133 @@ Vec3 shadeShadowed(const SurfaceLook& look, const float* value, const Shadows& s
 // the face's plane does not reach the centre (seen almost edge-on) is the
 // colour taken at the first covered sample.
 template <int N, int f, typename Shader>
+class FaceFill {
+ public:
+  FaceFill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& look,
+           bool writeDepth, Shader shade)
+      : edges_{EdgeLine(v[1], v[2]), EdgeLine(v[2], v[0]), EdgeLine(v[0], v[1])},
+        face_(v, edges_, 1.0f / area, look.perspective),
+        width_(canvas.width),
+        nearness_(canvas.nearness.data()),
+        colours_(canvas.colour.data()),
+        alpha_(look.alpha),
+        writeDepth_(writeDepth),
+        shade_(shade) {}
+
+  // One sample per pixel, at its centre: the row ends where it leaves the
+  // face (a face is convex), and the values step along it.
+  void singleRow(int py, int x0, int x1) {
+    const float y = py + 0.5f;
+    RowEdges row;
+    row.setRow(edges_, y);
+    const float nearRow = face_.nearRow(y);
+    float rowValues[N], values[N];
+    face_.row(y, rowValues);
+    const size_t first = size_t(py) * width_;
+    bool entered = false;
+    for (int px = x0; px < x1; ++px) {
+      const float x = px + 0.5f;
+      if (!row.inside(x)) {
+        if (entered) return;
+        continue;
+      }
+      entered = true;
+      const float near = face_.nearness(x, nearRow);
+      const size_t i = first + px;
+      if (!(near > nearness_[i])) continue;
+      face_.along(rowValues, x, near, values);
+      blend(colours_[i], shade_(values), alpha_);
+      if (writeDepth_) nearness_[i] = near;
+    }
+  }
+
+  // f x f samples per pixel. The row ends once every sample row has
+  // entered the face and left it again.
+  void smoothRow(int py, int x0, int x1) {
+    RowEdges rows[f];
+    float nearRows[f];
+    bool entered[f] = {}, left[f] = {};
+    for (int s = 0; s < f; ++s) {
+      rows[s].setRow(edges_, py * f + s + 0.5f);
+      nearRows[s] = face_.nearRow(py * f + s + 0.5f);
+    }
+    for (int px = x0; px < x1; ++px) {
+      if (std::all_of(left, left + f, [](bool done) { return done; })) return;
+      size_t covered[f * f];
+      float depth[f * f], firstX = 0, firstY = 0;
+      int count = 0;
+      for (int s = 0; s < f; ++s)
+        for (int x = px * f; x < px * f + f; ++x) {
+          const float sx = x + 0.5f;
+          if (!rows[s].inside(sx)) {
+            left[s] |= entered[s];
+            continue;
+          }
+          entered[s] = true;
+          const float near = face_.nearness(sx, nearRows[s]);
+          const size_t i = size_t(py * f + s) * width_ + x;
+          if (!(near > nearness_[i])) continue;
+          if (count == 0) firstX = sx, firstY = py * f + s + 0.5f;
+          covered[count] = i, depth[count++] = near;
+        }
+      if (count == 0) continue;
+      const Vec3 colour = shade_(valuesAt((px + 0.5f) * f, (py + 0.5f) * f, firstX, firstY));
+      for (int k = 0; k < count; ++k) {
+        blend(colours_[covered[k]], colour, alpha_);
+        if (writeDepth_) nearness_[covered[k]] = depth[k];
+      }
+    }
+  }
+
+ private:
+  // The values at the pixel's centre, or at its first covered sample where
+  // the face's plane does not reach the centre.
+  const float* valuesAt(float centreX, float centreY, float firstX, float firstY) {
+    const float near = face_.nearness(centreX, face_.nearRow(centreY));
+    if (near > 0)
+      face_.at(centreX, centreY, near, values_);
+    else
+      face_.at(firstX, firstY, face_.nearness(firstX, face_.nearRow(firstY)), values_);
+    return values_;
+  }
+
+  const EdgeLine edges_[3];
+  const FacePlanes<N> face_;
+  const int width_;
+  float* const nearness_;
+  Vec3* const colours_;
+  const float alpha_;
+  const bool writeDepth_;
+  Shader shade_;
+  float values_[N];
+};
+
+template <int N, int f, typename Shader>
 void fill(Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& look,
           bool writeDepth, AbortPoll& abort, Shader shade) {
   static_assert(f >= 1 && f <= Canvas::kMaxFactor, "samples per pixel side");
-  const EdgeLine edges[3] = {EdgeLine(v[1], v[2]), EdgeLine(v[2], v[0]), EdgeLine(v[0], v[1])};
+  FaceFill<N, f, Shader> filler(canvas, v, area, look, writeDepth, shade);
   int x0 = clampedFloor(std::min({v[0].x, v[1].x, v[2].x}), 0, canvas.width) / f;
   int x1 = (clampedFloor(std::max({v[0].x, v[1].x, v[2].x}) + 1, 0, canvas.width) + f - 1) / f;
   int y0 = clampedFloor(std::min({v[0].y, v[1].y, v[2].y}), 0, canvas.height) / f;
   int y1 = (clampedFloor(std::max({v[0].y, v[1].y, v[2].y}) + 1, 0, canvas.height) + f - 1) / f;
   constexpr int rowsPerPoll = kRowsPerPoll / f;
-  FaceValues<N> face(v, look.perspective);
-  const float perArea = 1.0f / area;
-  float values[N];
   for (int py = y0; py < y1; ++py) {
     if ((py - y0) % rowsPerPoll == 0 && abort.stopped()) return;
-    for (int px = x0; px < x1; ++px) {
-      size_t covered[f * f];
-      float depth[f * f], first[3];
-      int count = 0;
-      for (int y = py * f; y < py * f + f; ++y)
-        for (int x = px * f; x < px * f + f; ++x) {
-          float w[3];
-          weightsAt(edges, perArea, x + 0.5f, y + 0.5f, w);
-          if (!edges[0].inside(w[0]) || !edges[1].inside(w[1]) || !edges[2].inside(w[2])) continue;
-          float near = face.nearnessAt(w);
-          size_t i = size_t(y) * canvas.width + x;
-          if (!(near > canvas.nearness[i])) continue;
-          if (count == 0) std::copy(w, w + 3, first);
-          covered[count] = i, depth[count++] = near;
-        }
-      if (count == 0) continue;
-      float centre[3];
-      weightsAt(edges, perArea, (px + 0.5f) * f, (py + 0.5f) * f, centre);
-      const float* at = face.nearnessAt(centre) > 0 ? centre : first;
-      face.at(at, face.nearnessAt(at), values);
-      const Vec3 colour = shade(values);
-      for (int k = 0; k < count; ++k) {
-        blend(canvas.colour[covered[k]], colour, look.alpha);
-        if (writeDepth) canvas.nearness[covered[k]] = depth[k];
-      }
-    }
+    if constexpr (f == 1)
+      filler.singleRow(py, x0, x1);
+    else
+      filler.smoothRow(py, x0, x1);
   }
+}
+
+template <int N, typename Shader>
+void fillAt(bool smooth, Canvas& canvas, const RasterVertex* v, float area, const SurfaceLook& look,
+            bool writeDepth, AbortPoll& abort, Shader shade) {
+  if (smooth)
+    fill<N, Canvas::kMaxFactor>(canvas, v, area, look, writeDepth, abort, shade);
+  else
+    fill<N, 1>(canvas, v, area, look, writeDepth, abort, shade);
 }
 
 }  // namespace
@@ -127,20 +234,22 @@ void fillTriangle(Canvas& canvas, const RasterVertex* input, const SurfaceLook& 
   float area = (v[1].x - v[0].x) * (v[2].y - v[0].y) - (v[1].y - v[0].y) * (v[2].x - v[0].x);
   if (!(std::fabs(area) > 1e-9f)) return;
   if (area < 0) std::swap(v[1], v[2]), area = -area;
-  constexpr int kSmooth = Canvas::kMaxFactor;
-  const bool smooth = canvas.factor == kSmooth;
+  const bool smooth = canvas.factor == Canvas::kMaxFactor;
   if (shadows.active()) {
-    auto shade = [&](const float* value) { return shadeShadowed(look, value, shadows); };
-    if (smooth)
-      fill<kVaryings, kSmooth>(canvas, v, area, look, writeDepth, abort, shade);
-    else
-      fill<kVaryings, 1>(canvas, v, area, look, writeDepth, abort, shade);
+    fillAt<kVaryings>(smooth, canvas, v, area, look, writeDepth, abort,
+                      [&](const float* value) { return shadeShadowed(look, value, shadows); });
+  } else if (look.bilinear && !look.warp && !look.picture.empty()) {
+    // The usual look, with its picture lookup inlined into the filler.
+    const Picture& picture = look.picture;
+    const Vec3 tint = look.tint;
+    fillAt<kShadedVaryings>(smooth, canvas, v, area, look, writeDepth, abort,
+                            [&](const float* value) {
+                              return lit(mul(picture.bilinear(value[kU], value[kV]), tint), value);
+                            });
   } else {
-    auto shade = [&](const float* value) { return shadeSample(look, value); };
-    if (smooth)
-      fill<kShadedVaryings, kSmooth>(canvas, v, area, look, writeDepth, abort, shade);
-    else
-      fill<kShadedVaryings, 1>(canvas, v, area, look, writeDepth, abort, shade);
+    fillAt<kShadedVaryings>(
+        smooth, canvas, v, area, look, writeDepth, abort,
+        [&](const float* value) { return lit(look.texel(value[kU], value[kV]), value); });
   }
 }
 

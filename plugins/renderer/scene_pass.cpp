@@ -43,9 +43,16 @@ bool fillBackground(Canvas& canvas, const vta::EffectDescription& effect,
   const Picture& picture = sources.source(2);
   if (picture.empty()) return false;
   const int wide = canvas.pixelsWide(), high = canvas.pixelsHigh();
+  if (picture.width() == wide && picture.height() == high) {
+    // Pixel centres fall on texel centres: both filters give the texel.
+    for (int y = 0; y < high; ++y)
+      for (int x = 0; x < wide; ++x) canvas.setPixel(x, y, picture.pixel(x, y));
+    return true;
+  }
+  const float du = 1.0f / wide, dv = 1.0f / high;
   for (int y = 0; y < high; ++y)
     for (int x = 0; x < wide; ++x) {
-      float u = (x + 0.5f) / wide, v = (y + 0.5f) / high;
+      float u = (x + 0.5f) * du, v = (y + 0.5f) * dv;
       canvas.setPixel(x, y, bilinear ? picture.bilinear(u, v) : picture.nearest(u, v));
     }
   return true;

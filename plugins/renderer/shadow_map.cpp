@@ -115,21 +115,38 @@ void ShadowMap::drawTriangle(const MapPoint* corner, float opacity) {
   int x1 = texelBound(std::max({v[0].x, v[1].x, v[2].x}) + 1);
   int y0 = texelBound(std::min({v[0].y, v[1].y, v[2].y}));
   int y1 = texelBound(std::max({v[0].y, v[1].y, v[2].y}) + 1);
-  for (int y = y0; y < y1; ++y)
+  // The closeness as a plane: vertex i weighs edges[i] over the area.
+  const float perX =
+      (edges[0].a * v[0].closeness + edges[1].a * v[1].closeness + edges[2].a * v[2].closeness) /
+      area;
+  const float perY =
+      (edges[0].b * v[0].closeness + edges[1].b * v[1].closeness + edges[2].b * v[2].closeness) /
+      area;
+  RowEdges row;
+  for (int y = y0; y < y1; ++y) {
+    const float py = y + 0.5f;
+    row.setRow(edges, py);
+    const float rowCloseness = v[0].closeness + perY * (py - v[0].y);
+    float* closenessRow = &closeness_[size_t(y) * kMapSize];
+    float* opacityRow = &opacity_[size_t(y) * kMapSize];
+    bool entered = false;
     for (int x = x0; x < x1; ++x) {
-      float px = x + 0.5f, py = y + 0.5f;
-      float w[3] = {edges[0].at(px, py), edges[1].at(px, py), edges[2].at(px, py)};
-      if (!edges[0].inside(w[0]) || !edges[1].inside(w[1]) || !edges[2].inside(w[2])) continue;
-      float near = (w[0] * v[0].closeness + w[1] * v[1].closeness + w[2] * v[2].closeness) / area;
-      size_t i = size_t(y) * kMapSize + x;
-      if (near > closeness_[i]) closeness_[i] = near, opacity_[i] = opacity;
+      const float px = x + 0.5f;
+      if (!row.inside(px)) {
+        if (entered) break;  // a triangle is convex
+        continue;
+      }
+      entered = true;
+      const float near = rowCloseness + perX * (px - v[0].x);
+      if (near > closenessRow[x]) closenessRow[x] = near, opacityRow[x] = opacity;
     }
+  }
 }
 
-float ShadowMap::heldBack(int x, int y, float depth, float bias) const {
+float ShadowMap::heldBack(int x, int y, float nearerThan) const {
   if (x < 0 || y < 0 || x >= kMapSize || y >= kMapSize) return 0;
   size_t i = size_t(y) * kMapSize + x;
-  return opacity_[i] > 0 && depthOf(closeness_[i]) < depth - bias ? opacity_[i] : 0;
+  return opacity_[i] > 0 && closeness_[i] > nearerThan ? opacity_[i] : 0;
 }
 
 float ShadowMap::occlusion(Vec3 point) const {
@@ -139,11 +156,20 @@ float ShadowMap::occlusion(Vec3 point) const {
   float bias = 2 * texelSize_ * (perspective_ ? m.depth : 1.0f) + 0.01f;
   float fx = m.x - 0.5f, fy = m.y - 0.5f;
   if (!(fx > -1 && fy > -1 && fx < kMapSize && fy < kMapSize)) return 0;  // also not-a-number
-  int x = static_cast<int>(std::floor(fx)), y = static_cast<int>(std::floor(fy));
+  // Above -1, truncating toward zero and stepping down where it rounded up
+  // is the floor.
+  int x = static_cast<int>(fx), y = static_cast<int>(fy);
+  x -= fx < x, y -= fy < y;
   float ax = fx - x, ay = fy - y;
-  float top = heldBack(x, y, m.depth, bias) * (1 - ax) + heldBack(x + 1, y, m.depth, bias) * ax;
+  // A texel holds the light back where its object is nearer the light than
+  // depth - bias: with closeness 1 / depth (perspective) or -depth, a
+  // threshold on the closeness found once instead of a division per texel.
+  const float limit = m.depth - bias;
+  float nearerThan = -limit;
+  if (perspective_) nearerThan = limit > 0 ? 1 / limit : INFINITY;
+  float top = heldBack(x, y, nearerThan) * (1 - ax) + heldBack(x + 1, y, nearerThan) * ax;
   float bottom =
-      heldBack(x, y + 1, m.depth, bias) * (1 - ax) + heldBack(x + 1, y + 1, m.depth, bias) * ax;
+      heldBack(x, y + 1, nearerThan) * (1 - ax) + heldBack(x + 1, y + 1, nearerThan) * ax;
   return top * (1 - ay) + bottom * ay;
 }
 

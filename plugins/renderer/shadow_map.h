@@ -31,8 +31,8 @@ class ShadowMap {
   void frame(const std::vector<ObjectMesh>& meshes);
   void drawMesh(const ObjectMesh& mesh);
   void drawTriangle(const MapPoint* corner, float opacity);
-  float depthOf(float closeness) const { return perspective_ ? 1.0f / closeness : -closeness; }
-  float heldBack(int x, int y, float depth, float bias) const;
+  // Opacity of texel x, y where its object's closeness exceeds nearerThan.
+  float heldBack(int x, int y, float nearerThan) const;
 
   Vec3 origin_;
   Mat3 basis_;  // rows: right, up, toward where the light travels

@@ -15,17 +15,28 @@ const uint8_t* pixelAt(const VtaWarpImage& image, int x, int y) {
   return image.top + ptrdiff_t(y) * image.rowStep + 3 * x;
 }
 
+// floor(f) for the coordinates of a picture (far inside the int range),
+// without a library call per pixel.
+int floorToInt(float f) {
+  int i = static_cast<int>(f);
+  return f < i ? i - 1 : i;
+}
+
 void sample(const VtaWarpImage& image, float fx, float fy, uint8_t* out) {
   fx = fx * image.width - 0.5f, fy = fy * image.height - 0.5f;
-  float x0 = std::floor(fx), y0 = std::floor(fy);
-  float ax = fx - x0, ay = fy - y0;
-  int ix = static_cast<int>(x0), iy = static_cast<int>(y0);
+  if (!(fx > -1e6f && fx < 1e6f && fy > -1e6f && fy < 1e6f)) fx = fy = 0;
+  int ix = floorToInt(fx), iy = floorToInt(fy);
+  float ax = fx - ix, ay = fy - iy;
   const uint8_t *a = pixelAt(image, ix, iy), *b = pixelAt(image, ix + 1, iy);
   const uint8_t *c = pixelAt(image, ix, iy + 1), *d = pixelAt(image, ix + 1, iy + 1);
+  // All reads before the writes: out may share memory with the source as
+  // far as the compiler knows, and would otherwise reload every byte.
+  uint8_t blended[3];
   for (int k = 0; k < 3; ++k) {
     float top = a[k] + (b[k] - a[k]) * ax, bottom = c[k] + (d[k] - c[k]) * ax;
-    out[k] = static_cast<uint8_t>(top + (bottom - top) * ay + 0.5f);
+    blended[k] = static_cast<uint8_t>(top + (bottom - top) * ay + 0.5f);
   }
+  out[0] = blended[0], out[1] = blended[1], out[2] = blended[2];
 }
 
 }  // namespace
