@@ -90,7 +90,10 @@ void PathEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       drawView();
       break;
     }
-    case WM_DESTROY: unbindView(); break;
+    case WM_DESTROY:
+      stopDragging();
+      unbindView();
+      break;
     case WM_HSCROLL:
       if (lParam) updateTrackbarLabel(reinterpret_cast<HWND>(lParam));
       refreshControls();
@@ -109,6 +112,7 @@ void PathEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // a file dialog, after a message box) changes nothing.
       if (dragging_) endDrag(wParam, lParam);
       break;
+    case WM_CAPTURECHANGED: onCaptureChanged(); break;
     case WM_COMMAND:
       if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
         onEditFocus(LOWORD(wParam), HIWORD(wParam));
