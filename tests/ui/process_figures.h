@@ -17,14 +17,15 @@ struct ProcessFigures {
   int64_t privateBytes = 0;
 };
 
-// Reads the figures now. Where the system reports no GDI and no USER objects
-// at all (Wine's GetGuiResources answers 0), they are counted instead: GDI
-// objects in the process's handle table, USER objects as this process's
-// windows.
+// Reads the figures now. What the system leaves uncounted is counted
+// instead (Wine answers 0 for kernel handles, GDI and USER objects and
+// private bytes): kernel handles by probing handle values, GDI objects in
+// the process's GDI handle table, USER objects as this process's windows,
+// private bytes as the page-file usage.
 ProcessFigures readProcessFigures();
 
-// How the GDI and USER figures of readProcessFigures are obtained.
-std::string guiFiguresSource();
+// Says where each figure of readProcessFigures comes from on this system.
+std::string figureSources();
 
 // The display counter of the calling thread's cursor (0 for a shown cursor
 // after start-up), left as it was.
