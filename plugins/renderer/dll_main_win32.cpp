@@ -8,6 +8,6 @@
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID reserved) {
   // reserved is null when the module is unloaded, not when the process ends.
-  if (reason == DLL_PROCESS_DETACH && !reserved) vta::releaseRuntimeReserve();
+  if (reason == DLL_PROCESS_DETACH && !reserved) vta::releaseModuleRuntime();
   return TRUE;
 }

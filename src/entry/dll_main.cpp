@@ -16,6 +16,6 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved
   }
   // A host that unloads the library (reserved null; not at process end)
   // gets back what the library's runtime would keep.
-  if (reason == DLL_PROCESS_DETACH && !reserved) vta::releaseRuntimeReserve();
+  if (reason == DLL_PROCESS_DETACH && !reserved) vta::releaseModuleRuntime();
   return TRUE;
 }
