@@ -79,7 +79,7 @@ bool cancelledRender(HWND dialog, const std::string& folder) {
   const int kept = std::atoi(windowText(status).c_str() + said.size());
   const bool whole = kept >= 2 && kept < kLongFrames &&
                      filesIn(frames, "*_???.png", false) == kept &&
-                     filesIn(frames, "*.part", false) == 0;
+                     filesIn(frames, "*.tmp", false) == 0;
   return (whole || failed("the cancelled render left other files than its whole frames")) && ok;
 }
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native unit tests, the same tests and
+# Builds everything and runs every test: native unit tests (also under the
+# address and undefined-behaviour sanitizers), the same tests and
 # the UI tests under Wine on the x86_64 modules and, where this machine runs
 # 32-bit programs, on the i686 modules, and the static checks of the Windows
 # modules. Captures of the dialogs go to build/screenshots (x86_64) and
@@ -11,7 +12,7 @@ ensure_packages || exit 1
 # 32-bit Wine comes from the package manager too; when it cannot be had, the
 # reason is kept and reported at the end.
 install_wine32
-build_all || exit 1
+build_all native asan win64 win32 || exit 1
 
 failed=0
 run_ctest() {
@@ -21,6 +22,9 @@ run_ctest() {
 }
 
 run_ctest "$VTA_BUILD/native" -j2
+# The same native tests under AddressSanitizer and UndefinedBehaviorSanitizer
+# (leak checks included); the first finding ends its program with a failure.
+UBSAN_OPTIONS=print_stacktrace=1 run_ctest "$VTA_BUILD/asan" -j2
 
 trap 'stop_wine; stop_display' EXIT
 start_display || exit 1

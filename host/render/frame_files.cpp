@@ -21,14 +21,7 @@ std::string FrameFolder::path(uint32_t index) const {
 }
 
 bool FrameFolder::write(uint32_t index, const RgbPicture& frame) const {
-  const std::string final = path(index), partial = final + ".part";
-  std::error_code ec;
-  if (write_(partial, frame)) {
-    fs::rename(partial, final, ec);
-    if (!ec) return true;
-  }
-  fs::remove(partial, ec);
-  return false;
+  return write_(path(index), frame);
 }
 
 }  // namespace vta::host

@@ -31,19 +31,22 @@ ensure_packages() {
   fi
 }
 
-# Configures (once) and builds the three configurations: native, Windows
-# x86_64 and Windows i686.
+# Configures (once) and builds the named configurations, by default the
+# three that ship: native, Windows x86_64 and Windows i686. "asan" is the
+# native build under AddressSanitizer and UndefinedBehaviorSanitizer.
 build_all() {
-  local name toolchain
-  for name in native win64 win32; do
+  local name options
+  [ $# -eq 0 ] && set -- native win64 win32
+  for name in "$@"; do
     case $name in
-      native) toolchain="" ;;
-      win64) toolchain="-DCMAKE_TOOLCHAIN_FILE=$VTA_ROOT/cmake/mingw-x86_64.cmake" ;;
-      win32) toolchain="-DCMAKE_TOOLCHAIN_FILE=$VTA_ROOT/cmake/mingw-i686.cmake" ;;
+      native) options="" ;;
+      asan) options="-DVTA_SANITIZE=ON" ;;
+      win64) options="-DCMAKE_TOOLCHAIN_FILE=$VTA_ROOT/cmake/mingw-x86_64.cmake" ;;
+      win32) options="-DCMAKE_TOOLCHAIN_FILE=$VTA_ROOT/cmake/mingw-i686.cmake" ;;
     esac
     step "Building $name"
     if [ ! -f "$VTA_BUILD/$name/build.ninja" ]; then
-      cmake -S "$VTA_ROOT" -B "$VTA_BUILD/$name" -G Ninja $toolchain >/dev/null || return 1
+      cmake -S "$VTA_ROOT" -B "$VTA_BUILD/$name" -G Ninja $options >/dev/null || return 1
     fi
     cmake --build "$VTA_BUILD/$name" || return 1
   done

@@ -32,6 +32,7 @@ void ChunkFile::releasePayload() {
 
 void ChunkFile::close() {
   file_.close();
+  save_.abandon();
   releasePayload();
   release(ownBlock_);
   ownBlock_ = nullptr;
@@ -72,12 +73,12 @@ uint32_t ChunkFile::openRead(const char* fileName, uint32_t magic) {
 }
 
 uint32_t ChunkFile::openWrite(const char* fileName, uint32_t magic) {
-  if (!file_.createForWriting(fileName)) {
+  if (!save_.begin(fileName)) {
     return finish(kChunkOpenFailed);
   }
   uint8_t bytes[4];
   writeU32LE(bytes, magic);
-  if (!file_.write(bytes, sizeof bytes)) {
+  if (!save_.write(bytes, sizeof bytes)) {
     close();
     return finish(kChunkMagicWriteFailed);
   }
@@ -179,6 +180,7 @@ uint32_t ChunkFile::readBlockChunk(Chunk& out) {
 
 uint32_t ChunkFile::writeChunk(uint32_t tag, uint32_t length, const void* payload) {
   if (payload == nullptr && length != 0) {
+    save_.abandon();
     return finish(kChunkWrongMode);
   }
   switch (mode_) {
@@ -192,10 +194,16 @@ uint32_t ChunkFile::writeFileChunk(uint32_t tag, uint32_t length, const void* pa
   uint8_t header[kHeaderSize];
   writeU32LE(header, tag);
   writeU32LE(header + 4, length);
-  if (!file_.write(header, sizeof header) || !file_.write(payload, length)) {
+  if (!save_.write(header, sizeof header) || !save_.write(payload, length)) {
     return finish(kChunkWrongMode);
   }
   return finish(kChunkOk);
+}
+
+bool ChunkFile::commit() {
+  const bool saved = mode_ == kChunkWriteFile && save_.commit();
+  close();
+  return saved;
 }
 
 uint32_t ChunkFile::writeBlockChunk(uint32_t tag, uint32_t length, const void* payload) {

@@ -15,6 +15,7 @@
 
 #include "platform/byte_order.h"
 #include "platform/file.h"
+#include "platform/safe_save.h"
 
 namespace vta {
 
@@ -55,7 +56,9 @@ class ChunkFile {
   ChunkFile& operator=(const ChunkFile&) = delete;
 
   // Modes kChunkReadFile and kChunkWriteFile. Reading checks the file's
-  // magic; writing creates or empties the file and writes the magic. Any
+  // magic. Writing saves the file through SafeSave: the magic and chunks go
+  // to a temporary file that takes the target's place only at commit(), so a
+  // save that fails or is never committed leaves the target as it was. Any
   // other mode gives kChunkWrongMode.
   uint32_t open(const char* fileName, uint32_t magic, uint32_t mode);
   // Mode kChunkReadBlock: reads the caller's block, which must stay alive
@@ -73,7 +76,8 @@ class ChunkFile {
   // without reserving memory for it.
   uint32_t readChunk(Chunk& out);
   // Appends a chunk in a writing mode. payload may be null only when length
-  // is 0.
+  // is 0. In kChunkWriteFile mode a chunk that cannot be written abandons the
+  // save: later chunks and commit() fail too.
   uint32_t writeChunk(uint32_t tag, uint32_t length, const void* payload);
 
   // The block built in kChunkWriteBlock mode (null in other modes), valid
@@ -83,11 +87,13 @@ class ChunkFile {
 
   uint32_t status() const { return status_; }
 
-  // In kChunkWriteFile mode: waits until what was written is on the disk.
-  // False in other modes or when the system could not flush it.
-  bool flushToDisk() { return mode_ == kChunkWriteFile && file_.flushToDisk(); }
+  // In kChunkWriteFile mode: puts the file written in the target's place,
+  // then closes. True only when the open, every write and the replacement
+  // succeeded; otherwise the target is as it was.
+  bool commit();
 
-  // Closes the file and frees the last payload and any owned block.
+  // Closes the file, abandoning an uncommitted save, and frees the last
+  // payload and any owned block.
   void close();
 
  private:
@@ -105,7 +111,8 @@ class ChunkFile {
 
   uint32_t mode_ = kClosed;
   uint32_t status_ = kChunkOk;
-  File file_;
+  File file_;                   // reading
+  SafeSave save_;               // writing
   uint64_t fileRemaining_ = 0;  // unread bytes of the file
   const uint8_t* readBlock_ = nullptr;
   uint32_t readLength_ = 0;

@@ -1,7 +1,7 @@
 #pragma once
-// A minimal binary file handle: read an existing file, or create (truncate) a
-// file and write it. On POSIX systems the path may use backslashes and is
-// looked up case-blindly, as on Windows.
+// A minimal binary file handle: read an existing file, or create a new file
+// and write it (saves go through SafeSave, which uses the latter). On POSIX systems the path may
+// use backslashes and is looked up case-blindly, as on Windows.
 
 #include <cstddef>
 #include <cstdint>
@@ -17,9 +17,9 @@ class File {
 
   // Opens an existing file for sequential reading. Closes any file held.
   bool openForReading(const char* path);
-  // Creates the file, or empties an existing one, for writing. Closes any
-  // file held.
-  bool createForWriting(const char* path);
+  // Creates the file for writing; false when a file or folder of that name
+  // exists already or it cannot be made. Closes any file held.
+  bool createNew(const char* path);
 
   // Reads up to size bytes; returns how many were read (fewer at end of file
   // or on error).
@@ -40,9 +40,9 @@ class File {
   intptr_t handle_ = kNoHandle;
 };
 
-// Moves the file at from over to, replacing any file already there (on the
-// same volume the target is never seen half-written). False when it could not
-// be moved; both files are then as they were.
+// Moves the file at from over to in one step, replacing any file already
+// there and keeping that file's attributes. Both must be on the same volume.
+// False when it could not be moved; both files are then as they were.
 bool replaceFile(const char* from, const char* to);
 
 // Deletes the file at path; false when there was none or it could not be

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,6 +14,18 @@ namespace vta {
 namespace {
 
 int descriptor(intptr_t handle) { return static_cast<int>(handle); }
+
+// Makes a rename in the folder holding path last through a crash. Some file
+// systems cannot flush a folder; the rename has happened all the same.
+void syncFolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::fsync(fd);
+    ::close(fd);
+  }
+}
 
 }  // namespace
 
@@ -27,12 +40,12 @@ bool File::openForReading(const char* path) {
   return isOpen();
 }
 
-bool File::createForWriting(const char* path) {
+bool File::createNew(const char* path) {
   close();
   if (path == nullptr) {
     return false;
   }
-  handle_ = ::open(resolvePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  handle_ = ::open(resolvePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   return isOpen();
 }
 
@@ -92,7 +105,16 @@ bool replaceFile(const char* from, const char* to) {
   if (from == nullptr || to == nullptr) {
     return false;
   }
-  return std::rename(resolvePath(from).c_str(), resolvePath(to).c_str()) == 0;
+  const std::string source = resolvePath(from), target = resolvePath(to);
+  struct stat replaced;
+  if (::stat(target.c_str(), &replaced) == 0) {
+    ::chmod(source.c_str(), replaced.st_mode & 07777);
+  }
+  if (std::rename(source.c_str(), target.c_str()) != 0) {
+    return false;
+  }
+  syncFolderOf(target);
+  return true;
 }
 
 bool removeFile(const char* path) {

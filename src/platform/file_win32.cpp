@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace vta {
 
 namespace {
@@ -11,6 +13,30 @@ HANDLE toHandle(intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 // ReadFile/WriteFile take 32-bit counts; larger requests go in pieces.
 DWORD pieceOf(size_t remaining) {
   return remaining > MAXDWORD ? MAXDWORD : static_cast<DWORD>(remaining);
+}
+
+// The path as the "A" file functions read it (ANSI or OEM code page); ""
+// for null or what does not convert.
+std::wstring widePath(const char* path) {
+  if (path == nullptr) {
+    return std::wstring();
+  }
+  const UINT codePage = AreFileApisANSI() ? CP_ACP : CP_OEMCP;
+  const int length = MultiByteToWideChar(codePage, 0, path, -1, nullptr, 0);
+  if (length <= 1) {
+    return std::wstring();
+  }
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(codePage, 0, path, -1, &wide[0], length);
+  wide.resize(static_cast<size_t>(length - 1));
+  return wide;
+}
+
+// Some ReplaceFileW implementations move a folder aside to put a file in its
+// place; a save never replaces a folder.
+bool isFolder(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 }  // namespace
@@ -28,13 +54,13 @@ bool File::openForReading(const char* path) {
   return isOpen();
 }
 
-bool File::createForWriting(const char* path) {
+bool File::createNew(const char* path) {
   close();
   if (path == nullptr) {
     return false;
   }
-  HANDLE h = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE h =
+      CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   handle_ = reinterpret_cast<intptr_t>(h);
   return isOpen();
 }
@@ -87,8 +113,16 @@ void File::close() {
 }
 
 bool replaceFile(const char* from, const char* to) {
-  return from != nullptr && to != nullptr &&
-         MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  const std::wstring source = widePath(from), target = widePath(to);
+  if (source.empty() || target.empty() || isFolder(target)) {
+    return false;
+  }
+  // ReplaceFileW keeps the target's attributes; it refuses when there is no
+  // target yet, and some file systems refuse it always.
+  return ReplaceFileW(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                      nullptr, nullptr) != 0 ||
+         MoveFileExW(source.c_str(), target.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
 bool removeFile(const char* path) { return path != nullptr && DeleteFileA(path) != 0; }

@@ -1,14 +1,13 @@
 #include "platform/settings_store.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include "platform/safe_save.h"
 #include "platform/settings_text.h"
 
 namespace vta {
@@ -64,26 +63,8 @@ bool makeParentFolders(const std::string& path) {
   return true;
 }
 
-// Replaces the file with content so that readers see either the old or the
-// new file, never a half-written one.
 bool replaceSettings(const std::string& path, const std::string& content) {
-  if (!makeParentFolders(path)) {
-    return false;
-  }
-  std::string temp = path + ".XXXXXX";
-  int fd = mkstemp(&temp[0]);
-  if (fd < 0) {
-    return false;
-  }
-  FILE* out = fdopen(fd, "wb");
-  bool written =
-      out != nullptr && std::fwrite(content.data(), 1, content.size(), out) == content.size();
-  bool closed = out != nullptr ? std::fclose(out) == 0 : ::close(fd) == 0;
-  if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-    std::remove(temp.c_str());
-    return false;
-  }
-  return true;
+  return makeParentFolders(path) && saveFile(path.c_str(), content.data(), content.size());
 }
 
 bool readValue(const char* name, char type, std::string& value) {

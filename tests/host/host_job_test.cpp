@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <future>
 #include <set>
 
+#include "failing_saves.h"
 #include "final_render.h"
 #include "frame_files.h"
+#include "platform/safe_save.h"
 #include "plugin_module.h"
 #include "temp_folder.h"
 #include "test_renderer.h"
@@ -47,11 +48,12 @@ struct TestRenderer {
   }
 };
 
+// Saves as the demo host and vtafx do, through the library's SafeSave.
 bool writePpm(const std::string& path, const RgbPicture& frame) {
-  std::ofstream out(path, std::ios::binary);
-  out << "P6\n" << frame.width << " " << frame.height << "\n255\n";
-  out.write(reinterpret_cast<const char*>(frame.rgb.data()), std::streamsize(frame.rgb.size()));
-  return bool(out);
+  const std::string ppm = "P6\n" + std::to_string(frame.width) + " " +
+                          std::to_string(frame.height) + "\n255\n" +
+                          std::string(frame.rgb.begin(), frame.rgb.end());
+  return vta::saveFile(path.c_str(), ppm.data(), ppm.size());
 }
 
 std::set<std::string> filesIn(const std::string& folder) {
@@ -122,17 +124,9 @@ TEST_F(HostRender, ACancelBetweenFramesStartsNoOther) {
 }
 
 TEST_F(HostRender, AFrameThatCannotBeWrittenEndsTheRenderAndLeavesNothing) {
-  // The frame's own name must not appear before its file is complete.
-  bool namedEarly = false;
-  const auto failingWriter = [&](const std::string& path, const RgbPicture&) {
-    std::ofstream(path) << "P6\n";
-    namedEarly = std::filesystem::exists(folder.file("fx_000.ppm"));
-    return false;
-  };
-  frames = vta::host::FrameFolder(folder.path(), "fx", ".ppm", failingWriter);
+  vta::FailingSaves failing(vta::SaveStep::kWrite);
   std::future<RenderEnd> render = start();
   EXPECT_EQ(RenderEnd::failed, finish(render));
-  EXPECT_FALSE(namedEarly);
   EXPECT_EQ(1u, renderer.calls(RND_TEST_RENDER).size());
   EXPECT_TRUE(filesIn(folder.path()).empty());
 }

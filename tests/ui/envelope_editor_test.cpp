@@ -1,13 +1,16 @@
 // The envelope editor opened through its own entry, as a page opens it, on
 // the library's templates linked into this program: the envelope it finds
 // or makes, the key fields and buttons, the mouse on the graph, envelope
-// files, and what OK, Cancel and Remove leave in the record.
+// files, undo, copy and paste and the keyboard on the graph (typed through
+// the system's input queue), and what OK, Cancel and Remove leave in the
+// record.
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -16,8 +19,10 @@
 #include "curves/kb_spline.h"
 #include "import_hook.h"
 #include "model/files/envelope_file.h"
+#include "pane_observers.h"
 #include "ui/editors/envelope_editor.h"
 #include "ui/library_state.h"
+#include "ui/sheet/sheet_state.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -62,6 +67,44 @@ void typeInto(HWND editor, int id, const char* text) {
 
 bool enabled(HWND editor, int id) { return IsWindowEnabled(GetDlgItem(editor, id)) != FALSE; }
 std::string text(HWND editor, int id) { return windowText(GetDlgItem(editor, id)); }
+int slider(HWND editor) {
+  return static_cast<int>(SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
+}
+
+// Types keys into the editor and waits until what the dialog shows says they
+// were handled.
+bool typedUntil(HWND editor, std::initializer_list<UINT> keys,
+                const std::function<bool()>& handled) {
+  typeKeys(editor, keys);
+  return waitUntil(handled);
+}
+
+std::string keyBytes(const EnvelopeComponent& envelope) {
+  return std::string(reinterpret_cast<const char*>(envelope.keys),
+                     envelope.keyCount * sizeof(EnvelopeKey));
+}
+
+// How many pixels of the graph's top inner row are not the background: the
+// grid lines alone, or also every other pixel of a focus rectangle.
+int marksOnTopEdge(HWND editor) {
+  const RECT a = graphArea(editor);
+  HDC screen = GetDC(nullptr);
+  int marks = 0;
+  for (LONG x = a.left; x < a.right; ++x) {
+    POINT p = {x, a.top};
+    ClientToScreen(editor, &p);
+    marks += GetPixel(screen, p.x, p.y) != GetSysColor(COLOR_BTNFACE) ? 1 : 0;
+  }
+  ReleaseDC(nullptr, screen);
+  return marks;
+}
+
+HWND focusOf(HWND editor) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(editor, nullptr), &info);
+  return info.hwndFocus;
+}
 
 EnvelopeComponent* envelopeOf(EffectSettings& record, uint16_t parameter) {
   return record.description.findEnvelope(0, parameter);
@@ -73,6 +116,7 @@ class EnvelopeEditorTest : public ::testing::Test {
     setModuleInstance(GetModuleHandleA(nullptr));
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
+    sheet().copiedKey = {};
   }
 
   // Opens the editor on record's parameter while drive works it; drive must
@@ -84,7 +128,10 @@ class EnvelopeEditorTest : public ::testing::Test {
     std::thread driver([&] {
       HWND window = waitForWindow(title);
       shown = window != nullptr;
-      if (window) drive(window);
+      if (!window) return;
+      drive(window);
+      // A drive stopped by a failed assertion leaves the editor open.
+      if (!waitForWindowGone(window, 2000)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     });
     editor.openEnvelopeEditor(nullptr);
     driver.join();
@@ -188,6 +235,25 @@ TEST_F(EnvelopeEditorTest, ABoxChangedOnAKeyChangesItBetweenKeysNothing) {
   });
 }
 
+TEST_F(EnvelopeEditorTest, ABoxTheEditorRewroteIsNoEditOfTheUsers) {
+  EnvelopeComponent* envelope =
+      giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 12.345678f}, {50, 98.765432f}, {100, 0}});
+  edit(
+      kDegrees, 0, VTA_LIGHT_DIRECTION,
+      [&](HWND editor) {
+        SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kValue)),
+                     TRUE);
+        moveTrackbar(editor, kTime, 50);  // the box, still focused, now shows the key at 50 %
+        ASSERT_EQ("98.7654", text(editor, kValue));
+        SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)),
+                     TRUE);
+        EXPECT_EQ(98.765432f, envelope->keys[1].value) << "not rounded to what the box shows";
+        EXPECT_EQ(12.345678f, envelope->keys[0].value);
+        PostMessageA(editor, WM_COMMAND, IDOK, 0);
+      },
+      "Light Direction");
+}
+
 TEST_F(EnvelopeEditorTest, TheMouseGrabsMakesAndDragsKeys) {
   EnvelopeComponent* envelope = giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 0}, {50, 180}, {100, 350}});
   envelope->keys[2].linear = 1;
@@ -251,6 +317,152 @@ TEST_F(EnvelopeEditorTest, TheGraphShowsKeySquaresOnTheCurveAndTheCursorAtTheSli
     const POINT cursor = pointAt(editor, 0.45f, 0.1f);
     EXPECT_NE(pixel(cursor), pixel({cursor.x + 3, cursor.y})) << "the cursor line at 45%";
     ReleaseDC(nullptr, screen);
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+}
+
+TEST_F(EnvelopeEditorTest, UndoTakesBackAWholeDragExactlyAndRedoAppliesItAgain) {
+  EnvelopeComponent* envelope =
+      giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 0}, {50, 123.45f}, {100, 350}});
+  float dragged = 0;
+  edit(
+      kDegrees, 0, VTA_LIGHT_DIRECTION,
+      [&](HWND editor) {
+        mouse(editor, WM_LBUTTONDOWN, pointAt(editor, 0.5f, 123.45f / 360));
+        mouse(editor, WM_MOUSEMOVE, pointAt(editor, 0.5f, 0.5f));
+        mouse(editor, WM_MOUSEMOVE, pointAt(editor, 0.5f, 0.75f));
+        mouse(editor, WM_LBUTTONUP, pointAt(editor, 0.5f, 0.75f));
+        dragged = envelope->keys[1].value;
+        ASSERT_GT(dragged, 260.0f);
+        char draggedText[16];
+        std::snprintf(draggedText, sizeof draggedText, "%g", dragged);
+        ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'}, [&] {
+          return text(editor, kValue) == "123.45";
+        })) << "one undo takes back the press and every move";
+        EXPECT_EQ(123.45f, envelope->keys[1].value);
+        ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Y'},
+                               [&] { return text(editor, kValue) == draggedText; }));
+        ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'},
+                               [&] { return text(editor, kValue) == "123.45"; }));
+        ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, VK_SHIFT, 'Z'},
+                               [&] { return text(editor, kValue) == draggedText; }));
+        PostMessageA(editor, WM_COMMAND, IDOK, 0);
+      },
+      "Light Direction");
+  EXPECT_EQ(dragged, envelopeOf(record_, VTA_LIGHT_DIRECTION)->keys[1].value);
+}
+
+TEST_F(EnvelopeEditorTest, UndoRemovesACreatedKeyANewEditDropsRedoCancelGivesBackTheOpening) {
+  EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 10}, {100, 20}});
+  const std::string opening = keyBytes(*envelope);
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
+    moveTrackbar(editor, kTime, 40);
+    SetDlgItemTextA(editor, kValue, "60");
+    sendClick(editor, kCreate);
+    ASSERT_EQ(3u, envelope->keyCount);
+    ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'},
+                           [&] { return text(editor, kGroup) == "Value at 40%"; }));
+    EXPECT_EQ(2u, envelope->keyCount);
+    EXPECT_TRUE(enabled(editor, kCreate)) << "the buttons follow the undone keys";
+    EXPECT_FALSE(enabled(editor, kDelete));
+    ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Y'},
+                           [&] { return text(editor, kGroup) == "Value at 40% * KEY *"; }));
+    EXPECT_TRUE(enabled(editor, kDelete));
+    EXPECT_EQ("60%", text(editor, kValue));
+    ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'},
+                           [&] { return text(editor, kGroup) == "Value at 40%"; }));
+
+    press(editor, pointAt(editor, 0.7f, 0.3f), pointAt(editor, 0.7f, 0.3f));
+    ASSERT_EQ(3u, envelope->keyCount);
+    // Page Down on the graph the press focused shows when the redo was handled.
+    typeKeys(editor, {VK_CONTROL, 'Y'});
+    ASSERT_TRUE(typedUntil(editor, {VK_NEXT}, [&] { return slider(editor) == 80; }));
+    ASSERT_EQ(3u, envelope->keyCount) << "nothing left to redo after the press";
+    EXPECT_EQ(keyTimeFromPercent(70), envelope->keys[1].time);
+    PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(opening, keyBytes(*envelopeOf(record_, VTA_SHADOWS)));
+}
+
+TEST_F(EnvelopeEditorTest, AKeyCopiedInOneEditorPastesClampedIntoAnotherAndOverAKey) {
+  EnvelopeComponent* source = giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 0}, {50, 300}, {100, 0}});
+  source->keys[1].tension = 0.5f;
+  source->keys[1].linear = 1;
+  edit(
+      kDegrees, 0, VTA_LIGHT_DIRECTION,
+      [&](HWND editor) {
+        moveTrackbar(editor, kTime, 50);
+        typeKeys(editor, {VK_CONTROL, 'C'});
+        EXPECT_TRUE(waitUntil([] { return sheet().copiedKey.kind == CopiedKey::Kind::kEnvelope; }));
+        PostMessageA(editor, WM_COMMAND, IDOK, 0);
+      },
+      "Light Direction");
+  EnvelopeComponent* target = giveEnvelope(VTA_SHADOWS, {{0, 0}, {100, 0}});
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
+    moveTrackbar(editor, kTime, 30);
+    ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'V'},
+                           [&] { return text(editor, kGroup) == "Value at 30% * KEY *"; }));
+    ASSERT_EQ(3u, target->keyCount);
+    EXPECT_EQ(keyTimeFromPercent(30), target->keys[1].time);
+    EXPECT_EQ(100.0f, target->keys[1].value) << "300 clamped to the 0 to 100 range";
+    EXPECT_EQ(0.5f, target->keys[1].tension);
+    EXPECT_EQ(1, target->keys[1].linear);
+    moveTrackbar(editor, kTime, 100);
+    ASSERT_TRUE(
+        typedUntil(editor, {VK_CONTROL, 'V'}, [&] { return text(editor, kValue) == "100%"; }));
+    EXPECT_EQ(3u, target->keyCount) << "the pasted key replaces the one at 100%";
+    EXPECT_EQ(1.0f, target->keys[2].time);
+    EXPECT_EQ(1, target->keys[2].linear);
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+}
+
+TEST_F(EnvelopeEditorTest, TheClickedGraphTakesTheKeyboardStepsChangesAndDeletesKeys) {
+  EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 0}, {30, 50}, {60, 100}, {100, 80}});
+  const float defaultValue = 25;
+  edit(kPercent, defaultValue, VTA_SHADOWS, [&](HWND editor) {
+    // At the first key's time but far from its value, a press changes no key.
+    press(editor, pointAt(editor, 0.0f, 0.9f), pointAt(editor, 0.0f, 0.9f));
+    EXPECT_EQ(GetDlgItem(editor, kGraph), focusOf(editor));
+    EXPECT_EQ(4u, envelope->keyCount);
+    captureWindow(editor, screenshotPath("envelope_editor_focused_graph"));
+
+    for (int next : {30, 60, 100}) {
+      ASSERT_TRUE(typedUntil(editor, {VK_RIGHT}, [&] { return slider(editor) == next; }));
+    }
+    typeKeys(editor, {VK_RIGHT});
+    ASSERT_TRUE(typedUntil(editor, {VK_LEFT}, [&] { return slider(editor) == 60; }))
+        << "Right stops at the last key";
+    typeKeys(editor, {VK_UP});
+    ASSERT_TRUE(typedUntil(editor, {VK_LEFT}, [&] { return slider(editor) == 30; }));
+    EXPECT_EQ(100.0f, envelope->keys[2].value) << "Up at the maximum stays there";
+
+    ASSERT_TRUE(typedUntil(editor, {VK_UP}, [&] { return text(editor, kValue) == "51%"; }));
+    ASSERT_TRUE(typedUntil(editor, {VK_SHIFT, VK_DOWN}, [&] {
+      return text(editor, kValue) == "41%";
+    })) << "Shift steps by the grid";
+    ASSERT_TRUE(typedUntil(editor, {VK_NEXT}, [&] { return slider(editor) == 40; }));
+    ASSERT_TRUE(typedUntil(editor, {VK_PRIOR}, [&] { return slider(editor) == 30; }));
+    ASSERT_TRUE(
+        typedUntil(editor, {VK_DELETE}, [&] { return text(editor, kGroup) == "Value at 30%"; }));
+    EXPECT_EQ(3u, envelope->keyCount);
+
+    ASSERT_TRUE(typedUntil(editor, {VK_LEFT}, [&] { return slider(editor) == 0; }));
+    typeKeys(editor, {VK_LEFT});
+    ASSERT_TRUE(typedUntil(editor, {VK_RIGHT}, [&] { return slider(editor) == 60; }))
+        << "Left stops at the first key";
+    ASSERT_TRUE(typedUntil(editor, {VK_RIGHT}, [&] { return slider(editor) == 100; }));
+    ASSERT_TRUE(typedUntil(editor, {VK_DELETE}, [&] { return text(editor, kValue) == "25%"; }));
+    ASSERT_EQ(3u, envelope->keyCount) << "an end key stays";
+    EXPECT_EQ(1.0f, envelope->keys[2].time);
+    EXPECT_EQ(defaultValue, envelope->keys[2].value);
+
+    // With the focus elsewhere the graph's top row keeps only its grid and
+    // curve; the display may show GDI's drawing a moment later.
+    const int focusedMarks = marksOnTopEdge(editor);
+    SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)), TRUE);
+    EXPECT_TRUE(waitUntil([&] { return marksOnTopEdge(editor) < focusedMarks - 50; }))
+        << "the focus rectangle goes with the focus";
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
 }

@@ -23,6 +23,7 @@ void writeGroupList(const std::string& path, const std::vector<Group>& groups) {
       file.writeChunk(fourCC("OITM"), item.size() + 1, item.c_str());
     }
   }
+  file.commit();
 }
 
 constexpr uint32_t kIconWidth = 32, kIconHeight = 24;
@@ -121,16 +122,18 @@ void Installation::addEffect(const EffectEntry& effect) {
   std::string number;
   writeU32(number, effect.type);
   file.writeChunk(fourCC("ETYP"), 4, number.data());
-  if (effect.variants.empty()) return;
-  number.clear();
-  writeU32(number, static_cast<uint32_t>(effect.variants.size()));
-  file.writeChunk(fourCC("VCNT"), 4, number.data());
+  if (!effect.variants.empty()) {
+    number.clear();
+    writeU32(number, static_cast<uint32_t>(effect.variants.size()));
+    file.writeChunk(fourCC("VCNT"), 4, number.data());
+  }
   for (uint32_t i = 0; i < effect.variants.size(); ++i) {
     std::string variant;
     writeU32(variant, i);
     variant += effect.variants[i] + '\0';
     file.writeChunk(fourCC("VDSC"), static_cast<uint32_t>(variant.size()), variant.data());
   }
+  file.commit();
 }
 
 void Installation::corruptEffect(const std::string& name) {

@@ -1,7 +1,8 @@
 // The path editor opened through its own entry, as the Objects page opens
 // it, on the library's templates linked into this program: the key fields,
-// stepping, the limits, dragging, path files, and what OK, Cancel and Remove
-// leave in the record.
+// stepping, the limits, dragging, path files, undo, copy and paste (typed
+// through the system's input queue), and what OK, Cancel and Remove leave in
+// the record.
 #include <windows.h>
 #include <commctrl.h>
 #include <commdlg.h>
@@ -16,10 +17,12 @@
 
 #include "curves/kb_spline.h"
 #include "import_hook.h"
+#include "pane_observers.h"
 #include "platform/chunk_file.h"
 #include "process_figures.h"
 #include "ui/editors/path_editor.h"
 #include "ui/library_state.h"
+#include "ui/sheet/sheet_state.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -66,6 +69,7 @@ class PathEditorTest : public ::testing::Test {
       path_->insertKey(key);
     }
     record_.description.lists[kPaths].append(path_);
+    sheet().copiedKey = {};
   }
 
   void edit(const std::function<void(HWND)>& drive) {
@@ -75,7 +79,10 @@ class PathEditorTest : public ::testing::Test {
     std::thread driver([&] {
       HWND window = waitForWindow(kCaption);
       shown = window != nullptr;
-      if (window) drive(window);
+      if (!window) return;
+      drive(window);
+      // A drive stopped by a failed assertion leaves the editor open.
+      if (!waitForWindowGone(window, 2000)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     });
     editor.openPathEditor(nullptr);
     driver.join();
@@ -214,6 +221,57 @@ TEST_F(PathEditorTest, ClosingTheEditorMidDragShowsTheCursorAgain) {
   }
 }
 
+bool sameKey(const PathKey& a, const PathKey& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+TEST_F(PathEditorTest, UndoTakesBackADragRedoAppliesItAgain) {
+  const PathKey opening = path_->keys[0];
+  edit([&](HWND editor) {
+    drag(editor, 10, 0);
+    const PathKey dragged = path_->keys[0];
+    ASSERT_EQ("0.1", text(editor, kPositionX));
+    typeKeys(editor, {VK_CONTROL, 'Z'});
+    ASSERT_TRUE(waitUntil([&] { return text(editor, kPositionX) == "0"; }));
+    EXPECT_TRUE(sameKey(opening, path_->keys[0]));
+    typeKeys(editor, {VK_CONTROL, 'Y'});
+    ASSERT_TRUE(waitUntil([&] { return text(editor, kPositionX) == "0.1"; }));
+    EXPECT_TRUE(sameKey(dragged, path_->keys[0]));
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+}
+
+TEST_F(PathEditorTest, APathKeyPastesAtTheSlidersTimeAndOverAKeyAnEnvelopeKeyDoesNot) {
+  edit([&](HWND editor) {
+    SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)), TRUE);
+    sheet().copiedKey.kind = CopiedKey::Kind::kEnvelope;
+    moveTrackbar(editor, kTime, 30);
+    typeKeys(editor, {VK_CONTROL, 'V'});
+    // Right on the focused slider shows when the paste was handled.
+    typeKeys(editor, {VK_RIGHT});
+    ASSERT_TRUE(waitUntil([&] { return slider(editor) == 31; }));
+    EXPECT_EQ(5u, path_->keyCount) << "an envelope key goes only into envelopes";
+
+    moveTrackbar(editor, kTime, 80);
+    typeKeys(editor, {VK_CONTROL, 'C'});
+    ASSERT_TRUE(waitUntil([] { return sheet().copiedKey.kind == CopiedKey::Kind::kPath; }));
+    moveTrackbar(editor, kTime, 30);
+    typeKeys(editor, {VK_CONTROL, 'V'});
+    ASSERT_TRUE(waitUntil([&] { return text(editor, kGroup) == "Values at 30% * KEY *"; }));
+    ASSERT_EQ(6u, path_->keyCount);
+    EXPECT_EQ(keyTimeFromPercent(30), path_->keys[1].time);
+    EXPECT_EQ(20.0f, path_->keys[1].positionX);
+
+    moveTrackbar(editor, kTime, 50);
+    typeKeys(editor, {VK_CONTROL, 'V'});
+    ASSERT_TRUE(waitUntil([&] { return text(editor, kPositionX) == "20"; }));
+    ASSERT_EQ(6u, path_->keyCount) << "the key at 50% is replaced";
+    EXPECT_EQ(0.5f, path_->keys[2].time);
+    typeKeys(editor, {VK_CONTROL, 'Z'});
+    ASSERT_TRUE(waitUntil([&] { return text(editor, kPositionX) == "10"; }));
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(10.0f, path_->keys[2].positionX);
+}
+
 // How many different colours the view shows on a grid of its pixels.
 size_t viewColours(HWND editor) {
   HWND view = GetDlgItem(editor, 1128);
@@ -278,6 +336,7 @@ TEST_F(PathEditorTest, AFileOfAnotherKindChangesNothing) {
     ChunkFile file;
     ASSERT_EQ(kChunkOk, file.open(g_pathFile.c_str(), fourCC("VPTH"), kChunkWriteFile));
     file.writeChunk(fourCC("ENV0"), 4, "abcd");
+    ASSERT_TRUE(file.commit());
   }
   const std::string before(reinterpret_cast<const char*>(path_->keys),
                            path_->keyCount * sizeof(PathKey));

@@ -28,6 +28,8 @@ namespace fs = std::filesystem;
 
 // Marks a tree this command built, so a rebuild may empty it first.
 const char kMarker[] = ".vtafx-install";
+// Plug-ins larger than this are refused.
+constexpr size_t kMaxPlugInBytes = size_t{1} << 30;
 const char* const kFolders[] = {"EFFECTS", "Textures", "orgs",      "LIBS",
                                 "WARPS",   "Work",     "Envelopes", "Paths"};
 
@@ -84,10 +86,10 @@ void installPlaceholders(const fs::path& out) {
 }
 
 void copyInto(const std::string& file, const fs::path& folder) {
-  std::error_code ec;
-  fs::copy_file(file, folder / fs::path(file).filename(), fs::copy_options::overwrite_existing, ec);
-  if (ec)
-    throw BuildError("cannot copy " + file + " into " + folder.string() + ": " + ec.message());
+  std::string bytes;
+  if (!readTextFile(file, bytes, kMaxPlugInBytes)) throw BuildError("cannot read " + file);
+  if (!writeTextFile((folder / fs::path(file).filename()).string(), bytes))
+    throw BuildError("cannot copy " + file + " into " + folder.string());
 }
 
 void checkMaster(const Json& master, const std::vector<std::string>& titles) {

@@ -2,6 +2,7 @@
 #include <png.h>
 
 #include "image_io.h"
+#include "text_file.h"
 
 namespace vtafx {
 
@@ -38,11 +39,20 @@ bool writePng(const std::string& path, const Picture& picture, std::string& erro
   image.width = picture.width;
   image.height = picture.height;
   image.format = PNG_FORMAT_RGB;
-  if (!png_image_write_to_file(&image, path.c_str(), 0, picture.rgb.data(), 0, nullptr)) {
+  png_alloc_size_t size = 0;
+  if (!png_image_write_get_memory_size(image, size, 0, picture.rgb.data(), 0, nullptr)) {
     error = image.message;
     return false;
   }
-  return true;
+  std::string bytes(size, '\0');
+  if (!png_image_write_to_memory(&image, &bytes[0], &size, 0, picture.rgb.data(), 0, nullptr)) {
+    error = image.message;
+    return false;
+  }
+  bytes.resize(size);
+  if (writeTextFile(path, bytes)) return true;
+  error = "cannot write";
+  return false;
 }
 
 }  // namespace vtafx

@@ -2,8 +2,8 @@
 
 #include "file_kind.h"
 #include "json_access.h"
-#include "platform/atomic_chunk_file.h"
 #include "platform/byte_order.h"
+#include "platform/chunk_file.h"
 
 namespace vtafx {
 
@@ -56,8 +56,9 @@ bool rawDocument(const char* path, Json& out, std::string& error) {
 }
 
 void buildRawDocument(const Json& document, const char* path) {
-  vta::AtomicChunkFile out;
-  if (out.open(path, readCode(required(document, "magic"), "magic")) != vta::kChunkOk) {
+  vta::ChunkFile out;
+  if (out.open(path, readCode(required(document, "magic"), "magic"), vta::kChunkWriteFile) !=
+      vta::kChunkOk) {
     throw BuildError(std::string("cannot write ") + path);
   }
   for (const Json& chunk : readArray(required(document, "chunks"), "chunks", kMaxRawChunks)) {
@@ -65,7 +66,7 @@ void buildRawDocument(const Json& document, const char* path) {
     out.writeChunk(readCode(required(chunk, "tag"), "tag"), static_cast<uint32_t>(payload.size()),
                    payload.data());
   }
-  if (!out.finish(true)) throw BuildError(std::string("cannot write ") + path);
+  if (!out.commit()) throw BuildError(std::string("cannot write ") + path);
 }
 
 }  // namespace vtafx

@@ -1,6 +1,7 @@
 #include "text_file.h"
 
 #include "platform/file.h"
+#include "platform/safe_save.h"
 
 namespace vtafx {
 
@@ -14,8 +15,7 @@ bool readTextFile(const std::string& path, std::string& out, size_t maxBytes) {
 }
 
 bool writeTextFile(const std::string& path, const std::string& text) {
-  vta::File file;
-  return file.createForWriting(path.c_str()) && file.write(text.data(), text.size());
+  return vta::saveFile(path.c_str(), text.data(), text.size());
 }
 
 }  // namespace vtafx

@@ -1,7 +1,8 @@
 #include "png_writer.h"
 
-#include <cstdio>
 #include <string>
+
+#include "platform/safe_save.h"
 
 namespace vta {
 namespace {
@@ -72,10 +73,7 @@ bool writePng(const char* path, int width, int height, const uint8_t* rgb) {
   appendChunk(png, "IDAT", storedZlib(raw));
   appendChunk(png, "IEND", std::string());
 
-  FILE* file = std::fopen(path, "wb");
-  if (!file) return false;
-  bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
-  return std::fclose(file) == 0 && written;
+  return saveFile(path, png.data(), png.size());
 }
 
 }  // namespace vta

@@ -7,6 +7,7 @@
 namespace vta {
 
 // rgb holds height rows of width pixels, top row first, 3 bytes per pixel.
+// Saved through SafeSave: when this fails, the file at path is as it was.
 bool writePng(const char* path, int width, int height, const uint8_t* rgb);
 
 }  // namespace vta

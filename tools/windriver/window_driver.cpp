@@ -60,13 +60,20 @@ void pressKey(HWND window, UINT virtualKey) {
   PostMessageA(window, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
-void typeKey(HWND foreground, UINT virtualKey) {
+void typeKey(HWND foreground, UINT virtualKey) { typeKeys(foreground, {virtualKey}); }
+
+void typeKeys(HWND foreground, std::initializer_list<UINT> virtualKeys) {
   SetForegroundWindow(foreground);
-  INPUT keys[2] = {};
-  keys[0].type = keys[1].type = INPUT_KEYBOARD;
-  keys[0].ki.wVk = keys[1].ki.wVk = static_cast<WORD>(virtualKey);
-  keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-  SendInput(2, keys, sizeof keys[0]);
+  std::vector<INPUT> events(virtualKeys.size() * 2);
+  size_t down = 0, up = events.size();
+  for (UINT key : virtualKeys) {
+    INPUT& press = events[down++];
+    INPUT& release = events[--up];
+    press.type = release.type = INPUT_KEYBOARD;
+    press.ki.wVk = release.ki.wVk = static_cast<WORD>(key);
+    release.ki.dwFlags = KEYEVENTF_KEYUP;
+  }
+  SendInput(static_cast<UINT>(events.size()), events.data(), sizeof events[0]);
 }
 
 void clickButton(HWND dialog, int buttonId) {

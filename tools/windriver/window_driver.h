@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 
 namespace vta {
@@ -23,6 +24,11 @@ void pressKey(HWND window, UINT virtualKey);
 // keyboard focus (first brought to the foreground). Some keys, such as F1
 // asking for help, only take effect this way.
 void typeKey(HWND foreground, UINT virtualKey);
+
+// Types a combination the same way: presses the keys in order, then
+// releases them in reverse order (typeKeys(w, {VK_CONTROL, 'Z'}) is Ctrl+Z).
+// Returns once the input is queued, before the window has handled it.
+void typeKeys(HWND foreground, std::initializer_list<UINT> virtualKeys);
 
 // Clicks the button with this id in dialog.
 void clickButton(HWND dialog, int buttonId);

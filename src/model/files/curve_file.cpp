@@ -1,6 +1,5 @@
 #include "model/files/curve_file.h"
 
-#include "platform/atomic_chunk_file.h"
 #include "platform/chunk_file.h"
 
 namespace vta {
@@ -18,14 +17,14 @@ CurveFileResult loadComponentFile(const char* path, uint32_t magic, uint32_t tag
 
 CurveFileResult saveComponentFile(const char* path, uint32_t magic,
                                   const EffectComponent& component) {
-  AtomicChunkFile file;
-  if (file.open(path, magic) != kChunkOk) return CurveFileResult::kNotOpened;
+  ChunkFile file;
+  if (file.open(path, magic, kChunkWriteFile) != kChunkOk) return CurveFileResult::kNotOpened;
   uint32_t tag = 0, length = 0;
   uint8_t* payload = nullptr;
   bool written = component.writeChunk(&tag, &length, &payload) &&
                  file.writeChunk(tag, length, payload) == kChunkOk;
   release(payload);
-  return file.finish(written) ? CurveFileResult::kDone : CurveFileResult::kFailed;
+  return written && file.commit() ? CurveFileResult::kDone : CurveFileResult::kFailed;
 }
 
 }  // namespace vta

@@ -22,8 +22,8 @@ enum class CurveFileResult {
 CurveFileResult loadComponentFile(const char* path, uint32_t magic, uint32_t tag,
                                   EffectComponent& component);
 
-// Writes magic and the component's chunk to path + ".tmp", which then
-// replaces path; on any failure path is left as it was.
+// Saves magic and the component's chunk at path through SafeSave; on any
+// failure path is left as it was.
 CurveFileResult saveComponentFile(const char* path, uint32_t magic,
                                   const EffectComponent& component);
 

@@ -4,7 +4,7 @@
 #include "model/files/chunk_reading.h"
 #include "model/files/description_chunks.h"
 #include "model/files/effect_file.h"
-#include "platform/atomic_chunk_file.h"
+#include "platform/chunk_file.h"
 #include "platform/install_paths.h"
 #include "platform/memory.h"
 
@@ -66,11 +66,11 @@ void loadDefaults(EffectSettings& record) {
 }
 
 int saveDefaultsFile(const EffectSettings& record, const char* path) {
-  AtomicChunkFile out;
-  if (out.open(path, kDefaultsMagic) != kChunkOk) return 0;
+  ChunkFile out;
+  if (out.open(path, kDefaultsMagic, kChunkWriteFile) != kChunkOk) return 0;
   bool written = out.writeChunk(kRecordTag, kStoredFixedBytes, &record) == kChunkOk &&
-                 writeAllComponents(out.chunks(), record.description) == 1;
-  return out.finish(written) ? 1 : 0;
+                 writeAllComponents(out, record.description) == 1;
+  return written && out.commit() ? 1 : 0;
 }
 
 int saveDefaults(const EffectSettings& record, const char** errorText) {

@@ -2,7 +2,7 @@
 
 #include "model/files/chunk_payload.h"
 #include "model/files/chunk_reading.h"
-#include "platform/atomic_chunk_file.h"
+#include "platform/chunk_file.h"
 #include "platform/install_paths.h"
 #include "platform/memory.h"
 
@@ -22,7 +22,7 @@ void copyName(char (&slot)[kGroupNameSize], const char* name) {
   slot[length] = '\0';
 }
 
-uint32_t writeName(AtomicChunkFile& out, uint32_t tag, const char* name) {
+uint32_t writeName(ChunkFile& out, uint32_t tag, const char* name) {
   return out.writeChunk(tag, static_cast<uint32_t>(stringLength(name)) + 1, name);
 }
 
@@ -121,14 +121,14 @@ int EffectGroupList::loadFromPath(const char* path) {
 }
 
 int EffectGroupList::save(const char* path) const {
-  AtomicChunkFile out;
-  if (out.open(path, kListMagic) != kChunkOk) return 0;
-  // After a failed write the later ones are refused; finish() sees it.
+  ChunkFile out;
+  if (out.open(path, kListMagic, kChunkWriteFile) != kChunkOk) return 0;
+  // A chunk that cannot be written abandons the save, which commit() reports.
   for (int i = 0; i < count_; ++i) {
     writeName(out, kGroupTag, groups_[i].groupName);
     for (int j = 0; j < groups_[i].itemCount; ++j) writeName(out, kItemTag, groups_[i].items[j]);
   }
-  return out.finish(true) ? 1 : 0;
+  return out.commit() ? 1 : 0;
 }
 
 }  // namespace vta

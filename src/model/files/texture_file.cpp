@@ -3,8 +3,8 @@
 #include "model/files/chunk_payload.h"
 #include "model/files/chunk_reading.h"
 #include "model/files/image_pixels.h"
-#include "platform/atomic_chunk_file.h"
 #include "platform/byte_reader.h"
+#include "platform/chunk_file.h"
 #include "platform/memory.h"
 
 namespace vta {
@@ -50,7 +50,7 @@ void readReals(TextureImage& image, const Chunk& chunk) {
   if (in.ok()) copyBytes(image.imageReals, reals, sizeof reals);
 }
 
-void writeReals(AtomicChunkFile& out, const TextureImage& image) {
+void writeReals(ChunkFile& out, const TextureImage& image) {
   uint8_t bytes[sizeof image.imageReals];
   ByteWriter writer(bytes, sizeof bytes);
   for (float real : image.imageReals) writer.f32(real);
@@ -69,7 +69,7 @@ void applyTextureChunk(TextureImage& image, const Chunk& chunk) {
   }
 }
 
-void writeWord(AtomicChunkFile& out, uint32_t tag, uint32_t value) {
+void writeWord(ChunkFile& out, uint32_t tag, uint32_t value) {
   uint8_t bytes[4];
   writeU32LE(bytes, value);
   out.writeChunk(tag, sizeof bytes, bytes);
@@ -89,9 +89,9 @@ int loadTextureImage(TextureImage& image, const char* path) {
 }
 
 int saveTextureImage(const TextureImage& image, const char* path) {
-  AtomicChunkFile out;
-  if (out.open(path, kTextureMagic) != kChunkOk) return 0;
-  // Writes stop being attempted after the first failure, which finish() sees.
+  ChunkFile out;
+  if (out.open(path, kTextureMagic, kChunkWriteFile) != kChunkOk) return 0;
+  // A chunk that cannot be written abandons the save, which commit() reports.
   const uint32_t wordTags[] = {fourCC("IWID"), fourCC("IHIT"), fourCC("IPXR"),
                                fourCC("ITRW"), fourCC("ISKR"), fourCC("ISKP")};
   for (uint32_t tag : wordTags) writeWord(out, tag, *wordField(image, tag));
@@ -99,7 +99,7 @@ int saveTextureImage(const TextureImage& image, const char* path) {
   for (uint32_t tag : byteTags) out.writeChunk(tag, 1, byteField(image, tag));
   writeReals(out, image);
   if (image.pixels) out.writeChunk(kPixelsTag, image.dataSize, image.pixels);
-  return out.finish(true) ? 1 : 0;
+  return out.commit() ? 1 : 0;
 }
 
 }  // namespace vta

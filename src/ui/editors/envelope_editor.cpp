@@ -74,6 +74,7 @@ INT_PTR CALLBACK EnvelopeEditor::procedure(HWND window, UINT message, WPARAM wPa
 void EnvelopeEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: start(); break;
+    case WM_DESTROY: shortcuts_.stop(); break;
     case WM_PAINT: {
       PAINTSTRUCT paint;
       BeginPaint(window(), &paint);
@@ -114,6 +115,9 @@ void EnvelopeEditor::start() {
   setText(IDC_ENVELOPE_TOP_VALUE, label);
   graph_.locate(window(), GetDlgItem(window(), IDC_ENVELOPE_GRAPH));
   refreshControls();
+  history_.start(envelope_->keys, envelope_->keyCount);
+  shortcuts_.start(window(), [this](EditorShortcut shortcut) { onShortcut(shortcut); });
+  takeGraphKeys();
   checkPreviewRestart();
 }
 
@@ -151,13 +155,12 @@ void EnvelopeEditor::onEditFocus(int id, int code) {
       id != IDC_ENVELOPE_BIAS) {
     return;
   }
-  char text[31];
-  getText(id, text, sizeof text);
+  HWND box = GetDlgItem(window(), id);
   if (code == EN_SETFOCUS) {
-    focusText_ = text;
+    boxMemory_.remember(box);
     return;
   }
-  if (focusText_ == text) return;
+  if (!boxMemory_.changed(box)) return;
   EnvelopeKey key;
   if (keyAt(sliderTime(), key)) applyKeyFields();
   afterEdit();
@@ -169,6 +172,9 @@ void EnvelopeEditor::onTimeSlider(HWND slider) {
   moveCursorTo(sliderTime());
 }
 
-void EnvelopeEditor::afterEdit() { checkPreviewRestart(); }
+void EnvelopeEditor::afterEdit() {
+  if (!dragging_) history_.record(envelope_->keys, envelope_->keyCount);
+  checkPreviewRestart();
+}
 
 }  // namespace vta

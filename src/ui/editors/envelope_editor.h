@@ -9,8 +9,11 @@
 
 #include <string>
 
+#include "curves/key_history.h"
 #include "model/components/envelope.h"
 #include "model/effect_settings.h"
+#include "ui/editors/edit_box_memory.h"
+#include "ui/editors/editor_shortcuts.h"
 #include "ui/editors/envelope_graph.h"
 #include "ui/sheet/dialog_page.h"
 
@@ -38,6 +41,7 @@ class EnvelopeEditor final : public DialogPage {
   enum Result { kKeep = 0, kCancel = 1, kRemove = 2 };
 
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK graphProcedure(HWND graph, UINT message, WPARAM wParam, LPARAM lParam);
   void handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void start();
   void onCommand(int id, int code);
@@ -47,15 +51,34 @@ class EnvelopeEditor final : public DialogPage {
   // The slider's time, made as every key time is.
   float sliderTime();
   bool keyAt(float t, EnvelopeKey& key) const;
+  // The index of the first key at exactly time t, or -1.
+  int keyIndexAt(float t) const;
   void refreshControls();
   void redrawGraph();
   void moveCursorTo(float t);
   void stepToKey(bool forward);
   void applyKeyFields();
+  // Replaces the key at key.time, or inserts key when there is none.
+  void storeKey(const EnvelopeKey& key);
   void deleteKeyAtTime();
   void loadFile();
   void saveFile();
+  // Every user action that may change the keys ends here: it becomes one
+  // step of the history (a drag only at its end) and the preview restarts.
   void afterEdit();
+
+  void onShortcut(EditorShortcut shortcut);
+  void restoreKeys(const KeyHistory<EnvelopeKey>::State* keys);
+  void copyKeyForPasting();
+  void pasteCopiedKey();
+
+  // Gives the graph control the keyboard handling of graphProcedure.
+  void takeGraphKeys();
+  // A key pressed on the focused graph; false for the keys it leaves alone.
+  bool onGraphKey(WPARAM key);
+  void moveSliderBy(int percent);
+  void changeValueBy(float step);
+  void deleteOrResetKey();
 
   void mouseDown(float t, float value);
   void dragTo(float value);
@@ -73,7 +96,9 @@ class EnvelopeEditor final : public DialogPage {
   bool dragging_ = false;
   uint32_t dragKeyIndex_ = 0;
   float currentTime_ = 0;
-  std::string focusText_;  // what an edit box held when it took the focus
+  EditBoxMemory boxMemory_;
+  KeyHistory<EnvelopeKey> history_;
+  EditorShortcuts shortcuts_;
 };
 
 }  // namespace vta

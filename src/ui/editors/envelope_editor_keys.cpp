@@ -36,6 +36,13 @@ bool EnvelopeEditor::keyAt(float t, EnvelopeKey& key) const {
   return envelope_->findKey(t, key) != 0;
 }
 
+int EnvelopeEditor::keyIndexAt(float t) const {
+  for (uint32_t i = 0; i < envelope_->keyCount; ++i) {
+    if (envelope_->keys[i].time == t) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 void EnvelopeEditor::refreshControls() {
   const float t = sliderTime();
   EnvelopeKey key{t, envelope_->evaluate(t), 0, 0, 0, 0, 0};
@@ -52,6 +59,7 @@ void EnvelopeEditor::refreshControls() {
   showNumber(*this, IDC_ENVELOPE_CONTINUITY, "%g", key.continuity);
   showNumber(*this, IDC_ENVELOPE_BIAS, "%g", key.bias);
   setCheck(IDC_ENVELOPE_LINEAR, key.linear != 0);
+  boxMemory_.rememberFocused(window());
 }
 
 void EnvelopeEditor::redrawGraph() {
@@ -107,14 +115,13 @@ void EnvelopeEditor::applyKeyFields() {
                   numberIn(*this, IDC_ENVELOPE_BIAS),
                   static_cast<uint16_t>(isChecked(IDC_ENVELOPE_LINEAR) ? 1 : 0),
                   0};
-  EnvelopeKey existing;
-  if (keyAt(t, existing)) {
-    for (uint32_t i = 0; i < envelope_->keyCount; ++i) {
-      if (envelope_->keys[i].time != t) continue;
-      key.time = envelope_->keys[i].time;
-      envelope_->setKey(i, key);
-      break;
-    }
+  storeKey(key);
+}
+
+void EnvelopeEditor::storeKey(const EnvelopeKey& key) {
+  const int index = keyIndexAt(key.time);
+  if (index >= 0) {
+    envelope_->setKey(static_cast<uint32_t>(index), key);
   } else {
     envelope_->insertKey(key);
   }

@@ -16,13 +16,6 @@ namespace {
 constexpr float kGrabTime = 0.03f;
 constexpr float kGrabValueShare = 0.05f;
 
-int firstKeyAt(const EnvelopeComponent& envelope, float t) {
-  for (uint32_t i = 0; i < envelope.keyCount; ++i) {
-    if (envelope.keys[i].time == t) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 }  // namespace
 
 void EnvelopeEditor::mouseDown(float t, float value) {
@@ -36,12 +29,12 @@ void EnvelopeEditor::mouseDown(float t, float value) {
   }
   if (hit < 0) {
     // A press at a key's own time but far from its value changes nothing.
-    if (firstKeyAt(*envelope_, t) >= 0 || envelope_->keyCount == 0) return;
+    if (keyIndexAt(t) >= 0 || envelope_->keyCount == 0) return;
     EnvelopeKey key = envelope_->keys[envelope_->keyCount - 1];
     key.time = t;
     key.value = value;
     envelope_->insertKey(key);
-    hit = firstKeyAt(*envelope_, t);
+    hit = keyIndexAt(t);
   } else {
     EnvelopeKey key = envelope_->keys[hit];
     key.value = value;
@@ -78,7 +71,11 @@ void EnvelopeEditor::onMouse(UINT message, WPARAM keys, LPARAM lParam) {
   float t = 0, value = 0;
   switch (message) {
     case WM_LBUTTONDOWN:
-      if (graph_.toPoint(x, y, false, t, value)) mouseDown(t, value);
+      if (!graph_.toPoint(x, y, false, t, value)) break;
+      mouseDown(t, value);
+      // The focus comes after the press: an edit box losing it then applies
+      // the text the press has just shown, and the drag stays one edit.
+      SetFocus(GetDlgItem(window(), IDC_ENVELOPE_GRAPH));
       if (dragging_) SetCapture(window());
       break;
     case WM_MOUSEMOVE:
@@ -96,7 +93,7 @@ void EnvelopeEditor::onMouse(UINT message, WPARAM keys, LPARAM lParam) {
       // either way the drag ends with the value it has.
       if (!dragging_) break;
       endDrag();
-      checkPreviewRestart();
+      afterEdit();
       break;
   }
 }

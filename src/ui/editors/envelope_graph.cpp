@@ -102,6 +102,7 @@ void EnvelopeGraph::draw(HWND graph, const EnvelopeComponent& envelope, float cu
   RECT whole = {0, 0, width, height};
   FillRect(memory, &whole, GetSysColorBrush(COLOR_BTNFACE));
   paint(memory, drawingArea(area, 0, 0), envelope);
+  if (GetFocus() == graph) DrawFocusRect(memory, &whole);
   BitBlt(dc, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
   SelectObject(memory, oldBitmap);
   DeleteObject(bitmap);

@@ -41,8 +41,9 @@ class EnvelopeGraph {
   // Takes the graph's drawing rectangle in the dialog's client coordinates,
   // where mouse messages give their positions.
   void locate(HWND dialog, HWND graph);
-  // Paints the whole graph off-screen and shows it at once, then the time
-  // cursor at cursorTime.
+  // Paints the whole graph off-screen and shows it at once, with a focus
+  // rectangle when the graph has the focus, then the time cursor at
+  // cursorTime.
   void draw(HWND graph, const EnvelopeComponent& envelope, float cursorTime) const;
   // XOR-draws the cursor at t; drawing it again at the same t erases it.
   void drawCursor(HWND graph, const EnvelopeComponent& envelope, float t) const;

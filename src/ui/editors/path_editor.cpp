@@ -92,6 +92,7 @@ void PathEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
       stopDragging();
+      shortcuts_.stop();
       unbindView();
       break;
     case WM_HSCROLL:
@@ -133,6 +134,8 @@ void PathEditor::start() {
   checkRadio(IDC_PATH_CAMERA, IDC_PATH_SIDE, 0);
   for (int box : {IDC_PATH_AXIS_X, IDC_PATH_AXIS_Y, IDC_PATH_AXIS_Z}) setCheck(box, 1);
   bindView();
+  history_.start(path_->keys, path_->keyCount);
+  shortcuts_.start(window(), [this](EditorShortcut shortcut) { onShortcut(shortcut); });
 }
 
 // The view is drawn by a binding of the preview's renderer of its own,
@@ -192,21 +195,21 @@ void PathEditor::onCommand(int id, int) {
     case IDC_PATH_PREVIOUS_KEY: stepToKey(false); break;
     case IDC_PATH_CREATE_KEY:
       commitKey();
-      checkPreviewRestart();
+      afterEdit();
       break;
     case IDC_PATH_DELETE_KEY:
       deleteKeyAtTime();
-      checkPreviewRestart();
+      afterEdit();
       break;
     case IDC_PATH_COPY_KEY:
       copyKey();
-      checkPreviewRestart();
+      afterEdit();
       break;
     case IDC_PATH_LOAD: loadPath(); break;
     case IDC_PATH_SAVE: savePath(); break;
     case IDC_PATH_LINEAR:
       applyEditsToKey();
-      checkPreviewRestart();
+      afterEdit();
       break;
     case IDC_PATH_AXIS_X: axis_[0] = isChecked(id); break;
     case IDC_PATH_AXIS_Y: axis_[1] = isChecked(id); break;
@@ -235,16 +238,18 @@ void PathEditor::onCommand(int id, int) {
 
 void PathEditor::onEditFocus(int id, int code) {
   HWND box = GetDlgItem(window(), id);
-  char kind[16] = "";
-  if (!box || !GetClassNameA(box, kind, sizeof kind) || lstrcmpiA(kind, "Edit") != 0) return;
-  char text[32];
-  getText(id, text, sizeof text);
+  if (!isEditBox(box)) return;
   if (code == EN_SETFOCUS) {
-    focusText_ = text;
+    boxMemory_.remember(box);
     return;
   }
-  if (focusText_ == text) return;
+  if (!boxMemory_.changed(box)) return;
   applyEditsToKey();
+  afterEdit();
+}
+
+void PathEditor::afterEdit() {
+  if (!dragging_) history_.record(path_->keys, path_->keyCount);
   checkPreviewRestart();
 }
 

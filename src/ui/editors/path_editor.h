@@ -12,11 +12,14 @@
 #include <memory>
 #include <string>
 
+#include "curves/key_history.h"
 #include "model/components/path.h"
 #include "model/effect_description.h"
 #include "model/effect_settings.h"
 #include "preview/render_job.h"
 #include "preview/renderer_binding.h"
+#include "ui/editors/edit_box_memory.h"
+#include "ui/editors/editor_shortcuts.h"
 #include "ui/sheet/dialog_page.h"
 
 namespace vta {
@@ -78,6 +81,14 @@ class PathEditor final : public DialogPage {
   void copyKey();
   void loadPath();
   void savePath();
+  // Every user action that may change the keys ends here: it becomes one
+  // step of the history (a drag only at its end) and the preview restarts.
+  void afterEdit();
+
+  void onShortcut(EditorShortcut shortcut);
+  void restoreKeys(const KeyHistory<PathKey>::State* keys);
+  void copyKeyForPasting();
+  void pasteCopiedKey();
 
   void startDrag(LPARAM at);
   void applyDrag(WPARAM keys, LPARAM at);
@@ -102,7 +113,9 @@ class PathEditor final : public DialogPage {
   bool dragging_ = false;
   uint32_t currentKeyIndex_ = 0;
   int lastX_ = 0, lastY_ = 0;
-  std::string focusText_;
+  EditBoxMemory boxMemory_;
+  KeyHistory<PathKey> history_;
+  EditorShortcuts shortcuts_;
 };
 
 }  // namespace vta

@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "path_editor_ids.h"
-#include "ui/pane/preview_pane.h"
 
 namespace vta {
 namespace {
@@ -106,7 +105,7 @@ void PathEditor::onCaptureChanged() {
   stopDragging();
   refreshControls();
   drawView();
-  checkPreviewRestart();
+  afterEdit();
 }
 
 // However a drag ends (the button released, the capture taken by another

@@ -2,7 +2,6 @@
 #include "model/files/path_file.h"
 #include "ui/editors/curve_file_dialog.h"
 #include "ui/editors/path_editor.h"
-#include "ui/pane/preview_pane.h"
 
 namespace vta {
 namespace {
@@ -20,7 +19,7 @@ void PathEditor::loadPath() {
   }
   refreshControls();
   drawView();
-  checkPreviewRestart();
+  afterEdit();
 }
 
 void PathEditor::savePath() {

@@ -113,6 +113,7 @@ void PathEditor::refreshControls() {
   showNumber(*this, IDC_PATH_CONTINUITY, key.continuity);
   showNumber(*this, IDC_PATH_BIAS, key.bias);
   setCheck(IDC_PATH_LINEAR, key.linear != 0);
+  boxMemory_.rememberFocused(window());
 }
 
 void PathEditor::stepToKey(bool forward) {

@@ -114,7 +114,10 @@ int runSelectionSheet(HWND owner, EffectSettings* record, const void* secondReco
   EffectSettings entryBackup;
   auto lastPreviewed = std::make_unique<EffectSettings>();
   entryBackup.copyFrom(*record);
-  g_sheet = SheetState{record, secondRecord, lastPreviewed.get(), 0, nullptr, nullptr, nullptr};
+  g_sheet = SheetState{};
+  g_sheet.record = record;
+  g_sheet.secondRecord = secondRecord;
+  g_sheet.lastPreviewed = lastPreviewed.get();
 
   int result;
   {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "curves/envelope_key.h"
+#include "curves/path_key.h"
 #include "model/effect_description.h"
 #include "model/effect_settings.h"
 
@@ -14,6 +16,15 @@ namespace vta {
 class DialogPage;
 class PreviewRenderer;
 struct Preferences;
+
+// The key last copied in an editor, for pasting in the editors opened after
+// it: an envelope key goes only into envelopes, a path key only into paths.
+struct CopiedKey {
+  enum class Kind { kNone, kEnvelope, kPath };
+  Kind kind = Kind::kNone;
+  EnvelopeKey envelopeKey{};
+  PathKey pathKey{};
+};
 
 struct SheetState {
   EffectSettings* record = nullptr;    // the host's record, edited in place
@@ -30,6 +41,7 @@ struct SheetState {
   // Told by the Effects page when the user selects another effect (the
   // Objects page then shows the new effect's first object).
   std::function<void()> effectSelected;
+  CopiedKey copiedKey;
 
   bool filterMode() const { return secondRecord != nullptr; }
 };

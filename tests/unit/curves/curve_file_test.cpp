@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "../platform/failing_saves.h"
 #include "../platform/temp_folder.h"
 #include "curve_test_support.h"
 #include "model/files/envelope_file.h"
@@ -28,7 +29,6 @@ TEST(EnvelopeFile, SavedFileIsMagicTagLengthAndPayload) {
   ASSERT_EQ(saveEnvelopeFile(path.c_str(), *envelope), CurveFileResult::kDone);
   std::string file = folder.read("curve.env");
   EXPECT_EQ(file, "VENV" + std::string("ENV0") + le32(70) + bytesOf(payloadOf(*envelope)));
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
 }
 
 TEST(EnvelopeFile, LoadTakesOnlyTheKeysAndCompletesTheEnds) {
@@ -123,18 +123,17 @@ TEST(CurveFileSave, ReplacesAnOldTargetOnlyWhenTheWriteSucceeds) {
   TempFolder folder;
   std::string target = folder.write("kept.env", "old contents");
   auto envelope = envelopeWith({envKey(0.0f, 1), envKey(1.0f, 2)});
-  // The temporary file's place is taken by a folder, so it cannot be made.
-  std::filesystem::create_directory(target + ".tmp");
-  EXPECT_NE(saveEnvelopeFile(target.c_str(), *envelope), CurveFileResult::kDone);
-  EXPECT_NE(savePathFile(target.c_str(), *pathWith({pathKey(0.0f, 1)})), CurveFileResult::kDone);
+  for (SaveStep step : {SaveStep::kOpen, SaveStep::kWrite, SaveStep::kFlush, SaveStep::kReplace}) {
+    FailingSaves failing(step);
+    EXPECT_NE(saveEnvelopeFile(target.c_str(), *envelope), CurveFileResult::kDone);
+    EXPECT_NE(savePathFile(target.c_str(), *pathWith({pathKey(0.0f, 1)})), CurveFileResult::kDone);
+  }
   EXPECT_EQ(folder.read("kept.env"), "old contents");
-  EXPECT_TRUE(std::filesystem::is_directory(target + ".tmp"));
   // A folder that does not exist gets nothing.
   std::string nowhere = folder.file("absent/new.env");
   EXPECT_NE(saveEnvelopeFile(nowhere.c_str(), *envelope), CurveFileResult::kDone);
   EXPECT_FALSE(std::filesystem::exists(nowhere));
-  // Once the way is clear the same save replaces the old file.
-  std::filesystem::remove(target + ".tmp");
+  // Once nothing fails the same save replaces the old file.
   ASSERT_EQ(saveEnvelopeFile(target.c_str(), *envelope), CurveFileResult::kDone);
   EXPECT_EQ(folder.read("kept.env").substr(0, 4), "VENV");
 }

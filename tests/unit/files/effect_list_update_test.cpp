@@ -110,7 +110,7 @@ TEST_F(EffectListUpdateTest, MissingMasterListChangesNothing) {
 
 TEST_F(EffectListUpdateTest, CountIsStoredEvenWhenTheListCannotBeSaved) {
   standardInstallation();
-  install.makeFolder("Orgs/current.org.tmp");
+  install.write("Orgs/current.org/a file", "");  // a folder, which no file replaces
   ASSERT_TRUE(runUpdate());
   EXPECT_EQ(0, built);
   EXPECT_EQ(3u, readRegistryDword("Effect_Count"));

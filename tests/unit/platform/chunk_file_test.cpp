@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 #endif
 
+#include "failing_saves.h"
 #include "temp_folder.h"
 
 namespace vta {
@@ -67,21 +68,39 @@ TEST_F(ChunkFileOnDisk, WritesExactLayout) {
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
   ASSERT_EQ(chunks.writeChunk(kName, 3, "abc"), kChunkOk);
   ASSERT_EQ(chunks.writeChunk(kData, 0, nullptr), kChunkOk);
-  chunks.close();
+  ASSERT_TRUE(chunks.commit());
   EXPECT_EQ(folder.read("out.vta"), std::string("VTAE"
                                                 "NAME\3\0\0\0abc"
                                                 "DATA\0\0\0\0",
                                                 23));
 }
 
-TEST_F(ChunkFileOnDisk, FlushesOnlyAFileBeingWritten) {
-  std::string path = folder.file("flush.vta");
-  EXPECT_FALSE(chunks.flushToDisk()) << "nothing open";
+TEST_F(ChunkFileOnDisk, OnlyACommittedSaveReplacesTheTarget) {
+  std::string path = folder.write("kept.vta", "old");
+  EXPECT_FALSE(chunks.commit()) << "nothing open";
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
   ASSERT_EQ(chunks.writeChunk(kName, 3, "abc"), kChunkOk);
-  EXPECT_TRUE(chunks.flushToDisk());
-  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadFile), kChunkOk);
-  EXPECT_FALSE(chunks.flushToDisk()) << "read mode";
+  chunks.close();
+  EXPECT_EQ(folder.read("kept.vta"), "old");
+  ASSERT_EQ(openBytes("VTAE"), kChunkOk);
+  EXPECT_FALSE(chunks.commit()) << "read mode";
+}
+
+TEST_F(ChunkFileOnDisk, AChunkThatCannotBeWrittenFailsTheWholeSave) {
+  std::string path = folder.write("kept.vta", "old");
+  {
+    FailingSaves failing(SaveStep::kWrite);
+    EXPECT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkMagicWriteFailed);
+    EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+  }
+  {
+    FailingSaves failing(SaveStep::kWrite, 3);  // the magic and one header are written
+    ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
+    EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+  }
+  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode) << "the save was abandoned";
+  EXPECT_FALSE(chunks.commit());
+  EXPECT_EQ(folder.read("kept.vta"), "old");
 }
 
 TEST_F(ChunkFileOnDisk, RoundTripsChunksThenEnds) {
@@ -90,6 +109,7 @@ TEST_F(ChunkFileOnDisk, RoundTripsChunksThenEnds) {
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
   ASSERT_EQ(chunks.writeChunk(kName, 5, "hello"), kChunkOk);
   ASSERT_EQ(chunks.writeChunk(kData, static_cast<uint32_t>(big.size()), big.data()), kChunkOk);
+  ASSERT_TRUE(chunks.commit());
 
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadFile), kChunkOk);
   ASSERT_EQ(chunks.readChunk(chunk), kChunkOk);
@@ -177,12 +197,6 @@ TEST_F(ChunkFileOnDisk, HostileLengthReservesNoMemory) {
   setrlimit(RLIMIT_AS, &saved);
   EXPECT_EQ(status, kChunkReadFailed);
 }
-
-TEST_F(ChunkFileOnDisk, MagicThatCannotBeWrittenFails) {
-  // /dev/full accepts being opened for writing but refuses every byte.
-  EXPECT_EQ(chunks.open("/dev/full", kMagic, kChunkWriteFile), kChunkMagicWriteFailed);
-  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
-}
 #endif
 
 TEST_F(ChunkFileOnDisk, OperationsOutsideTheirModeFail) {
@@ -193,8 +207,9 @@ TEST_F(ChunkFileOnDisk, OperationsOutsideTheirModeFail) {
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
   EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
   EXPECT_EQ(chunks.writeChunk(kName, 2, nullptr), kChunkWrongMode);
+  EXPECT_FALSE(chunks.commit()) << "a refused chunk fails the save";
 
-  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadFile), kChunkOk);
+  ASSERT_EQ(openBytes("VTAE"), kChunkOk);
   EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
   EXPECT_EQ(chunks.status(), kChunkWrongMode);
   EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/file.h"
+#include "platform/safe_save.h"
 #include "temp_folder.h"
 
 namespace vta {
@@ -129,10 +130,11 @@ TEST_F(FileSystem, FilesOpenThroughWindowsStylePaths) {
   File file;
   ASSERT_TRUE(file.openForReading((folder.path() + "\\EFFECTS\\foo.vta").c_str()));
   EXPECT_EQ(file.size(), 3u);
-  ASSERT_TRUE(file.createForWriting((folder.path() + "\\effects\\Made.vta").c_str()));
-  ASSERT_TRUE(file.write("new", 3));
-  file.close();
+  ASSERT_TRUE(saveFile((folder.path() + "\\effects\\Made.vta").c_str(), "new", 3));
   EXPECT_EQ(folder.read("Effects/Made.vta"), "new");
+  ASSERT_TRUE(saveFile((folder.path() + "\\EFFECTS\\made.VTA").c_str(), "again", 5));
+  EXPECT_EQ(folder.read("Effects/Made.vta"), "again");
+  EXPECT_EQ(listDirectory((folder.path() + "/Effects").c_str(), "made.vta"), (Names{"Made.vta"}));
 }
 
 #endif
@@ -143,7 +145,7 @@ TEST(File, ReadsWhatWasWritten) {
   File file;
   EXPECT_EQ(file.size(), 0u);
   EXPECT_FALSE(file.write("x", 1));
-  ASSERT_TRUE(file.createForWriting(path.c_str()));
+  ASSERT_TRUE(file.createNew(path.c_str()));
   ASSERT_TRUE(file.write("abcdef", 6));
   ASSERT_TRUE(file.write("", 0));
   EXPECT_EQ(file.read(nullptr, 0), 0u);
@@ -159,13 +161,13 @@ TEST(File, ReadsWhatWasWritten) {
   EXPECT_EQ(file.read(bytes, 1), 0u);
 }
 
-TEST(File, CreatingEmptiesExistingFile) {
+TEST(File, CreatingNeverTouchesAnExistingFile) {
   TempFolder folder;
   std::string path = folder.write("data.bin", "old contents");
   File file;
-  ASSERT_TRUE(file.createForWriting(path.c_str()));
-  file.close();
-  EXPECT_EQ(folder.read("data.bin"), "");
+  EXPECT_FALSE(file.createNew(path.c_str()));
+  EXPECT_FALSE(file.createNew(folder.path().c_str()));
+  EXPECT_EQ(folder.read("data.bin"), "old contents");
   EXPECT_FALSE(file.openForReading(folder.file("none.bin").c_str()));
 }
 
