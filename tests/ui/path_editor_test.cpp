@@ -19,6 +19,7 @@
 #include "import_hook.h"
 #include "pane_observers.h"
 #include "platform/chunk_file.h"
+#include "process_figures.h"
 #include "ui/editors/path_editor.h"
 #include "ui/library_state.h"
 #include "ui/sheet/sheet_state.h"
@@ -199,6 +200,25 @@ TEST_F(PathEditorTest, CancelGivesBackTheRecordAsItWasRemoveTakesThePathOut) {
   EXPECT_EQ(0, record_.differs(atCall)) << "fly mode and path as they were";
   edit([&](HWND editor) { sendClick(editor, kRemove); });
   EXPECT_EQ(0u, record_.description.lists[kPaths].count);
+}
+
+// A drag hides the cursor; closing the editor in its middle, by Escape or by
+// the Cancel button (which takes the mouse capture first), shows it again.
+TEST_F(PathEditorTest, ClosingTheEditorMidDragShowsTheCursorAgain) {
+  const int shown = cursorDisplayCount();
+  for (const bool escape : {true, false}) {
+    edit([&](HWND editor) {
+      SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+      SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 25));
+      if (escape) {
+        pressKey(editor, VK_ESCAPE);
+      } else {
+        clickButton(editor, IDCANCEL);
+      }
+      EXPECT_TRUE(waitForWindowGone(editor));
+    });
+    EXPECT_EQ(shown, cursorDisplayCount()) << (escape ? "Escape" : "Cancel");
+  }
 }
 
 bool sameKey(const PathKey& a, const PathKey& b) { return std::memcmp(&a, &b, sizeof a) == 0; }

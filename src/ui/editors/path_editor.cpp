@@ -91,6 +91,7 @@ void PathEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     }
     case WM_DESTROY:
+      stopDragging();
       shortcuts_.stop();
       unbindView();
       break;
@@ -112,6 +113,7 @@ void PathEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // a file dialog, after a message box) changes nothing.
       if (dragging_) endDrag(wParam, lParam);
       break;
+    case WM_CAPTURECHANGED: onCaptureChanged(); break;
     case WM_COMMAND:
       if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
         onEditFocus(LOWORD(wParam), HIWORD(wParam));

@@ -93,6 +93,8 @@ class PathEditor final : public DialogPage {
   void startDrag(LPARAM at);
   void applyDrag(WPARAM keys, LPARAM at);
   void endDrag(WPARAM keys, LPARAM at);
+  void onCaptureChanged();
+  void stopDragging();
 
   EffectSettings* record_;
   std::unique_ptr<EffectSettings> backup_;

@@ -97,12 +97,23 @@ void PathEditor::applyDrag(WPARAM keys, LPARAM at) {
 
 void PathEditor::endDrag(WPARAM keys, LPARAM at) {
   applyDrag(keys, at);
-  dragging_ = false;
-  ReleaseCapture();
-  ShowCursor(TRUE);
+  ReleaseCapture();  // ends the drag through WM_CAPTURECHANGED
+}
+
+void PathEditor::onCaptureChanged() {
+  if (!dragging_) return;
+  stopDragging();
   refreshControls();
   drawView();
   afterEdit();
+}
+
+// However a drag ends (the button released, the capture taken by another
+// window, the editor closed by a key), the cursor it hid comes back.
+void PathEditor::stopDragging() {
+  if (!dragging_) return;
+  dragging_ = false;
+  ShowCursor(TRUE);
 }
 
 }  // namespace vta

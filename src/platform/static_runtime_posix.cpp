@@ -1,0 +1,7 @@
+#include "platform/static_runtime.h"
+
+namespace vta {
+
+void releaseModuleRuntime() {}
+
+}  // namespace vta

@@ -1,0 +1,72 @@
+#include "soak_installation.h"
+
+#include <windows.h>
+
+#include "model/components/object.h"
+#include "model/components/path.h"
+#include "model/effect_description.h"
+#include "model/files/effect_file.h"
+
+namespace vta::test {
+namespace {
+
+constexpr uint16_t kPathObjectId = 900, kPathId = 901;
+
+std::string registeredPath() {
+  char path[MAX_PATH] = "";
+  DWORD size = sizeof path;
+  RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\Vantaro\\3.0", "Path", RRF_RT_REG_SZ,
+               nullptr, path, &size);
+  return path;
+}
+
+// Copies the files (not the folders) of folder from into folder to.
+void copyFiles(const std::string& from, const std::string& to) {
+  CreateDirectoryA(to.c_str(), nullptr);
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    CopyFileA((from + "\\" + found.cFileName).c_str(), (to + "\\" + found.cFileName).c_str(),
+              FALSE);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+}
+
+// An undrawn object of entry 0 whose path moves it across the frame.
+void addPathObject(EffectDescription& effect) {
+  auto* object = makeComponent<ObjectComponent>(kPathObjectId, 0.0f, 1.0f, 0, 0);
+  object->surfaceNumber = 1;
+  effect.lists[kObjects].append(object);
+  auto* path = makeComponent<PathComponent>(kPathId, 0.0f, 1.0f, kPathObjectId, 0);
+  path->insertKey(PathKey{0.0f, -1, 0, 0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
+  path->insertKey(PathKey{1.0f, 1, 0, 0, 0, 0, 90, 1, 1, 1, 0, 0, 0, 0, 0});
+  effect.lists[kPaths].append(path);
+}
+
+}  // namespace
+
+SoakInstallation::SoakInstallation(const std::vector<std::string>& sampleEffects) {
+  const std::string sample = registeredPath();
+  std::vector<std::unique_ptr<EffectDescription>> effects;
+  for (const std::string& name : sampleEffects) {
+    effects.push_back(std::make_unique<EffectDescription>());
+    complete_ = complete_ && loadDescription(*effects.back(), name.c_str(), 0) == 1;
+  }
+  installation_ = std::make_unique<Installation>("soak");
+  const std::string& root = installation_->root();
+  CreateDirectoryA((root + "\\LIBS").c_str(), nullptr);
+  complete_ = complete_ && CopyFileA((sample + "\\LIBS\\Rnd_Software.DLL").c_str(),
+                                     (root + "\\LIBS\\Rnd_Software.DLL").c_str(), FALSE);
+  copyFiles(sample + "\\Textures", root + "\\Textures");
+  for (size_t i = 0; i < effects.size(); ++i) {
+    addPathObject(*effects[i]);
+    const std::string file = root + "\\Effects\\" + sampleEffects[i] + ".VTA";
+    complete_ = complete_ && saveEffectFile(*effects[i], file.c_str()) == 1;
+  }
+  installation_->writeMaster({{"Soak", sampleEffects}});
+  installation_->writeCurrent({{"Soak", sampleEffects}});
+}
+
+}  // namespace vta::test
