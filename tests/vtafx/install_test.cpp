@@ -5,6 +5,7 @@
 #include <set>
 
 #include "commands.h"
+#include "model/components/object.h"
 #include "model/files/effect_file.h"
 #include "model/files/effect_list_update.h"
 #include "model/files/group_list.h"
@@ -50,6 +51,10 @@ TEST_F(Install, EffectsOpenByTitleWithIconsAndTheirTextures) {
     icons.insert(std::string(reinterpret_cast<const char*>(d.image.pixels), d.image.dataSize));
     EXPECT_GE(d.lists[vta::kObjects].count, 1u);
     EXPECT_LE(d.lists[vta::kObjects].count, 4u);
+    for (const vta::EffectComponent* c = d.lists[vta::kObjects].head; c; c = c->next) {
+      EXPECT_EQ(0, static_cast<const vta::ObjectComponent*>(c)->secondWord)
+          << effect.title << ": the Objects page's Path Editor opens only on such objects";
+    }
     for (uint32_t i = 0; i < d.textureCount; ++i) {
       EXPECT_NE(nullptr, d.textures[i]->pixels) << effect.title << " " << d.textures[i]->name;
       ++textured;

@@ -8,6 +8,7 @@
 #include "component_json.h"
 #include "json_access.h"
 #include "model/components/object.h"
+#include "model/components/object_fields.h"
 #include "scene_geometry.h"
 #include "scene_morph.h"
 
@@ -95,6 +96,8 @@ TEST(ObjectDocument, GridWithoutPointsCoversTheFrameFromTheTopLeft) {
       componentFromJson(document(R"({"id": 4, "columns": 3, "rows": 2})"), vta::kObjects);
   const auto& o = asObject(object);
   ASSERT_EQ(6u, o.pointCount);
+  EXPECT_EQ(2, vta::objectSetup(o).rows) << "the points give the rows";
+  EXPECT_EQ(0, o.secondWord) << "the path editor may shape it";
   EXPECT_EQ(-1.0f, o.points[0].x);
   EXPECT_EQ(1.0f, o.points[0].y);
   EXPECT_EQ(0.0f, o.points[1].x);

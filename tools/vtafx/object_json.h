@@ -5,7 +5,7 @@
 //
 // For authoring, an object with "columns" and "rows" but no "points" gets a
 // flat grid covering the frame: x from -1 (left) to 1, y from 1 (top) to -1,
-// z 0.
+// z 0. The rows are not stored: the points give them.
 
 #include "component_json.h"
 

@@ -14,19 +14,21 @@
 namespace vta {
 
 struct ObjectSetup {
-  uint16_t columns, rows;  // the grid of points
-  PathKey placement;       // the rest placement, used when no path moves the object
-  ObjectPoint pivot;       // frame units; the object is scaled and rotated about it
-  bool doubleSided;        // the back faces are drawn too
+  uint16_t columns;   // the grid of points, row by row
+  uint16_t rows;      // as many as the points fill
+  PathKey placement;  // the rest placement, used when no path moves the object
+  ObjectPoint pivot;  // frame units; the object is scaled and rotated about it
+  bool doubleSided;   // the back faces are drawn too
   // What the back shows: 0 the front picture seen through, n video source n.
   uint16_t backSource;
 };
 
 ObjectSetup objectSetup(const ObjectFields& fields);
-// Writes every value of setup; the reserved settings stay as they are.
+// Writes every value of setup but rows, which the points give; the reserved
+// settings stay as they are.
 void storeObjectSetup(ObjectFields& fields, const ObjectSetup& setup);
 
-// columns, rows, morphFrames, placement, morphPosition, doubleSided,
+// columns, pathLocked, morphFrames, placement, morphPosition, doubleSided,
 // backSource, reserved, pivot, fade and surface by name.
 FieldTable objectFieldTable();
 
