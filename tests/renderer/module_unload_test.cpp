@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "process_figures.h"
+
 namespace {
 
 constexpr int kLoads = 20;
@@ -15,8 +17,6 @@ constexpr int kLoads = 20;
 // (i686); the bounds leave room for the loader's own bookkeeping.
 constexpr long long kBoundBytes = 16 * 1024;
 constexpr int kBoundHandles = 4;
-// Kernel handle values probed: the lowest free multiple of 4 is handed out.
-constexpr ULONG_PTR kHandleValues = 0x10000;
 
 // Bytes in use in the C runtime's heap, which every module's runtime uses.
 long long heapInUse() {
@@ -28,14 +28,7 @@ long long heapInUse() {
   return total;
 }
 
-int openHandles() {
-  int count = 0;
-  DWORD flags = 0;
-  for (ULONG_PTR value = 4; value < kHandleValues; value += 4) {
-    if (GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags)) ++count;
-  }
-  return count;
-}
+int openHandles() { return static_cast<int>(vta::test::countKernelHandles()); }
 
 struct Growth {
   bool loaded;

@@ -41,6 +41,14 @@ BOOL CALLBACK countOwnTopLevel(HWND window, LPARAM count) {
   return TRUE;
 }
 
+int64_t countWindows() {
+  int64_t count = 0;
+  EnumWindows(countOwnTopLevel, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+}  // namespace
+
 int64_t countKernelHandles() {
   int64_t count = 0;
   DWORD flags = 0;
@@ -49,14 +57,6 @@ int64_t countKernelHandles() {
   }
   return count;
 }
-
-int64_t countWindows() {
-  int64_t count = 0;
-  EnumWindows(countOwnTopLevel, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
-}  // namespace
 
 ProcessFigures readProcessFigures() {
   ProcessFigures figures;

@@ -24,6 +24,10 @@ struct ProcessFigures {
 // private bytes as the page-file usage.
 ProcessFigures readProcessFigures();
 
+// The kernel handles this process holds, found by probing handle values
+// (the lowest free multiple of 4 is handed out).
+int64_t countKernelHandles();
+
 // Says where each figure of readProcessFigures comes from on this system.
 std::string figureSources();
 
