@@ -41,10 +41,11 @@ Vec3 centreOf(const std::vector<ObjectMesh>& meshes) {
 
 }  // namespace
 
-ShadowMap::ShadowMap(const Light& light, const std::vector<ObjectMesh>& meshes)
-    : closeness_(size_t(kMapSize) * kMapSize, kNothing),
-      opacity_(size_t(kMapSize) * kMapSize, 0.0f) {
+void ShadowMap::draw(const Light& light, const std::vector<ObjectMesh>& meshes) {
+  closeness_.assign(size_t(kMapSize) * kMapSize, kNothing);
+  opacity_.assign(size_t(kMapSize) * kMapSize, 0.0f);
   perspective_ = light.kind != vta::LightKind::kDirectional;
+  origin_ = Vec3{};
   Vec3 forward = light.direction;
   if (perspective_) {
     origin_ = light.position;
@@ -91,8 +92,8 @@ ShadowMap::MapPoint ShadowMap::toMap(Vec3 world) const {
 }
 
 void ShadowMap::drawMesh(const ObjectMesh& mesh) {
-  std::vector<MapPoint> points;
-  points.reserve(mesh.world.size());
+  std::vector<MapPoint>& points = points_;
+  points.clear();
   for (Vec3 p : mesh.world) points.push_back(toMap(p));
   for (int r = 0; r + 1 < mesh.rows; ++r)
     for (int c = 0; c + 1 < mesh.columns; ++c) {
@@ -175,18 +176,20 @@ float ShadowMap::occlusion(Vec3 point) const {
 
 float Shadows::loss(Vec3 point) const {
   float sum = 0;
-  for (const ShadowMap& map : maps) sum += map.occlusion(point);
-  return darkness * sum / maps.size();
+  for (size_t i = 0; i < used_; ++i) sum += maps_[i].occlusion(point);
+  return darkness_ * sum / used_;
 }
 
-Shadows shadowsOf(const LightRig& lights, const std::vector<ObjectMesh>& meshes,
-                  float shadowsPercent, bool lighting) {
-  Shadows shadows;
-  if (!lighting || !(shadowsPercent > 0) || meshes.empty()) return shadows;
-  shadows.darkness = clamp01(shadowsPercent / 100);
-  for (const Light& light : lights.lights)
-    if (light.castsShadows) shadows.maps.emplace_back(light, meshes);
-  return shadows;
+void Shadows::prepare(const LightRig& lights, const std::vector<ObjectMesh>& meshes,
+                      float shadowsPercent, bool lighting) {
+  used_ = 0, darkness_ = 0;
+  if (!lighting || !(shadowsPercent > 0) || meshes.empty()) return;
+  darkness_ = clamp01(shadowsPercent / 100);
+  for (const Light& light : lights.lights) {
+    if (!light.castsShadows) continue;
+    if (used_ == maps_.size()) maps_.emplace_back();
+    maps_[used_++].draw(light, meshes);
+  }
 }
 
 }  // namespace rnd
