@@ -31,12 +31,25 @@ class ShadowMap {
     float depth;      // distance along the light's direction
     bool valid;
   };
+  struct Lookup {
+    float x, y;        // map texels
+    float nearerThan;  // closeness of objects that hold the light back
+    bool valid;
+  };
   MapPoint toMap(Vec3 world) const;
+  Lookup lookupOf(Vec3 point) const;
   void frame(const std::vector<ObjectMesh>& meshes);
   void drawMesh(const ObjectMesh& mesh);
   void drawTriangle(const MapPoint* corner, float opacity);
   // Opacity of texel x, y where its object's closeness exceeds nearerThan.
   float heldBack(int x, int y, float nearerThan) const;
+
+  struct Texel {
+    float closeness;  // of the nearest object drawn there
+    float opacity;    // of that object; 0 where none
+  };
+  // Empties the texels drawn since the last clearing.
+  void clear();
 
   Vec3 origin_;
   Mat3 basis_;  // rows: right, up, toward where the light travels
@@ -44,8 +57,9 @@ class ShadowMap {
   float minX_ = 0, minY_ = 0, scaleX_ = 0, scaleY_ = 0;  // orthographic framing
   float extent_ = 1;     // perspective: tangent of the half view angle
   float texelSize_ = 0;  // world size of a texel at distance 1 (or flat)
-  std::vector<float> closeness_, opacity_;
-  std::vector<MapPoint> points_;  // of the mesh being drawn
+  std::vector<Texel> texels_;
+  int drawnX0_ = 0, drawnX1_ = 0, drawnY0_ = 0, drawnY1_ = 0;  // texels drawn: [x0, x1) x [y0, y1)
+  std::vector<MapPoint> points_;                               // of the mesh being drawn
 };
 
 // The maps of all shadow-casting lights with the frame's darkness. The
