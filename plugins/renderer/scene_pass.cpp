@@ -61,16 +61,17 @@ bool fillBackground(Canvas& canvas, const vta::EffectDescription& effect,
 
 // Darkens the picture behind the scene where objects keep the light off
 // it, taking it as lying in the plane z = 0 (where the default camera sees
-// exactly the frame).
+// exactly the frame): on the samples no object covers yet.
 void shadeBackdrop(Canvas& canvas, const CameraView& camera, float aspect, const Shadows& shadows) {
   const int wide = canvas.pixelsWide(), high = canvas.pixelsHigh();
   for (int y = 0; y < high; ++y)
     for (int x = 0; x < wide; ++x) {
+      if (canvas.covered(x, y)) continue;
       float sx = (x + 0.5f) / wide * 2 - 1, sy = 1 - (y + 0.5f) / high * 2;
       Vec3 ray =
           camera.rotation.apply({sx * camera.tanHalfFov * aspect, sy * camera.tanHalfFov, -1.0f});
       float t = -camera.position.z / ray.z;
-      if (t > 0) canvas.scalePixel(x, y, 1 - shadows.loss(camera.position + ray * t));
+      if (t > 0) canvas.scaleEmptySamples(x, y, 1 - shadows.loss(camera.position + ray * t));
     }
 }
 
@@ -126,13 +127,17 @@ PassResult drawScene(Canvas& canvas, SceneMemory& memory, vta::EffectDescription
   bool lighting = options.global[VTA_LIGHTING] != 0;
   Shadows& shadows = memory.shadows;
   shadows.prepare(lights, meshes, options.global[VTA_SHADOWS], lighting && style != 2);
-  if (effect.effectType == 0 && shadows.active() && !view.camera)
-    shadeBackdrop(canvas, camera, aspect, shadows);
   DrawSettings settings{camera,   lights,
                         lighting, style == 1 ? kFlat : (style == 2 ? kWire : kSmooth),
                         aspect,   shadows};
-  for (const ObjectMesh& mesh : meshes)
-    drawObject(canvas, mesh, settings, mesh.front.alpha >= 1, abort);
+  // The backdrop's shadows go on after the opaque meshes, on the samples
+  // they left uncovered, and before the see-through ones blend over them.
+  auto mesh = meshes.begin();
+  for (; mesh != meshes.end() && mesh->front.alpha >= 1; ++mesh)
+    drawObject(canvas, *mesh, settings, true, abort);
+  if (effect.effectType == 0 && shadows.active() && !view.camera)
+    shadeBackdrop(canvas, camera, aspect, shadows);
+  for (; mesh != meshes.end(); ++mesh) drawObject(canvas, *mesh, settings, false, abort);
   result.drawn = !abort.stopped();
   return result;
 }
