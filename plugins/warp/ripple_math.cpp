@@ -57,8 +57,14 @@ void sample(const VtaWarpImage& image, float fx, float fy, uint8_t* out) {
   if (!(fx > -1e6f && fx < 1e6f && fy > -1e6f && fy < 1e6f)) fx = fy = 0;
   int ix = floorToInt(fx), iy = floorToInt(fy);
   float ax = fx - ix, ay = fy - iy;
-  const uint8_t *a = pixelAt(image, ix, iy), *b = pixelAt(image, ix + 1, iy);
-  const uint8_t *c = pixelAt(image, ix, iy + 1), *d = pixelAt(image, ix + 1, iy + 1);
+  const uint8_t *a, *b, *c, *d;
+  if (ix >= 0 && iy >= 0 && ix + 1 < int(image.width) && iy + 1 < int(image.height)) {
+    a = image.top + ptrdiff_t(iy) * image.rowStep + 3 * ix, b = a + 3;
+    c = a + image.rowStep, d = c + 3;
+  } else {
+    a = pixelAt(image, ix, iy), b = pixelAt(image, ix + 1, iy);
+    c = pixelAt(image, ix, iy + 1), d = pixelAt(image, ix + 1, iy + 1);
+  }
   // All reads before the writes: out may share memory with the source as
   // far as the compiler knows, and would otherwise reload every byte.
   uint8_t blended[3];
