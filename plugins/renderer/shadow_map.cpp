@@ -204,7 +204,7 @@ float ShadowMap::occlusion(Vec3 point) const {
 float Shadows::loss(Vec3 point) const {
   float sum = 0;
   for (size_t i = 0; i < used_; ++i) sum += maps_[i].occlusion(point);
-  return darkness_ * sum / used_;
+  return perMap_ * sum;
 }
 
 void Shadows::prepare(const LightRig& lights, const std::vector<ObjectMesh>& meshes,
@@ -217,6 +217,7 @@ void Shadows::prepare(const LightRig& lights, const std::vector<ObjectMesh>& mes
     if (used_ == maps_.size()) maps_.emplace_back();
     maps_[used_++].draw(light, meshes);
   }
+  perMap_ = used_ ? darkness_ / used_ : 0;
 }
 
 }  // namespace rnd

@@ -80,6 +80,7 @@ class Shadows {
   std::vector<ShadowMap> maps_;  // the first used_ are this frame's
   size_t used_ = 0;
   float darkness_ = 0;  // 0 to 1
+  float perMap_ = 0;    // darkness_ over the maps in use
 };
 
 }  // namespace rnd
