@@ -41,7 +41,7 @@ TEST(RippleTest, PointsFollowTheWaveFormulaAcrossThePicture) {
     for (float x = -0.5f; x <= 1.5f; x += 0.03125f) {
       const float dx = x - s.centreX, dy = y - s.centreY;
       const double r = std::sqrt(double(dx) * dx + double(dy) * dy);
-      const double shift = s.amount * kMaxShift * std::sin(2 * M_PI * s.waves * r);
+      const double shift = s.amount * kMaxShift * std::sin(6.283185307179586 * s.waves * r);
       float mx = x, my = y;
       mapPoint(s, mx, my);
       ASSERT_NEAR(mx, x + (r > 0 ? dx / r * shift : 0), 1e-6) << x << ", " << y;
