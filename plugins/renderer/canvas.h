@@ -32,15 +32,27 @@ struct Canvas {
     for (int sy = 0; sy < factor; ++sy)
       for (int sx = 0; sx < factor; ++sx) at(x, y, sx, sy) = c;
   }
-  void scalePixel(int x, int y, float s) {
+  // True when something is drawn on every sample of the pixel.
+  bool covered(int x, int y) const {
     for (int sy = 0; sy < factor; ++sy)
-      for (int sx = 0; sx < factor; ++sx) at(x, y, sx, sy) = at(x, y, sx, sy) * s;
+      for (int sx = 0; sx < factor; ++sx)
+        if (nearness[index(x, y, sx, sy)] == 0) return false;
+    return true;
+  }
+  // Scales the pixel's samples that nothing is drawn on.
+  void scaleEmptySamples(int x, int y, float s) {
+    for (int sy = 0; sy < factor; ++sy)
+      for (int sx = 0; sx < factor; ++sx) {
+        const size_t i = index(x, y, sx, sy);
+        if (nearness[i] == 0) colour[i] = colour[i] * s;
+      }
   }
 
  private:
-  Vec3& at(int x, int y, int sx, int sy) {
-    return colour[size_t(y * factor + sy) * width + x * factor + sx];
+  size_t index(int x, int y, int sx, int sy) const {
+    return size_t(y * factor + sy) * width + x * factor + sx;
   }
+  Vec3& at(int x, int y, int sx, int sy) { return colour[index(x, y, sx, sy)]; }
 };
 
 }  // namespace rnd

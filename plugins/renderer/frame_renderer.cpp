@@ -49,15 +49,14 @@ void accumulate(const Canvas& canvas, int factor, float weight, FrameImage& imag
 namespace {
 
 // Transition times of the blur samples, the frame's own first.
-std::vector<double> sampleTimes(const float* globals, const VtaRenderJob& job) {
+void sampleTimes(const float* globals, const VtaRenderJob& job, std::vector<double>& times) {
   double t = job.range ? double(job.position) / job.range : 0.0;
   int count = std::clamp(static_cast<int>(globals[VTA_BLUR_COUNT]), 1, kMaxBlurCount);
   double spread = std::clamp(globals[VTA_BLUR_PERCENT], 0.0f, 100.0f) / 100.0;
   double step = job.range ? 1.0 / job.range : 0.0;
-  std::vector<double> times;
+  times.clear();
   for (int i = 0; i < count; ++i)
     times.push_back(count > 1 ? std::max(0.0, t - spread * step * i / (count - 1)) : t);
-  return times;
 }
 
 }  // namespace
@@ -70,9 +69,11 @@ bool renderFrame(FrameBuffers& buffers, vta::EffectDescription& effect,
   image.colour.resize(size_t(image.width) * image.height);
   int factor = record.globalParams[VTA_ANTIALIASING] == 1 ? 2 : 1;
   buffers.canvas.reset(image.width, image.height, factor);
-  std::vector<double> times = sampleTimes(record.globalParams, job);
+  std::vector<double>& times = buffers.times;
+  sampleTimes(record.globalParams, job, times);
   for (size_t i = 0; i < times.size(); ++i) {
-    PassResult pass = drawScene(buffers.canvas, effect, record, job, times[i], abort);
+    PassResult pass =
+        drawScene(buffers.canvas, buffers.scene, effect, record, job, times[i], abort);
     if (!pass.drawn) return false;
     if (i == 0) image.frameWarp = pass.frameWarp;
     if (factor == 1 && times.size() == 1) {

@@ -10,14 +10,17 @@ namespace rnd {
 
 struct FrameImage {
   int width = 0, height = 0;
-  std::vector<Vec3> colour;  // rows from the top
-  WarpBinding frameWarp;     // to apply when the frame is written
+  std::vector<Vec3> colour;         // rows from the top
+  WarpBinding frameWarp;            // to apply when the frame is written
+  std::vector<uint8_t> warpSource;  // the frame's bytes handed to frameWarp
 };
 
 // Working memory kept between frames.
 struct FrameBuffers {
   Canvas canvas;
+  SceneMemory scene;
   FrameImage image;
+  std::vector<double> times;  // of the motion blur samples
 };
 
 // Adds the canvas, shrunk by factor in both directions, times weight, to

@@ -46,10 +46,11 @@ bool outputView(const VtaRenderJob& job, VtaWarpImage& view) {
   return true;
 }
 
-void writeOutput(const FrameImage& image, VtaWarpImage& view) {
+void writeOutput(FrameImage& image, VtaWarpImage& view) {
   const WarpBinding& warp = image.frameWarp;
   if (warp.active() && warp.warpPicture) {
-    std::vector<uint8_t> finished(size_t(image.width) * image.height * 3);
+    std::vector<uint8_t>& finished = image.warpSource;
+    finished.resize(size_t(image.width) * image.height * 3);
     int32_t step = image.width * 3;
     storeRows(image, finished.data(), step);
     VtaWarpImage source{finished.data(), step, view.width, view.height};

@@ -23,6 +23,6 @@ bool outputView(const VtaRenderJob& job, VtaWarpImage& view);
 void storeRows(const FrameImage& image, uint8_t* top, ptrdiff_t rowStep);
 
 // Writes the image (of the view's size) through the frame's warp, if any.
-void writeOutput(const FrameImage& image, VtaWarpImage& view);
+void writeOutput(FrameImage& image, VtaWarpImage& view);
 
 }  // namespace rnd

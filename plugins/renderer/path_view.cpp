@@ -42,7 +42,8 @@ bool drawViewScene(PathViewBuffers& buffers, vta::EffectDescription& effect,
   buffers.sources.fill(sceneJob);
   AbortPoll abort(job.abortCallback);
   SceneView view{own ? &camera : nullptr, dragging};
-  if (!drawScene(buffers.canvas, effect, record, sceneJob, t, abort, view).drawn) return false;
+  if (!drawScene(buffers.canvas, buffers.scene, effect, record, sceneJob, t, abort, view).drawn)
+    return false;
   accumulate(buffers.canvas, factor, 1.0f, image);
   return true;
 }

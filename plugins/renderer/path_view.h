@@ -22,6 +22,7 @@ enum PathViewFlags : uint32_t {
 // Working memory of a context's view, apart from its preview frames.
 struct PathViewBuffers {
   Canvas canvas;
+  SceneMemory scene;
   FrameImage image;
   ViewSources sources;
 };

@@ -15,16 +15,14 @@ namespace {
 
 constexpr int kMaxTrails = 16;
 
-std::vector<Vec3> worldPoints(const MeshInputs& in, const vta::ObjectComponent& o,
-                              const FrameOptions& options, float u,
-                              const std::vector<Vec3>& shape) {
+void worldPoints(const MeshInputs& in, const vta::ObjectComponent& o, const FrameOptions& options,
+                 float u, const std::vector<Vec3>& shape, std::vector<Vec3>& world) {
   PlacementChain chain = placementChain(o, in.scene, options, u);
-  std::vector<Vec3> world(shape.size());
+  world.resize(shape.size());
   for (size_t i = 0; i < shape.size(); ++i) {
     world[i] = chain.apply(shape[i]);
     world[i].x *= in.aspect;
   }
-  return world;
 }
 
 void gridMapping(const vta::MapArea& a, ObjectMesh& mesh) {
@@ -35,10 +33,12 @@ void gridMapping(const vta::MapArea& a, ObjectMesh& mesh) {
     }
 }
 
-// Picture positions from where the points are on screen at scene time 0.
+// Picture positions from where the points are on screen at scene time 0
+// (worked out in mesh.world, which the frame's points replace later).
 void screenMapping(const MeshInputs& in, const vta::ObjectComponent& o,
                    const std::vector<Vec3>& shape, ObjectMesh& mesh) {
-  for (Vec3 p : worldPoints(in, o, in.options, 0.0f, shape)) {
+  worldPoints(in, o, in.options, 0.0f, shape, mesh.world);
+  for (Vec3 p : mesh.world) {
     Vec3 c = in.camera.toCamera(p);
     bool ahead = c.z < -1e-6f;
     mesh.u.push_back(ahead ? (in.camera.screenX(c, in.aspect) + 1) / 2 : 0.5f);
@@ -47,14 +47,14 @@ void screenMapping(const MeshInputs& in, const vta::ObjectComponent& o,
 }
 
 bool meshOf(const MeshInputs& in, const vta::ObjectComponent& o, const FrameOptions& options,
-            float u, float opacity, std::vector<ObjectMesh>& out) {
+            float u, float opacity, MeshStore& out) {
   const vta::ObjectSetup setup = vta::objectSetup(o);
   int columns = setup.columns, rows = setup.rows;
   if (columns < 2 || rows < 2 || uint32_t(columns) * rows != o.pointCount || !o.points) return true;
   const vta::SurfaceComponent* surface = findSurface(in.effect, o.surfaceNumber);
   const vta::SurfaceSetup mapping = surface ? vta::surfaceSetup(*surface) : vta::SurfaceSetup{};
   bool missing = false;
-  ObjectMesh mesh;
+  ObjectMesh mesh = out.take();
   mesh.columns = columns, mesh.rows = rows;
   mesh.front = frontLook(in.looks, surface, o.fade, missing);
   mesh.front.alpha *= opacity;
@@ -67,17 +67,18 @@ bool meshOf(const MeshInputs& in, const vta::ObjectComponent& o, const FrameOpti
   mesh.shine = clamp01(options.forSurface(o.surfaceNumber, VTA_SHINE) / 100);
   mesh.luminosity = clamp01(options.forSurface(o.surfaceNumber, VTA_LUMINOSITY) / 100);
   std::vector<Vec3> shape = morphedPoints(o);
-  mesh.world = worldPoints(in, o, options, u, shape);
-  for (Vec3& p : mesh.world) p = in.turn.apply(p);
   if (mapping.screenMapped)
     screenMapping(in, o, shape, mesh);
   else
     gridMapping(mapping.mapAreaInUse(), mesh);
+  worldPoints(in, o, options, u, shape, mesh.world);
+  for (Vec3& p : mesh.world) p = in.turn.apply(p);
   Vec3 centre;
   for (Vec3 p : mesh.world) centre = centre + p * (1.0f / mesh.world.size());
   Vec3 offset = centre - in.camera.position;
   mesh.distance = std::sqrt(dot(offset, offset));
-  if (mesh.front.alpha > 0) out.push_back(std::move(mesh));
+  const bool drawn = mesh.front.alpha > 0;
+  out.keep(std::move(mesh), drawn);
   return !missing;
 }
 
@@ -85,7 +86,7 @@ bool present(const vta::EffectComponent& c, float u) { return u >= c.spanStart &
 
 // Trail copies of o at earlier scene times, oldest first; each re-applies
 // the envelopes at its own time.
-bool trailsOf(const MeshInputs& in, const vta::ObjectComponent& o, std::vector<ObjectMesh>& out) {
+bool trailsOf(const MeshInputs& in, const vta::ObjectComponent& o, MeshStore& out) {
   int count = std::clamp(static_cast<int>(in.options.forSurface(o.surfaceNumber, VTA_TRAIL_COUNT)),
                          0, kMaxTrails);
   float spacing = in.options.forSurface(o.surfaceNumber, VTA_TRAIL_SPACING) / 100;
@@ -106,7 +107,8 @@ bool trailsOf(const MeshInputs& in, const vta::ObjectComponent& o, std::vector<O
 
 }  // namespace
 
-bool buildMeshes(const MeshInputs& in, std::vector<ObjectMesh>& out) {
+bool buildMeshes(const MeshInputs& in, MeshStore& out) {
+  out.recycle();
   bool complete = true;
   for (auto* c = in.effect.lists[vta::kObjects].head; c; c = c->next) {
     const auto& object = *static_cast<const vta::ObjectComponent*>(c);

@@ -6,7 +6,7 @@
 
 #include "camera_view.h"
 #include "filter_mode.h"
-#include "object_mesh.h"
+#include "mesh_store.h"
 #include "scene_components.h"
 #include "surface_looks.h"
 
@@ -23,8 +23,8 @@ struct MeshInputs {
   float u;
 };
 
-// Appends the meshes to out. Returns false when a picture the scene shows is
+// Makes the meshes of out, on its spares' storage. Returns false when a picture the scene shows is
 // missing (the frame is then not drawn). Leaves the envelopes applied at u.
-bool buildMeshes(const MeshInputs& in, std::vector<ObjectMesh>& out);
+bool buildMeshes(const MeshInputs& in, MeshStore& out);
 
 }  // namespace rnd

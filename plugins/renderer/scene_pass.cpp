@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <deque>
 
 #include "frame_time.h"
 #include "object_drawing.h"
@@ -14,25 +13,27 @@ namespace rnd {
 
 namespace {
 
-// Warp bindings of the effect's warps: the frame's one and those of surfaces.
-struct Warps {
-  std::deque<WarpBinding> bindings;
-  std::vector<const WarpBinding*> bySurface;
+// Sets up the effect's warps in memory, the surfaces' ones by surface id.
+// Returns the frame's warp, null when none is active.
+const WarpBinding* setUpWarps(const vta::EffectDescription& effect, SceneMemory& memory) {
+  size_t count = 0;
+  for (auto* c = effect.lists[vta::kWarps].head; c; c = c->next) ++count;
+  memory.warps.resize(count);
+  memory.surfaceWarps.clear();
   const WarpBinding* frame = nullptr;
-
-  explicit Warps(const vta::EffectDescription& effect) {
-    for (auto* c = effect.lists[vta::kWarps].head; c; c = c->next) {
-      bindings.emplace_back();
-      WarpBinding& binding = bindings.back();
-      binding.setUp(*static_cast<const vta::WarpComponent*>(c));
-      if (!binding.active()) continue;
-      if (c->linkId == 0 && binding.warpPicture) frame = &binding;
-      if (c->linkId == 0 || !binding.map) continue;
-      if (bySurface.size() <= c->linkId) bySurface.resize(c->linkId + 1u, nullptr);
-      bySurface[c->linkId] = &binding;
-    }
+  size_t i = 0;
+  for (auto* c = effect.lists[vta::kWarps].head; c; c = c->next) {
+    WarpBinding& binding = memory.warps[i++];
+    binding.setUp(*static_cast<const vta::WarpComponent*>(c));
+    if (!binding.active()) continue;
+    if (c->linkId == 0 && binding.warpPicture) frame = &binding;
+    if (c->linkId == 0 || !binding.map) continue;
+    if (memory.surfaceWarps.size() <= c->linkId)
+      memory.surfaceWarps.resize(c->linkId + 1u, nullptr);
+    memory.surfaceWarps[c->linkId] = &binding;
   }
-};
+  return frame;
+}
 
 bool fillBackground(Canvas& canvas, const vta::EffectDescription& effect,
                     const FrameSources& sources, const CameraView& camera, bool bilinear) {
@@ -60,31 +61,37 @@ bool fillBackground(Canvas& canvas, const vta::EffectDescription& effect,
 
 // Darkens the picture behind the scene where objects keep the light off
 // it, taking it as lying in the plane z = 0 (where the default camera sees
-// exactly the frame).
+// exactly the frame): on the samples no object covers yet.
 void shadeBackdrop(Canvas& canvas, const CameraView& camera, float aspect, const Shadows& shadows) {
   const int wide = canvas.pixelsWide(), high = canvas.pixelsHigh();
   for (int y = 0; y < high; ++y)
     for (int x = 0; x < wide; ++x) {
+      if (canvas.covered(x, y)) continue;
       float sx = (x + 0.5f) / wide * 2 - 1, sy = 1 - (y + 0.5f) / high * 2;
       Vec3 ray =
           camera.rotation.apply({sx * camera.tanHalfFov * aspect, sy * camera.tanHalfFov, -1.0f});
       float t = -camera.position.z / ray.z;
-      if (t > 0) canvas.scalePixel(x, y, 1 - shadows.loss(camera.position + ray * t));
+      if (t > 0) canvas.scaleEmptySamples(x, y, 1 - shadows.loss(camera.position + ray * t));
     }
 }
 
-// Opaque meshes first, in scene order; then see-through ones from far to near.
+bool drawsBefore(const ObjectMesh& a, const ObjectMesh& b) {
+  bool aOpaque = a.front.alpha >= 1, bOpaque = b.front.alpha >= 1;
+  if (aOpaque != bOpaque) return aOpaque;
+  return !aOpaque && a.distance > b.distance;
+}
+
+// Opaque meshes first, in scene order; then see-through ones from far to
+// near. An insertion sort: stable, and without the buffer a library stable
+// sort allocates, for the few meshes of a scene.
 void sortForDrawing(std::vector<ObjectMesh>& meshes) {
-  std::stable_sort(meshes.begin(), meshes.end(), [](const ObjectMesh& a, const ObjectMesh& b) {
-    bool aOpaque = a.front.alpha >= 1, bOpaque = b.front.alpha >= 1;
-    if (aOpaque != bOpaque) return aOpaque;
-    return !aOpaque && a.distance > b.distance;
-  });
+  for (auto next = meshes.begin(); next != meshes.end(); ++next)
+    std::rotate(std::upper_bound(meshes.begin(), next, *next, drawsBefore), next, next + 1);
 }
 
 }  // namespace
 
-PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
+PassResult drawScene(Canvas& canvas, SceneMemory& memory, vta::EffectDescription& effect,
                      const vta::EffectSettings& record, const VtaRenderJob& job, double t,
                      AbortPoll& abort, const SceneView& view) {
   PassResult result;
@@ -94,8 +101,7 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   std::memcpy(options.object, record.objectParams, sizeof options.object);
   SceneComponents scene(effect, record.description);
   scene.apply(time.u, options);
-  Warps warps(effect);
-  if (warps.frame) result.frameWarp = *warps.frame;
+  if (const WarpBinding* frameWarp = setUpWarps(effect, memory)) result.frameWarp = *frameWarp;
 
   bool bilinear = options.global[VTA_IMAGE_QUALITY] == 1;
   FrameSources sources(job, time.exchange, filterMode(record.globalParams));
@@ -110,23 +116,28 @@ PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
   canvas.clearDepth();
 
   float aspect = float(canvas.width) / canvas.height;
-  LookInputs looks{effect,         sources, options, bilinear, options.global[VTA_QUALITY] == 1,
-                   warps.bySurface};
-  std::vector<ObjectMesh> meshes;
+  LookInputs looks{
+      effect, sources, options, bilinear, options.global[VTA_QUALITY] == 1, memory.surfaceWarps};
   MeshInputs inputs{effect, scene, options, camera, looks, turn, aspect, time.u};
-  if (!buildMeshes(inputs, meshes)) return result;
+  if (!buildMeshes(inputs, memory.meshes)) return result;
+  std::vector<ObjectMesh>& meshes = memory.meshes.meshes;
   sortForDrawing(meshes);
   LightRig lights = lightRig(effect, camera, options, time.u);
   int style = view.wire ? 2 : static_cast<int>(options.global[VTA_RENDER_STYLE]);
   bool lighting = options.global[VTA_LIGHTING] != 0;
-  Shadows shadows = shadowsOf(lights, meshes, options.global[VTA_SHADOWS], lighting && style != 2);
-  if (effect.effectType == 0 && shadows.active() && !view.camera)
-    shadeBackdrop(canvas, camera, aspect, shadows);
+  Shadows& shadows = memory.shadows;
+  shadows.prepare(lights, meshes, options.global[VTA_SHADOWS], lighting && style != 2);
   DrawSettings settings{camera,   lights,
                         lighting, style == 1 ? kFlat : (style == 2 ? kWire : kSmooth),
                         aspect,   shadows};
-  for (const ObjectMesh& mesh : meshes)
-    drawObject(canvas, mesh, settings, mesh.front.alpha >= 1, abort);
+  // The backdrop's shadows go on after the opaque meshes, on the samples
+  // they left uncovered, and before the see-through ones blend over them.
+  auto mesh = meshes.begin();
+  for (; mesh != meshes.end() && mesh->front.alpha >= 1; ++mesh)
+    drawObject(canvas, *mesh, settings, true, abort);
+  if (effect.effectType == 0 && shadows.active() && !view.camera)
+    shadeBackdrop(canvas, camera, aspect, shadows);
+  for (; mesh != meshes.end(); ++mesh) drawObject(canvas, *mesh, settings, false, abort);
   result.drawn = !abort.stopped();
   return result;
 }

@@ -4,7 +4,9 @@
 #include "abort_poll.h"
 #include "camera_view.h"
 #include "canvas.h"
+#include "mesh_store.h"
 #include "model/effect_settings.h"
+#include "shadow_map.h"
 #include "vantaro/renderer.h"
 #include "warp_binding.h"
 
@@ -13,6 +15,15 @@ namespace rnd {
 struct PassResult {
   bool drawn = false;     // false: aborted, or a picture the scene needs is missing
   WarpBinding frameWarp;  // the warp of the finished frame, when active
+};
+
+// What a pass works in, kept between frames so that a frame allocates
+// nothing once the scene's sizes have been met.
+struct SceneMemory {
+  MeshStore meshes;
+  Shadows shadows;
+  std::vector<WarpBinding> warps;                // one per warp component
+  std::vector<const WarpBinding*> surfaceWarps;  // by surface id, null where none
 };
 
 // How the path editor's views see the scene instead of the effect's camera.
@@ -26,7 +37,7 @@ struct SceneView {
 // Through a view's own camera the background is that camera's plain colour,
 // with no backdrop shadows; filter mode still turns the scene as the
 // effect's camera sees it.
-PassResult drawScene(Canvas& canvas, vta::EffectDescription& effect,
+PassResult drawScene(Canvas& canvas, SceneMemory& memory, vta::EffectDescription& effect,
                      const vta::EffectSettings& record, const VtaRenderJob& job, double t,
                      AbortPoll& abort, const SceneView& view = {});
 

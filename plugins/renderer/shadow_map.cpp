@@ -41,10 +41,19 @@ Vec3 centreOf(const std::vector<ObjectMesh>& meshes) {
 
 }  // namespace
 
-ShadowMap::ShadowMap(const Light& light, const std::vector<ObjectMesh>& meshes)
-    : closeness_(size_t(kMapSize) * kMapSize, kNothing),
-      opacity_(size_t(kMapSize) * kMapSize, 0.0f) {
+void ShadowMap::clear() {
+  const size_t size = size_t(kMapSize) * kMapSize;
+  if (texels_.size() != size) texels_.assign(size, Texel{kNothing, 0.0f});
+  for (int y = drawnY0_; y < drawnY1_; ++y)
+    std::fill_n(&texels_[size_t(y) * kMapSize + drawnX0_], drawnX1_ - drawnX0_,
+                Texel{kNothing, 0.0f});
+  drawnX0_ = drawnY0_ = kMapSize, drawnX1_ = drawnY1_ = 0;
+}
+
+void ShadowMap::draw(const Light& light, const std::vector<ObjectMesh>& meshes) {
+  clear();
   perspective_ = light.kind != vta::LightKind::kDirectional;
+  origin_ = Vec3{};
   Vec3 forward = light.direction;
   if (perspective_) {
     origin_ = light.position;
@@ -91,8 +100,8 @@ ShadowMap::MapPoint ShadowMap::toMap(Vec3 world) const {
 }
 
 void ShadowMap::drawMesh(const ObjectMesh& mesh) {
-  std::vector<MapPoint> points;
-  points.reserve(mesh.world.size());
+  std::vector<MapPoint>& points = points_;
+  points.clear();
   for (Vec3 p : mesh.world) points.push_back(toMap(p));
   for (int r = 0; r + 1 < mesh.rows; ++r)
     for (int c = 0; c + 1 < mesh.columns; ++c) {
@@ -122,13 +131,15 @@ void ShadowMap::drawTriangle(const MapPoint* corner, float opacity) {
   const float perY =
       (edges[0].b * v[0].closeness + edges[1].b * v[1].closeness + edges[2].b * v[2].closeness) /
       area;
+  if (x0 >= x1 || y0 >= y1) return;
+  drawnX0_ = std::min(drawnX0_, x0), drawnX1_ = std::max(drawnX1_, x1);
+  drawnY0_ = std::min(drawnY0_, y0), drawnY1_ = std::max(drawnY1_, y1);
   RowEdges row;
   for (int y = y0; y < y1; ++y) {
     const float py = y + 0.5f;
     row.setRow(edges, py);
     const float rowCloseness = v[0].closeness + perY * (py - v[0].y);
-    float* closenessRow = &closeness_[size_t(y) * kMapSize];
-    float* opacityRow = &opacity_[size_t(y) * kMapSize];
+    Texel* texels = &texels_[size_t(y) * kMapSize];
     bool entered = false;
     for (int x = x0; x < x1; ++x) {
       const float px = x + 0.5f;
@@ -138,22 +149,44 @@ void ShadowMap::drawTriangle(const MapPoint* corner, float opacity) {
       }
       entered = true;
       const float near = rowCloseness + perX * (px - v[0].x);
-      if (near > closenessRow[x]) closenessRow[x] = near, opacityRow[x] = opacity;
+      if (near > texels[x].closeness) texels[x] = Texel{near, opacity};
     }
   }
 }
 
 float ShadowMap::heldBack(int x, int y, float nearerThan) const {
   if (x < 0 || y < 0 || x >= kMapSize || y >= kMapSize) return 0;
-  size_t i = size_t(y) * kMapSize + x;
-  return opacity_[i] > 0 && closeness_[i] > nearerThan ? opacity_[i] : 0;
+  const Texel& texel = texels_[size_t(y) * kMapSize + x];
+  return texel.closeness > nearerThan ? texel.opacity : 0;
+}
+
+// Where point falls on the map and the closeness an object there must
+// exceed to hold the light back from it: nearer the light than the point's
+// depth less two texels of slack (which keeps a surface from shadowing
+// itself). Perspective maps hold closeness 1 / depth, so the point needs
+// 1 / depth and 1 / (depth - slack): both come from one division.
+ShadowMap::Lookup ShadowMap::lookupOf(Vec3 point) const {
+  const Vec3 q = basis_.apply(point - origin_);
+  if (!perspective_) {
+    const float limit = q.z - (2 * texelSize_ + 0.01f);
+    return {(q.x - minX_) * scaleX_, (q.y - minY_) * scaleY_, -limit, true};
+  }
+  if (!(q.z > kNearestDepth)) return {0, 0, 0, false};
+  const float limit = q.z - (2 * texelSize_ * q.z + 0.01f);
+  float overDepth, nearerThan = INFINITY;
+  if (limit > 0) {
+    const float both = 1 / (q.z * limit);
+    overDepth = limit * both, nearerThan = q.z * both;
+  } else {
+    overDepth = 1 / q.z;
+  }
+  const float half = 0.5f * kMapSize, scale = overDepth / extent_;
+  return {(q.x * scale + 1) * half, (q.y * scale + 1) * half, nearerThan, true};
 }
 
 float ShadowMap::occlusion(Vec3 point) const {
-  MapPoint m = toMap(point);
+  const Lookup m = lookupOf(point);
   if (!m.valid) return 0;
-  // Two texels of slack keep a surface from shadowing itself.
-  float bias = 2 * texelSize_ * (perspective_ ? m.depth : 1.0f) + 0.01f;
   float fx = m.x - 0.5f, fy = m.y - 0.5f;
   if (!(fx > -1 && fy > -1 && fx < kMapSize && fy < kMapSize)) return 0;  // also not-a-number
   // Above -1, truncating toward zero and stepping down where it rounded up
@@ -161,12 +194,7 @@ float ShadowMap::occlusion(Vec3 point) const {
   int x = static_cast<int>(fx), y = static_cast<int>(fy);
   x -= fx < x, y -= fy < y;
   float ax = fx - x, ay = fy - y;
-  // A texel holds the light back where its object is nearer the light than
-  // depth - bias: with closeness 1 / depth (perspective) or -depth, a
-  // threshold on the closeness found once instead of a division per texel.
-  const float limit = m.depth - bias;
-  float nearerThan = -limit;
-  if (perspective_) nearerThan = limit > 0 ? 1 / limit : INFINITY;
+  const float nearerThan = m.nearerThan;
   float top = heldBack(x, y, nearerThan) * (1 - ax) + heldBack(x + 1, y, nearerThan) * ax;
   float bottom =
       heldBack(x, y + 1, nearerThan) * (1 - ax) + heldBack(x + 1, y + 1, nearerThan) * ax;
@@ -175,18 +203,21 @@ float ShadowMap::occlusion(Vec3 point) const {
 
 float Shadows::loss(Vec3 point) const {
   float sum = 0;
-  for (const ShadowMap& map : maps) sum += map.occlusion(point);
-  return darkness * sum / maps.size();
+  for (size_t i = 0; i < used_; ++i) sum += maps_[i].occlusion(point);
+  return perMap_ * sum;
 }
 
-Shadows shadowsOf(const LightRig& lights, const std::vector<ObjectMesh>& meshes,
-                  float shadowsPercent, bool lighting) {
-  Shadows shadows;
-  if (!lighting || !(shadowsPercent > 0) || meshes.empty()) return shadows;
-  shadows.darkness = clamp01(shadowsPercent / 100);
-  for (const Light& light : lights.lights)
-    if (light.castsShadows) shadows.maps.emplace_back(light, meshes);
-  return shadows;
+void Shadows::prepare(const LightRig& lights, const std::vector<ObjectMesh>& meshes,
+                      float shadowsPercent, bool lighting) {
+  used_ = 0, darkness_ = 0;
+  if (!lighting || !(shadowsPercent > 0) || meshes.empty()) return;
+  darkness_ = clamp01(shadowsPercent / 100);
+  for (const Light& light : lights.lights) {
+    if (!light.castsShadows) continue;
+    if (used_ == maps_.size()) maps_.emplace_back();
+    maps_[used_++].draw(light, meshes);
+  }
+  perMap_ = used_ ? darkness_ / used_ : 0;
 }
 
 }  // namespace rnd

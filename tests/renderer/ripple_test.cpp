@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 #include "ripple_math.h"
@@ -32,6 +33,20 @@ TEST(RippleTest, PointsMoveAlongTheirRadiusByTheWave) {
   mapPoint(s, ox, oy);
   EXPECT_FLOAT_EQ(ox, 0.3f);
   EXPECT_FLOAT_EQ(oy, 0.9f);
+}
+
+TEST(RippleTest, PointsFollowTheWaveFormulaAcrossThePicture) {
+  const Settings s{0.7f, 9.0f, 0.3f, 0.6f};
+  for (float y = -0.5f; y <= 1.5f; y += 0.0625f)
+    for (float x = -0.5f; x <= 1.5f; x += 0.03125f) {
+      const float dx = x - s.centreX, dy = y - s.centreY;
+      const double r = std::sqrt(double(dx) * dx + double(dy) * dy);
+      const double shift = s.amount * kMaxShift * std::sin(6.283185307179586 * s.waves * r);
+      float mx = x, my = y;
+      mapPoint(s, mx, my);
+      ASSERT_NEAR(mx, x + (r > 0 ? dx / r * shift : 0), 1e-6) << x << ", " << y;
+      ASSERT_NEAR(my, y + (r > 0 ? dy / r * shift : 0), 1e-6) << x << ", " << y;
+    }
 }
 
 TEST(RippleTest, WarpingKeepsAFlatPictureFlatAndAStillOneUnchanged) {

@@ -160,14 +160,34 @@ TEST(ShadowMapTest, ShadowsNeedTheOptionLightingAndACastingLight) {
   rig.lights.resize(2);
   rig.lights[1].castsShadows = true;
   std::vector<ObjectMesh> meshes = {square(1, 1)};
-  Shadows shadows = shadowsOf(rig, meshes, 60, true);
+  Shadows shadows;
+  shadows.prepare(rig, meshes, 60, true);
   ASSERT_TRUE(shadows.active());
-  EXPECT_EQ(shadows.maps.size(), 1u);
   EXPECT_NEAR(shadows.loss({0, 0, 0}), 0.6f, 1e-6f);
-  EXPECT_FALSE(shadowsOf(rig, meshes, 0, true).active());
-  EXPECT_FALSE(shadowsOf(rig, meshes, 60, false).active());
+  shadows.prepare(rig, meshes, 0, true);
+  EXPECT_FALSE(shadows.active());
+  shadows.prepare(rig, meshes, 60, false);
+  EXPECT_FALSE(shadows.active());
   rig.lights[1].castsShadows = false;
-  EXPECT_FALSE(shadowsOf(rig, meshes, 60, true).active());
+  shadows.prepare(rig, meshes, 60, true);
+  EXPECT_FALSE(shadows.active());
+}
+
+TEST(ShadowMapTest, MapsKeptForTheNextFrameHoldOnlyThatFramesObjects) {
+  LightRig rig;
+  rig.lights.resize(2);
+  rig.lights[0].castsShadows = rig.lights[1].castsShadows = true;
+  Shadows shadows;
+  shadows.prepare(rig, {square(1, 1)}, 100, true);
+  EXPECT_NEAR(shadows.loss({0, 0, 0}), 1.0f, 1e-6f);
+  rig.lights[1].castsShadows = false;
+  ObjectMesh aside = square(1, 0.5f);
+  for (Vec3& p : aside.world) p.x += 10;
+  shadows.prepare(rig, {aside, square(1, 0.5f)}, 100, true);
+  EXPECT_NEAR(shadows.loss({0, 0, 0}), 0.5f, 1e-6f);
+  EXPECT_NEAR(shadows.loss({10, 0, 0}), 0.5f, 1e-6f);
+  shadows.prepare(rig, {aside}, 100, true);
+  EXPECT_NEAR(shadows.loss({0, 0, 0}), 0.0f, 1e-6f);
 }
 
 }  // namespace
