@@ -16,8 +16,7 @@
 namespace vta::fuzz {
 
 ScratchFile::ScratchFile(const char* role) {
-  const std::string name =
-      "vta-fuzz-" + std::to_string(VTA_PROCESS_ID()) + "-" + role;
+  const std::string name = "vta-fuzz-" + std::to_string(VTA_PROCESS_ID()) + "-" + role;
   path_ = (std::filesystem::temp_directory_path() / name).string();
 }
 
