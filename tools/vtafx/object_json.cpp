@@ -44,12 +44,18 @@ MorphRecord morphFromJson(const Json& in) {
   return m;
 }
 
-// The array a component will own; filled by fill(i) for each item.
+// The array a component will own; filled by fill(i) for each item. Released
+// again when fill throws on a malformed item.
 template <class T, class Fill>
 T* ownedArray(size_t count, Fill fill) {
   T* items = vta::allocateArray<T>(static_cast<uint32_t>(count));
   if (vta::arrayMissing(items, static_cast<uint32_t>(count))) throw BuildError("out of memory");
-  for (size_t i = 0; i < count; ++i) items[i] = fill(i);
+  try {
+    for (size_t i = 0; i < count; ++i) items[i] = fill(i);
+  } catch (...) {
+    vta::release(items);
+    throw;
+  }
   return items;
 }
 
