@@ -3,11 +3,11 @@
 #   scripts/fuzz.sh [-j N] TARGET[,TARGET...]|all SECONDS
 # Builds the targets of tests/fuzz in build/fuzz (clang, address and
 # undefined-behaviour checkers), runs each for SECONDS (N at a time, default
-# 1) with its corpus build/fuzz/corpus/<target> (seeded on its first run from
-# the sample installation and tests/crashers/<target>) and the dictionary of
-# every magic, tag and document member, then prints a table. Inputs that
-# fail are kept in build/fuzz/findings/<target>/ and listed; libFuzzer's
-# output is in build/fuzz/logs/<target>.log.
+# 1) with its corpus build/fuzz/corpus/<target> (seeded from the sample
+# installation, the files the native tests craft and tests/crashers/<target>)
+# and the dictionary of every magic, tag and document member, then prints a
+# table. Inputs that fail are kept in build/fuzz/findings/<target>/ and
+# listed; libFuzzer's output is in build/fuzz/logs/<target>.log.
 set -u
 source "$(dirname "$0")/lib/common.sh"
 
@@ -116,12 +116,32 @@ make_seeds() {
       >"$seeds/json/$(basename "$(dirname "$file")")-$(basename "$file").json" 2>/dev/null
   done
   "$VTA_BUILD/fuzz/bin/vtafx" dump --raw "$(ls "$seeds"/effect/* | head -1)" >"$seeds/json/raw.json"
+  crafted_seeds "$seeds"
   touch "$seeds/.done"
+}
+
+# The files the native unit and vtafx tests craft (VTA_CRAFTED_FILES, see
+# tests/unit/platform/temp_folder.h), sorted into the seed folders by magic.
+crafted_seeds() {
+  local seeds=$1 crafted=$FUZZ_BUILD/crafted file kind
+  local tests="platform_tests curve_tests file_tests vtafx_tests"
+  rm -rf "$crafted" && mkdir -p "$crafted" "$seeds/other"
+  cmake --build "$VTA_BUILD/native" --target $tests >/dev/null || return 1
+  (cd "$VTA_BUILD/native" &&
+    VTA_CRAFTED_FILES=$crafted ctest -R "^($(echo $tests | tr ' ' '|'))\$" >/dev/null)
+  for file in "$crafted"/*; do
+    case $(head -c 4 "$file") in
+      VTAE) kind=effect ;; VTAI) kind=texture ;; VTAG) kind=group_list ;;
+      VTAR) kind=defaults ;; VENV) kind=envelope ;; VPTH) kind=path ;;
+      *'{'* | *'['*) kind=json ;; *) kind=other ;;
+    esac
+    cp "$file" "$seeds/$kind/crafted-$(basename "$file")"
+  done
 }
 
 seed_kinds() {
   case $1 in
-    chunk_file) echo effect texture group_list defaults envelope path ;;
+    chunk_file) echo effect texture group_list defaults envelope path other ;;
     chunk_block | chunk_roundtrip) echo block ;;
     effect_*) echo effect ;;
     texture*) echo texture ;;
@@ -133,18 +153,16 @@ seed_kinds() {
   esac
 }
 
-# The corpus of a target, seeded when it is empty; also takes the target's
-# crashers every time.
+# The corpus of a target, with its seeds and its crashers added on every run
+# (libFuzzer keeps only what adds coverage when it loads them).
 prepare_corpus() {
   local target=$1 corpus=$FUZZ_BUILD/corpus/$1 kind file
   mkdir -p "$corpus"
-  if [ -z "$(ls -A "$corpus")" ]; then
-    for kind in $(seed_kinds "$target"); do
-      for file in "$FUZZ_BUILD/seeds/$kind"/*; do cp "$file" "$corpus/$kind-$(basename "$file")"; done
-    done
-  fi
+  for kind in $(seed_kinds "$target"); do
+    for file in "$FUZZ_BUILD/seeds/$kind"/*; do cp -n "$file" "$corpus/$kind-$(basename "$file")"; done
+  done
   if [ -d "$VTA_ROOT/tests/crashers/$target" ]; then
-    cp "$VTA_ROOT/tests/crashers/$target"/* "$corpus/" 2>/dev/null
+    cp -n "$VTA_ROOT/tests/crashers/$target"/* "$corpus/" 2>/dev/null
   fi
   true
 }
