@@ -7,16 +7,27 @@
 
 #ifdef _WIN32
 #include <process.h>
-#define VTA_PROCESS_ID _getpid
 #else
 #include <unistd.h>
-#define VTA_PROCESS_ID getpid
 #endif
 
 namespace vta::fuzz {
 
+namespace {
+
+// Programs run in parallel (fuzz targets, test programs) keep apart.
+int processId() {
+#ifdef _WIN32
+  return _getpid();
+#else
+  return getpid();
+#endif
+}
+
+}  // namespace
+
 ScratchFile::ScratchFile(const char* role) {
-  const std::string name = "vta-fuzz-" + std::to_string(VTA_PROCESS_ID()) + "-" + role;
+  const std::string name = "vta-fuzz-" + std::to_string(processId()) + "-" + role;
   path_ = (std::filesystem::temp_directory_path() / name).string();
 }
 
