@@ -44,8 +44,8 @@ MorphRecord morphFromJson(const Json& in) {
   return m;
 }
 
-// The array a component will own; filled by fill(i) for each item. An item
-// that is refused (fill throws) takes the array with it.
+// The array a component will own; filled by fill(i) for each item. Released
+// again when fill throws on a malformed item.
 template <class T, class Fill>
 T* ownedArray(size_t count, Fill fill) {
   T* items = vta::allocateArray<T>(static_cast<uint32_t>(count));
@@ -80,8 +80,8 @@ void readPoints(const Json& in, ObjectComponent& object) {
     object.pointCount = static_cast<uint32_t>(items.size());
     return;
   }
-  const uint32_t columns = vta::objectSetup(object).columns;
-  const uint32_t rows = memberUint(in, "rows", UINT16_MAX);
+  const vta::ObjectSetup grid = vta::objectSetup(object);
+  const uint32_t columns = grid.columns, rows = grid.rows;
   const size_t count = size_t{columns} * rows;
   if (count > kMaxPoints) throw BuildError("grid too large");
   object.points =

@@ -12,6 +12,21 @@ EnvelopeComponent::EnvelopeComponent(uint16_t id, float spanStart, float spanEnd
       keyCount(0),
       keys(nullptr) {}
 
+namespace {
+
+// Times from 0.0 to 1.0 that never go back (NaN fails): only then do the end
+// keys land first and last, so that loading a saved envelope gives it back.
+bool timesInOrder(const EnvelopeKey* keys, uint32_t count) {
+  float previous = 0.0f;
+  for (uint32_t i = 0; i < count; ++i) {
+    if (!(keys[i].time >= previous && keys[i].time <= 1.0f)) return false;
+    previous = keys[i].time;
+  }
+  return true;
+}
+
+}  // namespace
+
 EnvelopeComponent::~EnvelopeComponent() { release(keys); }
 
 void EnvelopeComponent::destroy(bool freeSelf) { destroyComponent(this, freeSelf); }
@@ -25,8 +40,9 @@ EffectComponent* EnvelopeComponent::clone() const {
 int EnvelopeComponent::readChunk(uint32_t tag, uint32_t length, const uint8_t* payload) {
   bool taken = false;
   if (tag == kTag) {
-    // Refuse a payload too short for the key count it states; the common
-    // header is not read, so id, span and links stay as constructed.
+    // Refuse a payload too short for the key count it states or whose key
+    // times are out of order; the common header is not read, so id, span and
+    // links stay as constructed.
     ByteReader in(payload, length);
     in.seek(kComponentHeaderSize);
     uint16_t parameter = in.u16();
@@ -35,6 +51,10 @@ int EnvelopeComponent::readChunk(uint32_t tag, uint32_t length, const uint8_t* p
     EnvelopeKey* loaded = newKeyArray<EnvelopeKey>(count);
     if (count > 0 && !loaded) return 0;
     for (uint32_t i = 0; i < count; ++i) loaded[i] = readEnvelopeKey(in);
+    if (!timesInOrder(loaded, count)) {
+      release(loaded);
+      return 0;
+    }
     parameterIndex = parameter;
     adoptKeys(loaded, count);
     taken = true;

@@ -31,7 +31,8 @@ class EnvelopeComponent final : public EffectComponent {
   void destroy(bool freeSelf) override;
   EffectComponent* clone() const override;
   // "ENV0": takes parameterIndex and the keys (not the common header); a
-  // payload too short for its key count is refused, leaving the envelope
+  // payload too short for its key count, or whose key times are not in
+  // ascending order from 0.0 to 1.0, is refused, leaving the envelope
   // unchanged. Then, and for any other tag, completes the end keys.
   int readChunk(uint32_t tag, uint32_t length, const uint8_t* payload) override;
   int writeChunk(uint32_t* tag, uint32_t* length, uint8_t** payload) const override;

@@ -2,6 +2,8 @@
 // and completion of the end keys.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "curve_test_support.h"
 
 namespace vta {
@@ -109,7 +111,12 @@ TEST(EnvelopePayload, ShortOrHostilePayloadsAreRefusedAndChangeNothing) {
   std::vector<uint8_t> overflowing = craftPayload(9, 0x0AAAAAABu, {});
   overflowing.resize(overflowing.size() + 8, 0);
   std::vector<uint8_t> noCount(full.begin(), full.begin() + 21);
-  for (const auto* bytes : {&oneShort, &hostile, &overflowing, &noCount}) {
+  // Times end-key completion cannot frame: each load would add keys again.
+  std::vector<uint8_t> backwards = craftPayload(9, 2, {envKey(0.5f, 5), envKey(0.25f, 6)});
+  std::vector<uint8_t> pastTheEnd = craftPayload(9, 1, {envKey(2.0f, 5)});
+  std::vector<uint8_t> notANumber = craftPayload(9, 1, {envKey(std::nanf(""), 5)});
+  for (const auto* bytes :
+       {&oneShort, &hostile, &overflowing, &noCount, &backwards, &pastTheEnd, &notANumber}) {
     EXPECT_EQ(readInto(*envelope, *bytes), 0);
     EXPECT_EQ(envelope->compare(before.get()), 0);
   }

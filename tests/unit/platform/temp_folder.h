@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -32,11 +33,18 @@ class TempFolder {
   }
   std::string path() const { return path_.string(); }
 
-  // Creates (or replaces) a file with the given bytes, making folders.
+  // Creates (or replaces) a file with the given bytes, making folders. With
+  // VTA_CRAFTED_FILES naming a folder, a copy goes there too: the fuzz
+  // command seeds its corpora with the files the tests craft.
   std::string write(const std::string& name, const std::string& bytes) const {
     std::string full = file(name);
     std::filesystem::create_directories(std::filesystem::path(full).parent_path());
     std::ofstream(full, std::ios::binary) << bytes;
+    if (const char* crafted = std::getenv("VTA_CRAFTED_FILES")) {
+      static std::atomic<unsigned> copies{0};
+      const std::string copy = path_.filename().string() + "-" + std::to_string(copies++);
+      std::ofstream(std::filesystem::path(crafted) / copy, std::ios::binary) << bytes;
+    }
     return full;
   }
 
