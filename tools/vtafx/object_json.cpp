@@ -80,8 +80,8 @@ void readPoints(const Json& in, ObjectComponent& object) {
     object.pointCount = static_cast<uint32_t>(items.size());
     return;
   }
-  const vta::ObjectSetup grid = vta::objectSetup(object);
-  const uint32_t columns = grid.columns, rows = grid.rows;
+  const uint32_t columns = vta::objectSetup(object).columns;
+  const uint32_t rows = memberUint(in, "rows", UINT16_MAX);
   const size_t count = size_t{columns} * rows;
   if (count > kMaxPoints) throw BuildError("grid too large");
   object.points =
