@@ -9,6 +9,7 @@
 #include "render_dialog_ids.h"
 #include "tour_steps.h"
 #include "window_driver.h"
+#include "window_driver.h"
 
 namespace vta::host {
 namespace {

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 namespace vta::host {
@@ -13,7 +12,5 @@ namespace vta::host {
 bool failed(const std::string& what);
 // Saves a capture of window as the PNG file; false (reported) when it could not.
 bool capture(HWND window, const std::string& file);
-// Asks condition every 20 ms until it holds (true) or timeoutMs passed (false).
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
 
 }  // namespace vta::host

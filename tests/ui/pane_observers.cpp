@@ -50,15 +50,6 @@ std::vector<TimerCall> timerCalls() {
   return g_timerCalls;
 }
 
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!condition()) {
-    if (GetTickCount() - start >= timeoutMs) return false;
-    Sleep(20);
-  }
-  return true;
-}
-
 HWND currentPage(HWND sheet) {
   return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
 }

@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "../unit/preview/test_renderer.h"
+#include "window_driver.h"
 
 namespace vta::test {
 
@@ -25,8 +25,6 @@ struct TimerCall {
 bool recordTimers(HMODULE library);
 std::vector<TimerCall> timerCalls();
 
-// Polls condition until it holds; false when timeoutMs passed first.
-bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 // The page the sheet shows.
 HWND currentPage(HWND sheet);

@@ -46,13 +46,17 @@ HWND waitForWindow(const char* caption, DWORD timeoutMs) {
   return nullptr;
 }
 
-bool waitForWindowGone(HWND window, DWORD timeoutMs) {
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
-  while (IsWindow(window)) {
+  while (!condition()) {
     if (GetTickCount() - start >= timeoutMs) return false;
     Sleep(20);
   }
   return true;
+}
+
+bool waitForWindowGone(HWND window, DWORD timeoutMs) {
+  return waitUntil([window] { return !IsWindow(window); }, timeoutMs);
 }
 
 void pressKey(HWND window, UINT virtualKey) {

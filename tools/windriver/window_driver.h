@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -13,6 +14,9 @@ namespace vta {
 // The first visible top-level window of this process with exactly this
 // caption, waiting up to timeoutMs for it to appear; null when none did.
 HWND waitForWindow(const char* caption, DWORD timeoutMs = 10000);
+
+// Asks condition every 20 ms until it holds (true) or timeoutMs passed (false).
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 
 // Waits until window no longer exists; false on timeout.
 bool waitForWindowGone(HWND window, DWORD timeoutMs = 10000);
