@@ -67,7 +67,9 @@ void PreviewWorker::render() {
 
 void PreviewWorker::renderFrames() {
   if (engine_.filterMode_) {
-    const uint32_t range = truncated(record_.globalParams[VTA_FILTER_FRAMES]);
+    // A frame count below 1 (0, a fraction, not a number) renders as one
+    // frame's range: no renderer is handed a range of 0.
+    const uint32_t range = std::max<uint32_t>(truncated(record_.globalParams[VTA_FILTER_FRAMES]), 1);
     renderFrame(0, truncated(record_.globalParams[VTA_FILTER_PERCENT] * 0.01 * range), range);
   } else if (engine_.frameCount_ == 1) {
     uint32_t position =

@@ -22,7 +22,7 @@
 #include "pane_observers.h"
 #include "ui/editors/envelope_editor.h"
 #include "ui/library_state.h"
-#include "ui/sheet/sheet_state.h"
+#include "pane_page_fixture.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -116,14 +116,14 @@ class EnvelopeEditorTest : public ::testing::Test {
     setModuleInstance(GetModuleHandleA(nullptr));
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
-    sheet().copiedKey = {};
+    sheet_.session.copiedKey() = {};
   }
 
   // Opens the editor on record's parameter while drive works it; drive must
   // close it. Fails when the dialog does not appear.
   void edit(const EnvelopeScale& scale, float defaultValue, uint16_t parameter,
             const std::function<void(HWND)>& drive, const char* title = "Shadows") {
-    EnvelopeEditor editor(title, scale, defaultValue, &record_, 0, parameter);
+    EnvelopeEditor editor(sheet_.context, title, scale, defaultValue, 0, parameter);
     bool shown = false;
     std::thread driver([&] {
       HWND window = waitForWindow(title);
@@ -151,6 +151,7 @@ class EnvelopeEditorTest : public ::testing::Test {
   }
 
   EffectSettings record_;
+  TestSheet sheet_{record_};
 };
 
 TEST_F(EnvelopeEditorTest, ANewEnvelopeHasTwoKeysAtTheValueAndCancelTakesItAway) {
@@ -393,7 +394,7 @@ TEST_F(EnvelopeEditorTest, AKeyCopiedInOneEditorPastesClampedIntoAnotherAndOverA
       [&](HWND editor) {
         moveTrackbar(editor, kTime, 50);
         typeKeys(editor, {VK_CONTROL, 'C'});
-        EXPECT_TRUE(waitUntil([] { return sheet().copiedKey.kind == CopiedKey::Kind::kEnvelope; }));
+        EXPECT_TRUE(waitUntil([&] { return sheet_.session.copiedKey().kind == CopiedKey::Kind::kEnvelope; }));
         PostMessageA(editor, WM_COMMAND, IDOK, 0);
       },
       "Light Direction");

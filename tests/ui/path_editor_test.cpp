@@ -22,7 +22,7 @@
 #include "process_figures.h"
 #include "ui/editors/path_editor.h"
 #include "ui/library_state.h"
-#include "ui/sheet/sheet_state.h"
+#include "pane_page_fixture.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -69,11 +69,11 @@ class PathEditorTest : public ::testing::Test {
       path_->insertKey(key);
     }
     record_.description.lists[kPaths].append(path_);
-    sheet().copiedKey = {};
+    sheet_.session.copiedKey() = {};
   }
 
   void edit(const std::function<void(HWND)>& drive) {
-    PathEditor editor(&record_);
+    PathEditor editor(sheet_.context);
     editor.setObjectId(kObjectId);
     bool shown = false;
     std::thread driver([&] {
@@ -90,6 +90,7 @@ class PathEditorTest : public ::testing::Test {
   }
 
   EffectSettings record_;
+  TestSheet sheet_{record_};
   PathComponent* path_ = nullptr;
 };
 
@@ -242,7 +243,7 @@ TEST_F(PathEditorTest, UndoTakesBackADragRedoAppliesItAgain) {
 TEST_F(PathEditorTest, APathKeyPastesAtTheSlidersTimeAndOverAKeyAnEnvelopeKeyDoesNot) {
   edit([&](HWND editor) {
     SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)), TRUE);
-    sheet().copiedKey.kind = CopiedKey::Kind::kEnvelope;
+    sheet_.session.copiedKey().kind = CopiedKey::Kind::kEnvelope;
     moveTrackbar(editor, kTime, 30);
     typeKeys(editor, {VK_CONTROL, 'V'});
     // Right on the focused slider shows when the paste was handled.
@@ -252,7 +253,7 @@ TEST_F(PathEditorTest, APathKeyPastesAtTheSlidersTimeAndOverAKeyAnEnvelopeKeyDoe
 
     moveTrackbar(editor, kTime, 80);
     typeKeys(editor, {VK_CONTROL, 'C'});
-    ASSERT_TRUE(waitUntil([] { return sheet().copiedKey.kind == CopiedKey::Kind::kPath; }));
+    ASSERT_TRUE(waitUntil([&] { return sheet_.session.copiedKey().kind == CopiedKey::Kind::kPath; }));
     moveTrackbar(editor, kTime, 30);
     typeKeys(editor, {VK_CONTROL, 'V'});
     ASSERT_TRUE(waitUntil([&] { return text(editor, kGroup) == "Values at 30% * KEY *"; }));
@@ -291,7 +292,7 @@ size_t viewColours(HWND editor) {
 TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePath) {
   record_.description.lists[kPaths].clear();
   std::strcpy(record_.effectName, "Fly Away Top Left");
-  PathEditor editor(&record_);
+  PathEditor editor(sheet_.context);
   editor.setObjectId(10);
   bool shown = false;
   std::thread driver([&] {

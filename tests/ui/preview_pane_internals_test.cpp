@@ -8,9 +8,6 @@
 
 #include "ui/sheet/dialog_page.h"
 #include "ui/library_state.h"
-#include "ui/sheet/selection_sheet.h"
-#include "ui/pane/preview_pane.h"
-#include "preview/preview_renderer.h"
 #include "pane_page_fixture.h"
 #include "window_driver.h"
 
@@ -32,62 +29,56 @@ int progress(const DialogPage& dialog) {
   return static_cast<int>(SendDlgItemMessageA(dialog.window(), kProgress, PBM_GETPOS, 0, 0));
 }
 
-class PaneReports : public SettingsPageOnHost {
+class PaneReportsTest : public SettingsPageOnHost {
  protected:
-  void TearDown() override {
-    SettingsPageOnHost::TearDown();
-    setActivePage(nullptr);
-    sheet() = SheetState{};
-  }
-
   HWND openEditor() {
-    HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kEnvelopeEditor),
-                                     host_, editor_.dialogProc(), 0);
+    HWND window = editor_.create(kEnvelopeEditor, host_);
     SendMessageA(window, WM_ACTIVATE, WA_ACTIVE, 0);
     return window;
   }
+  PaneReports& reports() { return sheet_.reports; }
 
-  PaneDialog<1> editor_;
+  PaneDialog editor_{sheet_.context};
 };
 
-TEST_F(PaneReports, GoToTheActivePage) {
-  activatePane(page_);
-  EXPECT_EQ(&page_, sheet().activePage);
-  panePreviewListener().progressChanged(35);
+TEST_F(PaneReportsTest, GoToTheActivePage) {
+  page_.pane().activate();
+  EXPECT_EQ(&page_, reports().activeDialog());
+  reports().progressChanged(35);
   pumpMessages();
   EXPECT_EQ(35, progress(page_));
   SetDlgItemTextA(page_.window(), kRender, "Stop");
-  panePreviewListener().renderStateChanged();
+  reports().renderStateChanged();
   pumpMessages();
   EXPECT_EQ("Render", windowText(GetDlgItem(page_.window(), kRender))) << "no render runs";
 }
 
-TEST_F(PaneReports, AnEditorTakesThemOverAndHandsThemBackWhenItCloses) {
-  activatePane(page_);
+TEST_F(PaneReportsTest, AnEditorTakesThemOverAndHandsThemBackWhenItCloses) {
+  page_.pane().activate();
   HWND editor = openEditor();
   ASSERT_NE(nullptr, editor);
-  EXPECT_EQ(&editor_, sheet().activePage);
-  EXPECT_EQ(&page_, sheet().returnPage);
-  panePreviewListener().progressChanged(40);
+  EXPECT_EQ(&editor_, reports().activeDialog());
+  EXPECT_EQ(&page_, reports().returnDialog());
+  reports().progressChanged(40);
   pumpMessages();
   EXPECT_EQ(40, progress(editor_));
   EXPECT_EQ(0, progress(page_));
 
   SendMessageA(editor, WM_ACTIVATE, WA_INACTIVE, 0);
   SendMessageA(editor, WM_ACTIVATE, WA_CLICKACTIVE, 0);
-  EXPECT_EQ(&page_, sheet().returnPage) << "reactivation keeps the opening page";
+  EXPECT_EQ(&page_, reports().returnDialog()) << "reactivation keeps the opening page";
 
   DestroyWindow(editor);
-  EXPECT_EQ(&page_, sheet().activePage);
-  EXPECT_EQ(nullptr, sheet().returnPage);
-  panePreviewListener().progressChanged(60);
+  EXPECT_EQ(&page_, reports().activeDialog());
+  EXPECT_EQ(nullptr, reports().returnDialog());
+  reports().progressChanged(60);
   pumpMessages();
   EXPECT_EQ(60, progress(page_));
 }
 
-TEST_F(PaneReports, ThePageShowsTheRenderStateAgainWhenTheEditorCloses) {
-  activatePane(page_);
-  panePreviewListener().progressChanged(35);
+TEST_F(PaneReportsTest, ThePageShowsTheRenderStateAgainWhenTheEditorCloses) {
+  page_.pane().activate();
+  reports().progressChanged(35);
   pumpMessages();
   SetDlgItemTextA(page_.window(), kRender, "Stop");
   HWND editor = openEditor();
@@ -97,25 +88,24 @@ TEST_F(PaneReports, ThePageShowsTheRenderStateAgainWhenTheEditorCloses) {
   EXPECT_EQ(0, progress(page_));
 }
 
-TEST_F(PaneReports, ClosingTheActivePageWithoutAnEditorKeepsIt) {
-  activatePane(page_);
+TEST_F(PaneReportsTest, ClosingTheActivePageWithoutAnEditorKeepsIt) {
+  page_.pane().activate();
   DestroyWindow(page_.window());
-  EXPECT_EQ(&page_, sheet().activePage);
+  EXPECT_EQ(&page_, reports().activeDialog());
 }
 
-TEST_F(PaneReports, SpeedSliderIsSetUpOnlyOutsideFilterMode) {
+TEST_F(PaneReportsTest, SpeedSliderIsSetUpOnlyOutsideFilterMode) {
   HWND slider = GetDlgItem(page_.window(), kSpeedTrackbarId);
   EXPECT_TRUE(shown(slider));
   EXPECT_EQ(1, SendMessageA(slider, TBM_GETRANGEMIN, 0, 0));
   EXPECT_EQ(30, SendMessageA(slider, TBM_GETRANGEMAX, 0, 0));
   EXPECT_EQ(10, SendMessageA(slider, TBM_GETPAGESIZE, 0, 0));
-  EXPECT_EQ(1, SendMessageA(slider, TBM_GETPOS, 0, 0)) << "no speed stored plays at 1";
 
-  int second = 0;
-  sheet().secondRecord = &second;
-  initSpeedSlider(page_);
-  EXPECT_FALSE(shown(slider));
-  EXPECT_FALSE(IsWindowEnabled(slider));
+  TestSheet filterSheet(true);
+  PaneDialog filterPage(filterSheet.context);
+  HWND filterSlider = GetDlgItem(filterPage.create(kSettingsPage, host_), kSpeedTrackbarId);
+  EXPECT_FALSE(shown(filterSlider));
+  EXPECT_FALSE(IsWindowEnabled(filterSlider));
 }
 
 }  // namespace

@@ -15,7 +15,6 @@
 #include "ui/sheet/sheet_page.h"
 #include "ui/library_state.h"
 #include "ui/sheet/selection_sheet.h"
-#include "ui/pane/preview_pane.h"
 #include "import_hook.h"
 #include "pane_page_fixture.h"
 #include "vantaro/vantaro.h"
@@ -95,7 +94,8 @@ TEST_F(ControlOperations, GuardedOperationsIgnoreMissingControls) {
 }
 
 TEST(ControlOperationsWithoutWindow, DoNothingAndReturnZero) {
-  PaneDialog<0> page;
+  TestSheet sheet;
+  PaneDialog page(sheet.context);
   ASSERT_EQ(nullptr, page.window());
   EXPECT_EQ(0, page.setTrackbarRange(kFramesTrackbar, 0, 10, 1));
   EXPECT_EQ(0, page.setTrackbarValue(kFramesTrackbar, 3));
@@ -115,34 +115,39 @@ TEST(ControlOperationsWithoutWindow, DoNothingAndReturnZero) {
 TEST(EditorButtons, CancelEndsTheEditorWithoutCancellingTheSheet) {
   setModuleInstance(GetModuleHandleA(nullptr));
   for (int button : {IDCANCEL, IDOK}) {
-    sheet().cancelled = 0;
-    PaneDialog<0> editor;
+    TestSheet sheet;
+    PaneDialog editor(sheet.context);
     std::thread driver([&] {
       if (HWND dialog = waitForWindow("Copy Current Key")) clickButton(dialog, button);
     });
     const INT_PTR result =
         DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kCopyKeyDialog), nullptr,
-                        editor.dialogProc(), 0);
+                        editor.dialogProc(), reinterpret_cast<LPARAM>(&editor));
     driver.join();
     EXPECT_EQ(0, result) << "button " << button;
-    EXPECT_EQ(0u, sheet().cancelled) << "button " << button;
+    EXPECT_FALSE(sheet.session.cancelled()) << "button " << button;
   }
 }
 
 // A page whose own handling fails on one message, as an allocation could.
 constexpr UINT kFailingMessage = WM_APP + 1;
-class FailingPage final : public SheetPage<FailingPage> {
+class FailingPage final : public SheetPage {
  public:
-  void handleMessage(UINT message, WPARAM, LPARAM) {
+  explicit FailingPage(SheetContext& context) : SheetPage(context, kCopyKeyDialog, "failing") {}
+
+ private:
+  void onMessage(UINT message, WPARAM, LPARAM) override {
     if (message == kFailingMessage) throw std::bad_alloc();
   }
 };
 
 TEST(PageProcedure, AFailureGivesTheMessageItsDefaultHandling) {
   setModuleInstance(GetModuleHandleA(nullptr));
-  FailingPage page;
+  TestSheet sheet;
+  FailingPage page(sheet.context);
+  const PROPSHEETPAGEA description = page.describe();
   HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kCopyKeyDialog),
-                                   nullptr, page.dialogProc(), 0);
+                                   nullptr, page.dialogProc(), reinterpret_cast<LPARAM>(&description));
   ASSERT_NE(nullptr, window);
   EXPECT_EQ(0, SendMessageA(window, kFailingMessage, 0, 0));
   EXPECT_TRUE(IsWindow(window)) << "the dialog goes on";

@@ -7,18 +7,19 @@
 #include <windows.h>
 
 #include "platform/boundary.h"
-#include "ui/pane/preview_pane.h"
+#include "ui/sheet/sheet_dialog.h"
 
 namespace vta {
 
 template <class HandleMessage>
-INT_PTR editorProcedure(DialogPage* editor, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+INT_PTR editorProcedure(SheetDialog* editor, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                         HandleMessage&& handleMessage) {
   return guarded<INT_PTR>(0, [&]() -> INT_PTR {
     INT_PTR result = 0;
     const bool ownMenu = message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == window;
     if (message != WM_PAINT && !ownMenu) {
-      result = handlePaneMessage(editor, window, message, wParam, lParam);
+      if (message == WM_INITDIALOG && editor) editor->setWindow(window);
+      if (editor) editor->pane().handle(message, wParam, lParam);
     }
     handleMessage();
     return result;

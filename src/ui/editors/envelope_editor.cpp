@@ -9,7 +9,6 @@
 #include "ui/editors/editor_procedure.h"
 #include "ui/library_state.h"
 #include "ui/pane/preview_pane.h"
-#include "ui/sheet/sheet_state.h"
 
 namespace vta {
 namespace {
@@ -22,14 +21,15 @@ void warn(HWND owner, const char* text, const char* title) {
 
 }  // namespace
 
-EnvelopeEditor::EnvelopeEditor(const char* title, const EnvelopeScale& scale, float defaultValue,
-                               EffectSettings* settings, uint16_t owner, uint16_t parameterIndex)
-    : DialogPage(&EnvelopeEditor::procedure),
+EnvelopeEditor::EnvelopeEditor(SheetContext& context, const char* title,
+                               const EnvelopeScale& scale, float defaultValue,
+                               uint16_t owner, uint16_t parameterIndex)
+    : SheetDialog(&EnvelopeEditor::procedure, context),
       title_(title ? title : ""),
       hasTitle_(title != nullptr),
       scale_(scale),
       defaultValue_(defaultValue),
-      settings_(settings),
+      settings_(&context.session.record()),
       owner_(owner),
       parameterIndex_(parameterIndex),
       graph_(scale) {
@@ -102,9 +102,9 @@ void EnvelopeEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void EnvelopeEditor::start() {
-  setActivePage(this);
-  refreshEffectTexts(*this);
-  refreshRenderButton(*this);
+  context().reports.activate(this);
+  pane().refreshEffectTexts();
+  pane().refreshRenderButton();
   setTrackbarRange(IDC_ENVELOPE_TIME, 0, 100, kTimeTick);
   if (hasTitle_) SetWindowTextA(window(), title_.c_str());
   const char* format = scale_.percentMode ? "%g%%" : "%g";
@@ -118,7 +118,7 @@ void EnvelopeEditor::start() {
   history_.start(envelope_->keys, envelope_->keyCount);
   shortcuts_.start(window(), [this](EditorShortcut shortcut) { onShortcut(shortcut); });
   takeGraphKeys();
-  checkPreviewRestart();
+  session().recordChanged();
 }
 
 void EnvelopeEditor::onCommand(int id, int) {
@@ -174,7 +174,7 @@ void EnvelopeEditor::onTimeSlider(HWND slider) {
 
 void EnvelopeEditor::afterEdit() {
   if (!dragging_) history_.record(envelope_->keys, envelope_->keyCount);
-  checkPreviewRestart();
+  session().recordChanged();
 }
 
 }  // namespace vta

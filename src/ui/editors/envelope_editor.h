@@ -15,11 +15,11 @@
 #include "ui/editors/edit_box_memory.h"
 #include "ui/editors/editor_shortcuts.h"
 #include "ui/editors/envelope_graph.h"
-#include "ui/sheet/dialog_page.h"
+#include "ui/sheet/sheet_dialog.h"
 
 namespace vta {
 
-class EnvelopeEditor final : public DialogPage {
+class EnvelopeEditor final : public SheetDialog {
  public:
   static constexpr int kTemplate = 118;
   // The editor whose dialog is open, reached by its dialog procedure.
@@ -28,8 +28,8 @@ class EnvelopeEditor final : public DialogPage {
   // title may be null (the template's caption stays). owner is the linkId of
   // the edited envelope: 0 for a parameter of the record, else an object's
   // id. defaultValue is the value of both keys a keyless envelope gets.
-  EnvelopeEditor(const char* title, const EnvelopeScale& scale, float defaultValue,
-                 EffectSettings* settings, uint16_t owner, uint16_t parameterIndex);
+  EnvelopeEditor(SheetContext& context, const char* title, const EnvelopeScale& scale,
+                 float defaultValue, uint16_t owner, uint16_t parameterIndex);
   ~EnvelopeEditor();
 
   // Finds or makes the envelope, runs the dialog modally over parent, then

@@ -4,7 +4,6 @@
 
 #include "ui/editors/envelope_editor.h"
 #include "ui/pane/preview_pane.h"
-#include "ui/sheet/sheet_state.h"
 
 namespace vta {
 
@@ -26,16 +25,16 @@ void EnvelopeEditor::restoreKeys(const KeyHistory<EnvelopeKey>::State* keys) {
   for (uint32_t i = 0; i < count; ++i) envelope_->setKey(i, (*keys)[i]);
   refreshControls();
   redrawGraph();
-  checkPreviewRestart();
+  session().recordChanged();
 }
 
 void EnvelopeEditor::copyKeyForPasting() {
   EnvelopeKey key;
-  if (keyAt(sliderTime(), key)) sheet().copiedKey = {CopiedKey::Kind::kEnvelope, key, {}};
+  if (keyAt(sliderTime(), key)) session().copiedKey() = {CopiedKey::Kind::kEnvelope, key, {}};
 }
 
 void EnvelopeEditor::pasteCopiedKey() {
-  const CopiedKey& copied = sheet().copiedKey;
+  const CopiedKey& copied = session().copiedKey();
   if (copied.kind != CopiedKey::Kind::kEnvelope) return;
   EnvelopeKey key = copied.envelopeKey;
   key.time = sliderTime();

@@ -28,9 +28,9 @@ PathComponent* pathOf(const ComponentList& paths, uint32_t objectId) {
 
 }  // namespace
 
-PathEditor::PathEditor(EffectSettings* record)
-    : DialogPage(&PathEditor::procedure),
-      record_(record),
+PathEditor::PathEditor(SheetContext& context)
+    : SheetDialog(&PathEditor::procedure, context),
+      record_(&context.session.record()),
       backup_(std::make_unique<EffectSettings>()),
       effect_(std::make_unique<EffectDescription>()),
       job_(std::make_unique<RenderJob>()) {
@@ -127,9 +127,9 @@ void PathEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void PathEditor::start() {
   setTrackbarRange(IDC_PATH_TIME, 0, kTimeRange, kTimeTick);
   refreshControls();
-  setActivePage(this);
-  refreshEffectTexts(*this);
-  refreshRenderButton(*this);
+  context().reports.activate(this);
+  pane().refreshEffectTexts();
+  pane().refreshRenderButton();
   checkRadio(IDC_PATH_MOVE, IDC_PATH_STRETCH, 0);
   checkRadio(IDC_PATH_CAMERA, IDC_PATH_SIDE, 0);
   for (int box : {IDC_PATH_AXIS_X, IDC_PATH_AXIS_Y, IDC_PATH_AXIS_Z}) setCheck(box, 1);
@@ -250,7 +250,7 @@ void PathEditor::onEditFocus(int id, int code) {
 
 void PathEditor::afterEdit() {
   if (!dragging_) history_.record(path_->keys, path_->keyCount);
-  checkPreviewRestart();
+  session().recordChanged();
 }
 
 }  // namespace vta

@@ -20,7 +20,7 @@
 #include "preview/renderer_binding.h"
 #include "ui/editors/edit_box_memory.h"
 #include "ui/editors/editor_shortcuts.h"
-#include "ui/sheet/dialog_page.h"
+#include "ui/sheet/sheet_dialog.h"
 
 namespace vta {
 
@@ -45,12 +45,12 @@ struct AxisDeltas {
 };
 AxisDeltas pathDragDeltas(const PathDrag& drag, int dx, int dy);
 
-class PathEditor final : public DialogPage {
+class PathEditor final : public SheetDialog {
  public:
   static constexpr int kTemplate = 121;
   static inline PathEditor* current = nullptr;
 
-  explicit PathEditor(EffectSettings* record);
+  explicit PathEditor(SheetContext& context);
   ~PathEditor();
 
   void setObjectId(uint32_t id) { objectId_ = id; }

@@ -2,7 +2,6 @@
 // the key at the slider's time copied and pasted.
 #include "ui/editors/path_editor.h"
 #include "ui/pane/preview_pane.h"
-#include "ui/sheet/sheet_state.h"
 
 namespace vta {
 
@@ -24,19 +23,19 @@ void PathEditor::restoreKeys(const KeyHistory<PathKey>::State* keys) {
   for (uint32_t i = 0; i < count; ++i) path_->setKey(i, (*keys)[i]);
   refreshControls();
   drawView();
-  checkPreviewRestart();
+  session().recordChanged();
 }
 
 // The key the boxes show at the slider's time.
 void PathEditor::copyKeyForPasting() {
   PathKey key;
-  if (path_->findKey(sliderTime(), key)) sheet().copiedKey = {CopiedKey::Kind::kPath, {}, key};
+  if (path_->findKey(sliderTime(), key)) session().copiedKey() = {CopiedKey::Kind::kPath, {}, key};
 }
 
 // Stored as Create stores the boxes: over the key within 0.01 of the
 // slider's time, keeping that key's time, or as a new key.
 void PathEditor::pasteCopiedKey() {
-  const CopiedKey& copied = sheet().copiedKey;
+  const CopiedKey& copied = session().copiedKey();
   if (copied.kind != CopiedKey::Kind::kPath) return;
   PathKey key = copied.pathKey;
   key.time = sliderTime();

@@ -43,10 +43,16 @@ void drawIconPicture(HDC dc, const RECT& area, const TextureImage& icon) {
   info.bmiHeader.biBitCount = 24;
   info.bmiHeader.biCompression = BI_RGB;
   info.bmiHeader.biSizeImage = icon.dataSize;
+  // Smoothed, not nearest-pixel; the button's DC gets its modes back.
+  const int mode = SetStretchBltMode(dc, HALFTONE);
+  POINT origin;
+  SetBrushOrgEx(dc, 0, 0, &origin);
   StretchDIBits(dc, area.left + kIconInset, area.top + kIconInset,
                 area.right - area.left - 2 * kIconInset, area.bottom - area.top - 2 * kIconInset, 0,
                 0, info.bmiHeader.biWidth, info.bmiHeader.biHeight, icon.pixels, &info,
                 DIB_RGB_COLORS, SRCCOPY);
+  SetStretchBltMode(dc, mode);
+  SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
 }
 
 // With the icon, the name takes one line on a strip of button face at the

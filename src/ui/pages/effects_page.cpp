@@ -3,14 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/sheet/preferences.h"
-#include "ui/sheet/sheet_state.h"
 #include "model/effect_settings.h"
-#include "model/files/defaults_file.h"
 #include "model/files/effect_file.h"
 #include "ui/pages/effect_icon_drawing.h"
 #include "platform/byte_order.h"
-#include "ui/pane/preview_pane.h"
 #include "effects_page_ids.h"
 
 namespace vta {
@@ -24,18 +20,13 @@ void copyName(char (&to)[N], const char* from) {
   std::snprintf(to, N, "%s", from ? from : "");
 }
 
-uint32_t effectDisplay() {
-  const Preferences* preferences = sheet().preferences;
-  return preferences ? preferences->effectDisplay : kDisplayIcon;
-}
-
 }  // namespace
 
-EffectsPage::EffectsPage()
-    : nameFont_(CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial")) {}
+EffectsPage::EffectsPage(SheetContext& context)
+    : SheetPage(context, 102, "   FX"),
+      nameFont_(CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial")) {}
 
 EffectsPage::~EffectsPage() {
-  if (sheet().selectedEffect == selectedDescription_.get()) sheet().selectedEffect = nullptr;
   if (nameFont_) DeleteObject(nameFont_);
 }
 
@@ -78,8 +69,7 @@ void EffectsPage::selectEffect(int j) {
   selectedGroup_ = shownGroup_;
   selectedIndex_ = j;
   copyName(selectedName_, shownGroupEntry_->items[j]);
-  EffectSettings* record = sheet().record;
-  if (record && std::strcmp(record->effectName, selectedName_) != 0) adoptSelection();
+  if (std::strcmp(session().record().effectName, selectedName_) != 0) adoptSelection();
 }
 
 bool EffectsPage::selectEffectByName(const char* name) {
@@ -95,13 +85,9 @@ bool EffectsPage::selectEffectByName(const char* name) {
 }
 
 void EffectsPage::adoptSelection() {
-  if (EffectSettings* record = sheet().record) copyName(record->effectName, selectedName_);
-  selectedDescription_.reset(new EffectDescription);
-  loadDescription(*selectedDescription_, selectedName_, 0);
-  sheet().selectedEffect = selectedDescription_.get();
-  if (sheet().effectSelected) sheet().effectSelected();
+  session().selectEffect(selectedName_);
   if (!window()) return;
-  refreshEffectTexts(*this);
+  pane().refreshEffectTexts();
   repaintIcon(selectedIndex_, false);
 }
 
@@ -115,7 +101,7 @@ void EffectsPage::drawIcon(const DRAWITEMSTRUCT& item, int id) const {
   const int i = id - IDC_EFFECTS_FIRST_ICON;
   if (i < 0 || i >= shownCount()) return;
   if (item.itemAction == ODA_DRAWENTIRE) {
-    const uint32_t display = effectDisplay();
+    const uint32_t display = session().preferences().effectDisplay;
     if (display != kDisplayName) drawIconPicture(item.hDC, item.rcItem, icons_[i]);
     if (display != kDisplayIcon) {
       drawIconName(item.hDC, item.rcItem, nameFont_, shownGroupEntry_->items[i],
@@ -130,22 +116,22 @@ void EffectsPage::drawIcon(const DRAWITEMSTRUCT& item, int id) const {
 // Page start: the groups of "current", then the record's effect; a record
 // without one first takes the stored default options and the first effect.
 // A name that no group holds leaves the selection and the record alone.
-void EffectsPage::start() {
+void EffectsPage::onInit() {
   loadOrganization(kCurrentOrganization);
-  EffectSettings* record = sheet().record;
-  if (record && record->effectName[0] == '\0') {
-    loadDefaults(*record);
+  EffectSettings& record = session().record();
+  if (record.effectName[0] == '\0') {
+    session().takeDefaults();
     showGroup(0);
     selectEffect(0);
-  } else if (!record || !selectEffectByName(record->effectName)) {
+  } else if (!selectEffectByName(record.effectName)) {
     showGroup(0);
   }
-  checkPreviewRestart();
+  session().recordChanged();
 }
 
 void EffectsPage::onCommand(int id, int code) {
   if (code == BN_CLICKED && id >= IDC_EFFECTS_FIRST_ICON && id <= IDC_EFFECTS_LAST_ICON) {
-    if (EffectSettings* record = sheet().record) record->description.lists[kPaths].clear();
+    session().record().description.lists[kPaths].clear();
     selectEffect(id - IDC_EFFECTS_FIRST_ICON);
   } else if (code == CBN_SELCHANGE && id == IDC_EFFECTS_GROUP_LIST) {
     const int chosen = getComboIndex(IDC_EFFECTS_GROUP_LIST);
@@ -153,14 +139,9 @@ void EffectsPage::onCommand(int id, int code) {
   }
 }
 
-void EffectsPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG: start(); break;
-    case WM_DRAWITEM:
-      drawIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), static_cast<int>(wParam));
-      break;
-    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); break;
-  }
+void EffectsPage::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DRAWITEM)
+    drawIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), static_cast<int>(wParam));
 }
 
 }  // namespace vta

@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "model/effect_description.h"
 #include "model/files/group_list.h"
 #include "model/texture_image.h"
@@ -17,12 +15,9 @@ namespace vta {
 
 constexpr int kEffectsPageNameSize = 44;
 
-class EffectsPage final : public SheetPage<EffectsPage> {
+class EffectsPage final : public SheetPage {
  public:
-  static constexpr int kTemplate = 102;
-  static constexpr const char* kTitle = "   FX";
-
-  EffectsPage();
+  explicit EffectsPage(SheetContext& context);
   ~EffectsPage();
 
   // The index of the group whose icons the page shows; 0 until another is shown.
@@ -43,14 +38,13 @@ class EffectsPage final : public SheetPage<EffectsPage> {
   // Owner drawing of icon button id.
   void drawIcon(const DRAWITEMSTRUCT& item, int id) const;
 
-  void handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  void start();
-  void onCommand(int id, int code);
+  void onInit() override;
+  void onCommand(int id, int code) override;
+  void onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   int shownCount() const { return shownGroupEntry_ ? shownGroupEntry_->itemCount : 0; }
-  // Writes the selected name into the record, loads the selected effect's
-  // whole description and shows it.
+  // Makes the selected name the session's effect and shows it.
   void adoptSelection();
   // Repaints button 1001 + slot, erasing it first when eraseFirst is set.
   void repaintIcon(int slot, bool eraseFirst);
@@ -63,7 +57,6 @@ class EffectsPage final : public SheetPage<EffectsPage> {
   int selectedGroup_ = 0;
   int selectedIndex_ = 0;
   char selectedName_[kEffectsPageNameSize] = "";
-  std::unique_ptr<EffectDescription> selectedDescription_;
   HFONT nameFont_ = nullptr;
 };
 

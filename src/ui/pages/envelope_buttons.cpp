@@ -12,9 +12,8 @@ void showEnvelopeButton(DialogPage& page, const EffectSettings* record, const En
   page.setControlEnabled(e.control, !animated);
 }
 
-void editEnvelope(DialogPage& page, EffectSettings* record, const EnvelopeButton& e,
-                  int parameterIndex, float current) {
-  EnvelopeEditor editor(e.title, e.scale, current, record, 0,
+void editEnvelope(SheetDialog& page, const EnvelopeButton& e, int parameterIndex, float current) {
+  EnvelopeEditor editor(page.context(), e.title, e.scale, current, 0,
                         static_cast<uint16_t>(parameterIndex));
   editor.openEnvelopeEditor(page.window());
 }

@@ -5,7 +5,7 @@
 
 #include "model/effect_settings.h"
 #include "ui/editors/envelope_graph.h"
-#include "ui/sheet/dialog_page.h"
+#include "ui/sheet/sheet_dialog.h"
 
 namespace vta {
 
@@ -21,7 +21,6 @@ void showEnvelopeButton(DialogPage& page, const EffectSettings* record, const En
                         int parameterIndex);
 // Opens the envelope editor over page on the envelope (owner 0) of
 // parameterIndex, starting a new one at current.
-void editEnvelope(DialogPage& page, EffectSettings* record, const EnvelopeButton& e,
-                  int parameterIndex, float current);
+void editEnvelope(SheetDialog& page, const EnvelopeButton& e, int parameterIndex, float current);
 
 }  // namespace vta

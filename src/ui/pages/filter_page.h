@@ -8,17 +8,16 @@
 
 namespace vta {
 
-class FilterPage final : public SheetPage<FilterPage> {
+class FilterPage final : public SheetPage {
  public:
-  static constexpr bool kChecksEveryMessage = true;
-  static constexpr int kTemplate = 113;
-  static constexpr const char* kTitle = "Filter Options";
-
-  void handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  explicit FilterPage(SheetContext& context) : SheetPage(context, 113, "Filter Options", true) {}
 
  private:
-  void loadControls();
-  void saveControls();
+  void onInit() override;
+  void onNotify(const NMHDR& header) override;
+  void onCommand(int id, int code) override;
+  void onScroll(HWND trackbar, int code) override;
+  void showControls();
 };
 
 }  // namespace vta

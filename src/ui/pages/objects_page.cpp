@@ -5,19 +5,15 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string>
 
 #include "model/components/object.h"
 #include "objects_page_ids.h"
-#include "model/files/effect_file.h"
 #include "ui/editors/envelope_editor.h"
 #include "ui/editors/path_editor.h"
 #include "ui/pages/envelope_buttons.h"
 #include "ui/pages/object_map_file.h"
 #include "ui/pages/record_controls.h"
-#include "ui/sheet/preferences.h"
-#include "ui/sheet/sheet_state.h"
 
 namespace vta {
 namespace {
@@ -127,95 +123,79 @@ bool isEnvelopeButton(int id) {
 
 }  // namespace
 
-ObjectsPage::ObjectsPage() {
-  sheet().effectSelected = [this] { showObject(0); };
+ObjectsPage::ObjectsPage(SheetContext& context) : SheetPage(context, 104, "Objects") {
+  session().onEffectSelected([this] { showObject(0); });
 }
 
-ObjectsPage::~ObjectsPage() { sheet().effectSelected = nullptr; }
+ObjectsPage::~ObjectsPage() { session().onEffectSelected(nullptr); }
 
-SurfaceComponent* ObjectsPage::surface() const {
-  const EffectSettings* record = sheet().record;
-  if (!record) return nullptr;
-  EffectComponent* found =
-      record->description.lists[kSurfaces].findById(static_cast<uint16_t>(currentObject_ + 1));
+SurfaceComponent* ObjectsPage::surface() {
+  EffectComponent* found = session().record().description.lists[kSurfaces].findById(
+      static_cast<uint16_t>(currentObject_ + 1));
   return static_cast<SurfaceComponent*>(found);
 }
 
+bool ObjectsPage::objectListed() {
+  return window() && getComboIndex(IDC_OBJECTS_OBJECT_LIST) >= 0;
+}
+
 void ObjectsPage::fillCombos() {
-  const EffectDescription* effect = sheet().selectedEffect;
+  const EffectDescription* effect = session().selectedEffect();
   if (!window() || !effect) return;
   clearCombo(IDC_OBJECTS_OBJECT_LIST);
   for (uint32_t i = 0; i < effect->variantCount; ++i) {
     const char* text = effect->variantTexts ? effect->variantTexts[i] : nullptr;
     addComboItem(IDC_OBJECTS_OBJECT_LIST, text ? text : "");
   }
-  selectComboIndex(IDC_OBJECTS_OBJECT_LIST, static_cast<int>(currentObject_));
   clearCombo(IDC_OBJECTS_SOURCE_LIST);
   for (const char* source : kSources) addComboItem(IDC_OBJECTS_SOURCE_LIST, source);
   showObject(currentObject_);
 }
 
-// The order matters: setting the offset's text reports a change, which the
-// page answers by saving every control, so everything else is shown first.
 void ObjectsPage::showObject(uint32_t n) {
   currentObject_ = n;
-  const EffectSettings* record = sheet().record;
-  if (!window() || !record) return;
+  if (!window()) return;
+  showing_ = true;
+  const EffectSettings& record = session().record();
   selectComboIndex(IDC_OBJECTS_OBJECT_LIST, static_cast<int>(n));
-  const float* values = isEntry(n) ? record->objectParams[n] : nullptr;
+  const float* values = isEntry(n) ? record.objectParams[n] : nullptr;
   for (const SliderBinding& s : kSliders) showValue(*this, s, values ? values[s.parameter] : 0.0f);
   showValue(*this, kRotatesWithPath, values ? values[kRotatesWithPath.parameter] : 0.0f);
   updateEnvelopeButtons();
   updateMorphButton();
   showSurface();
+  showing_ = false;
 }
 
+// A kind the list does not offer (2, a texture of the effect) shows as the
+// timeline and is left alone until the user picks a source.
 void ObjectsPage::showSurface() {
   const SurfaceComponent* mapped = surface();
-  selectComboIndex(IDC_OBJECTS_SOURCE_LIST, 0);
-  if (mapped) {
-    // A kind the list does not offer (2, a texture of the effect) shows as
-    // the timeline and is left alone until the user picks a source.
-    const int kind = mapped->mappingKind;
-    if (kind >= kFirstListedKind && kind <= kLastListedKind) {
-      selectComboIndex(IDC_OBJECTS_SOURCE_LIST, kind - kKindOffset);
-    }
-    setText(IDC_OBJECTS_FILE_NAME, mapped->mapFile);
-    char offset[16];
-    std::snprintf(offset, sizeof offset, "%d", wholeValue(mapped->frameOffset));
-    setText(IDC_OBJECTS_FRAME_OFFSET, offset);
-  } else {
-    setText(IDC_OBJECTS_FILE_NAME, "");
-    setText(IDC_OBJECTS_FRAME_OFFSET, "0");
-  }
-  for (int id : kFileControls) setControlEnabled(id, mapped != nullptr);
+  const int kind = mapped ? mapped->mappingKind : 0;
+  const bool listed = kind >= kFirstListedKind && kind <= kLastListedKind;
+  selectComboIndex(IDC_OBJECTS_SOURCE_LIST, listed ? kind - kKindOffset : 0);
+  setText(IDC_OBJECTS_FILE_NAME, mapped ? mapped->mapFile : "");
+  char offset[16];
+  std::snprintf(offset, sizeof offset, "%d", mapped ? wholeValue(mapped->frameOffset) : 0);
+  setText(IDC_OBJECTS_FRAME_OFFSET, offset);
+  enableFileControls();
 }
 
-void ObjectsPage::saveControls(bool sourceChosen) {
-  EffectSettings* record = sheet().record;
-  if (!window() || !record) return;
-  if (isEntry(currentObject_)) {
-    float* values = record->objectParams[currentObject_];
-    for (const SliderBinding& s : kSliders) values[s.parameter] = shownValue(*this, s);
-    values[kRotatesWithPath.parameter] = shownValue(*this, kRotatesWithPath);
-  }
-  saveSurface(sourceChosen);
-  const int chosen = getComboIndex(IDC_OBJECTS_OBJECT_LIST);
-  if (chosen >= 0 && static_cast<uint32_t>(chosen) != currentObject_)
-    showObject(static_cast<uint32_t>(chosen));
+void ObjectsPage::enableFileControls() {
+  const bool mapped = surface() != nullptr;
+  for (int id : kFileControls) setControlEnabled(id, mapped);
 }
 
-// Only a source the user picks creates, changes or removes the surface; a
-// surface of a kind the list does not offer is otherwise left as it is.
-void ObjectsPage::saveSurface(bool sourceChosen) {
-  EffectSettings& record = *sheet().record;
-  SurfaceComponent* mapped = surface();
-  const bool listed =
-      mapped && mapped->mappingKind >= kFirstListedKind && mapped->mappingKind <= kLastListedKind;
-  if (mapped && !listed && !sourceChosen) return;
+// Only a source the user picks creates, changes or removes the surface; with
+// no source listed (no effect) nothing is touched.
+void ObjectsPage::storeSource() {
   const int source = getComboIndex(IDC_OBJECTS_SOURCE_LIST);
-  if (source <= 0) {
+  if (source < 0 || !objectListed()) return;
+  EffectSettings& record = session().record();
+  SurfaceComponent* mapped = surface();
+  if (source == 0) {
     if (mapped) record.description.removeComponent(kSurfaces, mapped);
+    showSurface();
     return;
   }
   if (!mapped) {
@@ -225,125 +205,126 @@ void ObjectsPage::saveSurface(bool sourceChosen) {
     record.description.lists[kSurfaces].append(mapped);
   }
   const uint16_t kind = static_cast<uint16_t>(source + kKindOffset);
-  if (mapped->mappingKind != kind)
-    setText(IDC_OBJECTS_FILE_NAME, "");  // a new source forgets the file
+  if (mapped->mappingKind != kind) mapped->mapFile[0] = '\0';  // a new source forgets the file
   mapped->mappingKind = kind;
   mapped->objectIndex = static_cast<uint16_t>(currentObject_);
-  getText(IDC_OBJECTS_FILE_NAME, mapped->mapFile, sizeof mapped->mapFile);
+  showSurface();
+}
+
+void ObjectsPage::storeFrameOffset() {
+  SurfaceComponent* mapped = surface();
+  if (!mapped || !objectListed()) return;
   char offset[kTextSize];
   getText(IDC_OBJECTS_FRAME_OFFSET, offset, sizeof offset);
   mapped->frameOffset = leadingInteger(offset);
-  for (int id : kFileControls) enableControl(id);
 }
 
 void ObjectsPage::updateEnvelopeButtons() {
   const int base = VTA_OBJECT_PARAM_INDEX(static_cast<int>(currentObject_), 0);
   for (const EnvelopeButton& e : kEnvelopeButtons) {
-    showEnvelopeButton(*this, sheet().record, e, base + e.element);
+    showEnvelopeButton(*this, &session().record(), e, base + e.element);
   }
 }
 
 void ObjectsPage::updateMorphButton() {
   setControlEnabled(IDC_OBJECTS_MORPH_ENVELOPE,
-                    morphingObject(sheet().selectedEffect, currentObject_) != nullptr);
+                    morphingObject(session().selectedEffect(), currentObject_) != nullptr);
 }
 
 void ObjectsPage::editEnvelope(int button) {
-  EffectSettings* record = sheet().record;
+  EffectSettings& record = session().record();
   if (button == IDC_OBJECTS_MORPH_ENVELOPE) {
-    const ObjectComponent* object = morphingObject(sheet().selectedEffect, currentObject_);
+    const ObjectComponent* object = morphingObject(session().selectedEffect(), currentObject_);
     if (!object) return;
     const EnvelopeScale scale{0, static_cast<float>(object->morphFrames), 0.1f, 1, false};
-    EnvelopeEditor editor("Object Morph Envelope", scale, 0, record, object->id, 1);
+    EnvelopeEditor editor(context(), "Object Morph Envelope", scale, 0, object->id, 1);
     editor.openEnvelopeEditor(window());
     return;
   }
   const int base = VTA_OBJECT_PARAM_INDEX(static_cast<int>(currentObject_), 0);
   for (const EnvelopeButton& e : kEnvelopeButtons) {
     if (e.button != button) continue;
-    const bool hasEntry = record && isEntry(currentObject_);
-    const float current = hasEntry ? record->objectParams[currentObject_][e.element] : 0.0f;
-    vta::editEnvelope(*this, record, e, base + e.element, current);
+    const float current = isEntry(currentObject_) ? record.objectParams[currentObject_][e.element]
+                                                  : 0.0f;
+    vta::editEnvelope(*this, e, base + e.element, current);
   }
 }
 
 void ObjectsPage::selectMapFile() {
+  SurfaceComponent* mapped = surface();
   const int source = getComboIndex(IDC_OBJECTS_SOURCE_LIST);
-  if (source <= 0) return;
-  char current[kTextSize];
-  getText(IDC_OBJECTS_FILE_NAME, current, sizeof current);
+  if (!mapped || source <= 0) return;
   std::string chosen;
-  if (!chooseMapFile(window(), static_cast<MapFileKind>(source), current, chosen)) return;
-  setText(IDC_OBJECTS_FILE_NAME, chosen.c_str());
-  saveControls(false);
+  if (!chooseMapFile(window(), static_cast<MapFileKind>(source), mapped->mapFile, chosen)) return;
+  if (chosen.size() >= sizeof mapped->mapFile) {
+    MessageBoxA(window(), "The file's full name is too long to be kept.", "Problem with file",
+                MB_OK | MB_ICONSTOP);
+    return;
+  }
+  std::snprintf(mapped->mapFile, sizeof mapped->mapFile, "%s", chosen.c_str());
+  setText(IDC_OBJECTS_FILE_NAME, mapped->mapFile);
 }
 
 // The path editor works on the Fly-Off arrangement, in which objects 1 and 2
 // change places; the record's fly mode and the shown object are put back.
 void ObjectsPage::editPath() {
-  EffectSettings* record = sheet().record;
-  if (!record) return;
-  auto effect = std::make_unique<EffectDescription>();
-  loadDescription(*effect, record->effectName, 0);
-  const bool flownOn = record->globalParams[VTA_FLY_MODE] == 1.0f;
-  const bool switched = flownOn && currentObject_ <= 1;
-  if (flownOn) record->globalParams[VTA_FLY_MODE] = 0.0f;
-  if (switched) currentObject_ ^= 1;
-  if (const ObjectComponent* object = pathObject(*effect, currentObject_)) {
-    PathEditor editor(record);
+  EffectSettings& record = session().record();
+  const EffectDescription* effect = session().selectedEffect();
+  if (!effect) return;
+  const bool flownOn = record.globalParams[VTA_FLY_MODE] == 1.0f;
+  const uint32_t edited = flownOn && currentObject_ <= 1 ? currentObject_ ^ 1 : currentObject_;
+  if (const ObjectComponent* object = pathObject(*effect, edited)) {
+    if (flownOn) record.globalParams[VTA_FLY_MODE] = 0.0f;
+    PathEditor editor(context());
     editor.setObjectId(object->id);
     editor.openPathEditor(window());
+    if (flownOn) record.globalParams[VTA_FLY_MODE] = 1.0f;
   }
-  if (flownOn) record->globalParams[VTA_FLY_MODE] = 1.0f;
-  if (switched) currentObject_ ^= 1;
-  checkPreviewRestart();
+}
+
+void ObjectsPage::onInit() {
+  for (const SliderBinding& s : kSliders) setUpSlider(*this, s);
+  fillCombos();
+  session().recordChanged();
 }
 
 // With "Reverse 1 and 2" on, a reversed type-1 effect brings object 2 in
 // where object 1 left: the page shows the one that moves first.
-void ObjectsPage::onActivate() {
-  const SheetState& state = sheet();
-  if (state.preferences && state.preferences->autoReverse && state.selectedEffect &&
-      state.selectedEffect->effectType == 1 && state.record) {
-    showObject(state.record->globalParams[VTA_FLY_MODE] == 0.0f ? 0 : 1);
-  }
+void ObjectsPage::onNotify(const NMHDR& header) {
+  if (header.code != PSN_SETACTIVE) return;
+  if (session().reversesFirstTwo()) currentObject_ = session().storedObject(0);
   fillCombos();
 }
 
-// Every command saves the page (the file button only after its dialog);
-// the sheet's page procedure then checks for a preview restart.
 void ObjectsPage::onCommand(int id, int code) {
+  if (showing_) return;
   if (code == BN_CLICKED && id == IDC_OBJECTS_SELECT_FILE) {
     selectMapFile();
-    return;
-  }
-  if (code == BN_CLICKED && id == IDC_OBJECTS_PATH_EDITOR) {
+  } else if (code == BN_CLICKED && id == IDC_OBJECTS_PATH_EDITOR) {
     editPath();
-    return;
-  }
-  if (code == BN_CLICKED && isEnvelopeButton(id)) {
+  } else if (code == BN_CLICKED && isEnvelopeButton(id)) {
     editEnvelope(id);
     updateEnvelopeButtons();
+  } else if (code == BN_CLICKED && binds(kRotatesWithPath, id) && objectListed() &&
+             isEntry(currentObject_)) {
+    session().record().objectParams[currentObject_][kRotatesWithPath.parameter] =
+        shownValue(*this, kRotatesWithPath);
+  } else if (code == CBN_SELCHANGE && id == IDC_OBJECTS_SOURCE_LIST) {
+    storeSource();
+  } else if (code == CBN_SELCHANGE && id == IDC_OBJECTS_OBJECT_LIST) {
+    const int chosen = getComboIndex(IDC_OBJECTS_OBJECT_LIST);
+    if (chosen >= 0) showObject(static_cast<uint32_t>(chosen));
+  } else if (code == EN_CHANGE && id == IDC_OBJECTS_FRAME_OFFSET) {
+    storeFrameOffset();
   }
-  saveControls(id == IDC_OBJECTS_SOURCE_LIST && code == CBN_SELCHANGE);
 }
 
-void ObjectsPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      for (const SliderBinding& s : kSliders) setUpSlider(*this, s);
-      fillCombos();
-      checkPreviewRestart();
-      break;
-    case WM_NOTIFY:
-      if (reinterpret_cast<const NMHDR*>(lParam)->code == PSN_SETACTIVE) onActivate();
-      break;
-    case WM_HSCROLL:
-      if (lParam) updateTrackbarLabel(reinterpret_cast<HWND>(lParam));
-      if (LOWORD(wParam) != TB_THUMBTRACK) saveControls(false);
-      break;
-    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); break;
-  }
+// Dragging the thumb only moves the label; the value is taken on release.
+void ObjectsPage::onScroll(HWND trackbar, int code) {
+  updateTrackbarLabel(trackbar);
+  const SliderBinding* slider = bindingOf(kSliders, GetDlgCtrlID(trackbar));
+  if (!slider || code == TB_THUMBTRACK || !objectListed() || !isEntry(currentObject_)) return;
+  session().record().objectParams[currentObject_][slider->parameter] = shownValue(*this, *slider);
 }
 
 }  // namespace vta

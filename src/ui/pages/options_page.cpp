@@ -2,13 +2,9 @@
 
 #include <commctrl.h>
 
-#include <utility>
-
 #include "options_page_ids.h"
 #include "ui/pages/envelope_buttons.h"
 #include "ui/pages/record_controls.h"
-#include "ui/sheet/preferences.h"
-#include "ui/sheet/sheet_state.h"
 
 namespace vta {
 namespace {
@@ -54,102 +50,61 @@ const EnvelopeButton kEnvelopeButtons[] = {{IDC_OPTIONS_LIGHTING_ENVELOPE,
                                             "Blur Count Envelope",
                                             {0, 10, 1, 1, false}}};
 
-constexpr int kFirstObjectIndex = VTA_OBJECT_PARAM_INDEX(0, 0);
-constexpr int kSecondObjectIndex = VTA_OBJECT_PARAM_INDEX(1, 0);
-constexpr int kThirdObjectIndex = VTA_OBJECT_PARAM_INDEX(2, 0);
-
-// Objects 1 and 2 trade their options and the envelopes that animate them.
-void exchangeFirstTwoObjects(EffectSettings& record) {
-  std::swap(record.objectParams[0], record.objectParams[1]);
-  for (EffectComponent* member = record.description.lists[kEnvelopes].head; member;
-       member = member->next) {
-    auto* envelope = static_cast<EnvelopeComponent*>(member);
-    if (envelope->linkId != 0) continue;
-    const int index = envelope->parameterIndex;
-    if (index >= kFirstObjectIndex && index < kSecondObjectIndex)
-      envelope->parameterIndex += 100;
-    else if (index >= kSecondObjectIndex && index < kThirdObjectIndex)
-      envelope->parameterIndex -= 100;
-  }
-}
-
 }  // namespace
 
-void OptionsPage::start() {
+void OptionsPage::onInit() {
   for (const SliderBinding& slider : kSliders) setUpSlider(*this, slider);
-  const bool flyModeEditable = !sheet().filterMode();
+  const bool flyModeEditable = !session().filterMode();
   for (int id : {IDC_OPTIONS_TYPE_LABEL, IDC_OPTIONS_FLY_OFF, IDC_OPTIONS_FLY_ON}) {
     setControlEnabled(id, flyModeEditable);
   }
-  loadControls();
-  checkPreviewRestart();
+  showControls();
+  session().recordChanged();
 }
 
-void OptionsPage::loadControls() {
-  EffectSettings* record = sheet().record;
-  if (!record) return;
-  if (record->globalParams[VTA_ANTIALIASING] > 1.0f) record->globalParams[VTA_ANTIALIASING] = 1.0f;
-  showOption(*this, *record, kFlyMode);
-  for (const RadioBinding& radios : kRadios) showOption(*this, *record, radios);
-  for (const CheckBinding& box : kChecks) showOption(*this, *record, box);
-  for (const SliderBinding& slider : kSliders) showOption(*this, *record, slider);
+// Shows the record as it is; a value a control cannot show (antialiasing
+// above 1, a fraction) stays in the record until the user changes it.
+void OptionsPage::showControls() {
+  const EffectSettings& record = session().record();
+  showOption(*this, record, kFlyMode);
+  for (const RadioBinding& radios : kRadios) showOption(*this, record, radios);
+  for (const CheckBinding& box : kChecks) showOption(*this, record, box);
+  for (const SliderBinding& slider : kSliders) showOption(*this, record, slider);
   updateEnvelopeButtons();
-}
-
-void OptionsPage::saveControls() {
-  EffectSettings* record = sheet().record;
-  if (!record) return;
-  storeFlyMode(getCheckedRadio(kFlyMode.first, kFlyMode.last));
-  for (const RadioBinding& radios : kRadios) storeOption(*this, *record, radios);
-  for (const CheckBinding& box : kChecks) storeOption(*this, *record, box);
-  for (const SliderBinding& slider : kSliders) storeOption(*this, *record, slider);
-}
-
-// Reversing an effect of type 1 brings object 2 in where object 1 left:
-// with "Reverse 1 and 2" on, their settings change places too.
-void OptionsPage::storeFlyMode(int flyMode) {
-  SheetState& state = sheet();
-  EffectSettings& record = *state.record;
-  const bool changed = flyMode != wholeValue(record.globalParams[VTA_FLY_MODE]);
-  if (changed && state.selectedEffect && state.selectedEffect->effectType == 1 &&
-      state.preferences && state.preferences->autoReverse) {
-    exchangeFirstTwoObjects(record);
-  }
-  record.globalParams[VTA_FLY_MODE] = static_cast<float>(flyMode);
 }
 
 void OptionsPage::updateEnvelopeButtons() {
   for (const EnvelopeButton& e : kEnvelopeButtons)
-    showEnvelopeButton(*this, sheet().record, e, e.element);
+    showEnvelopeButton(*this, &session().record(), e, e.element);
 }
 
 void OptionsPage::editEnvelope(int button) {
-  EffectSettings* record = sheet().record;
+  EffectSettings& record = session().record();
   for (const EnvelopeButton& e : kEnvelopeButtons) {
-    if (e.button != button) continue;
-    vta::editEnvelope(*this, record, e, e.element, record ? record->globalParams[e.element] : 0.0f);
+    if (e.button == button) vta::editEnvelope(*this, e, e.element, record.globalParams[e.element]);
+  }
+  updateEnvelopeButtons();
+}
+
+void OptionsPage::onCommand(int id, int code) {
+  if (code != BN_CLICKED) return;
+  EffectSettings& record = session().record();
+  if (binds(kFlyMode, id)) {
+    session().setFlyMode(getCheckedRadio(kFlyMode.first, kFlyMode.last));
+  } else if (const RadioBinding* radios = bindingOf(kRadios, id)) {
+    storeOption(*this, record, *radios);
+  } else if (const CheckBinding* box = bindingOf(kChecks, id)) {
+    storeOption(*this, record, *box);
+  } else if (id >= IDC_OPTIONS_LIGHTING_ENVELOPE && id <= IDC_OPTIONS_BLUR_COUNT_ENVELOPE) {
+    editEnvelope(id);
   }
 }
 
-void OptionsPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG: start(); break;
-    case WM_HSCROLL:
-      if (lParam) updateTrackbarLabel(reinterpret_cast<HWND>(lParam));
-      // Dragging the thumb only moves the label; the value is taken on release.
-      if (LOWORD(wParam) != TB_THUMBTRACK) saveControls();
-      break;
-    case WM_COMMAND: {
-      const int id = LOWORD(wParam);
-      if (HIWORD(wParam) == BN_CLICKED && id >= IDC_OPTIONS_LIGHTING_ENVELOPE &&
-          id <= IDC_OPTIONS_BLUR_COUNT_ENVELOPE) {
-        editEnvelope(id);
-        updateEnvelopeButtons();
-      }
-      saveControls();
-      break;
-    }
-  }
+// Dragging the thumb only moves the label; the value is taken on release.
+void OptionsPage::onScroll(HWND trackbar, int code) {
+  updateTrackbarLabel(trackbar);
+  const SliderBinding* slider = bindingOf(kSliders, GetDlgCtrlID(trackbar));
+  if (slider && code != TB_THUMBTRACK) storeOption(*this, session().record(), *slider);
 }
 
 }  // namespace vta

@@ -1,24 +1,22 @@
 // The "Options" page (dialog 103): the record's global rendering options.
 // Five of them can be animated: their "E" buttons open the envelope editor,
-// and while an envelope drives an option its control is disabled.
+// and while an envelope drives an option its control is disabled. Each
+// control the user changes writes its own option, and nothing else.
 #pragma once
 
 #include "ui/sheet/sheet_page.h"
 
 namespace vta {
 
-class OptionsPage final : public SheetPage<OptionsPage> {
+class OptionsPage final : public SheetPage {
  public:
-  static constexpr int kTemplate = 103;
-  static constexpr const char* kTitle = "Options";
-
-  void handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  explicit OptionsPage(SheetContext& context) : SheetPage(context, 103, "Options") {}
 
  private:
-  void start();
-  void loadControls();
-  void saveControls();
-  void storeFlyMode(int flyMode);
+  void onInit() override;
+  void onCommand(int id, int code) override;
+  void onScroll(HWND trackbar, int code) override;
+  void showControls();
   void updateEnvelopeButtons();
   void editEnvelope(int button);
 };

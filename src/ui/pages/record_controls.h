@@ -31,6 +31,20 @@ struct CheckBinding {
   int parameter;
 };
 
+// Whether control id belongs to the binding.
+constexpr bool binds(const SliderBinding& s, int id) { return s.id == id; }
+constexpr bool binds(const RadioBinding& r, int id) { return id >= r.first && id <= r.last; }
+constexpr bool binds(const CheckBinding& c, int id) { return c.id == id; }
+
+// The binding of bindings that control id belongs to, or null.
+template <class Binding, size_t N>
+const Binding* bindingOf(const Binding (&bindings)[N], int id) {
+  for (const Binding& b : bindings) {
+    if (binds(b, id)) return &b;
+  }
+  return nullptr;
+}
+
 void setUpSlider(DialogPage& page, const SliderBinding& slider);
 // A slider or check box showing value; what it shows, as a record real.
 void showValue(DialogPage& page, const SliderBinding& slider, float value);

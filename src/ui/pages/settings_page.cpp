@@ -9,7 +9,6 @@
 #include "preview/renderer_binding.h"
 #include "settings_page_ids.h"
 #include "ui/pages/about_box.h"
-#include "ui/pane/preview_pane.h"
 
 namespace vta {
 namespace {
@@ -37,18 +36,10 @@ void showComboText(DialogPage& page, int id, const char* name) {
 
 }  // namespace
 
-SettingsPage::SettingsPage() {
-  preferences_.load();
-  sheet().preferences = &preferences_;
-}
-
-SettingsPage::~SettingsPage() { sheet().preferences = nullptr; }
-
-void SettingsPage::start() {
+void SettingsPage::onInit() {
   setTrackbarRange(IDC_SETTINGS_PREVIEW_SPEED, kMinPreviewSpeed, kMaxPreviewSpeed, kSpeedStep);
   setTrackbarRange(IDC_SETTINGS_PREVIEW_FRAMES, kMinPreviewFrames, kMaxPreviewFrames, kFramesStep);
   fillEngineLists();
-  preferences_.load();
   showPreferences();
 }
 
@@ -62,7 +53,7 @@ void SettingsPage::fillEngineLists() {
 }
 
 void SettingsPage::showPreferences() {
-  const Preferences& p = preferences_;
+  const Preferences& p = preferences();
   checkRadio(IDC_SETTINGS_SHOW_ICON, IDC_SETTINGS_SHOW_BOTH, static_cast<int>(p.effectDisplay));
   setCheck(IDC_SETTINGS_AUTO_REVERSE, p.autoReverse != 0);
   checkRadio(IDC_SETTINGS_PREVIEW_LOW, IDC_SETTINGS_PREVIEW_HIGH,
@@ -78,7 +69,7 @@ void SettingsPage::showPreferences() {
 }
 
 void SettingsPage::readControls() {
-  Preferences& p = preferences_;
+  Preferences& p = preferences();
   p.effectDisplay = getCheckedRadio(IDC_SETTINGS_SHOW_ICON, IDC_SETTINGS_SHOW_BOTH);
   p.autoReverse = isChecked(IDC_SETTINGS_AUTO_REVERSE);
   p.previewQuality = getCheckedRadio(IDC_SETTINGS_PREVIEW_LOW, IDC_SETTINGS_PREVIEW_HIGH);
@@ -93,38 +84,37 @@ void SettingsPage::readControls() {
 
 // Only the multithreaded renderer may keep "Multithreaded Rendering" on.
 void SettingsPage::enforceMultithreadedRule() {
-  const bool allowed = isMultithreadedEngine(preferences_.engine);
-  if (!allowed && preferences_.multithreaded) {
-    preferences_.multithreaded = 0;
+  const bool allowed = isMultithreadedEngine(preferences().engine);
+  if (!allowed && preferences().multithreaded) {
+    preferences().multithreaded = 0;
     setCheck(IDC_SETTINGS_MULTITHREADED, 0);
   }
   setControlEnabled(IDC_SETTINGS_MULTITHREADED, allowed);
 }
 
 void SettingsPage::apply() {
-  const Preferences before = preferences_;
+  const Preferences before = preferences();
   readControls();
   enforceMultithreadedRule();
   // The new preview engine reads the registry, so it is written first.
-  preferences_.save();
-  const Preferences& now = preferences_;
+  preferences().save();
+  const Preferences& now = preferences();
   if (now.previewQuality != before.previewQuality || now.previewFrames != before.previewFrames ||
       std::strcmp(now.previewEngine, before.previewEngine) != 0) {
-    replacePreviewEngine();
-    refreshRenderButton(*this);
-    refreshProgressBar(*this);
-    if (now.previewRender) requestPreviewRender();
+    session().replacePreview();
+    pane().refreshRenderButton();
+    pane().refreshProgressBar();
+    if (now.previewRender) session().requestPreview();
   }
   if (now.previewSpeed != before.previewSpeed) {
-    stopPlayback(*this);
-    startPlayback(*this);
+    pane().stopPlayback();
+    pane().startPlayback();
   }
 }
 
 void SettingsPage::saveDefaultOptions() {
-  const EffectSettings* record = sheet().record;
   const char* errorText = nullptr;
-  if (record && !saveDefaults(*record, &errorText) && errorText) {
+  if (!saveDefaults(session().record(), &errorText) && errorText) {
     MessageBoxA(window(), errorText, "Could not save defaults", MB_OK | MB_ICONSTOP);
   }
 }
@@ -148,14 +138,13 @@ void SettingsPage::onScroll(HWND trackbar, int code) {
   if (code != TB_THUMBTRACK) apply();
 }
 
-void SettingsPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG: start(); break;
-    case WM_COMMAND: onCommand(LOWORD(wParam), HIWORD(wParam)); break;
-    case WM_HSCROLL:
-      if (lParam) onScroll(reinterpret_cast<HWND>(lParam), LOWORD(wParam));
-      break;
-  }
+// A choice in a list is applied when the user leaves the page or presses
+// the sheet's OK; the speed the pane's slider set while another page was
+// shown is shown again.
+void SettingsPage::onNotify(const NMHDR& header) {
+  if (header.code == PSN_KILLACTIVE || header.code == PSN_APPLY) apply();
+  if (header.code == PSN_SETACTIVE)
+    setTrackbarValue(IDC_SETTINGS_PREVIEW_SPEED, static_cast<int>(preferences().previewSpeed));
 }
 
 }  // namespace vta

@@ -5,8 +5,6 @@
 
 #include "ui/sheet/dialog_page.h"
 #include "ui/library_state.h"
-#include "ui/sheet/preferences.h"
-#include "ui/sheet/sheet_state.h"
 #include "pane_ids.h"
 #include "preview/preview_renderer.h"
 
@@ -25,22 +23,6 @@ const DWORD kContextHelpIds[] = {
 
 namespace {
 
-void onNotify(DialogPage* page, const NMHDR& header) {
-  switch (header.code) {
-    case PSN_SETACTIVE:
-      if (page) activatePane(*page);
-      break;
-    case PSN_KILLACTIVE:
-      if (page) stopPlayback(*page);
-      break;
-    case PSN_RESET: sheet().cancelled = 1; break;
-    case PSN_HELP:
-      if (page && page->window()) WinHelpA(page->window(), helpFilePath(), HELP_FINDER, 0);
-      break;
-    default: break;
-  }
-}
-
 void onHelp(const HELPINFO& info) {
   WinHelpA(static_cast<HWND>(info.hItemHandle), helpFilePath(), HELP_WM_HELP,
            reinterpret_cast<ULONG_PTR>(kContextHelpIds));
@@ -50,97 +32,94 @@ void onContextMenu(HWND target) {
   WinHelpA(target, helpFilePath(), HELP_CONTEXTMENU, reinterpret_cast<ULONG_PTR>(kContextHelpIds));
 }
 
-void onRenderButton(DialogPage* page) {
-  PreviewRenderer* preview = sheet().preview;
-  if (!preview) return;
-  if (preview->isBusy()) {
-    preview->requestStop();
-    if (page) refreshRenderButton(*page);
-  } else {
-    requestPreviewRender();
-  }
-}
-
-// OK and Cancel of a modal editor end it. Cancel concerns only that editor's
-// own edits, which the editor puts back itself: it never marks the whole
-// sheet as cancelled, so the user's other edits survive.
-void onCommand(DialogPage* page, HWND window, WPARAM wParam) {
-  if (HIWORD(wParam) != 0) return;
-  const int id = LOWORD(wParam);
-  if (id == IDC_PANE_RENDER) onRenderButton(page);
-  if (id == IDOK || id == IDCANCEL) EndDialog(window, 0);
-}
-
-// The speed slider sets the playback speed and the timer's period at once.
-void onScroll(DialogPage* page, HWND window, HWND control) {
-  if (!page || !control || GetDlgCtrlID(control) != IDC_PANE_SPEED) return;
-  const LRESULT speed = SendMessageA(control, TBM_GETPOS, 0, 0);
-  if (Preferences* preferences = sheet().preferences) {
-    preferences->previewSpeed = static_cast<uint32_t>(speed);
-  }
-  KillTimer(window, kPlaybackTimer);
-  startPlayback(*page);
-}
-
-void onActivate(DialogPage* page, WPARAM wParam) {
-  if (!page) return;
-  if (LOWORD(wParam) == WA_INACTIVE)
-    stopPlayback(*page);
-  else
-    enterEditorPane(*page);
-}
-
-// A closing editor hands the preview's reports back to the page that opened
-// it; the page's button and bar missed the reports made meanwhile.
-void onDestroy(DialogPage* page) {
-  SheetState& state = sheet();
-  if (!page || state.activePage != page || !state.returnPage) return;
-  DialogPage& returned = *state.returnPage;
-  setActivePage(&returned);
-  state.returnPage = nullptr;
-  refreshRenderButton(returned);
-  refreshProgressBar(returned);
-}
-
 void onPaint(HWND window) {
   PAINTSTRUCT paint;
   BeginPaint(window, &paint);
   EndPaint(window, &paint);
 }
 
-void onTimer(HWND window, WPARAM id) {
-  if (id == kPlaybackTimer) drawPreviewFrame(GetDlgItem(window, IDC_PANE_PICTURE));
-}
-
 }  // namespace
 
-INT_PTR handlePaneMessage(DialogPage* page, HWND window, UINT message, WPARAM wParam,
-                          LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG:
-      if (page) {
-        page->setWindow(window);
-        initSpeedSlider(*page);
-      }
+void PreviewPane::onNotify(const NMHDR& header) {
+  switch (header.code) {
+    case PSN_SETACTIVE: activate(); break;
+    case PSN_KILLACTIVE: stopPlayback(); break;
+    case PSN_RESET: context_.session.markCancelled(); break;
+    case PSN_HELP:
+      if (dialog_.window()) WinHelpA(dialog_.window(), helpFilePath(), HELP_FINDER, 0);
       break;
-    case WM_ACTIVATE: onActivate(page, wParam); break;
-    case WM_DESTROY: onDestroy(page); break;
+    default: break;
+  }
+}
+
+void PreviewPane::onRenderButton() {
+  PreviewRenderer& preview = context_.session.preview();
+  if (preview.isBusy()) {
+    preview.requestStop();
+    refreshRenderButton();
+  } else {
+    context_.session.requestPreview();
+  }
+}
+
+// OK and Cancel of a modal editor end it. Cancel concerns only that editor's
+// own edits, which the editor puts back itself: it never marks the whole
+// sheet as cancelled, so the user's other edits survive.
+void PreviewPane::onCommand(WPARAM wParam) {
+  if (HIWORD(wParam) != 0) return;
+  const int id = LOWORD(wParam);
+  if (id == IDC_PANE_RENDER) onRenderButton();
+  if (id == IDOK || id == IDCANCEL) EndDialog(dialog_.window(), 0);
+}
+
+// The speed slider sets the playback speed and the timer's period at once;
+// the Settings page shows and stores the same speed.
+void PreviewPane::onScroll(HWND control) {
+  if (!control || GetDlgCtrlID(control) != IDC_PANE_SPEED) return;
+  const LRESULT speed = SendMessageA(control, TBM_GETPOS, 0, 0);
+  context_.session.preferences().previewSpeed = static_cast<uint32_t>(speed);
+  KillTimer(dialog_.window(), kPlaybackTimer);
+  startPlayback();
+}
+
+void PreviewPane::onActivate(WPARAM wParam) {
+  if (LOWORD(wParam) == WA_INACTIVE)
+    stopPlayback();
+  else
+    enterEditor();
+}
+
+// A closing editor hands the preview's reports back to the dialog that
+// opened it, whose button and bar missed the reports made meanwhile.
+void PreviewPane::onDestroy() {
+  DialogPage* returned = context_.reports.leaveEditor(dialog_);
+  if (!returned) return;
+  SendMessageA(returned->window(), kPaneStateMessage, 0, 0);
+  SendDlgItemMessageA(returned->window(), IDC_PANE_PROGRESS, PBM_SETPOS,
+                      static_cast<WPARAM>(context_.session.preview().progress()), 0);
+}
+
+void PreviewPane::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = dialog_.window();
+  switch (message) {
+    case WM_INITDIALOG: initSpeedSlider(); break;
+    case WM_ACTIVATE: onActivate(wParam); break;
+    case WM_DESTROY: onDestroy(); break;
     case WM_PAINT: onPaint(window); break;
-    case WM_NOTIFY: onNotify(page, *reinterpret_cast<const NMHDR*>(lParam)); break;
+    case WM_NOTIFY: onNotify(*reinterpret_cast<const NMHDR*>(lParam)); break;
     case WM_HELP: onHelp(*reinterpret_cast<const HELPINFO*>(lParam)); break;
     case WM_CONTEXTMENU: onContextMenu(reinterpret_cast<HWND>(wParam)); break;
-    case WM_COMMAND: onCommand(page, window, wParam); break;
-    case WM_HSCROLL: onScroll(page, window, reinterpret_cast<HWND>(lParam)); break;
-    case WM_TIMER: onTimer(window, wParam); break;
-    case kPaneStateMessage:
-      if (page) refreshRenderButton(*page);
+    case WM_COMMAND: onCommand(wParam); break;
+    case WM_HSCROLL: onScroll(reinterpret_cast<HWND>(lParam)); break;
+    case WM_TIMER:
+      if (wParam == kPlaybackTimer) drawNextFrame();
       break;
+    case kPaneStateMessage: refreshRenderButton(); break;
     case kPaneProgressMessage:
       SendDlgItemMessageA(window, IDC_PANE_PROGRESS, PBM_SETPOS, wParam, 0);
       break;
     default: break;
   }
-  return 0;
 }
 
 }  // namespace vta

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include <cmath>
 #include <memory>
 
 #include "ui/library_state.h"
@@ -12,71 +11,34 @@
 #include "ui/pages/objects_page.h"
 #include "ui/pages/options_page.h"
 #include "ui/pages/settings_page.h"
-#include "ui/pane/preview_pane.h"
-#include "preview/preview_renderer.h"
 
 namespace vta {
 namespace {
 
-SheetState g_sheet;
-struct PageObjects;
-PageObjects* g_pages = nullptr;  // of the run in progress
-
-// The page objects and the preview engine of one run, made and destroyed in
-// the sheet's order.
-struct PageObjects {
-  std::unique_ptr<SettingsPage> settings;
-  std::unique_ptr<PreviewRenderer> preview;
-  std::unique_ptr<ObjectsPage> objects;
-  std::unique_ptr<OptionsPage> options;
-  std::unique_ptr<EffectsPage> effects;
+// The pages of one run, in the order the sheet shows them.
+struct SheetPages {
+  EffectsPage effects;
+  OptionsPage options;
   std::unique_ptr<FilterPage> filter;
+  ObjectsPage objects;
+  SettingsPage settings;
 
-  explicit PageObjects(bool filterMode)
-      : settings(new SettingsPage),
-        preview(new PreviewRenderer(filterMode, &panePreviewListener())),
-        objects(new ObjectsPage),
-        options(new OptionsPage),
-        effects(new EffectsPage),
-        filter(filterMode ? new FilterPage : nullptr) {}
-
-  // The preview engine made anew from the stored preferences; the old one's
-  // worker ends after the frame it is drawing.
-  void replacePreview(bool filterMode) {
-    preview.reset();
-    preview.reset(new PreviewRenderer(filterMode, &panePreviewListener()));
-  }
-
-  ~PageObjects() {
-    preview.reset();
-    settings.reset();
-    objects.reset();
-    filter.reset();
-    options.reset();
-    effects.reset();
-  }
+  explicit SheetPages(SheetContext& context)
+      : effects(context),
+        options(context),
+        filter(context.session.filterMode() ? std::make_unique<FilterPage>(context) : nullptr),
+        objects(context),
+        settings(context) {}
 };
 
-template <class Page>
-PROPSHEETPAGEA describe(const Page& page) {
-  PROPSHEETPAGEA description = {};
-  description.dwSize = sizeof description;
-  description.dwFlags = PSP_USETITLE | PSP_HASHELP;
-  description.hInstance = moduleInstance();
-  description.pszTemplate = MAKEINTRESOURCEA(Page::kTemplate);
-  description.pszTitle = Page::kTitle;
-  description.pfnDlgProc = page.dialogProc();
-  return description;
-}
-
-int showSheet(HWND owner, const PageObjects& pages) {
+int showSheet(HWND owner, SheetPages& pages) {
   PROPSHEETPAGEA descriptions[5];
   UINT count = 0;
-  descriptions[count++] = describe(*pages.effects);
-  descriptions[count++] = describe(*pages.options);
-  if (pages.filter) descriptions[count++] = describe(*pages.filter);
-  descriptions[count++] = describe(*pages.objects);
-  descriptions[count++] = describe(*pages.settings);
+  descriptions[count++] = pages.effects.describe();
+  descriptions[count++] = pages.options.describe();
+  if (pages.filter) descriptions[count++] = pages.filter->describe();
+  descriptions[count++] = pages.objects.describe();
+  descriptions[count++] = pages.settings.describe();
 
   PROPSHEETHEADERA header = {};
   header.dwSize = sizeof header;
@@ -87,60 +49,27 @@ int showSheet(HWND owner, const PageObjects& pages) {
   header.nPages = count;
   header.nStartPage = 0;
   header.ppsp = descriptions;
-  g_sheet.cancelled = 0;
   return PropertySheetA(&header) == -1 ? 2 : 0;
 }
 
 }  // namespace
 
-SheetState& sheet() { return g_sheet; }
-
-void replacePreviewEngine() {
-  if (!g_pages) return;
-  g_sheet.preview = nullptr;
-  g_pages->replacePreview(g_sheet.filterMode());
-  g_sheet.preview = g_pages->preview.get();
-}
-
-void correctFilterStart(EffectSettings& record) {
-  const float frames = record.globalParams[VTA_FILTER_FRAMES];
-  if (frames == 0.0f || std::isnan(frames)) {
-    record.globalParams[VTA_FILTER_FRAMES] = 100.0f;
-    record.globalParams[VTA_FILTER_ON] = 1.0f;
-  }
-}
-
 int runSelectionSheet(HWND owner, EffectSettings* record, const void* secondRecord) {
-  EffectSettings entryBackup;
-  auto lastPreviewed = std::make_unique<EffectSettings>();
-  entryBackup.copyFrom(*record);
-  g_sheet = SheetState{};
-  g_sheet.record = record;
-  g_sheet.secondRecord = secondRecord;
-  g_sheet.lastPreviewed = lastPreviewed.get();
-
+  PaneReports reports;
+  EditSession session(*record, secondRecord != nullptr, &reports);
+  SheetContext context{session, reports};
   int result;
   {
-    PageObjects pages(g_sheet.filterMode());
-    g_pages = &pages;
-    g_sheet.preview = pages.preview.get();
-    if (g_sheet.filterMode()) correctFilterStart(*record);
+    SheetPages pages(context);
     result = showSheet(owner, pages);
-    if (result == 2) {
-      // No page ran: only the filter start may have changed.
-      record->globalParams[VTA_FILTER_ON] = entryBackup.globalParams[VTA_FILTER_ON];
-      record->globalParams[VTA_FILTER_FRAMES] = entryBackup.globalParams[VTA_FILTER_FRAMES];
-    }
-    if (result == 0 && g_sheet.cancelled) {
-      result = 1;
-      record->copyFrom(entryBackup);
-    }
-    lastPreviewed.reset();
-    g_pages = nullptr;
-    g_sheet.preview = nullptr;
-    setActivePage(nullptr);
   }
-  g_sheet = SheetState{};
+  // Not shown (2): nothing the user did is lost, and the filter start's
+  // correction goes. Cancelled: the record goes back to how it came.
+  if (result == 2) session.restoreRecord();
+  if (result == 0 && session.cancelled()) {
+    result = 1;
+    session.restoreRecord();
+  }
   return result;
 }
 

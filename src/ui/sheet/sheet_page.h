@@ -1,47 +1,39 @@
-// Common shape of the pages of the selection sheet: one object per page
-// class, reachable through the class's instance pointer while it exists,
-// and a dialog procedure that hands every message to the pane handler
-// first and then to the page.
+// A page of the selection sheet: the sheet describes it with its template
+// and title, and its one procedure hands every message to the page's pane
+// first, then to the page, then lets the session check whether the record
+// changed.
 #pragma once
 
 #include <windows.h>
+#include <prsht.h>
 
-#include "platform/boundary.h"
-#include "ui/sheet/dialog_page.h"
-#include "ui/pane/preview_pane.h"
+#include "ui/sheet/sheet_dialog.h"
 
 namespace vta {
 
-template <class Page>
-class SheetPage : public DialogPage {
+class SheetPage : public SheetDialog {
  public:
-  static inline Page* instance = nullptr;
-  // Pages whose every message may change the record check for a preview
-  // restart after each one; the others after commands and scrolls.
-  static constexpr bool kChecksEveryMessage = false;
+  // The page's entry in the sheet: its object travels in lParam.
+  PROPSHEETPAGEA describe();
 
  protected:
-  SheetPage() : DialogPage(&SheetPage::procedure) { instance = static_cast<Page*>(this); }
-  ~SheetPage() { instance = nullptr; }
-
-  // The page's own handling, after the pane handler's; pages override it by
-  // declaring their own.
-  void handleMessage(UINT, WPARAM, LPARAM) {}
+  // checksEveryMessage: every message may change the record (else only
+  // commands and scrolls do).
+  SheetPage(SheetContext& context, int templateId, const char* title,
+            bool checksEveryMessage = false)
+      : SheetDialog(&procedure, context),
+        templateId_(templateId),
+        title_(title),
+        checksEveryMessage_(checksEveryMessage) {}
 
  private:
   // Always returns 0, so pages never ask the system to set the focus; a
   // failure inside leaves the message to the default handling.
-  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return guarded<INT_PTR>(0, [&]() -> INT_PTR {
-      Page* page = instance;
-      handlePaneMessage(page, window, message, wParam, lParam);
-      if (page) page->handleMessage(message, wParam, lParam);
-      if (Page::kChecksEveryMessage || message == WM_COMMAND || message == WM_HSCROLL) {
-        checkPreviewRestart();
-      }
-      return 0;
-    });
-  }
+  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  const int templateId_;
+  const char* const title_;
+  const bool checksEveryMessage_;
 };
 
 }  // namespace vta

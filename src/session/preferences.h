@@ -22,10 +22,15 @@ struct Preferences {
   uint32_t logging = 0;                      // "Rnd_Logging": 0 off, 1 summary, 2 detailed
   uint32_t multithreaded = 0;                // "Rnd_Multi"
 
+  // Stored texts longer than their fields: shown as "", never overwritten
+  // with "".
+  bool orgFileKept = false, previewEngineKept = false, engineKept = false;
+
   // Reads every value; a missing number reads as 0 (frames and speed as 1,
   // their least), a missing text as "".
   void load();
-  // Writes every value back, in a fixed order; a failed write is not reported.
+  // Writes every value back, in a fixed order, but a kept text that is still
+  // empty; a failed write is not reported.
   void save() const;
 };
 

@@ -1,31 +1,41 @@
-#include "ui/sheet/preferences.h"
+#include "session/preferences.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/settings_store.h"
 
 namespace vta {
 namespace {
 
-void readText(char (&field)[kEngineNameSize], const char* name) {
-  if (!readRegistryString(field, sizeof field, name)) field[0] = '\0';
+// A stored text too long for its field reads as empty and is marked kept,
+// so that saving leaves it as it is stored.
+void readText(char (&field)[kEngineNameSize], bool& kept, const char* name) {
+  char stored[1024];
+  field[0] = '\0';
+  kept = readRegistryString(stored, sizeof stored, name) && std::strlen(stored) >= sizeof field;
+  if (!kept) readRegistryString(field, sizeof field, name);
+}
+
+void writeText(const char* name, const char* field, bool kept) {
+  if (!kept || field[0]) writeRegistryString(name, field);
 }
 
 }  // namespace
 
 void Preferences::load() {
-  readText(orgFile, "OrgFile");
+  readText(orgFile, orgFileKept, "OrgFile");
   effectDisplay = readRegistryDword("Eff_Display");
   autoReverse = readRegistryDword("Eff_Autoreverse");
   previewQuality = readRegistryDword("Prev_Quality");
-  readText(previewEngine, "Prev_Engine");
+  readText(previewEngine, previewEngineKept, "Prev_Engine");
   // A hand-edited value outside its slider's range is used, shown and stored
   // again as the nearest the slider allows.
   previewFrames =
       std::clamp(readRegistryDword("Prev_Frames"), kMinPreviewFrames, kMaxPreviewFrames);
   previewRender = readRegistryDword("Prev_Render");
   previewSpeed = std::clamp(readRegistryDword("Prev_Speed"), kMinPreviewSpeed, kMaxPreviewSpeed);
-  readText(engine, "Engine");
+  readText(engine, engineKept, "Engine");
   logging = readRegistryDword("Rnd_Logging");
   multithreaded = readRegistryDword("Rnd_Multi");
 }
@@ -33,13 +43,13 @@ void Preferences::load() {
 void Preferences::save() const {
   writeRegistryDword("Eff_Display", effectDisplay);
   writeRegistryDword("Eff_Autoreverse", autoReverse);
-  writeRegistryString("OrgFile", orgFile);
+  writeText("OrgFile", orgFile, orgFileKept);
   writeRegistryDword("Prev_Quality", previewQuality);
-  writeRegistryString("Prev_Engine", previewEngine);
+  writeText("Prev_Engine", previewEngine, previewEngineKept);
   writeRegistryDword("Prev_Frames", previewFrames);
   writeRegistryDword("Prev_Render", previewRender);
   writeRegistryDword("Prev_Speed", previewSpeed);
-  writeRegistryString("Engine", engine);
+  writeText("Engine", engine, engineKept);
   writeRegistryDword("Rnd_Logging", logging);
   writeRegistryDword("Rnd_Multi", multithreaded);
 }
