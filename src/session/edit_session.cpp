@@ -72,6 +72,10 @@ uint32_t EditSession::storedObject(uint32_t shown) const {
   return objectsExchanged() && shown <= 1 ? shown ^ 1 : shown;
 }
 
+uint32_t EditSession::flyOffObject(uint32_t shown) const {
+  return record_.globalParams[VTA_FLY_MODE] == 1.0f && shown <= 1 ? shown ^ 1 : shown;
+}
+
 void EditSession::setFlyMode(int flyMode) {
   const float stored = record_.globalParams[VTA_FLY_MODE];
   // The mode changes when the whole number shown differs (NaN shows as 0).

@@ -58,6 +58,9 @@ class EditSession {
   // "Reverse 1 and 2" is on and the selected effect is of type 1.
   bool reversesFirstTwo() const;
   uint32_t storedObject(uint32_t shown) const;
+  // The object the Fly-Off arrangement shows where the user sees object n:
+  // flown on, objects 1 and 2 change places (the path editor's view).
+  uint32_t flyOffObject(uint32_t shown) const;
   // Sets the fly mode; with "Reverse 1 and 2" on and a type-1 effect, a
   // change of mode exchanges the stored options and envelopes of objects 1
   // and 2, so each keeps what the user set for it.

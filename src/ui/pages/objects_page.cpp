@@ -265,20 +265,14 @@ void ObjectsPage::selectMapFile() {
   setText(IDC_OBJECTS_FILE_NAME, mapped->mapFile);
 }
 
-// The path editor works on the Fly-Off arrangement, in which objects 1 and 2
-// change places; the record's fly mode and the shown object are put back.
+// The path editor shows the scene in the Fly-Off arrangement.
 void ObjectsPage::editPath() {
-  EffectSettings& record = session().record();
   const EffectDescription* effect = session().selectedEffect();
   if (!effect) return;
-  const bool flownOn = record.globalParams[VTA_FLY_MODE] == 1.0f;
-  const uint32_t edited = flownOn && currentObject_ <= 1 ? currentObject_ ^ 1 : currentObject_;
-  if (const ObjectComponent* object = pathObject(*effect, edited)) {
-    if (flownOn) record.globalParams[VTA_FLY_MODE] = 0.0f;
+  if (const ObjectComponent* object = pathObject(*effect, session().flyOffObject(currentObject_))) {
     PathEditor editor(context());
     editor.setObjectId(object->id);
     editor.openPathEditor(window());
-    if (flownOn) record.globalParams[VTA_FLY_MODE] = 1.0f;
   }
 }
 

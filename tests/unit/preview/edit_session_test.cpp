@@ -76,6 +76,8 @@ TEST_F(EditSessionTest, WithoutATypeOneEffectNoObjectsChangePlaces) {
   EXPECT_EQ(1.0f, record_.globalParams[VTA_FLY_MODE]);
   EXPECT_EQ(10.0f, record_.objectParams[0][VTA_LUMINOSITY]);
   EXPECT_EQ(0u, session.storedObject(0));
+  EXPECT_EQ(0u, session.flyOffObject(1)) << "the path editor's view exchanges them all the same";
+  EXPECT_EQ(2u, session.flyOffObject(2));
 }
 
 }  // namespace
