@@ -12,10 +12,9 @@ void showEnvelopeButton(DialogPage& page, const EffectSettings* record, const En
   page.setControlEnabled(e.control, !animated);
 }
 
-void editEnvelope(DialogPage& page, EffectSettings* record, const EnvelopeButton& e,
-                  int parameterIndex, float current) {
-  EnvelopeEditor editor(e.title, e.scale, current, record, 0,
-                        static_cast<uint16_t>(parameterIndex));
+void editEnvelope(DialogPage& page, SheetState& state, const EnvelopeButton& e, int parameterIndex,
+                  float current) {
+  EnvelopeEditor editor(state, e.title, e.scale, current, 0, static_cast<uint16_t>(parameterIndex));
   editor.openEnvelopeEditor(page.window());
 }
 

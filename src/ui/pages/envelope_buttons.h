@@ -9,6 +9,8 @@
 
 namespace vta {
 
+struct SheetState;
+
 struct EnvelopeButton {
   int button;
   int control;  // the value's own control
@@ -20,8 +22,8 @@ struct EnvelopeButton {
 void showEnvelopeButton(DialogPage& page, const EffectSettings* record, const EnvelopeButton& e,
                         int parameterIndex);
 // Opens the envelope editor over page on the envelope (owner 0) of
-// parameterIndex, starting a new one at current.
-void editEnvelope(DialogPage& page, EffectSettings* record, const EnvelopeButton& e,
-                  int parameterIndex, float current);
+// parameterIndex in the sheet's record, starting a new one at current.
+void editEnvelope(DialogPage& page, SheetState& state, const EnvelopeButton& e, int parameterIndex,
+                  float current);
 
 }  // namespace vta

@@ -254,7 +254,7 @@ void ObjectsPage::editEnvelope(int button) {
     const ObjectComponent* object = morphingObject(sheet().selectedEffect, currentObject_);
     if (!object) return;
     const EnvelopeScale scale{0, static_cast<float>(object->morphFrames), 0.1f, 1, false};
-    EnvelopeEditor editor("Object Morph Envelope", scale, 0, record, object->id, 1);
+    EnvelopeEditor editor(sheet(), "Object Morph Envelope", scale, 0, object->id, 1);
     editor.openEnvelopeEditor(window());
     return;
   }
@@ -263,7 +263,7 @@ void ObjectsPage::editEnvelope(int button) {
     if (e.button != button) continue;
     const bool hasEntry = record && isEntry(currentObject_);
     const float current = hasEntry ? record->objectParams[currentObject_][e.element] : 0.0f;
-    vta::editEnvelope(*this, record, e, base + e.element, current);
+    vta::editEnvelope(*this, sheet(), e, base + e.element, current);
   }
 }
 
@@ -290,7 +290,7 @@ void ObjectsPage::editPath() {
   if (flownOn) record->globalParams[VTA_FLY_MODE] = 0.0f;
   if (switched) currentObject_ ^= 1;
   if (const ObjectComponent* object = pathObject(*effect, currentObject_)) {
-    PathEditor editor(record);
+    PathEditor editor(sheet());
     editor.setObjectId(object->id);
     editor.openPathEditor(window());
   }

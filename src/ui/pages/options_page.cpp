@@ -127,7 +127,7 @@ void OptionsPage::editEnvelope(int button) {
   EffectSettings* record = sheet().record;
   for (const EnvelopeButton& e : kEnvelopeButtons) {
     if (e.button != button) continue;
-    vta::editEnvelope(*this, record, e, e.element, record ? record->globalParams[e.element] : 0.0f);
+    vta::editEnvelope(*this, sheet(), e, e.element, record ? record->globalParams[e.element] : 0.0f);
   }
 }
 
