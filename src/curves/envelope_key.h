@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/byte_reader.h"
+#include "curves/key_kind.h"
 #include "vantaro/vantaro.h"
 
 namespace vta {
@@ -37,8 +37,11 @@ VTA_ENVELOPE_KEY_FIELD(linear, 20);
 VTA_ENVELOPE_KEY_FIELD(reserved, 22);
 #undef VTA_ENVELOPE_KEY_FIELD
 
-// The key's 24 bytes in payload order.
-EnvelopeKey readEnvelopeKey(ByteReader& in);
-void writeEnvelopeKey(ByteWriter& out, const EnvelopeKey& key);
+// An envelope key carries one value and is at exactly its own time.
+template <>
+struct KeyKind<EnvelopeKey> {
+  static constexpr float EnvelopeKey::*kValues[] = {&EnvelopeKey::value};
+  static constexpr double kTimeWindow = 0;
+};
 
 }  // namespace vta

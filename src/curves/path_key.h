@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "platform/byte_reader.h"
+#include "curves/key_kind.h"
 #include "vantaro/vantaro.h"
 
 namespace vta {
@@ -60,8 +60,12 @@ VTA_PATH_KEY_FIELD(reserved, 54);
 #undef VTA_PATH_KEY_FIELD
 static_assert(kPathKeySize == 4 * 14, "a path key fills one motion block");
 
-// The key's 56 bytes in payload order.
-PathKey readPathKey(ByteReader& in);
-void writePathKey(ByteWriter& out, const PathKey& key);
+// A path key carries the nine placement values and is at every time within
+// half a percent of its own.
+template <>
+struct KeyKind<PathKey> {
+  static constexpr auto& kValues = kPlacementFields;
+  static constexpr double kTimeWindow = 0.005;
+};
 
 }  // namespace vta

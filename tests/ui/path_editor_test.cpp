@@ -14,10 +14,12 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "curves/kb_spline.h"
 #include "import_hook.h"
 #include "pane_observers.h"
+#include "model/files/path_file.h"
 #include "platform/chunk_file.h"
 #include "process_figures.h"
 #include "ui/editors/path_editor.h"
@@ -69,7 +71,6 @@ class PathEditorTest : public ::testing::Test {
       path_->insertKey(key);
     }
     record_.description.lists[kPaths].append(path_);
-    sheet_.session.copiedKey() = {};
   }
 
   void edit(const std::function<void(HWND)>& drive) {
@@ -145,20 +146,39 @@ TEST_F(PathEditorTest, PositionAndScaleAreLimitedRotationIsNot) {
   EXPECT_EQ("Value must be between -2000 and 2000", message);
 }
 
-TEST_F(PathEditorTest, CreateOverwritesAKeyWithinTheStoringWindowAndKeepsItsTime) {
-  path_->removeKey(0.5f);
-  path_->removeKey(0.505f);
-  path_->insertKey(keyAt(0.507f, 10));
-  edit([&](HWND editor) {
-    moveTrackbar(editor, kTime, 50);
-    EXPECT_EQ("Values at 50%", text(editor, kGroup)) << "shown keys lie within 0.005";
-    SetDlgItemTextA(editor, kPositionX, "42");
-    sendClick(editor, kCreate);
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
-  });
-  ASSERT_EQ(4u, path_->keyCount);
-  EXPECT_EQ(0.507f, path_->keys[1].time);
-  EXPECT_EQ(42.0f, path_->keys[1].positionX);
+// A key is at the slider exactly when the boxes show it: a box edit or
+// Create there stores over it (keeping its time); a key a percent away, or
+// 0.007 away, is another key, and Create makes a new one beside it.
+TEST_F(PathEditorTest, AKeyIsAtTheSliderExactlyWhenTheBoxesSaySo) {
+  const struct {
+    float keyTime;
+    int slider;
+    bool atSlider;
+  } cases[] = {{0.503f, 50, true}, {0.507f, 50, false}, {0.5f, 51, false}, {0.0f, 1, false}};
+  for (const auto& c : cases) {
+    path_->setKeyCount(0);
+    for (float t : {0.0f, 0.8f, 1.0f}) path_->insertKey(keyAt(t, 20));
+    if (c.keyTime != 0.0f) path_->insertKey(keyAt(c.keyTime, 10));
+    const uint32_t count = path_->keyCount;
+    edit([&](HWND editor) {
+      moveTrackbar(editor, kTime, c.slider);
+      const std::string shown = "Values at " + std::to_string(c.slider) + "%";
+      EXPECT_EQ(c.atSlider ? shown + " * KEY *" : shown, text(editor, kGroup));
+      EXPECT_EQ(!c.atSlider, enabled(editor, kCreate));
+      SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kPositionX)),
+                   TRUE);
+      SetDlgItemTextA(editor, kPositionX, "42");
+      SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)), TRUE);
+      if (!c.atSlider) sendClick(editor, kCreate);
+      PostMessageA(editor, WM_COMMAND, IDOK, 0);
+    });
+    PathKey kept{};
+    ASSERT_TRUE(path_->findKey(c.keyTime, kept)) << c.keyTime;
+    EXPECT_EQ(c.keyTime, kept.time);
+    EXPECT_EQ(c.atSlider ? 42.0f : c.keyTime == 0.0f ? 20.0f : 10.0f, kept.positionX)
+        << "key at " << c.keyTime << ", slider at " << c.slider << "%";
+    EXPECT_EQ(c.atSlider ? count : count + 1, path_->keyCount) << c.keyTime;
+  }
 }
 
 TEST_F(PathEditorTest, DragsWrapAtTheLimitsAndLeaveUncheckedAxesAlone) {
@@ -220,6 +240,36 @@ TEST_F(PathEditorTest, ClosingTheEditorMidDragShowsTheCursorAgain) {
     });
     EXPECT_EQ(shown, cursorDisplayCount()) << (escape ? "Escape" : "Cancel");
   }
+}
+
+// Left down, right down, left up, right up: one drag, by the left button up
+// to its release, and the cursor hidden once and shown once.
+TEST_F(PathEditorTest, ADragKeepsTheButtonThatStartedItAndHidesTheCursorOnce) {
+  const int shown = cursorDisplayCount();
+  edit([&](HWND editor) {
+    SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    SendMessageA(editor, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(20, 20));
+    SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(20, 30));
+    SendMessageA(editor, WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(20, 40));
+    SendMessageA(editor, WM_RBUTTONUP, 0, MAKELPARAM(20, 50));
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(shown, cursorDisplayCount());
+  EXPECT_FLOAT_EQ(-0.2f, path_->keys[0].positionY) << "the left button moves Y to the release";
+  EXPECT_EQ(0.0f, path_->keys[0].positionZ) << "and never Z, the right button's";
+}
+
+// The press takes the focus from the box, so the shortcut reaches the editor.
+TEST_F(PathEditorTest, AfterADragFromABoxCtrlZUndoesIt) {
+  edit([&](HWND editor) {
+    SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kRotationX)),
+                 TRUE);
+    drag(editor, 10, 0);
+    ASSERT_EQ("0.1", text(editor, kPositionX));
+    typeKeys(editor, {VK_CONTROL, 'Z'});
+    EXPECT_TRUE(waitUntil([&] { return text(editor, kPositionX) == "0"; }));
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
 }
 
 bool sameKey(const PathKey& a, const PathKey& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
@@ -325,6 +375,33 @@ std::string g_pathFile;
 BOOL WINAPI choosePathFile(LPOPENFILENAMEA dialog) {
   std::strcpy(dialog->lpstrFile, g_pathFile.c_str());
   return TRUE;
+}
+
+// A path file without keys, or with times out of order, is refused as an
+// envelope file is.
+TEST_F(PathEditorTest, AKeylessOrUnorderedFileIsRefused) {
+  ASSERT_NE(nullptr, replaceImport(GetModuleHandleA(nullptr), "comdlg32.dll", "GetOpenFileNameA",
+                                   reinterpret_cast<void*>(&choosePathFile)));
+  char temp[MAX_PATH];
+  GetTempPathA(sizeof temp, temp);
+  g_pathFile = std::string(temp) + "vantaro_refused.pth";
+  const std::string before(reinterpret_cast<const char*>(path_->keys),
+                           path_->keyCount * sizeof(PathKey));
+  for (const std::vector<PathKey>& keys : {std::vector<PathKey>{}, {keyAt(0.6f, 1), keyAt(0.3f, 2)}}) {
+    OwnedComponent<PathComponent> saved(makeComponent<PathComponent>(1, 0.0f, 1.0f, 0, 0));
+    saved->copyKeys(keys.data(), static_cast<uint32_t>(keys.size()));
+    ASSERT_EQ(CurveFileResult::kDone, savePathFile(g_pathFile.c_str(), *saved));
+    std::string message;
+    edit([&](HWND editor) {
+      clickButton(editor, kLoad);
+      message = answerMessageBox("File Error");
+      PostMessageA(editor, WM_COMMAND, IDOK, 0);
+    });
+    EXPECT_EQ("Could not read path from disk", message) << keys.size() << " keys";
+    EXPECT_EQ(before, std::string(reinterpret_cast<const char*>(path_->keys),
+                                  path_->keyCount * sizeof(PathKey)));
+  }
+  DeleteFileA(g_pathFile.c_str());
 }
 
 TEST_F(PathEditorTest, AFileOfAnotherKindChangesNothing) {

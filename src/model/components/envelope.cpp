@@ -1,33 +1,15 @@
 // Envelope lifecycle, chunk payload and comparison.
 #include "model/components/envelope.h"
 
-#include "curves/key_array.h"
+#include "curves/key_bytes.h"
+#include "curves/key_editing.h"
 
 namespace vta {
 
 EnvelopeComponent::EnvelopeComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId,
                                      uint16_t parentId)
     : EffectComponent(id, spanStart, spanEnd, linkId, parentId),
-      parameterIndex(0),
-      keyCount(0),
-      keys(nullptr) {}
-
-namespace {
-
-// Times from 0.0 to 1.0 that never go back (NaN fails): only then do the end
-// keys land first and last, so that loading a saved envelope gives it back.
-bool timesInOrder(const EnvelopeKey* keys, uint32_t count) {
-  float previous = 0.0f;
-  for (uint32_t i = 0; i < count; ++i) {
-    if (!(keys[i].time >= previous && keys[i].time <= 1.0f)) return false;
-    previous = keys[i].time;
-  }
-  return true;
-}
-
-}  // namespace
-
-EnvelopeComponent::~EnvelopeComponent() { release(keys); }
+      parameterIndex(0) {}
 
 void EnvelopeComponent::destroy(bool freeSelf) { destroyComponent(this, freeSelf); }
 
@@ -50,8 +32,10 @@ int EnvelopeComponent::readChunk(uint32_t tag, uint32_t length, const uint8_t* p
     if (!in.ok() || count > in.remaining() / kEnvelopeKeySize) return 0;
     EnvelopeKey* loaded = newKeyArray<EnvelopeKey>(count);
     if (count > 0 && !loaded) return 0;
-    for (uint32_t i = 0; i < count; ++i) loaded[i] = readEnvelopeKey(in);
-    if (!timesInOrder(loaded, count)) {
+    for (uint32_t i = 0; i < count; ++i) loaded[i] = readKey<EnvelopeKey>(in);
+    // Only times from 0.0 to 1.0 that never go back (NaN fails) let the end
+    // keys land first and last, so that loading a saved envelope gives it back.
+    if (count > 0 && !usableKeys(loaded, count)) {
       release(loaded);
       return 0;
     }
@@ -75,7 +59,7 @@ int EnvelopeComponent::writeChunk(uint32_t* tag, uint32_t* length, uint8_t** pay
   out.seek(kComponentHeaderSize);
   out.u16(parameterIndex);
   out.u32(keyCount);
-  for (uint32_t i = 0; i < keyCount; ++i) writeEnvelopeKey(out, keys[i]);
+  for (uint32_t i = 0; i < keyCount; ++i) writeKey(out, keys[i]);
   return 1;
 }
 
@@ -101,13 +85,7 @@ int EnvelopeComponent::compare(const EffectComponent* other) const {
 
 void EnvelopeComponent::copyFrom(const EnvelopeComponent& other) {
   parameterIndex = other.parameterIndex;
-  adoptKeys(copyKeyArray(other.keys, other.keyCount), other.keyCount);
-}
-
-void EnvelopeComponent::adoptKeys(EnvelopeKey* newKeys, uint32_t count) {
-  release(keys);
-  keys = newKeys;
-  keyCount = newKeys ? count : 0;
+  copyKeys(other.keys, other.keyCount);
 }
 
 }  // namespace vta

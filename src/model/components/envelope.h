@@ -11,6 +11,7 @@
 #include <cstdint>
 
 #include "curves/envelope_key.h"
+#include "curves/key_track.h"
 #include "model/effect_component.h"
 #include "platform/byte_order.h"
 
@@ -19,7 +20,7 @@ namespace vta {
 // Payload bytes before the first key: common header, parameterIndex, keyCount.
 constexpr uint32_t kEnvelopeKeysOffset = 22;
 
-class EnvelopeComponent final : public EffectComponent {
+class EnvelopeComponent final : public EffectComponent, public KeyTrack<EnvelopeKey> {
  public:
   static constexpr uint32_t kTag = fourCC("ENV0");
 
@@ -39,30 +40,20 @@ class EnvelopeComponent final : public EffectComponent {
   // Base fields, parameterIndex and every key (reserved bytes aside).
   int compare(const EffectComponent* other) const override;
 
-  // Replaces the keys by n zero-filled ones (none for 0).
-  void setKeyCount(uint32_t n);
-  // Copies key over keys[index]; an index at or past keyCount does nothing.
-  void setKey(uint32_t index, const EnvelopeKey& key);
-  // Adds a copy in time order, after any keys of equal time.
-  void insertKey(const EnvelopeKey& key);
-  // Removes the keys whose time equals key.time exactly.
-  void deleteKey(const EnvelopeKey& key);
-  // 1 and the first key whose time equals time exactly, else 0.
-  int findKey(float time, EnvelopeKey& out) const;
+  // The keys and their editing come from KeyTrack; a key is at exactly its
+  // own time.
+
   // The curve's value at time (rules in docs/curves.md).
   float evaluate(float time) const;
   // parameterIndex and a copy of every key; the base fields stay.
   void copyFrom(const EnvelopeComponent& other);
 
   uint16_t parameterIndex;
-  uint32_t keyCount;
-  EnvelopeKey* keys;  // owned, from allocate(); null when keyCount is 0
 
  private:
   friend void destroyComponent<EnvelopeComponent>(EnvelopeComponent*, bool);
-  ~EnvelopeComponent();
+  ~EnvelopeComponent() = default;
 
-  void adoptKeys(EnvelopeKey* newKeys, uint32_t count);
   void completeEndKeys();
 };
 

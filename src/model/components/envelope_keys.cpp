@@ -1,40 +1,10 @@
-// Envelope key editing, lookup, end-key completion and evaluation.
+// Envelope end-key completion and evaluation.
 #include <algorithm>
 
 #include "model/components/envelope.h"
 #include "curves/kb_spline.h"
-#include "curves/key_array.h"
 
 namespace vta {
-
-void EnvelopeComponent::setKeyCount(uint32_t n) { adoptKeys(newKeyArray<EnvelopeKey>(n), n); }
-
-void EnvelopeComponent::setKey(uint32_t index, const EnvelopeKey& key) {
-  if (index < keyCount) keys[index] = key;
-}
-
-void EnvelopeComponent::insertKey(const EnvelopeKey& key) {
-  EnvelopeKey* grown = withKeyInserted(keys, keyCount, key);
-  if (grown) adoptKeys(grown, keyCount + 1);
-}
-
-void EnvelopeComponent::deleteKey(const EnvelopeKey& key) {
-  uint32_t matching = countKeysAt(keys, keyCount, key.time);
-  if (matching == 0) return;
-  uint32_t remaining = keyCount - matching;
-  EnvelopeKey* kept = withoutKeysAt(keys, keyCount, key.time, remaining);
-  if (kept || remaining == 0) adoptKeys(kept, remaining);
-}
-
-int EnvelopeComponent::findKey(float time, EnvelopeKey& out) const {
-  for (uint32_t i = 0; i < keyCount; ++i) {
-    if (keys[i].time == time) {
-      out = keys[i];
-      return 1;
-    }
-  }
-  return 0;
-}
 
 namespace {
 

@@ -1,15 +1,13 @@
 // Path lifecycle, chunk payload and comparison.
 #include "model/components/path.h"
 
-#include "curves/key_array.h"
+#include "curves/key_bytes.h"
 
 namespace vta {
 
 PathComponent::PathComponent(uint16_t id, float spanStart, float spanEnd, uint16_t linkId,
                              uint16_t parentId)
-    : EffectComponent(id, spanStart, spanEnd, linkId, parentId), keyCount(0), keys(nullptr) {}
-
-PathComponent::~PathComponent() { release(keys); }
+    : EffectComponent(id, spanStart, spanEnd, linkId, parentId) {}
 
 void PathComponent::destroy(bool freeSelf) { destroyComponent(this, freeSelf); }
 
@@ -32,7 +30,7 @@ int PathComponent::readChunk(uint32_t tag, uint32_t length, const uint8_t* paylo
   if (count > whole) count = whole;
   PathKey* loaded = newKeyArray<PathKey>(count);
   if (count > 0 && !loaded) return 0;
-  for (uint32_t i = 0; i < count; ++i) loaded[i] = readPathKey(in);
+  for (uint32_t i = 0; i < count; ++i) loaded[i] = readKey<PathKey>(in);
   adoptKeys(loaded, count);
   return 1;
 }
@@ -48,7 +46,7 @@ int PathComponent::writeChunk(uint32_t* tag, uint32_t* length, uint8_t** payload
   ByteWriter out(*payload, size);
   out.seek(kComponentHeaderSize);
   out.u32(keyCount);
-  for (uint32_t i = 0; i < keyCount; ++i) writePathKey(out, keys[i]);
+  for (uint32_t i = 0; i < keyCount; ++i) writeKey(out, keys[i]);
   return 1;
 }
 
@@ -61,13 +59,7 @@ int PathComponent::compare(const EffectComponent* other) const {
 }
 
 void PathComponent::copyFrom(const PathComponent& other) {
-  adoptKeys(copyKeyArray(other.keys, other.keyCount), other.keyCount);
-}
-
-void PathComponent::adoptKeys(PathKey* newKeys, uint32_t count) {
-  release(keys);
-  keys = newKeys;
-  keyCount = newKeys ? count : 0;
+  copyKeys(other.keys, other.keyCount);
 }
 
 }  // namespace vta

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "model/effect_component.h"
+#include "curves/key_track.h"
 #include "curves/path_key.h"
 #include "platform/byte_order.h"
 
@@ -17,7 +18,7 @@ namespace vta {
 // Payload bytes before the first key: common header and keyCount.
 constexpr uint32_t kPathKeysOffset = 20;
 
-class PathComponent final : public EffectComponent {
+class PathComponent final : public EffectComponent, public KeyTrack<PathKey> {
  public:
   static constexpr uint32_t kTag = fourCC("PTH0");
 
@@ -34,29 +35,17 @@ class PathComponent final : public EffectComponent {
   // Base fields and all 56 bytes of every key.
   int compare(const EffectComponent* other) const override;
 
-  // Replaces the keys by n zero-filled ones (none for 0).
-  void setKeyCount(uint32_t n);
-  // Copies key over keys[index]; an index at or past keyCount does nothing.
-  void setKey(uint32_t index, const PathKey& key);
-  // Adds a copy in time order, after any keys of equal time.
-  void insertKey(const PathKey& key);
-  // Removes the keys whose time equals time exactly.
-  void removeKey(float time);
-  // 1 and the first key whose time is within 0.005 of time, else 0.
-  int findKey(float time, PathKey& out) const;
+  // The keys and their editing come from KeyTrack; a key is at every time
+  // within 0.005 of its own.
+
   // The nine placement values at time into out (rules in docs/curves.md).
   void evaluate(float time, PathKey& out) const;
   // A copy of every key; the base fields stay.
   void copyFrom(const PathComponent& other);
 
-  uint32_t keyCount;
-  PathKey* keys;  // owned, from allocate(); null when keyCount is 0
-
  private:
   friend void destroyComponent<PathComponent>(PathComponent*, bool);
-  ~PathComponent();
-
-  void adoptKeys(PathKey* newKeys, uint32_t count);
+  ~PathComponent() = default;
 };
 
 }  // namespace vta

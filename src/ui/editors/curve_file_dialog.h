@@ -1,13 +1,23 @@
-// The standard file dialogs through which the editors load and save curve
-// files (envelopes, paths): opened in a folder below the installation, one
-// file type, no overwrite prompt.
+// The standard file dialogs of the library: the fields every one of them
+// sets, and the dialogs through which the editors load and save curve files
+// (envelopes, paths): opened in a folder below the installation, one file
+// type, no overwrite prompt.
 #pragma once
 
 #include <windows.h>
 
+#include <commdlg.h>
+
 namespace vta {
 
 constexpr int kCurveFileNameSize = 256;
+
+// A file dialog over owner for one file type (filter: description and
+// pattern, as the dialog takes them) that starts in folder (null: where the
+// system chooses) with the name in file, of size bytes, which receives the
+// chosen path.
+OPENFILENAMEA fileDialogFields(HWND owner, const char* filter, char* file, DWORD size,
+                               const char* folder, const char* title, const char* extension);
 
 struct CurveFileType {
   const char* folder;     // below the installation folder: "Envelopes", "Paths"

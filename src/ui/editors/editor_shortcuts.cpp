@@ -3,15 +3,19 @@
 #include <optional>
 
 #include "platform/boundary.h"
+#include "ui/editors/edit_box_memory.h"
 
 namespace vta {
 namespace {
 
+constexpr char kListenerProperty[] = "VantaroEditorShortcuts";
+
 bool held(int virtualKey) { return GetKeyState(virtualKey) < 0; }
 
-bool isEditBox(HWND window) {
-  char kind[16] = "";
-  return GetClassNameA(window, kind, sizeof kind) && lstrcmpiA(kind, "Edit") == 0;
+// The shortcuts listening in the dialog that holds window, if any.
+EditorShortcuts* listenerOf(HWND window) {
+  HWND dialog = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  return dialog ? static_cast<EditorShortcuts*>(GetPropA(dialog, kListenerProperty)) : nullptr;
 }
 
 // Alt with Ctrl is AltGr on many keyboards: it types characters, so it is
@@ -35,15 +39,17 @@ void EditorShortcuts::start(HWND dialog, std::function<void(EditorShortcut)> han
   if (!hook_) return;
   dialog_ = dialog;
   handle_ = std::move(handle);
-  listening_ = this;
+  SetPropA(dialog, kListenerProperty, this);
 }
 
 void EditorShortcuts::stop() {
   if (hook_) UnhookWindowsHookEx(hook_);
+  if (dialog_ && GetPropA(dialog_, kListenerProperty) == this) {
+    RemovePropA(dialog_, kListenerProperty);
+  }
   hook_ = nullptr;
   dialog_ = nullptr;
   handle_ = nullptr;
-  if (listening_ == this) listening_ = nullptr;
 }
 
 // The dialog's message loop (IsDialogMessage) calls the filter with
@@ -51,7 +57,9 @@ void EditorShortcuts::stop() {
 // editor (message boxes, file dialogs) have windows of their own.
 LRESULT CALLBACK EditorShortcuts::filter(int code, WPARAM wParam, LPARAM lParam) {
   const bool taken = code == MSGF_DIALOGBOX && guarded<bool>(false, [&] {
-                       return listening_ && listening_->take(*reinterpret_cast<MSG*>(lParam));
+                       const MSG& message = *reinterpret_cast<MSG*>(lParam);
+                       EditorShortcuts* listener = listenerOf(message.hwnd);
+                       return listener && listener->take(message);
                      });
   return taken ? TRUE : CallNextHookEx(nullptr, code, wParam, lParam);
 }

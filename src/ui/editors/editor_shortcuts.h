@@ -14,7 +14,8 @@ enum class EditorShortcut { kUndo, kRedo, kCopy, kPaste };
 
 // The dialog manager hands a modal dialog's keys to the focused control, so
 // the shortcuts are taken from the dialog's message loop by a message-filter
-// hook before the dialog manager sees them. One editor at a time listens.
+// hook before the dialog manager sees them. The hook finds the listening
+// object through a property of the dialog the key was pressed in.
 class EditorShortcuts {
  public:
   EditorShortcuts() = default;
@@ -30,7 +31,6 @@ class EditorShortcuts {
   static LRESULT CALLBACK filter(int code, WPARAM wParam, LPARAM lParam);
   bool take(const MSG& message);
 
-  static inline EditorShortcuts* listening_ = nullptr;
   HWND dialog_ = nullptr;
   HHOOK hook_ = nullptr;
   std::function<void(EditorShortcut)> handle_;

@@ -1,19 +1,30 @@
 #include "ui/editors/envelope_editor.h"
 
-#include <commctrl.h>
-
+#include <algorithm>
 #include <cstdio>
 
 #include "envelope_editor_ids.h"
+#include "model/files/envelope_file.h"
 #include "model/files/envelope_target.h"
-#include "ui/editors/editor_procedure.h"
-#include "ui/library_state.h"
 #include "ui/pane/preview_pane.h"
 
 namespace vta {
 namespace {
 
-constexpr int kTimeTick = 10;
+const KeyEditorKind<EnvelopeComponent> kEnvelopeEditor = {
+    IDD_ENVELOPE_EDITOR,
+    {IDC_ENVELOPE_TIME, IDC_ENVELOPE_GRAPH, IDC_ENVELOPE_VALUE_GROUP, IDC_ENVELOPE_PREVIOUS_KEY,
+     IDC_ENVELOPE_NEXT_KEY, IDC_ENVELOPE_CREATE_KEY, IDC_ENVELOPE_DELETE_KEY, IDC_ENVELOPE_REMOVE,
+     IDC_ENVELOPE_LOAD, IDC_ENVELOPE_SAVE, IDC_ENVELOPE_TENSION, IDC_ENVELOPE_CONTINUITY,
+     IDC_ENVELOPE_BIAS, IDC_ENVELOPE_LINEAR},
+    "Value at",
+    {"Envelopes", "Vantaro Envelopes (*.env)\0*.env\0", "env"},
+    "Load An Envelope",
+    "Save An Envelope",
+    "Could not read envelope from disk",
+    "Could not write envelope to disk",
+    &loadEnvelopeFile,
+    &saveEnvelopeFile};
 
 void warn(HWND owner, const char* text, const char* title) {
   MessageBoxA(owner, text, title, MB_OK | MB_ICONEXCLAMATION);
@@ -21,160 +32,89 @@ void warn(HWND owner, const char* text, const char* title) {
 
 }  // namespace
 
-EnvelopeEditor::EnvelopeEditor(SheetContext& context, const char* title,
-                               const EnvelopeScale& scale, float defaultValue,
-                               uint16_t owner, uint16_t parameterIndex)
-    : SheetDialog(&EnvelopeEditor::procedure, context),
+EnvelopeEditor::EnvelopeEditor(SheetContext& context, const char* title, const EnvelopeScale& scale,
+                               float defaultValue, uint16_t owner, uint16_t parameterIndex)
+    : KeyEditor(context, kEnvelopeEditor),
       title_(title ? title : ""),
       hasTitle_(title != nullptr),
       scale_(scale),
       defaultValue_(defaultValue),
-      settings_(&context.session.record()),
       owner_(owner),
       parameterIndex_(parameterIndex),
-      graph_(scale) {
-  current = this;
-}
-
-EnvelopeEditor::~EnvelopeEditor() {
-  if (current == this) current = nullptr;
-}
+      graph_(scale) {}
 
 void EnvelopeEditor::openEnvelopeEditor(HWND parent) {
-  if (!settings_) return warn(parent, "No ri in Envelope Editor", "Internal VTA Error");
-  const EnvelopeTarget target = findOrAddEnvelope(*settings_, owner_, parameterIndex_);
-  envelope_ = target.envelope;
-  if (!envelope_) return warn(parent, "Error creating envelope", "Out of Memory");
-  OwnedComponent<EnvelopeComponent> backup(static_cast<EnvelopeComponent*>(envelope_->clone()));
-  if (envelope_->keyCount == 0) {
-    envelope_->insertKey({0.0f, defaultValue_, 0, 0, 0, 0, 0});
-    envelope_->insertKey({1.0f, defaultValue_, 0, 0, 0, 0, 0});
+  EffectSettings& record = session().record();
+  const EnvelopeTarget target = findOrAddEnvelope(record, owner_, parameterIndex_);
+  EnvelopeComponent* envelope = target.envelope;
+  if (!envelope) return warn(parent, "Error creating envelope", "Out of Memory");
+  OwnedComponent<EnvelopeComponent> backup(static_cast<EnvelopeComponent*>(envelope->clone()));
+  if (envelope->keyCount == 0) {
+    envelope->insertKey({0.0f, defaultValue_, 0, 0, 0, 0, 0});
+    envelope->insertKey({1.0f, defaultValue_, 0, 0, 0, 0, 0});
   }
-  const INT_PTR result =
-      DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(kTemplate), parent, dialogProc(), 0);
+  const INT_PTR result = run(parent, *envelope);
   // Cancel leaves the record as it was before the editor opened: an
   // envelope the editor added goes again.
   if (result == kRemove || (result == kCancel && target.added)) {
-    envelope_->setKeyCount(0);
-    settings_->description.removeComponent(kEnvelopes, envelope_);
+    envelope->setKeyCount(0);
+    record.description.removeComponent(kEnvelopes, envelope);
   } else if (result == kCancel && backup) {
-    envelope_->copyFrom(*backup);
-  }
-  envelope_ = nullptr;
-}
-
-INT_PTR CALLBACK EnvelopeEditor::procedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam) {
-  EnvelopeEditor* editor = current;
-  return editorProcedure(editor, window, message, wParam, lParam, [&] {
-    if (editor && editor->envelope_) editor->handleMessage(message, wParam, lParam);
-  });
-}
-
-void EnvelopeEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG: start(); break;
-    case WM_DESTROY: shortcuts_.stop(); break;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(window(), &paint);
-      EndPaint(window(), &paint);
-      // The frame control paints first; the graph goes on top of it.
-      UpdateWindow(GetDlgItem(window(), IDC_ENVELOPE_GRAPH));
-      redrawGraph();
-      break;
-    }
-    case WM_COMMAND:
-      if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
-        onEditFocus(LOWORD(wParam), HIWORD(wParam));
-      } else if (HIWORD(wParam) == BN_CLICKED) {
-        onCommand(LOWORD(wParam), HIWORD(wParam));
-      }
-      break;
-    case WM_HSCROLL:
-      if (lParam) onTimeSlider(reinterpret_cast<HWND>(lParam));
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-    case WM_CAPTURECHANGED: onMouse(message, wParam, lParam); break;
+    envelope->copyFrom(*backup);
   }
 }
 
-void EnvelopeEditor::start() {
-  context().reports.activate(this);
-  pane().refreshEffectTexts();
-  pane().refreshRenderButton();
-  setTrackbarRange(IDC_ENVELOPE_TIME, 0, 100, kTimeTick);
+void EnvelopeEditor::onInitView() {
   if (hasTitle_) SetWindowTextA(window(), title_.c_str());
   const char* format = scale_.percentMode ? "%g%%" : "%g";
-  char label[32];
-  std::snprintf(label, sizeof label, format, scale_.minValue);
-  setText(IDC_ENVELOPE_BOTTOM_VALUE, label);
-  std::snprintf(label, sizeof label, format, scale_.maxValue);
-  setText(IDC_ENVELOPE_TOP_VALUE, label);
-  graph_.locate(window(), GetDlgItem(window(), IDC_ENVELOPE_GRAPH));
-  refreshControls();
-  history_.start(envelope_->keys, envelope_->keyCount);
-  shortcuts_.start(window(), [this](EditorShortcut shortcut) { onShortcut(shortcut); });
+  showNumber(IDC_ENVELOPE_BOTTOM_VALUE, format, scale_.minValue);
+  showNumber(IDC_ENVELOPE_TOP_VALUE, format, scale_.maxValue);
+  graph_.locate(window(), graph());
   takeGraphKeys();
   session().recordChanged();
 }
 
-void EnvelopeEditor::onCommand(int id, int) {
-  switch (id) {
-    case IDOK: EndDialog(window(), kKeep); break;
-    case IDCANCEL: EndDialog(window(), kCancel); break;
-    case IDC_ENVELOPE_REMOVE: EndDialog(window(), kRemove); break;
-    case IDC_ENVELOPE_NEXT_KEY: stepToKey(true); break;
-    case IDC_ENVELOPE_PREVIOUS_KEY: stepToKey(false); break;
-    case IDC_ENVELOPE_CREATE_KEY:
-      applyKeyFields();
-      afterEdit();
-      break;
-    case IDC_ENVELOPE_DELETE_KEY:
-      deleteKeyAtTime();
-      afterEdit();
-      break;
-    case IDC_ENVELOPE_LOAD:
-      loadFile();
-      afterEdit();
-      break;
-    case IDC_ENVELOPE_SAVE: saveFile(); break;
-    case IDC_ENVELOPE_LINEAR: {
-      EnvelopeKey key;
-      if (keyAt(sliderTime(), key)) applyKeyFields();
-      afterEdit();
-      break;
-    }
-  }
+HWND EnvelopeEditor::graph() const { return GetDlgItem(window(), IDC_ENVELOPE_GRAPH); }
+
+void EnvelopeEditor::redraw() {
+  cursorTime_ = sliderTime();
+  graph_.draw(graph(), component(), cursorTime_);
 }
 
-void EnvelopeEditor::onEditFocus(int id, int code) {
-  if (id != IDC_ENVELOPE_VALUE && id != IDC_ENVELOPE_TENSION && id != IDC_ENVELOPE_CONTINUITY &&
-      id != IDC_ENVELOPE_BIAS) {
-    return;
-  }
-  HWND box = GetDlgItem(window(), id);
-  if (code == EN_SETFOCUS) {
-    boxMemory_.remember(box);
-    return;
-  }
-  if (!boxMemory_.changed(box)) return;
-  EnvelopeKey key;
-  if (keyAt(sliderTime(), key)) applyKeyFields();
-  afterEdit();
+// The time cursor moves by erasing it where it was drawn (XOR) and drawing
+// it at the slider's time.
+void EnvelopeEditor::showTimeMoved() {
+  graph_.drawCursor(graph(), component(), cursorTime_);
+  cursorTime_ = sliderTime();
+  graph_.drawCursor(graph(), component(), cursorTime_);
 }
 
-void EnvelopeEditor::onTimeSlider(HWND slider) {
-  updateTrackbarLabel(slider);
-  if (GetDlgCtrlID(slider) != IDC_ENVELOPE_TIME) return;
-  moveCursorTo(sliderTime());
+EnvelopeKey EnvelopeEditor::keyBetween(float t) {
+  return {t, component().evaluate(t), 0, 0, 0, 0, 0};
 }
 
-void EnvelopeEditor::afterEdit() {
-  if (!dragging_) history_.record(envelope_->keys, envelope_->keyCount);
-  session().recordChanged();
+void EnvelopeEditor::showValues(const EnvelopeKey& key, bool) {
+  showNumber(IDC_ENVELOPE_VALUE, scale_.percentMode ? "%g%%" : "%g", key.value);
+}
+
+bool EnvelopeEditor::readValues(EnvelopeKey& key) {
+  return readNumber(IDC_ENVELOPE_VALUE, key.value) && key.value >= scale_.minValue &&
+         key.value <= scale_.maxValue;
+}
+
+std::string EnvelopeEditor::rangeMessage() const {
+  char text[96];
+  std::snprintf(text, sizeof text,
+                scale_.percentMode ? "Value must be between %g%% and %g%%"
+                                   : "Value must be between %g and %g",
+                scale_.minValue, scale_.maxValue);
+  return text;
+}
+
+EnvelopeKey EnvelopeEditor::pasted(const EnvelopeKey& key) const {
+  EnvelopeKey clamped = key;
+  clamped.value = std::clamp(key.value, scale_.minValue, scale_.maxValue);
+  return clamped;
 }
 
 }  // namespace vta

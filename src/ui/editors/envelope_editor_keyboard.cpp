@@ -19,10 +19,12 @@ constexpr int kPagePercent = 10;
 
 // The graph is a static frame: it keeps its procedure for everything but
 // the keys it wants from the dialog manager, the keys themselves, and the
-// focus, whose rectangle the graph's drawing shows.
+// focus, whose rectangle the graph's drawing shows. It finds the editor in
+// its user data.
 void EnvelopeEditor::takeGraphKeys() {
-  HWND graph = GetDlgItem(window(), IDC_ENVELOPE_GRAPH);
+  HWND graph = this->graph();
   if (!graph || GetPropA(graph, kStaticProcedure)) return;
+  SetWindowLongPtrA(graph, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetPropA(graph, kStaticProcedure,
            reinterpret_cast<HANDLE>(GetWindowLongPtrA(graph, GWLP_WNDPROC)));
   SetWindowLongPtrA(graph, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&graphProcedure));
@@ -32,7 +34,7 @@ LRESULT CALLBACK EnvelopeEditor::graphProcedure(HWND graph, UINT message, WPARAM
                                                 LPARAM lParam) {
   const auto original = reinterpret_cast<WNDPROC>(GetPropA(graph, kStaticProcedure));
   return guarded<LRESULT>(0, [&]() -> LRESULT {
-    EnvelopeEditor* editor = current && current->envelope_ ? current : nullptr;
+    auto* editor = reinterpret_cast<EnvelopeEditor*>(GetWindowLongPtrA(graph, GWLP_USERDATA));
     switch (message) {
       case WM_GETDLGCODE: return DLGC_WANTARROWS;
       case WM_KEYDOWN:
@@ -40,9 +42,12 @@ LRESULT CALLBACK EnvelopeEditor::graphProcedure(HWND graph, UINT message, WPARAM
         break;
       case WM_SETFOCUS:
       case WM_KILLFOCUS:
-        if (editor) editor->redrawGraph();
+        if (editor) editor->redraw();
         break;
-      case WM_NCDESTROY: RemovePropA(graph, kStaticProcedure); break;
+      case WM_NCDESTROY:
+        RemovePropA(graph, kStaticProcedure);
+        SetWindowLongPtrA(graph, GWLP_USERDATA, 0);
+        break;
     }
     return original ? CallWindowProcA(original, graph, message, wParam, lParam)
                     : DefWindowProcA(graph, message, wParam, lParam);
@@ -50,7 +55,7 @@ LRESULT CALLBACK EnvelopeEditor::graphProcedure(HWND graph, UINT message, WPARAM
 }
 
 bool EnvelopeEditor::onGraphKey(WPARAM key) {
-  if (dragging_) return false;
+  if (dragging()) return false;
   const bool shift = GetKeyState(VK_SHIFT) < 0;
   // Percent values from the mouse are whole percents; the keyboard keeps to them.
   const float step = shift ? scale_.gridStep : scale_.percentMode ? 1.0f : scale_.valueStep;
@@ -68,30 +73,31 @@ bool EnvelopeEditor::onGraphKey(WPARAM key) {
 }
 
 void EnvelopeEditor::moveSliderBy(int percent) {
-  setTrackbarValue(IDC_ENVELOPE_TIME,
-                   std::clamp(getTrackbarValue(IDC_ENVELOPE_TIME) + percent, 0, 100));
-  moveCursorTo(sliderTime());
+  moveSliderTo(std::clamp(getTrackbarValue(IDC_ENVELOPE_TIME) + percent, 0, 100));
 }
 
 void EnvelopeEditor::changeValueBy(float step) {
-  const int index = keyIndexAt(sliderTime());
+  EnvelopeComponent& envelope = component();
+  const int index = envelope.keyIndexAt(sliderTime());
   if (index < 0) return;
-  EnvelopeKey key = envelope_->keys[index];
+  EnvelopeKey& key = envelope.keys[index];
   key.value = std::clamp(key.value + step, scale_.minValue, scale_.maxValue);
-  storeKey(key);
+  refreshControls();
+  redraw();
   afterEdit();
 }
 
 void EnvelopeEditor::deleteOrResetKey() {
+  EnvelopeComponent& envelope = component();
   const float t = sliderTime();
-  const int index = keyIndexAt(t);
+  const int index = envelope.keyIndexAt(t);
   if (index < 0) return;
   if (t == 0.0f || t == 1.0f) {
-    EnvelopeKey key = envelope_->keys[index];
-    key.value = defaultValue_;
-    storeKey(key);
+    envelope.keys[index].value = defaultValue_;
+    refreshControls();
+    redraw();
   } else {
-    deleteKeyAtTime();
+    deleteKeyAtSlider();
   }
   afterEdit();
 }

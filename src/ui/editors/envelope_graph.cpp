@@ -1,13 +1,19 @@
 #include "ui/editors/envelope_graph.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "curves/kb_spline.h"
+#include "curves/key_editing.h"
 
 namespace vta {
 namespace {
 
 constexpr int kKeySquareHalf = 3;
+// Horizontal grid lines lie at least this many pixels apart.
+constexpr int kGridSpacing = 3;
+// Share of the text colour in the grid's colour, the rest the button face's.
+constexpr int kGridTextShare = 25;
 const COLORREF kCurveColour = RGB(0, 0, 255);
 const COLORREF kCursorColour = RGB(0, 255, 255);
 
@@ -25,11 +31,15 @@ GraphArea drawingArea(const RECT& area, int x, int y) {
   return {x, y, x + (area.right - area.left) - 1, y + (area.bottom - area.top) - 1};
 }
 
-// The button face with 10 taken from each component, wrapping below 0.
+// The button face a quarter of the way to the button text: it reads on light
+// and dark system colours alike.
 COLORREF gridColour() {
-  const COLORREF face = GetSysColor(COLOR_BTNFACE);
-  return RGB(static_cast<BYTE>(GetRValue(face) - 10), static_cast<BYTE>(GetGValue(face) - 10),
-             static_cast<BYTE>(GetBValue(face) - 10));
+  const COLORREF face = GetSysColor(COLOR_BTNFACE), text = GetSysColor(COLOR_BTNTEXT);
+  const auto mix = [](int from, int to) {
+    return static_cast<BYTE>(from + (to - from) * kGridTextShare / 100);
+  };
+  return RGB(mix(GetRValue(face), GetRValue(text)), mix(GetGValue(face), GetGValue(text)),
+             mix(GetBValue(face), GetBValue(text)));
 }
 
 void line(HDC dc, int x1, int y1, int x2, int y2) {
@@ -58,14 +68,30 @@ void EnvelopeGraph::locate(HWND dialog, HWND graph) {
   inDialog_ = {area.left + 1, area.top + 1, area.right - 2, area.bottom - 2};
 }
 
+// The grid's value step and its number of lines, one at the minimum and one
+// every step up to the maximum: the scale's grid step, or a multiple of it
+// where its lines would lie closer than kGridSpacing pixels (a morph
+// envelope's range is the effect's frame count, possibly millions).
+int EnvelopeGraph::gridLineCount(const GraphArea& a, double& step) const {
+  const double range = static_cast<double>(scale_.maxValue) - scale_.minValue;
+  step = scale_.gridStep;
+  if (!(step > 0) || !(range >= 0) || !std::isfinite(range)) return 0;
+  const double most = std::max(1, a.height() / kGridSpacing);
+  const double lines = std::floor(range / step);
+  if (lines > most) step *= std::ceil(lines / most);
+  return static_cast<int>(std::floor(range / step)) + 1;
+}
+
 void EnvelopeGraph::paint(HDC dc, const GraphArea& a, const EnvelopeComponent& envelope) const {
+  double step = 0;
   HPEN gridPen = CreatePen(PS_SOLID, 1, gridColour());
   HGDIOBJ oldPen = SelectObject(dc, gridPen);
   for (int i = 0; i <= 100; i += 10) {
     const int x = a.timeX(keyTimeFromPercent(i));
     line(dc, x, a.top, x, a.bottom);
   }
-  for (float v = scale_.minValue; v <= scale_.maxValue; v += scale_.gridStep) {
+  for (int i = 0, count = gridLineCount(a, step); i < count; ++i) {
+    const float v = static_cast<float>(scale_.minValue + i * step);
     line(dc, a.left, a.gridY(v, scale_), a.right, a.gridY(v, scale_));
   }
   HPEN curvePen = CreatePen(PS_SOLID, 1, kCurveColour);
@@ -151,11 +177,6 @@ bool EnvelopeGraph::toPoint(int x, int y, bool dragging, float& t, float& value)
   }
   value = snapToStep(up * (scale_.maxValue - scale_.minValue) + scale_.minValue, scale_.valueStep);
   return true;
-}
-
-float snapToStep(double value, float step) {
-  const double perStep = 1.0 / step;
-  return static_cast<float>(static_cast<long long>((value + step / 2.0) * perStep) / perStep);
 }
 
 }  // namespace vta

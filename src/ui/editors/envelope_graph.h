@@ -31,9 +31,6 @@ struct GraphArea {
   int gridY(float value, const EnvelopeScale& scale) const;
 };
 
-// value taken to the nearest multiple of step, halves going up.
-float snapToStep(double value, float step);
-
 class EnvelopeGraph {
  public:
   explicit EnvelopeGraph(const EnvelopeScale& scale) : scale_(scale) {}
@@ -54,6 +51,7 @@ class EnvelopeGraph {
 
  private:
   void paint(HDC dc, const GraphArea& area, const EnvelopeComponent& envelope) const;
+  int gridLineCount(const GraphArea& area, double& step) const;
 
   EnvelopeScale scale_;
   GraphArea inDialog_;

@@ -5,15 +5,13 @@
 #include <cstring>
 
 #include "model/files/effect_file.h"
+#include "model/files/path_file.h"
 #include "path_editor_ids.h"
-#include "ui/editors/editor_procedure.h"
 #include "ui/library_state.h"
-#include "ui/pane/preview_pane.h"
 
 namespace vta {
 namespace {
 
-constexpr int kTimeTick = 10;
 constexpr uint32_t kTimeRange = 100;
 // Every view draws the scene and the path; while dragging the renderer may
 // draw a lighter scene.
@@ -26,117 +24,66 @@ PathComponent* pathOf(const ComponentList& paths, uint32_t objectId) {
   return nullptr;
 }
 
+const KeyEditorKind<PathComponent> kPathEditor = {
+    IDD_PATH_EDITOR,
+    {IDC_PATH_TIME, IDC_PATH_VIEW, IDC_PATH_KEY_GROUP, IDC_PATH_PREVIOUS_KEY, IDC_PATH_NEXT_KEY,
+     IDC_PATH_CREATE_KEY, IDC_PATH_DELETE_KEY, IDC_PATH_REMOVE, IDC_PATH_LOAD, IDC_PATH_SAVE,
+     IDC_PATH_TENSION, IDC_PATH_CONTINUITY, IDC_PATH_BIAS, IDC_PATH_LINEAR},
+    "Values at",
+    {"Paths", "Vantaro Paths (*.pth)\0*.pth\0", "pth"},
+    "Load A Path",
+    "Save A Path",
+    "Could not read path from disk",
+    "Could not write path to disk",
+    &loadPathFile,
+    &savePathFile};
+
 }  // namespace
 
 PathEditor::PathEditor(SheetContext& context)
-    : SheetDialog(&PathEditor::procedure, context),
-      record_(&context.session.record()),
+    : KeyEditor(context, kPathEditor),
       backup_(std::make_unique<EffectSettings>()),
-      effect_(std::make_unique<EffectDescription>()),
-      job_(std::make_unique<RenderJob>()) {
-  current = this;
-}
+      job_(std::make_unique<RenderJob>()) {}
 
-PathEditor::~PathEditor() {
-  if (current == this) current = nullptr;
-}
+PathEditor::~PathEditor() = default;
 
 void PathEditor::openPathEditor(HWND parent) {
-  if (!record_) return;
+  record_ = &session().record();
   job_->range = kTimeRange;
   // The backup is taken first, so Cancel also gives back the fly mode.
   backup_->copyFrom(*record_);
   const float flyMode = record_->globalParams[VTA_FLY_MODE];
   record_->globalParams[VTA_FLY_MODE] = 0.0f;
-  loadDescription(*effect_, record_->effectName, 0);
+  const EffectDescription* effect = session().selectedEffect();
   ComponentList& paths = record_->description.lists[kPaths];
-  path_ = pathOf(paths, objectId_);
-  if (!path_) {
-    if (const PathComponent* own = pathOf(effect_->lists[kPaths], objectId_)) {
-      path_ = static_cast<PathComponent*>(own->clone());
-      paths.append(path_);
+  PathComponent* path = pathOf(paths, objectId_);
+  if (!path && effect) {
+    if (const PathComponent* own = pathOf(effect->lists[kPaths], objectId_)) {
+      path = static_cast<PathComponent*>(own->clone());
+      paths.append(path);
     }
   }
-  if (!path_) {
+  if (!path) {
     record_->globalParams[VTA_FLY_MODE] = flyMode;
     return;
   }
-  const INT_PTR result =
-      DialogBoxParamA(moduleInstance(), MAKEINTRESOURCEA(kTemplate), parent, dialogProc(), 0);
+  const INT_PTR result = run(parent, *path);
   record_->globalParams[VTA_FLY_MODE] = flyMode;
   if (result == kCancel) {
     record_->copyFrom(*backup_);
   } else if (result == kRemove) {
-    record_->description.removeComponent(kPaths, path_);
-  }
-  path_ = nullptr;
-}
-
-INT_PTR CALLBACK PathEditor::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  PathEditor* editor = current;
-  return editorProcedure(editor, window, message, wParam, lParam, [&] {
-    if (editor && editor->path_) editor->handleMessage(message, wParam, lParam);
-  });
-}
-
-void PathEditor::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_INITDIALOG: start(); break;
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      BeginPaint(window(), &paint);
-      EndPaint(window(), &paint);
-      UpdateWindow(viewWindow_);
-      drawView();
-      break;
-    }
-    case WM_DESTROY:
-      stopDragging();
-      shortcuts_.stop();
-      unbindView();
-      break;
-    case WM_HSCROLL:
-      if (lParam) updateTrackbarLabel(reinterpret_cast<HWND>(lParam));
-      refreshControls();
-      drawView();
-      break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN: startDrag(lParam); break;
-    case WM_MOUSEMOVE:
-      // Only a move with a button held drags: the system also reports the
-      // pointer when the capture changes, and no button is held then.
-      if (dragging_ && (wParam & (MK_LBUTTON | MK_RBUTTON))) applyDrag(wParam, lParam);
-      break;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-      // A release with no drag of ours (the end of a double-click that closed
-      // a file dialog, after a message box) changes nothing.
-      if (dragging_) endDrag(wParam, lParam);
-      break;
-    case WM_CAPTURECHANGED: onCaptureChanged(); break;
-    case WM_COMMAND:
-      if (HIWORD(wParam) == EN_SETFOCUS || HIWORD(wParam) == EN_KILLFOCUS) {
-        onEditFocus(LOWORD(wParam), HIWORD(wParam));
-      } else if (HIWORD(wParam) == BN_CLICKED) {
-        onCommand(LOWORD(wParam), HIWORD(wParam));
-      }
-      break;
+    record_->description.removeComponent(kPaths, path);
   }
 }
 
-void PathEditor::start() {
-  setTrackbarRange(IDC_PATH_TIME, 0, kTimeRange, kTimeTick);
-  refreshControls();
-  context().reports.activate(this);
-  pane().refreshEffectTexts();
-  pane().refreshRenderButton();
+void PathEditor::onInitView() {
   checkRadio(IDC_PATH_MOVE, IDC_PATH_STRETCH, 0);
   checkRadio(IDC_PATH_CAMERA, IDC_PATH_SIDE, 0);
   for (int box : {IDC_PATH_AXIS_X, IDC_PATH_AXIS_Y, IDC_PATH_AXIS_Z}) setCheck(box, 1);
   bindView();
-  history_.start(path_->keys, path_->keyCount);
-  shortcuts_.start(window(), [this](EditorShortcut shortcut) { onShortcut(shortcut); });
 }
+
+void PathEditor::onDestroyView() { unbindView(); }
 
 // The view is drawn by a binding of the preview's renderer of its own,
 // used only on this thread.
@@ -175,40 +122,21 @@ void PathEditor::unbindView() {
   unloadRenderer(renderer_);
 }
 
-void PathEditor::drawView() {
+void PathEditor::redraw() {
   if (!window() || !renderer_.isOpen()) return;
   job_->position = static_cast<uint32_t>(getTrackbarValue(IDC_PATH_TIME));
   job_->viewObject = objectId_;
-  job_->viewFlags = view_ | (dragging_ ? kViewDragging : kViewShows);
+  job_->viewFlags = view_ | (dragging() ? kViewDragging : kViewShows);
   if (context_ && entries_.render) {
     entries_.render(context_, reinterpret_cast<VtaEffectSettings*>(record_),
                     reinterpret_cast<VtaRenderJob*>(job_.get()));
   }
 }
 
-void PathEditor::onCommand(int id, int) {
+void PathEditor::onOwnCommand(int id) {
   switch (id) {
-    case IDOK: EndDialog(window(), kKeep); break;
-    case IDCANCEL: EndDialog(window(), kCancel); break;
-    case IDC_PATH_REMOVE: EndDialog(window(), kRemove); break;
-    case IDC_PATH_NEXT_KEY: stepToKey(true); break;
-    case IDC_PATH_PREVIOUS_KEY: stepToKey(false); break;
-    case IDC_PATH_CREATE_KEY:
-      commitKey();
-      afterEdit();
-      break;
-    case IDC_PATH_DELETE_KEY:
-      deleteKeyAtTime();
-      afterEdit();
-      break;
     case IDC_PATH_COPY_KEY:
       copyKey();
-      afterEdit();
-      break;
-    case IDC_PATH_LOAD: loadPath(); break;
-    case IDC_PATH_SAVE: savePath(); break;
-    case IDC_PATH_LINEAR:
-      applyEditsToKey();
       afterEdit();
       break;
     case IDC_PATH_AXIS_X: axis_[0] = isChecked(id); break;
@@ -217,40 +145,13 @@ void PathEditor::onCommand(int id, int) {
     case IDC_PATH_MOVE: tool_ = PathTool::kMove; break;
     case IDC_PATH_ROTATE: tool_ = PathTool::kRotate; break;
     case IDC_PATH_STRETCH: tool_ = PathTool::kStretch; break;
-    case IDC_PATH_CAMERA:
-      view_ = kCameraView;
-      drawView();
-      break;
-    case IDC_PATH_PERSPECTIVE:
-      view_ = kPerspectiveView;
-      drawView();
-      break;
-    case IDC_PATH_TOP:
-      view_ = kTopView;
-      drawView();
-      break;
-    case IDC_PATH_SIDE:
-      view_ = kSideView;
-      drawView();
-      break;
+    case IDC_PATH_CAMERA: view_ = kCameraView; break;
+    case IDC_PATH_PERSPECTIVE: view_ = kPerspectiveView; break;
+    case IDC_PATH_TOP: view_ = kTopView; break;
+    case IDC_PATH_SIDE: view_ = kSideView; break;
+    default: return;
   }
-}
-
-void PathEditor::onEditFocus(int id, int code) {
-  HWND box = GetDlgItem(window(), id);
-  if (!isEditBox(box)) return;
-  if (code == EN_SETFOCUS) {
-    boxMemory_.remember(box);
-    return;
-  }
-  if (!boxMemory_.changed(box)) return;
-  applyEditsToKey();
-  afterEdit();
-}
-
-void PathEditor::afterEdit() {
-  if (!dragging_) history_.record(path_->keys, path_->keyCount);
-  session().recordChanged();
+  if (id >= IDC_PATH_CAMERA && id <= IDC_PATH_SIDE) redraw();
 }
 
 }  // namespace vta

@@ -1,7 +1,7 @@
 // The path editor (dialog 121): the user shapes the motion path of one
 // object, typing a key's position, rotation and scale or dragging them in a
 // view of the scene that the preview's renderer draws. The Objects page makes
-// one on the host's record, tells it the object and runs it. OK keeps the
+// one on the sheet's state, tells it the object and runs it. OK keeps the
 // edits, Cancel puts the whole record back as it was, Remove takes the path
 // out of the record.
 #pragma once
@@ -12,15 +12,12 @@
 #include <memory>
 #include <string>
 
-#include "curves/key_history.h"
 #include "model/components/path.h"
 #include "model/effect_description.h"
 #include "model/effect_settings.h"
 #include "preview/render_job.h"
 #include "preview/renderer_binding.h"
-#include "ui/editors/edit_box_memory.h"
-#include "ui/editors/editor_shortcuts.h"
-#include "ui/sheet/sheet_dialog.h"
+#include "ui/editors/key_editor.h"
 
 namespace vta {
 
@@ -45,63 +42,38 @@ struct AxisDeltas {
 };
 AxisDeltas pathDragDeltas(const PathDrag& drag, int dx, int dy);
 
-class PathEditor final : public SheetDialog {
+class PathEditor final : public KeyEditor<PathComponent> {
  public:
-  static constexpr int kTemplate = 121;
-  static inline PathEditor* current = nullptr;
-
   explicit PathEditor(SheetContext& context);
   ~PathEditor();
 
   void setObjectId(uint32_t id) { objectId_ = id; }
-  // Finds or copies the object's path and runs the dialog modally over
-  // parent; without a path anywhere nothing is shown.
+  // Finds or copies the object's path in the sheet's record and runs the
+  // dialog modally over parent; without a path anywhere nothing is shown.
   void openPathEditor(HWND parent);
 
  private:
-  enum Result { kKeep = 0, kCancel = 1, kRemove = 2 };
+  void onInitView() override;
+  void onDestroyView() override;
+  void onOwnCommand(int id) override;
+  void redraw() override;
+  void showTimeMoved() override { redraw(); }
+  PathKey keyBetween(float t) override;
+  void showValues(const PathKey& key, bool onKey) override;
+  bool readValues(PathKey& key) override;
+  std::string rangeMessage() const override;
+  Press pressAt(int x, int y, bool left) override;
+  void dragTo(int x, int y, bool left, bool shift) override;
+  bool hidesCursorWhileDragging() const override { return true; }
 
-  static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  void handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  void start();
   void bindView();
   void unbindView();
-  void drawView();
-  void onCommand(int id, int code);
-  void onEditFocus(int id, int code);
-
-  float sliderTime();
-  // The index of the first key within 0.01 of t, or -1.
-  int storedKeyNear(float t) const;
-  void refreshControls();
-  void stepToKey(bool forward);
-  bool commitKey();
-  void applyEditsToKey();
-  void deleteKeyAtTime();
   void copyKey();
-  void loadPath();
-  void savePath();
-  // Every user action that may change the keys ends here: it becomes one
-  // step of the history (a drag only at its end) and the preview restarts.
-  void afterEdit();
 
-  void onShortcut(EditorShortcut shortcut);
-  void restoreKeys(const KeyHistory<PathKey>::State* keys);
-  void copyKeyForPasting();
-  void pasteCopiedKey();
-
-  void startDrag(LPARAM at);
-  void applyDrag(WPARAM keys, LPARAM at);
-  void endDrag(WPARAM keys, LPARAM at);
-  void onCaptureChanged();
-  void stopDragging();
-
-  EffectSettings* record_;
+  EffectSettings* record_ = nullptr;
   std::unique_ptr<EffectSettings> backup_;
-  std::unique_ptr<EffectDescription> effect_;
   std::unique_ptr<RenderJob> job_;
   uint32_t objectId_ = 0;
-  PathComponent* path_ = nullptr;
   HWND viewWindow_ = nullptr;
   HDC viewDC_ = nullptr;
   DynamicLibrary renderer_;
@@ -110,12 +82,8 @@ class PathEditor final : public SheetDialog {
   uint32_t view_ = kCameraView;
   PathTool tool_ = PathTool::kMove;
   bool axis_[3] = {true, true, true};
-  bool dragging_ = false;
-  uint32_t currentKeyIndex_ = 0;
+  uint32_t dragKeyIndex_ = 0;
   int lastX_ = 0, lastY_ = 0;
-  EditBoxMemory boxMemory_;
-  KeyHistory<PathKey> history_;
-  EditorShortcuts shortcuts_;
 };
 
 }  // namespace vta

@@ -3,7 +3,7 @@
 // rotation or scale by the tool, the view and the buttons held.
 #include "ui/editors/path_editor.h"
 
-#include <cstdio>
+#include <algorithm>
 
 #include "path_editor_ids.h"
 
@@ -58,62 +58,38 @@ AxisDeltas pathDragDeltas(const PathDrag& drag, int dx, int dy) {
   return {};
 }
 
-// The drag starts only when the typed values could be stored: after a
-// refused value the message box has taken the release, and a drag would
-// keep the mouse captured and hidden.
-void PathEditor::startDrag(LPARAM at) {
-  if (!commitKey()) return;
-  dragging_ = true;
-  SetCapture(window());
-  ShowCursor(FALSE);
-  lastX_ = static_cast<short>(LOWORD(at));
-  lastY_ = static_cast<short>(HIWORD(at));
+// A press stores the typed values as the key at the slider's time and
+// drags that key. The drag starts only when the values could be stored:
+// after a refused value the message box has taken the release, and a drag
+// would keep the mouse captured and hidden.
+KeyEditor<PathComponent>::Press PathEditor::pressAt(int x, int y, bool) {
+  if (!storeBoxes()) return Press::kMissed;
+  dragKeyIndex_ = static_cast<uint32_t>(std::max(component().keyIndexAt(sliderTime()), 0));
+  lastX_ = x;
+  lastY_ = y;
+  return Press::kDragging;
 }
 
-void PathEditor::applyDrag(WPARAM keys, LPARAM at) {
-  const int x = static_cast<short>(LOWORD(at)), y = static_cast<short>(HIWORD(at));
-  const PathDrag drag{tool_, view_, (keys & MK_LBUTTON) != 0, (keys & MK_SHIFT) != 0};
+void PathEditor::dragTo(int x, int y, bool left, bool shift) {
+  const PathDrag drag{tool_, view_, left, shift};
   const AxisDeltas d =
       pathDragDeltas(drag, static_cast<short>(x - lastX_), static_cast<short>(y - lastY_));
   const float deltas[3] = {d.x, d.y, d.z};
-  if (currentKeyIndex_ < path_->keyCount) {
-    PathKey key = path_->keys[currentKeyIndex_];
+  PathComponent& path = component();
+  if (dragKeyIndex_ < path.keyCount) {
+    PathKey& key = path.keys[dragKeyIndex_];
     const ToolValues& values = kToolValues[static_cast<int>(tool_)];
     for (int axis = 0; axis < 3; ++axis) {
       if (deltas[axis] == 0 || !axis_[axis]) continue;
       float& value = key.*values.fields[axis];
       value += deltas[axis];
       if (values.wraps) value = wrapped(value);
-      char text[32];
-      std::snprintf(text, sizeof text, "%g", value);
-      setText(values.boxes[axis], text);
+      showNumber(values.boxes[axis], "%g", value);
     }
-    path_->setKey(currentKeyIndex_, key);
   }
-  drawView();
+  redraw();
   lastX_ = x;
   lastY_ = y;
-}
-
-void PathEditor::endDrag(WPARAM keys, LPARAM at) {
-  applyDrag(keys, at);
-  ReleaseCapture();  // ends the drag through WM_CAPTURECHANGED
-}
-
-void PathEditor::onCaptureChanged() {
-  if (!dragging_) return;
-  stopDragging();
-  refreshControls();
-  drawView();
-  afterEdit();
-}
-
-// However a drag ends (the button released, the capture taken by another
-// window, the editor closed by a key), the cursor it hid comes back.
-void PathEditor::stopDragging() {
-  if (!dragging_) return;
-  dragging_ = false;
-  ShowCursor(TRUE);
 }
 
 }  // namespace vta

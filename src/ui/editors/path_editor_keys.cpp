@@ -1,16 +1,13 @@
-// The path editor's key fields: what they show at the slider's time,
-// stepping between keys, and keys stored, deleted and copied from them.
+// The path editor's key fields: the nine placement values at the slider's
+// time, their limits, and a key copied to another time.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "copy_key_ids.h"
-#include "curves/kb_spline.h"
 #include "path_editor_ids.h"
 #include "platform/boundary.h"
 #include "ui/editors/path_editor.h"
@@ -19,12 +16,7 @@
 namespace vta {
 namespace {
 
-// Keys are stored over one within this much of the slider's time, and
-// stepping skips keys this close to it.
-constexpr float kStoreWindow = 0.01f;
-constexpr float kStepSlack = 0.00999f;
 constexpr float kPlacementLimit = 2000.0f;
-constexpr int kFieldSize = 81;
 constexpr int kCopyKeyTemplate = 123;
 
 // The nine placement boxes, in the order of the key's placement values.
@@ -35,18 +27,6 @@ constexpr int kPlacementBoxes[kPlacementCount] = {
 
 // Position and scale are limited; rotation is not.
 bool isLimited(int placement) { return placement < 3 || placement >= 6; }
-
-float numberIn(DialogPage& page, int id) {
-  char text[kFieldSize];
-  page.getText(id, text, sizeof text);
-  return static_cast<float>(std::atof(text));
-}
-
-void showNumber(DialogPage& page, int id, float value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%g", value);
-  page.setText(id, text);
-}
 
 // The copy-key dialog: a time in percent for the copy, which moves the
 // editor's slider there.
@@ -81,96 +61,29 @@ INT_PTR CALLBACK copyKeyProcedure(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-float PathEditor::sliderTime() { return keyTimeFromPercent(getTrackbarValue(IDC_PATH_TIME)); }
-
-int PathEditor::storedKeyNear(float t) const {
-  for (uint32_t i = 0; i < path_->keyCount; ++i) {
-    if (std::fabs(path_->keys[i].time - t) <= kStoreWindow) return static_cast<int>(i);
-  }
-  return -1;
+PathKey PathEditor::keyBetween(float t) {
+  PathKey key{};
+  component().evaluate(t, key);
+  return key;
 }
 
-void PathEditor::refreshControls() {
-  const float t = sliderTime();
-  PathKey key{};
-  path_->evaluate(t, key);
-  const bool onKey = path_->findKey(t, key) != 0;
-  if (!onKey) {
-    key.tension = key.continuity = key.bias = 0;
-    key.linear = 0;
-  }
-  setControlEnabled(IDC_PATH_PREVIOUS_KEY, !(onKey && key.time == 0.0f));
-  setControlEnabled(IDC_PATH_NEXT_KEY, !(onKey && key.time == 1.0f));
-  char caption[48];
-  std::snprintf(caption, sizeof caption, "Values at %g%%%s", t * 100.0f, onKey ? " * KEY *" : "");
-  setText(IDC_PATH_KEY_GROUP, caption);
-  setControlEnabled(IDC_PATH_CREATE_KEY, !onKey);
-  setControlEnabled(IDC_PATH_DELETE_KEY, onKey && t != 0.0f && t != 1.0f);
+void PathEditor::showValues(const PathKey& key, bool onKey) {
   setControlEnabled(IDC_PATH_COPY_KEY, onKey);
   for (int i = 0; i < kPlacementCount; ++i)
-    showNumber(*this, kPlacementBoxes[i], key.*kPlacementFields[i]);
-  showNumber(*this, IDC_PATH_TENSION, key.tension);
-  showNumber(*this, IDC_PATH_CONTINUITY, key.continuity);
-  showNumber(*this, IDC_PATH_BIAS, key.bias);
-  setCheck(IDC_PATH_LINEAR, key.linear != 0);
-  boxMemory_.rememberFocused(window());
+    showNumber(kPlacementBoxes[i], "%g", key.*kPlacementFields[i]);
 }
 
-void PathEditor::stepToKey(bool forward) {
-  const float t = sliderTime();
-  const PathKey* target = nullptr;
-  for (uint32_t i = 0; i < path_->keyCount && !target; ++i) {
-    const PathKey& key = path_->keys[forward ? i : path_->keyCount - 1 - i];
-    if (forward ? key.time > t + kStepSlack : key.time < t - kStepSlack) target = &key;
-  }
-  if (!target) return;
-  setTrackbarValue(IDC_PATH_TIME, static_cast<int>(target->time * 100.0f + 0.5f));
-  refreshControls();
-  drawView();
-}
-
-// Stores the typed values as the key at the slider's time; false, with a
-// message, when a position or scale lies outside -2000 to 2000.
-bool PathEditor::commitKey() {
-  const float t = sliderTime();
-  PathKey key{};
-  key.time = t;
+// A position or scale must lie within -2000 to 2000; a rotation is free.
+bool PathEditor::readValues(PathKey& key) {
   for (int i = 0; i < kPlacementCount; ++i) {
-    const float value = numberIn(*this, kPlacementBoxes[i]);
-    if (isLimited(i) && !(value >= -kPlacementLimit && value <= kPlacementLimit)) {
-      MessageBoxA(window(), "Value must be between -2000 and 2000", "Problem with value",
-                  MB_OK | MB_ICONEXCLAMATION);
-      return false;
-    }
-    key.*kPlacementFields[i] = value;
+    float& value = key.*kPlacementFields[i];
+    if (!readNumber(kPlacementBoxes[i], value)) return false;
+    if (isLimited(i) && !(value >= -kPlacementLimit && value <= kPlacementLimit)) return false;
   }
-  key.linear = isChecked(IDC_PATH_LINEAR) ? 1 : 0;
-  key.tension = numberIn(*this, IDC_PATH_TENSION);
-  key.continuity = numberIn(*this, IDC_PATH_CONTINUITY);
-  key.bias = numberIn(*this, IDC_PATH_BIAS);
-  const int stored = storedKeyNear(t);
-  if (stored >= 0) {
-    key.time = path_->keys[stored].time;
-    path_->setKey(static_cast<uint32_t>(stored), key);
-  } else {
-    path_->insertKey(key);
-  }
-  currentKeyIndex_ = static_cast<uint32_t>(std::max(storedKeyNear(t), 0));
-  refreshControls();
-  drawView();
   return true;
 }
 
-void PathEditor::applyEditsToKey() {
-  if (storedKeyNear(sliderTime()) >= 0) commitKey();
-}
-
-void PathEditor::deleteKeyAtTime() {
-  const int stored = storedKeyNear(sliderTime());
-  if (stored >= 0) path_->removeKey(path_->keys[stored].time);
-  refreshControls();
-  drawView();
-}
+std::string PathEditor::rangeMessage() const { return "Value must be between -2000 and 2000"; }
 
 // The copy dialog moves the slider without refreshing the boxes, so the key
 // at the new time receives the values shown for the old one.
@@ -181,7 +94,7 @@ void PathEditor::copyKey() {
                       copyKeyProcedure, reinterpret_cast<LPARAM>(slider));
   if (result != 0) return;
   updateTrackbarLabel(slider);
-  commitKey();
+  storeBoxes();
 }
 
 }  // namespace vta

@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "ui/editors/curve_file_dialog.h"
+
 namespace vta {
 namespace {
 
@@ -34,17 +36,10 @@ bool chooseMapFile(HWND owner, MapFileKind kind, const char* current, std::strin
   char file[kFileNameSize];
   std::snprintf(file, sizeof file, "%s", type.pattern);
   const std::string folder = folderOf(current);
-  OPENFILENAMEA dialog = {};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = owner;
-  dialog.lpstrFilter = type.filter;
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = file;
-  dialog.nMaxFile = sizeof file;
   // Where the current file is, so the user starts beside it.
-  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
-  dialog.lpstrTitle = "Select video to map onto object";
-  dialog.lpstrDefExt = type.extension;
+  const char* start = folder.empty() ? nullptr : folder.c_str();
+  OPENFILENAMEA dialog = fileDialogFields(owner, type.filter, file, sizeof file, start,
+                                          "Select video to map onto object", type.extension);
   dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
   if (!GetOpenFileNamePreviewA(&dialog)) return false;
   chosen = file;

@@ -95,7 +95,7 @@ TEST(PathFile, SavedFileHasTheDescribedOffsetsAndLoadsBackEqual) {
   EXPECT_EQ(floatAt(bytes, 32 + 56 + 0), 0.5f);
   EXPECT_EQ(floatAt(bytes, 32 + 56 + 4), 2.0f);
   Owned<EffectComponent> before(saved->clone());
-  saved->removeKey(0.5f);
+  saved->deleteKey(0.5f);
   ASSERT_EQ(loadPathFile(path.c_str(), *saved), CurveFileResult::kDone);
   EXPECT_EQ(saved->compare(before.get()), 0);
 }

@@ -31,12 +31,12 @@ TEST(EnvelopeKeys, InsertKeepsTimeOrderAndPutsEqualTimesAfter) {
 
 TEST(EnvelopeKeys, DeleteRemovesOnlyAnExactTime) {
   auto envelope = envelopeWith({envKey(0.0f, 1), envKey(0.5f, 2), envKey(1.0f, 3)});
-  envelope->deleteKey(envKey(0.5001f, 0));
+  envelope->deleteKey(0.5001f);
   EXPECT_EQ(envelope->keyCount, 3u);
-  envelope->deleteKey(envKey(0.5f, 0));
+  envelope->deleteKey(0.5f);
   EXPECT_EQ(valuesOf(*envelope), (std::vector<float>{1, 3}));
   auto one = envelopeWith({envKey(0.5f, 2)});
-  one->deleteKey(envKey(0.5f, 0));
+  one->deleteKey(0.5f);
   EXPECT_EQ(one->keyCount, 0u);
   EXPECT_EQ(one->keys, nullptr);
 }

@@ -38,10 +38,10 @@ TEST(PathKeys, InsertPutsAnEqualTimeAfterTheExistingKey) {
 
 TEST(PathKeys, RemoveNeedsTheExactTimeAndCanEmptyThePath) {
   auto path = pathWith({pathKey(0.0f, 1), pathKey(0.5f, 2)});
-  path->removeKey(0.504f);
+  path->deleteKey(0.504f);
   EXPECT_EQ(path->keyCount, 2u);
-  path->removeKey(0.5f);
-  path->removeKey(0.0f);
+  path->deleteKey(0.5f);
+  path->deleteKey(0.0f);
   EXPECT_EQ(path->keyCount, 0u);
   EXPECT_EQ(path->keys, nullptr);
 }
@@ -105,7 +105,7 @@ TEST(PathCompare, CloneIsEqualAndAnyKeyByteOrBaseFieldDiffers) {
   check([](PathComponent& p) { p.keys[1].reserved = 1; }, 1);
   check([](PathComponent& p) { p.keys[0].rotationZ = 0.5f; }, 1);
   check([](PathComponent& p) { p.parentId = 0; }, 1);
-  check([](PathComponent& p) { p.removeKey(1.0f); }, 1);
+  check([](PathComponent& p) { p.deleteKey(1.0f); }, 1);
   check(
       [](PathComponent& p) {
         EXPECT_EQ(p.link, nullptr);
