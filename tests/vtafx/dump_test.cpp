@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commands.h"
-#include "installation.h"
+#include "scratch_installation.h"
 #include "json.h"
 #include "tool_files.h"
 

@@ -8,7 +8,7 @@
 
 #include "commands.h"
 #include "documents.h"
-#include "installation.h"
+#include "scratch_installation.h"
 #include "raw_document.h"
 #include "tool_files.h"
 #include "validate.h"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "../platform/temp_folder.h"
+#include "temp_folder.h"
 #include "curve_test_support.h"
 #include "le_bytes.h"
 #include "model/files/envelope_file.h"

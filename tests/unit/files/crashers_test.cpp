@@ -2,7 +2,7 @@
 // past a payload, allocate what the file cannot justify, or crash.
 #include <gtest/gtest.h>
 
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/effect_settings.h"
 #include "model/files/defaults_file.h"
 #include "model/files/effect_file.h"

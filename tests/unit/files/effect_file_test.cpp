@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/components/surface.h"
 #include "model/files/effect_file.h"
 #include "model/files/texture_file.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/files/effect_list_update.h"
 #include "platform/settings_store.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/files/texture_file.h"
 #include "platform/memory.h"
 

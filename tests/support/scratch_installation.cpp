@@ -1,4 +1,4 @@
-#include "installation.h"
+#include "scratch_installation.h"
 
 #include <filesystem>
 
