@@ -66,17 +66,6 @@ std::vector<std::string> tabTitles(HWND sheet) {
   return titles;
 }
 
-// A record with an effect, options and a mapped surface, as a host keeps it.
-void fillRecord(EffectSettings& record) {
-  std::strcpy(record.effectName, "Page Turn");
-  record.globalParams[1] = 2.0f;
-  record.objectParams[3][7] = 12.5f;
-  auto* surface = makeComponent<SurfaceComponent>(1, 0.0f, 1.0f, 0, 0);
-  surface->mappingKind = 3;
-  std::strcpy(surface->mapFile, "clip.avi");
-  record.description.lists[kSurfaces].append(surface);
-}
-
 class SelectionSheetTest : public SheetFixture {
  protected:
   // Runs the sheet over record (and a second record when filterMode) while

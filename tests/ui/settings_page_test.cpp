@@ -18,7 +18,6 @@
 
 #include "dialog_controls.h"
 #include "installation.h"
-#include "model/components/surface.h"
 #include "model/effect_settings.h"
 #include "pane_ids.h"
 #include "pane_observers.h"
@@ -159,17 +158,6 @@ TEST_F(SettingsPreviewTest, QualityOrFramesMakeANewEngineSpeedOnlyRestartsTheTim
     EXPECT_TRUE(renderer_.calls(RND_TEST_FREE).empty()) << "the engine stays";
     EXPECT_EQ(20u, speed_.number());
   });
-}
-
-// A record with options and a mapped surface, as a user leaves it.
-void fillRecord(EffectSettings& record) {
-  std::strcpy(record.effectName, "Spin");
-  record.globalParams[VTA_SHADOWS] = 40.0f;
-  record.objectParams[2][VTA_TRAIL_COUNT] = 3.0f;
-  auto* surface = makeComponent<SurfaceComponent>(1, 0.0f, 1.0f, 0, 0);
-  surface->mappingKind = 3;
-  std::strcpy(surface->mapFile, "clip.avi");
-  record.description.lists[kSurfaces].append(surface);
 }
 
 TEST_F(SettingsPageTest, SavedDefaultsComeBackInARecordWithoutAnEffect) {

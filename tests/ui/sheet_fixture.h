@@ -1,16 +1,30 @@
-// A test that opens the selection sheet over a record.
+// A test that opens the selection sheet over a record, and a record to open
+// it over.
 #pragma once
 
 #include <prsht.h>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 #include "library_under_test.h"
+#include "model/components/surface.h"
 #include "model/effect_settings.h"
 
 namespace vta::test {
+
+// A record with an effect, options and a mapped surface, as a host keeps it.
+inline void fillRecord(EffectSettings& record) {
+  std::strcpy(record.effectName, "Page Turn");
+  record.globalParams[VTA_RENDER_STYLE] = 2.0f;
+  record.objectParams[3][VTA_TRAIL_SPACING] = 12.5f;
+  auto* surface = makeComponent<SurfaceComponent>(1, 0.0f, 1.0f, 0, 0);
+  surface->mappingKind = 3;
+  std::strcpy(surface->mapFile, "clip.avi");
+  record.description.lists[kSurfaces].append(surface);
+}
 
 class SheetFixture : public ::testing::Test {
  protected:
