@@ -121,7 +121,7 @@ make_seeds() {
 }
 
 # The files the native unit and vtafx tests craft (VTA_CRAFTED_FILES, see
-# tests/unit/platform/temp_folder.h), sorted into the seed folders by magic.
+# tests/support/temp_folder.h), sorted into the seed folders by magic.
 crafted_seeds() {
   local seeds=$1 crafted=$FUZZ_BUILD/crafted file kind
   local tests="platform_tests curve_tests file_tests vtafx_tests"

@@ -1,25 +1,11 @@
 #include "render_fixture.h"
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "placeholders.h"
 #include "render_session.h"
 
 namespace hosttest {
-
-double meanDifference(const RgbPicture& a, const RgbPicture& b) {
-  if (a.width != b.width || a.height != b.height || a.rgb.empty()) return 255;
-  double sum = 0;
-  for (size_t i = 0; i < a.rgb.size(); ++i) sum += std::abs(a.rgb[i] - b.rgb[i]);
-  return sum / a.rgb.size();
-}
-
-double meanBrightness(const RgbPicture& p) {
-  double sum = 0;
-  for (uint8_t c : p.rgb) sum += c;
-  return p.rgb.empty() ? 0 : sum / p.rgb.size();
-}
 
 std::vector<RgbPicture> cards(uint32_t size) {
   std::vector<RgbPicture> out;

@@ -11,6 +11,7 @@
 
 #include "final_render.h"
 #include "model/effect_settings.h"
+#include "picture_measures.h"
 #include "scoped_installation.h"
 
 namespace hosttest {
@@ -18,10 +19,8 @@ namespace hosttest {
 using vta::host::RenderRequest;
 using vta::host::RgbPicture;
 
-// Mean over all pixels and channels of |a - b| (0 to 255); 255 for pictures
-// of different sizes.
-double meanDifference(const RgbPicture& a, const RgbPicture& b);
-double meanBrightness(const RgbPicture& p);
+using vta::meanBrightness;
+using vta::meanDifference;
 
 // The placeholder cards 1 to 20 at size x size.
 std::vector<RgbPicture> cards(uint32_t size);

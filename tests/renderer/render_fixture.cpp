@@ -5,34 +5,6 @@
 
 namespace rndtest {
 
-namespace {
-
-int channelAt(const vtafx::Picture& p, size_t i) { return p.rgb[i]; }
-
-}  // namespace
-
-double meanDifference(const vtafx::Picture& a, const vtafx::Picture& b) {
-  if (a.rgb.size() != b.rgb.size() || a.rgb.empty()) return 255;
-  double sum = 0;
-  for (size_t i = 0; i < a.rgb.size(); ++i) sum += std::abs(channelAt(a, i) - channelAt(b, i));
-  return sum / a.rgb.size();
-}
-
-double shareUnlike(const vtafx::Picture& p, int r, int g, int b) {
-  size_t unlike = 0, pixels = p.rgb.size() / 3;
-  for (size_t i = 0; i < pixels; ++i) {
-    const uint8_t* q = &p.rgb[i * 3];
-    if (std::abs(q[0] - r) > 24 || std::abs(q[1] - g) > 24 || std::abs(q[2] - b) > 24) ++unlike;
-  }
-  return pixels ? double(unlike) / pixels : 0;
-}
-
-double meanBrightness(const vtafx::Picture& p) {
-  double sum = 0;
-  for (uint8_t c : p.rgb) sum += c;
-  return p.rgb.empty() ? 0 : sum / p.rgb.size();
-}
-
 // A private copy of what the renderer reads of the sample installation (its
 // effects and textures), with the warp of this build in WARPS: the other
 // configuration may have put its own module of the same name into the

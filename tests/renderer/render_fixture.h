@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "picture_measures.h"
 #include "render_session.h"
 #include "scoped_installation.h"
 #include "temp_folder.h"
@@ -17,13 +18,9 @@ namespace rndtest {
 
 using Options = std::map<int, float>;
 
-// Mean over all pixels and channels of |a - b| (0 to 255); pictures of the
-// same size.
-double meanDifference(const vtafx::Picture& a, const vtafx::Picture& b);
-// Share of pixels (0 to 1) that differ from colour r, g, b by more than 24
-// in some channel.
-double shareUnlike(const vtafx::Picture& p, int r, int g, int b);
-double meanBrightness(const vtafx::Picture& p);
+using vta::meanBrightness;
+using vta::meanDifference;
+using vta::shareUnlike;
 
 class RenderTest : public ::testing::Test {
  protected:

@@ -4,13 +4,12 @@
 
 #include <string>
 
+#include "about_ids.h"
 #include "library_under_test.h"
 #include "window_driver.h"
 
 namespace vta::test {
 namespace {
-
-constexpr int kSceneId = 1077, kBadgeId = 1078, kTitleId = 1085, kReleaseId = 1087;
 
 struct Line {
   std::string text;
@@ -45,10 +44,10 @@ AboutObservation observe(HWND dialog) {
   AboutObservation seen;
   seen.shown = true;
   seen.caption = windowText(dialog);
-  seen.title = readLine(dialog, kTitleId);
-  seen.release = readLine(dialog, kReleaseId);
-  seen.scenePicture = hasPicture(dialog, kSceneId);
-  seen.badgePicture = hasPicture(dialog, kBadgeId);
+  seen.title = readLine(dialog, IDC_ABOUT_TITLE);
+  seen.release = readLine(dialog, IDC_ABOUT_RELEASE);
+  seen.scenePicture = hasPicture(dialog, IDC_ABOUT_SCENE);
+  seen.badgePicture = hasPicture(dialog, IDC_ABOUT_BADGE);
   seen.expectedTitleRect = {140, 10, 140 + 215, 10 + 20};
   MapDialogRect(dialog, &seen.expectedTitleRect);
   seen.expectedClientRect = {0, 0, 382, 201};

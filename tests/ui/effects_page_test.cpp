@@ -12,22 +12,23 @@
 #include <string>
 #include <vector>
 
+#include "dialog_controls.h"
+#include "effects_page_ids.h"
 #include "import_hook.h"
 #include "installation.h"
-#include "library_under_test.h"
 #include "model/effect_settings.h"
 #include "model/files/defaults_file.h"
 #include "model/components/path.h"
+#include "pane_ids.h"
 #include "platform/settings_store.h"
 #include "registry_value.h"
+#include "sheet_fixture.h"
 #include "window_driver.h"
 
 namespace vta::test {
 namespace {
 
-constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
-constexpr int kGroupList = 1026, kFirstIcon = 1001, kIconCount = 16;
-constexpr int kPaneTitle = 1040, kPaneDescription = 1044;
+constexpr int kIconCount = IDC_EFFECTS_LAST_ICON - IDC_EFFECTS_FIRST_ICON + 1;
 constexpr uint32_t kSixteenColour = 0xC01EA0, kThreeColour = 0x20B040;
 
 // File names of the effect files the library opened, in order.
@@ -107,56 +108,29 @@ Frame frameOf(const Pixels& p) {
 }
 
 Frame frameOf(HWND page, int slot) {
-  return frameOf(screenPixels(GetDlgItem(page, kFirstIcon + slot)));
-}
-
-void chooseGroup(HWND page, int index) {
-  HWND combo = GetDlgItem(page, kGroupList);
-  SendMessageA(combo, CB_SETCURSEL, index, 0);
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(kGroupList, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(combo));
+  return frameOf(screenPixels(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + slot)));
 }
 
 void clickIcon(HWND page, int slot) {
-  SendMessageA(GetDlgItem(page, kFirstIcon + slot), BM_CLICK, 0, 0);
+  SendMessageA(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + slot), BM_CLICK, 0, 0);
 }
-
-std::string textOf(HWND page, int id) { return windowText(GetDlgItem(page, id)); }
 
 // Which of the sixteen buttons are visible and enabled ("1" both, "0" neither).
 std::string buttonStates(HWND page) {
   std::string states;
   for (int i = 0; i < kIconCount; ++i) {
-    HWND button = GetDlgItem(page, kFirstIcon + i);
+    HWND button = GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + i);
     const bool visible = IsWindowVisible(button), enabled = IsWindowEnabled(button);
     states += visible && enabled ? '1' : (!visible && !enabled ? '0' : '?');
   }
   return states;
 }
 
-std::vector<std::string> comboItems(HWND page) {
-  HWND combo = GetDlgItem(page, kGroupList);
-  std::vector<std::string> items;
-  const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[64] = "";
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    items.push_back(text);
-  }
-  return items;
-}
-
-int comboSelection(HWND page) {
-  return static_cast<int>(SendMessageA(GetDlgItem(page, kGroupList), CB_GETCURSEL, 0, 0));
-}
-
 // Runs the sheet over record, drives its Effects page, then presses OK.
-class EffectsPageTest : public ::testing::Test {
+class EffectsPageTest : public SheetFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(library_.loaded());
-    select_ = library_.entry<VtaSelectFunction>("VTAGUI_Select");
-    ASSERT_NE(nullptr, select_);
+    SheetFixture::SetUp();
     g_realCreateFile = reinterpret_cast<decltype(g_realCreateFile)>(
         replaceImport(library_.module(), "kernel32.dll", "CreateFileA",
                       reinterpret_cast<void*>(&watchCreateFile)));
@@ -171,24 +145,15 @@ class EffectsPageTest : public ::testing::Test {
   }
 
   short run(EffectSettings& record, const std::function<void(HWND page)>& drive) {
-    auto* host = reinterpret_cast<VtaEffectSettings*>(&record);
-    return runDriven<short>(
-        [&] { return select_(nullptr, host, nullptr); },
-        [&] {
-          HWND sheet = waitForWindow(kSheetCaption);
-          if (!sheet) return ADD_FAILURE() << "no sheet";
-          drive(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
-          PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-          EXPECT_TRUE(waitForWindowGone(sheet));
-        });
+    return open(record, [&](HWND sheet) {
+      drive(currentPage(sheet));
+      EXPECT_TRUE(closeWithOk(sheet));
+    });
   }
 
   void capture(HWND page, const char* name) {
     EXPECT_TRUE(captureWindow(GetParent(page), screenshotPath(name))) << name;
   }
-
-  LibraryUnderTest library_;
-  VtaSelectFunction select_ = nullptr;
 };
 
 // A library of two groups: "Sixteen" (S01 to S16) and "Three" (T1 to T3).
@@ -223,14 +188,14 @@ TEST_F(TestLibraryTest, ButtonsFollowTheShownGroupAndTheComboKeepsInStep) {
   std::string statesSixteen, statesThree;
   int selectionSixteen = -1, selectionThree = -1;
   EXPECT_EQ(0, run(record, [&](HWND page) {
-              items = comboItems(page);
+              items = comboItems(page, IDC_EFFECTS_GROUP_LIST);
               statesSixteen = buttonStates(page);
-              selectionSixteen = comboSelection(page);
+              selectionSixteen = comboSelection(page, IDC_EFFECTS_GROUP_LIST);
               takeOpens();
-              chooseGroup(page, 1);
+              choose(page, IDC_EFFECTS_GROUP_LIST, 1);
               opensForThree = takeOpens();
               statesThree = buttonStates(page);
-              selectionThree = comboSelection(page);
+              selectionThree = comboSelection(page, IDC_EFFECTS_GROUP_LIST);
               capture(page, "effects_page_group_of_three");
             }));
   EXPECT_EQ((std::vector<std::string>{"Sixteen", "Three"}), items);
@@ -252,7 +217,7 @@ TEST_F(TestLibraryTest, TheShownGroupAndTheSelectedEffectAreNotReadAgain) {
   std::string nameAfterSameEffect, title, description;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               atStart = takeOpens();
-              chooseGroup(page, 1);
+              choose(page, IDC_EFFECTS_GROUP_LIST, 1);
               sameGroup = takeOpens();
               clickIcon(page, 1);
               sameEffect = takeOpens();
@@ -260,8 +225,8 @@ TEST_F(TestLibraryTest, TheShownGroupAndTheSelectedEffectAreNotReadAgain) {
               nameAfterSameEffect = record.effectName;
               clickIcon(page, 2);
               otherEffect = takeOpens();
-              title = textOf(page, kPaneTitle);
-              description = textOf(page, kPaneDescription);
+              title = controlText(page, IDC_PANE_TITLE);
+              description = controlText(page, IDC_PANE_DESCRIPTION);
             }));
   EXPECT_EQ((std::vector<std::string>{"T1.VTA", "T2.VTA", "T3.VTA", "T2.VTA"}), atStart)
       << "three icons, then the named effect whole";
@@ -282,10 +247,10 @@ TEST_F(TestLibraryTest, OnlyTheSelectedEffectIsSunkenAndOnlyInItsGroup) {
   std::string title;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               for (int i = 0; i < 3; ++i) inThree.push_back(frameOf(page, i));
-              chooseGroup(page, 0);
+              choose(page, IDC_EFFECTS_GROUP_LIST, 0);
               for (int i = 0; i < kIconCount; ++i) inSixteen.push_back(frameOf(page, i));
-              title = textOf(page, kPaneTitle);
-              chooseGroup(page, 1);
+              title = controlText(page, IDC_PANE_TITLE);
+              choose(page, IDC_EFFECTS_GROUP_LIST, 1);
               for (int i = 0; i < 3; ++i) backInThree.push_back(frameOf(page, i));
             }));
   const std::vector<Frame> oneSunken = {Frame::kRaised, Frame::kSunken, Frame::kRaised};
@@ -308,7 +273,7 @@ TEST_F(TestLibraryTest, AnEmptyNameTakesTheDefaultsAndTheFirstEffect) {
   std::string title;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               first = frameOf(page, 0);
-              title = textOf(page, kPaneTitle);
+              title = controlText(page, IDC_PANE_TITLE);
             }));
   EXPECT_STREQ("S01", record.effectName);
   EXPECT_EQ(7.0f, record.globalParams[VTA_QUALITY]);
@@ -328,7 +293,7 @@ TEST_F(TestLibraryTest, ANameInNoGroupChangesNothing) {
   EXPECT_EQ(0, run(record, [&](HWND page) {
               opens = takeOpens();
               for (int i = 0; i < kIconCount; ++i) frames.push_back(frameOf(page, i));
-              description = textOf(page, kPaneDescription);
+              description = controlText(page, IDC_PANE_DESCRIPTION);
             }));
   EXPECT_EQ(0, record.differs(atCall));
   EXPECT_EQ(16u, opens.size()) << "the first group's icons only";
@@ -345,7 +310,7 @@ TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
     std::strcpy(record.effectName, "T1");
     Pixels button;
     EXPECT_EQ(0, run(record, [&](HWND page) {
-                button = screenPixels(GetDlgItem(page, kFirstIcon + 1));
+                button = screenPixels(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + 1));
                 capture(page, ("effects_page_display_" + std::to_string(mode)).c_str());
               }));
     ASSERT_GT(button.height, 8);
@@ -385,9 +350,9 @@ TEST_F(TestLibraryTest, FocusRectangleOnlyInTheExactFocusState) {
               auto draw = [&](UINT action, UINT state) {
                 RECT all = {0, 0, 40, 30};
                 FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-                DRAWITEMSTRUCT item = {ODT_BUTTON, kFirstIcon + 1,
+                DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_EFFECTS_FIRST_ICON + 1,
                                        0,          action,
-                                       state,      GetDlgItem(page, kFirstIcon + 1),
+                                       state,      GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + 1),
                                        dc,         all,
                                        0};
                 SendMessageA(page, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
@@ -425,7 +390,7 @@ TEST_F(EffectsPageTest, WithoutACurrentListTheComboIsEmptyAndNoButtonShows) {
   std::vector<std::string> items = {"unread"};
   std::string states;
   EXPECT_EQ(0, run(record, [&](HWND page) {
-              items = comboItems(page);
+              items = comboItems(page, IDC_EFFECTS_GROUP_LIST);
               states = buttonStates(page);
             }));
   EXPECT_TRUE(items.empty());
@@ -443,7 +408,7 @@ TEST_F(EffectsPageTest, SampleLibraryInEachDisplayMode) {
     std::vector<std::string> items;
     std::string states;
     EXPECT_EQ(0, run(record, [&](HWND page) {
-                items = comboItems(page);
+                items = comboItems(page, IDC_EFFECTS_GROUP_LIST);
                 states = buttonStates(page);
                 capture(page, ("effects_page_samples_display_" + std::to_string(mode)).c_str());
               }));

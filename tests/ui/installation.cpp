@@ -3,9 +3,11 @@
 #include <windows.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "le_bytes.h"
 #include "model/effect_component.h"
 #include "platform/chunk_file.h"
 #include "platform/memory.h"
@@ -28,42 +30,22 @@ void writeGroupList(const std::string& path, const std::vector<Group>& groups) {
 
 constexpr uint32_t kIconWidth = 32, kIconHeight = 24;
 
-void writeU32(std::string& bytes, uint32_t value) {
-  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(value >> shift);
-}
-
 // A solid icon as the library draws it: 24-bit blue-green-red rows, bottom
 // up, each row a whole number of 32-bit words.
 std::string iconPayload(uint32_t colour) {
   std::string bytes = {'\0', '\0', '\3', '\4'};
-  for (uint32_t value : {kIconWidth, kIconHeight, kIconWidth, kIconHeight, 0u, 0u}) {
-    writeU32(bytes, value);
-  }
+  for (uint32_t value : {kIconWidth, kIconHeight, kIconWidth, kIconHeight, 0u, 0u})
+    bytes += le32(value);
   bytes.append(16, '\0');
   for (uint32_t pixel = 0; pixel < kIconWidth * kIconHeight; ++pixel) {
-    bytes += static_cast<char>(colour);
-    bytes += static_cast<char>(colour >> 8);
-    bytes += static_cast<char>(colour >> 16);
+    bytes += le32(colour).substr(0, 3);
   }
   return bytes;
 }
 
 void removeTree(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        removeTree(path);
-      else
-        DeleteFileA(path.c_str());
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
+  std::error_code ignored;
+  std::filesystem::remove_all(folder, ignored);
 }
 
 }  // namespace
@@ -119,18 +101,11 @@ void Installation::addEffect(const EffectEntry& effect) {
     if (component->writeChunk(&tag, &length, &payload)) file.writeChunk(tag, length, payload);
     release(payload);
   }
-  std::string number;
-  writeU32(number, effect.type);
-  file.writeChunk(fourCC("ETYP"), 4, number.data());
-  if (!effect.variants.empty()) {
-    number.clear();
-    writeU32(number, static_cast<uint32_t>(effect.variants.size()));
-    file.writeChunk(fourCC("VCNT"), 4, number.data());
-  }
+  file.writeChunk(fourCC("ETYP"), 4, le32(effect.type).data());
+  if (!effect.variants.empty())
+    file.writeChunk(fourCC("VCNT"), 4, le32(static_cast<uint32_t>(effect.variants.size())).data());
   for (uint32_t i = 0; i < effect.variants.size(); ++i) {
-    std::string variant;
-    writeU32(variant, i);
-    variant += effect.variants[i] + '\0';
+    const std::string variant = le32(i) + textBytes(effect.variants[i]);
     file.writeChunk(fourCC("VDSC"), static_cast<uint32_t>(variant.size()), variant.data());
   }
   file.commit();

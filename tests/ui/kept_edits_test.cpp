@@ -14,14 +14,14 @@
 #include <utility>
 
 #include "installation.h"
-#include "library_under_test.h"
+#include "dialog_controls.h"
 #include "model/components/envelope.h"
 #include "model/components/object.h"
 #include "model/components/path.h"
 #include "model/components/surface.h"
 #include "model/effect_settings.h"
-#include "pane_observers.h"
 #include "registry_value.h"
+#include "sheet_fixture.h"
 #include "ui/res/objects_page_ids.h"
 #include "ui/res/pane_ids.h"
 #include "ui/res/settings_page_ids.h"
@@ -33,18 +33,10 @@ namespace {
 constexpr int kObjectsTab = 2, kSettingsTab = 3;
 constexpr int kTimeline = 0, kAvi = 1;
 
-void choose(HWND page, int list, int index) {
-  HWND combo = GetDlgItem(page, list);
-  SendMessageA(combo, CB_SETCURSEL, index, 0);
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
-
-bool enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
-
-class KeptEdits : public ::testing::Test {
+class KeptEdits : public SheetFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(library_.loaded());
+    SheetFixture::SetUp();
     path_ = makeComponent<PathComponent>(6, 0.0f, 1.0f, 5, 0);
     path_->insertKey(PathKey{0.0f, 1, 2, 3, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
     path_->insertKey(PathKey{1.0f, 4, 5, 6, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
@@ -59,12 +51,6 @@ class KeptEdits : public ::testing::Test {
   void TearDown() override {
     object_->destroy(true);
     path_->destroy(true);
-  }
-
-  void run(int tab, const std::function<void(HWND sheet, HWND page)>& drive) {
-    ASSERT_TRUE(runSheetOnPage(library_, reinterpret_cast<VtaEffectSettings&>(record_), nullptr,
-                               tab, drive))
-        << "the selection sheet did not appear";
   }
 
   // Keeps the record as it is now, to compare after the sheet closed.
@@ -86,11 +72,10 @@ class KeptEdits : public ::testing::Test {
     return surface;
   }
 
-  LibraryUnderTest library_;
   Installation installation_{"kept_edits"};
   ObjectComponent* object_ = nullptr;
   PathComponent* path_ = nullptr;
-  EffectSettings record_, atCall_;
+  EffectSettings atCall_;
   uint8_t fixedAtCall_[kStoredFixedBytes];
 };
 

@@ -6,24 +6,25 @@
 
 namespace vta::test {
 
-bool runSheetOnPage(const LibraryUnderTest& library, VtaEffectSettings& record,
-                    VtaEffectSettings* second, int tab,
-                    const std::function<void(HWND sheet, HWND page)>& drive) {
+short openSheet(const LibraryUnderTest& library, VtaEffectSettings& record,
+                VtaEffectSettings* second, const std::function<void(HWND sheet)>& drive,
+                bool& shown) {
+  shown = false;
   auto select = library.entry<VtaSelectFunction>("VTAGUI_Select");
-  if (!select) return false;
-  bool shown = false;
-  runDriven<short>(
-      [&] { return select(nullptr, &record, second); },
-      [&] {
-        HWND sheet = waitForWindow("Vantaro - Selection Dialog");
-        shown = sheet != nullptr;
-        if (!sheet) return;
-        SendMessageA(sheet, PSM_SETCURSEL, tab, 0);
-        drive(sheet, reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
-        PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-        waitForWindowGone(sheet);
-      });
-  return shown;
+  if (!select) return VTA_RESULT_NO_DIALOG;
+  return runDriven<short>([&] { return select(nullptr, &record, second); },
+                          [&] {
+                            HWND sheet = waitForWindow(kSheetCaption);
+                            shown = sheet != nullptr;
+                            if (!sheet) return;
+                            drive(sheet);
+                            waitForWindowGone(sheet);
+                          });
+}
+
+bool closeWithOk(HWND sheet) {
+  PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  return waitForWindowGone(sheet);
 }
 
 }  // namespace vta::test

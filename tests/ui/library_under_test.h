@@ -41,11 +41,16 @@ Result runDriven(const std::function<Result()>& call, const std::function<void()
   return result;
 }
 
-// Opens the selection sheet over record (in filter mode when second is set),
-// shows the page at tab and hands sheet and page to drive; OK closes the
-// sheet afterwards. False when the sheet did not appear.
-bool runSheetOnPage(const LibraryUnderTest& library, VtaEffectSettings& record,
-                    VtaEffectSettings* second, int tab,
-                    const std::function<void(HWND sheet, HWND page)>& drive);
+constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
+
+// Opens the selection sheet over record (in filter mode when second is set)
+// and hands it to drive on a second thread; drive closes it. Returns the
+// export's result; shown tells whether the sheet appeared.
+short openSheet(const LibraryUnderTest& library, VtaEffectSettings& record,
+                VtaEffectSettings* second, const std::function<void(HWND sheet)>& drive,
+                bool& shown);
+
+// Presses the sheet's OK button and waits until the sheet is gone.
+bool closeWithOk(HWND sheet);
 
 }  // namespace vta::test

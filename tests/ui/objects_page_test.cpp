@@ -1,6 +1,6 @@
-// The Objects page as a user works it: one object of the effect at a time,
-// its values, what is mapped onto it (surface, file, frame offset), its
-// envelopes and morph envelope, and the object it shows when it opens.
+// The Objects page beyond its value controls (page_controls_test.cpp): what
+// is mapped onto an object (surface, file, frame offset), its morph envelope
+// and path, and the object it shows when it opens.
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
@@ -12,40 +12,33 @@
 #include <functional>
 #include <string>
 
+#include "dialog_controls.h"
+#include "effects_page_ids.h"
+#include "envelope_editor_ids.h"
 #include "installation.h"
-#include "library_under_test.h"
 #include "model/components/object.h"
 #include "model/components/path.h"
 #include "model/components/surface.h"
 #include "model/effect_settings.h"
+#include "objects_page_ids.h"
+#include "pane_ids.h"
 #include "pane_observers.h"
+#include "path_editor_ids.h"
 #include "registry_value.h"
+#include "sheet_fixture.h"
 #include "window_driver.h"
 
 namespace vta::test {
 namespace {
 
 constexpr int kObjectsTab = 2;
-constexpr int kObjectList = 1300, kSourceList = 1309, kSelect = 1131, kFileName = 1134;
-constexpr int kOffset = 1135, kLuminosity = 1301, kMorph = 1130, kRender = 1078;
-constexpr int kTimeline = 0, kAvi = 1, kBmp = 2, kTga = 3;
-constexpr int kFileNameBox = 0x47c;  // the open dialog's file name box
+constexpr int kTimeline = 0, kAvi = 1, kBmp = 2, kTga = 3;  // the sources in list order
+constexpr int kFileNameBox = 0x47c;                         // the open dialog's file name box
 
-// Picks item index of a list as the user does; returns once the page handled it.
-void choose(HWND page, int list, int index) {
-  HWND combo = GetDlgItem(page, list);
-  SendMessageA(combo, CB_SETCURSEL, index, 0);
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
-
-int selected(HWND page, int list) {
-  return static_cast<int>(SendDlgItemMessageA(page, list, CB_GETCURSEL, 0, 0));
-}
-
-class ObjectsPageTest : public ::testing::Test {
+class ObjectsPageTest : public SheetFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(library_.loaded());
+    SheetFixture::SetUp();
     reverse_.remove();
     morphing_ = makeComponent<ObjectComponent>(5, 0.0f, 1.0f, 0, 0);
     morphing_->surfaceNumber = 1;
@@ -65,59 +58,45 @@ class ObjectsPageTest : public ::testing::Test {
     path_->destroy(true);
   }
 
-  void run(const std::function<void(HWND sheet, HWND page)>& drive) {
-    ASSERT_TRUE(runSheetOnPage(library_, reinterpret_cast<VtaEffectSettings&>(record_), nullptr,
-                               kObjectsTab, drive))
-        << "the selection sheet did not appear";
-  }
-
   SurfaceComponent* surface(uint16_t id) {
     return static_cast<SurfaceComponent*>(record_.description.lists[kSurfaces].findById(id));
   }
 
-  LibraryUnderTest library_;
   Installation installation_{"objects_page"};
   RegistryValue reverse_{"Eff_Autoreverse"};
   ObjectComponent* morphing_ = nullptr;
   PathComponent* path_ = nullptr;
-  EffectSettings record_;
 };
 
-TEST_F(ObjectsPageTest, TheThirdObjectEditsEntryTwoAndSurfaceThree) {
-  run([&](HWND, HWND page) {
-    EXPECT_EQ(3, SendDlgItemMessageA(page, kObjectList, CB_GETCOUNT, 0, 0));
-    choose(page, kObjectList, 2);
-    moveTrackbar(page, kLuminosity, 40, true);
-    EXPECT_EQ("40%", controlText(page, kLuminosity + 1));
-    EXPECT_EQ(0.0f, record_.objectParams[2][VTA_LUMINOSITY]) << "a drag moves only the label";
-    moveTrackbar(page, kLuminosity, 40, false);
-    EXPECT_EQ(40.0f, record_.objectParams[2][VTA_LUMINOSITY]);
-    EXPECT_EQ(0.0f, record_.objectParams[0][VTA_LUMINOSITY]);
-    choose(page, kSourceList, kBmp);
+TEST_F(ObjectsPageTest, TheThirdObjectMapsSurfaceThree) {
+  run(kObjectsTab, [&](HWND, HWND page) {
+    EXPECT_EQ(3, SendDlgItemMessageA(page, IDC_OBJECTS_OBJECT_LIST, CB_GETCOUNT, 0, 0));
+    choose(page, IDC_OBJECTS_OBJECT_LIST, 2);
+    choose(page, IDC_OBJECTS_SOURCE_LIST, kBmp);
     SurfaceComponent* made = surface(3);
     ASSERT_NE(nullptr, made);
     EXPECT_EQ(4, made->mappingKind);
     EXPECT_STREQ("", made->mapFile);
     EXPECT_EQ(0.0f, made->frameOffset);
     EXPECT_EQ(2, made->objectIndex);
-    choose(page, kSourceList, kTimeline);
+    choose(page, IDC_OBJECTS_SOURCE_LIST, kTimeline);
     EXPECT_EQ(nullptr, surface(3));
   });
 }
 
 TEST_F(ObjectsPageTest, ANewSourceForgetsTheFileAndTheOffsetIsTheLeadingWholeNumber) {
-  run([&](HWND sheet, HWND page) {
-    choose(page, kSourceList, kAvi);
+  run(kObjectsTab, [&](HWND sheet, HWND page) {
+    choose(page, IDC_OBJECTS_SOURCE_LIST, kAvi);
     ASSERT_NE(nullptr, surface(1));
     std::strcpy(surface(1)->mapFile, "C:\\clips\\sunset.avi");  // as "Select" maps it
-    SetDlgItemTextA(page, kOffset, "12");
+    SetDlgItemTextA(page, IDC_OBJECTS_FRAME_OFFSET, "12");
     EXPECT_EQ(12.0f, surface(1)->frameOffset);
     captureWindow(sheet, screenshotPath("objects_page_mapped"));
-    SetDlgItemTextA(page, kOffset, " -7x");
+    SetDlgItemTextA(page, IDC_OBJECTS_FRAME_OFFSET, " -7x");
     EXPECT_EQ(-7.0f, surface(1)->frameOffset);
-    SetDlgItemTextA(page, kOffset, "abc");
+    SetDlgItemTextA(page, IDC_OBJECTS_FRAME_OFFSET, "abc");
     EXPECT_EQ(0.0f, surface(1)->frameOffset);
-    choose(page, kSourceList, kTga);
+    choose(page, IDC_OBJECTS_SOURCE_LIST, kTga);
     EXPECT_EQ(5, surface(1)->mappingKind);
     EXPECT_STREQ("", surface(1)->mapFile);
   });
@@ -128,14 +107,14 @@ TEST_F(ObjectsPageTest, ATextureMappingSurvivesEveryEditButAChosenSource) {
   texture->mappingKind = 2;
   std::strcpy(texture->mapFile, "wood");
   record_.description.lists[kSurfaces].append(texture);
-  run([&](HWND, HWND page) {
-    EXPECT_EQ(kTimeline, selected(page, kSourceList));
-    SendMessageA(page, WM_COMMAND, MAKEWPARAM(kRender, BN_CLICKED), 0);
-    moveTrackbar(page, kLuminosity, 30, false);
+  run(kObjectsTab, [&](HWND, HWND page) {
+    EXPECT_EQ(kTimeline, comboSelection(page, IDC_OBJECTS_SOURCE_LIST));
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_PANE_RENDER, BN_CLICKED), 0);
+    moveTrackbar(page, IDC_OBJECTS_LUMINOSITY, 30, false);
     ASSERT_NE(nullptr, surface(1));
     EXPECT_EQ(2, surface(1)->mappingKind);
     EXPECT_STREQ("wood", surface(1)->mapFile);
-    choose(page, kSourceList, kAvi);
+    choose(page, IDC_OBJECTS_SOURCE_LIST, kAvi);
     EXPECT_EQ(3, surface(1)->mappingKind) << "a source the user picks replaces it";
   });
 }
@@ -143,20 +122,22 @@ TEST_F(ObjectsPageTest, ATextureMappingSurvivesEveryEditButAChosenSource) {
 TEST_F(ObjectsPageTest, AReversedTypeOneEffectShowsTheSecondObjectWithAutoReverse) {
   reverse_.setNumber(1);
   record_.globalParams[VTA_FLY_MODE] = 1;
-  run([&](HWND, HWND page) { EXPECT_EQ(1, selected(page, kObjectList)); });
+  run(kObjectsTab,
+      [&](HWND, HWND page) { EXPECT_EQ(1, comboSelection(page, IDC_OBJECTS_OBJECT_LIST)); });
 }
 
 TEST_F(ObjectsPageTest, TheMorphEnvelopeIsOfferedForAMorphingObjectOnly) {
-  run([&](HWND, HWND page) {
-    ASSERT_TRUE(IsWindowEnabled(GetDlgItem(page, kMorph)));
-    clickButton(page, kMorph);
+  run(kObjectsTab, [&](HWND, HWND page) {
+    ASSERT_TRUE(enabled(page, IDC_OBJECTS_MORPH_ENVELOPE));
+    clickButton(page, IDC_OBJECTS_MORPH_ENVELOPE);
     HWND editor = waitForWindow("Object Morph Envelope");
     ASSERT_NE(nullptr, editor);
-    EXPECT_EQ("10", controlText(editor, 1100)) << "up to the object's morph frames";
+    EXPECT_EQ("10", controlText(editor, IDC_ENVELOPE_TOP_VALUE))
+        << "up to the object's morph frames";
     clickButton(editor, IDCANCEL);
     EXPECT_TRUE(waitForWindowGone(editor));
-    choose(page, kObjectList, 1);
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, kMorph)));
+    choose(page, IDC_OBJECTS_OBJECT_LIST, 1);
+    EXPECT_FALSE(enabled(page, IDC_OBJECTS_MORPH_ENVELOPE));
   });
   EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count);
 }
@@ -166,27 +147,27 @@ TEST_F(ObjectsPageTest, TheFileChosenInTheDialogIsMapped) {
   GetTempPathA(sizeof temp, temp);
   const std::string clip = std::string(temp) + "vantaro_objects_clip.avi";
   std::ofstream(clip) << "RIFF";
-  run([&](HWND, HWND page) {
-    choose(page, kSourceList, kAvi);
-    clickButton(page, kSelect);
+  run(kObjectsTab, [&](HWND, HWND page) {
+    choose(page, IDC_OBJECTS_SOURCE_LIST, kAvi);
+    clickButton(page, IDC_OBJECTS_SELECT_FILE);
     HWND dialog = waitForWindow("Select video to map onto object");
     ASSERT_NE(nullptr, dialog);
     SetDlgItemTextA(dialog, kFileNameBox, clip.c_str());
     clickButton(dialog, IDOK);
     EXPECT_TRUE(waitForWindowGone(dialog));
     EXPECT_TRUE(waitUntil([&] { return surface(1) && clip == surface(1)->mapFile; }));
-    EXPECT_EQ(clip, controlText(page, kFileName));
+    EXPECT_EQ(clip, controlText(page, IDC_OBJECTS_FILE_NAME));
   });
   DeleteFileA(clip.c_str());
 }
 
 TEST_F(ObjectsPageTest, PathEditorEditsACopyOfTheObjectsPathInTheRecord) {
-  run([&](HWND, HWND page) {
-    clickButton(page, 1129);
+  run(kObjectsTab, [&](HWND, HWND page) {
+    clickButton(page, IDC_OBJECTS_PATH_EDITOR);
     HWND editor = waitForWindow("Path Editor");
     ASSERT_NE(nullptr, editor);
-    EXPECT_EQ("Values at 0% * KEY *", controlText(editor, 1091));
-    EXPECT_EQ("1", controlText(editor, 1094)) << "the effect's own first key";
+    EXPECT_EQ("Values at 0% * KEY *", controlText(editor, IDC_PATH_KEY_GROUP));
+    EXPECT_EQ("1", controlText(editor, IDC_PATH_POSITION_X)) << "the effect's own first key";
     clickButton(editor, IDOK);
     EXPECT_TRUE(waitForWindowGone(editor));
   });
@@ -195,13 +176,13 @@ TEST_F(ObjectsPageTest, PathEditorEditsACopyOfTheObjectsPathInTheRecord) {
 }
 
 TEST_F(ObjectsPageTest, AnotherEffectOnTheEffectsPageShowsItsFirstObject) {
-  run([&](HWND sheet, HWND page) {
-    choose(page, kObjectList, 2);
+  run(kObjectsTab, [&](HWND sheet, HWND page) {
+    choose(page, IDC_OBJECTS_OBJECT_LIST, 2);
     SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
-    SendMessageA(GetDlgItem(currentPage(sheet), 1002), BM_CLICK, 0, 0);  // "Two"
+    SendDlgItemMessageA(currentPage(sheet), IDC_EFFECTS_FIRST_ICON + 1, BM_CLICK, 0, 0);  // "Two"
     SendMessageA(sheet, PSM_SETCURSEL, kObjectsTab, 0);
-    EXPECT_EQ(2, SendDlgItemMessageA(page, kObjectList, CB_GETCOUNT, 0, 0));
-    EXPECT_EQ(0, selected(page, kObjectList));
+    EXPECT_EQ(2, SendDlgItemMessageA(page, IDC_OBJECTS_OBJECT_LIST, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(0, comboSelection(page, IDC_OBJECTS_OBJECT_LIST));
   });
 }
 

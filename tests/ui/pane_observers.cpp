@@ -50,12 +50,6 @@ std::vector<TimerCall> timerCalls() {
   return g_timerCalls;
 }
 
-HWND currentPage(HWND sheet) {
-  return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
-}
-
-std::string controlText(HWND page, int id) { return windowText(GetDlgItem(page, id)); }
-
 RendererControl::RendererControl() {
   char path[MAX_PATH] = "";
   DWORD size = sizeof path;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "../unit/preview/test_renderer.h"
+#include "dialog_controls.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -24,11 +25,6 @@ struct TimerCall {
 // forgets the calls recorded so far. False when its imports cannot be hooked.
 bool recordTimers(HMODULE library);
 std::vector<TimerCall> timerCalls();
-
-
-// The page the sheet shows.
-HWND currentPage(HWND sheet);
-std::string controlText(HWND page, int id);
 
 // The test renderer in the installation's LIBS folder (the installation
 // "Path" names when this is made): the module the library binds as

@@ -15,29 +15,28 @@
 #include <string>
 #include <vector>
 
-#include "library_under_test.h"
+#include "effects_page_ids.h"
 #include "model/effect_settings.h"
+#include "pane_ids.h"
 #include "pane_observers.h"
 #include "registry_value.h"
+#include "sheet_fixture.h"
 #include "window_driver.h"
 
 namespace vta::test {
 namespace {
 
-constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
-constexpr int kTitle = 1040, kDescription = 1044, kPicture = 1042, kSpeed = 1062, kRender = 1078,
-              kProgress = 1084;
 constexpr int kPlaybackTimer = 102;
-constexpr int kThirdIcon = 1003;
+constexpr int kThirdIcon = IDC_EFFECTS_FIRST_ICON + 2;
 
 int progress(HWND page) {
-  return static_cast<int>(SendDlgItemMessageA(page, kProgress, PBM_GETPOS, 0, 0));
+  return static_cast<int>(SendDlgItemMessageA(page, IDC_PANE_PROGRESS, PBM_GETPOS, 0, 0));
 }
 
 // What the screen shows at the middle of the preview picture.
 COLORREF pictureColour(HWND page) {
   RECT rect;
-  GetWindowRect(GetDlgItem(page, kPicture), &rect);
+  GetWindowRect(GetDlgItem(page, IDC_PANE_PICTURE), &rect);
   HDC screen = GetDC(nullptr);
   const COLORREF colour =
       GetPixel(screen, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
@@ -49,12 +48,11 @@ COLORREF pictureColour(HWND page) {
 // restart check (as after any edit the user makes).
 void notifyEdit(HWND page) { SendMessageA(page, WM_COMMAND, MAKEWPARAM(4321, 0), 0); }
 
-class PreviewPaneTest : public ::testing::Test {
+class PreviewPaneTest : public SheetFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(library_.loaded());
+    SheetFixture::SetUp();
     ASSERT_TRUE(renderer_.loaded()) << "Rnd_Test.DLL is copied into the sample LIBS folder";
-    select_ = library_.entry<VtaSelectFunction>("VTAGUI_Select");
     ASSERT_TRUE(recordTimers(library_.module()));
     engine_.setText("Rnd_Test");
     frames_.setNumber(12);
@@ -64,35 +62,25 @@ class PreviewPaneTest : public ::testing::Test {
   }
 
   void run(bool filterMode, const std::function<void(HWND sheet)>& drive) {
-    EffectSettings second;
-    auto* host = reinterpret_cast<VtaEffectSettings*>(&record_);
-    auto* hostSecond = filterMode ? reinterpret_cast<VtaEffectSettings*>(&second) : nullptr;
-    bool shown = false;
-    runDriven<short>([&] { return select_(nullptr, host, hostSecond); },
-                     [&] {
-                       HWND sheet = waitForWindow(kSheetCaption);
-                       shown = sheet != nullptr;
-                       if (!sheet) return;
-                       drive(sheet);
-                       renderer_.release();
-                       PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-                       waitForWindowGone(sheet);
-                     });
-    EXPECT_TRUE(shown) << "the selection sheet did not appear";
+    open(
+        record_,
+        [&](HWND sheet) {
+          drive(sheet);
+          renderer_.release();
+          closeWithOk(sheet);
+        },
+        filterMode);
   }
 
   // Waits until the page's preview has no render running (button "Render")
   // and then forgets the renderer's calls.
   void settle(HWND page) {
     Sleep(300);
-    ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
     renderer_.reset();
   }
 
-  LibraryUnderTest library_;
   RendererControl renderer_;
-  VtaSelectFunction select_ = nullptr;
-  EffectSettings record_;
   RegistryValue engine_{"Prev_Engine"}, frames_{"Prev_Frames"}, quality_{"Prev_Quality"},
       speed_{"Prev_Speed"}, automatic_{"Prev_Render"};
 };
@@ -102,18 +90,18 @@ TEST_F(PreviewPaneTest, RenderButtonReadsRenderStopAndWait) {
     HWND page = currentPage(sheet);
     settle(page);
     renderer_.hold(2, false);
-    EXPECT_EQ("Render", controlText(page, kRender));
-    clickButton(page, kRender);
+    EXPECT_EQ("Render", controlText(page, IDC_PANE_RENDER));
+    clickButton(page, IDC_PANE_RENDER);
     EXPECT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 3));
-    EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Stop"; }));
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Stop"; }));
     EXPECT_TRUE(waitUntil([&] { return progress(page) == 9; })) << "frame 1 done: 1 x 100 / 11";
     captureWindow(sheet, screenshotPath("preview_pane_rendering"));
-    clickButton(page, kRender);
-    EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Wait..."; }));
+    clickButton(page, IDC_PANE_RENDER);
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Wait..."; }));
     captureWindow(sheet, screenshotPath("preview_pane_wait"));
-    EXPECT_EQ("Wait...", controlText(page, kRender)) << "until the held frame is done";
+    EXPECT_EQ("Wait...", controlText(page, IDC_PANE_RENDER)) << "until the held frame is done";
     renderer_.release();
-    EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
     EXPECT_TRUE(waitUntil([&] { return progress(page) == 0; }));
     EXPECT_EQ(3u, renderer_.calls(RND_TEST_RENDER).size());
   });
@@ -123,9 +111,9 @@ TEST_F(PreviewPaneTest, PlayingPreviewShowsTheRenderedFrames) {
   run(false, [&](HWND sheet) {
     HWND page = currentPage(sheet);
     settle(page);
-    clickButton(page, kRender);
+    clickButton(page, IDC_PANE_RENDER);
     ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 12));
-    ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
     EXPECT_TRUE(waitUntil([&] { return pictureColour(page) != RGB(192, 192, 192); }));
     std::set<COLORREF> seen;
     EXPECT_TRUE(waitUntil([&] {
@@ -144,7 +132,7 @@ TEST_F(PreviewPaneTest, ClosingTheSheetDuringARenderEndsTheWorker) {
     HWND page = currentPage(sheet);
     settle(page);
     renderer_.hold(2, true);
-    clickButton(page, kRender);
+    clickButton(page, IDC_PANE_RENDER);
     ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 3));
     PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
     EXPECT_TRUE(waitForWindowGone(sheet));
@@ -157,7 +145,7 @@ TEST_F(PreviewPaneTest, SpeedSliderChangesThePeriodAtOnce) {
   speed_.setNumber(30);
   run(false, [&](HWND sheet) {
     HWND page = currentPage(sheet);
-    HWND slider = GetDlgItem(page, kSpeed);
+    HWND slider = GetDlgItem(page, IDC_PANE_SPEED);
     EXPECT_TRUE(IsWindowVisible(slider));
     EXPECT_EQ(30, SendMessageA(slider, TBM_GETPOS, 0, 0));
     ASSERT_FALSE(timerCalls().empty());
@@ -173,7 +161,7 @@ TEST_F(PreviewPaneTest, SpeedSliderChangesThePeriodAtOnce) {
     EXPECT_EQ(100u, calls.back().period);
     SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
     EXPECT_EQ(100u, timerCalls().back().period) << "the next page plays at the new speed";
-    EXPECT_EQ(10, SendDlgItemMessageA(currentPage(sheet), kSpeed, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(10, SendDlgItemMessageA(currentPage(sheet), IDC_PANE_SPEED, TBM_GETPOS, 0, 0));
   });
 }
 
@@ -183,22 +171,23 @@ TEST_F(PreviewPaneTest, FilterModeHidesTheSliderAndNeverMovesTheProgressBar) {
   run(true, [&](HWND sheet) {
     HWND page = currentPage(sheet);
     settle(page);
-    HWND slider = GetDlgItem(page, kSpeed);
+    HWND slider = GetDlgItem(page, IDC_PANE_SPEED);
     EXPECT_FALSE(IsWindowVisible(slider));
     EXPECT_FALSE(IsWindowEnabled(slider));
     renderer_.hold(0, false);
-    clickButton(page, kRender);
+    clickButton(page, IDC_PANE_RENDER);
     ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 1));
-    EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Stop"; }));
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Stop"; }));
     EXPECT_EQ(0, progress(page));
     renderer_.release();
-    EXPECT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
     EXPECT_EQ(0, progress(page));
     const std::vector<RndTestCall> renders = renderer_.calls(RND_TEST_RENDER);
     ASSERT_EQ(1u, renders.size()) << "one frame even with 200 stored";
     EXPECT_EQ(100u, renders[0].range) << "the corrected filter frame count";
     SendMessageA(sheet, PSM_SETCURSEL, 2, 0);
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(currentPage(sheet), kSpeed))) << "on every page";
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(currentPage(sheet), IDC_PANE_SPEED)))
+        << "on every page";
   });
 }
 
@@ -207,12 +196,12 @@ TEST_F(PreviewPaneTest, PageSwitchStopsOnePaneAndStartsTheNext) {
   run(false, [&](HWND sheet) {
     HWND first = currentPage(sheet);
     settle(first);
-    EXPECT_EQ("Page Turn Right", controlText(first, kTitle));
+    EXPECT_EQ("Page Turn Right", controlText(first, IDC_PANE_TITLE));
     clickButton(first, kThirdIcon);
     ASSERT_TRUE(waitUntil([&] { return std::strcmp(record_.effectName, "Door Swing Open") == 0; }));
     renderer_.hold(1, false);
-    clickButton(first, kRender);
-    ASSERT_TRUE(waitUntil([&] { return controlText(first, kRender) == "Stop"; }));
+    clickButton(first, IDC_PANE_RENDER);
+    ASSERT_TRUE(waitUntil([&] { return controlText(first, IDC_PANE_RENDER) == "Stop"; }));
     const size_t before = timerCalls().size();
     SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
     HWND second = currentPage(sheet);
@@ -225,11 +214,12 @@ TEST_F(PreviewPaneTest, PageSwitchStopsOnePaneAndStartsTheNext) {
     }
     EXPECT_TRUE(killedFirst);
     EXPECT_TRUE(startedSecond);
-    EXPECT_EQ("Stop", controlText(second, kRender)) << "the running render, at once";
-    EXPECT_EQ("Door Swing Open", controlText(second, kTitle)) << "the effect chosen meanwhile";
-    EXPECT_NE("", controlText(second, kDescription));
+    EXPECT_EQ("Stop", controlText(second, IDC_PANE_RENDER)) << "the running render, at once";
+    EXPECT_EQ("Door Swing Open", controlText(second, IDC_PANE_TITLE))
+        << "the effect chosen meanwhile";
+    EXPECT_NE("", controlText(second, IDC_PANE_DESCRIPTION));
     renderer_.release();
-    EXPECT_TRUE(waitUntil([&] { return controlText(second, kRender) == "Render"; }))
+    EXPECT_TRUE(waitUntil([&] { return controlText(second, IDC_PANE_RENDER) == "Render"; }))
         << "the worker now reports to the new page";
   });
 }
@@ -243,7 +233,7 @@ TEST_F(PreviewPaneTest, EditsRestartThePreviewOnlyWithAutomaticPreview) {
     notifyEdit(page);
     Sleep(400);
     EXPECT_TRUE(renderer_.calls(RND_TEST_PREPARE).empty()) << "automatic preview is off";
-    clickButton(page, kRender);
+    clickButton(page, IDC_PANE_RENDER);
     ASSERT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 1));
     EXPECT_STREQ("Manual", renderer_.calls(RND_TEST_PREPARE)[0].effectName);
   });

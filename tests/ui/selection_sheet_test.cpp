@@ -14,15 +14,13 @@
 
 #include "import_hook.h"
 #include "installation.h"
-#include "library_under_test.h"
 #include "model/components/surface.h"
 #include "model/effect_settings.h"
+#include "sheet_fixture.h"
 #include "window_driver.h"
 
 namespace vta::test {
 namespace {
-
-constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
 
 struct HelpCall {
   HWND window;
@@ -68,46 +66,15 @@ std::vector<std::string> tabTitles(HWND sheet) {
   return titles;
 }
 
-// A record with an effect, options and a mapped surface, as a host keeps it.
-void fillRecord(EffectSettings& record) {
-  std::strcpy(record.effectName, "Page Turn");
-  record.globalParams[1] = 2.0f;
-  record.objectParams[3][7] = 12.5f;
-  auto* surface = makeComponent<SurfaceComponent>(1, 0.0f, 1.0f, 0, 0);
-  surface->mappingKind = 3;
-  std::strcpy(surface->mapFile, "clip.avi");
-  record.description.lists[kSurfaces].append(surface);
-}
-
-class SelectionSheetTest : public ::testing::Test {
+class SelectionSheetTest : public SheetFixture {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(library_.loaded());
-    select_ = library_.entry<VtaSelectFunction>("VTAGUI_Select");
-    ASSERT_NE(nullptr, select_);
-  }
-
   // Runs the sheet over record (and a second record when filterMode) while
   // drive works the open sheet; returns the export's result.
   short run(EffectSettings& record, bool filterMode, const std::function<void(HWND)>& drive) {
-    EffectSettings second;
-    auto* host = reinterpret_cast<VtaEffectSettings*>(&record);
-    auto* hostSecond = filterMode ? reinterpret_cast<VtaEffectSettings*>(&second) : nullptr;
-    return runDriven<short>([&] { return select_(nullptr, host, hostSecond); },
-                            [&] {
-                              HWND sheet = waitForWindow(kSheetCaption);
-                              sheetShown_ = sheet != nullptr;
-                              if (!sheet) return;
-                              drive(sheet);
-                              closed_ = waitForWindowGone(sheet);
-                            });
+    return open(record, drive, filterMode);
   }
 
   static void press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
-
-  LibraryUnderTest library_;
-  VtaSelectFunction select_ = nullptr;
-  bool sheetShown_ = false, closed_ = false;
 };
 
 TEST_F(SelectionSheetTest, FourPagesInOrderWithoutASecondRecord) {
@@ -117,8 +84,6 @@ TEST_F(SelectionSheetTest, FourPagesInOrderWithoutASecondRecord) {
               titles = tabTitles(sheet);
               press(sheet, PSBTN_OK);
             }));
-  ASSERT_TRUE(sheetShown_);
-  EXPECT_TRUE(closed_);
   EXPECT_EQ((std::vector<std::string>{"   FX", "Options", "Objects", "Settings"}), titles);
 }
 

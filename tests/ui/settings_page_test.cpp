@@ -1,5 +1,5 @@
-// The Settings page as a user works it: what it shows of the stored
-// preferences, each click stored at once, the engine lists and the
+// The Settings page beyond its value controls (page_controls_test.cpp): what
+// it shows of the stored preferences, the engine lists and the
 // multithreading rule, the preview following quality, frames and speed,
 // and saving the current options as defaults.
 #include <windows.h>
@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -15,55 +16,25 @@
 #include <string>
 #include <vector>
 
+#include "dialog_controls.h"
 #include "installation.h"
-#include "library_under_test.h"
-#include "model/components/surface.h"
 #include "model/effect_settings.h"
+#include "pane_ids.h"
 #include "pane_observers.h"
 #include "registry_value.h"
+#include "settings_page_ids.h"
+#include "sheet_fixture.h"
 #include "window_driver.h"
 
 namespace vta::test {
 namespace {
 
 constexpr int kSettingsTab = 3;
-constexpr int kShowIcon = 1500, kShowName = 1501, kAutoReverse = 1080;
-constexpr int kLow = 1515, kMedium = 1516, kHigh = 1517, kPreviewEngine = 1504;
-constexpr int kFrames = 1505, kAutomatic = 1081, kSpeed = 1509, kRenderEngine = 1511;
-constexpr int kLoggingOff = 1512, kDetailed = 1514, kMultithreaded = 1082;
-constexpr int kSaveDefaults = 1088, kRender = 1078;
 constexpr int kPlaybackTimer = 102;
 constexpr size_t kStoredFixedBytes = 961;
 
-bool checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
-int position(HWND page, int id) {
-  return static_cast<int>(SendDlgItemMessageA(page, id, TBM_GETPOS, 0, 0));
-}
-
-std::vector<std::string> comboItems(HWND page, int id) {
-  std::vector<std::string> items;
-  const int count = static_cast<int>(SendDlgItemMessageA(page, id, CB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[64] = "";
-    SendDlgItemMessageA(page, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    items.push_back(text);
-  }
-  return items;
-}
-
 bool contains(const std::vector<std::string>& items, const char* item) {
-  for (const std::string& i : items) {
-    if (i == item) return true;
-  }
-  return false;
-}
-
-// Chooses an item as the user does; returns once the page has handled the
-// selection change.
-void chooseComboItem(HWND page, int id, const char* text) {
-  HWND combo = GetDlgItem(page, id);
-  SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  return std::find(items.begin(), items.end(), item) != items.end();
 }
 
 // Writes a file that is no renderer under a renderer's name: listed, never
@@ -73,20 +44,13 @@ void addLibraryName(const Installation& installation, const char* file) {
   std::ofstream(installation.root() + "\\LIBS\\" + file) << "not a module";
 }
 
-class SettingsPageTest : public ::testing::Test {
+class SettingsPageTest : public SheetFixture {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(library_.loaded());
+    SheetFixture::SetUp();
     for (auto& value : values_) value->remove();
   }
 
-  void run(EffectSettings& record, const std::function<void(HWND sheet, HWND page)>& drive) {
-    ASSERT_TRUE(runSheetOnPage(library_, reinterpret_cast<VtaEffectSettings&>(record), nullptr,
-                               kSettingsTab, drive))
-        << "the selection sheet did not appear";
-  }
-
-  LibraryUnderTest library_;
   RegistryValue display_{"Eff_Display"}, reverse_{"Eff_Autoreverse"}, org_{"OrgFile"},
       quality_{"Prev_Quality"}, previewEngine_{"Prev_Engine"}, frames_{"Prev_Frames"},
       automatic_{"Prev_Render"}, speed_{"Prev_Speed"}, engine_{"Engine"}, logging_{"Rnd_Logging"},
@@ -101,19 +65,19 @@ TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
   for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.dll", "Rnd_Other.DLL", "Notes.DLL"}) {
     addLibraryName(installation, file);
   }
-  EffectSettings record;
-  run(record, [&](HWND sheet, HWND page) {
-    EXPECT_TRUE(checked(page, kShowIcon));
-    EXPECT_TRUE(checked(page, kLow));
-    EXPECT_TRUE(checked(page, kLoggingOff));
-    for (int box : {kAutoReverse, kAutomatic, kMultithreaded})
+  run(kSettingsTab, [&](HWND sheet, HWND page) {
+    EXPECT_TRUE(checked(page, IDC_SETTINGS_SHOW_ICON));
+    EXPECT_TRUE(checked(page, IDC_SETTINGS_PREVIEW_LOW));
+    EXPECT_TRUE(checked(page, IDC_SETTINGS_LOGGING_OFF));
+    for (int box :
+         {IDC_SETTINGS_AUTO_REVERSE, IDC_SETTINGS_AUTO_PREVIEW, IDC_SETTINGS_MULTITHREADED})
       EXPECT_FALSE(checked(page, box)) << box;
-    EXPECT_EQ(1, position(page, kFrames));
-    EXPECT_EQ(1, position(page, kSpeed));
-    EXPECT_EQ("1", controlText(page, kFrames + 1));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, kMultithreaded)));
-    const std::vector<std::string> render = comboItems(page, kRenderEngine);
-    const std::vector<std::string> preview = comboItems(page, kPreviewEngine);
+    EXPECT_EQ(1, slider(page, IDC_SETTINGS_PREVIEW_FRAMES));
+    EXPECT_EQ(1, slider(page, IDC_SETTINGS_PREVIEW_SPEED));
+    EXPECT_EQ("1", controlText(page, IDC_SETTINGS_PREVIEW_FRAMES_VALUE));
+    EXPECT_FALSE(enabled(page, IDC_SETTINGS_MULTITHREADED));
+    const std::vector<std::string> render = comboItems(page, IDC_SETTINGS_RENDER_ENGINE);
+    const std::vector<std::string> preview = comboItems(page, IDC_SETTINGS_PREVIEW_ENGINE);
     EXPECT_EQ(3u, render.size());
     EXPECT_TRUE(contains(render, "Rnd_Accelerated"));
     EXPECT_TRUE(contains(render, "Rnd_OpenGL"));
@@ -124,45 +88,24 @@ TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
   });
 }
 
-TEST_F(SettingsPageTest, EachClickStoresItsValueAtOnce) {
-  Installation installation("settings_clicks");
-  EffectSettings record;
-  run(record, [&](HWND, HWND page) {
-    clickButton(page, kShowName);
-    EXPECT_TRUE(waitUntil([&] { return display_.number() == 1; }));
-    EXPECT_EQ(0u, automatic_.number()) << "every value is written with the first";
-    clickButton(page, kAutoReverse);
-    EXPECT_TRUE(waitUntil([&] { return reverse_.number() == 1; }));
-    clickButton(page, kDetailed);
-    EXPECT_TRUE(waitUntil([&] { return logging_.number() == 2; }));
-    moveTrackbar(page, kFrames, 40, true);
-    EXPECT_EQ("40", controlText(page, kFrames + 1));
-    EXPECT_EQ(1u, frames_.number()) << "dragging only moves the label";
-    moveTrackbar(page, kFrames, 40);
-    EXPECT_EQ(40u, frames_.number());
-  });
-  EXPECT_EQ(1u, display_.number());
-}
-
 TEST_F(SettingsPageTest, AnEngineChoiceIsStoredAtTheNextClickAndOnlyOpenGLKeepsMultithreading) {
   Installation installation("settings_engines");
   for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.DLL"})
     addLibraryName(installation, file);
   engine_.setText("Rnd_OpenGL");
   multithreaded_.setNumber(1);
-  EffectSettings record;
-  run(record, [&](HWND sheet, HWND page) {
-    EXPECT_TRUE(checked(page, kMultithreaded));
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, kMultithreaded)));
+  run(kSettingsTab, [&](HWND sheet, HWND page) {
+    EXPECT_TRUE(checked(page, IDC_SETTINGS_MULTITHREADED));
+    EXPECT_TRUE(enabled(page, IDC_SETTINGS_MULTITHREADED));
     captureWindow(sheet, screenshotPath("settings_page_stored"));
-    chooseComboItem(page, kRenderEngine, "Rnd_Accelerated");
+    choose(page, IDC_SETTINGS_RENDER_ENGINE, "Rnd_Accelerated");
     EXPECT_EQ("Rnd_OpenGL", engine_.text()) << "the choice alone writes nothing";
     EXPECT_EQ(1u, multithreaded_.number());
-    clickButton(page, kAutoReverse);
+    clickButton(page, IDC_SETTINGS_AUTO_REVERSE);
     EXPECT_TRUE(waitUntil([&] { return engine_.text() == "Rnd_Accelerated"; }));
     EXPECT_EQ(0u, multithreaded_.number());
-    EXPECT_FALSE(checked(page, kMultithreaded));
-    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, kMultithreaded)));
+    EXPECT_FALSE(checked(page, IDC_SETTINGS_MULTITHREADED));
+    EXPECT_FALSE(enabled(page, IDC_SETTINGS_MULTITHREADED));
   });
 }
 
@@ -182,7 +125,7 @@ class SettingsPreviewTest : public SettingsPageTest {
   // opens, then forgets the renderer's calls.
   void settle(HWND page) {
     ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 6));
-    ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
     renderer_.reset();
   }
 
@@ -191,21 +134,20 @@ class SettingsPreviewTest : public SettingsPageTest {
 
 TEST_F(SettingsPreviewTest, QualityOrFramesMakeANewEngineSpeedOnlyRestartsTheTimer) {
   automatic_.setNumber(1);
-  EffectSettings record;
-  run(record, [&](HWND, HWND page) {
+  run(kSettingsTab, [&](HWND, HWND page) {
     settle(page);
-    clickButton(page, kMedium);
+    clickButton(page, IDC_SETTINGS_PREVIEW_MEDIUM);
     EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1)) << "the old engine ends";
     EXPECT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 1)) << "the new one renders at once";
-    ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
     renderer_.reset();
-    moveTrackbar(page, kFrames, 11);
+    moveTrackbar(page, IDC_SETTINGS_PREVIEW_FRAMES, 11);
     EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1));
     EXPECT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 11)) << "the new engine renders 11 frames";
-    ASSERT_TRUE(waitUntil([&] { return controlText(page, kRender) == "Render"; }));
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
     renderer_.reset();
 
-    moveTrackbar(page, kSpeed, 20);
+    moveTrackbar(page, IDC_SETTINGS_PREVIEW_SPEED, 20);
     EXPECT_TRUE(waitUntil([&] {
       for (const TimerCall& call : timerCalls()) {
         if (call.set && call.window == page && call.id == kPlaybackTimer && call.period == 50)
@@ -218,31 +160,20 @@ TEST_F(SettingsPreviewTest, QualityOrFramesMakeANewEngineSpeedOnlyRestartsTheTim
   });
 }
 
-// A record with options and a mapped surface, as a user leaves it.
-void fillRecord(EffectSettings& record) {
-  std::strcpy(record.effectName, "Spin");
-  record.globalParams[VTA_SHADOWS] = 40.0f;
-  record.objectParams[2][VTA_TRAIL_COUNT] = 3.0f;
-  auto* surface = makeComponent<SurfaceComponent>(1, 0.0f, 1.0f, 0, 0);
-  surface->mappingKind = 3;
-  std::strcpy(surface->mapFile, "clip.avi");
-  record.description.lists[kSurfaces].append(surface);
-}
-
 TEST_F(SettingsPageTest, SavedDefaultsComeBackInARecordWithoutAnEffect) {
   Installation installation("settings_defaults");
   CreateDirectoryA((installation.root() + "\\Work").c_str(), nullptr);
   EffectSettings saved;
   fillRecord(saved);
-  run(saved, [&](HWND, HWND page) {
-    clickButton(page, kSaveDefaults);
+  run(saved, kSettingsTab, [&](HWND, HWND page) {
+    clickButton(page, IDC_SETTINGS_SAVE_DEFAULTS);
     EXPECT_TRUE(waitUntil([&] {
       return GetFileAttributesA((installation.root() + "\\Work\\Defaults.VRI").c_str()) !=
              INVALID_FILE_ATTRIBUTES;
     }));
   });
   EffectSettings empty;
-  run(empty, [](HWND, HWND) {});
+  run(empty, kSettingsTab, [](HWND, HWND) {});
   EXPECT_EQ('\0', empty.effectName[0]);
   EXPECT_EQ(0, std::memcmp(reinterpret_cast<const char*>(&saved) + 1,
                            reinterpret_cast<const char*>(&empty) + 1, kStoredFixedBytes - 1));
@@ -271,10 +202,9 @@ MessageBoxSeen readMessageBox(HWND box) {
 TEST_F(SettingsPageTest, AFailedSaveSaysWhyWithAStopIconAndKeepsNothingHalfWritten) {
   Installation installation("settings_defaults_fail");
   std::ofstream(installation.root() + "\\Work") << "a file where the folder should be";
-  EffectSettings record;
   MessageBoxSeen seen;
-  run(record, [&](HWND, HWND page) {
-    clickButton(page, kSaveDefaults);
+  run(kSettingsTab, [&](HWND, HWND page) {
+    clickButton(page, IDC_SETTINGS_SAVE_DEFAULTS);
     HWND box = waitForWindow("Could not save defaults");
     ASSERT_NE(nullptr, box);
     seen = readMessageBox(box);

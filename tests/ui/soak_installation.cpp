@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <filesystem>
+
 #include "model/components/object.h"
 #include "model/components/path.h"
 #include "model/effect_description.h"
@@ -18,20 +20,6 @@ std::string registeredPath() {
   RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\Vantaro\\3.0", "Path", RRF_RT_REG_SZ,
                nullptr, path, &size);
   return path;
-}
-
-// Copies the files (not the folders) of folder from into folder to.
-void copyFiles(const std::string& from, const std::string& to) {
-  CreateDirectoryA(to.c_str(), nullptr);
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((from + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    CopyFileA((from + "\\" + found.cFileName).c_str(), (to + "\\" + found.cFileName).c_str(),
-              FALSE);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
 }
 
 // An undrawn object of entry 0 whose path moves it across the frame.
@@ -59,7 +47,8 @@ SoakInstallation::SoakInstallation(const std::vector<std::string>& sampleEffects
   CreateDirectoryA((root + "\\LIBS").c_str(), nullptr);
   complete_ = complete_ && CopyFileA((sample + "\\LIBS\\Rnd_Software.DLL").c_str(),
                                      (root + "\\LIBS\\Rnd_Software.DLL").c_str(), FALSE);
-  copyFiles(sample + "\\Textures", root + "\\Textures");
+  std::error_code copied;
+  std::filesystem::copy(sample + "\\Textures", root + "\\Textures", copied);
   for (size_t i = 0; i < effects.size(); ++i) {
     addPathObject(*effects[i]);
     const std::string file = root + "\\Effects\\" + sampleEffects[i] + ".VTA";

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "commands.h"
-#include "installation.h"
+#include "scratch_installation.h"
 #include "json.h"
 #include "tool_files.h"
 
@@ -49,8 +49,8 @@ TEST(Dump, EffectShowsTheLaterOfTwoTitlesAndNoVariantBeforeItsCount) {
   const std::string path =
       folder.write("e.vta", ChunkBytes("VTAE")
                                 .chunk("ENAM", textBytes("First"))
-                                .chunk("VDSC", vta::u32Bytes(0) + textBytes("early"))
-                                .chunk("VCNT", vta::u32Bytes(2))
+                                .chunk("VDSC", vta::le32(0) + textBytes("early"))
+                                .chunk("VCNT", vta::le32(2))
                                 .chunk("ENAM", textBytes("Second")));
   const Json document = dumped(path);
   EXPECT_EQ("Second", document.find("title")->text());
@@ -71,7 +71,7 @@ TEST(Dump, BrokenFileShowsWhatWasReadAndFails) {
 TEST(Dump, RawListsTagsOffsetsAndDecodedValues) {
   vta::TempFolder folder;
   const std::string path = folder.write(
-      "t.vtt", ChunkBytes("VTAI").chunk("IWID", vta::u32Bytes(640)).chunk("QQQQ", "\x01\x02"));
+      "t.vtt", ChunkBytes("VTAI").chunk("IWID", vta::le32(640)).chunk("QQQQ", "\x01\x02"));
   const CommandRun run = runCaptured(runDump, {"--raw", path});
   ASSERT_EQ(kExitOk, run.code);
   Json document;

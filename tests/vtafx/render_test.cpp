@@ -6,6 +6,7 @@
 #include "image_io.h"
 #include "model/files/defaults_file.h"
 #include "model/files/texture_file.h"
+#include "picture_measures.h"
 #include "render_commands.h"
 #include "render_session.h"
 #include "rgb_picture.h"
@@ -16,19 +17,13 @@ namespace vtafx {
 namespace {
 
 using Render = SampleInstallation;
+using vta::meanDifference;
 
 Picture readFrame(const std::string& path) {
   Picture picture;
   std::string error;
   EXPECT_TRUE(readPicture(path, picture, error)) << path << ": " << error;
   return picture;
-}
-
-double meanDifference(const Picture& a, const vta::host::RgbPicture& b) {
-  if (a.width != b.width || a.height != b.height || a.rgb.empty()) return 255;
-  double sum = 0;
-  for (size_t i = 0; i < a.rgb.size(); ++i) sum += std::abs(a.rgb[i] - b.rgb[i]);
-  return sum / a.rgb.size();
 }
 
 // A placeholder texture at path fitted into a frame of width x height.

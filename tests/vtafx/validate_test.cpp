@@ -8,7 +8,7 @@
 
 #include "commands.h"
 #include "documents.h"
-#include "installation.h"
+#include "scratch_installation.h"
 #include "raw_document.h"
 #include "tool_files.h"
 #include "validate.h"
@@ -18,7 +18,7 @@ namespace {
 
 using vta::ChunkBytes;
 using vta::textBytes;
-using vta::u32Bytes;
+using vta::le32;
 
 class Validate : public ::testing::Test {
  protected:
@@ -66,27 +66,27 @@ TEST_F(Validate, ValueChunksOfTheWrongSize) {
 
 TEST_F(Validate, HugeCountsAndDimensionsAreReportedNotAllocated) {
   const std::string head(16, '\0');
-  expectProblem(ChunkBytes("VENV").chunk("ENV0", head + "\x01\x00" + u32Bytes(0xFFFFFFFFu)),
+  expectProblem(ChunkBytes("VENV").chunk("ENV0", head + "\x01\x00" + le32(0xFFFFFFFFu)),
                 "4: ENV0: component payload refused by the library");
   expectProblem(
-      ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("OBJ0", head + u32Bytes(0x40000000u)),
+      ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("OBJ0", head + le32(0x40000000u)),
       "14: OBJ0: component payload refused by the library");
-  expectProblem(ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("VCNT", u32Bytes(1000000)),
+  expectProblem(ChunkBytes("VTAE").chunk("ENAM", textBytes("T")).chunk("VCNT", le32(1000000)),
                 "14: VCNT: 1000000 object entries; the library keeps 20");
   expectProblem(ChunkBytes("VTAE")
                     .chunk("ENAM", textBytes("T"))
                     .chunk("IMG0", vta::iconHead(3, 4, 100000, 100000, 100000, 100000)),
                 "14: IMG0: icon pixels refused");
   expectProblem(ChunkBytes("VTAI")
-                    .chunk("IWID", u32Bytes(0xFFFFFFFFu))
-                    .chunk("IHIT", u32Bytes(0xFFFFFFFFu))
-                    .chunk("IPXR", u32Bytes(0xFFFFFFFFu))
-                    .chunk("ITRW", u32Bytes(0xFFFFFFFFu))
+                    .chunk("IWID", le32(0xFFFFFFFFu))
+                    .chunk("IHIT", le32(0xFFFFFFFFu))
+                    .chunk("IPXR", le32(0xFFFFFFFFu))
+                    .chunk("ITRW", le32(0xFFFFFFFFu))
                     .chunk("IBPP", "\x03")
                     .chunk("IALN", "\x04")
                     .chunk("IDAT", "tiny"),
                 "70: IDAT: pixels refused");
-  expectProblem(ChunkBytes("VPTH").chunk("PTH0", head + u32Bytes(3) + std::string(56, '\0')),
+  expectProblem(ChunkBytes("VPTH").chunk("PTH0", head + le32(3) + std::string(56, '\0')),
                 "4: PTH0: holds 1 of its 3 keys");
 }
 
@@ -130,10 +130,10 @@ TEST_F(Validate, MutatedFilesGetALocatedAnswerFromEveryReader) {
   const std::string valid =
       ChunkBytes("VTAE")
           .chunk("ENAM", textBytes("Mutant"))
-          .chunk("VCNT", u32Bytes(2))
+          .chunk("VCNT", le32(2))
           .chunk("IMG0", vta::iconHead(3, 4, 2, 2, 2, 2) + std::string(16, '\x40'))
           .chunk("SRF0", vta::surfacePayload(1, 2, "Curtain"))
-          .chunk("OBJ0", std::string(16, '\0') + u32Bytes(1) + std::string(12, '\0') + u32Bytes(1) +
+          .chunk("OBJ0", std::string(16, '\0') + le32(1) + std::string(12, '\0') + le32(1) +
                              std::string(2, '\x04') + std::string(200, '\x7f'));
   std::mt19937 random(12345);
   int refused = 0;

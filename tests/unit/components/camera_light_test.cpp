@@ -6,14 +6,8 @@
 #include "model/components/camera.h"
 #include "model/components/light.h"
 
-namespace vta {
+namespace vta::test {
 namespace {
-
-using test::fillPattern;
-using test::make;
-using test::Owned;
-using test::Payload;
-using test::readBack;
 
 Owned<CameraComponent> patternedCamera() {
   auto camera = make<CameraComponent>();
@@ -152,4 +146,4 @@ TEST(LightComponent, CompareSeesOnlyWordBlockAndMotionStart) {
 }
 
 }  // namespace
-}  // namespace vta
+}  // namespace vta::test

@@ -16,10 +16,8 @@
 #include "platform/chunk_file.h"
 #include "settings_sandbox.h"
 
-namespace vta {
+namespace vta::test {
 namespace {
-
-using test::Payload;
 
 constexpr uint32_t kMagic = fourCC("VTAT");
 
@@ -196,4 +194,4 @@ TEST_F(ComponentFactory, LinkToAnIdInTwoListsTakesTheLaterList) {
 }
 
 }  // namespace
-}  // namespace vta
+}  // namespace vta::test

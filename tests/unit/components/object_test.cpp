@@ -7,14 +7,8 @@
 #include "model/components/component_arrays.h"
 #include "model/components/object.h"
 
-namespace vta {
+namespace vta::test {
 namespace {
-
-using test::fillPattern;
-using test::make;
-using test::Owned;
-using test::Payload;
-using test::readBack;
 
 void setMorph(MorphRecord& morph, uint16_t entries, uint16_t seed) {
   morph.entryCount = entries;
@@ -245,4 +239,4 @@ TEST_F(HostileObjectPayload, AcceptedPayloadReplacesArrays) {
 }
 
 }  // namespace
-}  // namespace vta
+}  // namespace vta::test

@@ -12,12 +12,8 @@
 #include "model/components/object_fields.h"
 #include "model/components/surface_fields.h"
 
-namespace vta {
+namespace vta::test {
 namespace {
-
-using test::make;
-using test::Payload;
-using test::readBack;
 
 template <class T>
 void put(std::vector<uint8_t>& bytes, size_t offset, T value) {
@@ -144,4 +140,4 @@ TEST(SceneFields, ZerosStandForTheDefaults) {
 }
 
 }  // namespace
-}  // namespace vta
+}  // namespace vta::test

@@ -6,14 +6,8 @@
 #include "component_test_support.h"
 #include "model/components/surface.h"
 
-namespace vta {
+namespace vta::test {
 namespace {
-
-using test::fillPattern;
-using test::make;
-using test::Owned;
-using test::Payload;
-using test::readBack;
 
 Owned<SurfaceComponent> patternedSurface() {
   auto surface = make<SurfaceComponent>();
@@ -132,4 +126,4 @@ TEST(SurfaceComponent, TruncatedPayloadIsRefusedAndChangesNothing) {
 }
 
 }  // namespace
-}  // namespace vta
+}  // namespace vta::test

@@ -13,13 +13,8 @@
 #include "settings_sandbox.h"
 #include "temp_folder.h"
 
-namespace vta {
+namespace vta::test {
 namespace {
-
-using test::make;
-using test::Owned;
-using test::Payload;
-using test::readBack;
 
 using EntryFunction = int (*)();
 
@@ -209,4 +204,4 @@ TEST_F(WarpPlugin, ANameThatClimbsOutOfWarpsLoadsNothing) {
 }
 
 }  // namespace
-}  // namespace vta
+}  // namespace vta::test

@@ -1,13 +1,13 @@
 // Envelope and path files: byte layout, round trips, what loading keeps, and
-// saves that leave the target intact when the write fails.
+// where a save goes.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 
-#include "../platform/failing_saves.h"
-#include "../platform/temp_folder.h"
+#include "temp_folder.h"
 #include "curve_test_support.h"
+#include "le_bytes.h"
 #include "model/files/envelope_file.h"
 #include "model/files/path_file.h"
 
@@ -15,12 +15,6 @@ namespace vta {
 namespace {
 
 std::string bytesOf(const std::vector<uint8_t>& v) { return std::string(v.begin(), v.end()); }
-
-std::string le32(uint32_t value) {
-  std::string s;
-  for (int i = 0; i < 4; ++i) s += static_cast<char>(value >> (8 * i));
-  return s;
-}
 
 TEST(EnvelopeFile, SavedFileIsMagicTagLengthAndPayload) {
   TempFolder folder;
@@ -119,21 +113,14 @@ TEST(PathFile, LoadKeepsTheOwnHeaderAndIgnoresOtherChunks) {
   EXPECT_EQ(target->keyCount, 2u);
 }
 
-TEST(CurveFileSave, ReplacesAnOldTargetOnlyWhenTheWriteSucceeds) {
+// Failures at each step of a save are in files/safe_saves_test.cpp.
+TEST(CurveFileSave, NothingGoesIntoAMissingFolderAndASaveReplacesTheOldFile) {
   TempFolder folder;
   std::string target = folder.write("kept.env", "old contents");
   auto envelope = envelopeWith({envKey(0.0f, 1), envKey(1.0f, 2)});
-  for (SaveStep step : {SaveStep::kOpen, SaveStep::kWrite, SaveStep::kFlush, SaveStep::kReplace}) {
-    FailingSaves failing(step);
-    EXPECT_NE(saveEnvelopeFile(target.c_str(), *envelope), CurveFileResult::kDone);
-    EXPECT_NE(savePathFile(target.c_str(), *pathWith({pathKey(0.0f, 1)})), CurveFileResult::kDone);
-  }
-  EXPECT_EQ(folder.read("kept.env"), "old contents");
-  // A folder that does not exist gets nothing.
   std::string nowhere = folder.file("absent/new.env");
   EXPECT_NE(saveEnvelopeFile(nowhere.c_str(), *envelope), CurveFileResult::kDone);
   EXPECT_FALSE(std::filesystem::exists(nowhere));
-  // Once nothing fails the same save replaces the old file.
   ASSERT_EQ(saveEnvelopeFile(target.c_str(), *envelope), CurveFileResult::kDone);
   EXPECT_EQ(folder.read("kept.env").substr(0, 4), "VENV");
 }

@@ -2,7 +2,7 @@
 // past a payload, allocate what the file cannot justify, or crash.
 #include <gtest/gtest.h>
 
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/effect_settings.h"
 #include "model/files/defaults_file.h"
 #include "model/files/effect_file.h"
@@ -28,10 +28,10 @@ class Crashers : public ::testing::Test {
 };
 
 TEST_F(Crashers, VariantCountsAreClampedAndShortChunksIgnored) {
-  EXPECT_EQ(20u, load(ChunkBytes("VTAE").chunk("VCNT", u32Bytes(0xFFFFFFFF))).variantCount);
+  EXPECT_EQ(20u, load(ChunkBytes("VTAE").chunk("VCNT", le32(0xFFFFFFFF))).variantCount);
   EXPECT_EQ(0u, load(ChunkBytes("VTAE").chunk("VCNT", "\5\0")).variantCount);
   load(ChunkBytes("VTAE")
-           .chunk("VCNT", u32Bytes(2))
+           .chunk("VCNT", le32(2))
            .chunk("VDSC", "\1\0")
            .chunk("ETYP", "\7")
            .chunk("BEST", ""));
@@ -44,9 +44,9 @@ TEST_F(Crashers, TextsWithoutTheirNulEndAtThePayload) {
   load(ChunkBytes("VTAE")
            .chunk("ENAM", "Unterminated")
            .chunk("DESC", "")
-           .chunk("VCNT", u32Bytes(1))
-           .chunk("VDSC", u32Bytes(0) + "abc")
-           .chunk("ETYP", u32Bytes(9)));
+           .chunk("VCNT", le32(1))
+           .chunk("VDSC", le32(0) + "abc")
+           .chunk("ETYP", le32(9)));
   EXPECT_STREQ("Unterminated", description.title);
   EXPECT_STREQ("", description.text);
   EXPECT_STREQ("abc", description.variantTexts[0]);
@@ -71,8 +71,8 @@ TEST_F(Crashers, IconsWithImpossibleSizesGetNoPixels) {
 
 TEST_F(Crashers, TexturesWithImpossibleSizesGetNoPixels) {
   const std::string path = install.write("huge.VTT", ChunkBytes("VTAI")
-                                                         .chunk("IPXR", u32Bytes(0x40000000))
-                                                         .chunk("ITRW", u32Bytes(0x40000000))
+                                                         .chunk("IPXR", le32(0x40000000))
+                                                         .chunk("ITRW", le32(0x40000000))
                                                          .chunk("IBPP", "\4")
                                                          .chunk("IALN", "\4")
                                                          .chunk("IBIS", "short")
@@ -84,7 +84,7 @@ TEST_F(Crashers, TexturesWithImpossibleSizesGetNoPixels) {
 }
 
 TEST_F(Crashers, ChunksLongerThanTheFileStopTheLoad) {
-  load(ChunkBytes("VTAE").chunk("ENAM", textBytes("Before")).raw("SRF0" + u32Bytes(0xFFFFFFF0)));
+  load(ChunkBytes("VTAE").chunk("ENAM", textBytes("Before")).raw("SRF0" + le32(0xFFFFFFF0)));
   EXPECT_STREQ("Before", description.title);
   EXPECT_EQ(0u, description.lists[kSurfaces].count);
   EXPECT_EQ(0, loadDescription(description, "hostile", 0));

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "failing_saves.h"
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/components/surface.h"
 #include "model/files/defaults_file.h"
 #include "model/files/group_list.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/components/surface.h"
 #include "model/files/effect_file.h"
 #include "model/files/texture_file.h"
@@ -21,13 +21,13 @@ class EffectFileTest : public ::testing::Test {
 
 TEST_F(EffectFileTest, LaterValueChunksWinAndVariantIndexesOutsideTheCountAreIgnored) {
   writeEffect("Swirl", ChunkBytes("VTAE")
-                           .chunk("VDSC", u32Bytes(0) + textBytes("early"))
+                           .chunk("VDSC", le32(0) + textBytes("early"))
                            .chunk("ENAM", textBytes("First"))
-                           .chunk("VCNT", u32Bytes(2))
-                           .chunk("VDSC", u32Bytes(3) + textBytes("beyond"))
-                           .chunk("VDSC", u32Bytes(1) + textBytes("Back"))
+                           .chunk("VCNT", le32(2))
+                           .chunk("VDSC", le32(3) + textBytes("beyond"))
+                           .chunk("VDSC", le32(1) + textBytes("Back"))
                            .chunk("ENAM", textBytes("Second"))
-                           .chunk("ALOW", u32Bytes(5))
+                           .chunk("ALOW", le32(5))
                            .chunk("ZZZZ", "skipped"));
   ASSERT_EQ(1, loadDescription(description, "Swirl", 0));
   EXPECT_STREQ("Second", description.title);
@@ -99,7 +99,7 @@ TEST_F(EffectFileTest, SummaryReadsTitleAndFlagsOnly) {
   writeEffect("Spin", ChunkBytes("VTAE")
                           .chunk("ENAM", textBytes("A long spinning title"))
                           .chunk("SRF0", surfacePayload(1, 2, "wood"))
-                          .chunk("ALOW", u32Bytes(3)));
+                          .chunk("ALOW", le32(3)));
   char title[8];
   uint32_t flags = 99;
   EXPECT_EQ(1, readEffectSummary("Spin", title, sizeof title, &flags));

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/components/envelope.h"
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/components/surface.h"
 #include "model/files/defaults_file.h"
 #include "model/files/effect_file.h"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/files/effect_list_update.h"
 #include "platform/settings_store.h"
 
@@ -22,7 +22,7 @@ class EffectListUpdateTest : public ::testing::Test {
   void addEffect(const std::string& file, const std::string& title, uint32_t allow) {
     install.write(
         root + "Effects/" + file + ".vta",
-        ChunkBytes("VTAE").chunk("ENAM", textBytes(title)).chunk("ALOW", u32Bytes(allow)));
+        ChunkBytes("VTAE").chunk("ENAM", textBytes(title)).chunk("ALOW", le32(allow)));
   }
   // Master list: group "Spins" (spin1, spin2, gone), group "Hidden" (hidden).
   void standardInstallation() {

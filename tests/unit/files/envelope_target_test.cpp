@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/files/envelope_target.h"
 
 namespace vta {

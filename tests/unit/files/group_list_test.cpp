@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/files/group_list.h"
 
 namespace vta {
@@ -78,7 +78,7 @@ TEST(GroupList, ForeignOrBrokenFilesGiveZero) {
   EXPECT_EQ(0, list.loadFromPath(foreign.c_str()));
   EXPECT_EQ(0, list.groupCount());
   const std::string broken = install.write(
-      "y.org", ChunkBytes("VTAG").chunk("OGRP", textBytes("A")).raw("OITM" + u32Bytes(99) + "b"));
+      "y.org", ChunkBytes("VTAG").chunk("OGRP", textBytes("A")).raw("OITM" + le32(99) + "b"));
   EXPECT_EQ(0, list.loadFromPath(broken.c_str()));
   EXPECT_EQ(1, list.groupCount());  // kept what was read before the break
   EXPECT_EQ(0, list.loadByName("absent"));

@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "failing_saves.h"
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/components/envelope.h"
 #include "model/components/path.h"
 #include "model/effect_settings.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "installation.h"
+#include "scratch_installation.h"
 #include "model/files/texture_file.h"
 #include "platform/memory.h"
 
@@ -70,10 +70,10 @@ TEST(TextureFile, PixelsBeforeTheirSizesOrAMissingFileGiveNoPixels) {
   Installation install;
   const std::string early = install.write("early.VTT", ChunkBytes("VTAI")
                                                            .chunk("IDAT", "abcd")
-                                                           .chunk("IWID", u32Bytes(2))
-                                                           .chunk("IHIT", u32Bytes(2))
-                                                           .chunk("IPXR", u32Bytes(2))
-                                                           .chunk("ITRW", u32Bytes(2))
+                                                           .chunk("IWID", le32(2))
+                                                           .chunk("IHIT", le32(2))
+                                                           .chunk("IPXR", le32(2))
+                                                           .chunk("ITRW", le32(2))
                                                            .chunk("IBPP", "\1")
                                                            .chunk("IALN", "\1"));
   TextureImage image;

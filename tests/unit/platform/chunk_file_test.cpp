@@ -10,6 +10,7 @@
 #endif
 
 #include "failing_saves.h"
+#include "le_bytes.h"
 #include "temp_folder.h"
 
 namespace vta {
@@ -18,12 +19,6 @@ namespace {
 constexpr uint32_t kMagic = fourCC("VTAE");
 constexpr uint32_t kName = fourCC("NAME");
 constexpr uint32_t kData = fourCC("DATA");
-
-std::string le32(uint32_t value) {
-  uint8_t bytes[4];
-  writeU32LE(bytes, value);
-  return std::string(reinterpret_cast<char*>(bytes), 4);
-}
 
 std::string chunkBytes(uint32_t tag, const std::string& payload) {
   return le32(tag) + le32(static_cast<uint32_t>(payload.size())) + payload;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "../platform/temp_folder.h"
+#include "../../support/temp_folder.h"
 #include "platform/dynamic_library.h"
 #include "preview/preview_renderer.h"
 #include "test_renderer.h"

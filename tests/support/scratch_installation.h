@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "le_bytes.h"
 #include "settings_sandbox.h"
 #include "temp_folder.h"
 
@@ -44,9 +45,6 @@ class ChunkBytes {
   std::string bytes_;
 };
 
-std::string u32Bytes(uint32_t value);
-// text and its NUL.
-std::string textBytes(const std::string& text);
 // A 382-byte "SRF0" payload with the given id, mapping kind and map file.
 std::string surfacePayload(uint16_t id, uint16_t mappingKind, const std::string& mapFile);
 // The 44-byte head of an "IMG0" payload (format 1, order 2, reals 0).

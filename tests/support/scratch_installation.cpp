@@ -1,4 +1,4 @@
-#include "installation.h"
+#include "scratch_installation.h"
 
 #include <filesystem>
 
@@ -13,17 +13,9 @@ void Installation::makeFolder(const std::string& relative) const {
 }
 
 ChunkBytes& ChunkBytes::chunk(const char (&tag)[5], const std::string& payload) {
-  bytes_ += std::string(tag, 4) + u32Bytes(static_cast<uint32_t>(payload.size())) + payload;
+  bytes_ += std::string(tag, 4) + le32(static_cast<uint32_t>(payload.size())) + payload;
   return *this;
 }
-
-std::string u32Bytes(uint32_t value) {
-  std::string bytes;
-  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(value >> shift);
-  return bytes;
-}
-
-std::string textBytes(const std::string& text) { return text + std::string(1, '\0'); }
 
 std::string surfacePayload(uint16_t id, uint16_t mappingKind, const std::string& mapFile) {
   std::string payload(382, '\0');
@@ -38,7 +30,7 @@ std::string surfacePayload(uint16_t id, uint16_t mappingKind, const std::string&
 std::string iconHead(uint8_t bytesPerPixel, uint8_t rowAlign, uint32_t width, uint32_t height,
                      uint32_t rowPixels, uint32_t rowCount) {
   std::string head{'\1', '\2', static_cast<char>(bytesPerPixel), static_cast<char>(rowAlign)};
-  for (uint32_t word : {width, height, rowPixels, rowCount, 0u, 0u}) head += u32Bytes(word);
+  for (uint32_t word : {width, height, rowPixels, rowCount, 0u, 0u}) head += le32(word);
   return head + std::string(16, '\0');
 }
 

@@ -1,0 +1,76 @@
+// Reading and working a dialog's controls by id, as the UI tests' driver
+// thread does: what a control shows, and a choice made with the change
+// notice the dialog expects from a user.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <string>
+#include <vector>
+
+namespace vta::test {
+
+inline bool enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != 0; }
+inline bool checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+inline std::string controlText(HWND dialog, int id) {
+  char buffer[512] = "";
+  GetDlgItemTextA(dialog, id, buffer, sizeof buffer);
+  return buffer;
+}
+
+// The page a property sheet shows.
+inline HWND currentPage(HWND sheet) {
+  return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+inline int slider(HWND dialog, int id) {
+  return static_cast<int>(SendDlgItemMessageA(dialog, id, TBM_GETPOS, 0, 0));
+}
+
+inline int comboSelection(HWND dialog, int id) {
+  return static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+inline std::vector<std::string> comboItems(HWND dialog, int id) {
+  std::vector<std::string> items;
+  const int count = static_cast<int>(SendDlgItemMessageA(dialog, id, CB_GETCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char item[128] = "";
+    SendDlgItemMessageA(dialog, id, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+    items.push_back(item);
+  }
+  return items;
+}
+
+// Selects item index of a drop-down list and tells the dialog, as a user's
+// choice does; returns once the dialog has handled it.
+inline void choose(HWND dialog, int id, int index) {
+  HWND combo = GetDlgItem(dialog, id);
+  SendMessageA(combo, CB_SETCURSEL, index, 0);
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+inline void choose(HWND dialog, int id, const char* item) {
+  const LRESULT index = SendDlgItemMessageA(dialog, id, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                            reinterpret_cast<LPARAM>(item));
+  choose(dialog, id, static_cast<int>(index));
+}
+
+// Whether the text control shows fits inside it in its font, on one line.
+inline bool textFits(HWND control) {
+  char shown[512] = "";
+  GetWindowTextA(control, shown, sizeof shown);
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  RECT needed = {0, 0, 0, 0}, client;
+  DrawTextA(dc, shown, -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  GetClientRect(control, &client);
+  return needed.right <= client.right && needed.bottom <= client.bottom;
+}
+
+}  // namespace vta::test

@@ -1,0 +1,68 @@
+// A test that opens the selection sheet over a record, and a record to open
+// it over.
+#pragma once
+
+#include <prsht.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+
+#include "library_under_test.h"
+#include "model/components/surface.h"
+#include "model/effect_settings.h"
+
+namespace vta::test {
+
+// A record with an effect, options and a mapped surface, as a host keeps it.
+inline void fillRecord(EffectSettings& record) {
+  std::strcpy(record.effectName, "Page Turn");
+  record.globalParams[VTA_RENDER_STYLE] = 2.0f;
+  record.objectParams[3][VTA_TRAIL_SPACING] = 12.5f;
+  auto* surface = makeComponent<SurfaceComponent>(1, 0.0f, 1.0f, 0, 0);
+  surface->mappingKind = 3;
+  std::strcpy(surface->mapFile, "clip.avi");
+  record.description.lists[kSurfaces].append(surface);
+}
+
+class SheetFixture : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(library_.loaded()); }
+
+  // Opens the sheet over record (in filter mode with filterMode) and hands it
+  // to drive, which closes it; returns the export's result.
+  short open(EffectSettings& record, const std::function<void(HWND sheet)>& drive,
+             bool filterMode = false) {
+    EffectSettings second;
+    bool shown = false;
+    const short result = openSheet(
+        library_, reinterpret_cast<VtaEffectSettings&>(record),
+        filterMode ? reinterpret_cast<VtaEffectSettings*>(&second) : nullptr, drive, shown);
+    EXPECT_TRUE(shown) << "the selection sheet did not appear";
+    return result;
+  }
+
+  // Opens the sheet over record on page tab, hands sheet and page to drive
+  // and closes the sheet with OK.
+  void run(EffectSettings& record, int tab, const std::function<void(HWND sheet, HWND page)>& drive,
+           bool filterMode = false) {
+    open(
+        record,
+        [&](HWND sheet) {
+          SendMessageA(sheet, PSM_SETCURSEL, tab, 0);
+          drive(sheet, reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
+          closeWithOk(sheet);
+        },
+        filterMode);
+  }
+  void run(int tab, const std::function<void(HWND sheet, HWND page)>& drive,
+           bool filterMode = false) {
+    run(record_, tab, drive, filterMode);
+  }
+
+  LibraryUnderTest library_;
+  EffectSettings record_;
+};
+
+}  // namespace vta::test
