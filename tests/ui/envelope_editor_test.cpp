@@ -16,7 +16,6 @@
 #include <cstring>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "curves/kb_spline.h"
@@ -149,18 +148,8 @@ class EnvelopeEditorTest : public ::testing::Test {
   void edit(const EnvelopeScale& scale, float defaultValue, uint16_t parameter,
             const std::function<void(HWND)>& drive, const char* title = "Shadows") {
     EnvelopeEditor editor(state_, title, scale, defaultValue, 0, parameter);
-    bool shown = false;
-    std::thread driver([&] {
-      HWND window = waitForWindow(title);
-      shown = window != nullptr;
-      if (!window) return;
-      drive(window);
-      // A drive stopped by a failed assertion leaves the editor open.
-      if (!waitForWindowGone(window, 2000)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    });
-    editor.openEnvelopeEditor(nullptr);
-    driver.join();
-    ASSERT_TRUE(shown) << "the envelope editor did not appear";
+    ASSERT_TRUE(driveModal(title, [&] { editor.openEnvelopeEditor(nullptr); }, drive))
+        << "the envelope editor did not appear";
   }
 
   // An envelope of the record with keys at these whole percents and values.
