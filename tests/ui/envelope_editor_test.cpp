@@ -20,10 +20,10 @@
 
 #include "curves/kb_spline.h"
 #include "import_hook.h"
+#include "linked_library.h"
 #include "model/files/envelope_file.h"
 #include "pane_observers.h"
 #include "ui/editors/envelope_editor.h"
-#include "ui/library_state.h"
 #include "ui/sheet/sheet_state.h"
 #include "window_driver.h"
 
@@ -137,9 +137,7 @@ EnvelopeComponent* envelopeOf(EffectSettings& record, uint16_t parameter) {
 class EnvelopeEditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setModuleInstance(GetModuleHandleA(nullptr));
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
+    useLinkedLibrary();
     state_.record = &record_;
   }
 

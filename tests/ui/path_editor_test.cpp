@@ -17,12 +17,12 @@
 
 #include "curves/kb_spline.h"
 #include "import_hook.h"
+#include "linked_library.h"
 #include "pane_observers.h"
 #include "model/files/path_file.h"
 #include "platform/chunk_file.h"
 #include "process_figures.h"
 #include "ui/editors/path_editor.h"
-#include "ui/library_state.h"
 #include "ui/sheet/sheet_state.h"
 #include "window_driver.h"
 
@@ -61,9 +61,7 @@ PathKey keyAt(float time, float x) {
 class PathEditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setModuleInstance(GetModuleHandleA(nullptr));
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
+    useLinkedLibrary();
     path_ = makeComponent<PathComponent>(30, 0.0f, 1.0f, kObjectId, 0);
     for (const PathKey& key :
          {keyAt(0, 0), keyAt(0.5f, 10), keyAt(0.505f, 11), keyAt(0.8f, 20), keyAt(1, 30)}) {
