@@ -16,15 +16,14 @@
 #include <cstring>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "curves/kb_spline.h"
 #include "import_hook.h"
+#include "linked_library.h"
 #include "model/files/envelope_file.h"
 #include "pane_observers.h"
 #include "ui/editors/envelope_editor.h"
-#include "ui/library_state.h"
 #include "pane_page_fixture.h"
 #include "window_driver.h"
 
@@ -138,9 +137,7 @@ EnvelopeComponent* envelopeOf(EffectSettings& record, uint16_t parameter) {
 class EnvelopeEditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setModuleInstance(GetModuleHandleA(nullptr));
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
+    useLinkedLibrary();
   }
 
   // Opens the editor on record's parameter while drive works it; drive must
@@ -148,18 +145,8 @@ class EnvelopeEditorTest : public ::testing::Test {
   void edit(const EnvelopeScale& scale, float defaultValue, uint16_t parameter,
             const std::function<void(HWND)>& drive, const char* title = "Shadows") {
     EnvelopeEditor editor(sheet_.context, title, scale, defaultValue, 0, parameter);
-    bool shown = false;
-    std::thread driver([&] {
-      HWND window = waitForWindow(title);
-      shown = window != nullptr;
-      if (!window) return;
-      drive(window);
-      // A drive stopped by a failed assertion leaves the editor open.
-      if (!waitForWindowGone(window, 2000)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    });
-    editor.openEnvelopeEditor(nullptr);
-    driver.join();
-    ASSERT_TRUE(shown) << "the envelope editor did not appear";
+    ASSERT_TRUE(driveModal(title, [&] { editor.openEnvelopeEditor(nullptr); }, drive))
+        << "the envelope editor did not appear";
   }
 
   // An envelope of the record with keys at these whole percents and values.

@@ -13,17 +13,16 @@
 #include <functional>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "curves/kb_spline.h"
 #include "import_hook.h"
+#include "linked_library.h"
 #include "pane_observers.h"
 #include "model/files/path_file.h"
 #include "platform/chunk_file.h"
 #include "process_figures.h"
 #include "ui/editors/path_editor.h"
-#include "ui/library_state.h"
 #include "pane_page_fixture.h"
 #include "window_driver.h"
 
@@ -62,9 +61,7 @@ PathKey keyAt(float time, float x) {
 class PathEditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    setModuleInstance(GetModuleHandleA(nullptr));
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
+    useLinkedLibrary();
     path_ = makeComponent<PathComponent>(30, 0.0f, 1.0f, kObjectId, 0);
     for (const PathKey& key :
          {keyAt(0, 0), keyAt(0.5f, 10), keyAt(0.505f, 11), keyAt(0.8f, 20), keyAt(1, 30)}) {
@@ -73,21 +70,11 @@ class PathEditorTest : public ::testing::Test {
     record_.description.lists[kPaths].append(path_);
   }
 
-  void edit(const std::function<void(HWND)>& drive) {
+  void edit(const std::function<void(HWND)>& drive, uint16_t objectId = kObjectId) {
     PathEditor editor(sheet_.context);
-    editor.setObjectId(kObjectId);
-    bool shown = false;
-    std::thread driver([&] {
-      HWND window = waitForWindow(kCaption);
-      shown = window != nullptr;
-      if (!window) return;
-      drive(window);
-      // A drive stopped by a failed assertion leaves the editor open.
-      if (!waitForWindowGone(window, 2000)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
-    });
-    editor.openPathEditor(nullptr);
-    driver.join();
-    ASSERT_TRUE(shown) << "the path editor did not appear";
+    editor.setObjectId(objectId);
+    ASSERT_TRUE(driveModal(kCaption, [&] { editor.openPathEditor(nullptr); }, drive))
+        << "the path editor did not appear";
   }
 
   EffectSettings record_;
@@ -342,31 +329,25 @@ size_t viewColours(HWND editor) {
 TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePath) {
   record_.description.lists[kPaths].clear();
   std::strcpy(record_.effectName, "Fly Away Top Left");
-  PathEditor editor(sheet_.context);
-  editor.setObjectId(10);
-  bool shown = false;
-  std::thread driver([&] {
-    HWND window = waitForWindow(kCaption);
-    shown = window != nullptr;
-    if (!window) return;
-    moveTrackbar(window, kTime, 40);
-    const struct {
-      int radio;
-      const char* capture;
-    } views[] = {{1136, "path_editor_view_camera"},
-                 {1137, "path_editor_view_perspective"},
-                 {1138, "path_editor_view_top"},
-                 {1139, "path_editor_view_side"}};
-    for (const auto& view : views) {
-      SendMessageA(GetDlgItem(window, view.radio), BM_CLICK, 0, 0);
-      EXPECT_GE(viewColours(window), 3u) << view.capture << ": the background, the path, its keys";
-      captureWindow(window, screenshotPath(view.capture));
-    }
-    PostMessageA(window, WM_COMMAND, IDOK, 0);
-  });
-  editor.openPathEditor(nullptr);
-  driver.join();
-  ASSERT_TRUE(shown) << "the path editor did not appear";
+  edit(
+      [&](HWND window) {
+        moveTrackbar(window, kTime, 40);
+        const struct {
+          int radio;
+          const char* capture;
+        } views[] = {{1136, "path_editor_view_camera"},
+                     {1137, "path_editor_view_perspective"},
+                     {1138, "path_editor_view_top"},
+                     {1139, "path_editor_view_side"}};
+        for (const auto& view : views) {
+          SendMessageA(GetDlgItem(window, view.radio), BM_CLICK, 0, 0);
+          EXPECT_GE(viewColours(window), 3u)
+              << view.capture << ": the background, the path, its keys";
+          captureWindow(window, screenshotPath(view.capture));
+        }
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
+      },
+      10);
   ASSERT_EQ(1u, record_.description.lists[kPaths].count);
   EXPECT_EQ(10, record_.description.lists[kPaths].head->linkId);
 }
@@ -378,8 +359,8 @@ BOOL WINAPI choosePathFile(LPOPENFILENAMEA dialog) {
 }
 
 // A path file without keys, or with times out of order, is refused as an
-// envelope file is.
-TEST_F(PathEditorTest, AKeylessOrUnorderedFileIsRefused) {
+// envelope file is; one of another kind changes nothing, silently.
+TEST_F(PathEditorTest, OnlyAFileOfUsableKeysIsLoaded) {
   ASSERT_NE(nullptr, replaceImport(GetModuleHandleA(nullptr), "comdlg32.dll", "GetOpenFileNameA",
                                    reinterpret_cast<void*>(&choosePathFile)));
   char temp[MAX_PATH];
@@ -387,43 +368,34 @@ TEST_F(PathEditorTest, AKeylessOrUnorderedFileIsRefused) {
   g_pathFile = std::string(temp) + "vantaro_refused.pth";
   const std::string before(reinterpret_cast<const char*>(path_->keys),
                            path_->keyCount * sizeof(PathKey));
-  for (const std::vector<PathKey>& keys : {std::vector<PathKey>{}, {keyAt(0.6f, 1), keyAt(0.3f, 2)}}) {
+  const struct {
+    std::vector<PathKey> keys;
+    bool otherKind;  // the file's chunk is an envelope's
+  } cases[] = {{{keyAt(0, 1)}, true}, {{}, false}, {{keyAt(0.6f, 1), keyAt(0.3f, 2)}, false}};
+  for (const auto& c : cases) {
     OwnedComponent<PathComponent> saved(makeComponent<PathComponent>(1, 0.0f, 1.0f, 0, 0));
-    saved->copyKeys(keys.data(), static_cast<uint32_t>(keys.size()));
+    saved->copyKeys(c.keys.data(), static_cast<uint32_t>(c.keys.size()));
     ASSERT_EQ(CurveFileResult::kDone, savePathFile(g_pathFile.c_str(), *saved));
+    if (c.otherKind) {
+      ChunkFile file;
+      ASSERT_EQ(kChunkOk, file.open(g_pathFile.c_str(), fourCC("VPTH"), kChunkWriteFile));
+      file.writeChunk(fourCC("ENV0"), 4, "abcd");
+      ASSERT_TRUE(file.commit());
+    }
     std::string message;
     edit([&](HWND editor) {
-      clickButton(editor, kLoad);
-      message = answerMessageBox("File Error");
+      if (c.otherKind) {
+        sendClick(editor, kLoad);
+      } else {
+        clickButton(editor, kLoad);
+        message = answerMessageBox("File Error");
+      }
       PostMessageA(editor, WM_COMMAND, IDOK, 0);
     });
-    EXPECT_EQ("Could not read path from disk", message) << keys.size() << " keys";
+    EXPECT_EQ(c.otherKind ? "" : "Could not read path from disk", message) << c.keys.size();
     EXPECT_EQ(before, std::string(reinterpret_cast<const char*>(path_->keys),
                                   path_->keyCount * sizeof(PathKey)));
   }
-  DeleteFileA(g_pathFile.c_str());
-}
-
-TEST_F(PathEditorTest, AFileOfAnotherKindChangesNothing) {
-  ASSERT_NE(nullptr, replaceImport(GetModuleHandleA(nullptr), "comdlg32.dll", "GetOpenFileNameA",
-                                   reinterpret_cast<void*>(&choosePathFile)));
-  char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
-  g_pathFile = std::string(temp) + "vantaro_other.pth";
-  {
-    ChunkFile file;
-    ASSERT_EQ(kChunkOk, file.open(g_pathFile.c_str(), fourCC("VPTH"), kChunkWriteFile));
-    file.writeChunk(fourCC("ENV0"), 4, "abcd");
-    ASSERT_TRUE(file.commit());
-  }
-  const std::string before(reinterpret_cast<const char*>(path_->keys),
-                           path_->keyCount * sizeof(PathKey));
-  edit([&](HWND editor) {
-    sendClick(editor, kLoad);
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
-  });
-  EXPECT_EQ(before, std::string(reinterpret_cast<const char*>(path_->keys),
-                                path_->keyCount * sizeof(PathKey)));
   DeleteFileA(g_pathFile.c_str());
 }
 

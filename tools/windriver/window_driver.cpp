@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstdlib>
+#include <thread>
 #include <vector>
 
 #include "png_writer.h"
@@ -57,6 +58,21 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
 
 bool waitForWindowGone(HWND window, DWORD timeoutMs) {
   return waitUntil([window] { return !IsWindow(window); }, timeoutMs);
+}
+
+bool driveModal(const char* caption, const std::function<void()>& show,
+                const std::function<void(HWND)>& drive) {
+  bool shown = false;
+  std::thread driver([&] {
+    HWND window = waitForWindow(caption);
+    shown = window != nullptr;
+    if (!window) return;
+    drive(window);
+    if (!waitForWindowGone(window, 2000)) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+  });
+  show();
+  driver.join();
+  return shown;
 }
 
 void pressKey(HWND window, UINT virtualKey) {

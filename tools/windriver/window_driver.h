@@ -34,6 +34,13 @@ void typeKey(HWND foreground, UINT virtualKey);
 // Returns once the input is queued, before the window has handled it.
 void typeKeys(HWND foreground, std::initializer_list<UINT> virtualKeys);
 
+// Calls show, which runs a modal window captioned caption on this thread,
+// while drive works that window from a thread of its own; drive must close
+// it (one left open, by a failed assertion, is cancelled). False when the
+// window did not appear.
+bool driveModal(const char* caption, const std::function<void()>& show,
+                const std::function<void(HWND)>& drive);
+
 // Clicks the button with this id in dialog.
 void clickButton(HWND dialog, int buttonId);
 
