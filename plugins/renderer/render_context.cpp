@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "model/files/effect_file.h"
+#include "mapped_surfaces.h"
 #include "output_image.h"
 #include "view_blit.h"
 
@@ -25,6 +26,8 @@ void RenderContext::render(const vta::EffectSettings& record, const VtaRenderJob
   if (!outputView(job, view)) return;
   vta::EffectDescription* description = effect(record.effectName);
   if (!description) return;
+  mappedPictures(mapped_, *description, record.description, job.position,
+                 buffers_.scene.mappedPictures);
   AbortPoll abort(job.abortCallback);
   if (renderFrame(buffers_, *description, record, job, abort)) writeOutput(buffers_.image, view);
 }
@@ -32,6 +35,8 @@ void RenderContext::render(const vta::EffectSettings& record, const VtaRenderJob
 bool RenderContext::drawView(const vta::EffectSettings& record, const VtaRenderJob& job) {
   vta::EffectDescription* description = effect(record.effectName);
   if (!description) return false;
+  mappedPictures(mapped_, *description, record.description, job.position,
+                 viewBuffers_.scene.mappedPictures);
   CameraView camera;
   if (!renderPathView(viewBuffers_, *description, record, job, camera)) return false;
   return blitToDevice(job.viewDC, viewBuffers_.image);

@@ -1,7 +1,8 @@
 #pragma once
 // What a renderer context keeps between calls: the effects it has loaded
 // (descriptions with their textures and warp plug-ins) and its frame
-// buffers and those of the path editor's view. Rnd_Prepare fills the cache;
+// buffers and those of the path editor's view, and the mapped files'
+// decoded frames. Rnd_Prepare fills the cache;
 // Rnd_Render draws from it. Contexts share nothing that changes, so two of
 // them may draw at once on two threads.
 
@@ -11,6 +12,7 @@
 
 #include "abort_poll.h"
 #include "frame_renderer.h"
+#include "mapped_frames.h"
 #include "model/effect_settings.h"
 #include "path_view.h"
 
@@ -37,6 +39,7 @@ class RenderContext {
   std::map<std::string, std::unique_ptr<vta::EffectDescription>> effects_;
   FrameBuffers buffers_;
   PathViewBuffers viewBuffers_;
+  MappedFrames mapped_;  // decoded frames of the files surfaces map
 };
 
 }  // namespace rnd

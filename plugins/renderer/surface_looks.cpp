@@ -24,6 +24,8 @@ const Picture* texturePicture(const vta::EffectDescription& effect, const char* 
 
 Picture surfacePicture(const LookInputs& in, const vta::SurfaceComponent& s,
                        const vta::SurfaceSetup& setup, bool& missing) {
+  if (s.id < in.mappedPictures.size() && !in.mappedPictures[s.id].empty())
+    return in.mappedPictures[s.id];
   Picture picture;
   if (setup.mapping == vta::SurfaceMapping::kTexture) {
     if (!texturePicture(in.effect, s.mapFile, picture) || picture.empty()) missing = true;
