@@ -4,10 +4,9 @@
 // padding. Every decoder checks a picture's size against the bounds here
 // before it allocates its pixels.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
-
-#include "picture.h"
 
 namespace rnd {
 
@@ -30,8 +29,6 @@ struct MappedFrame {
   // the size is not allowed.
   bool allocate(int64_t wide, int64_t high);
   size_t bytes() const { return bgr.size(); }
-  // A view of the pixels, valid while the frame lives and keeps its size.
-  Picture picture() const;
 };
 
 }  // namespace rnd

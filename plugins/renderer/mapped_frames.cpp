@@ -1,8 +1,24 @@
 #include "mapped_frames.h"
 
 #include <algorithm>
+#include <new>
 
 namespace rnd {
+
+namespace {
+
+// A picture the memory cannot hold is a file that cannot be read: the
+// frame is drawn without it.
+bool decodeWithin(MappedClip& clip, uint32_t index, MappedFrame& out) {
+  try {
+    return clip.decode(index, out);
+  } catch (const std::bad_alloc&) {
+    out = MappedFrame{};
+    return false;
+  }
+}
+
+}  // namespace
 
 MappedFrames::Clip& MappedFrames::clip(vta::SurfaceMapping mapping, const std::string& path) {
   for (auto& c : clips_)
@@ -48,7 +64,7 @@ const MappedFrame* MappedFrames::frame(vta::SurfaceMapping mapping, const std::s
   for (auto& f : frames_)
     if (f->clip == &c && f->index == index) return f->lastUse = frame_, &f->picture;
   auto decoded = std::make_unique<Decoded>(Decoded{&c, index, {}, frame_});
-  if (!c.source->decode(index, decoded->picture)) return nullptr;
+  if (!decodeWithin(*c.source, index, decoded->picture)) return nullptr;
   makeRoom(decoded->picture.bytes());
   bytes_ += decoded->picture.bytes();
   frames_.push_back(std::move(decoded));

@@ -10,6 +10,20 @@ namespace rnd {
 
 namespace {
 
+// A view of the frame's pixels, valid while the frame lives.
+Picture pictureOf(const MappedFrame& frame) {
+  VtaTextureImage image{};
+  image.format = 2;
+  image.order = 0;
+  image.bytesPerPixel = 3;
+  image.width = image.rowPixels = frame.width;
+  image.height = image.rowCount = frame.height;
+  image.rowBytes = frame.width * 3;
+  image.dataSize = static_cast<uint32_t>(frame.bgr.size());
+  image.pixels = const_cast<uint8_t*>(frame.bgr.data());
+  return Picture::of(image);
+}
+
 void mapSurfaces(MappedFrames& frames, const vta::ComponentList& surfaces, uint32_t position,
                  std::vector<Picture>& bySurfaceId) {
   for (const vta::EffectComponent* c = surfaces.head; c; c = c->next) {
@@ -20,7 +34,7 @@ void mapSurfaces(MappedFrames& frames, const vta::ComponentList& surfaces, uint3
     const MappedFrame* frame =
         frames.frame(mapping, path, mappedFrameIndex(surface.frameOffset, position));
     if (bySurfaceId.size() <= surface.id) bySurfaceId.resize(surface.id + size_t{1});
-    bySurfaceId[surface.id] = frame ? frame->picture() : Picture{};
+    bySurfaceId[surface.id] = frame ? pictureOf(*frame) : Picture{};
   }
 }
 
