@@ -31,6 +31,10 @@ class RenderContext {
   // Draws a path-editor job's view into its device context (viewDC).
   // False when nothing was drawn there.
   bool drawView(const vta::EffectSettings& record, const VtaRenderJob& job);
+  // Draws the view into viewImage() and gives the camera it used; false
+  // when it could not be drawn.
+  bool renderView(const vta::EffectSettings& record, const VtaRenderJob& job, CameraView& camera);
+  const FrameImage& viewImage() const { return viewBuffers_.image; }
 
  private:
   // Loaded effects kept at most; older ones are dropped beyond it.
