@@ -53,6 +53,11 @@ bool VfwClip::open(const std::string& path) {
   std::memcpy(&header, format.data(), sizeof header);
   const LONG height = header.biHeight < 0 ? -LONG(header.biHeight) : header.biHeight;
   if (!mappedSizeAllowed(header.biWidth, height)) return false;
+  // The frame reader allocates the stream's suggested buffer: bounded too.
+  AVISTREAMINFOA info{};
+  if (AVIStreamInfoA(stream_, &info, sizeof info) != 0 ||
+      info.dwSuggestedBufferSize > kMaxMappedPixels * 4)
+    return false;
   const LONG length = AVIStreamLength(stream_);
   if (length <= 0) return false;
   count_ = uint32_t(length);
