@@ -1,7 +1,9 @@
 #include "tour_mapping.h"
 
+#include <commctrl.h>
 #include <prsht.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <vector>
@@ -44,8 +46,10 @@ std::vector<uint8_t> frameBitmap(int k) {
   return out;
 }
 
-// The sequence's first file, tour_logo01.bmp to tour_logo06.bmp written.
-std::string writeSequence(const std::string& folder) {
+// The sequence's first file, tour_logo01.bmp to tour_logo06.bmp written,
+// named with backslashes only, as the open dialog gives names back.
+std::string writeSequence(std::string folder) {
+  std::replace(folder.begin(), folder.end(), '/', '\\');
   for (int k = 0; k < kFrames; ++k) {
     const std::vector<uint8_t> bytes = frameBitmap(k);
     std::ofstream file(folder + "\\tour_logo0" + std::to_string(k + 1) + ".bmp", std::ios::binary);
@@ -83,7 +87,11 @@ bool mapTourSequence(HWND sheet, const std::string& folder) {
   if (!dialog) return failed("the open dialog for the mapped file did not appear");
   SetDlgItemTextA(dialog, kFileNameBox, first.c_str());
   clickButton(dialog, IDOK);
-  if (!waitForWindowGone(dialog)) return failed("the open dialog did not close");
+  if (!waitForWindowGone(dialog)) {
+    capture(dialog, folder + "\\objects_page_open_dialog.png");
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    return failed("the open dialog did not close");
+  }
   if (!waitUntil([&] { return windowText(GetDlgItem(page, IDC_OBJECTS_FILE_NAME)) == first; }))
     return failed("the Objects page does not show the mapped file");
   Sleep(1200);  // the preview plays a few frames of the mapped object

@@ -47,7 +47,7 @@ bool VfwClip::open(const std::string& path) {
   if (AVIStreamReadFormat(stream_, start_, nullptr, &formatSize) != 0 ||
       formatSize < LONG(sizeof(BITMAPINFOHEADER)) || formatSize > 64 * 1024)
     return false;
-  std::vector<uint8_t> format(size_t(formatSize));
+  std::vector<uint8_t> format(static_cast<size_t>(formatSize));
   if (AVIStreamReadFormat(stream_, start_, format.data(), &formatSize) != 0) return false;
   BITMAPINFOHEADER header;
   std::memcpy(&header, format.data(), sizeof header);

@@ -108,7 +108,7 @@ TEST_F(Render, AMappedSequenceShowsOnItsObjectAndAnUnreadableOneIsNamed) {
   for (int i = 0; i < 3; ++i)
     ASSERT_TRUE(testpics::writeBytes(folder.file("logo0" + std::to_string(i) + ".bmp"),
                                      testpics::bmpFile(4, 4, {colours[i], colours[i]})));
-  for (const std::string mapped : {folder.file("logo00.bmp"), folder.file("gone00.bmp")}) {
+  for (const std::string& mapped : {folder.file("logo00.bmp"), folder.file("gone00.bmp")}) {
     vta::EffectSettings record;
     previewRecord(record, "Slide Left");
     record.globalParams[VTA_LIGHTING] = 0;
