@@ -45,10 +45,11 @@ class MappedFilesTest : public RenderTest {
  protected:
   // Frame position of 10 of Slide Left with file mapped onto object 1.
   vtafx::Picture renderMapped(SurfaceMapping mapping, const std::string& file, float offset,
-                              uint32_t position) {
+                              uint32_t position, const Options& options = {}) {
     session_.setUp(32, vtafx::placeholderSources(32), nullptr);
     vta::EffectSettings record;
     vtafx::previewRecord(record, "Slide Left");
+    for (const auto& [index, value] : options) *record.parameter(index) = value;
     auto* surface = vta::makeComponent<vta::SurfaceComponent>(uint16_t{1}, 0.0f, 1.0f, 0, 0);
     surface->mappingKind = static_cast<uint16_t>(mapping);
     std::snprintf(surface->mapFile, sizeof surface->mapFile, "%s", file.c_str());
@@ -76,6 +77,11 @@ TEST_F(MappedFilesTest, BmpSequencePlaysFromItsOffsetAndHoldsItsLastFrame) {
   for (auto [position, hue] : frames)
     EXPECT_EQ(hue, hueOf(renderMapped(SurfaceMapping::kBitmapSequence, first, 1, position), true))
         << "position " << position;
+  // In filter mode over source 2 the object (source 1) is left out, unless
+  // it shows its mapped file.
+  const Options filterOverSource2{{VTA_FILTER_ON, 1}, {VTA_FILTER_SOURCE, 1}};
+  EXPECT_EQ(kGreenHue,
+            hueOf(renderMapped(SurfaceMapping::kBitmapSequence, first, 1, 0, filterOverSource2), true));
   // The context keeps the decoded frames: they show with their files gone.
   for (int i = 0; i < 3; ++i) std::remove(files_.file("clip000" + std::to_string(7 + i) + ".bmp").c_str());
   EXPECT_EQ(kGreenHue, hueOf(renderMapped(SurfaceMapping::kBitmapSequence, first, 1, 0), true));
