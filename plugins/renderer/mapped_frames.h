@@ -29,7 +29,6 @@ class MappedFrames {
   // past its end); null when the file cannot be read. The picture stays
   // valid until the next beginFrame().
   const MappedFrame* frame(vta::SurfaceMapping mapping, const std::string& path, uint32_t index);
-  size_t bytesKept() const { return bytes_; }
 
  private:
   struct Clip {
