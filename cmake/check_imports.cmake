@@ -3,7 +3,7 @@ cmake_minimum_required(VERSION 3.20)
 # threading runtime DLLs that a host machine may lack), and it exports each
 # name in EXPORTS under its plain, undecorated name.
 #   cmake -DOBJDUMP=... -DMODULE=file.dll [-DEXPORTS=a,b] -P check_imports.cmake
-set(system_dlls ADVAPI32.DLL COMCTL32.DLL COMDLG32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL
+set(system_dlls ADVAPI32.DLL AVIFIL32.DLL COMCTL32.DLL COMDLG32.DLL GDI32.DLL KERNEL32.DLL MSVCRT.DLL
     MSVFW32.DLL OLE32.DLL SHELL32.DLL USER32.DLL WINMM.DLL)
 
 execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)

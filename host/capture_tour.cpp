@@ -6,6 +6,7 @@
 
 #include "host_ids.h"
 #include "render_tour.h"
+#include "tour_mapping.h"
 #include "tour_steps.h"
 #include "window_driver.h"
 
@@ -50,9 +51,11 @@ bool tourSheet(HWND host, const std::string& folder) {
   HWND sheet = waitForWindow("Vantaro - Selection Dialog");
   if (!sheet) return failed("the selection sheet did not appear");
   bool ok = captureSheetPages(sheet, folder);
-  // A page turn (its incoming clip lies behind the scene), then a cube.
+  // A page turn (its incoming clip lies behind the scene), then a cube with
+  // a BMP sequence on its first object.
   ok = chooseEffect(sheet, 0, 1, folder + "\\effects_page_page_turn.png") && ok;
   ok = chooseEffect(sheet, 1, 1, folder + "\\effects_page_chosen.png") && ok;
+  ok = mapTourSequence(sheet, folder) && ok;
   PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
   return (waitForWindowGone(sheet) || failed("the selection sheet did not close")) && ok;
 }

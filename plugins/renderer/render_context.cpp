@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "model/files/effect_file.h"
+#include "mapped_surfaces.h"
 #include "output_image.h"
 #include "view_blit.h"
 
@@ -25,16 +26,24 @@ void RenderContext::render(const vta::EffectSettings& record, const VtaRenderJob
   if (!outputView(job, view)) return;
   vta::EffectDescription* description = effect(record.effectName);
   if (!description) return;
+  mappedPictures(mapped_, *description, record.description, job.position,
+                 buffers_.scene.mappedPictures);
   AbortPoll abort(job.abortCallback);
   if (renderFrame(buffers_, *description, record, job, abort)) writeOutput(buffers_.image, view);
 }
 
-bool RenderContext::drawView(const vta::EffectSettings& record, const VtaRenderJob& job) {
+bool RenderContext::renderView(const vta::EffectSettings& record, const VtaRenderJob& job,
+                               CameraView& camera) {
   vta::EffectDescription* description = effect(record.effectName);
   if (!description) return false;
+  mappedPictures(mapped_, *description, record.description, job.position,
+                 viewBuffers_.scene.mappedPictures);
+  return renderPathView(viewBuffers_, *description, record, job, camera);
+}
+
+bool RenderContext::drawView(const vta::EffectSettings& record, const VtaRenderJob& job) {
   CameraView camera;
-  if (!renderPathView(viewBuffers_, *description, record, job, camera)) return false;
-  return blitToDevice(job.viewDC, viewBuffers_.image);
+  return renderView(record, job, camera) && blitToDevice(job.viewDC, viewBuffers_.image);
 }
 
 }  // namespace rnd

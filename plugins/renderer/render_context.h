@@ -1,7 +1,8 @@
 #pragma once
 // What a renderer context keeps between calls: the effects it has loaded
 // (descriptions with their textures and warp plug-ins) and its frame
-// buffers and those of the path editor's view. Rnd_Prepare fills the cache;
+// buffers and those of the path editor's view, and the mapped files'
+// decoded frames. Rnd_Prepare fills the cache;
 // Rnd_Render draws from it. Contexts share nothing that changes, so two of
 // them may draw at once on two threads.
 
@@ -11,6 +12,7 @@
 
 #include "abort_poll.h"
 #include "frame_renderer.h"
+#include "mapped_frames.h"
 #include "model/effect_settings.h"
 #include "path_view.h"
 
@@ -29,6 +31,10 @@ class RenderContext {
   // Draws a path-editor job's view into its device context (viewDC).
   // False when nothing was drawn there.
   bool drawView(const vta::EffectSettings& record, const VtaRenderJob& job);
+  // Draws the view into viewImage() and gives the camera it used; false
+  // when it could not be drawn.
+  bool renderView(const vta::EffectSettings& record, const VtaRenderJob& job, CameraView& camera);
+  const FrameImage& viewImage() const { return viewBuffers_.image; }
 
  private:
   // Loaded effects kept at most; older ones are dropped beyond it.
@@ -37,6 +43,7 @@ class RenderContext {
   std::map<std::string, std::unique_ptr<vta::EffectDescription>> effects_;
   FrameBuffers buffers_;
   PathViewBuffers viewBuffers_;
+  MappedFrames mapped_;  // decoded frames of the files surfaces map
 };
 
 }  // namespace rnd

@@ -116,8 +116,8 @@ PassResult drawScene(Canvas& canvas, SceneMemory& memory, vta::EffectDescription
   canvas.clearDepth();
 
   float aspect = float(canvas.width) / canvas.height;
-  LookInputs looks{
-      effect, sources, options, bilinear, options.global[VTA_QUALITY] == 1, memory.surfaceWarps};
+  LookInputs looks{effect, sources, options, bilinear, options.global[VTA_QUALITY] == 1,
+                   memory.surfaceWarps, memory.mappedPictures};
   MeshInputs inputs{effect, scene, options, camera, looks, turn, aspect, time.u};
   if (!buildMeshes(inputs, memory.meshes)) return result;
   std::vector<ObjectMesh>& meshes = memory.meshes.meshes;

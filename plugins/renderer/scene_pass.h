@@ -24,6 +24,7 @@ struct SceneMemory {
   Shadows shadows;
   std::vector<WarpBinding> warps;                // one per warp component
   std::vector<const WarpBinding*> surfaceWarps;  // by surface id, null where none
+  std::vector<Picture> mappedPictures;           // by surface id (mapped_surfaces.h)
 };
 
 // How the path editor's views see the scene instead of the effect's camera.

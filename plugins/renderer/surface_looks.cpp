@@ -22,8 +22,15 @@ const Picture* texturePicture(const vta::EffectDescription& effect, const char* 
   return nullptr;
 }
 
+// The picture of the file the surface maps; null when none is shown.
+const Picture* mappedPicture(const LookInputs& in, const vta::SurfaceComponent& s) {
+  const bool shown = s.id < in.mappedPictures.size() && !in.mappedPictures[s.id].empty();
+  return shown ? &in.mappedPictures[s.id] : nullptr;
+}
+
 Picture surfacePicture(const LookInputs& in, const vta::SurfaceComponent& s,
                        const vta::SurfaceSetup& setup, bool& missing) {
+  if (const Picture* mapped = mappedPicture(in, s)) return *mapped;
   Picture picture;
   if (setup.mapping == vta::SurfaceMapping::kTexture) {
     if (!texturePicture(in.effect, s.mapFile, picture) || picture.empty()) missing = true;
@@ -80,7 +87,7 @@ SurfaceLook frontLook(const LookInputs& in, const vta::SurfaceComponent* s, floa
     look.tint = surfaceTint(setup, colourAlpha);
     look.picture = surfacePicture(in, *s, setup, missing);
     opacity *= colourAlpha * (1.0f - clamp01(in.options.forSurface(s->id, VTA_TRANSPARENCY) / 100));
-    if (showsHiddenSource(in, setup)) opacity = 0;
+    if (showsHiddenSource(in, setup) && !mappedPicture(in, *s)) opacity = 0;
     if (s->id < in.surfaceWarps.size()) look.warp = in.surfaceWarps[s->id];
   }
   look.alpha = opacity;

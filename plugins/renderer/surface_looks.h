@@ -41,6 +41,8 @@ struct LookInputs {
   bool bilinear, perspective;
   // Warp bindings by surface id, null where none; index 0 unused.
   const std::vector<const WarpBinding*>& surfaceWarps;
+  // The pictures of mapped files by surface id, empty where none.
+  const std::vector<Picture>& mappedPictures;
 };
 
 // The front look of surface (null: plain white), with opacity from fade and

@@ -5,7 +5,8 @@ VTA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 VTA_BUILD=$VTA_ROOT/build
 # wine brings wineserver, which wine64 only recommends.
 VTA_PACKAGES="cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix
-  g++-mingw-w64-i686-posix wine wine64 xvfb libpng-dev"
+  g++-mingw-w64-i686-posix wine wine64 xvfb libpng-dev libstb-dev pkgconf
+  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev"
 
 step() { printf '\n== %s\n' "$*"; }
 

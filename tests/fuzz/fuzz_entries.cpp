@@ -23,6 +23,8 @@ const Target kTargets[] = {
     {"path_roundtrip", roundTripPath},
     {"json", readJsonDocument},
     {"json_roundtrip", roundTripJson},
+    {"mapped_picture", readMappedPicture},
+    {"mapped_clip", readMappedClip},
     {nullptr, nullptr},
 };
 

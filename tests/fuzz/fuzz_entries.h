@@ -42,5 +42,7 @@ bool readPath(const uint8_t* data, size_t size);
 bool roundTripPath(const uint8_t* data, size_t size);
 bool readJsonDocument(const uint8_t* data, size_t size);
 bool roundTripJson(const uint8_t* data, size_t size);
+bool readMappedPicture(const uint8_t* data, size_t size);
+bool readMappedClip(const uint8_t* data, size_t size);
 
 }  // namespace vta::fuzz

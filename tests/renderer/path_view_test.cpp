@@ -3,7 +3,11 @@
 // that look the ways the editor's drags assume, nothing drawn astray.
 
 #include <cmath>
+#include <cstdio>
 
+#include "mapped_pictures.h"
+#include "model/components/surface.h"
+#include "model/components/surface_fields.h"
 #include "path_overlay.h"
 #include "path_view_fixture.h"
 
@@ -140,6 +144,30 @@ TEST_F(PathViewTest, AnObjectWithoutAPathShowsTheSceneAlone) {
   vtafx::Picture picture = draw(job, camera);
   EXPECT_TRUE(trace(job).keys.empty());
   EXPECT_EQ(countOf(picture, bytesOf(rnd::kPathLineColour)), 0u);
+}
+
+// The views are drawn by the preview's renderer: a file mapped onto the
+// object shows there too.
+TEST_F(PathViewTest, ViewsShowTheFileMappedOntoTheObject) {
+  vta::TempFolder folder;
+  const std::string green = folder.file("green.bmp");
+  ASSERT_TRUE(testpics::writeBytes(green, testpics::bmpFile(4, 4, {{0, 255, 0}, {0, 255, 0}})));
+  const VtaRenderJob job = viewJob(rnd::kCameraView | kShowAll, kWidth, kHeight, 0);
+  auto greenShare = [&] {
+    CameraView camera;
+    EXPECT_TRUE(context_.renderView(record_, job, camera));
+    const vtafx::Picture picture = pictureOf(context_.viewImage());
+    keep(picture, "path_view_mapped");
+    return 1 - shareUnlike(picture, 0, 255, 0);
+  };
+  *record_.parameter(VTA_OBJECT_PARAM_INDEX(0, VTA_LUMINOSITY)) = 100;  // unlit: pure green
+  const double unmapped = greenShare();
+  auto* surface = vta::makeComponent<vta::SurfaceComponent>(uint16_t{1}, 0.0f, 1.0f, 0, 0);
+  surface->mappingKind = static_cast<uint16_t>(vta::SurfaceMapping::kBitmapSequence);
+  std::snprintf(surface->mapFile, sizeof surface->mapFile, "%s", green.c_str());
+  record_.description.lists[vta::kSurfaces].append(surface);
+  EXPECT_LT(unmapped, 0.02);
+  EXPECT_GT(greenShare(), 0.1);
 }
 
 }  // namespace

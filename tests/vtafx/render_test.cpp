@@ -4,6 +4,9 @@
 
 #include "commands.h"
 #include "image_io.h"
+#include "mapped_pictures.h"
+#include "model/components/surface.h"
+#include "model/components/surface_fields.h"
 #include "model/files/defaults_file.h"
 #include "model/files/texture_file.h"
 #include "picture_measures.h"
@@ -89,6 +92,46 @@ TEST_F(Render, AnEffectRendersAtANonSquareSizeWithItsCardsUnstretched) {
     for (uint32_t x : {5u, 34u}) pictureEdges += first.rgb[(y * 40 + x) * 3] != 0;
   }
   EXPECT_GT(pictureEdges, 30) << "the picture fills its 30 columns";
+}
+
+// A record with a BMP sequence mapped onto object 1 of Slide Left: frame k
+// of the render shows picture k on the object; a file that cannot be read
+// is named in one warning and the render goes on.
+TEST_F(Render, AMappedSequenceShowsOnItsObjectAndAnUnreadableOneIsNamed) {
+  vta::TempFolder folder;
+  const testpics::Rgb colours[] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}};
+  for (int i = 0; i < 3; ++i)
+    ASSERT_TRUE(testpics::writeBytes(folder.file("logo0" + std::to_string(i) + ".bmp"),
+                                     testpics::bmpFile(4, 4, {colours[i], colours[i]})));
+  for (const std::string& mapped : {folder.file("logo00.bmp"), folder.file("gone00.bmp")}) {
+    vta::EffectSettings record;
+    previewRecord(record, "Slide Left");
+    record.globalParams[VTA_LIGHTING] = 0;
+    auto* surface = vta::makeComponent<vta::SurfaceComponent>(uint16_t{1}, 0.0f, 1.0f, 0, 0);
+    surface->mappingKind = static_cast<uint16_t>(vta::SurfaceMapping::kBitmapSequence);
+    std::snprintf(surface->mapFile, sizeof surface->mapFile, "%s", mapped.c_str());
+    record.description.lists[vta::kSurfaces].append(surface);
+    const std::string file = folder.file("record.vri"), out = folder.file("frames");
+    ASSERT_EQ(1, vta::saveDefaultsFile(record, file.c_str()));
+    testing::internal::CaptureStderr();
+    const CommandRun run = runCaptured(runRender, {"--record", file, "--install", tree(), "--size",
+                                                   "32x32", "--frames", "5", "--out", out});
+    const std::string warnings = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(kExitOk, run.code) << mapped;
+    const bool readable = mapped == folder.file("logo00.bmp");
+    const size_t named = warnings.find(mapped);
+    EXPECT_EQ(readable, named == std::string::npos) << warnings;
+    EXPECT_EQ(named, warnings.rfind(mapped)) << "one warning";
+    // The left middle of frames 0 and 1, which the object still covers.
+    for (int k : {0, 1}) {
+      const Picture frame = readFrame(out + "/Slide Left_00" + std::to_string(k) + ".png");
+      const uint8_t* pixel = &frame.rgb[(16 * 32 + 2) * 3];
+      const testpics::Rgb& wanted = colours[k];
+      const bool sequence = std::abs(pixel[0] - wanted.r) + std::abs(pixel[1] - wanted.g) +
+                                std::abs(pixel[2] - wanted.b) < 12;
+      EXPECT_EQ(readable, sequence) << mapped << " frame " << k;
+    }
+  }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "contact_sheet.h"
 #include "final_render.h"
 #include "frame_files.h"
+#include "mapped_file_check.h"
 #include "model/files/defaults_file.h"
 #include "render_args.h"
 #include "render_commands.h"
@@ -79,6 +80,9 @@ int runRender(const Args& args) {
   vta::host::RenderRequest request{r.width, r.height, r.frames, {}};
   if (!loadRecord(r, record, error) || !renderSources(r, request.sources, error))
     return report(kExitFailed, error);
+  for (const std::string& file : unreadableMappedFiles(record.description))
+    std::fprintf(stderr, "vtafx: warning: cannot read %s: its object shows its video source\n",
+                 file.c_str());
   if (r.renderer.empty()) r.renderer = defaultRenderer(r.install);
   vta::host::RendererPlugin plugin;
   if (!plugin.load(r.renderer, error)) return report(kExitFailed, error);

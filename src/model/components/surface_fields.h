@@ -15,11 +15,12 @@ enum class SurfaceMapping : uint16_t {
   kColourOnly = 0,
   kVideoSource = 1,  // video source entry + 1
   kTexture = 2,      // the texture mapFile from the effect's textures
-  // Set by the Objects page: the video, image sequence or still picture the
-  // user chose in mapFile, shown as video source entry + 1 in previews.
-  kChosenVideo = 3,
-  kChosenSequence = 4,
-  kChosenPicture = 5,
+  // Set by the Objects page: the file the user chose in mapFile, drawn
+  // from frameOffset on (docs/renderer.md, "Mapped files"); one that cannot
+  // be read shows video source entry + 1.
+  kAviClip = 3,
+  kBitmapSequence = 4,
+  kTargaSequence = 5,
 };
 
 // The part of the picture spread over the grid, v from the top.
