@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace vta::host {
+namespace vta::render {
 namespace {
 
 constexpr uint32_t kGap = 2;
@@ -32,4 +32,10 @@ RgbPicture contactSheet(const std::vector<RgbPicture>& frames) {
   return sheet;
 }
 
-}  // namespace vta::host
+RgbPicture sheetThumbnail(const RgbPicture& frame) {
+  if (frame.width <= kSheetFrameWidth) return frame;
+  const uint64_t height = (uint64_t{frame.height} * kSheetFrameWidth + frame.width / 2) / frame.width;
+  return fitPicture(frame, kSheetFrameWidth, static_cast<uint32_t>(std::max<uint64_t>(height, 1)));
+}
+
+}  // namespace vta::render
