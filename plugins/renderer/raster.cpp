@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "edge_line.h"
+#include "row_lanes.h"
 
 namespace rnd {
 
@@ -63,6 +64,17 @@ struct FacePlanes {
     const float dx = x - originX, scale = perspective ? 1.0f / near : 1.0f;
     for (int k = 0; k < N; ++k) out[k] = (rowValues[k] + perX[k] * dx) * scale;
   }
+#if defined(__SSE2__)
+  // along() for four samples at once: out[k * kLanes + lane].
+  void alongLanes(const float* rowValues, __m128 x, __m128 near, float* out) const {
+    const __m128 dx = _mm_sub_ps(x, _mm_set1_ps(originX));
+    const __m128 scale = perspective ? _mm_div_ps(_mm_set1_ps(1.0f), near) : _mm_set1_ps(1.0f);
+    for (int k = 0; k < N; ++k) {
+      const __m128 line = _mm_add_ps(_mm_set1_ps(rowValues[k]), _mm_mul_ps(_mm_set1_ps(perX[k]), dx));
+      _mm_storeu_ps(out + k * kLanes, _mm_mul_ps(line, scale));
+    }
+  }
+#endif
   // The N values at x, y where the nearness is near.
   void at(float x, float y, float near, float* out) const {
     const float dx = x - originX, dy = y - originY, scale = perspective ? 1.0f / near : 1.0f;
@@ -121,6 +133,10 @@ class FaceFill {
     face_.row(y, rowValues);
     const size_t first = size_t(py) * width_;
     bool entered = false;
+#if defined(__SSE2__)
+    for (; x0 + kLanes <= x1; x0 += kLanes)
+      if (!fourSamples(row, nearRow, rowValues, first, x0, entered)) return;
+#endif
     for (int px = x0; px < x1; ++px) {
       const float x = px + 0.5f;
       if (!row.inside(x)) {
@@ -136,6 +152,36 @@ class FaceFill {
       if (writeDepth_) nearness_[i] = near;
     }
   }
+
+#if defined(__SSE2__)
+  // Samples px to px + 3 of a row begun by singleRow: which lie inside the
+  // face and nearer than the canvas, and their values, four at once; then
+  // each drawn in turn. False where the row leaves the face.
+  bool fourSamples(const RowEdges& row, float nearRow, const float* rowValues, size_t first,
+                   int px, bool& entered) {
+    const __m128 x = laneCentres(px);
+    const int inside = insideLanes(row, x);
+    if (inside == 0) return !entered;
+    const __m128 near = laneLine(nearRow, face_.nearPerX, x, face_.originX);
+    const int nearer = inside & _mm_movemask_ps(_mm_cmpgt_ps(near, _mm_loadu_ps(nearness_ + first + px)));
+    float nears[kLanes], lanes[N * kLanes], values[N];
+    _mm_storeu_ps(nears, near);
+    if (nearer) face_.alongLanes(rowValues, x, near, lanes);
+    for (int l = 0; l < kLanes; ++l) {
+      if (!(inside >> l & 1)) {
+        if (entered) return false;
+        continue;
+      }
+      entered = true;
+      if (!(nearer >> l & 1)) continue;
+      for (int k = 0; k < N; ++k) values[k] = lanes[k * kLanes + l];
+      const size_t i = first + px + l;
+      blend(colours_[i], shade_(values), alpha_);
+      if (writeDepth_) nearness_[i] = nears[l];
+    }
+    return true;
+  }
+#endif
 
   // f x f samples per pixel. The row ends once every sample row has
   // entered the face and left it again.

@@ -1,5 +1,6 @@
 // PNG pictures through libpng's simplified API.
 #include <png.h>
+#include <zlib.h>
 
 #include "image_io.h"
 #include "text_file.h"
@@ -77,6 +78,7 @@ bool writeRows(png_structp png, png_infop info, uint32_t width, uint32_t height,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
   png_set_compression_level(png, 1);
+  png_set_compression_strategy(png, Z_RLE);
   png_write_info(png, info);
   for (uint32_t y = 0; y < height; ++y)
     png_write_row(png, const_cast<png_bytep>(rgb + size_t(y) * width * 3));

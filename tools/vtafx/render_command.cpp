@@ -84,10 +84,12 @@ int runRender(const Args& args) {
   if (end != vta::render::RenderEnd::finished)
     return report(kExitFailed,
                   unwritten.empty() ? "the render failed" : "cannot write " + unwritten);
-  std::string sheet =
+  const std::string sheet =
       (fs::path(r.out) / (r.effect + "_sheet" + writtenPictureExtension())).string();
-  if (!writePicture(sheet, fromRgbPicture(vta::render::contactSheet(thumbnails)), error))
-    return report(kExitFailed, error);
+  std::string sheetFile;
+  if (!encodeFrame(vta::render::contactSheet(thumbnails), sheetFile) ||
+      !writeTextFile(sheet, sheetFile))
+    return report(kExitFailed, "cannot write " + sheet);
   const double seconds = std::chrono::duration<double>(rendering).count();
   std::printf("%s: %u frames of %ux%u in %.4f s, %.0f frames per second (%u threads, files "
               "included)\n",
