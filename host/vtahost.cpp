@@ -188,7 +188,7 @@ int main(int argc, char** argv) {
   bool tourPassed = true;
   if (unattended) {
     tour = std::thread([&] {
-      tourPassed = guarded(false, [&] { return runCaptureTour(window, argv[2]); });
+      tourPassed = vta::guarded(false, [&] { return runCaptureTour(window, argv[2]); });
       if (!tourPassed) PostMessageA(window, WM_CLOSE, 0, 0);  // also after an exception
     });
   }
