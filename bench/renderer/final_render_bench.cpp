@@ -117,7 +117,7 @@ int main(int argc, char** argv) {
   if (const char* only = std::getenv("VTA_BENCH_EFFECT")) effects = {only};
   const uint32_t cores = vta::render::workerCount(0, kFrames);
   std::printf("%-18s %14s %14s %14s %14s   (50 frames of 1920 x 1080, fps)\n", "effect",
-              "1 thread", "1 thread+PNG", "all threads", "all+PNG");
+              "1 thread", "all threads", "1 thread+PNG", "all+PNG");
   for (const std::string& effect : effects) {
     std::printf("%-18s", effect.c_str());
     for (bool files : {false, true})
