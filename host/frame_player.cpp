@@ -3,7 +3,7 @@
 #include <new>
 
 #include "contact_sheet.h"
-#include "host_guard.h"
+#include "platform/boundary.h"
 #include "png_writer.h"
 
 namespace vta::host {
@@ -14,7 +14,7 @@ constexpr UINT kFrameMs = 40;
 constexpr UINT_PTR kTimer = 1;
 
 struct Player {
-  std::vector<RgbPicture> frames;
+  std::vector<render::RgbPicture> frames;
   std::vector<uint8_t> dib;  // the frame shown, as a bottom-up 24-bit DIB
   size_t shown = 0;
 };
@@ -24,7 +24,7 @@ Player* playerOf(HWND window) {
 }
 
 // Rows bottom-up, blue-green-red, each padded to four bytes.
-void toDib(const RgbPicture& frame, std::vector<uint8_t>& dib) {
+void toDib(const render::RgbPicture& frame, std::vector<uint8_t>& dib) {
   const size_t stride = (size_t(frame.width) * 3 + 3) & ~size_t{3};
   dib.assign(stride * frame.height, 0);
   for (uint32_t y = 0; y < frame.height; ++y) {
@@ -39,7 +39,7 @@ void paint(HWND window, Player& player) {
   PAINTSTRUCT ps;
   HDC dc = BeginPaint(window, &ps);
   if (!player.frames.empty()) {
-    const RgbPicture& frame = player.frames[player.shown];
+    const render::RgbPicture& frame = player.frames[player.shown];
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = static_cast<LONG>(frame.width);
@@ -61,7 +61,7 @@ void advance(HWND window, Player& player) {
 }
 
 LRESULT saveSheet(const Player& player, const char* path) {
-  const RgbPicture sheet = contactSheet(player.frames);
+  const render::RgbPicture sheet = render::contactSheet(player.frames);
   return !sheet.empty() && writePng(path, int(sheet.width), int(sheet.height), sheet.rgb.data());
 }
 
@@ -103,7 +103,7 @@ HWND createFramePlayer(HWND parent, int id) {
                          nullptr);
 }
 
-void playFrames(HWND player, std::vector<RgbPicture> frames) {
+void playFrames(HWND player, std::vector<render::RgbPicture> frames) {
   Player* state = playerOf(player);
   if (!state) return;
   state->frames = std::move(frames);

@@ -18,6 +18,6 @@ constexpr UINT kSaveContactSheet = WM_APP + 10;
 
 HWND createFramePlayer(HWND parent, int id);
 // Replaces the frames played and starts at the first.
-void playFrames(HWND player, std::vector<RgbPicture> frames);
+void playFrames(HWND player, std::vector<render::RgbPicture> frames);
 
 }  // namespace vta::host

@@ -24,7 +24,7 @@ std::wstring wide(const std::string& text) {
 }
 
 // The first frame of the file, converted to 24-bit RGB.
-HRESULT decode(IWICImagingFactory* factory, const std::string& path, RgbPicture& out) {
+HRESULT decode(IWICImagingFactory* factory, const std::string& path, render::RgbPicture& out) {
   ComRef<IWICBitmapDecoder> decoder;
   ComRef<IWICBitmapFrameDecode> frame;
   ComRef<IWICFormatConverter> converter;
@@ -38,17 +38,17 @@ HRESULT decode(IWICImagingFactory* factory, const std::string& path, RgbPicture&
   UINT width = 0, height = 0;
   if (SUCCEEDED(hr)) hr = converter.p->GetSize(&width, &height);
   if (SUCCEEDED(hr) &&
-      (width == 0 || height == 0 || width > kMaxFrameSide || height > kMaxFrameSide))
+      (width == 0 || height == 0 || width > render::kMaxFrameSide || height > render::kMaxFrameSide))
     hr = E_INVALIDARG;
   if (FAILED(hr)) return hr;
-  out = RgbPicture{width, height, std::vector<uint8_t>(size_t(width) * height * 3)};
+  out = render::RgbPicture{width, height, std::vector<uint8_t>(size_t(width) * height * 3)};
   return converter.p->CopyPixels(nullptr, width * 3, static_cast<UINT>(out.rgb.size()),
                                  out.rgb.data());
 }
 
 }  // namespace
 
-bool readPictureFile(const std::string& path, RgbPicture& out, std::string& error) {
+bool readPictureFile(const std::string& path, render::RgbPicture& out, std::string& error) {
   const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   HRESULT hr;
   {

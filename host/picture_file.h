@@ -11,6 +11,6 @@ namespace vta::host {
 
 // False with error set when the file cannot be read or decoded, or a side
 // is above 8192 pixels.
-bool readPictureFile(const std::string& path, RgbPicture& out, std::string& error);
+bool readPictureFile(const std::string& path, render::RgbPicture& out, std::string& error);
 
 }  // namespace vta::host

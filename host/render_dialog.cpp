@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "engine_choice.h"
-#include "host_guard.h"
+#include "platform/boundary.h"
 #include "picture_file.h"
 #include "png_writer.h"
 #include "render_dialog_ids.h"
@@ -18,17 +18,17 @@
 namespace vta::host {
 namespace {
 
-constexpr uint32_t kMinSide = 16, kMaxSide = 4096, kMaxFrames = 1000;
+constexpr uint32_t kMinSide = 16, kMaxSide = 4096, kMaxFrames = 1000, kMaxThreads = 64;
 // The host keeps every frame to play it; renders that would need more are refused.
 constexpr uint64_t kMaxFrameBytes = uint64_t{1} << 30;
 
 struct RenderDialog {
-  RenderDialog(const EffectSettings& r, RenderChoices& c, std::vector<RgbPicture>& f)
+  RenderDialog(const EffectSettings& r, RenderChoices& c, std::vector<render::RgbPicture>& f)
       : record(r), choices(c), frames(f) {}
 
   const EffectSettings& record;
   RenderChoices& choices;
-  std::vector<RgbPicture>& frames;
+  std::vector<render::RgbPicture>& frames;
   EngineChoice engine = readEngineChoice();
   RenderWorker worker;
   bool closeWhenEnded = false;
@@ -61,6 +61,7 @@ void showChoices(HWND dialog, const RenderDialog& d) {
   SetDlgItemInt(dialog, IDC_RENDER_WIDTH, d.choices.width, FALSE);
   SetDlgItemInt(dialog, IDC_RENDER_HEIGHT, d.choices.height, FALSE);
   SetDlgItemInt(dialog, IDC_RENDER_FRAMES, d.choices.frames, FALSE);
+  SetDlgItemInt(dialog, IDC_RENDER_THREADS, d.choices.threads, FALSE);
   SetDlgItemTextA(dialog, IDC_RENDER_FROM, d.choices.from.c_str());
   SetDlgItemTextA(dialog, IDC_RENDER_TO, d.choices.to.c_str());
   SetDlgItemTextA(dialog, IDC_RENDER_FOLDER, d.choices.folder.c_str());
@@ -68,10 +69,11 @@ void showChoices(HWND dialog, const RenderDialog& d) {
 
 // Reads the fields into c; false with the reason when one is out of range.
 bool readChoices(HWND dialog, RenderChoices& c, std::string& problem) {
-  BOOL ok[3] = {};
+  BOOL ok[4] = {};
   c.width = GetDlgItemInt(dialog, IDC_RENDER_WIDTH, &ok[0], FALSE);
   c.height = GetDlgItemInt(dialog, IDC_RENDER_HEIGHT, &ok[1], FALSE);
   c.frames = GetDlgItemInt(dialog, IDC_RENDER_FRAMES, &ok[2], FALSE);
+  c.threads = GetDlgItemInt(dialog, IDC_RENDER_THREADS, &ok[3], FALSE);
   c.from = fieldText(dialog, IDC_RENDER_FROM);
   c.to = fieldText(dialog, IDC_RENDER_TO);
   c.folder = fieldText(dialog, IDC_RENDER_FOLDER);
@@ -82,6 +84,8 @@ bool readChoices(HWND dialog, RenderChoices& c, std::string& problem) {
     problem = "Width and height must lie between 16 and 4096 pixels.";
   else if (!ok[2] || c.frames < 1 || c.frames > kMaxFrames)
     problem = "The frame count must lie between 1 and 1000.";
+  else if (!ok[3] || c.threads > kMaxThreads)
+    problem = "The thread count must lie between 0 (one per core) and 64.";
   else if (uint64_t{c.width} * c.height * 3 * c.frames > kMaxFrameBytes)
     problem = "Too many frames at this size to play: choose fewer or smaller frames.";
   else if (c.from.empty() != c.to.empty())
@@ -92,27 +96,28 @@ bool readChoices(HWND dialog, RenderChoices& c, std::string& problem) {
 }
 
 // The sample pictures, with the user's two in place of sources 1 and 2.
-bool loadSources(const RenderDialog& d, std::vector<RgbPicture>& sources, std::string& problem) {
+bool loadSources(const RenderDialog& d, std::vector<render::RgbPicture>& sources, std::string& problem) {
   sources = samplePictures(d.engine.installFolder);
   if (d.choices.from.empty()) return true;
   return readPictureFile(d.choices.from, sources[0], problem) &&
          readPictureFile(d.choices.to, sources[1], problem);
 }
 
-bool writePngFrame(const std::string& path, const RgbPicture& frame) {
-  return writePng(path.c_str(), static_cast<int>(frame.width), static_cast<int>(frame.height),
-                  frame.rgb.data());
+bool encodePngFrame(const render::RgbPicture& frame, std::string& file) {
+  file = pngBytes(static_cast<int>(frame.width), static_cast<int>(frame.height), frame.rgb.data());
+  return !file.empty();
 }
 
 void setRendering(HWND dialog, bool rendering) {
   for (int id = IDC_RENDER_WIDTH; id <= IDC_RENDER_FOLDER_BROWSE; ++id)
     EnableWindow(GetDlgItem(dialog, id), !rendering);
+  EnableWindow(GetDlgItem(dialog, IDC_RENDER_THREADS), !rendering);
   EnableWindow(GetDlgItem(dialog, IDOK), !rendering);
 }
 
 void onRender(HWND dialog, RenderDialog& d) {
   std::string problem;
-  std::vector<RgbPicture> sources;
+  std::vector<render::RgbPicture> sources;
   std::error_code ec;
   if (!readChoices(dialog, d.choices, problem) || !loadSources(d, sources, problem))
     return setStatus(dialog, problem);
@@ -125,8 +130,8 @@ void onRender(HWND dialog, RenderDialog& d) {
   setRendering(dialog, true);
   setStatus(dialog, "Rendering...");
   d.worker.start(dialog, d.engine.pluginPath, d.record,
-                 {c.width, c.height, c.frames, std::move(sources)},
-                 FrameFolder(c.folder, effectName(d.record), ".png", writePngFrame));
+                 {c.width, c.height, c.frames, std::move(sources), c.threads},
+                 render::FrameFolder(c.folder, effectName(d.record), ".png", encodePngFrame));
 }
 
 void onFrame(HWND dialog, const RenderDialog& d, uint32_t done) {
@@ -135,16 +140,16 @@ void onFrame(HWND dialog, const RenderDialog& d, uint32_t done) {
             "Frame " + std::to_string(done) + " of " + std::to_string(d.choices.frames) + " done.");
 }
 
-void onEnded(HWND dialog, RenderDialog& d, RenderEnd end) {
+void onEnded(HWND dialog, RenderDialog& d, render::RenderEnd end) {
   d.worker.finish();
-  if (end == RenderEnd::finished || d.closeWhenEnded) {
-    if (end == RenderEnd::finished) d.frames = std::move(d.worker.frames());
-    EndDialog(dialog, end == RenderEnd::finished ? IDOK : IDCANCEL);
+  if (end == render::RenderEnd::finished || d.closeWhenEnded) {
+    if (end == render::RenderEnd::finished) d.frames = std::move(d.worker.frames());
+    EndDialog(dialog, end == render::RenderEnd::finished ? IDOK : IDCANCEL);
     return;
   }
   setRendering(dialog, false);
   const size_t kept = d.worker.frames().size();
-  setStatus(dialog, end == RenderEnd::cancelled ? "Cancelled. The folder keeps the " +
+  setStatus(dialog, end == render::RenderEnd::cancelled ? "Cancelled. The folder keeps the " +
                                                       std::to_string(kept) + " frames done before."
                                                 : d.worker.error());
 }
@@ -206,7 +211,7 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND: onCommand(dialog, *d, LOWORD(wParam)); return TRUE;
     case WM_CLOSE: onCancel(dialog, *d, true); return TRUE;
     case kFrameRendered: onFrame(dialog, *d, static_cast<uint32_t>(wParam)); return TRUE;
-    case kRenderEnded: onEnded(dialog, *d, static_cast<RenderEnd>(wParam)); return TRUE;
+    case kRenderEnded: onEnded(dialog, *d, static_cast<render::RenderEnd>(wParam)); return TRUE;
     default: return FALSE;
   }
 }
@@ -218,7 +223,7 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 bool showRenderDialog(HWND owner, const EffectSettings& record, RenderChoices& choices,
-                      std::vector<RgbPicture>& frames) {
+                      std::vector<render::RgbPicture>& frames) {
   if (choices.folder.empty()) choices.folder = defaultFolder();
   RenderDialog d(record, choices, frames);
   const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RENDER),

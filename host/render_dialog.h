@@ -19,6 +19,7 @@ struct RenderChoices {
   uint32_t width = 640;
   uint32_t height = 360;
   uint32_t frames = 50;
+  uint32_t threads = 0;  // render workers; 0: one per core
   std::string from, to;  // picture files; both empty: the sample pictures
   std::string folder;    // empty: a folder in the user's temporary folder
 };
@@ -26,6 +27,6 @@ struct RenderChoices {
 // Modal over owner. True when a render finished; frames then holds its
 // frames. A cancelled or failed render keeps the dialog open.
 bool showRenderDialog(HWND owner, const EffectSettings& record, RenderChoices& choices,
-                      std::vector<RgbPicture>& frames);
+                      std::vector<render::RgbPicture>& frames);
 
 }  // namespace vta::host

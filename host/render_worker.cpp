@@ -1,11 +1,11 @@
 #include "render_worker.h"
 
-#include "host_guard.h"
+#include "platform/boundary.h"
 
 namespace vta::host {
 
 void RenderWorker::start(HWND notify, const std::string& pluginPath, const EffectSettings& record,
-                         RenderRequest request, FrameFolder folder) {
+                         render::RenderRequest request, render::FrameFolder folder) {
   finish();
   notify_ = notify;
   pluginPath_ = pluginPath;
@@ -16,8 +16,8 @@ void RenderWorker::start(HWND notify, const std::string& pluginPath, const Effec
   frames_.clear();
   error_.clear();
   thread_ = std::thread([this] {
-    const RenderEnd end = guarded(RenderEnd::failed, [this] { return run(); });
-    if (end == RenderEnd::failed && error_.empty()) error_ = "The render failed.";
+    const render::RenderEnd end = guarded(render::RenderEnd::failed, [this] { return run(); });
+    if (end == render::RenderEnd::failed && error_.empty()) error_ = "The render failed.";
     PostMessageA(notify_, kRenderEnded, static_cast<WPARAM>(end), 0);
   });
 }
@@ -26,19 +26,20 @@ void RenderWorker::finish() {
   if (thread_.joinable()) thread_.join();
 }
 
-RenderEnd RenderWorker::run() {
-  RendererPlugin plugin;
-  if (!plugin.load(pluginPath_, error_)) return RenderEnd::failed;
-  return renderFrames(plugin, reinterpret_cast<VtaEffectSettings&>(record_), request_, cancel_,
-                      [this](uint32_t i, const RgbPicture& frame) {
-                        if (!folder_.write(i, frame)) {
-                          error_ = "The frame " + folder_.path(i) + " could not be written.";
-                          return false;
-                        }
-                        frames_.push_back(frame);
-                        PostMessageA(notify_, kFrameRendered, i + 1, 0);
-                        return true;
-                      });
+render::RenderEnd RenderWorker::run() {
+  render::RendererPlugin plugin;
+  if (!plugin.load(pluginPath_, error_)) return render::RenderEnd::failed;
+  std::string unwritten;
+  const render::FrameSink sink =
+      folder_.sink([this](uint32_t i, const render::RgbPicture& frame) {
+        frames_.push_back(frame);
+        PostMessageA(notify_, kFrameRendered, i + 1, 0);
+        return true;
+      }, unwritten);
+  const render::RenderEnd end = render::renderFrames(
+      plugin, reinterpret_cast<VtaEffectSettings&>(record_), request_, cancel_, sink);
+  if (!unwritten.empty()) error_ = "The frame " + unwritten + " could not be written.";
+  return end;
 }
 
 }  // namespace vta::host

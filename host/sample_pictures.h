@@ -11,6 +11,6 @@ namespace vta::host {
 
 // "Textures\PREVL_01.VTT" to "PREVL_20" of the installation as video sources
 // 1 to 20; a card that cannot be read gives a source without pixels.
-std::vector<RgbPicture> samplePictures(const std::string& installFolder);
+std::vector<render::RgbPicture> samplePictures(const std::string& installFolder);
 
 }  // namespace vta::host

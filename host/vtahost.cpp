@@ -19,7 +19,7 @@
 
 #include "capture_tour.h"
 #include "frame_player.h"
-#include "host_guard.h"
+#include "platform/boundary.h"
 #include "host_ids.h"
 #include "host_layout.h"
 #include "model/files/defaults_file.h"
@@ -78,7 +78,7 @@ void onRender(HWND window) {
     MessageBoxA(window, "Choose a transition first.", kCaption, MB_ICONINFORMATION);
     return;
   }
-  std::vector<RgbPicture> frames;
+  std::vector<render::RgbPicture> frames;
   if (!showRenderDialog(window, g_record, g_renderChoices, frames)) return;
   const RenderChoices& c = g_renderChoices;
   layOut(window, static_cast<int>(c.width), static_cast<int>(c.height));
@@ -188,7 +188,7 @@ int main(int argc, char** argv) {
   bool tourPassed = true;
   if (unattended) {
     tour = std::thread([&] {
-      tourPassed = guarded(false, [&] { return runCaptureTour(window, argv[2]); });
+      tourPassed = vta::guarded(false, [&] { return runCaptureTour(window, argv[2]); });
       if (!tourPassed) PostMessageA(window, WM_CLOSE, 0, 0);  // also after an exception
     });
   }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the timing programs in release mode and prints every figure in one
 # table: the renderer on the sample effects (and ffmpeg's xfade beside it),
+# final renders at 1920 x 1080 on one thread and on all (ffmpeg beside them),
 # the effect list, the Effects page, the preview engine and, under Wine on
 # the x86_64 modules, the selection sheet and the envelope graph. Each
 # figure is the median of several runs, with the lowest and highest. The
@@ -46,8 +47,8 @@ configure() {
 
 step "Building the timing programs (release)"
 configure "$native" || exit 1
-cmake --build "$native" --target renderer_bench preview_latency_bench effects_page_bench \
-  effect_list_bench sample_install || exit 1
+cmake --build "$native" --target renderer_bench final_render_bench preview_latency_bench \
+  effects_page_bench effect_list_bench sample_install || exit 1
 # The Windows modules go into a copy of the tree of their own: in the native
 # tree the Windows warp would replace the native one (same file name).
 cmake -DFROM="$native/install" -DTO="$win64/install" \
@@ -76,6 +77,7 @@ collect() {
 
 failed=0
 collect renderer_bench "$native/bin/renderer_bench" || failed=1
+collect final_render_bench "$native/bin/final_render_bench" || failed=1
 collect effect_list_bench "$native/bin/effect_list_bench" 3 || failed=1
 collect effects_page_bench "$native/bin/effects_page_bench" 21 || failed=1
 collect preview_latency_bench "$native/bin/preview_latency_bench" 7 || failed=1

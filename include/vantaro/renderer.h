@@ -52,16 +52,18 @@ typedef struct VtaRenderJob {
 } VtaRenderJob;            /* 1836 bytes */
 
 /*
- * The output image of a preview job: format 2, order 1, 3 bytes per pixel,
- * rowAlign 1, rowPixels x rowCount = width x height, rows bottom-up, each
- * exactly width x 3 bytes. Its pixels belong to Vantaro (ownsPixels 0).
+ * The output image of a preview job: the 24-bit picture of vantaro.h
+ * (VTA_FORMAT_BGR24, VTA_ORDER_BOTTOM_UP) with rowAlign VTA_ROW_ALIGN_PACKED,
+ * rowPixels x rowCount = width x height, each row exactly width x 3 bytes.
+ * Its pixels belong to Vantaro (ownsPixels 0).
  */
 
 /*
  * Path-editor jobs (previewMark 0) ask for the path editor's view, drawn
  * into the device context viewDC (a Windows HDC) at its top left, width x
- * height pixels; the output image is described (format 2, order 1, 3 bytes
- * per pixel, rowAlign 4) but has no pixels, and the job brings no sources.
+ * height pixels; the output image is described (the 24-bit picture with
+ * rowAlign VTA_ROW_ALIGN_DWORD) but has no pixels, and the job brings no
+ * sources.
  * position / range is the time shown; viewObject the id of the object whose
  * path is edited (the record's path with that linkId, else the effect's).
  * viewFlags is one view bit OR the drawing bits:

@@ -44,8 +44,8 @@ extern "C" {
  * width x height pixels starting skipRows rows and skipPixels pixels in. */
 typedef struct VtaTextureImage {
   char *name;              /*  0 owned; texture name or file path */
-  uint8_t format;          /*  4 pixel format, renderer-defined */
-  uint8_t order;           /*  5 row order, renderer-defined */
+  uint8_t format;          /*  4 pixel format: VTA_FORMAT_BGR24 in render jobs */
+  uint8_t order;           /*  5 row order: VTA_ORDER_BOTTOM_UP in render jobs */
   uint8_t bytesPerPixel;   /*  6 */
   uint8_t rowAlign;        /*  7 rows are padded to a multiple of this */
   uint32_t width;          /*  8 */
@@ -63,6 +63,39 @@ typedef struct VtaTextureImage {
   uint32_t rowBytes;       /* 76 */
   uint32_t dataSize;       /* 80 rowCount x rowBytes */
 } VtaTextureImage;         /* 84 bytes */
+
+/* The 24-bit picture of render jobs (the output and the video sources):
+ * blue, green, red bytes per pixel, the picture's bottom row first, each row
+ * padded to a multiple of rowAlign bytes (VTA_ROW_ALIGN_PACKED in preview
+ * jobs and a host's final render, VTA_ROW_ALIGN_DWORD, as in Windows
+ * bitmaps, in path-editor jobs). */
+#define VTA_FORMAT_BGR24 2       /* format */
+#define VTA_ORDER_BOTTOM_UP 1    /* order; any other value: top row first */
+#define VTA_BGR24_PIXEL_BYTES 3  /* bytesPerPixel */
+#define VTA_ROW_ALIGN_PACKED 1
+#define VTA_ROW_ALIGN_DWORD 4
+
+/* rowBytes of such a picture width pixels wide: width x 3 rounded up to a
+ * multiple of rowAlign (1 or more). */
+static inline uint32_t vtaBgr24RowBytes(uint32_t width, uint32_t rowAlign) {
+  return (width * VTA_BGR24_PIXEL_BYTES + rowAlign - 1) / rowAlign * rowAlign;
+}
+
+/* Sets the layout fields of image for such a picture of width x height
+ * pixels with rows padded to rowAlign, its buffer pixels (null for none);
+ * the other fields (name, skips, ownsPixels, ...) are left as they are. */
+static inline void vtaDescribeBgr24(VtaTextureImage *image, uint32_t width, uint32_t height,
+                                    uint8_t rowAlign, uint8_t *pixels) {
+  image->format = VTA_FORMAT_BGR24;
+  image->order = VTA_ORDER_BOTTOM_UP;
+  image->bytesPerPixel = VTA_BGR24_PIXEL_BYTES;
+  image->rowAlign = rowAlign;
+  image->width = image->rowPixels = width;
+  image->height = image->rowCount = height;
+  image->rowBytes = vtaBgr24RowBytes(width, rowAlign);
+  image->dataSize = image->rowBytes * height;
+  image->pixels = pixels;
+}
 
 /* Common head of every scene component (camera, light, object, surface, path,
  * envelope, warp). Components are C++ objects: the first word points at a

@@ -30,7 +30,8 @@ bool outputView(const VtaRenderJob& job, VtaWarpImage& view) {
   if (job.width == 0 || job.height == 0 || job.width > kMaxOutputSide ||
       job.height > kMaxOutputSide)
     return false;
-  if (!out.pixels || out.format != 2 || out.bytesPerPixel != 3) return false;
+  if (!out.pixels || out.format != VTA_FORMAT_BGR24 || out.bytesPerPixel != VTA_BGR24_PIXEL_BYTES)
+    return false;
   if (out.width != job.width || out.height != job.height) return false;
   uint64_t rowNeed = (uint64_t{out.skipPixels} + out.width) * 3;
   uint64_t rows = uint64_t{out.skipRows} + out.height;
@@ -38,7 +39,7 @@ bool outputView(const VtaRenderJob& job, VtaWarpImage& view) {
   if (out.rowBytes > uint32_t{INT32_MAX}) return false;
   ptrdiff_t step = out.rowBytes;
   uint8_t* first = out.pixels + out.skipRows * step + out.skipPixels * 3;
-  bool bottomUp = out.order == 1;
+  bool bottomUp = out.order == VTA_ORDER_BOTTOM_UP;
   view.top = bottomUp ? first + (out.height - 1) * step : first;
   view.rowStep = static_cast<int32_t>(bottomUp ? -step : step);
   view.width = out.width;

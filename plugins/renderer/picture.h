@@ -29,6 +29,8 @@ class Picture {
   // Colour (0 to 1 per channel) of pixel x, y counted from the top left;
   // both must be inside the picture.
   Vec3 pixel(int x, int y) const { return bytes(x, y) * kByteScale; }
+  // The blue, green and red bytes of pixel x, y (both inside the picture).
+  const uint8_t* bytesAt(int x, int y) const { return top_ + y * step_ + 3 * x; }
   // Sampled in the header so that the rasteriser's inner loops inline them.
   Vec3 nearest(float u, float v) const {
     return pixel(pixelIndex(u * width_, width_), pixelIndex(v * height_, height_));

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "edge_line.h"
+#include "picture_lanes.h"
+#include "row_lanes.h"
 
 namespace rnd {
 
@@ -63,6 +66,17 @@ struct FacePlanes {
     const float dx = x - originX, scale = perspective ? 1.0f / near : 1.0f;
     for (int k = 0; k < N; ++k) out[k] = (rowValues[k] + perX[k] * dx) * scale;
   }
+#if defined(__SSE2__)
+  // along() for four samples at once: out[k * kLanes + lane].
+  void alongLanes(const float* rowValues, __m128 x, __m128 near, float* out) const {
+    const __m128 dx = _mm_sub_ps(x, _mm_set1_ps(originX));
+    const __m128 scale = perspective ? _mm_div_ps(_mm_set1_ps(1.0f), near) : _mm_set1_ps(1.0f);
+    for (int k = 0; k < N; ++k) {
+      const __m128 line = _mm_add_ps(_mm_set1_ps(rowValues[k]), _mm_mul_ps(_mm_set1_ps(perX[k]), dx));
+      _mm_storeu_ps(out + k * kLanes, _mm_mul_ps(line, scale));
+    }
+  }
+#endif
   // The N values at x, y where the nearness is near.
   void at(float x, float y, float near, float* out) const {
     const float dx = x - originX, dy = y - originY, scale = perspective ? 1.0f / near : 1.0f;
@@ -78,6 +92,40 @@ Vec3 triple(const float* value, int first) {
 Vec3 lit(Vec3 texel, const float* value) {
   return mul(texel, triple(value, kDiffuse)) + triple(value, kSpecular);
 }
+
+// The usual look: its picture sampled bilinearly, tinted and lit; with
+// SSE2 also four samples at once.
+struct PictureShade {
+  const Picture& picture;
+  Vec3 tint;
+
+  Vec3 operator()(const float* value) const {
+    return lit(mul(picture.bilinear(value[kU], value[kV]), tint), value);
+  }
+#if defined(__SSE2__)
+  // lanes[k * kLanes + l] is value k of sample l. False where a sample's
+  // coordinates lie beyond the picture's sampled range.
+  bool four(const float* lanes, ColourLanes& out) const {
+    ColourLanes texel;
+    if (!bilinearLanes(picture, _mm_loadu_ps(lanes + kU * kLanes), _mm_loadu_ps(lanes + kV * kLanes),
+                       texel))
+      return false;
+    const auto litLane = [&](__m128 t, float tinted, int c) {
+      const __m128 diffuse = _mm_loadu_ps(lanes + (kDiffuse + c) * kLanes);
+      const __m128 specular = _mm_loadu_ps(lanes + (kSpecular + c) * kLanes);
+      return _mm_add_ps(_mm_mul_ps(_mm_mul_ps(t, _mm_set1_ps(tinted)), diffuse), specular);
+    };
+    out = {litLane(texel.r, tint.x, 0), litLane(texel.g, tint.y, 1), litLane(texel.b, tint.z, 2)};
+    return true;
+  }
+#endif
+};
+
+// Whether a shader also shades four samples at once.
+template <typename Shader, typename = void>
+struct ShadesFour : std::false_type {};
+template <typename Shader>
+struct ShadesFour<Shader, std::void_t<decltype(&Shader::four)>> : std::true_type {};
 
 Vec3 shadeShadowed(const SurfaceLook& look, const float* value, const Shadows& shadows) {
   float lost = shadows.loss(triple(value, kWorld));
@@ -121,6 +169,10 @@ class FaceFill {
     face_.row(y, rowValues);
     const size_t first = size_t(py) * width_;
     bool entered = false;
+#if defined(__SSE2__)
+    for (; x0 + kLanes <= x1; x0 += kLanes)
+      if (!fourSamples(row, nearRow, rowValues, first, x0, entered)) return;
+#endif
     for (int px = x0; px < x1; ++px) {
       const float x = px + 0.5f;
       if (!row.inside(x)) {
@@ -136,6 +188,59 @@ class FaceFill {
       if (writeDepth_) nearness_[i] = near;
     }
   }
+
+#if defined(__SSE2__)
+  // Samples px to px + 3 of a row begun by singleRow: which lie inside the
+  // face and nearer than the canvas, and their values, four at once; then
+  // each drawn in turn. False where the row leaves the face.
+  bool fourSamples(const RowEdges& row, float nearRow, const float* rowValues, size_t first,
+                   int px, bool& entered) {
+    const __m128 x = laneCentres(px);
+    const int inside = insideLanes(row, x);
+    if (inside == 0) return !entered;
+    const __m128 near = laneLine(nearRow, face_.nearPerX, x, face_.originX);
+    const int nearer = inside & _mm_movemask_ps(_mm_cmpgt_ps(near, _mm_loadu_ps(nearness_ + first + px)));
+    float nears[kLanes], lanes[N * kLanes], values[N];
+    _mm_storeu_ps(nears, near);
+    float colours[3][kLanes];
+    bool shaded = false;
+    if (nearer) {
+      face_.alongLanes(rowValues, x, near, lanes);
+      shaded = shadeFour(lanes, colours);
+    }
+    for (int l = 0; l < kLanes; ++l) {
+      if (!(inside >> l & 1)) {
+        if (entered) return false;
+        continue;
+      }
+      entered = true;
+      if (!(nearer >> l & 1)) continue;
+      const size_t i = first + px + l;
+      if (shaded) {
+        blend(colours_[i], Vec3{colours[0][l], colours[1][l], colours[2][l]}, alpha_);
+      } else {
+        for (int k = 0; k < N; ++k) values[k] = lanes[k * kLanes + l];
+        blend(colours_[i], shade_(values), alpha_);
+      }
+      if (writeDepth_) nearness_[i] = nears[l];
+    }
+    return true;
+  }
+
+  // The four samples' colours by channel, where the shader has a way to
+  // shade them together.
+  bool shadeFour(const float* lanes, float (&colours)[3][kLanes]) const {
+    if constexpr (ShadesFour<Shader>::value) {
+      ColourLanes four;
+      if (!shade_.four(lanes, four)) return false;
+      _mm_storeu_ps(colours[0], four.r);
+      _mm_storeu_ps(colours[1], four.g);
+      _mm_storeu_ps(colours[2], four.b);
+      return true;
+    }
+    return false;
+  }
+#endif
 
   // f x f samples per pixel. The row ends once every sample row has
   // entered the face and left it again.
@@ -240,12 +345,8 @@ void fillTriangle(Canvas& canvas, const RasterVertex* input, const SurfaceLook& 
                       [&](const float* value) { return shadeShadowed(look, value, shadows); });
   } else if (look.bilinear && !look.warp && !look.picture.empty()) {
     // The usual look, with its picture lookup inlined into the filler.
-    const Picture& picture = look.picture;
-    const Vec3 tint = look.tint;
     fillAt<kShadedVaryings>(smooth, canvas, v, area, look, writeDepth, abort,
-                            [&](const float* value) {
-                              return lit(mul(picture.bilinear(value[kU], value[kV]), tint), value);
-                            });
+                            PictureShade{look.picture, look.tint});
   } else {
     fillAt<kShadedVaryings>(
         smooth, canvas, v, area, look, writeDepth, abort,

@@ -31,12 +31,7 @@ void ViewSources::fill(VtaRenderJob& job) {
       for (uint32_t x = 0; x < kSide; ++x)
         cardColour(n, ((x / kCheck) + (y / kCheck)) % 2 == 0, &card[(y * kSide + x) * 3]);
     image = VtaTextureImage{};
-    image.format = 2, image.order = 1, image.bytesPerPixel = 3, image.rowAlign = 1;
-    image.width = image.rowPixels = kSide;
-    image.height = image.rowCount = kSide;
-    image.rowBytes = kSide * 3;
-    image.dataSize = kSide * kSide * 3;
-    image.pixels = card.data();
+    vtaDescribeBgr24(&image, kSide, kSide, VTA_ROW_ALIGN_PACKED, card.data());
   }
 }
 

@@ -116,10 +116,40 @@ def summary_lines(s):
     return lines
 
 
+FINAL = "1080p "
+FINAL_FRAMES = 50
+FINAL_COLUMNS = ("1 thread", "all threads", "1 thread with PNG", "all threads with PNG")
+
+
+def final_lines(figures):
+    """Final renders at 1920 x 1080: frames per second of each effect."""
+    effects = sorted({k.split("/", 1)[1] for k in figures if k.startswith(FINAL) and "/" in k})
+    if not effects:
+        return []
+    lines = ["| effect (50 frames, wall fps) | " + " | ".join(FINAL_COLUMNS) + " |",
+             "|---|" + "---|" * len(FINAL_COLUMNS)]
+    for effect in effects + ["mean"]:
+        row = [effect]
+        for column in FINAL_COLUMNS:
+            if effect == "mean":
+                times = [figures[f"{FINAL}{column}/{e}"]["median"] for e in effects
+                         if f"{FINAL}{column}/{e}" in figures]
+                row.append(f"{FINAL_FRAMES / statistics.mean(times):.1f}" if times else "–")
+                continue
+            f = figures.get(f"{FINAL}{column}/{effect}")
+            row.append(f"{FINAL_FRAMES / f['median']:.1f} ±{spread(f):.0f}%" if f else "–")
+        lines.append("| " + " | ".join(row) + " |")
+    for what in ("1 thread", "default threads"):
+        f = figures.get(f"{FINAL}ffmpeg xfade {what}")
+        if f:
+            lines.append(f"| ffmpeg xfade, {what} | {FINAL_FRAMES / f['median']:.1f} | | | |")
+    return lines
+
+
 def other_lines(figures):
     lines = ["| figure | median | spread (min–max) | unit |", "|---|---|---|---|"]
     for key, f in sorted(figures.items()):
-        if key.startswith(RENDER) or key.startswith("ffmpeg "):
+        if key.startswith(RENDER) or key.startswith("ffmpeg ") or key.startswith(FINAL):
             continue
         lines.append(f"| {key} | {f['median']:.3f} | {f['min']:.3f}–{f['max']:.3f} | "
                      f"{f['unit']} |")
@@ -140,6 +170,10 @@ def write(args):
             "± the spread (max − min) / median.", "",
             "## Renderer (Rnd_Software, one thread) and ffmpeg xfade", ""]
     text += summary_lines(summary(figures)) + [""] + renderer_table(figures) + [""]
+    final = final_lines(figures)
+    if final:
+        text += ["## Final renders, 1920 x 1080 (render library, Rnd_Software; wall clock)", ""]
+        text += final + [""]
     text += ["## Library, engine and Windows user interface", ""] + other_lines(figures)
     markdown = "\n".join(text) + "\n"
     with open(args.prefix + ".md", "w") as out:

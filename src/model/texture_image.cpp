@@ -2,6 +2,7 @@
 
 #include "model/owned_text.h"
 #include "platform/memory.h"
+#include "vantaro/vantaro.h"
 
 #include <new>
 
@@ -59,6 +60,17 @@ bool TextureImage::computeRowLayout() {
   rowBytes = static_cast<uint32_t>(aligned);
   dataSize = static_cast<uint32_t>(total);
   return true;
+}
+
+bool TextureImage::describeBgr24(uint32_t pictureWidth, uint32_t pictureHeight,
+                                 uint8_t align) {
+  format = VTA_FORMAT_BGR24;
+  order = VTA_ORDER_BOTTOM_UP;
+  bytesPerPixel = VTA_BGR24_PIXEL_BYTES;
+  rowAlign = align;
+  width = rowPixels = pictureWidth;
+  height = rowCount = pictureHeight;
+  return computeRowLayout();
 }
 
 bool TextureImage::takePixels(const uint8_t* data, uint32_t available) {

@@ -44,6 +44,9 @@ struct TextureImage {
   // false, leaving both unchanged, when the sizes exceed kMaxImageSide or
   // the result would not fit in 32 bits.
   bool computeRowLayout();
+  // The 24-bit picture of render jobs (VTA_FORMAT_BGR24 in vantaro.h),
+  // width x height with rows padded to rowAlign, without pixels.
+  bool describeBgr24(uint32_t pictureWidth, uint32_t pictureHeight, uint8_t align);
   // Replaces the pixels with a copy of dataSize bytes from data. Returns
   // false (leaving the image without pixels) when fewer than dataSize bytes
   // are available or memory runs out.

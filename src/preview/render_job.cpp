@@ -31,13 +31,7 @@ void RenderJob::copyFrom(const RenderJob& source) {
 
 void RenderJob::describePreviewOutput() {
   output.clear();
-  output.format = 2;
-  output.order = 1;
-  output.bytesPerPixel = 3;
-  output.rowAlign = 1;
-  output.width = output.rowPixels = width;
-  output.height = output.rowCount = height;
-  output.computeRowLayout();
+  output.describeBgr24(width, height, VTA_ROW_ALIGN_PACKED);
 }
 
 }  // namespace vta

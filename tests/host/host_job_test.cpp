@@ -18,18 +18,18 @@
 namespace hosttest {
 namespace {
 
-using vta::host::RenderEnd;
-using vta::host::RenderRequest;
-using vta::host::RgbPicture;
+using vta::render::RenderEnd;
+using vta::render::RenderRequest;
+using vta::render::RgbPicture;
 
 constexpr int kDeadlineMs = 10000;
 
 // The test renderer's control entries, from the module the render loads.
 struct TestRenderer {
-  void* module = vta::host::openModule(RND_TEST_PATH);
+  void* module = vta::render::openModule(RND_TEST_PATH);
   template <typename F>
   F entry(const char* name) {
-    return reinterpret_cast<F>(vta::host::moduleEntry(module, name));
+    return reinterpret_cast<F>(vta::render::moduleEntry(module, name));
   }
   RndTestResetFunction reset = entry<RndTestResetFunction>("RndTest_Reset");
   RndTestHoldFunction hold = entry<RndTestHoldFunction>("RndTest_Hold");
@@ -37,7 +37,7 @@ struct TestRenderer {
   RndTestWaitForFunction waitFor = entry<RndTestWaitForFunction>("RndTest_WaitFor");
   RndTestCallCountFunction callCount = entry<RndTestCallCountFunction>("RndTest_CallCount");
   RndTestGetCallFunction getCall = entry<RndTestGetCallFunction>("RndTest_GetCall");
-  ~TestRenderer() { vta::host::closeModule(module); }
+  ~TestRenderer() { vta::render::closeModule(module); }
 
   std::vector<RndTestCall> calls(int kind) {
     std::vector<RndTestCall> out;
@@ -48,12 +48,10 @@ struct TestRenderer {
   }
 };
 
-// Saves as the demo host and vtafx do, through the library's SafeSave.
-bool writePpm(const std::string& path, const RgbPicture& frame) {
-  const std::string ppm = "P6\n" + std::to_string(frame.width) + " " +
-                          std::to_string(frame.height) + "\n255\n" +
-                          std::string(frame.rgb.begin(), frame.rgb.end());
-  return vta::saveFile(path.c_str(), ppm.data(), ppm.size());
+bool encodePpm(const RgbPicture& frame, std::string& file) {
+  file = "P6\n" + std::to_string(frame.width) + " " + std::to_string(frame.height) + "\n255\n" +
+         std::string(frame.rgb.begin(), frame.rgb.end());
+  return true;
 }
 
 std::set<std::string> filesIn(const std::string& folder) {
@@ -73,10 +71,10 @@ class HostRender : public ::testing::Test {
   // Renders six frames of 48 x 27 into the folder on a thread of its own.
   std::future<RenderEnd> start() {
     return std::async(std::launch::async, [this] {
-      vta::host::RendererPlugin plugin;
+      vta::render::RendererPlugin plugin;
       std::string error;
       if (!plugin.load(RND_TEST_PATH, error)) return RenderEnd::failed;
-      return vta::host::renderFrames(plugin, record, request, cancel,
+      return vta::render::renderFrames(plugin, record, request, cancel,
                                      [this](uint32_t i, const RgbPicture& frame) {
                                        if (i == cancelAfter) cancel = true;
                                        return frames.write(i, frame);
@@ -98,7 +96,7 @@ class HostRender : public ::testing::Test {
   std::atomic<bool> cancel{false};
   uint32_t cancelAfter = 99;
   vta::TempFolder folder;
-  vta::host::FrameFolder frames{folder.path(), "fx", ".ppm", writePpm};
+  vta::render::FrameFolder frames{folder.path(), "fx", ".ppm", encodePpm};
 };
 
 TEST_F(HostRender, StopsInTheFrameBeingDrawnAndKeepsOnlyWholeFrames) {

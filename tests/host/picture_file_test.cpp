@@ -14,7 +14,7 @@
 namespace hosttest {
 namespace {
 
-using vta::host::RgbPicture;
+using vta::render::RgbPicture;
 
 // Three by two pixels, every one different.
 RgbPicture pattern() {

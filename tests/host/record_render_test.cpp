@@ -73,5 +73,26 @@ TEST_F(RecordRender, SavedAndOpenedRecordRendersTheSameFrames) {
   EXPECT_GT(meanDifference(render(plain, request)[3], b[3]), 1.0);
 }
 
+// Each worker has a context of its own and draws every second or third
+// frame: what a context keeps from one frame to the next (meshes, shadow
+// maps, the warp's binding) must not show in the pictures.
+TEST_F(RecordRender, EveryThreadCountDrawsTheFramesOfOneThread) {
+  vta::EffectSettings doors, ripple;
+  doorsWithShadowEnvelope(doors);
+  vtafx::previewRecord(ripple, "Water Ripple");
+  for (vta::EffectSettings* record : {&doors, &ripple}) {
+    RenderRequest request{80, 45, 9, cards(45), 1};
+    const std::vector<RgbPicture> one = render(*record, request);
+    for (uint32_t threads : {2u, 3u}) {
+      request.threads = threads;
+      const std::vector<RgbPicture> many = render(*record, request);
+      ASSERT_EQ(one.size(), many.size()) << record->effectName;
+      for (size_t i = 0; i < one.size(); ++i)
+        EXPECT_EQ(one[i].rgb, many[i].rgb) << record->effectName << " frame " << i << ", "
+                                           << threads << " threads";
+    }
+  }
+}
+
 }  // namespace
 }  // namespace hosttest

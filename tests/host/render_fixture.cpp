@@ -30,18 +30,18 @@ void FinalRenderTest::TearDownTestSuite() { installation_.reset(); }
 std::vector<RgbPicture> FinalRenderTest::render(vta::EffectSettings& record,
                                                 const RenderRequest& request) {
   std::vector<RgbPicture> frames;
-  vta::host::RendererPlugin plugin;
+  vta::render::RendererPlugin plugin;
   std::string error;
   EXPECT_TRUE(plugin.load(RND_SOFTWARE_PATH, error)) << error;
   if (!error.empty()) return frames;
   const std::atomic<bool> never{false};
-  const vta::host::RenderEnd end =
-      vta::host::renderFrames(plugin, reinterpret_cast<VtaEffectSettings&>(record), request, never,
+  const vta::render::RenderEnd end =
+      vta::render::renderFrames(plugin, reinterpret_cast<VtaEffectSettings&>(record), request, never,
                               [&](uint32_t, const RgbPicture& frame) {
                                 frames.push_back(frame);
                                 return true;
                               });
-  EXPECT_EQ(vta::host::RenderEnd::finished, end);
+  EXPECT_EQ(vta::render::RenderEnd::finished, end);
   return frames;
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Records rendered through the host's final render (host/render) with
+// Records rendered through the final render (render/) with
 // Rnd_Software and the sample installation, the placeholder cards as the
 // video sources, and what the tests measure on the frames.
 
@@ -16,8 +16,8 @@
 
 namespace hosttest {
 
-using vta::host::RenderRequest;
-using vta::host::RgbPicture;
+using vta::render::RenderRequest;
+using vta::render::RgbPicture;
 
 using vta::meanBrightness;
 using vta::meanDifference;

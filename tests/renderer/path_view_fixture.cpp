@@ -52,10 +52,7 @@ VtaRenderJob PathViewTest::viewJob(uint32_t flags, uint32_t width, uint32_t heig
                                    uint32_t position) const {
   VtaRenderJob job{};
   job.width = width, job.height = height;
-  job.output.format = 2, job.output.order = 1, job.output.bytesPerPixel = 3;
-  job.output.rowAlign = 4;
-  job.output.width = job.output.rowPixels = width;
-  job.output.height = job.output.rowCount = height;
+  vtaDescribeBgr24(&job.output, width, height, VTA_ROW_ALIGN_DWORD, nullptr);
   job.position = position, job.range = 100;
   job.viewFlags = flags, job.viewObject = kObject;
   return job;

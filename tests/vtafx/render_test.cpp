@@ -30,11 +30,11 @@ Picture readFrame(const std::string& path) {
 }
 
 // A placeholder texture at path fitted into a frame of width x height.
-vta::host::RgbPicture installedCard(const std::string& path, uint32_t width, uint32_t height) {
+vta::render::RgbPicture installedCard(const std::string& path, uint32_t width, uint32_t height) {
   vta::TextureImage texture;
   EXPECT_EQ(1, vta::loadTextureImage(texture, path.c_str()));
   const auto& image = reinterpret_cast<const VtaTextureImage&>(texture);
-  return vta::host::fitPicture(vta::host::pictureOfTexture(image), width, height);
+  return vta::render::fitPicture(vta::render::pictureOfTexture(image), width, height);
 }
 
 std::string savedRecord(const vta::TempFolder& folder, const char* effect) {
@@ -54,8 +54,8 @@ TEST_F(Render, ARecordRendersItsEffectBetweenTheInstalledPictures) {
                               "--size", "64x36", "--frames", "3", "--out", out});
   ASSERT_EQ(kExitOk, run.code);
   EXPECT_NE(std::string::npos, run.out.find("Slide Left: 3 frames of 64x36"));
-  const vta::host::RgbPicture outgoing = installedCard(tree("Textures/PREVL_01.VTT"), 64, 36);
-  const vta::host::RgbPicture incoming = installedCard(tree("Textures/PREVL_02.VTT"), 64, 36);
+  const vta::render::RgbPicture outgoing = installedCard(tree("Textures/PREVL_01.VTT"), 64, 36);
+  const vta::render::RgbPicture incoming = installedCard(tree("Textures/PREVL_02.VTT"), 64, 36);
   EXPECT_LT(meanDifference(readFrame(out + "/Slide Left_000.png"), outgoing), 1.0);
   EXPECT_LT(meanDifference(readFrame(out + "/Slide Left_002.png"), incoming), 1.0);
   const Picture sheet = readFrame(out + "/Slide Left_sheet.png");

@@ -10,6 +10,9 @@ namespace vtafx {
 
 // Number of placeholder sources and their sizes by preview quality.
 constexpr int kPlaceholderSources = 20;
+// Part of the name of placeholders kept on disk (vtafx render): raise it
+// when the pictures change, so no older one is taken for a new one.
+constexpr int kPlaceholderEdition = 1;
 
 Picture placeholderPicture(int source, uint32_t size);
 

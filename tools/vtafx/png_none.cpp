@@ -19,5 +19,6 @@ const char* writtenPictureExtension() { return ".ppm"; }
 
 bool readPng(const std::string&, Picture&, std::string& error) { return unavailable(error); }
 bool writePng(const std::string&, const Picture&, std::string& error) { return unavailable(error); }
+bool quickPng(uint32_t, uint32_t, const uint8_t*, std::string&) { return false; }
 
 }  // namespace vtafx

@@ -1,5 +1,6 @@
 // PPM pictures: "P6" (binary) and "P3" (text), maximum sample value up to 255.
 #include <cctype>
+#include <cstring>
 
 #include "image_io.h"
 
@@ -61,6 +62,11 @@ bool readSamples(const std::string& bytes, bool binary, PpmReader& in, uint32_t 
   // before allocating.
   const size_t left = bytes.size() - in.at();
   if (count > (binary ? left : left / 2)) return fail(error, "PPM data shorter than its size");
+  if (binary && maxValue == 255) {  // the bytes as they are
+    out.rgb.resize(count);
+    std::memcpy(out.rgb.data(), bytes.data() + in.at(), count);
+    return true;
+  }
   out.rgb.resize(count);
   for (size_t i = 0; i < count; ++i) {
     uint32_t sample = 0;

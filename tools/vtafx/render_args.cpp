@@ -62,6 +62,8 @@ bool parseOne(const Args& args, size_t& i, RenderArgs& r) {
     return parseSize(value, r.width, r.height);
   else if (a == "--frames")
     return parseNumber(value, 1, 10000, r.frames);
+  else if (a == "--threads")
+    return parseNumber(value, 0, 64, r.threads);
   else if (a == "--set")
     return parseOption(value, r.options);
   else

@@ -14,6 +14,7 @@ struct RenderArgs {
   std::string record;  // --record FILE
   std::string install, out = ".", from, to, renderer;
   uint32_t width = 0, height = 0, frames = 0;  // 0 until parsed: the mode's default
+  uint32_t threads = 0;                        // --threads N; 0: one per core
   std::map<int, float> options;                // record reals by parameter index
 };
 

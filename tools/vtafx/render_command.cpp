@@ -37,30 +37,14 @@ bool loadRecord(RenderArgs& r, vta::EffectSettings& record, std::string& error) 
   return error.empty();
 }
 
-bool writeFrame(const std::string& path, const vta::host::RgbPicture& frame) {
-  const Picture picture{frame.width, frame.height, frame.rgb};
-  std::string error;
-  if (std::strcmp(writtenPictureExtension(), ".png") == 0) return writePng(path, picture, error);
-  return writeTextFile(path, writePpm(picture));
+// The bytes of a frame's file: a quickly made PNG where the build has
+// PNG, else PPM.
+bool encodeFrame(const vta::render::RgbPicture& frame, std::string& file) {
+  if (std::strcmp(writtenPictureExtension(), ".png") == 0)
+    return quickPng(frame.width, frame.height, frame.rgb.data(), file);
+  file = writePpm(Picture{frame.width, frame.height, frame.rgb});
+  return true;
 }
-
-// Keeps and writes each frame, timing the render without the writing.
-struct FrameCollector {
-  explicit FrameCollector(const vta::host::FrameFolder& into) : folder(into) {}
-
-  const vta::host::FrameFolder& folder;
-  std::vector<vta::host::RgbPicture> frames;
-  std::string unwritten;
-  Clock::duration writing{};
-
-  bool take(uint32_t i, const vta::host::RgbPicture& frame) {
-    const Clock::time_point start = Clock::now();
-    frames.push_back(frame);
-    if (!folder.write(i, frame)) unwritten = folder.path(i);
-    writing += Clock::now() - start;
-    return unwritten.empty();
-  }
-};
 
 }  // namespace
 
@@ -69,44 +53,53 @@ int runRender(const Args& args) {
   if (!parseRenderArgs(args, r))
     return report(kExitUsage,
                   "usage: vtafx render (EFFECT | --record FILE) --install DIR "
-                  "[--size N|WxH] [--frames N] [--out DIR] [--from IMG --to IMG] "
-                  "[--renderer LIB] [--set I=V]");
+                  "[--size N|WxH] [--frames N] [--threads N] [--out DIR] "
+                  "[--from IMG --to IMG] [--renderer LIB] [--set I=V]");
   std::error_code ec;
   fs::create_directories(r.out, ec);
   if (!useInstallation(r.install, (fs::path(r.out) / "vtafx-render.ini").string()))
     return report(kExitFailed, "cannot record the installation path");
   std::string error;
   vta::EffectSettings record;
-  vta::host::RenderRequest request{r.width, r.height, r.frames, {}};
+  vta::render::RenderRequest request{r.width, r.height, r.frames, {}, r.threads};
   if (!loadRecord(r, record, error) || !renderSources(r, request.sources, error))
     return report(kExitFailed, error);
   for (const std::string& file : unreadableMappedFiles(record.description))
     std::fprintf(stderr, "vtafx: warning: cannot read %s: its object shows its video source\n",
                  file.c_str());
   if (r.renderer.empty()) r.renderer = defaultRenderer(r.install);
-  vta::host::RendererPlugin plugin;
+  vta::render::RendererPlugin plugin;
   if (!plugin.load(r.renderer, error)) return report(kExitFailed, error);
 
-  const vta::host::FrameFolder folder(r.out, r.effect, writtenPictureExtension(), writeFrame);
-  FrameCollector collector{folder};
+  const vta::render::FrameFolder folder(r.out, r.effect, writtenPictureExtension(), encodeFrame);
+  std::vector<vta::render::RgbPicture> thumbnails;
+  std::string unwritten;
+  const vta::render::FrameSink sink = folder.sink(
+      [&](uint32_t, const vta::render::RgbPicture& frame) {
+        thumbnails.push_back(vta::render::sheetThumbnail(frame));
+        return true;
+      },
+      unwritten);
   const std::atomic<bool> never{false};
   const Clock::time_point start = Clock::now();
-  const vta::host::RenderEnd end = vta::host::renderFrames(
-      plugin, reinterpret_cast<VtaEffectSettings&>(record), request, never,
-      [&](uint32_t i, const vta::host::RgbPicture& frame) { return collector.take(i, frame); });
-  const Clock::duration rendering = Clock::now() - start - collector.writing;
-  if (end != vta::host::RenderEnd::finished) {
-    const std::string& unwritten = collector.unwritten;
+  const vta::render::RenderEnd end = vta::render::renderFrames(
+      plugin, reinterpret_cast<VtaEffectSettings&>(record), request, never, sink);
+  const Clock::duration rendering = Clock::now() - start;
+  if (end != vta::render::RenderEnd::finished)
     return report(kExitFailed,
                   unwritten.empty() ? "the render failed" : "cannot write " + unwritten);
-  }
-  std::string sheet =
+  const std::string sheet =
       (fs::path(r.out) / (r.effect + "_sheet" + writtenPictureExtension())).string();
-  if (!writePicture(sheet, fromRgbPicture(vta::host::contactSheet(collector.frames)), error))
-    return report(kExitFailed, error);
+  std::string sheetFile;
+  if (!encodeFrame(vta::render::contactSheet(thumbnails), sheetFile) ||
+      !writeTextFile(sheet, sheetFile))
+    return report(kExitFailed, "cannot write " + sheet);
   const double seconds = std::chrono::duration<double>(rendering).count();
-  std::printf("%s: %u frames of %ux%u in %.4f s, %.0f frames per second\n", r.effect.c_str(),
-              r.frames, r.width, r.height, seconds, seconds > 0 ? r.frames / seconds : 0.0);
+  std::printf("%s: %u frames of %ux%u in %.4f s, %.0f frames per second (%u threads, files "
+              "included)\n",
+              r.effect.c_str(), r.frames, r.width, r.height, seconds,
+              seconds > 0 ? r.frames / seconds : 0.0,
+              vta::render::workerCount(r.threads, r.frames));
   return kExitOk;
 }
 

@@ -58,11 +58,7 @@ Picture JobPicture::toPicture() const {
 }
 
 void JobPicture::describe(VtaTextureImage& image) {
-  image.format = 2, image.order = 1, image.bytesPerPixel = 3, image.rowAlign = 1;
-  image.width = image.height = image.rowPixels = image.rowCount = size;
-  image.rowBytes = size * 3;
-  image.dataSize = static_cast<uint32_t>(bytes.size());
-  image.pixels = bytes.data();
+  vtaDescribeBgr24(&image, size, size, VTA_ROW_ALIGN_PACKED, bytes.data());
 }
 
 bool RenderSession::load(const std::string& path, std::string& error) {

@@ -2,8 +2,8 @@
 // Drives a renderer plug-in the way the preview does: one prepared context,
 // a job with the sources and an output picture, frames rendered by position.
 // Used by `vtafx check-renderer`, install's icons, the benchmark and the
-// renderer tests; `vtafx render` renders through the host's final render
-// (host/render) and takes its record and installation from here.
+// renderer tests; `vtafx render` renders through the render library
+// (render/) and takes its record and installation from here.
 
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 // The video sources of `vtafx render`, as the host's final render takes
-// them (vta::host::RenderRequest::sources).
+// them (vta::render::RenderRequest::sources).
 
 #include <string>
 #include <vector>
@@ -11,18 +11,19 @@
 
 namespace vtafx {
 
-// For EFFECT the placeholder cards drawn at the frame's shorter side, for a
+// For EFFECT the placeholder cards drawn at the frame's shorter side (from
+// 256 pixels on kept in the installation's Work/Cards folder), for a
 // record the installation's "Textures/PREVL_01" to "PREVL_20" (the pictures
 // the demo host renders between by default); then --from and --to as
 // sources 1 and 2. False with error set when a picture cannot be read.
-bool renderSources(const RenderArgs& r, std::vector<vta::host::RgbPicture>& sources,
+bool renderSources(const RenderArgs& r, std::vector<vta::render::RgbPicture>& sources,
                    std::string& error);
 
-inline vta::host::RgbPicture toRgbPicture(Picture picture) {
+inline vta::render::RgbPicture toRgbPicture(Picture picture) {
   return {picture.width, picture.height, std::move(picture.rgb)};
 }
 
-inline Picture fromRgbPicture(vta::host::RgbPicture picture) {
+inline Picture fromRgbPicture(vta::render::RgbPicture picture) {
   return {picture.width, picture.height, std::move(picture.rgb)};
 }
 

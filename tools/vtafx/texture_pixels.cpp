@@ -3,13 +3,7 @@
 namespace vtafx {
 
 bool textureFromPicture(const Picture& picture, vta::TextureImage& image) {
-  image.format = kColourFormat;
-  image.order = kBottomUp;
-  image.bytesPerPixel = 3;
-  image.rowAlign = kTextureRowAlign;
-  image.width = image.rowPixels = picture.width;
-  image.height = image.rowCount = picture.height;
-  if (!image.computeRowLayout()) return false;
+  if (!image.describeBgr24(picture.width, picture.height, kTextureRowAlign)) return false;
   std::vector<uint8_t> rows(image.dataSize);
   for (uint32_t y = 0; y < picture.height; ++y) {
     const uint8_t* from = &picture.rgb[size_t{picture.height - 1 - y} * picture.width * 3];
@@ -24,7 +18,7 @@ bool textureFromPicture(const Picture& picture, vta::TextureImage& image) {
 }
 
 bool pictureFromTexture(const vta::TextureImage& image, Picture& out, std::string& error) {
-  if (!image.pixels || image.format != kColourFormat || image.bytesPerPixel != 3 ||
+  if (!image.pixels || image.format != VTA_FORMAT_BGR24 || image.bytesPerPixel != VTA_BGR24_PIXEL_BYTES ||
       image.width == 0 || image.height == 0) {
     error = "not a 24-bit colour texture with pixels";
     return false;
@@ -33,7 +27,7 @@ bool pictureFromTexture(const vta::TextureImage& image, Picture& out, std::strin
   out.height = image.height;
   out.rgb.resize(size_t{out.width} * out.height * 3);
   for (uint32_t y = 0; y < out.height; ++y) {
-    const uint32_t row = image.skipRows + (image.order == kBottomUp ? out.height - 1 - y : y);
+    const uint32_t row = image.skipRows + (image.order == VTA_ORDER_BOTTOM_UP ? out.height - 1 - y : y);
     const uint8_t* from =
         image.pixels + size_t{row} * image.rowBytes + size_t{image.skipPixels} * 3;
     uint8_t* to = &out.rgb[size_t{y} * out.width * 3];

@@ -7,12 +7,13 @@
 
 #include "image_io.h"
 #include "model/texture_image.h"
+#include "vantaro/vantaro.h"
 
 namespace vtafx {
 
-constexpr uint8_t kColourFormat = 2;
-constexpr uint8_t kBottomUp = 1;
-constexpr uint8_t kTextureRowAlign = 4;
+// Textures the tool makes: the 24-bit picture (vantaro.h) with rows aligned
+// as Windows bitmaps.
+constexpr uint8_t kTextureRowAlign = VTA_ROW_ALIGN_DWORD;
 
 // Fills a cleared image. False when memory runs out.
 bool textureFromPicture(const Picture& picture, vta::TextureImage& image);

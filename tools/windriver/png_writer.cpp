@@ -53,8 +53,8 @@ std::string storedZlib(const std::string& raw) {
 
 }  // namespace
 
-bool writePng(const char* path, int width, int height, const uint8_t* rgb) {
-  if (width <= 0 || height <= 0 || !rgb) return false;
+std::string pngBytes(int width, int height, const uint8_t* rgb) {
+  if (width <= 0 || height <= 0 || !rgb) return std::string();
   std::string header;
   appendBigEndian(header, static_cast<uint32_t>(width));
   appendBigEndian(header, static_cast<uint32_t>(height));
@@ -72,8 +72,12 @@ bool writePng(const char* path, int width, int height, const uint8_t* rgb) {
   appendChunk(png, "IHDR", header);
   appendChunk(png, "IDAT", storedZlib(raw));
   appendChunk(png, "IEND", std::string());
+  return png;
+}
 
-  return saveFile(path, png.data(), png.size());
+bool writePng(const char* path, int width, int height, const uint8_t* rgb) {
+  const std::string png = pngBytes(width, height, rgb);
+  return !png.empty() && saveFile(path, png.data(), png.size());
 }
 
 }  // namespace vta

@@ -96,14 +96,7 @@ void PathEditor::bindView() {
   RenderJob& job = *job_;
   job.width = static_cast<uint32_t>(area.right - area.left);
   job.height = static_cast<uint32_t>(area.bottom - area.top);
-  TextureImage& out = job.output;
-  out.format = 2;
-  out.order = 1;
-  out.bytesPerPixel = 3;
-  out.rowAlign = 4;
-  out.width = out.rowPixels = job.width;
-  out.height = out.rowCount = job.height;
-  out.computeRowLayout();
+  job.output.describeBgr24(job.width, job.height, VTA_ROW_ALIGN_DWORD);
   job.viewDC = viewDC_;
   job.viewObject = objectId_;
   job.viewFlags = view_ | kViewShows;

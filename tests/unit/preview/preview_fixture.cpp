@@ -57,13 +57,7 @@ PreviewInstallation::~PreviewInstallation() {
 void PreviewInstallation::addTexture(const std::string& name, uint32_t size) {
   std::filesystem::create_directories(folder_.file("Textures"));
   TextureImage image;
-  image.format = 2;
-  image.order = 1;
-  image.bytesPerPixel = 3;
-  image.rowAlign = 1;
-  image.width = image.rowPixels = size;
-  image.height = image.rowCount = size;
-  image.computeRowLayout();
+  image.describeBgr24(size, size, VTA_ROW_ALIGN_PACKED);
   std::vector<uint8_t> pixels(image.dataSize, 0x40);
   image.takePixels(pixels.data(), image.dataSize);
   saveTextureImage(image, folder_.file("Textures/" + name + ".vtt").c_str());

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace vta::host {
+namespace vta::render {
 namespace {
 
 // Colour of source at (u, v) in pixel units, pixel centres at half steps,
@@ -36,6 +36,12 @@ RgbPicture fitPicture(const RgbPicture& source, uint32_t width, uint32_t height)
   const uint32_t w = std::clamp<uint32_t>(uint32_t(std::lround(source.width * scale)), 1, width);
   const uint32_t h = std::clamp<uint32_t>(uint32_t(std::lround(source.height * scale)), 1, height);
   const uint32_t left = (width - w) / 2, top = (height - h) / 2;
+  if (w == source.width && h == source.height) {  // samples fall on pixel centres
+    for (uint32_t y = 0; y < h; ++y)
+      std::copy_n(&source.rgb[size_t(y) * w * 3], size_t(w) * 3,
+                  &out.rgb[(size_t(top + y) * width + left) * 3]);
+    return out;
+  }
   const float stepX = float(source.width) / w, stepY = float(source.height) / h;
   for (uint32_t y = 0; y < h; ++y) {
     for (uint32_t x = 0; x < w; ++x) {
@@ -48,8 +54,8 @@ RgbPicture fitPicture(const RgbPicture& source, uint32_t width, uint32_t height)
 
 RgbPicture pictureOfTexture(const VtaTextureImage& image) {
   RgbPicture out;
-  if (!image.pixels || image.format != 2 || image.bytesPerPixel != 3 || image.width == 0 ||
-      image.height == 0)
+  if (!image.pixels || image.format != VTA_FORMAT_BGR24 ||
+      image.bytesPerPixel != VTA_BGR24_PIXEL_BYTES || image.width == 0 || image.height == 0)
     return out;
   const uint64_t rowNeed = (uint64_t{image.skipPixels} + image.width) * 3;
   const uint64_t rows = uint64_t{image.skipRows} + image.height;
@@ -58,7 +64,7 @@ RgbPicture pictureOfTexture(const VtaTextureImage& image) {
   out.height = image.height;
   out.rgb.resize(size_t(out.width) * out.height * 3);
   for (uint32_t y = 0; y < out.height; ++y) {
-    const uint32_t row = image.skipRows + (image.order == 1 ? out.height - 1 - y : y);
+    const uint32_t row = image.skipRows + (image.order == VTA_ORDER_BOTTOM_UP ? out.height - 1 - y : y);
     const uint8_t* from =
         image.pixels + size_t(row) * image.rowBytes + size_t(image.skipPixels) * 3;
     uint8_t* to = &out.rgb[size_t(y) * out.width * 3];
@@ -71,4 +77,4 @@ RgbPicture pictureOfTexture(const VtaTextureImage& image) {
   return out;
 }
 
-}  // namespace vta::host
+}  // namespace vta::render

@@ -2,7 +2,7 @@
 
 #include "plugin_module.h"
 
-namespace vta::host {
+namespace vta::render {
 
 void* openModule(const std::string& path) {
   // Modules the plug-in needs are found beside it first.
@@ -15,4 +15,4 @@ void* moduleEntry(void* module, const char* name) {
 
 void closeModule(void* module) { FreeLibrary(static_cast<HMODULE>(module)); }
 
-}  // namespace vta::host
+}  // namespace vta::render

@@ -2,7 +2,7 @@
 
 #include "plugin_module.h"
 
-namespace vta::host {
+namespace vta::render {
 
 void* openModule(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
 
@@ -10,4 +10,4 @@ void* moduleEntry(void* module, const char* name) { return dlsym(module, name); 
 
 void closeModule(void* module) { dlclose(module); }
 
-}  // namespace vta::host
+}  // namespace vta::render

@@ -1,6 +1,6 @@
-// A picture in the layout of every image of a render job: format 2 (blue,
-// green, red), order 1 (rows bottom-up), 3 bytes per pixel, rows of exactly
-// width x 3 bytes (rowAlign 1). The same layout as the library's preview
+// A picture in the layout of every image of a render job: the 24-bit
+// picture of vantaro.h (VTA_FORMAT_BGR24, VTA_ORDER_BOTTOM_UP), rows of
+// exactly width x 3 bytes (VTA_ROW_ALIGN_PACKED). The same layout as the library's preview
 // jobs, so a renderer plug-in meets nothing new in a host's final render.
 #pragma once
 
@@ -11,7 +11,7 @@
 #include "rgb_picture.h"
 #include "vantaro/renderer.h"
 
-namespace vta::host {
+namespace vta::render {
 
 class JobImage {
  public:
@@ -31,4 +31,4 @@ class JobImage {
   std::vector<uint8_t> bytes_;
 };
 
-}  // namespace vta::host
+}  // namespace vta::render

@@ -1,6 +1,6 @@
 #include "job_image.h"
 
-namespace vta::host {
+namespace vta::render {
 namespace {
 
 // Reverses the row order and swaps red and blue: the same operation turns
@@ -27,15 +27,7 @@ JobImage::JobImage(uint32_t width, uint32_t height)
 void JobImage::describe(VtaTextureImage& image) {
   image = VtaTextureImage{};
   if (bytes_.empty()) return;
-  image.format = 2;
-  image.order = 1;
-  image.bytesPerPixel = 3;
-  image.rowAlign = 1;
-  image.width = image.rowPixels = width_;
-  image.height = image.rowCount = height_;
-  image.rowBytes = width_ * 3;
-  image.dataSize = static_cast<uint32_t>(bytes_.size());
-  image.pixels = bytes_.data();
+  vtaDescribeBgr24(&image, width_, height_, VTA_ROW_ALIGN_PACKED, bytes_.data());
 }
 
 RgbPicture JobImage::picture() const {
@@ -44,4 +36,4 @@ RgbPicture JobImage::picture() const {
   return out;
 }
 
-}  // namespace vta::host
+}  // namespace vta::render

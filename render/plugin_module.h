@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace vta::host {
+namespace vta::render {
 
 // Null when the module cannot be loaded.
 void* openModule(const std::string& path);
@@ -12,4 +12,4 @@ void* openModule(const std::string& path);
 void* moduleEntry(void* module, const char* name);
 void closeModule(void* module);
 
-}  // namespace vta::host
+}  // namespace vta::render

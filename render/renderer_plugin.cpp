@@ -2,7 +2,7 @@
 
 #include "plugin_module.h"
 
-namespace vta::host {
+namespace vta::render {
 namespace {
 
 template <typename Function>
@@ -13,7 +13,6 @@ Function entry(void* module, const char* name) {
 }  // namespace
 
 RendererPlugin::~RendererPlugin() {
-  if (context_ && free_) free_(context_);
   if (module_) closeModule(module_);
 }
 
@@ -31,12 +30,16 @@ bool RendererPlugin::load(const std::string& path, std::string& error) {
   return false;
 }
 
-void RendererPlugin::prepare(VtaEffectSettings& record, VtaRenderJob& job) {
-  context_ = prepare_(context_, &record, &job);
+RendererContext::~RendererContext() {
+  if (context_ && plugin_.free_) plugin_.free_(context_);
 }
 
-void RendererPlugin::render(VtaEffectSettings& record, VtaRenderJob& job) {
-  render_(context_, &record, &job);
+void RendererContext::prepare(VtaEffectSettings& record, VtaRenderJob& job) {
+  context_ = plugin_.prepare_(context_, &record, &job);
 }
 
-}  // namespace vta::host
+void RendererContext::render(VtaEffectSettings& record, VtaRenderJob& job) {
+  plugin_.render_(context_, &record, &job);
+}
+
+}  // namespace vta::render

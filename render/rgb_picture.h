@@ -8,7 +8,7 @@
 
 #include "vantaro/vantaro.h"
 
-namespace vta::host {
+namespace vta::render {
 
 struct RgbPicture {
   uint32_t width = 0;
@@ -24,9 +24,9 @@ struct RgbPicture {
 // have the frame's aspect already; an empty source gives an empty picture.
 RgbPicture fitPicture(const RgbPicture& source, uint32_t width, uint32_t height);
 
-// A 24-bit texture (format 2: blue, green, red; order 1 rows bottom-up, else
-// top-down) as a picture; empty when the image is of another kind, has no
+// A 24-bit texture (VTA_FORMAT_BGR24, bottom-up with VTA_ORDER_BOTTOM_UP,
+// else top-down) as a picture; empty when the image is of another kind, has no
 // pixels or its rows do not lie inside its buffer.
 RgbPicture pictureOfTexture(const VtaTextureImage& image);
 
-}  // namespace vta::host
+}  // namespace vta::render
