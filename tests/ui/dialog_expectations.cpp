@@ -46,7 +46,9 @@ ExpectedControl envelopeButton(int id) { return {id, K::PushButton, "E", "E*"}; 
 ExpectedDialog effectsPage() {
   std::vector<ExpectedControl> controls = {
       {1026, K::DropDownList},
-      {1043, K::GroupBox, "FX Icons"},
+      {1051, K::Label, "&Find:"},
+      {1050, K::EditBox},
+      {1043, K::GroupBox, "FX Icons", "Search results (first 16 of 65536)"},
   };
   for (int id = 1001; id <= 1016; ++id) controls.push_back({id, K::IconButton});
   return page(102, "   FX", controls, {}, {"FX Group"});

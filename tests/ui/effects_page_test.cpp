@@ -1,6 +1,7 @@
 // The Effects page as a user meets it: the groups of the current list, the
 // icon buttons of the shown group, choosing groups and effects, which effect
-// files the page reads, the page start, and the three display modes.
+// files the page reads, the page start, the three display modes, the search
+// box and the user's "Favourites" and "Recently Used".
 #include <windows.h>
 #include <prsht.h>
 
@@ -17,6 +18,7 @@
 #include "library_under_test.h"
 #include "model/effect_settings.h"
 #include "model/files/defaults_file.h"
+#include "model/files/personal_lists.h"
 #include "model/components/path.h"
 #include "platform/settings_store.h"
 #include "registry_value.h"
@@ -28,6 +30,7 @@ namespace {
 constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
 constexpr int kGroupList = 1026, kFirstIcon = 1001, kIconCount = 16;
 constexpr int kPaneTitle = 1040, kPaneDescription = 1044;
+constexpr int kIconFrame = 1043, kSearchBox = 1050;
 constexpr uint32_t kSixteenColour = 0xC01EA0, kThreeColour = 0x20B040;
 
 // File names of the effect files the library opened, in order.
@@ -110,9 +113,9 @@ Frame frameOf(HWND page, int slot) {
   return frameOf(screenPixels(GetDlgItem(page, kFirstIcon + slot)));
 }
 
-void chooseGroup(HWND page, int index) {
+void chooseGroup(HWND page, const char* name) {
   HWND combo = GetDlgItem(page, kGroupList);
-  SendMessageA(combo, CB_SETCURSEL, index, 0);
+  SendMessageA(combo, CB_SETCURSEL, SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name)), 0);
   SendMessageA(page, WM_COMMAND, MAKEWPARAM(kGroupList, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo));
 }
@@ -146,9 +149,48 @@ std::vector<std::string> comboItems(HWND page) {
   return items;
 }
 
-int comboSelection(HWND page) {
-  return static_cast<int>(SendMessageA(GetDlgItem(page, kGroupList), CB_GETCURSEL, 0, 0));
+// The combo box's chosen entry, "" when none.
+std::string comboSelection(HWND page) {
+  const int chosen = static_cast<int>(SendMessageA(GetDlgItem(page, kGroupList), CB_GETCURSEL, 0, 0));
+  return chosen < 0 ? "" : comboItems(page)[chosen];
 }
+
+// Points the library's per-user folder (%APPDATA%) at an empty folder of the
+// test's own for as long as it lives.
+class UserFolderSandbox {
+ public:
+  UserFolderSandbox() {
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    folder_ = std::string(temp) + "vta_effects_page_user";
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    char previous[MAX_PATH] = "";
+    hadPrevious_ = GetEnvironmentVariableA("APPDATA", previous, sizeof previous) > 0;
+    previous_ = previous;
+    SetEnvironmentVariableA("APPDATA", folder_.c_str());
+    removeLists();
+  }
+  ~UserFolderSandbox() {
+    removeLists();
+    RemoveDirectoryA(folder_.c_str());
+    SetEnvironmentVariableA("APPDATA", hadPrevious_ ? previous_.c_str() : nullptr);
+  }
+  // The user's lists as the library stores them.
+  PersonalLists stored() const {
+    PersonalLists lists;
+    lists.load(personalListsPath().c_str());
+    return lists;
+  }
+
+ private:
+  void removeLists() const {
+    const std::string lists = personalListsPath();
+    DeleteFileA(lists.c_str());
+    RemoveDirectoryA(lists.substr(0, lists.find_last_of('\\')).c_str());
+  }
+  std::string folder_, previous_;
+  bool hadPrevious_ = false;
+};
 
 // Runs the sheet over record, drives its Effects page, then presses OK.
 class EffectsPageTest : public ::testing::Test {
@@ -170,7 +212,9 @@ class EffectsPageTest : public ::testing::Test {
     }
   }
 
-  short run(EffectSettings& record, const std::function<void(HWND page)>& drive) {
+  // Presses button (OK or Cancel) after drive.
+  short run(EffectSettings& record, const std::function<void(HWND page)>& drive,
+            int button = PSBTN_OK) {
     auto* host = reinterpret_cast<VtaEffectSettings*>(&record);
     return runDriven<short>(
         [&] { return select_(nullptr, host, nullptr); },
@@ -178,7 +222,7 @@ class EffectsPageTest : public ::testing::Test {
           HWND sheet = waitForWindow(kSheetCaption);
           if (!sheet) return ADD_FAILURE() << "no sheet";
           drive(reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
-          PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+          PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);
           EXPECT_TRUE(waitForWindowGone(sheet));
         });
   }
@@ -187,6 +231,7 @@ class EffectsPageTest : public ::testing::Test {
     EXPECT_TRUE(captureWindow(GetParent(page), screenshotPath(name))) << name;
   }
 
+  UserFolderSandbox userFolder_;
   LibraryUnderTest library_;
   VtaSelectFunction select_ = nullptr;
 };
@@ -221,23 +266,23 @@ TEST_F(TestLibraryTest, ButtonsFollowTheShownGroupAndTheComboKeepsInStep) {
   std::strcpy(record.effectName, "S05");
   std::vector<std::string> items, opensForThree;
   std::string statesSixteen, statesThree;
-  int selectionSixteen = -1, selectionThree = -1;
+  std::string selectionSixteen, selectionThree;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               items = comboItems(page);
               statesSixteen = buttonStates(page);
               selectionSixteen = comboSelection(page);
               takeOpens();
-              chooseGroup(page, 1);
+              chooseGroup(page, "Three");
               opensForThree = takeOpens();
               statesThree = buttonStates(page);
               selectionThree = comboSelection(page);
               capture(page, "effects_page_group_of_three");
             }));
-  EXPECT_EQ((std::vector<std::string>{"Sixteen", "Three"}), items);
+  EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used", "Sixteen", "Three"}), items);
   EXPECT_EQ("1111111111111111", statesSixteen);
-  EXPECT_EQ(0, selectionSixteen);
+  EXPECT_EQ("Sixteen", selectionSixteen);
   EXPECT_EQ("1110000000000000", statesThree) << "1004 to 1016 hidden and disabled";
-  EXPECT_EQ(1, selectionThree);
+  EXPECT_EQ("Three", selectionThree);
   EXPECT_EQ((std::vector<std::string>{"T1.VTA", "T2.VTA", "T3.VTA"}), opensForThree)
       << "one icon read per effect of the group, the selection not reloaded";
   EXPECT_STREQ("S05", record.effectName) << "showing a group selects nothing";
@@ -252,7 +297,7 @@ TEST_F(TestLibraryTest, TheShownGroupAndTheSelectedEffectAreNotReadAgain) {
   std::string nameAfterSameEffect, title, description;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               atStart = takeOpens();
-              chooseGroup(page, 1);
+              chooseGroup(page, "Three");
               sameGroup = takeOpens();
               clickIcon(page, 1);
               sameEffect = takeOpens();
@@ -282,10 +327,10 @@ TEST_F(TestLibraryTest, OnlyTheSelectedEffectIsSunkenAndOnlyInItsGroup) {
   std::string title;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               for (int i = 0; i < 3; ++i) inThree.push_back(frameOf(page, i));
-              chooseGroup(page, 0);
+              chooseGroup(page, "Sixteen");
               for (int i = 0; i < kIconCount; ++i) inSixteen.push_back(frameOf(page, i));
               title = textOf(page, kPaneTitle);
-              chooseGroup(page, 1);
+              chooseGroup(page, "Three");
               for (int i = 0; i < 3; ++i) backInThree.push_back(frameOf(page, i));
             }));
   const std::vector<Frame> oneSunken = {Frame::kRaised, Frame::kSunken, Frame::kRaised};
@@ -428,7 +473,8 @@ TEST_F(EffectsPageTest, WithoutACurrentListTheComboIsEmptyAndNoButtonShows) {
               items = comboItems(page);
               states = buttonStates(page);
             }));
-  EXPECT_TRUE(items.empty());
+  EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used"}), items)
+      << "only the user's own lists";
   EXPECT_EQ(std::string(kIconCount, '0'), states);
   EXPECT_EQ(0, record.differs(atCall));
 }
@@ -448,12 +494,174 @@ TEST_F(EffectsPageTest, SampleLibraryInEachDisplayMode) {
                 capture(page, ("effects_page_samples_display_" + std::to_string(mode)).c_str());
               }));
     SCOPED_TRACE("mode " + std::to_string(mode));
-    EXPECT_EQ((std::vector<std::string>{"Pages and Doors", "Cubes and Spins", "Fly-Aways and Zooms",
+    EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used", "Pages and Doors", "Cubes and Spins", "Fly-Aways and Zooms",
                                         "Slides and Tiles", "Warps and Ripples"}),
               items);
     EXPECT_EQ("1111110000000000", states);
     EXPECT_STREQ("Page Turn Right", record.effectName);
   }
+}
+
+// Typed into the search box as the keyboard does.
+void typeText(HWND page, const std::string& text) {
+  for (char c : text) PostMessageA(GetDlgItem(page, kSearchBox), WM_CHAR, c, 1);
+}
+
+// Opens the context menu of icon slot, by a right click or from the
+// keyboard (Shift+F10), and picks its one item; returns the item's text.
+std::string pickFromIconMenu(HWND page, int slot, bool rightClick) {
+  HWND icon = GetDlgItem(page, kFirstIcon + slot);
+  if (rightClick) {
+    PostMessageA(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(icon, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+  } else {
+    PostMessageA(icon, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(icon), -1);
+  }
+  HWND menu = nullptr;
+  if (!waitUntil([&] { return (menu = FindWindowA("#32768", nullptr)) && IsWindowVisible(menu); }))
+    return "no menu";
+  char text[64] = "";
+  auto items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+  GetMenuStringA(items, 0, text, sizeof text, MF_BYPOSITION);
+  pressKey(menu, VK_DOWN);
+  pressKey(menu, VK_RETURN);
+  EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(menu); })) << "menu stays open";
+  return text;
+}
+
+// Two groups: "Slides" (S01 to S16, titled "Slide 01" to "Slide 16") and
+// "Mixed": four cube effects C1 to C4 and P1, titled "Push Slide".
+class FindingTest : public EffectsPageTest {
+ protected:
+  FindingTest() : installation_("effects_page_finding") {
+    std::vector<Group> groups = {{"Slides", {}}, {"Mixed", {"C1", "C2", "C3", "C4", "P1"}}};
+    const char* titles[] = {"Cube Turn Left", "Cube Turn Right", "Cube Roll Up",
+                            "Cube Tumble Down", "Push Slide"};
+    for (int i = 0; i < 5; ++i) installation_.addEffect({groups[1].second[i], titles[i], true, 0x808080});
+    for (int i = 1; i <= kIconCount; ++i) {
+      const std::string number = (i < 10 ? "0" : "") + std::to_string(i);
+      groups[0].second.push_back("S" + number);
+      installation_.addEffect({"S" + number, "Slide " + number, true, kSixteenColour});
+    }
+    installation_.writeMaster(groups);
+    installation_.writeCurrent(groups);
+    writeRegistryDword("Effect_Count", kIconCount + 5);
+  }
+
+  Installation installation_;
+};
+
+TEST_F(FindingTest, SearchShowsMatchesOfEveryGroupAndEscapeReturns) {
+  EffectSettings record;
+  std::strcpy(record.effectName, "S03");
+  record.description.lists[kPaths].append(makeComponent<PathComponent>(1, 0.0f, 1.0f, 0, 0));
+  std::string title, afterEscape, manyFrame, manyStates, afterEmptying;
+  bool cubes = false, escaped = false, many = false, emptied = false;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              typeText(page, "cUBE");
+              cubes = waitUntil([&] {
+                return textOf(page, kIconFrame) == "Search results" &&
+                       buttonStates(page) == "1111000000000000";
+              });
+              capture(page, "effects_page_search_results");
+              clickIcon(page, 2);
+              title = textOf(page, kPaneTitle);
+              pressKey(GetDlgItem(page, kSearchBox), VK_ESCAPE);
+              escaped = waitUntil([&] { return textOf(page, kSearchBox).empty(); });
+              afterEscape = comboSelection(page) + "/" + textOf(page, kIconFrame);
+              typeText(page, "slide");
+              many = waitUntil([&] { return textOf(page, kIconFrame).find("17") != std::string::npos; });
+              manyFrame = textOf(page, kIconFrame);
+              manyStates = buttonStates(page);
+              capture(page, "effects_page_search_many");
+              SendMessageA(GetDlgItem(page, kSearchBox), EM_SETSEL, 0, -1);
+              PostMessageA(GetDlgItem(page, kSearchBox), WM_CHAR, VK_BACK, 1);
+              emptied = waitUntil([&] { return textOf(page, kIconFrame) == "FX Icons"; });
+              afterEmptying = comboSelection(page);
+            }));
+  EXPECT_TRUE(cubes) << "the four cube effects of \"Mixed\" while \"Slides\" was shown";
+  EXPECT_EQ("Cube Roll Up", title);
+  EXPECT_STREQ("C3", record.effectName);
+  EXPECT_EQ(0u, record.description.lists[kPaths].count) << "a click as in the effect's own group";
+  EXPECT_TRUE(escaped) << "Escape empties the box";
+  EXPECT_EQ("Slides/FX Icons", afterEscape) << "the group shown before the search";
+  EXPECT_TRUE(many) << manyFrame;
+  EXPECT_EQ("Search results (first 16 of 17)", manyFrame);
+  EXPECT_EQ(std::string(kIconCount, '1'), manyStates);
+  EXPECT_TRUE(emptied);
+  EXPECT_EQ("Slides", afterEmptying);
+}
+
+TEST_F(FindingTest, FavouritesAreAddedKeptForTheNextCallAndRemoved) {
+  EffectSettings record;
+  std::strcpy(record.effectName, "S01");
+  std::string added, removed, statesAdded, statesNextCall, statesRemoved, title;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              chooseGroup(page, "Mixed");
+              added = pickFromIconMenu(page, 1, true);
+              chooseGroup(page, "Favourites");
+              statesAdded = buttonStates(page);
+              capture(page, "effects_page_favourites");
+              clickIcon(page, 0);
+              title = textOf(page, kPaneTitle);
+            }));
+  EXPECT_EQ("Add to Favourites", added);
+  EXPECT_EQ("1000000000000000", statesAdded);
+  EXPECT_EQ("Cube Turn Right", title);
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              chooseGroup(page, "Favourites");
+              statesNextCall = buttonStates(page);
+              removed = pickFromIconMenu(page, 0, false);
+              waitUntil([&] { return buttonStates(page) == std::string(kIconCount, '0'); });
+              statesRemoved = buttonStates(page);
+            }));
+  EXPECT_EQ("1000000000000000", statesNextCall);
+  EXPECT_EQ("Remove from Favourites", removed);
+  EXPECT_EQ(std::string(kIconCount, '0'), statesRemoved);
+  EXPECT_EQ(0, userFolder_.stored().favourites().itemCount);
+}
+
+// Each effect confirmed with OK goes first; Cancel changes nothing; an
+// uninstalled effect is left out without a word.
+TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
+  PersonalLists earlier;
+  for (int i = kIconCount; i >= 1; --i) earlier.noteUsed(("S" + std::string(i < 10 ? "0" : "") + std::to_string(i)).c_str());
+  earlier.addFavourite("Uninstalled");
+  earlier.addFavourite("C4");
+  ASSERT_TRUE(earlier.save(personalListsPath().c_str()));
+  const struct {
+    const char* click;
+    int button;
+    const char* expectedFirst;
+  } steps[] = {{"C1", PSBTN_OK, "C1"}, {"C2", PSBTN_CANCEL, "C1"}, {"P1", PSBTN_OK, "P1"}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.click);
+    EffectSettings record;
+    std::strcpy(record.effectName, "S05");
+    std::string favourites;
+    run(record, [&](HWND page) {
+          chooseGroup(page, "Favourites");
+          favourites = buttonStates(page);
+          chooseGroup(page, "Mixed");
+          clickIcon(page, step.click[0] == 'P' ? 4 : step.click[1] - '1');
+        }, step.button);
+    EXPECT_EQ("1000000000000000", favourites) << "the uninstalled favourite is gone";
+    const PersonalLists stored = userFolder_.stored();
+    ASSERT_EQ(kIconCount, stored.recent().itemCount);
+    EXPECT_STREQ(step.expectedFirst, stored.recent().items[0]);
+  }
+  const PersonalLists stored = userFolder_.stored();
+  EXPECT_STREQ("C1", stored.recent().items[1]);
+  EXPECT_STREQ("S01", stored.recent().items[2]);
+  EXPECT_STREQ("S14", stored.recent().items[15]) << "the oldest two dropped";
+  EffectSettings record;
+  std::string states;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              chooseGroup(page, "Recently Used");
+              states = buttonStates(page);
+              capture(page, "effects_page_recently_used");
+            }));
+  EXPECT_EQ(std::string(kIconCount, '1'), states);
 }
 
 }  // namespace
