@@ -3,6 +3,7 @@
 // files the page reads, the page start, the three display modes, the search
 // box and the user's "Favourites" and "Recently Used".
 #include <windows.h>
+#include <commctrl.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
@@ -463,7 +464,7 @@ TEST_F(TestLibraryTest, FocusRectangleOnlyInTheExactFocusState) {
   EXPECT_EQ(Frame::kRaised, frameOf(drawn.focusOnly));
 }
 
-TEST_F(EffectsPageTest, WithoutACurrentListTheComboIsEmptyAndNoButtonShows) {
+TEST_F(EffectsPageTest, WithoutACurrentListOnlyTheUsersListsAndNoButtonShow) {
   Installation empty("effects_page_empty");
   EffectSettings record, atCall;
   atCall.copyFrom(record);
@@ -662,6 +663,65 @@ TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
               capture(page, "effects_page_recently_used");
             }));
   EXPECT_EQ(std::string(kIconCount, '1'), states);
+}
+
+HWND focusOf(HWND page) {
+  GUITHREADINFO info = {sizeof info};
+  GetGUIThreadInfo(GetWindowThreadProcessId(page, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// Tab reaches the icons, the arrows, Home and End move among the shown ones
+// (drawn with a focus rectangle), Enter and Space select, Ctrl+F goes to
+// the search box.
+TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelects) {
+  const struct {
+    UINT key;
+    int focusedSlot;
+    const char* selected;
+  } steps[] = {{VK_RIGHT, 1, "S01"},  {VK_DOWN, 5, "S01"},   {VK_END, 15, "S01"},
+               {VK_RIGHT, 15, "S01"}, {VK_UP, 11, "S01"},    {VK_RETURN, 11, "S12"},
+               {VK_HOME, 0, "S12"},   {VK_LEFT, 0, "S12"},   {VK_SPACE, 0, "S01"}};
+  EffectSettings record;
+  std::strcpy(record.effectName, "S01");
+  bool tabbed = false, found = false;
+  std::vector<std::string> failures;
+  int focusBlacks = 0;
+  std::string tip;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              HWND box = GetDlgItem(page, kSearchBox);
+              PostMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+              waitUntil([&] { return focusOf(page) == box; });
+              pressKey(box, VK_TAB);
+              tabbed = waitUntil([&] { return focusOf(page) == GetDlgItem(page, kFirstIcon); });
+              for (const auto& step : steps) {
+                pressKey(focusOf(page), step.key);
+                HWND expected = GetDlgItem(page, kFirstIcon + step.focusedSlot);
+                if (!waitUntil([&] { return focusOf(page) == expected &&
+                                            std::string(record.effectName) == step.selected; }))
+                  failures.push_back(std::to_string(step.key) + " -> " + record.effectName);
+              }
+              const Pixels focused = screenPixels(GetDlgItem(page, kFirstIcon + 1));
+              for (int x = 0; x < focused.width; ++x) focusBlacks += focused.at(x, 0) == RGB(0, 0, 0);
+              pressKey(focusOf(page), VK_RIGHT);
+              waitUntil([&] { return focusOf(page) == GetDlgItem(page, kFirstIcon + 1); });
+              const Pixels nowFocused = screenPixels(GetDlgItem(page, kFirstIcon + 1));
+              focusBlacks = -focusBlacks;
+              for (int x = 0; x < nowFocused.width; ++x) focusBlacks += nowFocused.at(x, 0) == RGB(0, 0, 0);
+              typeKeys(GetParent(page), {VK_CONTROL, 'F'});
+              found = waitUntil([&] { return focusOf(page) == box; });
+              chooseGroup(page, "Mixed");
+              NMTTDISPINFOA question = {};
+              question.hdr.idFrom = reinterpret_cast<UINT_PTR>(GetDlgItem(page, kFirstIcon + 2));
+              question.hdr.code = TTN_GETDISPINFOA;
+              SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&question));
+              tip = question.lpszText ? question.lpszText : "";
+            }));
+  EXPECT_TRUE(tabbed) << "Tab from the search box reaches the first icon";
+  EXPECT_TRUE(failures.empty()) << failures.front();
+  EXPECT_GT(focusBlacks, 5) << "the focused icon has the dotted focus rectangle";
+  EXPECT_TRUE(found) << "Ctrl+F";
+  EXPECT_EQ("Cube Roll Up", tip) << "the tooltip's title";
 }
 
 }  // namespace
