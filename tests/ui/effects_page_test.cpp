@@ -116,7 +116,8 @@ Frame frameOf(HWND page, int slot) {
 
 void chooseGroup(HWND page, const char* name) {
   HWND combo = GetDlgItem(page, kGroupList);
-  SendMessageA(combo, CB_SETCURSEL, SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name)), 0);
+  SendMessageA(combo, CB_SETCURSEL,
+               SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name)), 0);
   SendMessageA(page, WM_COMMAND, MAKEWPARAM(kGroupList, CBN_SELCHANGE),
                reinterpret_cast<LPARAM>(combo));
 }
@@ -152,7 +153,8 @@ std::vector<std::string> comboItems(HWND page) {
 
 // The combo box's chosen entry, "" when none.
 std::string comboSelection(HWND page) {
-  const int chosen = static_cast<int>(SendMessageA(GetDlgItem(page, kGroupList), CB_GETCURSEL, 0, 0));
+  const int chosen =
+      static_cast<int>(SendMessageA(GetDlgItem(page, kGroupList), CB_GETCURSEL, 0, 0));
   return chosen < 0 ? "" : comboItems(page)[chosen];
 }
 
@@ -495,7 +497,8 @@ TEST_F(EffectsPageTest, SampleLibraryInEachDisplayMode) {
                 capture(page, ("effects_page_samples_display_" + std::to_string(mode)).c_str());
               }));
     SCOPED_TRACE("mode " + std::to_string(mode));
-    EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used", "Pages and Doors", "Cubes and Spins", "Fly-Aways and Zooms",
+    EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used", "Pages and Doors",
+                                        "Cubes and Spins", "Fly-Aways and Zooms",
                                         "Slides and Tiles", "Warps and Ripples"}),
               items);
     EXPECT_EQ("1111110000000000", states);
@@ -536,9 +539,10 @@ class FindingTest : public EffectsPageTest {
  protected:
   FindingTest() : installation_("effects_page_finding") {
     std::vector<Group> groups = {{"Slides", {}}, {"Mixed", {"C1", "C2", "C3", "C4", "P1"}}};
-    const char* titles[] = {"Cube Turn Left", "Cube Turn Right", "Cube Roll Up",
-                            "Cube Tumble Down", "Push Slide"};
-    for (int i = 0; i < 5; ++i) installation_.addEffect({groups[1].second[i], titles[i], true, 0x808080});
+    const char* titles[] = {"Cube Turn Left", "Cube Turn Right", "Cube Roll Up", "Cube Tumble Down",
+                            "Push Slide"};
+    for (int i = 0; i < 5; ++i)
+      installation_.addEffect({groups[1].second[i], titles[i], true, 0x808080});
     for (int i = 1; i <= kIconCount; ++i) {
       const std::string number = (i < 10 ? "0" : "") + std::to_string(i);
       groups[0].second.push_back("S" + number);
@@ -558,28 +562,29 @@ TEST_F(FindingTest, SearchShowsMatchesOfEveryGroupAndEscapeReturns) {
   record.description.lists[kPaths].append(makeComponent<PathComponent>(1, 0.0f, 1.0f, 0, 0));
   std::string title, afterEscape, manyFrame, manyStates, afterEmptying;
   bool cubes = false, escaped = false, many = false, emptied = false;
-  EXPECT_EQ(0, run(record, [&](HWND page) {
-              typeText(page, "cUBE");
-              cubes = waitUntil([&] {
-                return textOf(page, kIconFrame) == "Search results" &&
-                       buttonStates(page) == "1111000000000000";
-              });
-              capture(page, "effects_page_search_results");
-              clickIcon(page, 2);
-              title = textOf(page, kPaneTitle);
-              pressKey(GetDlgItem(page, kSearchBox), VK_ESCAPE);
-              escaped = waitUntil([&] { return textOf(page, kSearchBox).empty(); });
-              afterEscape = comboSelection(page) + "/" + textOf(page, kIconFrame);
-              typeText(page, "slide");
-              many = waitUntil([&] { return textOf(page, kIconFrame).find("17") != std::string::npos; });
-              manyFrame = textOf(page, kIconFrame);
-              manyStates = buttonStates(page);
-              capture(page, "effects_page_search_many");
-              SendMessageA(GetDlgItem(page, kSearchBox), EM_SETSEL, 0, -1);
-              PostMessageA(GetDlgItem(page, kSearchBox), WM_CHAR, VK_BACK, 1);
-              emptied = waitUntil([&] { return textOf(page, kIconFrame) == "FX Icons"; });
-              afterEmptying = comboSelection(page);
-            }));
+  EXPECT_EQ(
+      0, run(record, [&](HWND page) {
+        typeText(page, "cUBE");
+        cubes = waitUntil([&] {
+          return textOf(page, kIconFrame) == "Search results" &&
+                 buttonStates(page) == "1111000000000000";
+        });
+        capture(page, "effects_page_search_results");
+        clickIcon(page, 2);
+        title = textOf(page, kPaneTitle);
+        pressKey(GetDlgItem(page, kSearchBox), VK_ESCAPE);
+        escaped = waitUntil([&] { return textOf(page, kSearchBox).empty(); });
+        afterEscape = comboSelection(page) + "/" + textOf(page, kIconFrame);
+        typeText(page, "slide");
+        many = waitUntil([&] { return textOf(page, kIconFrame).find("17") != std::string::npos; });
+        manyFrame = textOf(page, kIconFrame);
+        manyStates = buttonStates(page);
+        capture(page, "effects_page_search_many");
+        SendMessageA(GetDlgItem(page, kSearchBox), EM_SETSEL, 0, -1);
+        PostMessageA(GetDlgItem(page, kSearchBox), WM_CHAR, VK_BACK, 1);
+        emptied = waitUntil([&] { return textOf(page, kIconFrame) == "FX Icons"; });
+        afterEmptying = comboSelection(page);
+      }));
   EXPECT_TRUE(cubes) << "the four cube effects of \"Mixed\" while \"Slides\" was shown";
   EXPECT_EQ("Cube Roll Up", title);
   EXPECT_STREQ("C3", record.effectName);
@@ -626,7 +631,8 @@ TEST_F(FindingTest, FavouritesAreAddedKeptForTheNextCallAndRemoved) {
 // uninstalled effect is left out without a word.
 TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
   PersonalLists earlier;
-  for (int i = kIconCount; i >= 1; --i) earlier.noteUsed(("S" + std::string(i < 10 ? "0" : "") + std::to_string(i)).c_str());
+  for (int i = kIconCount; i >= 1; --i)
+    earlier.noteUsed(("S" + std::string(i < 10 ? "0" : "") + std::to_string(i)).c_str());
   earlier.addFavourite("Uninstalled");
   earlier.addFavourite("C4");
   ASSERT_TRUE(earlier.save(personalListsPath().c_str()));
@@ -640,12 +646,15 @@ TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
     EffectSettings record;
     std::strcpy(record.effectName, "S05");
     std::string favourites;
-    run(record, [&](HWND page) {
+    run(
+        record,
+        [&](HWND page) {
           chooseGroup(page, "Favourites");
           favourites = buttonStates(page);
           chooseGroup(page, "Mixed");
           clickIcon(page, step.click[0] == 'P' ? 4 : step.click[1] - '1');
-        }, step.button);
+        },
+        step.button);
     EXPECT_EQ("1000000000000000", favourites) << "the uninstalled favourite is gone";
     const PersonalLists stored = userFolder_.stored();
     ASSERT_EQ(kIconCount, stored.recent().itemCount);
@@ -679,9 +688,9 @@ TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelects) {
     UINT key;
     int focusedSlot;
     const char* selected;
-  } steps[] = {{VK_RIGHT, 1, "S01"},  {VK_DOWN, 5, "S01"},   {VK_END, 15, "S01"},
-               {VK_RIGHT, 15, "S01"}, {VK_UP, 11, "S01"},    {VK_RETURN, 11, "S12"},
-               {VK_HOME, 0, "S12"},   {VK_LEFT, 0, "S12"},   {VK_SPACE, 0, "S01"}};
+  } steps[] = {{VK_RIGHT, 1, "S01"},  {VK_DOWN, 5, "S01"}, {VK_END, 15, "S01"},
+               {VK_RIGHT, 15, "S01"}, {VK_UP, 11, "S01"},  {VK_RETURN, 11, "S12"},
+               {VK_HOME, 0, "S12"},   {VK_LEFT, 0, "S12"}, {VK_SPACE, 0, "S01"}};
   EffectSettings record;
   std::strcpy(record.effectName, "S01");
   bool tabbed = false, found = false;
@@ -697,17 +706,21 @@ TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelects) {
               for (const auto& step : steps) {
                 pressKey(focusOf(page), step.key);
                 HWND expected = GetDlgItem(page, kFirstIcon + step.focusedSlot);
-                if (!waitUntil([&] { return focusOf(page) == expected &&
-                                            std::string(record.effectName) == step.selected; }))
+                if (!waitUntil([&] {
+                      return focusOf(page) == expected &&
+                             std::string(record.effectName) == step.selected;
+                    }))
                   failures.push_back(std::to_string(step.key) + " -> " + record.effectName);
               }
               const Pixels focused = screenPixels(GetDlgItem(page, kFirstIcon + 1));
-              for (int x = 0; x < focused.width; ++x) focusBlacks += focused.at(x, 0) == RGB(0, 0, 0);
+              for (int x = 0; x < focused.width; ++x)
+                focusBlacks += focused.at(x, 0) == RGB(0, 0, 0);
               pressKey(focusOf(page), VK_RIGHT);
               waitUntil([&] { return focusOf(page) == GetDlgItem(page, kFirstIcon + 1); });
               const Pixels nowFocused = screenPixels(GetDlgItem(page, kFirstIcon + 1));
               focusBlacks = -focusBlacks;
-              for (int x = 0; x < nowFocused.width; ++x) focusBlacks += nowFocused.at(x, 0) == RGB(0, 0, 0);
+              for (int x = 0; x < nowFocused.width; ++x)
+                focusBlacks += nowFocused.at(x, 0) == RGB(0, 0, 0);
               typeKeys(GetParent(page), {VK_CONTROL, 'F'});
               found = waitUntil([&] { return focusOf(page) == box; });
               chooseGroup(page, "Mixed");

@@ -28,7 +28,8 @@ int indexOf(const EffectGroup& group, const char* name) {
 }
 
 void removeAt(EffectGroup& group, int j) {
-  for (; j + 1 < group.itemCount; ++j) std::memcpy(group.items[j], group.items[j + 1], kGroupNameSize);
+  for (; j + 1 < group.itemCount; ++j)
+    std::memcpy(group.items[j], group.items[j + 1], kGroupNameSize);
   --group.itemCount;
 }
 

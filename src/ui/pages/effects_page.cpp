@@ -193,7 +193,8 @@ void EffectsPage::onNotify(const NMHDR& header) {
 }
 
 void EffectsPage::giveTipText(NMTTDISPINFOA& question) {
-  const int slot = GetDlgCtrlID(reinterpret_cast<HWND>(question.hdr.idFrom)) - IDC_EFFECTS_FIRST_ICON;
+  const int slot =
+      GetDlgCtrlID(reinterpret_cast<HWND>(question.hdr.idFrom)) - IDC_EFFECTS_FIRST_ICON;
   question.lpszText = const_cast<char*>("");
   if (slot >= 0 && slot < shownCount()) question.lpszText = const_cast<char*>(tips_[slot].c_str());
 }

@@ -19,8 +19,8 @@ constexpr char kIconFrameTitle[] = "FX Icons";
 
 // Escape in a search box that holds text empties it instead of closing the
 // sheet; an empty box leaves Escape to the sheet.
-LRESULT CALLBACK searchBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK searchBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR) {
   return guarded<LRESULT>(0, [&]() -> LRESULT {
     const bool holdsText = GetWindowTextLengthA(box) > 0;
     const MSG* pending = reinterpret_cast<const MSG*>(lParam);
@@ -88,7 +88,7 @@ void EffectsPage::endSearch() {
 // screen position) or from the keyboard (where is -1: below the icon).
 void EffectsPage::offerFavouriteMenu(HWND button, LPARAM where) {
   const int slot = GetDlgCtrlID(button) - IDC_EFFECTS_FIRST_ICON;
-  if (slot < 0 || slot >= shownCount()) return;
+  if (GetParent(button) != window() || slot < 0 || slot >= shownCount()) return;
   char name[kGroupNameSize];
   std::snprintf(name, sizeof name, "%s", shownGroupEntry_->items[slot]);
   POINT at = {static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
@@ -106,8 +106,8 @@ void EffectsPage::offerFavouriteMenu(HWND button, LPARAM where) {
     AppendMenuA(menu, MF_STRING | (full ? MF_GRAYED : 0), IDM_EFFECTS_ADD_FAVOURITE,
                 "Add to Favourites");
   }
-  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0,
-                                    window(), nullptr);
+  const int chosen =
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window(), nullptr);
   DestroyMenu(menu);
   if (chosen) toggleFavourite(name);
 }

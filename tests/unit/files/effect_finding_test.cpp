@@ -30,11 +30,11 @@ TEST(EffectSearch, MatchesNameTitleAndTextIgnoringCaseInTheOrderAdded) {
     const char* query;
     std::vector<std::string> expected;
   } cases[] = {
-      {"cube", {"C1", "Door"}},      // title, description text
-      {"SWING", {"Door"}},           // case-blind
+      {"cube", {"C1", "Door"}},  // title, description text
+      {"SWING", {"Door"}},       // case-blind
       {"cub", {"C1", "Door", "Cuboid"}},
-      {"c1", {"C1"}},                // name
-      {"left the", {}},              // no match across title and text
+      {"c1", {"C1"}},    // name
+      {"left the", {}},  // no match across title and text
       {"twice", {}},
       {"", {}},
   };
@@ -86,7 +86,8 @@ TEST(PersonalLists, FavouritesAddRemoveAndRefuseWhenFull) {
   PersonalLists lists;
   EXPECT_TRUE(lists.addFavourite("A"));
   EXPECT_FALSE(lists.addFavourite("A"));
-  for (int i = 1; i < kMaxGroupItems; ++i) EXPECT_TRUE(lists.addFavourite(numbered("F", i).c_str()));
+  for (int i = 1; i < kMaxGroupItems; ++i)
+    EXPECT_TRUE(lists.addFavourite(numbered("F", i).c_str()));
   EXPECT_FALSE(lists.addFavourite("One too many"));
   lists.removeFavourite("A");
   EXPECT_FALSE(lists.isFavourite("A"));
@@ -131,7 +132,10 @@ TEST(PersonalLists, LiveInTheUsersConfigurationFolder) {
   PersonalLists lists;
   lists.addFavourite("A");
   const bool saved = lists.save(path.c_str());
-  if (previous) setenv("XDG_CONFIG_HOME", kept.c_str(), 1); else unsetenv("XDG_CONFIG_HOME");
+  if (previous)
+    setenv("XDG_CONFIG_HOME", kept.c_str(), 1);
+  else
+    unsetenv("XDG_CONFIG_HOME");
   EXPECT_EQ(folder.file("vantaro/Effect Lists.org"), path);
   EXPECT_TRUE(saved);
   EXPECT_TRUE(fileExists(path.c_str()));
