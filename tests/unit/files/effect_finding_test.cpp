@@ -79,7 +79,7 @@ TEST(PersonalLists, RecentlyUsedKeepsSixteenNewestFirst) {
   ASSERT_EQ(kMaxGroupItems, lists.recent().itemCount);
   EXPECT_STREQ("E5", lists.recent().items[0]);
   EXPECT_STREQ("E17", lists.recent().items[1]);
-  EXPECT_STREQ("E3", lists.recent().items[15]) << "E1 and E2 dropped, E5 not twice";
+  EXPECT_STREQ("E2", lists.recent().items[15]) << "E1 dropped, E5 moved to the front";
 }
 
 TEST(PersonalLists, FavouritesAddRemoveAndRefuseWhenFull) {
