@@ -693,7 +693,7 @@ TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelects) {
                {VK_HOME, 0, "S12"},   {VK_LEFT, 0, "S12"}, {VK_SPACE, 0, "S01"}};
   EffectSettings record;
   std::strcpy(record.effectName, "S01");
-  bool tabbed = false, found = false;
+  bool tabbed = false, found = false, foundByMnemonic = false;
   std::vector<std::string> failures;
   int focusBlacks = 0;
   std::string tip;
@@ -723,6 +723,11 @@ TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelects) {
                 focusBlacks += nowFocused.at(x, 0) == RGB(0, 0, 0);
               typeKeys(GetParent(page), {VK_CONTROL, 'F'});
               found = waitUntil([&] { return focusOf(page) == box; });
+              PostMessageA(page, WM_NEXTDLGCTL,
+                           reinterpret_cast<WPARAM>(GetDlgItem(page, kFirstIcon)), TRUE);
+              waitUntil([&] { return focusOf(page) == GetDlgItem(page, kFirstIcon); });
+              typeKeys(GetParent(page), {VK_MENU, 'F'});
+              foundByMnemonic = waitUntil([&] { return focusOf(page) == box; });
               chooseGroup(page, "Mixed");
               NMTTDISPINFOA question = {};
               question.hdr.idFrom = reinterpret_cast<UINT_PTR>(GetDlgItem(page, kFirstIcon + 2));
@@ -734,6 +739,7 @@ TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelects) {
   EXPECT_TRUE(failures.empty()) << failures.front();
   EXPECT_GT(focusBlacks, 5) << "the focused icon has the dotted focus rectangle";
   EXPECT_TRUE(found) << "Ctrl+F";
+  EXPECT_TRUE(foundByMnemonic) << "Alt+F";
   EXPECT_EQ("Cube Roll Up", tip) << "the tooltip's title";
 }
 
