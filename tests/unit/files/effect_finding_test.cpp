@@ -45,16 +45,6 @@ TEST(EffectSearch, MatchesNameTitleAndTextIgnoringCaseInTheOrderAdded) {
   }
 }
 
-TEST(EffectSearch, ShowsTheFirstSixteenAndCountsAll) {
-  EffectSearch search;
-  for (int i = 1; i <= 20; ++i) search.add(numbered("E", i).c_str(), "Slide", "");
-  EffectGroup results = {};
-  EXPECT_EQ(20, search.find("slide", results));
-  ASSERT_EQ(kMaxGroupItems, results.itemCount);
-  EXPECT_STREQ("E1", results.items[0]);
-  EXPECT_STREQ("E16", results.items[15]);
-}
-
 TEST(EffectSearch, ReadsTitlesAndTextsFromTheEffectFiles) {
   Installation install;
   install.write("EFFECTS/A.VTA", ChunkBytes("VTAE")
