@@ -1,7 +1,9 @@
 // The Effects page as a user meets it: the groups of the current list, the
 // icon buttons of the shown group, choosing groups and effects, which effect
-// files the page reads, the page start, and the three display modes.
+// files the page reads, the page start, the three display modes, the search
+// box and the user's "Favourites" and "Recently Used".
 #include <windows.h>
+#include <commctrl.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
@@ -18,6 +20,7 @@
 #include "installation.h"
 #include "model/effect_settings.h"
 #include "model/files/defaults_file.h"
+#include "model/files/personal_lists.h"
 #include "model/components/path.h"
 #include "pane_ids.h"
 #include "platform/settings_store.h"
@@ -29,6 +32,9 @@ namespace vta::test {
 namespace {
 
 constexpr int kIconCount = IDC_EFFECTS_LAST_ICON - IDC_EFFECTS_FIRST_ICON + 1;
+constexpr int kGroupList = IDC_EFFECTS_GROUP_LIST, kFirstIcon = IDC_EFFECTS_FIRST_ICON;
+constexpr int kPaneTitle = IDC_PANE_TITLE;
+constexpr int kIconFrame = IDC_EFFECTS_ICON_FRAME, kSearchBox = IDC_EFFECTS_SEARCH;
 constexpr uint32_t kSixteenColour = 0xC01EA0, kThreeColour = 0x20B040;
 
 // File names of the effect files the library opened, in order.
@@ -111,6 +117,14 @@ Frame frameOf(HWND page, int slot) {
   return frameOf(screenPixels(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + slot)));
 }
 
+void chooseGroup(HWND page, const char* name) {
+  HWND combo = GetDlgItem(page, kGroupList);
+  SendMessageA(combo, CB_SETCURSEL,
+               SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name)), 0);
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(kGroupList, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
 void clickIcon(HWND page, int slot) {
   SendMessageA(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + slot), BM_CLICK, 0, 0);
 }
@@ -125,6 +139,49 @@ std::string buttonStates(HWND page) {
   }
   return states;
 }
+
+// The combo box's chosen entry, "" when none.
+std::string groupShown(HWND page) {
+  const int chosen = comboSelection(page, kGroupList);
+  return chosen < 0 ? "" : comboItems(page, kGroupList)[chosen];
+}
+
+// Points the library's per-user folder (%APPDATA%) at an empty folder of the
+// test's own for as long as it lives.
+class UserFolderSandbox {
+ public:
+  UserFolderSandbox() {
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    folder_ = std::string(temp) + "vta_effects_page_user";
+    CreateDirectoryA(folder_.c_str(), nullptr);
+    char previous[MAX_PATH] = "";
+    hadPrevious_ = GetEnvironmentVariableA("APPDATA", previous, sizeof previous) > 0;
+    previous_ = previous;
+    SetEnvironmentVariableA("APPDATA", folder_.c_str());
+    removeLists();
+  }
+  ~UserFolderSandbox() {
+    removeLists();
+    RemoveDirectoryA(folder_.c_str());
+    SetEnvironmentVariableA("APPDATA", hadPrevious_ ? previous_.c_str() : nullptr);
+  }
+  // The user's lists as the library stores them.
+  PersonalLists stored() const {
+    PersonalLists lists;
+    lists.load(personalListsPath().c_str());
+    return lists;
+  }
+
+ private:
+  void removeLists() const {
+    const std::string lists = personalListsPath();
+    DeleteFileA(lists.c_str());
+    RemoveDirectoryA(lists.substr(0, lists.find_last_of('\\')).c_str());
+  }
+  std::string folder_, previous_;
+  bool hadPrevious_ = false;
+};
 
 // Runs the sheet over record, drives its Effects page, then presses OK.
 class EffectsPageTest : public SheetFixture {
@@ -144,16 +201,21 @@ class EffectsPageTest : public SheetFixture {
     }
   }
 
-  short run(EffectSettings& record, const std::function<void(HWND page)>& drive) {
+  // Presses button (OK or Cancel) after drive.
+  short run(EffectSettings& record, const std::function<void(HWND page)>& drive,
+            int button = PSBTN_OK) {
     return open(record, [&](HWND sheet) {
       drive(currentPage(sheet));
-      EXPECT_TRUE(closeWithOk(sheet));
+      PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);
+      EXPECT_TRUE(waitForWindowGone(sheet));
     });
   }
 
   void capture(HWND page, const char* name) {
     EXPECT_TRUE(captureWindow(GetParent(page), screenshotPath(name))) << name;
   }
+
+  UserFolderSandbox userFolder_;
 };
 
 // A library of two groups: "Sixteen" (S01 to S16) and "Three" (T1 to T3).
@@ -186,23 +248,23 @@ TEST_F(TestLibraryTest, ButtonsFollowTheShownGroupAndTheComboKeepsInStep) {
   std::strcpy(record.effectName, "S05");
   std::vector<std::string> items, opensForThree;
   std::string statesSixteen, statesThree;
-  int selectionSixteen = -1, selectionThree = -1;
+  std::string selectionSixteen, selectionThree;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               items = comboItems(page, IDC_EFFECTS_GROUP_LIST);
               statesSixteen = buttonStates(page);
-              selectionSixteen = comboSelection(page, IDC_EFFECTS_GROUP_LIST);
+              selectionSixteen = groupShown(page);
               takeOpens();
-              choose(page, IDC_EFFECTS_GROUP_LIST, 1);
+              chooseGroup(page, "Three");
               opensForThree = takeOpens();
               statesThree = buttonStates(page);
-              selectionThree = comboSelection(page, IDC_EFFECTS_GROUP_LIST);
+              selectionThree = groupShown(page);
               capture(page, "effects_page_group_of_three");
             }));
-  EXPECT_EQ((std::vector<std::string>{"Sixteen", "Three"}), items);
+  EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used", "Sixteen", "Three"}), items);
   EXPECT_EQ("1111111111111111", statesSixteen);
-  EXPECT_EQ(0, selectionSixteen);
+  EXPECT_EQ("Sixteen", selectionSixteen);
   EXPECT_EQ("1110000000000000", statesThree) << "1004 to 1016 hidden and disabled";
-  EXPECT_EQ(1, selectionThree);
+  EXPECT_EQ("Three", selectionThree);
   EXPECT_EQ((std::vector<std::string>{"T1.VTA", "T2.VTA", "T3.VTA"}), opensForThree)
       << "one icon read per effect of the group, the selection not reloaded";
   EXPECT_STREQ("S05", record.effectName) << "showing a group selects nothing";
@@ -217,7 +279,7 @@ TEST_F(TestLibraryTest, TheShownGroupAndTheSelectedEffectAreNotReadAgain) {
   std::string nameAfterSameEffect, title, description;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               atStart = takeOpens();
-              choose(page, IDC_EFFECTS_GROUP_LIST, 1);
+              chooseGroup(page, "Three");
               sameGroup = takeOpens();
               clickIcon(page, 1);
               sameEffect = takeOpens();
@@ -247,10 +309,10 @@ TEST_F(TestLibraryTest, OnlyTheSelectedEffectIsSunkenAndOnlyInItsGroup) {
   std::string title;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               for (int i = 0; i < 3; ++i) inThree.push_back(frameOf(page, i));
-              choose(page, IDC_EFFECTS_GROUP_LIST, 0);
+              chooseGroup(page, "Sixteen");
               for (int i = 0; i < kIconCount; ++i) inSixteen.push_back(frameOf(page, i));
               title = controlText(page, IDC_PANE_TITLE);
-              choose(page, IDC_EFFECTS_GROUP_LIST, 1);
+              chooseGroup(page, "Three");
               for (int i = 0; i < 3; ++i) backInThree.push_back(frameOf(page, i));
             }));
   const std::vector<Frame> oneSunken = {Frame::kRaised, Frame::kSunken, Frame::kRaised};
@@ -383,7 +445,7 @@ TEST_F(TestLibraryTest, FocusRectangleOnlyInTheExactFocusState) {
   EXPECT_EQ(Frame::kRaised, frameOf(drawn.focusOnly));
 }
 
-TEST_F(EffectsPageTest, WithoutACurrentListTheComboIsEmptyAndNoButtonShows) {
+TEST_F(EffectsPageTest, WithoutACurrentListOnlyTheUsersListsAndNoButtonShow) {
   Installation empty("effects_page_empty");
   EffectSettings record, atCall;
   atCall.copyFrom(record);
@@ -393,7 +455,8 @@ TEST_F(EffectsPageTest, WithoutACurrentListTheComboIsEmptyAndNoButtonShows) {
               items = comboItems(page, IDC_EFFECTS_GROUP_LIST);
               states = buttonStates(page);
             }));
-  EXPECT_TRUE(items.empty());
+  EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used"}), items)
+      << "only the user's own lists";
   EXPECT_EQ(std::string(kIconCount, '0'), states);
   EXPECT_EQ(0, record.differs(atCall));
 }
@@ -413,12 +476,250 @@ TEST_F(EffectsPageTest, SampleLibraryInEachDisplayMode) {
                 capture(page, ("effects_page_samples_display_" + std::to_string(mode)).c_str());
               }));
     SCOPED_TRACE("mode " + std::to_string(mode));
-    EXPECT_EQ((std::vector<std::string>{"Pages and Doors", "Cubes and Spins", "Fly-Aways and Zooms",
+    EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used", "Pages and Doors",
+                                        "Cubes and Spins", "Fly-Aways and Zooms",
                                         "Slides and Tiles", "Warps and Ripples"}),
               items);
     EXPECT_EQ("1111110000000000", states);
     EXPECT_STREQ("Page Turn Right", record.effectName);
   }
+}
+
+// Typed into the search box as the keyboard does.
+void typeText(HWND page, const std::string& text) {
+  for (char c : text) PostMessageA(GetDlgItem(page, kSearchBox), WM_CHAR, c, 1);
+}
+
+// Opens the context menu of icon slot, by a right click or from the
+// keyboard (Shift+F10), and picks its one item; returns the item's text.
+std::string pickFromIconMenu(HWND page, int slot, bool rightClick) {
+  HWND icon = GetDlgItem(page, kFirstIcon + slot);
+  if (rightClick) {
+    PostMessageA(icon, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(icon, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+  } else {
+    PostMessageA(icon, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(icon), -1);
+  }
+  HWND menu = nullptr;
+  if (!waitUntil([&] { return (menu = FindWindowA("#32768", nullptr)) && IsWindowVisible(menu); }))
+    return "no menu";
+  char text[64] = "";
+  auto items = reinterpret_cast<HMENU>(SendMessageA(menu, MN_GETHMENU, 0, 0));
+  GetMenuStringA(items, 0, text, sizeof text, MF_BYPOSITION);
+  pressKey(menu, VK_DOWN);
+  pressKey(menu, VK_RETURN);
+  EXPECT_TRUE(waitUntil([&] { return !IsWindowVisible(menu); })) << "menu stays open";
+  return text;
+}
+
+// Two groups: "Slides" (S01 to S16, titled "Slide 01" to "Slide 16") and
+// "Mixed": four cube effects C1 to C4 and P1, titled "Push Slide".
+class FindingTest : public EffectsPageTest {
+ protected:
+  FindingTest() : installation_("effects_page_finding") {
+    std::vector<Group> groups = {{"Slides", {}}, {"Mixed", {"C1", "C2", "C3", "C4", "P1"}}};
+    const char* titles[] = {"Cube Turn Left", "Cube Turn Right", "Cube Roll Up", "Cube Tumble Down",
+                            "Push Slide"};
+    for (int i = 0; i < 5; ++i)
+      installation_.addEffect({groups[1].second[i], titles[i], true, 0x808080});
+    for (int i = 1; i <= kIconCount; ++i) {
+      const std::string number = (i < 10 ? "0" : "") + std::to_string(i);
+      groups[0].second.push_back("S" + number);
+      installation_.addEffect({"S" + number, "Slide " + number, true, kSixteenColour});
+    }
+    installation_.writeMaster(groups);
+    installation_.writeCurrent(groups);
+    writeRegistryDword("Effect_Count", kIconCount + 5);
+  }
+
+  Installation installation_;
+};
+
+TEST_F(FindingTest, SearchShowsMatchesOfEveryGroupAndEscapeReturns) {
+  EffectSettings record;
+  std::strcpy(record.effectName, "S03");
+  record.description.lists[kPaths].append(makeComponent<PathComponent>(1, 0.0f, 1.0f, 0, 0));
+  std::string title, afterEscape, manyFrame, manyStates, afterEmptying;
+  bool cubes = false, escaped = false, many = false, emptied = false;
+  EXPECT_EQ(
+      0, run(record, [&](HWND page) {
+        typeText(page, "cUBE");
+        cubes = waitUntil([&] {
+          return controlText(page, kIconFrame) == "Search results" &&
+                 buttonStates(page) == "1111000000000000";
+        });
+        capture(page, "effects_page_search_results");
+        clickIcon(page, 2);
+        title = controlText(page, kPaneTitle);
+        pressKey(GetDlgItem(page, kSearchBox), VK_ESCAPE);
+        escaped = waitUntil([&] { return controlText(page, kSearchBox).empty(); });
+        afterEscape = groupShown(page) + "/" + controlText(page, kIconFrame);
+        typeText(page, "slide");
+        many = waitUntil([&] { return controlText(page, kIconFrame).find("17") != std::string::npos; });
+        manyFrame = controlText(page, kIconFrame);
+        manyStates = buttonStates(page);
+        capture(page, "effects_page_search_many");
+        SendMessageA(GetDlgItem(page, kSearchBox), EM_SETSEL, 0, -1);
+        PostMessageA(GetDlgItem(page, kSearchBox), WM_CHAR, VK_BACK, 1);
+        emptied = waitUntil([&] { return controlText(page, kIconFrame) == "FX Icons"; });
+        afterEmptying = groupShown(page);
+      }));
+  EXPECT_TRUE(cubes) << "the four cube effects of \"Mixed\" while \"Slides\" was shown";
+  EXPECT_EQ("Cube Roll Up", title);
+  EXPECT_STREQ("C3", record.effectName);
+  EXPECT_EQ(0u, record.description.lists[kPaths].count) << "a click as in the effect's own group";
+  EXPECT_TRUE(escaped) << "Escape empties the box";
+  EXPECT_EQ("Slides/FX Icons", afterEscape) << "the group shown before the search";
+  EXPECT_TRUE(many) << manyFrame;
+  EXPECT_EQ("Search results (first 16 of 17)", manyFrame);
+  EXPECT_EQ(std::string(kIconCount, '1'), manyStates);
+  EXPECT_TRUE(emptied);
+  EXPECT_EQ("Slides", afterEmptying);
+}
+
+TEST_F(FindingTest, FavouritesAreAddedKeptForTheNextCallAndRemoved) {
+  EffectSettings record;
+  std::strcpy(record.effectName, "S01");
+  std::string added, removed, statesAdded, statesNextCall, statesRemoved, title;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              chooseGroup(page, "Mixed");
+              added = pickFromIconMenu(page, 1, true);
+              chooseGroup(page, "Favourites");
+              statesAdded = buttonStates(page);
+              capture(page, "effects_page_favourites");
+              clickIcon(page, 0);
+              title = controlText(page, kPaneTitle);
+            }));
+  EXPECT_EQ("Add to Favourites", added);
+  EXPECT_EQ("1000000000000000", statesAdded);
+  EXPECT_EQ("Cube Turn Right", title);
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              chooseGroup(page, "Favourites");
+              statesNextCall = buttonStates(page);
+              removed = pickFromIconMenu(page, 0, false);
+              waitUntil([&] { return buttonStates(page) == std::string(kIconCount, '0'); });
+              statesRemoved = buttonStates(page);
+            }));
+  EXPECT_EQ("1000000000000000", statesNextCall);
+  EXPECT_EQ("Remove from Favourites", removed);
+  EXPECT_EQ(std::string(kIconCount, '0'), statesRemoved);
+  EXPECT_EQ(0, userFolder_.stored().favourites().itemCount);
+}
+
+// Each effect confirmed with OK goes first; Cancel changes nothing; an
+// uninstalled effect is left out without a word.
+TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
+  PersonalLists earlier;
+  for (int i = kIconCount; i >= 1; --i)
+    earlier.noteUsed(("S" + std::string(i < 10 ? "0" : "") + std::to_string(i)).c_str());
+  earlier.addFavourite("Uninstalled");
+  earlier.addFavourite("C4");
+  ASSERT_TRUE(earlier.save(personalListsPath().c_str()));
+  const struct {
+    const char* click;
+    int button;
+    const char* expectedFirst;
+  } steps[] = {{"C1", PSBTN_OK, "C1"}, {"C2", PSBTN_CANCEL, "C1"}, {"P1", PSBTN_OK, "P1"}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.click);
+    EffectSettings record;
+    std::strcpy(record.effectName, "S05");
+    std::string favourites;
+    run(
+        record,
+        [&](HWND page) {
+          chooseGroup(page, "Favourites");
+          favourites = buttonStates(page);
+          chooseGroup(page, "Mixed");
+          clickIcon(page, step.click[0] == 'P' ? 4 : step.click[1] - '1');
+        },
+        step.button);
+    EXPECT_EQ("1000000000000000", favourites) << "the uninstalled favourite is gone";
+    const PersonalLists stored = userFolder_.stored();
+    ASSERT_EQ(kIconCount, stored.recent().itemCount);
+    EXPECT_STREQ(step.expectedFirst, stored.recent().items[0]);
+  }
+  const PersonalLists stored = userFolder_.stored();
+  EXPECT_STREQ("C1", stored.recent().items[1]);
+  EXPECT_STREQ("S01", stored.recent().items[2]);
+  EXPECT_STREQ("S14", stored.recent().items[15]) << "the oldest two dropped";
+  EffectSettings record;
+  std::string states;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              chooseGroup(page, "Recently Used");
+              states = buttonStates(page);
+              capture(page, "effects_page_recently_used");
+            }));
+  EXPECT_EQ(std::string(kIconCount, '1'), states);
+}
+
+HWND focusOf(HWND page) {
+  GUITHREADINFO info = {sizeof info};
+  GetGUIThreadInfo(GetWindowThreadProcessId(page, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// Tab reaches the icons, the arrows, Home and End move among the shown ones
+// (drawn with a focus rectangle), Enter and Space select, Ctrl+F goes to
+// the search box.
+TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelects) {
+  const struct {
+    UINT key;
+    int focusedSlot;
+    const char* selected;
+  } steps[] = {{VK_RIGHT, 1, "S01"},  {VK_DOWN, 5, "S01"}, {VK_END, 15, "S01"},
+               {VK_RIGHT, 15, "S01"}, {VK_UP, 11, "S01"},  {VK_RETURN, 11, "S12"},
+               {VK_HOME, 0, "S12"},   {VK_LEFT, 0, "S12"}, {VK_SPACE, 0, "S01"}};
+  EffectSettings record;
+  std::strcpy(record.effectName, "S01");
+  bool tabbed = false, found = false, foundByMnemonic = false;
+  std::vector<std::string> failures;
+  int focusBlacks = 0;
+  std::string tip;
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              HWND box = GetDlgItem(page, kSearchBox);
+              PostMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
+              waitUntil([&] { return focusOf(page) == box; });
+              pressKey(box, VK_TAB);
+              tabbed = waitUntil([&] { return focusOf(page) == GetDlgItem(page, kFirstIcon); });
+              for (const auto& step : steps) {
+                pressKey(focusOf(page), step.key);
+                HWND expected = GetDlgItem(page, kFirstIcon + step.focusedSlot);
+                if (!waitUntil([&] {
+                      return focusOf(page) == expected &&
+                             std::string(record.effectName) == step.selected;
+                    }))
+                  failures.push_back(std::to_string(step.key) + " -> " + record.effectName);
+              }
+              const Pixels focused = screenPixels(GetDlgItem(page, kFirstIcon + 1));
+              for (int x = 0; x < focused.width; ++x)
+                focusBlacks += focused.at(x, 0) == RGB(0, 0, 0);
+              pressKey(focusOf(page), VK_RIGHT);
+              waitUntil([&] { return focusOf(page) == GetDlgItem(page, kFirstIcon + 1); });
+              const Pixels nowFocused = screenPixels(GetDlgItem(page, kFirstIcon + 1));
+              focusBlacks = -focusBlacks;
+              for (int x = 0; x < nowFocused.width; ++x)
+                focusBlacks += nowFocused.at(x, 0) == RGB(0, 0, 0);
+              typeKeys(GetParent(page), {VK_CONTROL, 'F'});
+              found = waitUntil([&] { return focusOf(page) == box; });
+              PostMessageA(page, WM_NEXTDLGCTL,
+                           reinterpret_cast<WPARAM>(GetDlgItem(page, kFirstIcon)), TRUE);
+              waitUntil([&] { return focusOf(page) == GetDlgItem(page, kFirstIcon); });
+              typeKeys(GetParent(page), {VK_MENU, 'F'});
+              foundByMnemonic = waitUntil([&] { return focusOf(page) == box; });
+              chooseGroup(page, "Mixed");
+              NMTTDISPINFOA question = {};
+              question.hdr.idFrom = reinterpret_cast<UINT_PTR>(GetDlgItem(page, kFirstIcon + 2));
+              question.hdr.code = TTN_GETDISPINFOA;
+              SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&question));
+              tip = question.lpszText ? question.lpszText : "";
+            }));
+  EXPECT_TRUE(tabbed) << "Tab from the search box reaches the first icon";
+  EXPECT_TRUE(failures.empty()) << failures.front();
+  EXPECT_GT(focusBlacks, 5) << "the focused icon has the dotted focus rectangle";
+  EXPECT_TRUE(found) << "Ctrl+F";
+  EXPECT_TRUE(foundByMnemonic) << "Alt+F";
+  EXPECT_EQ("Cube Roll Up", tip) << "the tooltip's title";
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 #include "ui/pages/effects_page.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <cstring>
 
 #include "model/effect_settings.h"
 #include "model/files/effect_file.h"
 #include "ui/pages/effect_icon_drawing.h"
+#include "ui/pages/effect_icon_tips.h"
 #include "platform/byte_order.h"
 #include "effects_page_ids.h"
 
@@ -14,6 +17,8 @@ namespace {
 
 constexpr char kCurrentOrganization[] = "current";
 constexpr uint32_t kDisplayIcon = 0, kDisplayName = 1;
+// "Favourites" and "Recently Used" head the combo box, before the groups.
+constexpr int kUserListCount = 2;
 
 template <size_t N>
 void copyName(char (&to)[N], const char* from) {
@@ -36,19 +41,42 @@ void EffectsPage::loadOrganization(const char* name) {
   shownGroupEntry_ = groups_.group(shownGroup_);
   if (!window()) return;
   clearCombo(IDC_EFFECTS_GROUP_LIST);
+  addComboItem(IDC_EFFECTS_GROUP_LIST, userLists_.favourites().groupName);
+  addComboItem(IDC_EFFECTS_GROUP_LIST, userLists_.recent().groupName);
   for (int i = 0; i < groups_.groupCount(); ++i) {
     addComboItem(IDC_EFFECTS_GROUP_LIST, groups_.group(i)->groupName);
   }
 }
 
 void EffectsPage::showGroup(int i) {
-  shownGroup_ = i;
-  shownGroupEntry_ = groups_.group(i);
+  showEntry(i, groups_.group(i));
+  if (window()) selectComboIndex(IDC_EFFECTS_GROUP_LIST, i + kUserListCount);
+}
+
+void EffectsPage::showComboEntry(int i) {
+  if (i == 0) {
+    showEntry(kFavourites, &userLists_.favourites());
+  } else if (i == 1) {
+    showEntry(kRecent, &userLists_.recent());
+  } else {
+    showGroup(i - kUserListCount);
+  }
+}
+
+int EffectsPage::comboIndexOfShown() const {
+  if (shownGroup_ >= 0) return shownGroup_ + kUserListCount;
+  return shownGroup_ == kFavourites ? 0 : shownGroup_ == kRecent ? 1 : -1;
+}
+
+void EffectsPage::showEntry(int shown, const EffectGroup* entry) {
+  shownGroup_ = shown;
+  shownGroupEntry_ = entry;
   EffectDescription iconOnly;
   for (int j = 0; j < shownCount(); ++j) {
     loadDescription(iconOnly, shownGroupEntry_->items[j], fourCC("IMG0"));
     icons_[j].clear();
     icons_[j].copyFrom(iconOnly.image);
+    tips_[j] = effectTipText(iconOnly.title, iconOnly.text);
     repaintIcon(j, true);
   }
   if (!window()) return;
@@ -60,15 +88,16 @@ void EffectsPage::showGroup(int i) {
     else
       hideControl(IDC_EFFECTS_FIRST_ICON + j);
   }
-  selectComboIndex(IDC_EFFECTS_GROUP_LIST, i);
 }
 
 void EffectsPage::selectEffect(int j) {
   if (j < 0 || j >= shownCount()) return;
-  repaintIcon(selectedIndex_, false);
-  selectedGroup_ = shownGroup_;
-  selectedIndex_ = j;
+  repaintIcons();
   copyName(selectedName_, shownGroupEntry_->items[j]);
+  // An effect chosen from the user's lists or the search results counts as
+  // chosen in its own group.
+  selectedGroup_ = shownGroup_ >= 0 ? shownGroup_ : groups_.findGroupOf(selectedName_);
+  selectedIndex_ = shownGroup_ >= 0 ? j : groups_.findItemIndex(selectedName_);
   if (std::strcmp(session().record().effectName, selectedName_) != 0) adoptSelection();
 }
 
@@ -88,13 +117,25 @@ void EffectsPage::adoptSelection() {
   session().selectEffect(selectedName_);
   if (!window()) return;
   pane().refreshEffectTexts();
-  repaintIcon(selectedIndex_, false);
+  repaintIcons();
 }
 
 void EffectsPage::repaintIcon(int slot, bool eraseFirst) {
   if (!window()) return;
   HWND button = GetDlgItem(window(), IDC_EFFECTS_FIRST_ICON + slot);
   if (button) InvalidateRect(button, nullptr, eraseFirst);
+}
+
+void EffectsPage::repaintIcons() {
+  for (int j = 0; j < shownCount(); ++j) repaintIcon(j, false);
+}
+
+// Nothing is drawn sunken before an effect has been selected. In a group of
+// the organization only the selected slot is; elsewhere the effect's name.
+bool EffectsPage::drawnSunken(int slot) const {
+  if (!selectedName_[0]) return false;
+  if (shownGroup_ >= 0) return slot == selectedIndex_ && shownGroup_ == selectedGroup_;
+  return std::strcmp(shownGroupEntry_->items[slot], selectedName_) == 0;
 }
 
 void EffectsPage::drawIcon(const DRAWITEMSTRUCT& item, int id) const {
@@ -108,15 +149,14 @@ void EffectsPage::drawIcon(const DRAWITEMSTRUCT& item, int id) const {
                    display != kDisplayName);
     }
   }
-  // Nothing is drawn sunken before an effect has been selected.
-  const bool sunken = selectedName_[0] && i == selectedIndex_ && shownGroup_ == selectedGroup_;
-  drawIconFrame(item.hDC, item.rcItem, sunken, item.itemState == ODS_FOCUS);
+  drawIconFrame(item.hDC, item.rcItem, drawnSunken(i), item.itemState == ODS_FOCUS);
 }
 
 // Page start: the groups of "current", then the record's effect; a record
 // without one first takes the stored default options and the first effect.
 // A name that no group holds leaves the selection and the record alone.
 void EffectsPage::onInit() {
+  prepareFinding();
   loadOrganization(kCurrentOrganization);
   EffectSettings& record = session().record();
   if (record.effectName[0] == '\0') {
@@ -135,13 +175,35 @@ void EffectsPage::onCommand(int id, int code) {
     selectEffect(id - IDC_EFFECTS_FIRST_ICON);
   } else if (code == CBN_SELCHANGE && id == IDC_EFFECTS_GROUP_LIST) {
     const int chosen = getComboIndex(IDC_EFFECTS_GROUP_LIST);
-    if (chosen >= 0 && chosen != shownGroup_) showGroup(chosen);
+    endSearch();
+    if (chosen >= 0 && chosen != comboIndexOfShown()) showComboEntry(chosen);
+  } else if (code == EN_CHANGE && id == IDC_EFFECTS_SEARCH) {
+    onSearchChanged();
   }
+}
+
+// OK: the record's effect goes first in "Recently Used".
+void EffectsPage::onNotify(const NMHDR& header) {
+  if (header.code == TTN_GETDISPINFOA) {
+    giveTipText(*reinterpret_cast<NMTTDISPINFOA*>(const_cast<NMHDR*>(&header)));
+  } else if (header.code == PSN_APPLY && session().record().effectName[0]) {
+    userLists_.noteUsed(session().record().effectName);
+    saveUserLists();
+  }
+}
+
+void EffectsPage::giveTipText(NMTTDISPINFOA& question) {
+  const int slot =
+      GetDlgCtrlID(reinterpret_cast<HWND>(question.hdr.idFrom)) - IDC_EFFECTS_FIRST_ICON;
+  question.lpszText = const_cast<char*>("");
+  if (slot >= 0 && slot < shownCount()) question.lpszText = const_cast<char*>(tips_[slot].c_str());
 }
 
 void EffectsPage::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_DRAWITEM)
     drawIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), static_cast<int>(wParam));
+  else if (message == WM_CONTEXTMENU)
+    offerFavouriteMenu(reinterpret_cast<HWND>(wParam), lParam);
 }
 
 }  // namespace vta

@@ -1,0 +1,136 @@
+// Finding effects: the search over a group list's effects, and the user's
+// "Favourites" and "Recently Used" as stored in their own folder.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "scratch_installation.h"
+#include "model/files/effect_search.h"
+#include "model/files/personal_lists.h"
+#include "platform/file_system.h"
+
+namespace vta {
+namespace {
+
+std::vector<std::string> names(const EffectGroup& group) {
+  return std::vector<std::string>(group.items, group.items + group.itemCount);
+}
+
+std::string numbered(const char* prefix, int i) { return prefix + std::to_string(i); }
+
+TEST(EffectSearch, MatchesNameTitleAndTextIgnoringCaseInTheOrderAdded) {
+  EffectSearch search;
+  search.add("C1", "Cube Turn Left", "The picture turns away.");
+  search.add("Door", "Door Swing", "A CUBE of light swings open.");
+  search.add("Cuboid", "", nullptr);
+  search.add("C1", "Twice", "added again: ignored");
+  const struct {
+    const char* query;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {"cube", {"C1", "Door"}},  // title, description text
+      {"SWING", {"Door"}},       // case-blind
+      {"cub", {"C1", "Door", "Cuboid"}},
+      {"c1", {"C1"}},    // name
+      {"left the", {}},  // no match across title and text
+      {"twice", {}},
+      {"", {}},
+  };
+  for (const auto& c : cases) {
+    EffectGroup results = {};
+    EXPECT_EQ(static_cast<int>(c.expected.size()), search.find(c.query, results)) << c.query;
+    EXPECT_EQ(c.expected, names(results)) << c.query;
+  }
+}
+
+TEST(EffectSearch, ReadsTitlesAndTextsFromTheEffectFiles) {
+  Installation install;
+  install.write("EFFECTS/A.VTA", ChunkBytes("VTAE")
+                                     .chunk("ENAM", textBytes("Cube Roll"))
+                                     .chunk("DESC", textBytes("Rolls upward")));
+  EffectGroupList groups;
+  groups.addGroup("G");
+  groups.addItem(0, "A");
+  groups.addItem(0, "Missing");
+  EffectSearch search;
+  search.addGroups(groups);
+  EffectGroup results = {};
+  EXPECT_EQ(1, search.find("cube", results));
+  EXPECT_EQ(1, search.find("upward", results));
+  EXPECT_EQ(1, search.find("missing", results)) << "an unreadable file still matches by name";
+}
+
+TEST(PersonalLists, RecentlyUsedKeepsSixteenNewestFirst) {
+  PersonalLists lists;
+  for (int i = 1; i <= 17; ++i) lists.noteUsed(numbered("E", i).c_str());
+  lists.noteUsed("E5");
+  ASSERT_EQ(kMaxGroupItems, lists.recent().itemCount);
+  EXPECT_STREQ("E5", lists.recent().items[0]);
+  EXPECT_STREQ("E17", lists.recent().items[1]);
+  EXPECT_STREQ("E2", lists.recent().items[15]) << "E1 dropped, E5 moved to the front";
+}
+
+TEST(PersonalLists, FavouritesAddRemoveAndRefuseWhenFull) {
+  PersonalLists lists;
+  EXPECT_TRUE(lists.addFavourite("A"));
+  EXPECT_FALSE(lists.addFavourite("A"));
+  for (int i = 1; i < kMaxGroupItems; ++i)
+    EXPECT_TRUE(lists.addFavourite(numbered("F", i).c_str()));
+  EXPECT_FALSE(lists.addFavourite("One too many"));
+  lists.removeFavourite("A");
+  EXPECT_FALSE(lists.isFavourite("A"));
+  EXPECT_EQ(kMaxGroupItems - 1, lists.favourites().itemCount);
+  EXPECT_STREQ("F1", lists.favourites().items[0]);
+}
+
+TEST(PersonalLists, StoredAsTwoGroupsAndRereadWithoutUninstalledEffects) {
+  TempFolder folder;
+  const std::string path = folder.file("lists.org");
+  PersonalLists lists;
+  lists.addFavourite("Kept");
+  lists.addFavourite("Gone");
+  lists.noteUsed("Gone");
+  ASSERT_TRUE(lists.save(path.c_str()));
+
+  EffectGroupList stored;
+  ASSERT_EQ(1, stored.loadFromPath(path.c_str()));
+  ASSERT_EQ(2, stored.groupCount());
+  EXPECT_STREQ("Favourites", stored.group(0)->groupName);
+  EXPECT_STREQ("Recently Used", stored.group(1)->groupName);
+
+  PersonalLists reread;
+  reread.load(path.c_str());
+  EXPECT_EQ((std::vector<std::string>{"Kept", "Gone"}), names(reread.favourites()));
+  reread.keepOnly([](const char* name) { return std::string(name) != "Gone"; });
+  EXPECT_EQ((std::vector<std::string>{"Kept"}), names(reread.favourites()));
+  EXPECT_EQ(0, reread.recent().itemCount);
+
+  PersonalLists none;
+  none.load(folder.file("absent.org").c_str());
+  EXPECT_EQ(0, none.favourites().itemCount + none.recent().itemCount);
+}
+
+#ifndef _WIN32
+TEST(PersonalLists, LiveInTheUsersConfigurationFolder) {
+  TempFolder folder;
+  const char* previous = std::getenv("XDG_CONFIG_HOME");
+  const std::string kept = previous ? previous : "";
+  setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1);
+  const std::string path = personalListsPath();
+  PersonalLists lists;
+  lists.addFavourite("A");
+  const bool saved = lists.save(path.c_str());
+  if (previous)
+    setenv("XDG_CONFIG_HOME", kept.c_str(), 1);
+  else
+    unsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(folder.file("vantaro/Effect Lists.org"), path);
+  EXPECT_TRUE(saved);
+  EXPECT_TRUE(fileExists(path.c_str()));
+}
+#endif
+
+}  // namespace
+}  // namespace vta
