@@ -5,7 +5,7 @@
 #include "entry/attach.h"
 #include "platform/boundary.h"
 #include "ui/pages/about_box.h"
-#include "ui/sheet/selection_sheet.h"
+#include "ui/selection_sheet.h"
 #include "vantaro/vantaro.h"
 
 extern "C" {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/sheet/dialog_page.h"
+#include "ui/controls/dialog_page.h"
 #include "ui/library_state.h"
 #include "pane_page_fixture.h"
 #include "window_driver.h"

@@ -11,10 +11,10 @@
 #include <string>
 #include <thread>
 
-#include "ui/sheet/dialog_page.h"
+#include "ui/controls/dialog_page.h"
 #include "ui/sheet/sheet_page.h"
 #include "ui/library_state.h"
-#include "ui/sheet/selection_sheet.h"
+#include "ui/selection_sheet.h"
 #include "import_hook.h"
 #include "pane_page_fixture.h"
 #include "vantaro/vantaro.h"

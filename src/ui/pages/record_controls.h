@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "model/effect_settings.h"
-#include "ui/sheet/dialog_page.h"
+#include "ui/controls/dialog_page.h"
 #include "vantaro/vantaro.h"
 
 namespace vta {

@@ -1,6 +1,6 @@
 #include "ui/pane/pane_reports.h"
 
-#include "ui/sheet/dialog_page.h"
+#include "ui/controls/dialog_page.h"
 
 namespace vta {
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <prsht.h>
 
-#include "ui/sheet/dialog_page.h"
+#include "ui/controls/dialog_page.h"
 #include "ui/library_state.h"
 #include "pane_ids.h"
 #include "preview/preview_renderer.h"

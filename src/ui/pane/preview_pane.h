@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "ui/sheet/sheet_context.h"
+#include "ui/pane/sheet_context.h"
 
 namespace vta {
 

@@ -7,7 +7,7 @@
 
 #include "pane_ids.h"
 #include "ui/pane/preview_pane.h"
-#include "ui/sheet/dialog_page.h"
+#include "ui/controls/dialog_page.h"
 
 namespace vta {
 namespace {

@@ -8,8 +8,8 @@
 #include <windows.h>
 
 #include "ui/pane/preview_pane.h"
-#include "ui/sheet/dialog_page.h"
-#include "ui/sheet/sheet_context.h"
+#include "ui/controls/dialog_page.h"
+#include "ui/pane/sheet_context.h"
 
 namespace vta {
 

@@ -1,4 +1,4 @@
-#include "ui/sheet/selection_sheet.h"
+#include "ui/selection_sheet.h"
 
 #include <commctrl.h>
 #include <prsht.h>

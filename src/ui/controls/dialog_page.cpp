@@ -1,4 +1,4 @@
-#include "ui/sheet/dialog_page.h"
+#include "ui/controls/dialog_page.h"
 
 #include <commctrl.h>
 
