@@ -7,15 +7,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <new>
+#include <set>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "ui/controls/dialog_page.h"
 #include "ui/sheet/sheet_page.h"
 #include "ui/library_state.h"
+#include "ui/pages/effect_icon_drawing.h"
 #include "ui/selection_sheet.h"
 #include "import_hook.h"
+#include "model/texture_image.h"
 #include "pane_page_fixture.h"
 #include "vantaro/vantaro.h"
 #include "window_driver.h"
@@ -152,6 +157,32 @@ TEST(PageProcedure, AFailureGivesTheMessageItsDefaultHandling) {
   EXPECT_EQ(0, SendMessageA(window, kFailingMessage, 0, 0));
   EXPECT_TRUE(IsWindow(window)) << "the dialog goes on";
   DestroyWindow(window);
+}
+
+// Icons (and preview frames, drawn the same way) are scaled with smoothing:
+// a black and white icon drawn ten times larger shows greys at the border,
+// where nearest-pixel copies show only its two colours.
+TEST(IconDrawing, AScaledIconIsSmoothed) {
+  TextureImage icon;
+  ASSERT_TRUE(icon.describeBgr24(8, 8, 4));
+  std::vector<uint8_t> pixels(icon.dataSize, 0);
+  for (uint32_t y = 0; y < 8; ++y) {
+    for (uint32_t x = 4; x < 8; ++x) std::fill_n(&pixels[y * icon.rowBytes + x * 3], 3, 255);
+  }
+  ASSERT_TRUE(icon.takePixels(pixels.data(), static_cast<uint32_t>(pixels.size())));
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 80, 80);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const RECT area = {0, 0, 80, 80};
+  drawIconPicture(dc, area, icon);
+  std::set<COLORREF> middleRow;
+  for (int x = 10; x < 70; ++x) middleRow.insert(GetPixel(dc, x, 40));
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  EXPECT_GT(middleRow.size(), 2u);
 }
 
 // A sheet the system cannot make, as a host sees it when dialogs fail.
