@@ -91,20 +91,22 @@ constexpr size_t object(int n, int element) {
   return VTA_GLOBAL_PARAM_COUNT + static_cast<size_t>(n * VTA_OBJECT_PARAM_COUNT + element);
 }
 
+struct OwnedSearch {
+  HWND owner, found;
+};
+
+BOOL CALLBACK findOwned(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<OwnedSearch*>(data);
+  if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
 // A visible window the sheet owns: the editor an "E" button opened.
 HWND ownedWindow(HWND sheet) {
-  struct Search {
-    HWND owner, found;
-  } search = {sheet, nullptr};
-  EnumThreadWindows(
-      GetWindowThreadProcessId(sheet, nullptr),
-      [](HWND window, LPARAM data) {
-        auto* search = reinterpret_cast<Search*>(data);
-        if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window)) return TRUE;
-        search->found = window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  OwnedSearch search = {sheet, nullptr};
+  EnumThreadWindows(GetWindowThreadProcessId(sheet, nullptr), findOwned,
+                    reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
