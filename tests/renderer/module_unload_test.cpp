@@ -48,7 +48,11 @@ Growth growthOverLoads(const char* path) {
   return {true, heapInUse() - heapBefore, openHandles() - handlesBefore};
 }
 
+// Video for Windows, which the renderer imports for mapped clips, stays
+// loaded for the whole test: under Wine, unloading and loading it again
+// opens handles of its own that are not the renderer's.
 TEST(ModuleUnload, TheRendererGivesBackWhatItsRuntimeTook) {
+  ASSERT_NE(nullptr, LoadLibraryA("avifil32.dll"));
   const Growth growth = growthOverLoads(RND_SOFTWARE_PATH);
   ASSERT_TRUE(growth.loaded);
   EXPECT_LT(growth.heapBytes, kBoundBytes);

@@ -328,7 +328,7 @@ size_t viewColours(HWND editor) {
 // scene and the object's path, copied from the effect into the record.
 TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePath) {
   record_.description.lists[kPaths].clear();
-  std::strcpy(record_.effectName, "Fly Away Top Left");
+  sheet_.session.selectEffect("Fly Away Top Left");  // as the Effects page does
   edit(
       [&](HWND window) {
         moveTrackbar(window, kTime, 40);

@@ -38,7 +38,7 @@ INT_PTR KeyEditor<Component>::run(HWND parent, Component& component) {
 }
 
 // Every message but painting, and a context menu of the dialog itself, goes
-// to the pane first, whose result is returned; then the editor handles it.
+// to the pane first; then the editor handles it.
 template <class Component>
 INT_PTR CALLBACK KeyEditor<Component>::procedure(HWND window, UINT message, WPARAM wParam,
                                                  LPARAM lParam) {
@@ -46,8 +46,7 @@ INT_PTR CALLBACK KeyEditor<Component>::procedure(HWND window, UINT message, WPAR
     if (message == WM_INITDIALOG) attach(window, reinterpret_cast<KeyEditor*>(lParam));
     auto* editor = attached<KeyEditor>(window);
     if (!editor) return 0;
-    const bool ownMenu = message == WM_CONTEXTMENU && reinterpret_cast<HWND>(wParam) == window;
-    if (message != WM_PAINT && !ownMenu) editor->pane().handle(message, wParam, lParam);
+    if (message != WM_PAINT) editor->handOnToPane(message, wParam, lParam);
     if (editor->component_) editor->dispatchEditor(message, wParam, lParam);
     return 0;
   });

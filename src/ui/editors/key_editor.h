@@ -101,6 +101,8 @@ class KeyEditor : public SheetDialog {
 
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void dispatchEditor(UINT message, WPARAM wParam, LPARAM lParam);
+  // The dialog's own context menu (the copy-key menu) is the editor's.
+  bool ownsContextMenu(HWND target) const override { return target == window(); }
   void onInit() override;
   void onDestroy();
   void onPaint();

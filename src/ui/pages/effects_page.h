@@ -53,6 +53,7 @@ class EffectsPage final : public SheetPage {
   void onCommand(int id, int code) override;
   void onNotify(const NMHDR& header) override;
   void onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool ownsContextMenu(HWND target) const override;
   int shownCount() const { return shownGroupEntry_ ? shownGroupEntry_->itemCount : 0; }
   // Reads the icon of each effect of entry and shows and enables exactly its
   // buttons; shown is its group index or one of Shown.

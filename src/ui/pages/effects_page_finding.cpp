@@ -84,11 +84,16 @@ void EffectsPage::endSearch() {
   setText(IDC_EFFECTS_SEARCH, "");
 }
 
+bool EffectsPage::ownsContextMenu(HWND target) const {
+  const int slot = GetDlgCtrlID(target) - IDC_EFFECTS_FIRST_ICON;
+  return GetParent(target) == window() && slot >= 0 && slot < shownCount();
+}
+
 // The context menu of an icon, from a right click (where is the pointer's
 // screen position) or from the keyboard (where is -1: below the icon).
 void EffectsPage::offerFavouriteMenu(HWND button, LPARAM where) {
+  if (!ownsContextMenu(button)) return;
   const int slot = GetDlgCtrlID(button) - IDC_EFFECTS_FIRST_ICON;
-  if (GetParent(button) != window() || slot < 0 || slot >= shownCount()) return;
   char name[kGroupNameSize];
   std::snprintf(name, sizeof name, "%s", shownGroupEntry_->items[slot]);
   POINT at = {static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};

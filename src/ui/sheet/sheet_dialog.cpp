@@ -7,6 +7,11 @@ void SheetDialog::attach(HWND window, SheetDialog* object) {
   if (object) object->setWindow(window);
 }
 
+void SheetDialog::handOnToPane(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CONTEXTMENU && ownsContextMenu(reinterpret_cast<HWND>(wParam))) return;
+  pane_.handle(message, wParam, lParam);
+}
+
 void SheetDialog::dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG: onInit(); break;

@@ -41,6 +41,13 @@ class SheetDialog : public DialogPage {
   virtual void onNotify(const NMHDR& /*header*/) {}
   // Every other message.
   virtual void onMessage(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/) {}
+  // Whether the dialog shows a context menu of its own for target; the
+  // pane's context help is then not offered for it.
+  virtual bool ownsContextMenu(HWND /*target*/) const { return false; }
+
+  // The pane's share of message, unless it is a context menu the dialog
+  // shows itself.
+  void handOnToPane(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   SheetContext& context_;

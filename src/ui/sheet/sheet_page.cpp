@@ -25,7 +25,7 @@ INT_PTR CALLBACK SheetPage::procedure(HWND window, UINT message, WPARAM wParam, 
     }
     SheetPage* page = attached<SheetPage>(window);
     if (!page) return 0;
-    page->pane().handle(message, wParam, lParam);
+    page->handOnToPane(message, wParam, lParam);
     page->dispatch(message, wParam, lParam);
     if (page->checksEveryMessage_ || message == WM_COMMAND || message == WM_HSCROLL)
       page->session().recordChanged();
