@@ -21,7 +21,8 @@ constexpr uint64_t kPixelsPerFileByte = 128;
 constexpr size_t kMaxDecoderAllocation = size_t(kMaxMappedPixels * 4 + 4096);
 
 void* boundedMalloc(size_t size) { return size > kMaxDecoderAllocation ? nullptr : std::malloc(size); }
-void* boundedRealloc(void* p, size_t size) {
+// Named for the decoder's reallocations, which its BMP and TGA readers never make.
+[[maybe_unused]] void* boundedRealloc(void* p, size_t size) {
   return size > kMaxDecoderAllocation ? nullptr : std::realloc(p, size);
 }
 
