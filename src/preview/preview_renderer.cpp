@@ -99,9 +99,16 @@ void PreviewRenderer::clearFrames() { std::fill(frames_.begin(), frames_.end(), 
 
 void PreviewRenderer::requestRender(const EffectSettings& record,
                                     const EffectDescription* selected) {
+  auto copy = std::make_shared<EffectSettings>();
+  copy->copyFrom(record);
+  requestRender(std::move(copy), selected);
+}
+
+void PreviewRenderer::requestRender(std::shared_ptr<const EffectSettings> record,
+                                    const EffectDescription* selected) {
   {
     std::lock_guard<std::mutex> lock(mutex_);
-    requestedRecord_.copyFrom(record);
+    requestedRecord_ = std::move(record);
     requestedEffect_ =
         selected ? PreviewEffect{true, selected->variantCount, selected->best} : PreviewEffect{};
     renderRequested_ = 1;
@@ -139,9 +146,10 @@ bool PreviewRenderer::waitForRequest() {
 }
 
 // A stop raised before this render began was meant for the previous one.
-void PreviewRenderer::takeRequest(EffectSettings& record, PreviewEffect& effect) {
+void PreviewRenderer::takeRequest(std::shared_ptr<const EffectSettings>& record,
+                                  PreviewEffect& effect) {
   std::lock_guard<std::mutex> lock(mutex_);
-  record.copyFrom(requestedRecord_);
+  record = std::move(requestedRecord_);
   effect = requestedEffect_;
   renderRequested_ = 0;
   stopRequested_ = 0;

@@ -6,12 +6,13 @@
 // The dialog thread raises requests (render, stop); the worker polls them and
 // tells the user interface about its progress through a PreviewListener. The
 // worker never reads the host's record or the Effects page's description: a
-// render request hands over a copy of what the worker needs.
+// render request hands over a copy of what the worker needs, made once.
 
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -62,7 +63,12 @@ class PreviewRenderer {
   PreviewRenderer& operator=(const PreviewRenderer&) = delete;
 
   // Dialog thread. Asks for a render of record with the selected effect's
-  // description (null: none selected); both are copied before this returns.
+  // description (null: none selected). The worker shares the record's copy,
+  // which nobody changes any more; what it needs of the description is
+  // copied before this returns.
+  void requestRender(std::shared_ptr<const EffectSettings> record,
+                     const EffectDescription* selected);
+  // The same with a copy of record made here.
   void requestRender(const EffectSettings& record, const EffectDescription* selected);
   // Dialog thread. Asks the running render to be abandoned.
   void requestStop() { stopRequested_ = 1; }
@@ -103,8 +109,8 @@ class PreviewRenderer {
   void reportProgress(int percent);
   // Worker side: waits until a render is requested; false when quitting.
   bool waitForRequest();
-  // Worker side: takes the request's copies and marks the render started.
-  void takeRequest(EffectSettings& record, PreviewEffect& effect);
+  // Worker side: takes the request and marks the render started.
+  void takeRequest(std::shared_ptr<const EffectSettings>& record, PreviewEffect& effect);
 
   const bool filterMode_;
   PreviewListener* const listener_;
@@ -125,9 +131,9 @@ class PreviewRenderer {
   std::atomic<int> progress_{0};
   int displayFrame_ = -1;
 
-  std::mutex mutex_;  // guards the request's copies, the wake-up and reports
+  std::mutex mutex_;  // guards the request, the wake-up and reports
   std::condition_variable wake_;
-  EffectSettings requestedRecord_;
+  std::shared_ptr<const EffectSettings> requestedRecord_;
   PreviewEffect requestedEffect_;
 
   std::thread thread_;

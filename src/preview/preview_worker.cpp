@@ -50,17 +50,17 @@ void PreviewWorker::run() {
 void PreviewWorker::render() {
   engine_.clearFrames();
   engine_.takeRequest(record_, effect_);
+  view_ = *reinterpret_cast<const VtaEffectSettings*>(record_.get());
   // The renderer knows filter mode by this option; a record kept from an
   // earlier use of the other kind must not switch it.
-  record_.globalParams[VTA_FILTER_ON] = engine_.filterMode_ ? 1.0f : 0.0f;
+  view_.globalParams[VTA_FILTER_ON] = engine_.filterMode_ ? 1.0f : 0.0f;
   engine_.reportState();
   job_.copyFrom(engine_.jobTemplate_);
   if (effect_.selected) {
     job_.sourceCount = std::min<uint32_t>(effect_.variantCount, kRenderSourceCount);
   }
-  auto* settings = reinterpret_cast<VtaEffectSettings*>(&record_);
   auto* job = reinterpret_cast<VtaRenderJob*>(&job_);
-  if (entries_.prepare) context_ = entries_.prepare(context_, settings, job);
+  if (entries_.prepare) context_ = entries_.prepare(context_, &view_, job);
   renderFrames();
   finishRender();
 }
@@ -69,12 +69,12 @@ void PreviewWorker::renderFrames() {
   if (engine_.filterMode_) {
     // A frame count below 1 (0, a fraction, not a number) renders as one
     // frame's range: no renderer is handed a range of 0.
-    const uint32_t range = std::max<uint32_t>(truncated(record_.globalParams[VTA_FILTER_FRAMES]), 1);
-    renderFrame(0, truncated(record_.globalParams[VTA_FILTER_PERCENT] * 0.01 * range), range);
+    const uint32_t range = std::max<uint32_t>(truncated(view_.globalParams[VTA_FILTER_FRAMES]), 1);
+    renderFrame(0, truncated(view_.globalParams[VTA_FILTER_PERCENT] * 0.01 * range), range);
   } else if (engine_.frameCount_ == 1) {
     uint32_t position =
         effect_.selected ? std::min(truncated(effect_.best), kOneFrameRange) : kNoEffectPosition;
-    if (record_.globalParams[VTA_FLY_MODE] == 1.0f) position = kOneFrameRange - position;
+    if (view_.globalParams[VTA_FLY_MODE] == 1.0f) position = kOneFrameRange - position;
     renderFrame(0, position, kOneFrameRange);
   } else {
     renderSequence();
@@ -99,8 +99,7 @@ void PreviewWorker::renderFrame(uint32_t i, uint32_t position, uint32_t range) {
   job_.output.pixels = engine_.writableFrame(i);
   job_.output.ownsPixels = 0;
   if (entries_.render) {
-    entries_.render(context_, reinterpret_cast<VtaEffectSettings*>(&record_),
-                    reinterpret_cast<VtaRenderJob*>(&job_));
+    entries_.render(context_, &view_, reinterpret_cast<VtaRenderJob*>(&job_));
   }
 }
 

@@ -3,6 +3,7 @@
 // render requests and renders each one into the engine's frames.
 
 #include <cstdint>
+#include <memory>
 
 #include "model/effect_settings.h"
 #include "platform/dynamic_library.h"
@@ -36,7 +37,12 @@ class PreviewWorker {
   DynamicLibrary module_;
   RendererEntries entries_;
   void* context_ = nullptr;
-  EffectSettings record_;
+  // The request's record, shared with the dialog thread and never changed
+  // (kept while the renderer reads its components), and the renderer's view
+  // of it: the same options and components with the filter switch this
+  // preview's kind says.
+  std::shared_ptr<const EffectSettings> record_;
+  VtaEffectSettings view_;
   PreviewEffect effect_;
   RenderJob job_;
 };

@@ -34,7 +34,10 @@ void exchangeFirstTwoObjects(EffectSettings& record) {
 }  // namespace
 
 EditSession::EditSession(EffectSettings& record, bool filterMode, PreviewListener* listener)
-    : record_(record), filterMode_(filterMode), listener_(listener) {
+    : record_(record),
+      filterMode_(filterMode),
+      listener_(listener),
+      previewed_(std::make_shared<EffectSettings>()) {
   backup_.copyFrom(record);
   if (filterMode_) correctFilterStart(record_);
   preferences_.load();
@@ -92,11 +95,13 @@ void EditSession::replacePreview() {
 void EditSession::requestPreview() { preview_->requestRender(record_, selectedEffect_.get()); }
 
 void EditSession::recordChanged() {
-  if (!record_.differs(lastPreviewed_)) return;
-  lastPreviewed_.copyFrom(record_);
+  if (!record_.differs(*previewed_)) return;
+  auto copy = std::make_shared<EffectSettings>();
+  copy->copyFrom(record_);
+  previewed_ = std::move(copy);
   if (!preferences_.previewRender) return;
   if (preview_->isBusy()) preview_->requestStop();
-  requestPreview();
+  preview_->requestRender(previewed_, selectedEffect_.get());
 }
 
 void correctFilterStart(EffectSettings& record) {

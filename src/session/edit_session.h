@@ -74,7 +74,8 @@ class EditSession {
   // Asks for a render of the record as it is now.
   void requestPreview();
   // After an edit: when the record differs from the one last previewed, it
-  // is remembered and, with automatic preview on, the preview restarts.
+  // is copied once, remembered and, with automatic preview on, handed to a
+  // restarted preview.
   void recordChanged();
 
  private:
@@ -82,7 +83,8 @@ class EditSession {
   const bool filterMode_;
   PreviewListener* const listener_;
   EffectSettings backup_;
-  EffectSettings lastPreviewed_;
+  // The record as last previewed, shared with the preview's worker.
+  std::shared_ptr<const EffectSettings> previewed_;
   Preferences preferences_;
   CopiedKey copiedKey_;
   bool cancelled_ = false;
