@@ -17,35 +17,34 @@ namespace {
 constexpr uint8_t kGrey = 192;
 constexpr uint32_t kMinSequenceFrames = 6;
 
-struct Quality {
-  uint32_t size;
-  const char* prefix;
-};
-
 // "Prev_Quality": 1 medium, 2 high, anything else low.
-Quality qualityFor(uint32_t level) {
-  if (level == 1) return {64, "PREVM_"};
-  if (level == 2) return {128, "PREVL_"};
-  return {32, "PREVS_"};
-}
-
-// "Prev_Frames" within the 1 to 200 the Settings page offers; a filter
-// preview and any count too short to animate show one frame.
-uint32_t frameCountFor(uint32_t stored, bool filterMode) {
-  const uint32_t frames = std::clamp<uint32_t>(stored, 1, PreviewRenderer::kMaxFrames);
-  return filterMode || frames < kMinSequenceFrames ? 1 : frames;
+PreviewFormat qualityFormat(uint32_t level) {
+  if (level == 1) return {64, 64, 1, "PREVM_"};
+  if (level == 2) return {128, 128, 1, "PREVL_"};
+  return {32, 32, 1, "PREVS_"};
 }
 
 }  // namespace
 
-PreviewRenderer::PreviewRenderer(bool filterMode, PreviewListener* listener,
-                                 std::chrono::milliseconds pollPeriod)
-    : filterMode_(filterMode), listener_(listener), pollPeriod_(pollPeriod) {
-  frameCount_ = frameCountFor(readRegistryDword("Prev_Frames"), filterMode);
-  qualityLevel_ = readRegistryDword("Prev_Quality");
-  const Quality quality = qualityFor(qualityLevel_);
-  width_ = height_ = quality.size;
-  std::snprintf(texturePrefix_, sizeof texturePrefix_, "%s", quality.prefix);
+// "Prev_Frames" within the 1 to 200 the Settings page offers; a filter
+// preview and any count too short to animate show one frame.
+PreviewFormat storedPreviewFormat(bool filterMode) {
+  PreviewFormat format = qualityFormat(readRegistryDword("Prev_Quality"));
+  const uint32_t frames =
+      std::clamp<uint32_t>(readRegistryDword("Prev_Frames"), 1, PreviewRenderer::kMaxFrames);
+  format.frameCount = filterMode || frames < kMinSequenceFrames ? 1 : frames;
+  return format;
+}
+
+PreviewRenderer::PreviewRenderer(bool filterMode, const PreviewFormat& format,
+                                 PreviewListener* listener, std::chrono::milliseconds pollPeriod)
+    : filterMode_(filterMode),
+      listener_(listener),
+      pollPeriod_(pollPeriod),
+      width_(format.width),
+      height_(format.height),
+      frameCount_(std::clamp<uint32_t>(format.frameCount, 1, kMaxFrames)) {
+  std::snprintf(texturePrefix_, sizeof texturePrefix_, "%s", format.texturePrefix);
   frames_.resize(frameCount_ * frameBytes());
   prepareJobTemplate();
   clearFrames();

@@ -44,18 +44,34 @@ struct PreviewEffect {
   float best = 0.0f;  // percent of the transition that shows it best
 };
 
+// The frames an engine renders: their size, their count and the prefix of
+// the placeholder textures its video sources show.
+struct PreviewFormat {
+  uint32_t width = 32;
+  uint32_t height = 32;
+  uint32_t frameCount = 1;
+  const char* texturePrefix = "PREVS_";
+};
+
+// The format "Prev_Quality" and "Prev_Frames" choose; a filter preview
+// shows one frame.
+PreviewFormat storedPreviewFormat(bool filterMode);
+
 class PreviewRenderer {
  public:
   static constexpr uint32_t kMaxFrames = 200;
   static constexpr std::chrono::milliseconds kPollPeriod{50};
 
-  // Reads "Prev_Frames" and "Prev_Quality", loads the placeholder textures,
-  // clears the frames and starts the worker, which binds the renderer named
-  // by "Prev_Engine". filterMode: the sheet has a second record. listener may
-  // be null. The worker polls its flags every pollPeriod while idle and wakes
-  // at once when a render is requested.
-  PreviewRenderer(bool filterMode, PreviewListener* listener,
+  // Loads the placeholder textures, clears the frames and starts the worker,
+  // which binds the renderer named by "Prev_Engine". filterMode: the sheet
+  // has a second record. listener may be null. The worker polls its flags
+  // every pollPeriod while idle and wakes at once when a render is requested.
+  PreviewRenderer(bool filterMode, const PreviewFormat& format, PreviewListener* listener,
                   std::chrono::milliseconds pollPeriod = kPollPeriod);
+  // The same in the stored format.
+  PreviewRenderer(bool filterMode, PreviewListener* listener,
+                  std::chrono::milliseconds pollPeriod = kPollPeriod)
+      : PreviewRenderer(filterMode, storedPreviewFormat(filterMode), listener, pollPeriod) {}
   // Asks the worker to quit and waits until it has ended (after the frame it
   // is rendering).
   ~PreviewRenderer();
@@ -81,9 +97,9 @@ class PreviewRenderer {
   uint32_t width() const { return width_; }
   uint32_t height() const { return height_; }
   uint32_t frameCount() const { return frameCount_; }
-  uint32_t qualityLevel() const { return qualityLevel_; }
   const char* texturePrefix() const { return texturePrefix_; }
-  // Frame i: height bottom-up rows of width x 3 bytes. Written by the worker
+  // Frame i: height bottom-up rows of width x 3 bytes (whole 32-bit words
+  // when width is a multiple of 4, as every stored quality's). Written by the worker
   // while it renders.
   const uint8_t* frame(uint32_t i) const { return &frames_[i * frameBytes()]; }
 
@@ -118,7 +134,6 @@ class PreviewRenderer {
   uint32_t width_ = 32;
   uint32_t height_ = 32;
   char texturePrefix_[8] = "PREVS_";
-  uint32_t qualityLevel_ = 0;
   uint32_t frameCount_ = 1;
   std::vector<uint8_t> frames_;
   RenderJob jobTemplate_;

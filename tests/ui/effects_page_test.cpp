@@ -11,6 +11,7 @@
 #include <cstring>
 #include <functional>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -482,6 +483,47 @@ TEST_F(EffectsPageTest, SampleLibraryInEachDisplayMode) {
               items);
     EXPECT_EQ("1111110000000000", states);
     EXPECT_STREQ("Page Turn Right", record.effectName);
+  }
+}
+
+// The pointer rests on the third icon (a real pointer move), then leaves for
+// the sheet's corner. With the sample renderer the icon plays: several
+// pictures follow each other, then the still icon returns and stays; with a
+// renderer that is not installed it never moves.
+TEST_F(EffectsPageTest, AnIconPlaysWhileThePointerRestsOnIt) {
+  for (const char* renderer : {"Rnd_Software", "Rnd_Absent"}) {
+    SCOPED_TRACE(renderer);
+    RegistryValue engine("Prev_Engine");
+    engine.setText(renderer);
+    const bool installed = std::strcmp(renderer, "Rnd_Software") == 0;
+    EffectSettings record;
+    size_t pictures = 0;
+    bool stillAgain = false, stayedStill = true;
+    EXPECT_EQ(0, run(record, [&](HWND page) {
+                HWND icon = GetDlgItem(page, kFirstIcon + 2);
+                const std::vector<COLORREF> still = screenPixels(icon).colours;
+                RECT area;
+                GetWindowRect(icon, &area);
+                // Low on the icon, so that its tooltip opens below it.
+                SetCursorPos((area.left + area.right) / 2, area.bottom - 3);
+                PostMessageA(icon, WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+                std::set<std::vector<COLORREF>> seen = {still};
+                waitUntil([&] { return seen.insert(screenPixels(icon).colours), seen.size() > 3; },
+                          installed ? 5000 : 1500);
+                pictures = seen.size() - 1;
+                if (installed) capture(page, "effects_page_icon_playing");
+                RECT sheet;
+                GetWindowRect(GetParent(page), &sheet);
+                SetCursorPos(sheet.left + 2, sheet.top + 2);
+                stillAgain = waitUntil([&] { return screenPixels(icon).colours == still; });
+                for (int i = 0; i < 5; ++i, Sleep(100))
+                  stayedStill = stayedStill && screenPixels(icon).colours == still;
+              }));
+    if (installed)
+      EXPECT_GT(pictures, 2u) << "frames of the effect drawn in the icon";
+    else
+      EXPECT_EQ(0u, pictures) << "without a renderer the icon stays still";
+    EXPECT_TRUE(stillAgain && stayedStill) << "the pointer left: no more frames";
   }
 }
 

@@ -1,12 +1,11 @@
 #include "ui/pages/effect_icon_drawing.h"
 
+#include "ui/controls/bitmap_drawing.h"
+
 namespace vta {
 namespace {
 
 constexpr int kIconInset = 2;
-
-// Bytes a 24-bit bitmap row of width pixels takes: rows are whole 32-bit words.
-uint64_t bitmapRowBytes(uint32_t width) { return (uint64_t{width} * 3 + 3) / 4 * 4; }
 
 // A two-segment line from, through corner, to end, in colour.
 void drawEdge(HDC dc, COLORREF colour, POINT from, POINT corner, POINT end) {
@@ -32,27 +31,15 @@ void drawOuterRectangle(HDC dc, const RECT& area, bool focused) {
 
 }  // namespace
 
+RECT insetArea(const RECT& area) {
+  return {area.left + kIconInset, area.top + kIconInset, area.right - kIconInset,
+          area.bottom - kIconInset};
+}
+
 void drawIconPicture(HDC dc, const RECT& area, const TextureImage& icon) {
   if (!icon.pixels || icon.width == 0 || icon.height == 0) return;
   if (icon.dataSize < bitmapRowBytes(icon.width) * icon.height) return;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = static_cast<LONG>(icon.width);
-  info.bmiHeader.biHeight = static_cast<LONG>(icon.height);
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  info.bmiHeader.biSizeImage = icon.dataSize;
-  // Smoothed, not nearest-pixel; the button's DC gets its modes back.
-  const int mode = SetStretchBltMode(dc, HALFTONE);
-  POINT origin;
-  SetBrushOrgEx(dc, 0, 0, &origin);
-  StretchDIBits(dc, area.left + kIconInset, area.top + kIconInset,
-                area.right - area.left - 2 * kIconInset, area.bottom - area.top - 2 * kIconInset, 0,
-                0, info.bmiHeader.biWidth, info.bmiHeader.biHeight, icon.pixels, &info,
-                DIB_RGB_COLORS, SRCCOPY);
-  SetStretchBltMode(dc, mode);
-  SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
+  drawStretchedBitmap(dc, insetArea(area), icon.pixels, icon.width, icon.height);
 }
 
 // With the icon, the name takes one line on a strip of button face at the

@@ -8,6 +8,9 @@
 
 namespace vta {
 
+// Where the picture goes: area shrunk by 2 pixels on every side.
+RECT insetArea(const RECT& area);
+
 // Stretches the icon into area shrunk by 2 pixels on every side, as a
 // bottom-up 24-bit bitmap. An icon without pixels, or with fewer pixel bytes
 // than such a bitmap of its size needs, draws nothing.

@@ -29,7 +29,8 @@ void copyName(char (&to)[N], const char* from) {
 
 EffectsPage::EffectsPage(SheetContext& context)
     : SheetPage(context, 102, "   FX"),
-      nameFont_(CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial")) {}
+      nameFont_(CreateFontA(12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, "Arial")),
+      player_(session()) {}
 
 EffectsPage::~EffectsPage() {
   if (nameFont_) DeleteObject(nameFont_);
@@ -69,6 +70,7 @@ int EffectsPage::comboIndexOfShown() const {
 }
 
 void EffectsPage::showEntry(int shown, const EffectGroup* entry) {
+  player_.stop();
   shownGroup_ = shown;
   shownGroupEntry_ = entry;
   EffectDescription iconOnly;
@@ -143,7 +145,10 @@ void EffectsPage::drawIcon(const DRAWITEMSTRUCT& item, int id) const {
   if (i < 0 || i >= shownCount()) return;
   if (item.itemAction == ODA_DRAWENTIRE) {
     const uint32_t display = session().preferences().effectDisplay;
-    if (display != kDisplayName) drawIconPicture(item.hDC, item.rcItem, icons_[i]);
+    if (player_.drawnSlot() == i)
+      player_.drawFrame(item.hDC, item.rcItem);
+    else if (display != kDisplayName)
+      drawIconPicture(item.hDC, item.rcItem, icons_[i]);
     if (display != kDisplayIcon) {
       drawIconName(item.hDC, item.rcItem, nameFont_, shownGroupEntry_->items[i],
                    display != kDisplayName);
@@ -204,6 +209,23 @@ void EffectsPage::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     drawIcon(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), static_cast<int>(wParam));
   else if (message == WM_CONTEXTMENU)
     offerFavouriteMenu(reinterpret_cast<HWND>(wParam), lParam);
+  else if (message == kIconHoverMessage)
+    onIconHover(static_cast<int>(wParam), lParam != 0);
+  else if (message == kIconFrameMessage || message == WM_TIMER)
+    player_.handle(message, wParam);
+}
+
+void EffectsPage::onIconHover(int slot, bool rested) {
+  if (!rested) {
+    if (slot == player_.playingSlot()) player_.stop();
+    return;
+  }
+  HWND icon = GetDlgItem(window(), IDC_EFFECTS_FIRST_ICON + slot);
+  if (slot < 0 || slot >= shownCount() || !icon || session().preferences().effectDisplay == kDisplayName)
+    return;
+  RECT area;
+  GetClientRect(icon, &area);
+  player_.play(slot, shownGroupEntry_->items[slot], area);
 }
 
 }  // namespace vta

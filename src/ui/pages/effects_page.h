@@ -1,8 +1,9 @@
 // The "   FX" page (dialog 102): the groups of the effect organization
 // "current" in a drop-down list, headed by the user's "Favourites" and
 // "Recently Used"; a search box; the effects of the shown group as up to
-// sixteen owner-drawn icon buttons, and the "Selected FX" pane. Clicking an
-// icon makes that effect the record's effect and loads its description.
+// sixteen owner-drawn icon buttons, which play their effect while the
+// pointer rests on them, and the "Selected FX" pane. Clicking an icon makes
+// that effect the record's effect and loads its description.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +16,7 @@
 #include "model/files/group_list.h"
 #include "model/files/personal_lists.h"
 #include "model/texture_image.h"
+#include "ui/pages/effect_icon_player.h"
 #include "ui/sheet/sheet_page.h"
 
 namespace vta {
@@ -78,6 +80,8 @@ class EffectsPage final : public SheetPage {
   void saveUserLists();
   // Answers the tooltip window's question for an icon's text.
   void giveTipText(NMTTDISPINFOA& question);
+  // The pointer rested on the icon in slot (or left it, when not rested).
+  void onIconHover(int slot, bool rested);
 
   char organizationName_[kEffectsPageNameSize] = "";
   EffectGroupList groups_;
@@ -89,6 +93,7 @@ class EffectsPage final : public SheetPage {
   int selectedIndex_ = 0;
   char selectedName_[kEffectsPageNameSize] = "";
   HFONT nameFont_ = nullptr;
+  EffectIconPlayer player_;
 
   PersonalLists userLists_;
   EffectSearch search_;

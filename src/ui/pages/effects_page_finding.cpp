@@ -56,6 +56,7 @@ void EffectsPage::prepareFinding() {
   SendMessageA(box, EM_LIMITTEXT, kGroupNameSize - 1, 0);
   attachEffectsPageKeys(window());
   createIconTips(window());
+  player_.attach(window());
 }
 
 void EffectsPage::onSearchChanged() {

@@ -7,6 +7,7 @@
 
 #include "pane_ids.h"
 #include "ui/pane/preview_pane.h"
+#include "ui/controls/bitmap_drawing.h"
 #include "ui/controls/dialog_page.h"
 
 namespace vta {
@@ -90,21 +91,9 @@ void PreviewPane::drawNextFrame() {
   RECT area;
   GetClientRect(picture, &area);
   const uint32_t index = preview.advanceDisplayFrame();
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = static_cast<LONG>(preview.width());
-  info.bmiHeader.biHeight = static_cast<LONG>(preview.height());
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  info.bmiHeader.biCompression = BI_RGB;
-  info.bmiHeader.biSizeImage = preview.width() * preview.height() * 3;
   HDC dc = GetDC(picture);
-  // Smoothed, not nearest-pixel: a small frame is shown several times larger.
-  SetStretchBltMode(dc, HALFTONE);
-  SetBrushOrgEx(dc, 0, 0, nullptr);
-  StretchDIBits(dc, area.left + 1, area.top + 1, area.right - area.left - 2,
-                area.bottom - area.top - 2, 0, 0, info.bmiHeader.biWidth, info.bmiHeader.biHeight,
-                preview.frame(index), &info, DIB_RGB_COLORS, SRCCOPY);
+  drawStretchedBitmap(dc, {area.left + 1, area.top + 1, area.right - 1, area.bottom - 1},
+                      preview.frame(index), preview.width(), preview.height());
   ReleaseDC(picture, dc);
 }
 
