@@ -1,10 +1,10 @@
 // Every dialog template of Vantaro30.dll as the library ships it, shown with a
 // dialog procedure that does nothing: the five pages in one modeless property
-// sheet, the editors and the copy-key dialog on their own. Each must hold
-// every control its code addresses (the ids of its *_ids.h header) in a clean
-// layout: inside the dialog, texts that fit, no overlaps but group boxes
-// around what they frame, radio groups of radio buttons only, drop-down lists
-// that drop and scroll. Each is captured as template_<id>.png.
+// sheet, the editors, the copy-key dialog and the about box on their own.
+// Each must hold every control its code addresses (the ids of its *_ids.h
+// header) in a clean layout: inside the dialog, texts that fit, no overlaps
+// but group boxes around what they frame, radio groups of radio buttons
+// only, drop-down lists that drop and scroll. Each is captured as template_<id>.png.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "about_ids.h"
 #include "copy_key_ids.h"
 #include "effects_page_ids.h"
 #include "envelope_editor_ids.h"
@@ -109,7 +110,8 @@ const std::vector<Template>& modals() {
         IDC_PATH_AXIS_Y, IDC_PATH_AXIS_Z, IDC_PATH_VIEW, IDC_PATH_MOVE, IDC_PATH_ROTATE,
         IDC_PATH_STRETCH, IDC_PATH_CAMERA, IDC_PATH_PERSPECTIVE, IDC_PATH_TOP, IDC_PATH_SIDE,
         IDC_PATH_TIME, IDC_PATH_TIME_VALUE}, false)},
-    {IDD_COPY_KEY, {IDOK, IDCANCEL, IDC_COPY_KEY_TIME}}};
+    {IDD_COPY_KEY, {IDOK, IDCANCEL, IDC_COPY_KEY_TIME}},
+    {IDD_ABOUT, {IDC_ABOUT_SCENE, IDC_ABOUT_BADGE, IDC_ABOUT_TITLE, IDC_ABOUT_RELEASE}}};
   return all;
 }
 // clang-format on
@@ -453,7 +455,8 @@ TEST_P(ModalDialogTemplate, IsACaptionedModalFrameHoldingItsControlsInACleanLayo
   DestroyWindow(dialog);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modals, ModalDialogTemplate, ::testing::Range(0, 3),
+INSTANTIATE_TEST_SUITE_P(Modals, ModalDialogTemplate,
+                         ::testing::Range(0, static_cast<int>(modals().size())),
                          [](const ::testing::TestParamInfo<int>& info) {
                            return "Dialog" + std::to_string(modals()[info.param].id);
                          });
