@@ -106,6 +106,10 @@ class PreviewRenderer {
   // Dialog thread, for each playback tick: the next frame to show, in turn;
   // while a render runs, the newest finished frame.
   uint32_t advanceDisplayFrame();
+  // The frame the last tick showed (the first before any tick).
+  uint32_t displayFrame() const {
+    return displayFrame_ < 0 ? 0 : static_cast<uint32_t>(displayFrame_);
+  }
 
   // The jobs' abort callback: whether the engine whose worker calls it has
   // been asked to stop.

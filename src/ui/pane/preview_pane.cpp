@@ -114,6 +114,9 @@ void PreviewPane::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kPlaybackTimer) drawNextFrame();
       break;
+    case WM_DRAWITEM:
+      if (wParam == IDC_PANE_PICTURE) drawPicture(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      break;
     case kPaneStateMessage: refreshRenderButton(); break;
     case kPaneProgressMessage:
       SendDlgItemMessageA(window, IDC_PANE_PROGRESS, PBM_SETPOS, wParam, 0);

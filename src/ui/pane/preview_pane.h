@@ -40,9 +40,11 @@ class PreviewPane {
   void stopPlayback();
   void refreshRenderButton();
   void refreshProgressBar();
-  // Draws the preview's next frame into the picture, inside a one-pixel
-  // margin.
+  // Shows the preview's next frame in the picture.
   void drawNextFrame();
+  // The picture's frame and, inside a one-pixel margin, the preview's
+  // current frame.
+  void drawPicture(const DRAWITEMSTRUCT& item);
 
  private:
   void onNotify(const NMHDR& header);

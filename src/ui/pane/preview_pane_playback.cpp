@@ -87,14 +87,18 @@ void PreviewPane::refreshProgressBar() {
 void PreviewPane::drawNextFrame() {
   HWND picture = dialog_.window() ? GetDlgItem(dialog_.window(), IDC_PANE_PICTURE) : nullptr;
   if (!picture) return;
-  PreviewRenderer& preview = context_.session.preview();
-  RECT area;
-  GetClientRect(picture, &area);
-  const uint32_t index = preview.advanceDisplayFrame();
-  HDC dc = GetDC(picture);
-  drawStretchedBitmap(dc, {area.left + 1, area.top + 1, area.right - 1, area.bottom - 1},
-                      preview.frame(index), preview.width(), preview.height());
-  ReleaseDC(picture, dc);
+  context_.session.preview().advanceDisplayFrame();
+  InvalidateRect(picture, nullptr, FALSE);
+}
+
+// Drawn whenever the picture is painted, so that it shows the frame at
+// once, not only at the next playback tick.
+void PreviewPane::drawPicture(const DRAWITEMSTRUCT& item) {
+  const PreviewRenderer& preview = context_.session.preview();
+  FrameRect(item.hDC, &item.rcItem, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  const RECT& area = item.rcItem;
+  drawStretchedBitmap(item.hDC, {area.left + 1, area.top + 1, area.right - 1, area.bottom - 1},
+                      preview.frame(preview.displayFrame()), preview.width(), preview.height());
 }
 
 }  // namespace vta
