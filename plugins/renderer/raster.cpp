@@ -72,8 +72,22 @@ struct FacePlanes {
     const __m128 dx = _mm_sub_ps(x, _mm_set1_ps(originX));
     const __m128 scale = perspective ? _mm_div_ps(_mm_set1_ps(1.0f), near) : _mm_set1_ps(1.0f);
     for (int k = 0; k < N; ++k) {
-      const __m128 line = _mm_add_ps(_mm_set1_ps(rowValues[k]), _mm_mul_ps(_mm_set1_ps(perX[k]), dx));
+      const __m128 line =
+          _mm_add_ps(_mm_set1_ps(rowValues[k]), _mm_mul_ps(_mm_set1_ps(perX[k]), dx));
       _mm_storeu_ps(out + k * kLanes, _mm_mul_ps(line, scale));
+    }
+  }
+#endif
+#if defined(__SSE2__)
+  // at() for four points of the row through y: out[k * kLanes + lane].
+  void atLanes(__m128 x, float y, __m128 near, float* out) const {
+    const __m128 dx = _mm_sub_ps(x, _mm_set1_ps(originX));
+    const __m128 scale = perspective ? _mm_div_ps(_mm_set1_ps(1.0f), near) : _mm_set1_ps(1.0f);
+    const float dy = y - originY;
+    for (int k = 0; k < N; ++k) {
+      const __m128 across = _mm_add_ps(_mm_set1_ps(at0[k]), _mm_mul_ps(_mm_set1_ps(perX[k]), dx));
+      _mm_storeu_ps(out + k * kLanes,
+                    _mm_mul_ps(_mm_add_ps(across, _mm_set1_ps(perY[k] * dy)), scale));
     }
   }
 #endif
@@ -107,8 +121,8 @@ struct PictureShade {
   // coordinates lie beyond the picture's sampled range.
   bool four(const float* lanes, ColourLanes& out) const {
     ColourLanes texel;
-    if (!bilinearLanes(picture, _mm_loadu_ps(lanes + kU * kLanes), _mm_loadu_ps(lanes + kV * kLanes),
-                       texel))
+    if (!bilinearLanes(picture, _mm_loadu_ps(lanes + kU * kLanes),
+                       _mm_loadu_ps(lanes + kV * kLanes), texel))
       return false;
     const auto litLane = [&](__m128 t, float tinted, int c) {
       const __m128 diffuse = _mm_loadu_ps(lanes + (kDiffuse + c) * kLanes);
@@ -193,13 +207,14 @@ class FaceFill {
   // Samples px to px + 3 of a row begun by singleRow: which lie inside the
   // face and nearer than the canvas, and their values, four at once; then
   // each drawn in turn. False where the row leaves the face.
-  bool fourSamples(const RowEdges& row, float nearRow, const float* rowValues, size_t first,
-                   int px, bool& entered) {
+  bool fourSamples(const RowEdges& row, float nearRow, const float* rowValues, size_t first, int px,
+                   bool& entered) {
     const __m128 x = laneCentres(px);
     const int inside = insideLanes(row, x);
     if (inside == 0) return !entered;
     const __m128 near = laneLine(nearRow, face_.nearPerX, x, face_.originX);
-    const int nearer = inside & _mm_movemask_ps(_mm_cmpgt_ps(near, _mm_loadu_ps(nearness_ + first + px)));
+    const int nearer =
+        inside & _mm_movemask_ps(_mm_cmpgt_ps(near, _mm_loadu_ps(nearness_ + first + px)));
     float nears[kLanes], lanes[N * kLanes], values[N];
     _mm_storeu_ps(nears, near);
     float colours[3][kLanes];
@@ -245,42 +260,132 @@ class FaceFill {
   // f x f samples per pixel. The row ends once every sample row has
   // entered the face and left it again.
   void smoothRow(int py, int x0, int x1) {
-    RowEdges rows[f];
-    float nearRows[f];
-    bool entered[f] = {}, left[f] = {};
+    SampleRows rows;
     for (int s = 0; s < f; ++s) {
-      rows[s].setRow(edges_, py * f + s + 0.5f);
-      nearRows[s] = face_.nearRow(py * f + s + 0.5f);
+      rows.edges[s].setRow(edges_, py * f + s + 0.5f);
+      rows.near[s] = face_.nearRow(py * f + s + 0.5f);
     }
+#if defined(__SSE2__)
+    if constexpr (f * 2 == kLanes) {
+      for (; x0 + kLanes <= x1; x0 += kLanes)
+        if (fourPixels(py, x0, rows)) return;
+    }
+#endif
     for (int px = x0; px < x1; ++px) {
-      if (std::all_of(left, left + f, [](bool done) { return done; })) return;
-      size_t covered[f * f];
-      float depth[f * f], firstX = 0, firstY = 0;
-      int count = 0;
-      for (int s = 0; s < f; ++s)
-        for (int x = px * f; x < px * f + f; ++x) {
-          const float sx = x + 0.5f;
-          if (!rows[s].inside(sx)) {
-            left[s] |= entered[s];
-            continue;
-          }
-          entered[s] = true;
-          const float near = face_.nearness(sx, nearRows[s]);
-          const size_t i = size_t(py * f + s) * width_ + x;
-          if (!(near > nearness_[i])) continue;
-          if (count == 0) firstX = sx, firstY = py * f + s + 0.5f;
-          covered[count] = i, depth[count++] = near;
-        }
-      if (count == 0) continue;
-      const Vec3 colour = shade_(valuesAt((px + 0.5f) * f, (py + 0.5f) * f, firstX, firstY));
-      for (int k = 0; k < count; ++k) {
-        blend(colours_[covered[k]], colour, alpha_);
-        if (writeDepth_) nearness_[covered[k]] = depth[k];
-      }
+      if (rows.allLeft()) return;
+      smoothPixel(py, px, rows);
     }
   }
 
  private:
+  struct SampleRows {
+    RowEdges edges[f];
+    float near[f];
+    bool entered[f] = {}, left[f] = {};
+    bool allLeft() const {
+      return std::all_of(left, left + f, [](bool done) { return done; });
+    }
+  };
+
+  void smoothPixel(int py, int px, SampleRows& rows) {
+    size_t covered[f * f];
+    float depth[f * f], firstX = 0, firstY = 0;
+    int count = 0;
+    for (int s = 0; s < f; ++s)
+      for (int x = px * f; x < px * f + f; ++x) {
+        const float sx = x + 0.5f;
+        if (!rows.edges[s].inside(sx)) {
+          rows.left[s] |= rows.entered[s];
+          continue;
+        }
+        rows.entered[s] = true;
+        const float near = face_.nearness(sx, rows.near[s]);
+        const size_t i = size_t(py * f + s) * width_ + x;
+        if (!(near > nearness_[i])) continue;
+        if (count == 0) firstX = sx, firstY = py * f + s + 0.5f;
+        covered[count] = i, depth[count++] = near;
+      }
+    if (count == 0) return;
+    const Vec3 colour = shade_(valuesAt((px + 0.5f) * f, (py + 0.5f) * f, firstX, firstY));
+    for (int k = 0; k < count; ++k) {
+      blend(colours_[covered[k]], colour, alpha_);
+      if (writeDepth_) nearness_[covered[k]] = depth[k];
+    }
+  }
+
+#if defined(__SSE2__)
+  // Pixels px to px + 3 with two samples a side: each sample row's eight
+  // samples are two lane groups. Coverage, depth and colour are smoothPixel's,
+  // the colours of the four pixels taken at their centres together. True
+  // once every sample row has left the face.
+  bool fourPixels(int py, int px, SampleRows& rows) {
+    int covered[f] = {};  // bit 4g + l: lane l of group g
+    float nears[f][2 * kLanes];
+    for (int s = 0; s < f; ++s) {
+      const size_t first = size_t(py * f + s) * width_ + size_t(px) * f;
+      for (int g = 0; g < 2; ++g) {
+        const __m128 x = laneCentres(px * f + g * kLanes);
+        const int inside = insideLanes(rows.edges[s], x);
+        const __m128 near = laneLine(rows.near[s], face_.nearPerX, x, face_.originX);
+        _mm_storeu_ps(nears[s] + g * kLanes, near);
+        const __m128 behind = _mm_loadu_ps(nearness_ + first + g * kLanes);
+        covered[s] |= (inside & _mm_movemask_ps(_mm_cmpgt_ps(near, behind))) << (g * kLanes);
+        noteCrossings(rows, s, inside);
+      }
+    }
+    if ((covered[0] | covered[1]) == 0) return rows.allLeft();
+    const float centreY = (py + 0.5f) * f;
+    const __m128 centreX = _mm_mul_ps(laneCentres(px), _mm_set1_ps(float(f)));
+    const __m128 near = laneLine(face_.nearRow(centreY), face_.nearPerX, centreX, face_.originX);
+    const int reached = _mm_movemask_ps(_mm_cmpgt_ps(near, _mm_setzero_ps()));
+    float lanes[N * kLanes], colours[3][kLanes];
+    face_.atLanes(centreX, centreY, near, lanes);
+    const bool shaded = reached == 0xF && shadeFour(lanes, colours);
+    for (int j = 0; j < kLanes; ++j) {
+      const int bits = 3 << (j * f);
+      if (((covered[0] | covered[1]) & bits) == 0) continue;
+      Vec3 colour;
+      if (shaded) {
+        colour = {colours[0][j], colours[1][j], colours[2][j]};
+      } else if (reached >> j & 1) {
+        for (int k = 0; k < N; ++k) values_[k] = lanes[k * kLanes + j];
+        colour = shade_(values_);
+      } else {
+        colour = shade_(firstCoveredValues(py, px + j, covered, bits));
+      }
+      for (int s = 0; s < f; ++s)
+        for (int l = j * f; l < j * f + f; ++l) {
+          if (!(covered[s] >> l & 1)) continue;
+          const size_t i = size_t(py * f + s) * width_ + size_t(px) * f + l;
+          blend(colours_[i], colour, alpha_);
+          if (writeDepth_) nearness_[i] = nears[s][l];
+        }
+    }
+    return rows.allLeft();
+  }
+
+  // A sample row's four lanes in turn, as smoothPixel visits them: the row
+  // has left the face at an outside sample after an inside one.
+  static void noteCrossings(SampleRows& rows, int s, int inside) {
+    if (inside == 0) {
+      rows.left[s] |= rows.entered[s];
+      return;
+    }
+    const int afterFirst = 0xF & ~((inside & -inside) * 2 - 1);
+    rows.left[s] |= rows.entered[s] ? inside != 0xF : (afterFirst & ~inside) != 0;
+    rows.entered[s] = true;
+  }
+
+  // The values at the first covered sample of pixel px (bits of covered).
+  const float* firstCoveredValues(int py, int px, const int* covered, int bits) {
+    const int s = covered[0] & bits ? 0 : 1;
+    const int lane = __builtin_ctz(static_cast<unsigned>(covered[s] & bits));
+    const float x = px * f + (lane % f) + 0.5f, y = py * f + s + 0.5f;
+    face_.at(x, y, face_.nearness(x, face_.nearRow(y)), values_);
+    return values_;
+  }
+#endif
+
   // The values at the pixel's centre, or at its first covered sample where
   // the face's plane does not reach the centre.
   const float* valuesAt(float centreX, float centreY, float firstX, float firstY) {
