@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "frame_job.h"
 #include "frame_order.h"
 #include "job_image.h"
 #include "platform/boundary.h"
@@ -30,24 +31,6 @@ std::vector<JobImage> fittedSources(const RenderRequest& request) {
   return sources;
 }
 
-// One worker's job and the output picture it points into.
-struct FrameJob {
-  VtaRenderJob job{};
-  JobImage output;
-
-  FrameJob(const RenderRequest& request, std::vector<JobImage>& sources)
-      : output(request.width, request.height) {
-    job.width = request.width;
-    job.height = request.height;
-    job.sourceCount = VTA_RENDER_SOURCE_COUNT;
-    job.previewMark = 1;  // draw into the output, not into a device context
-    job.abortCallback = cancelRequested;
-    job.range = request.frames > 1 ? request.frames - 1 : 1;
-    for (size_t k = 0; k < sources.size(); ++k) sources[k].describe(job.sources[k]);
-    output.describe(job.output);
-  }
-};
-
 struct Render {
   const RendererPlugin& plugin;
   VtaEffectSettings& record;
@@ -59,7 +42,7 @@ struct Render {
   void work() {
     OrderScope scope(order);
     RendererContext context(plugin);
-    FrameJob frame(request, sources);
+    FrameJob frame(request.width, request.height, request.frames, sources, cancelRequested);
     context.prepare(record, frame.job);
     for (uint32_t i = 0; order.claim(i);) {
       frame.job.position = i;

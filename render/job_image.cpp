@@ -36,4 +36,23 @@ RgbPicture JobImage::picture() const {
   return out;
 }
 
+void JobImage::readRgba(const uint8_t* rgba) {
+  const size_t rowBytes = size_t(width_) * 3;
+  for (uint32_t y = 0; y < height_; ++y) {
+    const uint8_t* p = rgba + size_t(height_ - 1 - y) * width_ * 4;
+    uint8_t* q = bytes_.data() + y * rowBytes;
+    for (uint32_t x = 0; x < width_; ++x, p += 4, q += 3) q[0] = p[2], q[1] = p[1], q[2] = p[0];
+  }
+}
+
+void JobImage::writeRgba(uint8_t* rgba) const {
+  const size_t rowBytes = size_t(width_) * 3;
+  for (uint32_t y = 0; y < height_; ++y) {
+    const uint8_t* p = bytes_.data() + (height_ - 1 - y) * rowBytes;
+    uint8_t* q = rgba + size_t(y) * width_ * 4;
+    for (uint32_t x = 0; x < width_; ++x, p += 3, q += 4)
+      q[0] = p[2], q[1] = p[1], q[2] = p[0], q[3] = 255;
+  }
+}
+
 }  // namespace vta::render

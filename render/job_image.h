@@ -25,6 +25,12 @@ class JobImage {
   void describe(VtaTextureImage& image);
   RgbPicture picture() const;
 
+  // Frames as video editors hand them over: RGBA, 4 bytes per pixel, top
+  // row first, of this picture's size. readRgba takes the colours of one
+  // (alpha is not kept); writeRgba gives this picture as one, opaque.
+  void readRgba(const uint8_t* rgba);
+  void writeRgba(uint8_t* rgba) const;
+
  private:
   uint32_t width_ = 0;
   uint32_t height_ = 0;

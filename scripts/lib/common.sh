@@ -3,10 +3,11 @@
 
 VTA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 VTA_BUILD=$VTA_ROOT/build
-# wine brings wineserver, which wine64 only recommends.
+# wine brings wineserver, which wine64 only recommends. frei0r-plugins-dev
+# (frei0r.h) and melt build and drive the native frei0r transition plug-in.
 VTA_PACKAGES="cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix
   g++-mingw-w64-i686-posix wine wine64 xvfb libpng-dev libstb-dev pkgconf
-  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev"
+  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev frei0r-plugins-dev melt"
 
 step() { printf '\n== %s\n' "$*"; }
 
