@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "edge_line.h"
+#include "row_lanes.h"
 
 namespace rnd {
 
@@ -140,16 +141,34 @@ void ShadowMap::drawTriangle(const MapPoint* corner, float opacity) {
     row.setRow(edges, py);
     const float rowCloseness = v[0].closeness + perY * (py - v[0].y);
     Texel* texels = &texels_[size_t(y) * kMapSize];
-    bool entered = false;
-    for (int x = x0; x < x1; ++x) {
-      const float px = x + 0.5f;
-      if (!row.inside(px)) {
-        if (entered) break;  // a triangle is convex
-        continue;
+    bool entered = false, left = false;  // a triangle is convex: once left, done
+    int x = x0;
+#if defined(__SSE2__)
+    // Four texels at once, each lane as the one-texel loop below decides it.
+    for (; !left && x + kLanes <= x1; x += kLanes) {
+      const __m128 centres = laneCentres(x);
+      const int inside = insideLanes(row, centres);
+      float near[kLanes];
+      _mm_storeu_ps(near, laneLine(rowCloseness, perX, centres, v[0].x));
+      for (int l = 0; l < kLanes && !left; ++l) {
+        if (inside >> l & 1) {
+          entered = true;
+          if (near[l] > texels[x + l].closeness) texels[x + l] = Texel{near[l], opacity};
+        } else {
+          left = entered;
+        }
       }
-      entered = true;
-      const float near = rowCloseness + perX * (px - v[0].x);
-      if (near > texels[x].closeness) texels[x] = Texel{near, opacity};
+    }
+#endif
+    for (; !left && x < x1; ++x) {
+      const float px = x + 0.5f;
+      if (row.inside(px)) {
+        entered = true;
+        const float near = rowCloseness + perX * (px - v[0].x);
+        if (near > texels[x].closeness) texels[x] = Texel{near, opacity};
+      } else {
+        left = entered;
+      }
     }
   }
 }
