@@ -1,8 +1,8 @@
 #pragma once
 // Four neighbouring samples of one canvas row at once (SSE2, which every
-// x86-64 processor has; the i686 build, made for any x86, fills one sample
-// at a time). Each lane does the operations of the one-sample code in the
-// same order, so both give the same bits.
+// x86-64 processor has and the i686 build is compiled for). Each lane does
+// the operations of the one-sample code in the same order, so both give
+// the same bits.
 #if defined(__SSE2__)
 #include <emmintrin.h>
 
