@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "edge_line.h"
+#include "picture_lanes.h"
 #include "row_lanes.h"
 
 namespace rnd {
@@ -219,6 +220,87 @@ float ShadowMap::occlusion(Vec3 point) const {
       heldBack(x, y + 1, nearerThan) * (1 - ax) + heldBack(x + 1, y + 1, nearerThan) * ax;
   return top * (1 - ay) + bottom * ay;
 }
+
+#if defined(__SSE2__)
+namespace {
+
+// a - b, then dotted with row, as Mat3::apply and dot() order it.
+__m128 rowOf(const Vec3& row, __m128 dx, __m128 dy, __m128 dz) {
+  const __m128 xy =
+      _mm_add_ps(_mm_mul_ps(_mm_set1_ps(row.x), dx), _mm_mul_ps(_mm_set1_ps(row.y), dy));
+  return _mm_add_ps(xy, _mm_mul_ps(_mm_set1_ps(row.z), dz));
+}
+
+__m128 select(__m128 mask, __m128 yes, __m128 no) {
+  return _mm_or_ps(_mm_and_ps(mask, yes), _mm_andnot_ps(mask, no));
+}
+
+}  // namespace
+
+// lookupOf() and occlusion() lane by lane: the arithmetic four at once,
+// the map's four texels of each lane read one lane at a time.
+__m128 ShadowMap::occlusionLanes(__m128 px, __m128 py, __m128 pz) const {
+  const __m128 dx = _mm_sub_ps(px, _mm_set1_ps(origin_.x));
+  const __m128 dy = _mm_sub_ps(py, _mm_set1_ps(origin_.y));
+  const __m128 dz = _mm_sub_ps(pz, _mm_set1_ps(origin_.z));
+  const __m128 qx = rowOf(basis_.row[0], dx, dy, dz), qy = rowOf(basis_.row[1], dx, dy, dz);
+  const __m128 qz = rowOf(basis_.row[2], dx, dy, dz);
+  const __m128 one = _mm_set1_ps(1.0f);
+  __m128 mapX, mapY, nearerThan, valid = _mm_castsi128_ps(_mm_set1_epi32(-1));
+  if (!perspective_) {
+    const __m128 limit = _mm_sub_ps(qz, _mm_set1_ps(2 * texelSize_ + 0.01f));
+    mapX = _mm_mul_ps(_mm_sub_ps(qx, _mm_set1_ps(minX_)), _mm_set1_ps(scaleX_));
+    mapY = _mm_mul_ps(_mm_sub_ps(qy, _mm_set1_ps(minY_)), _mm_set1_ps(scaleY_));
+    nearerThan = _mm_xor_ps(limit, _mm_set1_ps(-0.0f));
+  } else {
+    valid = _mm_cmpgt_ps(qz, _mm_set1_ps(kNearestDepth));
+    const __m128 limit =
+        _mm_sub_ps(qz, _mm_add_ps(_mm_mul_ps(_mm_set1_ps(2 * texelSize_), qz), _mm_set1_ps(0.01f)));
+    const __m128 ahead = _mm_cmpgt_ps(limit, _mm_setzero_ps());
+    const __m128 both = _mm_div_ps(one, _mm_mul_ps(qz, limit));
+    const __m128 overDepth = select(ahead, _mm_mul_ps(limit, both), _mm_div_ps(one, qz));
+    nearerThan = select(ahead, _mm_mul_ps(qz, both), _mm_set1_ps(INFINITY));
+    const __m128 half = _mm_set1_ps(0.5f * kMapSize);
+    const __m128 scale = _mm_div_ps(overDepth, _mm_set1_ps(extent_));
+    mapX = _mm_mul_ps(_mm_add_ps(_mm_mul_ps(qx, scale), one), half);
+    mapY = _mm_mul_ps(_mm_add_ps(_mm_mul_ps(qy, scale), one), half);
+  }
+  const __m128 fx = _mm_sub_ps(mapX, _mm_set1_ps(0.5f)), fy = _mm_sub_ps(mapY, _mm_set1_ps(0.5f));
+  const __m128 minus1 = _mm_set1_ps(-1.0f), size = _mm_set1_ps(float(kMapSize));
+  valid =
+      _mm_and_ps(valid, _mm_and_ps(_mm_and_ps(_mm_cmpgt_ps(fx, minus1), _mm_cmpgt_ps(fy, minus1)),
+                                   _mm_and_ps(_mm_cmplt_ps(fx, size), _mm_cmplt_ps(fy, size))));
+  const int lanesValid = _mm_movemask_ps(valid);
+  if (lanesValid == 0) return _mm_setzero_ps();
+  const __m128i ix = lanes::floorToInt(fx), iy = lanes::floorToInt(fy);
+  const __m128 ax = _mm_sub_ps(fx, _mm_cvtepi32_ps(ix)), ay = _mm_sub_ps(fy, _mm_cvtepi32_ps(iy));
+  alignas(16) int xs[4], ys[4];
+  alignas(16) float limits[4], held[4][4] = {};
+  _mm_store_si128(reinterpret_cast<__m128i*>(xs), ix);
+  _mm_store_si128(reinterpret_cast<__m128i*>(ys), iy);
+  _mm_store_ps(limits, nearerThan);
+  for (int l = 0; l < 4; ++l) {
+    if (!(lanesValid >> l & 1)) continue;
+    held[0][l] = heldBack(xs[l], ys[l], limits[l]);
+    held[1][l] = heldBack(xs[l] + 1, ys[l], limits[l]);
+    held[2][l] = heldBack(xs[l], ys[l] + 1, limits[l]);
+    held[3][l] = heldBack(xs[l] + 1, ys[l] + 1, limits[l]);
+  }
+  const auto across = [&](const float* left, const float* right) {
+    return _mm_add_ps(_mm_mul_ps(_mm_load_ps(left), _mm_sub_ps(one, ax)),
+                      _mm_mul_ps(_mm_load_ps(right), ax));
+  };
+  const __m128 top = across(held[0], held[1]), bottom = across(held[2], held[3]);
+  const __m128 blended = _mm_add_ps(_mm_mul_ps(top, _mm_sub_ps(one, ay)), _mm_mul_ps(bottom, ay));
+  return _mm_and_ps(valid, blended);
+}
+
+__m128 Shadows::lossLanes(__m128 x, __m128 y, __m128 z) const {
+  __m128 sum = _mm_setzero_ps();
+  for (size_t i = 0; i < used_; ++i) sum = _mm_add_ps(sum, maps_[i].occlusionLanes(x, y, z));
+  return _mm_mul_ps(_mm_set1_ps(perMap_), sum);
+}
+#endif
 
 float Shadows::loss(Vec3 point) const {
   float sum = 0;

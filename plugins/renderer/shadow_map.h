@@ -5,6 +5,10 @@
 
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "light_rig.h"
 #include "object_mesh.h"
 #include "vec3.h"
@@ -23,6 +27,10 @@ class ShadowMap {
   // How much of the light the nearest object between the light and point
   // holds back: 0 (nothing in the way) to 1 (an opaque object).
   float occlusion(Vec3 point) const;
+#if defined(__SSE2__)
+  // occlusion() of four points (their coordinates in lanes), the same bits.
+  __m128 occlusionLanes(__m128 x, __m128 y, __m128 z) const;
+#endif
 
  private:
   struct MapPoint {
@@ -75,6 +83,10 @@ class Shadows {
   // Share of the shadow-casting lights' light that point loses: the
   // darkness times the mean occlusion over those lights.
   float loss(Vec3 point) const;
+#if defined(__SSE2__)
+  // loss() of four points (their coordinates in lanes), the same bits.
+  __m128 lossLanes(__m128 x, __m128 y, __m128 z) const;
+#endif
 
  private:
   std::vector<ShadowMap> maps_;  // the first used_ are this frame's
