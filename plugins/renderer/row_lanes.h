@@ -7,6 +7,7 @@
 #include <emmintrin.h>
 
 #include "edge_line.h"
+#include "vec3.h"
 
 namespace rnd {
 
@@ -14,8 +15,7 @@ constexpr int kLanes = 4;
 
 // The centres of samples px to px + 3 of a row.
 inline __m128 laneCentres(int px) {
-  return _mm_add_ps(_mm_cvtepi32_ps(_mm_setr_epi32(px, px + 1, px + 2, px + 3)),
-                    _mm_set1_ps(0.5f));
+  return _mm_add_ps(_mm_cvtepi32_ps(_mm_setr_epi32(px, px + 1, px + 2, px + 3)), _mm_set1_ps(0.5f));
 }
 
 // Bit k set where sample k lies inside the face (RowEdges::inside).
@@ -37,6 +37,14 @@ inline int insideLanes(const RowEdges& row, __m128 x) {
 inline __m128 laneLine(float start, float perX, __m128 x, float originX) {
   return _mm_add_ps(_mm_set1_ps(start),
                     _mm_mul_ps(_mm_set1_ps(perX), _mm_sub_ps(x, _mm_set1_ps(originX))));
+}
+
+// dot(row, v) of four vectors v (their coordinates in lanes), in dot()'s
+// order.
+inline __m128 dotLanes(const Vec3& row, __m128 x, __m128 y, __m128 z) {
+  const __m128 xy =
+      _mm_add_ps(_mm_mul_ps(_mm_set1_ps(row.x), x), _mm_mul_ps(_mm_set1_ps(row.y), y));
+  return _mm_add_ps(xy, _mm_mul_ps(_mm_set1_ps(row.z), z));
 }
 
 }  // namespace rnd

@@ -224,13 +224,6 @@ float ShadowMap::occlusion(Vec3 point) const {
 #if defined(__SSE2__)
 namespace {
 
-// a - b, then dotted with row, as Mat3::apply and dot() order it.
-__m128 rowOf(const Vec3& row, __m128 dx, __m128 dy, __m128 dz) {
-  const __m128 xy =
-      _mm_add_ps(_mm_mul_ps(_mm_set1_ps(row.x), dx), _mm_mul_ps(_mm_set1_ps(row.y), dy));
-  return _mm_add_ps(xy, _mm_mul_ps(_mm_set1_ps(row.z), dz));
-}
-
 __m128 select(__m128 mask, __m128 yes, __m128 no) {
   return _mm_or_ps(_mm_and_ps(mask, yes), _mm_andnot_ps(mask, no));
 }
@@ -243,8 +236,8 @@ __m128 ShadowMap::occlusionLanes(__m128 px, __m128 py, __m128 pz) const {
   const __m128 dx = _mm_sub_ps(px, _mm_set1_ps(origin_.x));
   const __m128 dy = _mm_sub_ps(py, _mm_set1_ps(origin_.y));
   const __m128 dz = _mm_sub_ps(pz, _mm_set1_ps(origin_.z));
-  const __m128 qx = rowOf(basis_.row[0], dx, dy, dz), qy = rowOf(basis_.row[1], dx, dy, dz);
-  const __m128 qz = rowOf(basis_.row[2], dx, dy, dz);
+  const __m128 qx = dotLanes(basis_.row[0], dx, dy, dz), qy = dotLanes(basis_.row[1], dx, dy, dz);
+  const __m128 qz = dotLanes(basis_.row[2], dx, dy, dz);
   const __m128 one = _mm_set1_ps(1.0f);
   __m128 mapX, mapY, nearerThan, valid = _mm_castsi128_ps(_mm_set1_epi32(-1));
   if (!perspective_) {
