@@ -17,6 +17,9 @@ namespace rnd {
 
 class Picture {
  public:
+  // A byte's level as a colour value.
+  static constexpr float kByteScale = 1.0f / 255.0f;
+
   Picture() = default;
   // An empty picture when the image has no pixels or its layout does not fit
   // in its buffer.
@@ -47,7 +50,6 @@ class Picture {
   }
 
  private:
-  static constexpr float kByteScale = 1.0f / 255.0f;
 
   // Channels 0 to 255, in red, green, blue order.
   Vec3 bytes(int x, int y) const {
