@@ -116,12 +116,9 @@ TEST_F(Install, RendererAndWarpAreInstalledAndNothingElseIsLeftInTheTree) {
   const std::string renderer = fs::path(RND_SOFTWARE_PATH).filename().string();
   EXPECT_EQ(readBytes(RND_SOFTWARE_PATH), readBytes(tree("LIBS/" + renderer)));
   EXPECT_EQ(readBytes(RIPPLE_WARP_PATH), readBytes(tree("WARPS/Ripple.WRP")));
-  std::set<std::string> top;
-  for (const auto& entry : fs::directory_iterator(tree()))
-    top.insert(entry.path().filename().string());
   EXPECT_EQ((std::set<std::string>{".vtafx-install", "EFFECTS", "Envelopes", "LIBS", "Paths",
                                    "Textures", "WARPS", "Work", "orgs"}),
-            top);
+            vta::fileNames(tree()));
 }
 
 TEST(InstallSources, MissingSourcesFailWithoutATree) {
