@@ -7,6 +7,8 @@
 
 #include "component_json.h"
 #include "json_access.h"
+#include "model/components/light.h"
+#include "model/components/light_fields.h"
 #include "model/components/object.h"
 #include "model/components/object_fields.h"
 #include "scene_geometry.h"
@@ -126,23 +128,18 @@ TEST(ObjectDocument, FaultsAreRefused) {
                BuildError);
 }
 
-TEST(ObjectDocument, NamedFieldsLandInTheirBytes) {
+// Where each field lies in the payload is SceneFields in tests/unit/components.
+TEST(ObjectDocument, NamedFieldsSetTheirValues) {
   const ComponentPtr light = componentFromJson(
       document(
           R"({"id": 5, "lightKind": 3, "colour": [1, 0.5, 0.25], "intensity": 2, "coneAngle": 40, "castsShadows": 1})"),
       vta::kLights);
-  uint8_t* payload = nullptr;
-  uint32_t tag = 0, length = 0;
-  ASSERT_EQ(1, light->writeChunk(&tag, &length, &payload));
-  float reals[5];
-  std::memcpy(reals, payload + 18, 16);     // colour and intensity in the 16-byte block
-  std::memcpy(&reals[4], payload + 90, 4);  // cone angle opens the 12-byte block
-  EXPECT_EQ(3, payload[16]);
-  EXPECT_EQ(0.5f, reals[1]);
-  EXPECT_EQ(2.0f, reals[3]);
-  EXPECT_EQ(40.0f, reals[4]);
-  EXPECT_EQ(1, payload[102]);
-  vta::release(payload);
+  const vta::LightSetup setup = vta::lightSetup(static_cast<const vta::LightComponent&>(*light));
+  EXPECT_EQ(vta::LightKind::kSpot, setup.kind);
+  EXPECT_EQ(0.5f, setup.colour.green);
+  EXPECT_EQ(2.0f, setup.intensity);
+  EXPECT_EQ(40.0f, setup.coneAngle);
+  EXPECT_TRUE(setup.castsShadows);
 }
 
 }  // namespace
