@@ -13,18 +13,12 @@
 #include "model/components/object_fields.h"
 #include "scene_geometry.h"
 #include "scene_morph.h"
+#include "tool_files.h"
 
 namespace vtafx {
 namespace {
 
 constexpr float kNear = 1e-5f;
-
-Json document(const std::string& text) {
-  Json out;
-  std::string error;
-  EXPECT_TRUE(parseJson(text, out, error)) << error;
-  return out;
-}
 
 const vta::ObjectComponent& asObject(const ComponentPtr& c) {
   return static_cast<const vta::ObjectComponent&>(*c);
@@ -61,7 +55,7 @@ TEST(Placement, ScaleAndRotationKeepThePivotInPlace) {
 
 ComponentPtr morphingObject(const char* morphs) {
   return componentFromJson(
-      document(
+      parsedJson(
           std::string(
               R"({"id": 1, "columns": 3, "rows": 1, "morphFrames": 2, "points": [[-1, 0, 0], [0, 0, 0], [1.5707963, 0, 0]], "morphs": )") +
           morphs + "}"),
@@ -95,7 +89,7 @@ TEST(Morph, EasedShapesBlendAlongASmoothStep) {
 
 TEST(ObjectDocument, GridWithoutPointsCoversTheFrameFromTheTopLeft) {
   const ComponentPtr object =
-      componentFromJson(document(R"({"id": 4, "columns": 3, "rows": 2})"), vta::kObjects);
+      componentFromJson(parsedJson(R"({"id": 4, "columns": 3, "rows": 2})"), vta::kObjects);
   const auto& o = asObject(object);
   ASSERT_EQ(6u, o.pointCount);
   EXPECT_EQ(2, vta::objectSetup(o).rows) << "the points give the rows";
@@ -111,27 +105,23 @@ TEST(ObjectDocument, GridWithoutPointsCoversTheFrameFromTheTopLeft) {
 }
 
 TEST(ObjectDocument, FaultsAreRefused) {
-  EXPECT_THROW(
-      componentFromJson(document(R"({"id": 1, "morphs": [{"entries": []}]})"), vta::kObjects),
-      BuildError);
-  EXPECT_THROW(
-      componentFromJson(document(R"({"id": 1, "columns": 65535, "rows": 65535})"), vta::kObjects),
-      BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "points": [[1, 2]]})"), vta::kObjects),
-               BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "pivot": [0, 0]})"), vta::kObjects),
-               BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"link": 2})"), vta::kCameras), BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "mapFile": 7})"), vta::kSurfaces),
-               BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "reserved1": "00"})"), vta::kSurfaces),
-               BuildError);
+  const std::pair<const char*, vta::ComponentKind> faults[] = {
+      {R"({"id": 1, "morphs": [{"entries": []}]})", vta::kObjects},
+      {R"({"id": 1, "columns": 65535, "rows": 65535})", vta::kObjects},
+      {R"({"id": 1, "points": [[1, 2]]})", vta::kObjects},
+      {R"({"id": 1, "pivot": [0, 0]})", vta::kObjects},
+      {R"({"link": 2})", vta::kCameras},
+      {R"({"id": 1, "mapFile": 7})", vta::kSurfaces},
+      {R"({"id": 1, "reserved1": "00"})", vta::kSurfaces},
+  };
+  for (const auto& [text, kind] : faults)
+    EXPECT_THROW(componentFromJson(parsedJson(text), kind), BuildError) << text;
 }
 
 // Where each field lies in the payload is SceneFields in tests/unit/components.
 TEST(ObjectDocument, NamedFieldsSetTheirValues) {
   const ComponentPtr light = componentFromJson(
-      document(
+      parsedJson(
           R"({"id": 5, "lightKind": 3, "colour": [1, 0.5, 0.25], "intensity": 2, "coneAngle": 40, "castsShadows": 1})"),
       vta::kLights);
   const vta::LightSetup setup = vta::lightSetup(static_cast<const vta::LightComponent&>(*light));
