@@ -30,24 +30,6 @@ Owned<LightComponent> patternedLight() {
   return light;
 }
 
-TEST(CameraComponent, PayloadHoldsHeaderAndFieldsAtTheirOffsets) {
-  auto camera = patternedCamera();
-  Payload payload(*camera);
-  ASSERT_EQ(payload.result, 1);
-  EXPECT_EQ(payload.tag, CameraComponent::kTag);
-  ASSERT_EQ(payload.length, 100u);
-  EXPECT_EQ(payload.u16(0), test::kId);
-  EXPECT_EQ(payload.u16(2), 0);
-  EXPECT_EQ(payload.f32(4), test::kSpanStart);
-  EXPECT_EQ(payload.f32(8), test::kSpanEnd);
-  EXPECT_EQ(payload.u16(12), test::kLinkId);
-  EXPECT_EQ(payload.u16(14), test::kParentId);
-  EXPECT_EQ(payload.u32(16), 1000u);
-  EXPECT_EQ(payload.u32(68), 1013u);
-  EXPECT_TRUE(payload.bytesAt(72, camera->block12, 12));
-  EXPECT_TRUE(payload.bytesAt(84, camera->block16, 16));
-}
-
 TEST(CameraComponent, RoundTripAndCloneKeepEveryByteButNotTheLink) {
   auto camera = patternedCamera();
   expectRoundTrip(*camera);
