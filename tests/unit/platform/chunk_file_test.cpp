@@ -44,8 +44,10 @@ TEST(ByteOrder, LittleEndianRegardlessOfHostAndFourCCKeepsCharacterOrder) {
 
 class ChunkFileOnDisk : public ::testing::Test {
  protected:
-  // Reads the one chunk expected in `bytes` saved as a file.
+  // Opens `bytes` saved as a file for reading. The file open before is
+  // closed first: Windows does not let the new bytes replace a file in use.
   uint32_t openBytes(const std::string& bytes) {
+    chunks.close();
     return chunks.open(folder.write("in.vta", bytes).c_str(), kMagic, kChunkReadFile);
   }
 
