@@ -65,9 +65,9 @@ bool withinInput(const ReadResult& result, size_t headBytes, size_t size) {
 }  // namespace
 
 bool readChunkFile(const uint8_t* data, size_t size) {
-  ScratchFile input("in");
+  ScratchFiles files;
   ChunkFile file;
-  if (file.open(input.write(data, size), magicOf(data, size), kChunkReadFile) != kChunkOk) {
+  if (file.open(files.input(data, size), magicOf(data, size), kChunkReadFile) != kChunkOk) {
     return size < 4;
   }
   return withinInput(readAll(file), 4, size);
@@ -92,9 +92,9 @@ bool roundTripChunks(const uint8_t* data, size_t size) {
   if (reader.openBlock(block.data(), magic) != kChunkOk) return true;
   const ReadResult original = readAll(reader);
 
-  ScratchFile output("out");
+  ScratchFiles files;
   ChunkFile fileWriter, blockWriter;
-  if (fileWriter.open(output.path(), magic, kChunkWriteFile) != kChunkOk) return false;
+  if (fileWriter.open(files.first(), magic, kChunkWriteFile) != kChunkOk) return false;
   if (blockWriter.createBlock(magic) != kChunkOk) return false;
   for (const ReadChunk& chunk : original.chunks) {
     const auto length = uint32_t(chunk.payload.size());
@@ -106,7 +106,7 @@ bool roundTripChunks(const uint8_t* data, size_t size) {
   fileWriter.close();
 
   ChunkFile fileReader, blockReader;
-  if (fileReader.open(output.path(), magic, kChunkReadFile) != kChunkOk ||
+  if (fileReader.open(files.first(), magic, kChunkReadFile) != kChunkOk ||
       blockReader.openBlock(blockWriter.block(), magic) != kChunkOk) {
     return false;
   }

@@ -18,9 +18,9 @@ struct Component {
 
 template <class Kind, class Load>
 bool readCurve(const uint8_t* data, size_t size, Load load) {
-  ScratchFile input("in");
+  ScratchFiles files;
   Component<Kind> curve;
-  if (curve.component) load(input.write(data, size), *curve.component);
+  if (curve.component) load(files.input(data, size), *curve.component);
   return true;
 }
 
@@ -29,14 +29,13 @@ bool readCurve(const uint8_t* data, size_t size, Load load) {
 // itself).
 template <class Kind, class Load, class Save>
 bool roundTripCurve(const uint8_t* data, size_t size, Load load, Save save) {
-  ScratchFile input("in"), first("out1"), second("out2");
+  ScratchFiles files;
   Component<Kind> read, reread;
   if (!read.component || !reread.component) return true;
-  if (load(input.write(data, size), *read.component) != CurveFileResult::kDone) return true;
-  if (save(first.path(), *read.component) != CurveFileResult::kDone) return false;
-  if (load(first.path(), *reread.component) != CurveFileResult::kDone) return false;
-  return save(second.path(), *reread.component) == CurveFileResult::kDone &&
-         first.read() == second.read();
+  if (load(files.input(data, size), *read.component) != CurveFileResult::kDone) return true;
+  if (save(files.first(), *read.component) != CurveFileResult::kDone) return false;
+  if (load(files.first(), *reread.component) != CurveFileResult::kDone) return false;
+  return save(files.second(), *reread.component) == CurveFileResult::kDone && files.sameOutputs();
 }
 
 }  // namespace

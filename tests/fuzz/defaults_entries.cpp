@@ -7,9 +7,9 @@
 namespace vta::fuzz {
 
 bool readDefaults(const uint8_t* data, size_t size) {
-  ScratchFile input("in");
+  ScratchFiles files;
   EffectSettings record;
-  loadDefaultsFile(record, input.write(data, size));
+  loadDefaultsFile(record, files.input(data, size));
   return true;
 }
 
@@ -17,12 +17,12 @@ bool readDefaults(const uint8_t* data, size_t size) {
 // texts it was read with are not saved), so the round trip compares files:
 // the saved file must read back whole and save the same bytes.
 bool roundTripDefaults(const uint8_t* data, size_t size) {
-  ScratchFile input("in"), first("out1"), second("out2");
+  ScratchFiles files;
   EffectSettings read, reread;
-  loadDefaultsFile(read, input.write(data, size));
-  if (!saveDefaultsFile(read, first.path())) return false;
-  if (!loadDefaultsFile(reread, first.path())) return false;
-  return saveDefaultsFile(reread, second.path()) && first.read() == second.read();
+  loadDefaultsFile(read, files.input(data, size));
+  if (!saveDefaultsFile(read, files.first())) return false;
+  if (!loadDefaultsFile(reread, files.first())) return false;
+  return saveDefaultsFile(reread, files.second()) && files.sameOutputs();
 }
 
 }  // namespace vta::fuzz

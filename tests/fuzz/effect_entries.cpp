@@ -10,9 +10,9 @@ namespace vta::fuzz {
 namespace {
 
 bool readEffect(const uint8_t* data, size_t size, uint32_t stopTag) {
-  ScratchFile input("in");
+  ScratchFiles files;
   EffectDescription description;
-  loadDescriptionFile(description, input.write(data, size), stopTag);
+  loadDescriptionFile(description, files.input(data, size), stopTag);
   return true;
 }
 
@@ -28,12 +28,12 @@ bool readEffectIcon(const uint8_t* data, size_t size) {
 // back whole and writes the same bytes again. Files, not descriptions, are
 // compared: a stored NaN compares unequal to itself.
 bool roundTripEffect(const uint8_t* data, size_t size) {
-  ScratchFile input("in"), first("out1"), second("out2");
+  ScratchFiles files;
   EffectDescription read, reread;
-  loadDescriptionFile(read, input.write(data, size), 0);
-  if (!saveEffectFile(read, first.path())) return false;
-  if (!loadDescriptionFile(reread, first.path(), 0)) return false;
-  return saveEffectFile(reread, second.path()) && first.read() == second.read();
+  loadDescriptionFile(read, files.input(data, size), 0);
+  if (!saveEffectFile(read, files.first())) return false;
+  if (!loadDescriptionFile(reread, files.first(), 0)) return false;
+  return saveEffectFile(reread, files.second()) && files.sameOutputs();
 }
 
 }  // namespace vta::fuzz

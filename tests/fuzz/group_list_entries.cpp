@@ -24,19 +24,19 @@ bool sameGroups(const EffectGroupList& a, const EffectGroupList& b) {
 }  // namespace
 
 bool readGroupList(const uint8_t* data, size_t size) {
-  ScratchFile input("in");
+  ScratchFiles files;
   EffectGroupList list;
-  list.loadFromPath(input.write(data, size));
+  list.loadFromPath(files.input(data, size));
   return true;
 }
 
 bool roundTripGroupList(const uint8_t* data, size_t size) {
-  ScratchFile input("in"), first("out1"), second("out2");
+  ScratchFiles files;
   EffectGroupList read, reread;
-  read.loadFromPath(input.write(data, size));
-  if (!read.save(first.path())) return false;
-  if (!reread.loadFromPath(first.path()) || !sameGroups(read, reread)) return false;
-  return reread.save(second.path()) && first.read() == second.read();
+  read.loadFromPath(files.input(data, size));
+  if (!read.save(files.first())) return false;
+  if (!reread.loadFromPath(files.first()) || !sameGroups(read, reread)) return false;
+  return reread.save(files.second()) && files.sameOutputs();
 }
 
 }  // namespace vta::fuzz

@@ -30,9 +30,9 @@ bool buildFrom(const uint8_t* data, size_t size, vtafx::Json& document, const ch
 }  // namespace
 
 bool readJsonDocument(const uint8_t* data, size_t size) {
-  ScratchFile output("out");
+  ScratchFiles files;
   vtafx::Json document;
-  buildFrom(data, size, document, output.path());
+  buildFrom(data, size, document, files.first());
   return true;
 }
 
@@ -40,24 +40,24 @@ bool readJsonDocument(const uint8_t* data, size_t size) {
 // keeps of a built file survives dump and build: a file it reads whole dumps
 // to a document whose file dumps the same again.
 bool roundTripJson(const uint8_t* data, size_t size) {
-  ScratchFile built("out1"), rebuilt("out2");
+  ScratchFiles files;
   vtafx::Json document, reparsed;
   std::string error;
-  const bool builds = buildFrom(data, size, document, built.path());
+  const bool builds = buildFrom(data, size, document, files.first());
   const std::string text = vtafx::writeJson(document);
   if (!vtafx::parseJson(text, reparsed, error) || vtafx::writeJson(reparsed) != text) return false;
   vtafx::Json kept, keptAgain;
   bool complete = false;
   // Files the library does not read whole are vtafx validate's to report.
-  if (!builds || !vtafx::dumpDocument(built.path(), kept, complete, error) || !complete) {
+  if (!builds || !vtafx::dumpDocument(files.first(), kept, complete, error) || !complete) {
     return true;
   }
   try {
-    vtafx::buildDocument(kept, rebuilt.path());
+    vtafx::buildDocument(kept, files.second());
   } catch (const vtafx::BuildError&) {
     return false;
   }
-  return vtafx::dumpDocument(rebuilt.path(), keptAgain, complete, error) && complete &&
+  return vtafx::dumpDocument(files.second(), keptAgain, complete, error) && complete &&
          vtafx::writeJson(keptAgain) == vtafx::writeJson(kept);
 }
 

@@ -19,15 +19,15 @@ bool wellFormed(const rnd::MappedFrame& frame) {
 
 // A picture that decodes has a size within the bounds and all its pixels.
 bool readMappedPicture(const uint8_t* data, size_t size) {
-  ScratchFile input("in");
+  ScratchFiles files;
   rnd::MappedFrame frame;
-  return !rnd::decodeImageFile(input.write(data, size), frame) || wellFormed(frame);
+  return !rnd::decodeImageFile(files.input(data, size), frame) || wellFormed(frame);
 }
 
 // The first frames of a clip that opens, and its last.
 bool readMappedClip(const uint8_t* data, size_t size) {
-  ScratchFile input("in");
-  std::unique_ptr<rnd::MappedClip> clip = rnd::openVideoClip(input.write(data, size));
+  ScratchFiles files;
+  std::unique_ptr<rnd::MappedClip> clip = rnd::openVideoClip(files.input(data, size));
   if (!clip) return true;
   const uint32_t count = clip->frameCount();
   for (uint32_t i : {0u, 1u, 2u, count - 1}) {

@@ -1,29 +1,28 @@
 #pragma once
-// A file of this process in the system's temporary folder, for readers and
-// writers that take a path. Removed when the object goes.
+// The files of one entry: its input and two for its writers, in a folder of
+// their own that goes with the object.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
+#include "temp_folder.h"
+
 namespace vta::fuzz {
 
-class ScratchFile {
+class ScratchFiles : public TempFolder {
  public:
-  // role tells the files of one entry apart ("in", "out1", ...).
-  explicit ScratchFile(const char* role);
-  ~ScratchFile();
-  ScratchFile(const ScratchFile&) = delete;
-  ScratchFile& operator=(const ScratchFile&) = delete;
-
-  const char* path() const { return path_.c_str(); }
-  // Replaces the file's contents; returns path().
-  const char* write(const uint8_t* data, size_t size) const;
-  // The whole file; "" when it cannot be read.
-  std::string read() const;
+  // Writes the input's bytes to a file; returns its path.
+  const char* input(const uint8_t* data, size_t size) const {
+    write("in", std::string(reinterpret_cast<const char*>(data), size));
+    return in_.c_str();
+  }
+  const char* first() const { return first_.c_str(); }
+  const char* second() const { return second_.c_str(); }
+  bool sameOutputs() const { return read("out1") == read("out2"); }
 
  private:
-  std::string path_;
+  const std::string in_ = file("in"), first_ = file("out1"), second_ = file("out2");
 };
 
 }  // namespace vta::fuzz

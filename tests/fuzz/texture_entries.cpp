@@ -7,21 +7,21 @@
 namespace vta::fuzz {
 
 bool readTexture(const uint8_t* data, size_t size) {
-  ScratchFile input("in");
+  ScratchFiles files;
   TextureImage image;
-  loadTextureImage(image, input.write(data, size));
+  loadTextureImage(image, files.input(data, size));
   return true;
 }
 
 // A texture read with pixels must come back with them; the second writing
 // must repeat the first byte for byte.
 bool roundTripTexture(const uint8_t* data, size_t size) {
-  ScratchFile input("in"), first("out1"), second("out2");
+  ScratchFiles files;
   TextureImage read, reread;
-  const int hadPixels = loadTextureImage(read, input.write(data, size));
-  if (!saveTextureImage(read, first.path())) return false;
-  if (loadTextureImage(reread, first.path()) != hadPixels) return false;
-  return saveTextureImage(reread, second.path()) && first.read() == second.read();
+  const int hadPixels = loadTextureImage(read, files.input(data, size));
+  if (!saveTextureImage(read, files.first())) return false;
+  if (loadTextureImage(reread, files.first()) != hadPixels) return false;
+  return saveTextureImage(reread, files.second()) && files.sameOutputs();
 }
 
 }  // namespace vta::fuzz

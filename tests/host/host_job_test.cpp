@@ -54,13 +54,6 @@ bool encodePpm(const RgbPicture& frame, std::string& file) {
   return true;
 }
 
-std::set<std::string> filesIn(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    names.insert(entry.path().filename().string());
-  return names;
-}
-
 class HostRender : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -75,10 +68,10 @@ class HostRender : public ::testing::Test {
       std::string error;
       if (!plugin.load(RND_TEST_PATH, error)) return RenderEnd::failed;
       return vta::render::renderFrames(plugin, record, request, cancel,
-                                     [this](uint32_t i, const RgbPicture& frame) {
-                                       if (i == cancelAfter) cancel = true;
-                                       return frames.write(i, frame);
-                                     });
+                                       [this](uint32_t i, const RgbPicture& frame) {
+                                         if (i == cancelAfter) cancel = true;
+                                         return frames.write(i, frame);
+                                       });
     });
   }
 
@@ -105,7 +98,7 @@ TEST_F(HostRender, StopsInTheFrameBeingDrawnAndKeepsOnlyWholeFrames) {
   ASSERT_EQ(1, renderer.waitFor(RND_TEST_RENDER, 3, kDeadlineMs));
   cancel = true;
   EXPECT_EQ(RenderEnd::cancelled, finish(render));
-  EXPECT_EQ((std::set<std::string>{"fx_000.ppm", "fx_001.ppm"}), filesIn(folder.path()));
+  EXPECT_EQ((std::set<std::string>{"fx_000.ppm", "fx_001.ppm"}), folder.names());
   EXPECT_EQ(3u, renderer.calls(RND_TEST_RENDER).size());
   EXPECT_TRUE(renderer.calls(RND_TEST_RENDER)[2].aborted);
   EXPECT_EQ(1u, renderer.calls(RND_TEST_FREE).size());
@@ -118,7 +111,7 @@ TEST_F(HostRender, ACancelBetweenFramesStartsNoOther) {
   std::future<RenderEnd> render = start();
   EXPECT_EQ(RenderEnd::cancelled, finish(render));
   EXPECT_EQ(2u, renderer.calls(RND_TEST_RENDER).size());
-  EXPECT_EQ((std::set<std::string>{"fx_000.ppm", "fx_001.ppm"}), filesIn(folder.path()));
+  EXPECT_EQ((std::set<std::string>{"fx_000.ppm", "fx_001.ppm"}), folder.names());
 }
 
 TEST_F(HostRender, AFrameThatCannotBeWrittenEndsTheRenderAndLeavesNothing) {
@@ -126,7 +119,7 @@ TEST_F(HostRender, AFrameThatCannotBeWrittenEndsTheRenderAndLeavesNothing) {
   std::future<RenderEnd> render = start();
   EXPECT_EQ(RenderEnd::failed, finish(render));
   EXPECT_EQ(1u, renderer.calls(RND_TEST_RENDER).size());
-  EXPECT_TRUE(filesIn(folder.path()).empty());
+  EXPECT_TRUE(folder.names().empty());
 }
 
 TEST_F(HostRender, FramesReplaceOlderFilesOfTheSameName) {
@@ -155,7 +148,7 @@ TEST_F(HostRender, TheJobCarriesTheHostsSizeSourcesAndPositions) {
     EXPECT_EQ(48u * 3, call.output.rowBytes);
     EXPECT_EQ(1, call.output.order);
   }
-  EXPECT_EQ(6u, filesIn(folder.path()).size());
+  EXPECT_EQ(6u, folder.names().size());
 }
 
 }  // namespace

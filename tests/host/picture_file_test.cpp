@@ -5,8 +5,7 @@
 
 #include <windows.h>
 
-#include <fstream>
-
+#include "mapped_pictures.h"
 #include "picture_file.h"
 #include "png_writer.h"
 #include "temp_folder.h"
@@ -23,29 +22,14 @@ RgbPicture pattern() {
   return p;
 }
 
-// A 24-bit bottom-up BMP of p.
-std::string bmpOf(const RgbPicture& p) {
-  const uint32_t stride = (p.width * 3 + 3) & ~3u, size = 54 + stride * p.height;
-  std::string file(size, '\0');
-  auto put = [&](size_t at, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) file[at + i] = static_cast<char>(value >> (8 * i));
-  };
-  file[0] = 'B', file[1] = 'M';
-  put(2, size, 4), put(10, 54, 4), put(14, 40, 4), put(18, p.width, 4), put(22, p.height, 4);
-  put(26, 1, 2), put(28, 24, 2);
-  for (uint32_t y = 0; y < p.height; ++y)
-    for (uint32_t x = 0; x < p.width; ++x)
-      for (int c = 0; c < 3; ++c) {
-        const uint8_t value = p.rgb[(y * p.width + x) * 3 + 2 - c];  // blue, green, red
-        file[54 + (p.height - 1 - y) * stride + x * 3 + c] = static_cast<char>(value);
-      }
-  return file;
-}
-
 TEST(PictureFile, BmpAndPngGiveTheirPixels) {
   vta::TempFolder folder;
   const RgbPicture p = pattern();
-  const std::string bmp = folder.write("p.bmp", bmpOf(p)), png = folder.file("p.png");
+  const std::string bmp = folder.file("p.bmp"), png = folder.file("p.png");
+  ASSERT_TRUE(testpics::writeBytes(bmp, testpics::bmpFile(3, 2, [&](int x, int y) {
+                                     const uint8_t* q = &p.rgb[(y * 3 + x) * 3];
+                                     return testpics::Rgb{q[0], q[1], q[2]};
+                                   })));
   ASSERT_TRUE(vta::writePng(png.c_str(), 3, 2, p.rgb.data()));
   for (const std::string& file : {bmp, png}) {
     RgbPicture read;

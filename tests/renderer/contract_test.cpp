@@ -31,14 +31,14 @@ struct GuardedOutput {
 
 class ContractTest : public RenderTest {
  protected:
-  // Renders Spin Away at 30% into out, as described by the job's fields.
-  void renderInto(GuardedOutput& out, uint32_t size) {
+  // Renders the effect at 30% into out, as described by the job's fields.
+  void renderInto(GuardedOutput& out, const char* effect = "Spin Away", float antialiasing = 0) {
     vta::EffectSettings record;
-    vtafx::previewRecord(record, "Spin Away");
+    vtafx::previewRecord(record, effect);
+    record.globalParams[VTA_ANTIALIASING] = antialiasing;
     session_.job().output.pixels = out.data();
     session_.prepare(record);
     session_.render(record, 3, 10);
-    (void)size;
   }
   void setUpJob(uint32_t size, VtaAbortFunction abort = nullptr) {
     session_.setUp(size, vtafx::placeholderSources(size), abort);
@@ -48,7 +48,7 @@ class ContractTest : public RenderTest {
 TEST_F(ContractTest, FillsExactlyTheOutputBuffer) {
   setUpJob(32);
   GuardedOutput out(32 * 32 * 3);
-  renderInto(out, 32);
+  renderInto(out);
   EXPECT_TRUE(out.guardsIntact());
   EXPECT_FALSE(out.untouched());
 }
@@ -90,7 +90,7 @@ TEST_F(ContractTest, JobsWhoseBufferCannotHoldTheFrameAreNotDrawn) {
     setUpJob(32);
     lie.apply(session_.job());
     GuardedOutput out(32 * 32 * 3);
-    renderInto(out, 32);
+    renderInto(out);
     EXPECT_TRUE(out.untouched()) << lie.what;
   }
 }
@@ -98,11 +98,7 @@ TEST_F(ContractTest, JobsWhoseBufferCannotHoldTheFrameAreNotDrawn) {
 TEST_F(ContractTest, AnUnknownEffectDrawsNothing) {
   setUpJob(32);
   GuardedOutput out(32 * 32 * 3);
-  vta::EffectSettings record;
-  vtafx::previewRecord(record, "No Such Effect");
-  session_.job().output.pixels = out.data();
-  session_.prepare(record);
-  session_.render(record, 3, 10);
+  renderInto(out, "No Such Effect");
   EXPECT_TRUE(out.untouched());
 }
 
@@ -116,7 +112,7 @@ TEST_F(ContractTest, AStopAbandonsTheFrameAndLeavesTheOutputAlone) {
     abortAfter = after;
     setUpJob(256, countingAbort);
     GuardedOutput out(256 * 256 * 3);
-    renderInto(out, 256);
+    renderInto(out);
     EXPECT_TRUE(out.untouched()) << "abort after " << after;
     EXPECT_EQ(abortCalls, after + 1);
   }
@@ -130,12 +126,7 @@ TEST_F(ContractTest, LargeFramesAskForAbortEverySixteenRows) {
   abortAfter = 1 << 30;
   setUpJob(1024, countingAbort);
   GuardedOutput out(1024 * 1024 * 3);
-  vta::EffectSettings record;
-  vtafx::previewRecord(record, "Spin Away");
-  record.globalParams[VTA_ANTIALIASING] = 1;  // four times the samples
-  session_.job().output.pixels = out.data();
-  session_.prepare(record);
-  session_.render(record, 3, 10);
+  renderInto(out, "Spin Away", 1);  // antialiased: four times the samples
   EXPECT_TRUE(out.guardsIntact());
   EXPECT_GE(abortCalls, 1024 / 16);
 }

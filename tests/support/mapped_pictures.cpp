@@ -19,7 +19,7 @@ Rgb rowColour(int y, int height, Halves colours) {
 
 }  // namespace
 
-std::vector<uint8_t> bmpFile(int width, int height, Halves colours) {
+std::vector<uint8_t> bmpFile(int width, int height, const std::function<Rgb(int, int)>& pixel) {
   const uint32_t rowBytes = (uint32_t(width) * 3 + 3) / 4 * 4;
   std::vector<uint8_t> out{'B', 'M'};
   put(out, 54 + rowBytes * height, 4);
@@ -32,10 +32,14 @@ std::vector<uint8_t> bmpFile(int width, int height, Halves colours) {
   put(out, 24, 2);
   for (int i = 0; i < 6; ++i) put(out, 0, 4);
   for (int y = height - 1; y >= 0; --y) {
-    for (int x = 0; x < width; ++x) putPixel(out, rowColour(y, height, colours));
+    for (int x = 0; x < width; ++x) putPixel(out, pixel(x, y));
     out.resize(out.size() + rowBytes - width * 3, 0);
   }
   return out;
+}
+
+std::vector<uint8_t> bmpFile(int width, int height, Halves colours) {
+  return bmpFile(width, height, [&](int, int y) { return rowColour(y, height, colours); });
 }
 
 std::vector<uint8_t> tgaFile(int width, int height, Halves colours, bool rle, bool topFirst) {

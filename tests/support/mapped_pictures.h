@@ -4,6 +4,7 @@
 // lower half), so a test sees both which picture is shown and which way up.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,9 @@ struct Halves {
   Rgb upper, lower;
 };
 
-// A 24-bit BMP file, rows bottom-up.
+// A 24-bit BMP file, rows bottom-up; pixel(x, y) is the colour at column x
+// of row y counted from the top.
+std::vector<uint8_t> bmpFile(int width, int height, const std::function<Rgb(int, int)>& pixel);
 std::vector<uint8_t> bmpFile(int width, int height, Halves colours);
 // A 24-bit TGA file, run-length encoded or plain, with its first row at the
 // top or at the bottom.

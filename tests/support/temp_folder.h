@@ -7,9 +7,18 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 
 namespace vta {
+
+// The names of the entries of a folder.
+inline std::set<std::string> fileNames(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.insert(entry.path().filename().string());
+  return names;
+}
 
 class TempFolder {
  public:
@@ -32,6 +41,7 @@ class TempFolder {
     return (path_ / std::filesystem::path(name)).make_preferred().string();
   }
   std::string path() const { return path_.string(); }
+  std::set<std::string> names() const { return fileNames(path()); }
 
   // Creates (or replaces) a file with the given bytes, making folders. With
   // VTA_CRAFTED_FILES naming a folder, a copy goes there too: the fuzz

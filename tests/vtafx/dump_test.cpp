@@ -15,10 +15,7 @@ using vta::textBytes;
 Json dumped(const std::string& path) {
   const CommandRun run = runCaptured(runDump, {path});
   EXPECT_EQ(kExitOk, run.code);
-  Json document;
-  std::string error;
-  EXPECT_TRUE(parseJson(run.out, document, error)) << error;
-  return document;
+  return parsedJson(run.out);
 }
 
 const Json& onlyGroup(const Json& document) {
@@ -74,9 +71,7 @@ TEST(Dump, RawListsTagsOffsetsAndDecodedValues) {
       "t.vtt", ChunkBytes("VTAI").chunk("IWID", vta::le32(640)).chunk("QQQQ", "\x01\x02"));
   const CommandRun run = runCaptured(runDump, {"--raw", path});
   ASSERT_EQ(kExitOk, run.code);
-  Json document;
-  std::string error;
-  ASSERT_TRUE(parseJson(run.out, document, error));
+  const Json document = parsedJson(run.out);
   const auto& chunks = document.find("chunks")->items();
   ASSERT_EQ(2u, chunks.size());
   EXPECT_EQ("640", chunks[0].find("decoded")->text());

@@ -11,11 +11,8 @@ namespace {
 class Eval : public ::testing::Test {
  protected:
   std::string built(const std::string& json, const char* name) {
-    Json document;
-    std::string error;
-    EXPECT_TRUE(parseJson(json, document, error)) << error;
     const std::string path = folder.file(name);
-    buildDocument(document, path.c_str());
+    buildDocument(parsedJson(json), path.c_str());
     return path;
   }
   vta::TempFolder folder;

@@ -105,23 +105,17 @@ TEST_F(Install, EveryInstalledFileValidatesClean) {
   }
 }
 
-TEST_F(Install, FoldersForPluginsAndUserFilesExist) {
-  for (const char* name : {"orgs", "LIBS", "WARPS", "Work", "Envelopes", "Paths"}) {
-    EXPECT_TRUE(std::filesystem::is_directory(tree(name))) << name;
-  }
-}
-
-TEST_F(Install, RendererAndWarpAreInstalledAndNothingElseIsLeftInTheTree) {
+TEST_F(Install, RendererWarpAndTheFoldersForUserFilesAreInstalledAndNothingElse) {
   namespace fs = std::filesystem;
   const std::string renderer = fs::path(RND_SOFTWARE_PATH).filename().string();
   EXPECT_EQ(readBytes(RND_SOFTWARE_PATH), readBytes(tree("LIBS/" + renderer)));
   EXPECT_EQ(readBytes(RIPPLE_WARP_PATH), readBytes(tree("WARPS/Ripple.WRP")));
-  std::set<std::string> top;
-  for (const auto& entry : fs::directory_iterator(tree()))
-    top.insert(entry.path().filename().string());
+  const std::set<std::string> top = vta::fileNames(tree());
   EXPECT_EQ((std::set<std::string>{".vtafx-install", "EFFECTS", "Envelopes", "LIBS", "Paths",
                                    "Textures", "WARPS", "Work", "orgs"}),
             top);
+  for (const std::string& name : top)
+    EXPECT_EQ(name != ".vtafx-install", fs::is_directory(tree(name))) << name;
 }
 
 TEST(InstallSources, MissingSourcesFailWithoutATree) {

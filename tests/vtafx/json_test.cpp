@@ -5,16 +5,10 @@
 
 #include "json.h"
 #include "json_access.h"
+#include "tool_files.h"
 
 namespace vtafx {
 namespace {
-
-Json parsed(const std::string& text) {
-  Json out;
-  std::string error;
-  EXPECT_TRUE(parseJson(text, out, error)) << error;
-  return out;
-}
 
 std::string parseError(const std::string& text) {
   Json out;
@@ -34,7 +28,7 @@ TEST(Json, DocumentsSurviveWritingAndReadingWithBytesAndEscapes) {
   doc.add("text", Json::string(std::string("a\"b\\c\n\x01\xe9", 7)))
       .add("list", Json::array().push(jsonUint(1)).push(Json()).push(Json::boolean(false)))
       .add("nested", Json::object().add("x", Json::array()));
-  const Json back = parsed(writeJson(doc));
+  const Json back = parsedJson(writeJson(doc));
   EXPECT_EQ(std::string("a\"b\\c\n\x01\xe9", 7), back.find("text")->text());
   ASSERT_EQ(3u, back.find("list")->items().size());
   EXPECT_TRUE(back.find("list")->items()[1].isNull());
@@ -57,14 +51,14 @@ TEST(Json, NestingDeeperThanTheLimitIsRefusedWithoutRecursingFurther) {
   const std::string deep(static_cast<size_t>(kMaxJsonDepth) + 2, '[');
   EXPECT_NE(std::string::npos, parseError(deep).find("nesting too deep"));
   const std::string ok = std::string(10, '[') + std::string(10, ']');
-  parsed(ok);
+  parsedJson(ok);
 }
 
 TEST(JsonAccess, FloatsRoundTripBitForBitIncludingSpecialValues) {
   const float values[] = {0.1f,     -0.0f,         1e-45f,    3.4028235e38f,
                           0.3f * 7, std::nanf(""), -INFINITY, 123456789.0f};
   for (float v : values) {
-    const Json text = parsed(writeJson(Json::array().push(jsonF32(v))));
+    const Json text = parsedJson(writeJson(Json::array().push(jsonF32(v))));
     EXPECT_EQ(bitsOf(v), bitsOf(readF32(text.items()[0], "v"))) << writeJson(jsonF32(v));
   }
 }

@@ -14,7 +14,6 @@
 #include "model/files/path_file.h"
 #include "platform/file_system.h"
 #include "raw_document.h"
-#include "text_file.h"
 #include "texture_pixels.h"
 #include "tool_files.h"
 
@@ -34,11 +33,8 @@ class RoundTrip : public ::testing::Test {
     expectRebuilt(path, document);
   }
   void expectRebuilt(const std::string& path, const Json& document) {
-    Json reread;
-    std::string error;
-    ASSERT_TRUE(parseJson(writeJson(document), reread, error)) << error;
     const std::string rebuilt = folder.file("rebuilt.bin");
-    buildDocument(reread, rebuilt.c_str());
+    buildDocument(parsedJson(writeJson(document)), rebuilt.c_str());
     EXPECT_EQ(readBytes(path), readBytes(rebuilt)) << path;
   }
   vta::TempFolder folder;
@@ -49,12 +45,8 @@ TEST_F(RoundTrip, EverySampleEffectSavedByTheLibrary) {
   const auto names = vta::listDirectory(effects.c_str(), "*.json");
   ASSERT_GE(names.size(), 24u);
   for (const std::string& name : names) {
-    std::string text, error;
-    Json source;
-    ASSERT_TRUE(readTextFile(effects + "/" + name, text, kMaxJsonBytes));
-    ASSERT_TRUE(parseJson(text, source, error)) << name << ": " << error;
     vta::EffectDescription description;
-    effectFromJson(source, description);
+    effectFromJson(readDocumentFile(effects + "/" + name), description);
     const std::string path = folder.file("effect.vta");
     ASSERT_EQ(1, vta::saveEffectFile(description, path.c_str()));
     expectSameBytes(path);

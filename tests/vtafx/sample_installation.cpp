@@ -1,10 +1,10 @@
 #include "sample_installation.h"
 
 #include "commands.h"
+#include "documents.h"
 #include "json_access.h"
 #include "platform/file_system.h"
 #include "platform/settings_store.h"
-#include "text_file.h"
 #include "tool_files.h"
 
 namespace vtafx {
@@ -16,10 +16,7 @@ std::vector<SampleEffect> sampleEffects() {
   std::vector<SampleEffect> effects;
   const std::string folder = samplesDir() + "/effects";
   for (const std::string& name : vta::listDirectory(folder.c_str(), "*.json")) {
-    std::string text, error;
-    Json document;
-    EXPECT_TRUE(readTextFile(folder + "/" + name, text, kMaxJsonBytes) &&
-                parseJson(text, document, error));
+    const Json document = readDocumentFile(folder + "/" + name);
     effects.push_back(
         {document.find("title")->text(), (memberUint(document, "allowFlags") & 1) != 0});
   }

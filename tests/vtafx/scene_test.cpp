@@ -7,22 +7,18 @@
 
 #include "component_json.h"
 #include "json_access.h"
+#include "model/components/light.h"
+#include "model/components/light_fields.h"
 #include "model/components/object.h"
 #include "model/components/object_fields.h"
 #include "scene_geometry.h"
 #include "scene_morph.h"
+#include "tool_files.h"
 
 namespace vtafx {
 namespace {
 
 constexpr float kNear = 1e-5f;
-
-Json document(const std::string& text) {
-  Json out;
-  std::string error;
-  EXPECT_TRUE(parseJson(text, out, error)) << error;
-  return out;
-}
 
 const vta::ObjectComponent& asObject(const ComponentPtr& c) {
   return static_cast<const vta::ObjectComponent&>(*c);
@@ -59,7 +55,7 @@ TEST(Placement, ScaleAndRotationKeepThePivotInPlace) {
 
 ComponentPtr morphingObject(const char* morphs) {
   return componentFromJson(
-      document(
+      parsedJson(
           std::string(
               R"({"id": 1, "columns": 3, "rows": 1, "morphFrames": 2, "points": [[-1, 0, 0], [0, 0, 0], [1.5707963, 0, 0]], "morphs": )") +
           morphs + "}"),
@@ -93,7 +89,7 @@ TEST(Morph, EasedShapesBlendAlongASmoothStep) {
 
 TEST(ObjectDocument, GridWithoutPointsCoversTheFrameFromTheTopLeft) {
   const ComponentPtr object =
-      componentFromJson(document(R"({"id": 4, "columns": 3, "rows": 2})"), vta::kObjects);
+      componentFromJson(parsedJson(R"({"id": 4, "columns": 3, "rows": 2})"), vta::kObjects);
   const auto& o = asObject(object);
   ASSERT_EQ(6u, o.pointCount);
   EXPECT_EQ(2, vta::objectSetup(o).rows) << "the points give the rows";
@@ -109,40 +105,31 @@ TEST(ObjectDocument, GridWithoutPointsCoversTheFrameFromTheTopLeft) {
 }
 
 TEST(ObjectDocument, FaultsAreRefused) {
-  EXPECT_THROW(
-      componentFromJson(document(R"({"id": 1, "morphs": [{"entries": []}]})"), vta::kObjects),
-      BuildError);
-  EXPECT_THROW(
-      componentFromJson(document(R"({"id": 1, "columns": 65535, "rows": 65535})"), vta::kObjects),
-      BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "points": [[1, 2]]})"), vta::kObjects),
-               BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "pivot": [0, 0]})"), vta::kObjects),
-               BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"link": 2})"), vta::kCameras), BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "mapFile": 7})"), vta::kSurfaces),
-               BuildError);
-  EXPECT_THROW(componentFromJson(document(R"({"id": 1, "reserved1": "00"})"), vta::kSurfaces),
-               BuildError);
+  const std::pair<const char*, vta::ComponentKind> faults[] = {
+      {R"({"id": 1, "morphs": [{"entries": []}]})", vta::kObjects},
+      {R"({"id": 1, "columns": 65535, "rows": 65535})", vta::kObjects},
+      {R"({"id": 1, "points": [[1, 2]]})", vta::kObjects},
+      {R"({"id": 1, "pivot": [0, 0]})", vta::kObjects},
+      {R"({"link": 2})", vta::kCameras},
+      {R"({"id": 1, "mapFile": 7})", vta::kSurfaces},
+      {R"({"id": 1, "reserved1": "00"})", vta::kSurfaces},
+  };
+  for (const auto& [text, kind] : faults)
+    EXPECT_THROW(componentFromJson(parsedJson(text), kind), BuildError) << text;
 }
 
-TEST(ObjectDocument, NamedFieldsLandInTheirBytes) {
+// Where each field lies in the payload is SceneFields in tests/unit/components.
+TEST(ObjectDocument, NamedFieldsSetTheirValues) {
   const ComponentPtr light = componentFromJson(
-      document(
+      parsedJson(
           R"({"id": 5, "lightKind": 3, "colour": [1, 0.5, 0.25], "intensity": 2, "coneAngle": 40, "castsShadows": 1})"),
       vta::kLights);
-  uint8_t* payload = nullptr;
-  uint32_t tag = 0, length = 0;
-  ASSERT_EQ(1, light->writeChunk(&tag, &length, &payload));
-  float reals[5];
-  std::memcpy(reals, payload + 18, 16);     // colour and intensity in the 16-byte block
-  std::memcpy(&reals[4], payload + 90, 4);  // cone angle opens the 12-byte block
-  EXPECT_EQ(3, payload[16]);
-  EXPECT_EQ(0.5f, reals[1]);
-  EXPECT_EQ(2.0f, reals[3]);
-  EXPECT_EQ(40.0f, reals[4]);
-  EXPECT_EQ(1, payload[102]);
-  vta::release(payload);
+  const vta::LightSetup setup = vta::lightSetup(static_cast<const vta::LightComponent&>(*light));
+  EXPECT_EQ(vta::LightKind::kSpot, setup.kind);
+  EXPECT_EQ(0.5f, setup.colour.green);
+  EXPECT_EQ(2.0f, setup.intensity);
+  EXPECT_EQ(40.0f, setup.coneAngle);
+  EXPECT_TRUE(setup.castsShadows);
 }
 
 }  // namespace

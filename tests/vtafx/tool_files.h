@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "json.h"
 #include "temp_folder.h"
 
 namespace vtafx {
@@ -21,5 +22,8 @@ CommandRun runCaptured(int (*command)(const std::vector<std::string>&),
 std::string samplesDir();
 
 std::string readBytes(const std::string& path);
+
+// The document text holds; a text that does not parse fails the test.
+Json parsedJson(const std::string& text);
 
 }  // namespace vtafx

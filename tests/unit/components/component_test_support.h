@@ -99,6 +99,30 @@ Owned<Kind> readBack(const Payload& payload) {
   return readBack<Kind>(payload.tag, payload.bytes());
 }
 
+// Read back through the factory, the component compares equal and writes
+// the very payload it was read from.
+template <class Kind>
+void expectRoundTrip(const Kind& component) {
+  Payload written(component);
+  ASSERT_EQ(written.result, 1);
+  EXPECT_EQ(written.tag, Kind::kTag);
+  auto copy = readBack<Kind>(written);
+  ASSERT_TRUE(copy);
+  EXPECT_EQ(copy->compare(&component), 0);
+  EXPECT_EQ(Payload(*copy).bytes(), written.bytes());
+}
+
+// Its clone compares equal and writes the same payload.
+template <class Kind>
+Owned<Kind> expectCloneWritesTheSame(const Kind& component) {
+  auto cloned = cloneOf(component);
+  EXPECT_TRUE(cloned);
+  if (!cloned) return cloned;
+  EXPECT_EQ(cloned->compare(&component), 0);
+  EXPECT_EQ(Payload(*cloned).bytes(), Payload(component).bytes());
+  return cloned;
+}
+
 // Fills size bytes with seed, seed + 1, ... so every byte differs from its
 // neighbours and from zero-filled memory.
 inline void fillPattern(void* target, size_t size, uint8_t seed) {

@@ -153,45 +153,5 @@ TEST_F(ComponentFactory, WritingGoesOnAfterAFailedChunk) {
   EXPECT_EQ(out.blockLength(), 8u);
 }
 
-TEST_F(ComponentFactory, RemovingAParentObjectClearsItsChildren) {
-  EffectDescription description;
-  fillDescription(description);
-  description.resolveLinks();
-  EffectComponent* parent = description.lists[kObjects].at(0);
-  EffectComponent* child = description.lists[kObjects].at(1);
-  ASSERT_EQ(child->parent, parent);
-  ASSERT_TRUE(description.removeComponent(kObjects, parent));
-  EXPECT_EQ(child->parent, nullptr);
-  EXPECT_EQ(child->parentId, 0);
-  EXPECT_EQ(description.lists[kObjects].count, 1u);
-}
-
-TEST_F(ComponentFactory, RemovingALinkedComponentClearsLinksInOtherLists) {
-  EffectDescription description;
-  fillDescription(description);
-  description.resolveLinks();
-  EffectComponent* target = description.lists[kObjects].at(1);  // id 4
-  EffectComponent* envelope = description.lists[kEnvelopes].head;
-  EffectComponent* surface = description.lists[kSurfaces].head;
-  ASSERT_EQ(envelope->link, target);
-  ASSERT_TRUE(description.removeComponent(kObjects, target));
-  EXPECT_EQ(envelope->link, nullptr);
-  EXPECT_EQ(envelope->linkId, 0);
-  EXPECT_NE(surface->link, nullptr);  // links to object 3, which stays
-  EXPECT_EQ(surface->linkId, 3);
-}
-
-TEST_F(ComponentFactory, LinkToAnIdInTwoListsTakesTheLaterList) {
-  EffectDescription description;
-  auto* object = makeComponent<ObjectComponent>(9, 0.0f, 1.0f, 0, 0);
-  auto* warp = makeComponent<WarpComponent>(9, 0.0f, 1.0f, 0, 0);
-  auto* surface = makeComponent<SurfaceComponent>(2, 0.0f, 1.0f, 9, 0);
-  description.lists[kObjects].append(object);
-  description.lists[kWarps].append(warp);
-  description.lists[kSurfaces].append(surface);
-  description.resolveLinks();
-  EXPECT_EQ(surface->link, warp);
-}
-
 }  // namespace
 }  // namespace vta::test

@@ -36,9 +36,10 @@ std::vector<uint8_t> storedPayload(const Setup& setup, Store store) {
 
 TEST(SceneFields, CameraSetupReadsAndWritesItsBytes) {
   std::vector<uint8_t> bytes = blankPayload<CameraComponent>();
-  put(bytes, 16 + 12, 3.0f);  // placement: position z
-  put(bytes, 72, 60.0f);      // field of view
-  put(bytes, 80, 50.0f);      // far
+  ASSERT_EQ(100u, bytes.size());  // motion at 16, a 12- and a 16-byte block at 72 and 84
+  put(bytes, 16 + 12, 3.0f);      // placement: position z
+  put(bytes, 72, 60.0f);          // field of view
+  put(bytes, 80, 50.0f);          // far
   put(bytes, 84, ColourRgb{0.1f, 0.2f, 0.3f});
   put(bytes, 96, 0.4f);  // ambient
   auto camera = readBack<CameraComponent>(CameraComponent::kTag, bytes);

@@ -12,13 +12,8 @@
 
 namespace vta {
 
-struct DestroyComponent {
-  void operator()(EffectComponent* component) const {
-    if (component) component->destroy(true);
-  }
-};
 template <class Kind>
-using Owned = std::unique_ptr<Kind, DestroyComponent>;
+using Owned = OwnedComponent<Kind>;
 
 inline EnvelopeKey envKey(float time, float value, uint16_t linear = 0, float tension = 0,
                           float continuity = 0, float bias = 0) {

@@ -33,22 +33,6 @@ TEST(PathEvaluate, PlainKeysPassThroughTheirValues) {
   EXPECT_EQ(placement(out), shifted(6.25f));
 }
 
-TEST(PathEvaluate, LinearSegmentGivesTheMeanHalfwayWhateverTheWeights) {
-  auto path = pathWith({pathKey(0.0f, 0, 0, 0.7f, -0.3f, 0.9f), pathKey(0.5f, 4),
-                        pathKey(1.0f, 10, 1, -2.0f, 1.0f, 1.0f)});
-  PathKey out{};
-  path->evaluate(0.75f, out);
-  EXPECT_EQ(placement(out), shifted(7));
-}
-
-TEST(PathEvaluate, TensionOneEasesBetweenTheTwoValues) {
-  auto path = pathWith({pathKey(0.0f, 10, 0, 1.0f), pathKey(1.0f, 20, 0, 1.0f)});
-  PathKey out{};
-  path->evaluate(0.25f, out);
-  EXPECT_EQ(out.positionX, 11.5625f);  // 10 + 10 * h2(0.25), tangents 0
-  EXPECT_EQ(out.scaleZ, 19.5625f);
-}
-
 TEST(PathEvaluate, TimesOutsideTheKeysExtrapolateTheEndSegments) {
   auto path = pathWith({pathKey(0.0f, 0), pathKey(1.0f, 10)});
   PathKey out{};

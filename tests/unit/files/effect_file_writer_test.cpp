@@ -83,13 +83,6 @@ TEST_F(EffectFileWriterTest, DescriptionWithoutTextsOrIconWritesNeither) {
   EXPECT_EQ(nullptr, read.image.pixels);
 }
 
-TEST_F(EffectFileWriterTest, UnwritableTargetFailsWithoutAFile) {
-  EffectDescription written;
-  const std::string path = install.path("missing/folder/x.vta");
-  EXPECT_EQ(0, saveEffectFile(written, path.c_str()));
-  EXPECT_EQ(0, loadDescriptionFile(written, path.c_str(), 0));
-}
-
 TEST_F(EffectFileWriterTest, DefaultsFileAtAPathKeepsTheStoredName) {
   EffectSettings saved, loaded;
   copyString(saved.effectName, "Cube Spin");

@@ -30,13 +30,6 @@ struct Kind {
   Saver save;
 };
 
-std::set<std::string> filesIn(const std::string& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder))
-    names.insert(entry.path().filename().string());
-  return names;
-}
-
 std::vector<Kind> everyKind() {
   return {
       {"group list",
@@ -88,11 +81,11 @@ TEST(SafeSaves, EveryFileKindKeepsTheOldFileWhenAnyStepFails) {
       FailingSaves failing(step, step == SaveStep::kWrite ? 2 : 1);
       EXPECT_FALSE(kind.save(target.c_str()));
       EXPECT_EQ("old", install.read("Work/target"));
-      EXPECT_EQ((std::set<std::string>{"target"}), filesIn(folder));
+      EXPECT_EQ((std::set<std::string>{"target"}), fileNames(folder));
     }
     ASSERT_TRUE(kind.save(target.c_str()));
     EXPECT_NE("old", install.read("Work/target"));
-    EXPECT_EQ((std::set<std::string>{"target"}), filesIn(folder));
+    EXPECT_EQ((std::set<std::string>{"target"}), fileNames(folder));
   }
 }
 

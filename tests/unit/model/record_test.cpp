@@ -175,6 +175,7 @@ TEST(ComponentRemoval, ClearsReferencesHeldByEveryList) {
   description.lists[kObjects].append(object);
   description.lists[kObjects].append(makeTest(2, 0, 1));  // child of 1
   description.lists[kEnvelopes].append(makeTest(3, 1));   // drives object 1
+  description.lists[kSurfaces].append(makeTest(4, 2));    // on object 2, which stays
   description.resolveLinks();
   description.lists[kEnvelopes].head->attached = object;
 
@@ -186,6 +187,7 @@ TEST(ComponentRemoval, ClearsReferencesHeldByEveryList) {
   EXPECT_EQ(nullptr, envelope->link);
   EXPECT_EQ(0, envelope->linkId);
   EXPECT_EQ(nullptr, envelope->attached);
+  EXPECT_EQ(child, description.lists[kSurfaces].head->link);
   EXPECT_FALSE(description.removeComponent(kObjects, envelope)) << "not a member of that list";
 }
 

@@ -31,12 +31,6 @@ TEST_F(BuildPath, JoinsInstallFolderFolderNameAndExtension) {
   EXPECT_STREQ(buffer, kExpected);
 }
 
-TEST_F(BuildPath, FailsWithoutInstallFolder) {
-  std::strcpy(buffer, "stale");
-  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", "Defaults", "VRI"), 0);
-  EXPECT_STREQ(buffer, "");
-}
-
 TEST_F(BuildPath, JoinsOnlyPlainFileNames) {
   ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
   for (const char* name : {"..", ".", "", "../x", "..\\..\\x", "a/b", "a\\b", "C:x", "a|b", "a*",
@@ -51,7 +45,10 @@ TEST_F(BuildPath, JoinsOnlyPlainFileNames) {
   EXPECT_EQ(buildSearchPattern(buffer, sizeof buffer, "LIBS", "../*", "DLL"), 0);
 }
 
-TEST_F(BuildPath, FailsWithMissingParts) {
+TEST_F(BuildPath, FailsWithoutInstallFolderOrAPart) {
+  std::strcpy(buffer, "stale");
+  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", "Defaults", "VRI"), 0);
+  EXPECT_STREQ(buffer, "");
   ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
   EXPECT_EQ(buildPath(buffer, sizeof buffer, nullptr, "Defaults", "VRI"), 0);
   EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", nullptr, "VRI"), 0);
@@ -59,26 +56,19 @@ TEST_F(BuildPath, FailsWithMissingParts) {
   EXPECT_EQ(buildPath(nullptr, 64, "Work", "Defaults", "VRI"), 0);
 }
 
-TEST_F(BuildPath, ExactFitSucceedsOneByteLessFails) {
+TEST_F(BuildPath, ExactFitSucceedsAndAnyShorterBufferFailsWithinItself) {
   ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
   const uint32_t needed = static_cast<uint32_t>(std::strlen(kExpected) + 1);
   std::memset(buffer, '#', sizeof buffer);
   ASSERT_EQ(buildPath(buffer, needed, "Work", "Defaults", "VRI"), 1);
   EXPECT_STREQ(buffer, kExpected);
   EXPECT_EQ(buffer[needed], '#');
-
-  std::memset(buffer, '#', sizeof buffer);
-  EXPECT_EQ(buildPath(buffer, needed - 1, "Work", "Defaults", "VRI"), 0);
-  EXPECT_STREQ(buffer, "");
-  EXPECT_EQ(buffer[needed - 1], '#');
-}
-
-TEST_F(BuildPath, BufferTooSmallForInstallFolderFails) {
-  ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
-  std::memset(buffer, '#', sizeof buffer);
-  EXPECT_EQ(buildPath(buffer, 4, "Work", "Defaults", "VRI"), 0);
-  EXPECT_EQ(buffer[0], '\0');
-  EXPECT_EQ(buffer[4], '#');
+  for (uint32_t size : {needed - 1, 4u}) {  // too small for the name, for the folder
+    std::memset(buffer, '#', sizeof buffer);
+    EXPECT_EQ(buildPath(buffer, size, "Work", "Defaults", "VRI"), 0);
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_EQ(buffer[size], '#');
+  }
   buffer[0] = '#';
   EXPECT_EQ(buildPath(buffer, 0, "Work", "Defaults", "VRI"), 0);
   EXPECT_EQ(buffer[0], '#');

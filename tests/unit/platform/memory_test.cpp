@@ -7,16 +7,14 @@
 namespace vta {
 namespace {
 
-TEST(Allocate, GivesZeroFilledBlocks) {
+TEST(Allocate, GivesZeroFilledBlocksAndDistinctOnesForZeroBytes) {
   auto* block = static_cast<unsigned char*>(allocate(4096));
   ASSERT_NE(block, nullptr);
   for (size_t i = 0; i < 4096; ++i) {
     ASSERT_EQ(block[i], 0) << "at " << i;
   }
   release(block);
-}
 
-TEST(Allocate, ZeroBytesGivesDistinctUsableBlocks) {
   auto* a = static_cast<unsigned char*>(allocate(0));
   auto* b = static_cast<unsigned char*>(allocate(0));
   ASSERT_NE(a, nullptr);
@@ -29,56 +27,35 @@ TEST(Allocate, ZeroBytesGivesDistinctUsableBlocks) {
   release(nullptr);
 }
 
-TEST(CompareBytes, ComparesAsUnsigned) {
+TEST(CompareBytes, ComparesNBytesAsUnsignedClampedToOne) {
   const unsigned char low[] = {0x10, 0x7F};
   const unsigned char high[] = {0x10, 0x80};
   EXPECT_EQ(compareBytes(low, high, 2), -1);
   EXPECT_EQ(compareBytes(high, low, 2), 1);
   EXPECT_EQ(compareBytes(low, low, 2), 0);
-}
-
-TEST(CompareBytes, ResultIsClampedToOne) {
-  const char a[] = "a";
-  const char z[] = "z";
-  EXPECT_EQ(compareBytes(z, a, 1), 1);
-  EXPECT_EQ(compareBytes(a, z, 1), -1);
-}
-
-TEST(CompareBytes, StopsAfterNBytesAndIgnoresNul) {
+  EXPECT_EQ(compareBytes("z", "a", 1), 1);
+  EXPECT_EQ(compareBytes("a", "z", 1), -1);
   EXPECT_EQ(compareBytes("abX", "abY", 2), 0);
-  EXPECT_EQ(compareBytes("a\0X", "a\0Y", 3), -1);
-}
-
-TEST(CompareBytes, NullOrEmptyCompareEqual) {
+  EXPECT_EQ(compareBytes("a\0X", "a\0Y", 3), -1) << "a NUL does not stop it";
   EXPECT_EQ(compareBytes(nullptr, "a", 1), 0);
   EXPECT_EQ(compareBytes("a", nullptr, 1), 0);
   EXPECT_EQ(compareBytes("a", "b", 0), 0);
 }
 
-TEST(CopyBytes, CopiesAndReturnsDestination) {
+TEST(CopyBytes, CopiesForwardEvenOverlappingAndNothingFromNull) {
   char to[4] = {'x', 'x', 'x', 'x'};
   EXPECT_EQ(copyBytes(to, "abc", 3), to);
   EXPECT_EQ(std::memcmp(to, "abcx", 4), 0);
-}
-
-TEST(CopyBytes, OverlapToHigherAddressRepeatsLeadingBytes) {
-  char text[] = "abcdef";
-  copyBytes(text + 1, text, 4);
-  EXPECT_STREQ(text, "aaaaaf");
-}
-
-TEST(CopyBytes, OverlapToLowerAddressShifts) {
-  char text[] = "abcdef";
-  copyBytes(text, text + 2, 4);
-  EXPECT_STREQ(text, "cdefef");
-}
-
-TEST(CopyBytes, NullOrEmptyCopiesNothing) {
-  char to[2] = {'x', 'x'};
+  char higher[] = "abcdef";
+  copyBytes(higher + 1, higher, 4);
+  EXPECT_STREQ(higher, "aaaaaf") << "overlap to a higher address repeats the leading bytes";
+  char lower[] = "abcdef";
+  copyBytes(lower, lower + 2, 4);
+  EXPECT_STREQ(lower, "cdefef");
   EXPECT_EQ(copyBytes(to, nullptr, 2), nullptr);
   EXPECT_EQ(copyBytes(nullptr, "ab", 2), nullptr);
-  EXPECT_EQ(copyBytes(to, "ab", 0), nullptr);
-  EXPECT_EQ(to[0], 'x');
+  EXPECT_EQ(copyBytes(to, "xy", 0), nullptr);
+  EXPECT_EQ(to[0], 'a');
 }
 
 TEST(FillBytes, FillsWithLowByteOfValue) {
@@ -92,17 +69,13 @@ TEST(FillBytes, FillsWithLowByteOfValue) {
   EXPECT_EQ(bytes[0], 0xAB);
 }
 
-TEST(CopyString, CopiesTerminator) {
+TEST(CopyString, CopiesTerminatorAndAppends) {
   char to[8];
   std::memset(to, 'x', sizeof to);
-  EXPECT_EQ(copyString(to, "abc"), to);
-  EXPECT_EQ(std::memcmp(to, "abc\0xxxx", 8), 0);
+  EXPECT_EQ(copyString(to, "ab"), to);
+  EXPECT_EQ(std::memcmp(to, "ab\0xxxxx", 8), 0);
   EXPECT_EQ(copyString(to, nullptr), nullptr);
   EXPECT_EQ(copyString(nullptr, "abc"), nullptr);
-}
-
-TEST(AppendString, AppendsAfterExistingText) {
-  char to[16] = "ab";
   EXPECT_EQ(appendString(to, "cd"), to);
   EXPECT_EQ(appendString(to, ""), to);
   EXPECT_STREQ(to, "abcd");
@@ -111,24 +84,18 @@ TEST(AppendString, AppendsAfterExistingText) {
   EXPECT_STREQ(to, "abcd");
 }
 
-TEST(CompareStrings, OrdersAndClamps) {
+TEST(CompareStrings, OrdersSignedBytesAndClamps) {
   EXPECT_EQ(compareStrings("abc", "abc"), 0);
   EXPECT_EQ(compareStrings("abc", "abd"), -1);
   EXPECT_EQ(compareStrings("b", "a"), 1);
   EXPECT_EQ(compareStrings("a", "z"), -1);
   EXPECT_EQ(compareStrings("ab", "abc"), -1);
   EXPECT_EQ(compareStrings("abc", "ab"), 1);
-}
-
-TEST(CompareStrings, HighBytesSortBeforeAscii) {
   // Signed bytes: 0x80 is -128, below 'A'; the byte compare says the reverse.
   const char high[] = {'\x80', '\0'};
   EXPECT_EQ(compareStrings(high, "A"), -1);
   EXPECT_EQ(compareStrings("A", high), 1);
   EXPECT_EQ(compareBytes(high, "A", 1), 1);
-}
-
-TEST(CompareStrings, NullComparesEqual) {
   EXPECT_EQ(compareStrings(nullptr, "a"), 0);
   EXPECT_EQ(compareStrings("a", nullptr), 0);
 }

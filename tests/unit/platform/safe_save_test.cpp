@@ -22,13 +22,6 @@ namespace {
 const std::string kOld = "the previous file, whole";
 const std::string kNew(100000, 'n');  // written in several pieces below
 
-std::set<std::string> filesIn(const TempFolder& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
-    names.insert(entry.path().filename().string());
-  return names;
-}
-
 // Saves kNew in pieces of 1000 bytes.
 bool saveInPieces(const std::string& target) {
   SafeSave save;
@@ -55,16 +48,16 @@ TEST(SafeSave, AFailureAtAnyStepKeepsTheOldFileAndLeavesNoTemporaryFile) {
     TempFolder folder;
     const std::string target = folder.write("list.org", kOld);
     folder.write("list.org.tmp", "a file of the user's");
-    const std::set<std::string> before = filesIn(folder);
+    const std::set<std::string> before = folder.names();
     {
       FailingSaves failing(fault.step, fault.fromOccurrence);
       EXPECT_FALSE(saveInPieces(target));
     }
     EXPECT_EQ(kOld, folder.read("list.org"));
-    EXPECT_EQ(before, filesIn(folder));
+    EXPECT_EQ(before, folder.names());
     ASSERT_TRUE(saveInPieces(target)) << "once nothing fails";
     EXPECT_EQ(kNew, folder.read("list.org"));
-    EXPECT_EQ(before, filesIn(folder));
+    EXPECT_EQ(before, folder.names());
     EXPECT_EQ("a file of the user's", folder.read("list.org.tmp"));
   }
 }
@@ -78,9 +71,9 @@ TEST(SafeSave, AFailedFirstSaveLeavesNoFileAtAll) {
       FailingSaves failing(fault.step, fault.fromOccurrence);
       EXPECT_FALSE(saveInPieces(target));
     }
-    EXPECT_TRUE(filesIn(folder).empty());
+    EXPECT_TRUE(folder.names().empty());
     ASSERT_TRUE(saveInPieces(target));
-    EXPECT_EQ((std::set<std::string>{"new.vta"}), filesIn(folder));
+    EXPECT_EQ((std::set<std::string>{"new.vta"}), folder.names());
     EXPECT_EQ(kNew, folder.read("new.vta"));
   }
 }
@@ -101,7 +94,7 @@ TEST(SafeSave, AReplaceThatLosesTheOldFileKeepsTheNewOne) {
   const bool saved = saveInPieces(g_lostTarget);
   g_saveStepFails = nullptr;
   EXPECT_FALSE(saved);
-  const std::set<std::string> left = filesIn(folder);
+  const std::set<std::string> left = folder.names();
   ASSERT_EQ(1u, left.size());
   EXPECT_NE("lost.vta", *left.begin());
   EXPECT_EQ(kNew, folder.read(*left.begin())) << "the temporary file holds the only copy";
@@ -114,17 +107,17 @@ TEST(SafeSave, UncommittedOrUnstartedSavesChangeNothing) {
     SafeSave save;
     ASSERT_TRUE(save.begin(target.c_str()));
     ASSERT_TRUE(save.write("partial", 7));
-    EXPECT_EQ(2u, filesIn(folder).size()) << "the temporary file sits beside the target";
+    EXPECT_EQ(2u, folder.names().size()) << "the temporary file sits beside the target";
   }
   EXPECT_EQ(kOld, folder.read("kept.vta"));
-  EXPECT_EQ((std::set<std::string>{"kept.vta"}), filesIn(folder));
+  EXPECT_EQ((std::set<std::string>{"kept.vta"}), folder.names());
 
   SafeSave idle;
   EXPECT_FALSE(idle.write("x", 1));
   EXPECT_FALSE(idle.commit());
   EXPECT_FALSE(idle.begin(nullptr));
   EXPECT_FALSE(saveFile(folder.file("no-folder/x.vta").c_str(), "x", 1));
-  EXPECT_EQ((std::set<std::string>{"kept.vta"}), filesIn(folder));
+  EXPECT_EQ((std::set<std::string>{"kept.vta"}), folder.names());
 }
 
 TEST(SafeSave, TwoSavesOfOneTargetAtOnceDoNotCollide) {
@@ -139,14 +132,14 @@ TEST(SafeSave, TwoSavesOfOneTargetAtOnceDoNotCollide) {
   EXPECT_EQ("first", folder.read("both.vta"));
   ASSERT_TRUE(second.commit());
   EXPECT_EQ("second", folder.read("both.vta"));
-  EXPECT_EQ((std::set<std::string>{"both.vta"}), filesIn(folder));
+  EXPECT_EQ((std::set<std::string>{"both.vta"}), folder.names());
 }
 
 TEST(SafeSave, NeverReplacesAFolder) {
   TempFolder folder;
   folder.write("taken.vta/inside", "kept");
   EXPECT_FALSE(saveFile(folder.file("taken.vta").c_str(), "x", 1));
-  EXPECT_EQ((std::set<std::string>{"taken.vta"}), filesIn(folder));
+  EXPECT_EQ((std::set<std::string>{"taken.vta"}), folder.names());
   EXPECT_EQ("kept", folder.read("taken.vta/inside"));
 }
 
@@ -160,7 +153,7 @@ TEST(SafeSave, ReplacesATargetNamedInTheSystemCodePage) {
   char bytes[4] = {};
   EXPECT_EQ(3u, file.read(bytes, sizeof bytes));
   EXPECT_STREQ("new", bytes);
-  EXPECT_EQ(1u, filesIn(folder).size());
+  EXPECT_EQ(1u, folder.names().size());
 }
 
 #ifndef _WIN32

@@ -162,6 +162,7 @@ TEST_F(PreviewEngine, ShortPreviewRendersTheBestMomentMirroredForFlyOn) {
 
 TEST_F(PreviewEngine, SixFramesRenderEveryPositionWithProgress) {
   auto engine = start();
+  record_.globalParams[VTA_FILTER_ON] = 1.0f;  // the sheet is not in filter mode
   renderOnce(*engine);
   const std::vector<RndTestCall> calls = renderer_.calls();
   ASSERT_EQ(7u, calls.size());
@@ -173,7 +174,9 @@ TEST_F(PreviewEngine, SixFramesRenderEveryPositionWithProgress) {
     EXPECT_EQ(5u, call.range);
     EXPECT_EQ(calls[0].result, call.context) << "rendered with the prepared context";
     EXPECT_STREQ("Cube Spin", call.effectName);
+    EXPECT_EQ(0.0f, call.filterOn);
   }
+  EXPECT_EQ(1.0f, record_.globalParams[VTA_FILTER_ON]) << "the host's record";
   EXPECT_EQ((std::vector<int>{kState, 0, 20, 40, 60, 80, 100, 0, kState}), listener_.events());
   EXPECT_FALSE(engine->isBusy());
   for (uint32_t i = 0; i < 6; ++i) EXPECT_FALSE(grey(*engine, i)) << "frame " << i;
@@ -202,21 +205,10 @@ TEST_F(PreviewEngine, FilterModeRendersOneFrameAtTheFilterMoment) {
     ASSERT_EQ(1u, renders.size());
     EXPECT_EQ(c.position, renders[0].position) << c.frames << " " << c.percent;
     EXPECT_EQ(c.range, renders[0].range) << c.frames << " " << c.percent;
+    EXPECT_EQ(1.0f, renders[0].filterOn) << "the sheet is in filter mode";
   }
+  EXPECT_EQ(0.0f, record_.globalParams[VTA_FILTER_ON]) << "the host's record";
   for (int event : listener_.events()) EXPECT_EQ(kState, event) << "no progress in filter mode";
-}
-
-TEST_F(PreviewEngine, TheRendererSeesFilterModeExactlyWhenTheSheetIsInIt) {
-  for (bool filterMode : {false, true}) {
-    auto engine = start(filterMode);
-    renderer_.reset();
-    record_.globalParams[VTA_FILTER_ON] = filterMode ? 0.0f : 1.0f;
-    renderOnce(*engine);
-    const std::vector<RndTestCall> renders = renderer_.calls(RND_TEST_RENDER);
-    ASSERT_FALSE(renders.empty());
-    EXPECT_EQ(filterMode ? 1.0f : 0.0f, renders[0].filterOn);
-    EXPECT_EQ(filterMode ? 0.0f : 1.0f, record_.globalParams[VTA_FILTER_ON]) << "the host's record";
-  }
 }
 
 TEST_F(PreviewEngine, StopDuringARenderLeavesGreyFramesAndProgressZero) {

@@ -1,25 +1,16 @@
 #include "preview_fixture.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 
 #include "model/files/texture_file.h"
 #include "model/texture_image.h"
 #include "platform/settings_store.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace vta::test {
 namespace {
 
 const char* const kRenderers[] = {"Rnd_Test", "Rnd_NoPrepare", "Rnd_NoRender"};
-
-#ifdef _WIN32
-const char kTestKey[] = "Software\\Corvane\\VantaroTest\\preview_tests";
-#endif
 
 template <typename Function>
 Function entry(const DynamicLibrary& module, const char* name) {
@@ -29,12 +20,6 @@ Function entry(const DynamicLibrary& module, const char* name) {
 }  // namespace
 
 PreviewInstallation::PreviewInstallation() {
-#ifdef _WIN32
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestKey);
-  setRegistryKey(kTestKey);
-#else
-  setenv("VANTARO_SETTINGS", folder_.file("settings.ini").c_str(), 1);
-#endif
   std::filesystem::create_directories(folder_.file("LIBS"));
   for (const char* name : kRenderers) {
     const std::string module = std::string(name) + ".dll";
@@ -43,15 +28,6 @@ PreviewInstallation::PreviewInstallation() {
   }
   writeRegistryString("Path", folder_.path().c_str());
   writeRegistryString("Prev_Engine", "Rnd_Test");
-}
-
-PreviewInstallation::~PreviewInstallation() {
-#ifdef _WIN32
-  RegDeleteTreeA(HKEY_LOCAL_MACHINE, kTestKey);
-  setRegistryKey(kRegistryRoot);
-#else
-  unsetenv("VANTARO_SETTINGS");
-#endif
 }
 
 void PreviewInstallation::addTexture(const std::string& name, uint32_t size) {

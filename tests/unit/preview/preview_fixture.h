@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "../../support/settings_sandbox.h"
 #include "../../support/temp_folder.h"
 #include "platform/dynamic_library.h"
 #include "preview/preview_renderer.h"
@@ -22,15 +23,13 @@ namespace vta::test {
 class PreviewInstallation {
  public:
   PreviewInstallation();
-  ~PreviewInstallation();
-  PreviewInstallation(const PreviewInstallation&) = delete;
-  PreviewInstallation& operator=(const PreviewInstallation&) = delete;
 
   // Writes a size x size placeholder texture <name>.vtt into Textures.
   void addTexture(const std::string& name, uint32_t size);
   std::string file(const std::string& name) const { return folder_.file(name); }
 
  private:
+  SettingsSandbox sandbox_;
   TempFolder folder_;
 };
 
