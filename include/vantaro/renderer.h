@@ -74,6 +74,7 @@ typedef struct VtaRenderJob {
                                 a distinct mark on the key at the job's time */
 #define VTA_VIEW_DRAGGING 4u /* the user is dragging a key: a quicker scene
                                 (Rnd_Software: edges only, no antialiasing) */
+#define VTA_VIEW_FRAME 8u    /* frame the view anew (see below) */
 /* The views. Each shows the same scene and path from another place: */
 #define VTA_VIEW_CAMERA 16u  /* through the effect's camera, as the preview */
 #define VTA_VIEW_SIDE 32u    /* from +x looking along -x: -z to the right,
@@ -83,8 +84,10 @@ typedef struct VtaRenderJob {
 #define VTA_VIEW_PERSPECTIVE 128u /* from above, in front and to the right,
                                 looking at the middle of the scene */
 /* The side, top and perspective views frame the frame's rectangle at z = 0
- * and the whole path. The editor sends a view OR 3, and OR 7 while the user
- * drags. */
+ * and the whole path: each view the first time a context draws it, and again
+ * in a job with VTA_VIEW_FRAME; in between it keeps that framing, so that the
+ * view holds still while the path changes. The editor sends a view OR 3, OR 7
+ * while the user drags, and OR 11 when the user asks to frame the view. */
 
 /* Entry points, exported under these names. Every argument and result is one
  * machine word. */

@@ -19,10 +19,11 @@ std::vector<Vec3> framedPoints(const PathTrace& trace, float aspect) {
 }
 
 CameraView viewCamera(uint32_t flags, const CameraView& effectCamera, const PathTrace& trace,
-                      float aspect) {
+                      float aspect, ViewFraming& framing) {
   PathViewKind kind = viewKind(flags);
   if (kind == kCameraView) return effectCamera;
-  CameraView camera = framingCamera(kind, framedPoints(trace, aspect), aspect);
+  CameraView camera =
+      framing.camera(kind, (flags & kViewFrame) != 0, framedPoints(trace, aspect), aspect);
   camera.ambient = effectCamera.ambient;
   return camera;
 }
@@ -50,6 +51,18 @@ bool drawViewScene(PathViewBuffers& buffers, vta::EffectDescription& effect,
 
 }  // namespace
 
+int ViewFraming::slot(PathViewKind kind) {
+  return kind == kSideView ? 0 : kind == kTopView ? 1 : 2;
+}
+
+CameraView ViewFraming::camera(PathViewKind kind, bool frameAnew, const std::vector<Vec3>& points,
+                               float aspect) {
+  const int i = slot(kind);
+  if (frameAnew || !framed_[i]) cameras_[i] = framingCamera(kind, points, aspect);
+  framed_[i] = true;
+  return cameras_[i];
+}
+
 bool renderPathView(PathViewBuffers& buffers, vta::EffectDescription& effect,
                     const vta::EffectSettings& record, const VtaRenderJob& job,
                     CameraView& camera) {
@@ -67,7 +80,7 @@ bool renderPathView(PathViewBuffers& buffers, vta::EffectDescription& effect,
   const SceneTurn turn = filterTurn(record.globalParams, effectCamera.forward(),
                                     std::sqrt(dot(effectCamera.position, effectCamera.position)));
   PathTrace trace = tracePath(effect, record, job.viewObject, aspect, turn, t);
-  camera = viewCamera(job.viewFlags, effectCamera, trace, aspect);
+  camera = viewCamera(job.viewFlags, effectCamera, trace, aspect, buffers.framing);
   bool own = viewKind(job.viewFlags) != kCameraView;
   if (!drawViewScene(buffers, effect, record, job, t, camera, own)) return false;
   if (job.viewFlags & kViewPath) drawPathOverlay(image, camera, trace);

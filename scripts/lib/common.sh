@@ -107,7 +107,8 @@ wine_server() {
 }
 
 # Creates the private prefix of one architecture once: no Mono or Gecko, no
-# crash dialog (a crashing test fails instead of hanging). The prefix counts
+# crash dialog and no crash debugger (a crashing test fails instead of
+# hanging, or passing: the debugger ended a crashed program with status 0). The prefix counts
 # as ready only when wineboot succeeded; a half-made one is made again.
 VTA_WINE_ARCHS=""
 prepare_wine() {
@@ -115,7 +116,7 @@ prepare_wine() {
   prefix=$(wine_prefix "$arch")
   [ -n "$prefix" ] || { echo "prepare_wine: unknown architecture '$arch'" >&2; return 1; }
   log=$VTA_BUILD/wineboot-$arch.log
-  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
   case " $VTA_WINE_ARCHS " in *" $arch "*) ;; *) VTA_WINE_ARCHS="$VTA_WINE_ARCHS $arch" ;; esac
   if [ ! -f "$prefix/.vantaro-ready" ]; then
     step "Creating the $arch Wine prefix (once)"

@@ -20,6 +20,14 @@ int percentOfTime(float t);
 // zero).
 float snapToStep(double value, float step);
 
+// Key times the editors set by hand are multiples of 1 / steps: 1000 for
+// tenths of a percent, 10000 for hundredths. The multiple nearest fraction.
+float steppedTime(double fraction, double steps);
+
+// The multiple of 1 / steps nearest fraction that lies strictly between
+// before and after, the times of a key's neighbours; false when none does.
+bool steppedTimeBetween(double fraction, double steps, float before, float after, float& time);
+
 // Next and Previous Key pass over keys this close to the slider's time.
 constexpr float kStepSlack = 0.00999f;
 

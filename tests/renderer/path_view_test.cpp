@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "mapped_pictures.h"
+#include "model/components/path.h"
 #include "model/components/surface.h"
 #include "model/components/surface_fields.h"
 #include "path_overlay.h"
@@ -135,6 +136,19 @@ TEST_F(PathViewTest, DraggingDrawsALighterScene) {
   vtafx::Picture dragged = draw(viewJob(rnd::kPerspectiveView | 7, kWidth, kHeight, 20), camera);
   keep(dragged, "path_view_dragging");
   EXPECT_GT(meanDifference(still, dragged), 0.5);
+}
+
+// A view holds still while the path changes, until a job frames it anew.
+TEST_F(PathViewTest, AViewKeepsItsFramingUntilAJobFramesItAnew) {
+  auto* path = static_cast<vta::PathComponent*>(record_.description.lists[vta::kPaths].head);
+  CameraView framed, dragged, reframed;
+  draw(viewJob(rnd::kTopView | kShowAll, kWidth, kHeight, 50), framed);
+  path->keys[1].positionX = 9;
+  draw(viewJob(rnd::kTopView | rnd::kViewDragging | kShowAll, kWidth, kHeight, 50), dragged);
+  draw(viewJob(rnd::kTopView | rnd::kViewFrame | kShowAll, kWidth, kHeight, 50), reframed);
+  EXPECT_EQ(framed.position.x, dragged.position.x);
+  EXPECT_EQ(framed.position.y, dragged.position.y);
+  EXPECT_NE(framed.position.x, reframed.position.x) << "framed again around the moved key";
 }
 
 TEST_F(PathViewTest, AnObjectWithoutAPathShowsTheSceneAlone) {

@@ -21,6 +21,11 @@ inline std::string controlText(HWND dialog, int id) {
   return buffer;
 }
 
+// Gives control id the focus as Tab would.
+inline void focusControl(HWND dialog, int id) {
+  SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
+}
+
 // The page a property sheet shows.
 inline HWND currentPage(HWND sheet) {
   return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));

@@ -109,7 +109,7 @@ const std::vector<Template>& modals() {
         IDC_PATH_LOAD, IDC_PATH_SAVE, IDC_PATH_KEY_GROUP, IDC_PATH_LINEAR, IDC_PATH_AXIS_X,
         IDC_PATH_AXIS_Y, IDC_PATH_AXIS_Z, IDC_PATH_VIEW, IDC_PATH_MOVE, IDC_PATH_ROTATE,
         IDC_PATH_STRETCH, IDC_PATH_CAMERA, IDC_PATH_PERSPECTIVE, IDC_PATH_TOP, IDC_PATH_SIDE,
-        IDC_PATH_TIME, IDC_PATH_TIME_VALUE}, false)},
+        IDC_PATH_TIME, IDC_PATH_TIME_VALUE, IDC_PATH_FRAME, IDC_PATH_KEY_TIME}, false)},
     {IDD_COPY_KEY, {IDOK, IDCANCEL, IDC_COPY_KEY_TIME}},
     {IDD_ABOUT, {IDC_ABOUT_SCENE, IDC_ABOUT_BADGE, IDC_ABOUT_TITLE, IDC_ABOUT_RELEASE}}};
   return all;
@@ -120,7 +120,8 @@ const std::vector<Template>& modals() {
 constexpr int kPathNumberBoxes[] = {IDC_PATH_POSITION_X, IDC_PATH_POSITION_Y, IDC_PATH_POSITION_Z,
                                     IDC_PATH_ROTATION_X, IDC_PATH_ROTATION_Y, IDC_PATH_ROTATION_Z,
                                     IDC_PATH_SCALE_X,    IDC_PATH_SCALE_Y,    IDC_PATH_SCALE_Z,
-                                    IDC_PATH_TENSION,    IDC_PATH_CONTINUITY, IDC_PATH_BIAS};
+                                    IDC_PATH_TENSION,    IDC_PATH_CONTINUITY, IDC_PATH_BIAS,
+                                    IDC_PATH_KEY_TIME};
 constexpr char kWidestPathNumber[] = "-2000.25";
 
 void pumpMessages(DWORD ms) {

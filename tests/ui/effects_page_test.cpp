@@ -695,12 +695,6 @@ TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
   EXPECT_EQ(std::string(kIconCount, '1'), states);
 }
 
-HWND focusOf(HWND page) {
-  GUITHREADINFO info = {sizeof info};
-  GetGUIThreadInfo(GetWindowThreadProcessId(page, nullptr), &info);
-  return info.hwndFocus;
-}
-
 // Tab reaches the icons, the arrows, Home and End move among the shown ones
 // (drawn with a focus rectangle), Enter and Space select, Ctrl+F goes to
 // the search box.

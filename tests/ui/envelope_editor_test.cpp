@@ -6,25 +6,24 @@
 // record.
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "curves/kb_spline.h"
-#include "import_hook.h"
+#include "file_dialog_answer.h"
 #include "linked_library.h"
 #include "model/files/envelope_file.h"
 #include "pane_observers.h"
 #include "ui/editors/envelope_editor.h"
 #include "pane_page_fixture.h"
+#include "temp_folder.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -63,16 +62,11 @@ void press(HWND editor, POINT down, POINT up) {
 
 // Types into an edit box the way a user does: focus in, new text, focus out.
 void typeInto(HWND editor, int id, const char* text) {
-  SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, id)), TRUE);
+  focusControl(editor, id);
   SetDlgItemTextA(editor, id, text);
-  SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)), TRUE);
+  focusControl(editor, kTime);
 }
 
-bool enabled(HWND editor, int id) { return IsWindowEnabled(GetDlgItem(editor, id)) != FALSE; }
-std::string text(HWND editor, int id) { return windowText(GetDlgItem(editor, id)); }
-int slider(HWND editor) {
-  return static_cast<int>(SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
-}
 
 // Types keys into the editor and waits until what the dialog shows says they
 // were handled.
@@ -100,34 +94,6 @@ int marksOnTopEdge(HWND editor) {
   }
   ReleaseDC(nullptr, screen);
   return marks;
-}
-
-// The graph's drawing rectangle as the window shows it, pixel by pixel.
-std::vector<uint32_t> graphPixels(HWND editor) {
-  const RECT a = graphArea(editor);
-  const int width = a.right - a.left + 1, height = a.bottom - a.top + 1;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  HDC dc = GetDC(editor), memory = CreateCompatibleDC(dc);
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, dc, a.left, a.top, SRCCOPY);
-  GdiFlush();
-  const auto* first = static_cast<const uint32_t*>(bits);
-  std::vector<uint32_t> pixels(first, first + (bits ? width * height : 0));
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(editor, dc);
-  return pixels;
-}
-
-HWND focusOf(HWND editor) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  GetGUIThreadInfo(GetWindowThreadProcessId(editor, nullptr), &info);
-  return info.hwndFocus;
 }
 
 EnvelopeComponent* envelopeOf(EffectSettings& record, uint16_t parameter) {
@@ -174,8 +140,8 @@ TEST_F(EnvelopeEditorTest, ANewEnvelopeHasTwoKeysAtTheValueAndCancelTakesItAway)
     ASSERT_EQ(2u, made->keyCount);
     EXPECT_EQ(30.0f, made->keys[0].value);
     EXPECT_EQ(30.0f, made->keys[1].value);
-    EXPECT_EQ("Value at 0% * KEY *", text(editor, kGroup));
-    EXPECT_EQ("30%", text(editor, kValue));
+    EXPECT_EQ("Value at 0% * KEY *", controlText(editor, kGroup));
+    EXPECT_EQ("30%", controlText(editor, kValue));
     EXPECT_FALSE(enabled(editor, kPrevious));
     EXPECT_FALSE(enabled(editor, kDelete));
     EXPECT_TRUE(enabled(editor, kNext));
@@ -193,16 +159,16 @@ TEST_F(EnvelopeEditorTest, ANewEnvelopeHasTwoKeysAtTheValueAndCancelTakesItAway)
 TEST_F(EnvelopeEditorTest, KeysFromTheBoxesAndSteppingBetweenThemOkKeepsRemoveDeletes) {
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     moveTrackbar(editor, kTime, 40);
-    EXPECT_EQ("Value at 40%", text(editor, kGroup));
+    EXPECT_EQ("Value at 40%", controlText(editor, kGroup));
     SetDlgItemTextA(editor, kValue, "60");
     sendClick(editor, kCreate);
-    EXPECT_EQ("Value at 40% * KEY *", text(editor, kGroup));
+    EXPECT_EQ("Value at 40% * KEY *", controlText(editor, kGroup));
     EXPECT_TRUE(enabled(editor, kDelete));
     sendClick(editor, kNext);
-    EXPECT_EQ(100, SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(100, slider(editor, kTime));
     sendClick(editor, kPrevious);
     sendClick(editor, kPrevious);
-    EXPECT_EQ(0, SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(0, slider(editor, kTime));
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
   EnvelopeComponent* kept = envelopeOf(record_, VTA_SHADOWS);
@@ -214,7 +180,7 @@ TEST_F(EnvelopeEditorTest, KeysFromTheBoxesAndSteppingBetweenThemOkKeepsRemoveDe
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     moveTrackbar(editor, kTime, 40);
     sendClick(editor, kDelete);
-    EXPECT_EQ("Value at 40%", text(editor, kGroup));
+    EXPECT_EQ("Value at 40%", controlText(editor, kGroup));
     PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
   });
   ASSERT_EQ(3u, envelopeOf(record_, VTA_SHADOWS)->keyCount) << "Cancel restores the keys";
@@ -229,10 +195,7 @@ TEST_F(EnvelopeEditorTest, AValueOutsideTheRangeIsRefusedWithTheRange) {
   const struct {
     int box;
     const char* text;
-  } cases[] = {{kValue, "150"},
-               {kValue, "1e39"},
-               {kTension, "1e39"},
-               {kContinuity, "-1e39"},
+  } cases[] = {{kValue, "150"}, {kValue, "1e39"}, {kTension, "1e39"}, {kContinuity, "-1e39"},
                {kBias, "1e39"}};
   for (const auto& c : cases) {
     std::string message;
@@ -248,31 +211,25 @@ TEST_F(EnvelopeEditorTest, AValueOutsideTheRangeIsRefusedWithTheRange) {
   }
 }
 
-TEST_F(EnvelopeEditorTest, ABoxChangedOnAKeyChangesItBetweenKeysNothing) {
-  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
-    typeInto(editor, kTension, "0.5");
-    EXPECT_EQ(0.5f, envelopeOf(record_, VTA_SHADOWS)->keys[0].tension);
-    moveTrackbar(editor, kTime, 50);
-    typeInto(editor, kTension, "0.7");
-    EXPECT_EQ(2u, envelopeOf(record_, VTA_SHADOWS)->keyCount);
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
-  });
-}
-
-TEST_F(EnvelopeEditorTest, ABoxTheEditorRewroteIsNoEditOfTheUsers) {
+// A box applies to the key at the slider, between keys to nothing, and only
+// when the user changed its text: a box the editor rewrote is no edit.
+TEST_F(EnvelopeEditorTest, ABoxChangesOnlyAKeyAndOnlyWhenTheUserChangedIt) {
   EnvelopeComponent* envelope =
       giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 12.345678f}, {50, 98.765432f}, {100, 0}});
   edit(
       kDegrees, 0, VTA_LIGHT_DIRECTION,
       [&](HWND editor) {
-        SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kValue)),
-                     TRUE);
+        focusControl(editor, kValue);
         moveTrackbar(editor, kTime, 50);  // the box, still focused, now shows the key at 50 %
-        ASSERT_EQ("98.7654", text(editor, kValue));
-        SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)),
-                     TRUE);
+        ASSERT_EQ("98.7654", controlText(editor, kValue));
+        focusControl(editor, kTime);
         EXPECT_EQ(98.765432f, envelope->keys[1].value) << "not rounded to what the box shows";
         EXPECT_EQ(12.345678f, envelope->keys[0].value);
+        typeInto(editor, kTension, "0.5");
+        EXPECT_EQ(0.5f, envelope->keys[1].tension);
+        moveTrackbar(editor, kTime, 30);
+        typeInto(editor, kTension, "0.7");
+        EXPECT_EQ(3u, envelope->keyCount);
         PostMessageA(editor, WM_COMMAND, IDOK, 0);
       },
       "Light Direction");
@@ -354,15 +311,16 @@ TEST_F(EnvelopeEditorTest, StepsMovePastKeysBetweenWholePercentsAndTheCursorLeav
       int from, button, to;
     } steps[] = {{32, kNext, 33}, {33, kNext, 50}, {75, kPrevious, 74}, {74, kPrevious, 50}};
     for (const auto& step : steps) {
-      if (slider(editor) != step.from) moveTrackbar(editor, kTime, step.from);
+      if (slider(editor, kTime) != step.from) moveTrackbar(editor, kTime, step.from);
       sendClick(editor, step.button);
-      EXPECT_EQ(step.to, slider(editor)) << "from " << step.from;
+      EXPECT_EQ(step.to, slider(editor, kTime)) << "from " << step.from;
     }
     moveTrackbar(editor, kTime, 75);
     sendClick(editor, kPrevious);
-    const std::vector<uint32_t> shown = graphPixels(editor);
+    const std::vector<uint32_t> shown = clientPixels(GetDlgItem(editor, kGraph));
     SendMessageA(editor, WM_PAINT, 0, 0);
-    EXPECT_TRUE(shown == graphPixels(editor)) << "the cursor drawn at the key's time was left";
+    EXPECT_TRUE(shown == clientPixels(GetDlgItem(editor, kGraph)))
+        << "the cursor drawn at the key's time was left";
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
 }
@@ -410,15 +368,15 @@ TEST_F(EnvelopeEditorTest, UndoTakesBackAWholeDragExactlyAndRedoAppliesItAgain) 
         char draggedText[16];
         std::snprintf(draggedText, sizeof draggedText, "%g", dragged);
         ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'}, [&] {
-          return text(editor, kValue) == "123.45";
+          return controlText(editor, kValue) == "123.45";
         })) << "one undo takes back the press and every move";
         EXPECT_EQ(123.45f, envelope->keys[1].value);
         ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Y'},
-                               [&] { return text(editor, kValue) == draggedText; }));
+                               [&] { return controlText(editor, kValue) == draggedText; }));
         ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'},
-                               [&] { return text(editor, kValue) == "123.45"; }));
+                               [&] { return controlText(editor, kValue) == "123.45"; }));
         ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, VK_SHIFT, 'Z'},
-                               [&] { return text(editor, kValue) == draggedText; }));
+                               [&] { return controlText(editor, kValue) == draggedText; }));
         PostMessageA(editor, WM_COMMAND, IDOK, 0);
       },
       "Light Direction");
@@ -434,22 +392,22 @@ TEST_F(EnvelopeEditorTest, UndoRemovesACreatedKeyANewEditDropsRedoCancelGivesBac
     sendClick(editor, kCreate);
     ASSERT_EQ(3u, envelope->keyCount);
     ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'},
-                           [&] { return text(editor, kGroup) == "Value at 40%"; }));
+                           [&] { return controlText(editor, kGroup) == "Value at 40%"; }));
     EXPECT_EQ(2u, envelope->keyCount);
     EXPECT_TRUE(enabled(editor, kCreate)) << "the buttons follow the undone keys";
     EXPECT_FALSE(enabled(editor, kDelete));
     ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Y'},
-                           [&] { return text(editor, kGroup) == "Value at 40% * KEY *"; }));
+                           [&] { return controlText(editor, kGroup) == "Value at 40% * KEY *"; }));
     EXPECT_TRUE(enabled(editor, kDelete));
-    EXPECT_EQ("60%", text(editor, kValue));
+    EXPECT_EQ("60%", controlText(editor, kValue));
     ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'},
-                           [&] { return text(editor, kGroup) == "Value at 40%"; }));
+                           [&] { return controlText(editor, kGroup) == "Value at 40%"; }));
 
     press(editor, pointAt(editor, 0.7f, 0.3f), pointAt(editor, 0.7f, 0.3f));
     ASSERT_EQ(3u, envelope->keyCount);
     // Page Down on the graph the press focused shows when the redo was handled.
     typeKeys(editor, {VK_CONTROL, 'Y'});
-    ASSERT_TRUE(typedUntil(editor, {VK_NEXT}, [&] { return slider(editor) == 80; }));
+    ASSERT_TRUE(typedUntil(editor, {VK_NEXT}, [&] { return slider(editor, kTime) == 80; }));
     ASSERT_EQ(3u, envelope->keyCount) << "nothing left to redo after the press";
     EXPECT_EQ(keyTimeFromPercent(70), envelope->keys[1].time);
     PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
@@ -466,7 +424,8 @@ TEST_F(EnvelopeEditorTest, AKeyCopiedInOneEditorPastesClampedIntoAnotherAndOverA
       [&](HWND editor) {
         moveTrackbar(editor, kTime, 50);
         typeKeys(editor, {VK_CONTROL, 'C'});
-        EXPECT_TRUE(waitUntil([&] { return sheet_.session.copiedKey().kind == CopiedKey::Kind::kEnvelope; }));
+        EXPECT_TRUE(waitUntil(
+            [&] { return sheet_.session.copiedKey().kind == CopiedKey::Kind::kEnvelope; }));
         PostMessageA(editor, WM_COMMAND, IDOK, 0);
       },
       "Light Direction");
@@ -474,15 +433,15 @@ TEST_F(EnvelopeEditorTest, AKeyCopiedInOneEditorPastesClampedIntoAnotherAndOverA
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     moveTrackbar(editor, kTime, 30);
     ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'V'},
-                           [&] { return text(editor, kGroup) == "Value at 30% * KEY *"; }));
+                           [&] { return controlText(editor, kGroup) == "Value at 30% * KEY *"; }));
     ASSERT_EQ(3u, target->keyCount);
     EXPECT_EQ(keyTimeFromPercent(30), target->keys[1].time);
     EXPECT_EQ(100.0f, target->keys[1].value) << "300 clamped to the 0 to 100 range";
     EXPECT_EQ(0.5f, target->keys[1].tension);
     EXPECT_EQ(1, target->keys[1].linear);
     moveTrackbar(editor, kTime, 100);
-    ASSERT_TRUE(
-        typedUntil(editor, {VK_CONTROL, 'V'}, [&] { return text(editor, kValue) == "100%"; }));
+    ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'V'},
+                           [&] { return controlText(editor, kValue) == "100%"; }));
     EXPECT_EQ(3u, target->keyCount) << "the pasted key replaces the one at 100%";
     EXPECT_EQ(1.0f, target->keys[2].time);
     EXPECT_EQ(1, target->keys[2].linear);
@@ -494,82 +453,99 @@ TEST_F(EnvelopeEditorTest, TheClickedGraphTakesTheKeyboardStepsChangesAndDeletes
   EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 0}, {30, 50}, {60, 100}, {100, 80}});
   const float defaultValue = 25;
   edit(kPercent, defaultValue, VTA_SHADOWS, [&](HWND editor) {
+    EXPECT_TRUE(tabReaches(editor, kGraph));
     // At the first key's time but far from its value, a press changes no key.
     press(editor, pointAt(editor, 0.0f, 0.9f), pointAt(editor, 0.0f, 0.9f));
     EXPECT_EQ(GetDlgItem(editor, kGraph), focusOf(editor));
     EXPECT_EQ(4u, envelope->keyCount);
     captureWindow(editor, screenshotPath("envelope_editor_focused_graph"));
 
-    for (int next : {30, 60, 100}) {
-      ASSERT_TRUE(typedUntil(editor, {VK_RIGHT}, [&] { return slider(editor) == next; }));
+    // Each stroke, then the slider, the value box (unless between keys) and
+    // the key count; a stroke that changes nothing shows in the next one.
+    const struct {
+      std::initializer_list<UINT> keys;
+      int slider;
+      const char* value;
+      int keyCount;
+    } strokes[] = {{{VK_RIGHT}, 30, "50%", 4},         {{VK_RIGHT}, 60, "100%", 4},
+                   {{VK_RIGHT}, 100, "80%", 4},        {{VK_RIGHT}, 100, "80%", 4},
+                   {{VK_LEFT}, 60, "100%", 4},         {{VK_UP}, 60, "100%", 4},
+                   {{VK_LEFT}, 30, "50%", 4},          {{VK_UP}, 30, "51%", 4},
+                   {{VK_SHIFT, VK_DOWN}, 30, "41%", 4}, {{VK_NEXT}, 40, nullptr, 4},
+                   {{VK_PRIOR}, 30, "41%", 4},         {{VK_DELETE}, 30, nullptr, 3},
+                   {{VK_LEFT}, 0, "0%", 3},            {{VK_LEFT}, 0, "0%", 3},
+                   {{VK_RIGHT}, 60, "100%", 3},        {{VK_RIGHT}, 100, "80%", 3},
+                   {{VK_DELETE}, 100, "25%", 3}};
+    for (const auto& stroke : strokes) {
+      ASSERT_TRUE(typedUntil(editor, stroke.keys, [&] {
+        return slider(editor, kTime) == stroke.slider &&
+               int(envelope->keyCount) == stroke.keyCount &&
+               (!stroke.value || controlText(editor, kValue) == stroke.value);
+      })) << "to " << stroke.slider << " " << (stroke.value ? stroke.value : "");
     }
-    typeKeys(editor, {VK_RIGHT});
-    ASSERT_TRUE(typedUntil(editor, {VK_LEFT}, [&] { return slider(editor) == 60; }))
-        << "Right stops at the last key";
-    typeKeys(editor, {VK_UP});
-    ASSERT_TRUE(typedUntil(editor, {VK_LEFT}, [&] { return slider(editor) == 30; }));
-    EXPECT_EQ(100.0f, envelope->keys[2].value) << "Up at the maximum stays there";
-
-    ASSERT_TRUE(typedUntil(editor, {VK_UP}, [&] { return text(editor, kValue) == "51%"; }));
-    ASSERT_TRUE(typedUntil(editor, {VK_SHIFT, VK_DOWN}, [&] {
-      return text(editor, kValue) == "41%";
-    })) << "Shift steps by the grid";
-    ASSERT_TRUE(typedUntil(editor, {VK_NEXT}, [&] { return slider(editor) == 40; }));
-    ASSERT_TRUE(typedUntil(editor, {VK_PRIOR}, [&] { return slider(editor) == 30; }));
-    ASSERT_TRUE(
-        typedUntil(editor, {VK_DELETE}, [&] { return text(editor, kGroup) == "Value at 30%"; }));
-    EXPECT_EQ(3u, envelope->keyCount);
-
-    ASSERT_TRUE(typedUntil(editor, {VK_LEFT}, [&] { return slider(editor) == 0; }));
-    typeKeys(editor, {VK_LEFT});
-    ASSERT_TRUE(typedUntil(editor, {VK_RIGHT}, [&] { return slider(editor) == 60; }))
-        << "Left stops at the first key";
-    ASSERT_TRUE(typedUntil(editor, {VK_RIGHT}, [&] { return slider(editor) == 100; }));
-    ASSERT_TRUE(typedUntil(editor, {VK_DELETE}, [&] { return text(editor, kValue) == "25%"; }));
-    ASSERT_EQ(3u, envelope->keyCount) << "an end key stays";
-    EXPECT_EQ(1.0f, envelope->keys[2].time);
+    EXPECT_EQ(1.0f, envelope->keys[2].time) << "an end key stays";
     EXPECT_EQ(defaultValue, envelope->keys[2].value);
 
     // With the focus elsewhere the graph's top row keeps only its grid and
     // curve; the display may show GDI's drawing a moment later.
     const int focusedMarks = marksOnTopEdge(editor);
-    SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)), TRUE);
+    focusControl(editor, kTime);
     EXPECT_TRUE(waitUntil([&] { return marksOnTopEdge(editor) < focusedMarks - 50; }))
         << "the focus rectangle goes with the focus";
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
 }
 
-// The file dialogs answer with a prepared path and tell what they were asked.
-std::string g_chosenFile;
-std::string g_dialogTitle;
-BOOL WINAPI chooseFile(LPOPENFILENAMEA dialog) {
-  g_dialogTitle = dialog->lpstrTitle ? dialog->lpstrTitle : "";
-  std::strcpy(dialog->lpstrFile, g_chosenFile.c_str());
-  return TRUE;
+// Shift drags a key in time, 0.1 % a pixel (with Ctrl whole percents),
+// between its neighbours and never onto one; the end keys keep their times.
+// The readout says the value and time; one undo takes back each drag.
+TEST_F(EnvelopeEditorTest, ShiftDragsAKeyInTimeBetweenItsNeighbours) {
+  EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 20}, {50, 50}, {80, 20}, {100, 80}});
+  const struct {
+    int key, dx;  // the key dragged and how far across
+    std::initializer_list<UINT> held;
+    float time;
+    const char* readout;
+  } drags[] = {{1, 123, {VK_SHIFT}, 0.623f, "50% at 62.3%"},
+               {1, 300, {VK_SHIFT}, 0.799f, "50% at 79.9%"},
+               {1, -5, {VK_CONTROL, VK_SHIFT}, 0.75f, "50% at 75.0%"},
+               {0, 40, {VK_SHIFT}, 0.0f, "20% at 0.0%"},
+               {3, -40, {VK_SHIFT}, 1.0f, "80% at 100.0%"}};
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
+    for (const auto& d : drags) {
+      const EnvelopeKey& key = envelope->keys[d.key];
+      const POINT from = pointAt(editor, key.time, key.value / 100);
+      const auto moved = [&] { return envelope->keys[d.key].time == d.time; };
+      EXPECT_EQ(d.readout, dragWatching(editor, from, {from.x + d.dx, from.y}, d.held, "Static",
+                                        moved));
+      EXPECT_TRUE(moved()) << d.readout;
+    }
+    captureWindow(editor, screenshotPath("envelope_editor_time_drag"));
+    for (float undone : {0.799f, 0.623f, 0.5f}) {
+      EXPECT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'}, [&] {
+        return envelope->keys[1].time == undone;
+      })) << undone;
+    }
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
 }
 
 TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
-  HMODULE self = GetModuleHandleA(nullptr);
-  ASSERT_NE(nullptr, replaceImport(self, "comdlg32.dll", "GetOpenFileNameA",
-                                   reinterpret_cast<void*>(&chooseFile)));
-  ASSERT_NE(nullptr, replaceImport(self, "comdlg32.dll", "GetSaveFileNameA",
-                                   reinterpret_cast<void*>(&chooseFile)));
-  char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
-  g_chosenFile = std::string(temp) + "vantaro_editor_test.env";
+  const TempFolder folder;
+  const std::string file = folder.file("editor_test.env");
+  ASSERT_TRUE(answerFileDialogs(GetModuleHandleA(nullptr), file));
   giveEnvelope(VTA_BLUR_PERCENT, {{0, 10}, {30, 90}, {100, 10}});
   edit(
       kPercent, 0, VTA_BLUR_PERCENT,
       [&](HWND editor) {
         sendClick(editor, kSave);
-        EXPECT_EQ("Save An Envelope", g_dialogTitle);
+        EXPECT_EQ("Save An Envelope", lastFileDialogTitle());
         PostMessageA(editor, WM_COMMAND, IDOK, 0);
       },
       "Blur");
   edit(kPercent, 50, VTA_SHADOWS, [&](HWND editor) {
     sendClick(editor, kLoad);
-    EXPECT_EQ("Load An Envelope", g_dialogTitle);
+    EXPECT_EQ("Load An Envelope", lastFileDialogTitle());
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
   EnvelopeComponent* loaded = envelopeOf(record_, VTA_SHADOWS);
@@ -579,7 +555,7 @@ TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
   EXPECT_EQ(40002, loaded->id) << "id, owner and parameter stay";
 
   EnvelopeComponent* keyless = makeComponent<EnvelopeComponent>(1, 0.0f, 1.0f, 0, 0);
-  ASSERT_EQ(CurveFileResult::kDone, saveEnvelopeFile(g_chosenFile.c_str(), *keyless));
+  ASSERT_EQ(CurveFileResult::kDone, saveEnvelopeFile(file.c_str(), *keyless));
   keyless->destroy(true);
   std::string message;
   edit(kPercent, 50, VTA_SHADOWS, [&](HWND editor) {
@@ -589,7 +565,6 @@ TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
   });
   EXPECT_EQ("Could not read envelope from disk", message);
   EXPECT_EQ(3u, envelopeOf(record_, VTA_SHADOWS)->keyCount);
-  DeleteFileA(g_chosenFile.c_str());
 }
 
 }  // namespace

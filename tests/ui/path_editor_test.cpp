@@ -5,7 +5,6 @@
 // the record.
 #include <windows.h>
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include <gtest/gtest.h>
 
@@ -16,7 +15,7 @@
 #include <vector>
 
 #include "curves/kb_spline.h"
-#include "import_hook.h"
+#include "file_dialog_answer.h"
 #include "linked_library.h"
 #include "pane_observers.h"
 #include "model/files/path_file.h"
@@ -24,6 +23,7 @@
 #include "process_figures.h"
 #include "ui/editors/path_editor.h"
 #include "pane_page_fixture.h"
+#include "temp_folder.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -33,13 +33,8 @@ constexpr char kCaption[] = "Path Editor";
 constexpr uint16_t kObjectId = 9;
 constexpr int kRemove = 3, kNext = 4, kPrevious = 5, kCreate = 6, kDelete = 7, kCopy = 8, kLoad = 9;
 constexpr int kGroup = 1091, kPositionX = 1094, kRotationX = 1095, kScaleX = 1096, kAxisY = 1125;
-constexpr int kTime = 1201, kTop = 1138;
+constexpr int kTime = 1201, kTop = 1138, kView = 1128, kKeyTime = 1141, kPositionZ = 1101;
 
-bool enabled(HWND editor, int id) { return IsWindowEnabled(GetDlgItem(editor, id)) != FALSE; }
-std::string text(HWND editor, int id) { return windowText(GetDlgItem(editor, id)); }
-int slider(HWND editor) {
-  return static_cast<int>(SendDlgItemMessageA(editor, kTime, TBM_GETPOS, 0, 0));
-}
 
 // A drag with the left button from (20, 20) by (dx, dy) in the dialog's own
 // area.
@@ -84,12 +79,12 @@ class PathEditorTest : public ::testing::Test {
 
 TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTime) {
   edit([&](HWND editor) {
-    EXPECT_EQ("Values at 0% * KEY *", text(editor, kGroup));
+    EXPECT_EQ("Values at 0% * KEY *", controlText(editor, kGroup));
     EXPECT_FALSE(enabled(editor, kPrevious));
     EXPECT_FALSE(enabled(editor, kDelete));
     captureWindow(editor, screenshotPath("path_editor_camera"));
     moveTrackbar(editor, kTime, 37);
-    EXPECT_EQ("Values at 37%", text(editor, kGroup));
+    EXPECT_EQ("Values at 37%", controlText(editor, kGroup));
     EXPECT_TRUE(enabled(editor, kCreate));
     EXPECT_FALSE(enabled(editor, kDelete));
     EXPECT_FALSE(enabled(editor, kCopy));
@@ -97,12 +92,12 @@ TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTime) {
     path_->evaluate(keyTimeFromPercent(37), expected);
     char shown[32];
     std::snprintf(shown, sizeof shown, "%g", expected.positionX);
-    EXPECT_EQ(shown, text(editor, kPositionX));
+    EXPECT_EQ(shown, controlText(editor, kPositionX));
     moveTrackbar(editor, kTime, 50);
     sendClick(editor, kNext);
-    EXPECT_EQ(80, slider(editor)) << "the key at 0.505 is skipped";
+    EXPECT_EQ(80, slider(editor, kTime)) << "the key at 0.505 is skipped";
     sendClick(editor, kPrevious);
-    EXPECT_EQ(51, slider(editor)) << "0.505 is 51% when stepped to from beyond";
+    EXPECT_EQ(51, slider(editor, kTime)) << "0.505 is 51% when stepped to from beyond";
     sendClick(editor, kTop);
     captureWindow(editor, screenshotPath("path_editor_top"));
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
@@ -150,12 +145,11 @@ TEST_F(PathEditorTest, AKeyIsAtTheSliderExactlyWhenTheBoxesSaySo) {
     edit([&](HWND editor) {
       moveTrackbar(editor, kTime, c.slider);
       const std::string shown = "Values at " + std::to_string(c.slider) + "%";
-      EXPECT_EQ(c.atSlider ? shown + " * KEY *" : shown, text(editor, kGroup));
+      EXPECT_EQ(c.atSlider ? shown + " * KEY *" : shown, controlText(editor, kGroup));
       EXPECT_EQ(!c.atSlider, enabled(editor, kCreate));
-      SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kPositionX)),
-                   TRUE);
+      focusControl(editor, kPositionX);
       SetDlgItemTextA(editor, kPositionX, "42");
-      SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)), TRUE);
+      focusControl(editor, kTime);
       if (!c.atSlider) sendClick(editor, kCreate);
       PostMessageA(editor, WM_COMMAND, IDOK, 0);
     });
@@ -210,123 +204,149 @@ TEST_F(PathEditorTest, CancelGivesBackTheRecordAsItWasRemoveTakesThePathOut) {
   EXPECT_EQ(0u, record_.description.lists[kPaths].count);
 }
 
-// A drag hides the cursor; closing the editor in its middle, by Escape or by
-// the Cancel button (which takes the mouse capture first), shows it again.
-TEST_F(PathEditorTest, ClosingTheEditorMidDragShowsTheCursorAgain) {
+// Left down, right down, left up, right up: one drag, by the left button up
+// to its release; the cursor is hidden once and shown once, also when the
+// editor closes mid-drag by Escape or by Cancel (which takes the capture).
+TEST_F(PathEditorTest, ADragKeepsItsButtonAndHidesTheCursorOnceHoweverItEnds) {
   const int shown = cursorDisplayCount();
-  for (const bool escape : {true, false}) {
+  for (const int end : {WM_LBUTTONUP, VK_ESCAPE, IDCANCEL}) {
     edit([&](HWND editor) {
       SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-      SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(30, 25));
-      if (escape) {
-        pressKey(editor, VK_ESCAPE);
-      } else {
-        clickButton(editor, IDCANCEL);
-      }
-      EXPECT_TRUE(waitForWindowGone(editor));
+      SendMessageA(editor, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(20, 20));
+      SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(20, 30));
+      if (end == VK_ESCAPE) pressKey(editor, VK_ESCAPE);
+      if (end == IDCANCEL) clickButton(editor, IDCANCEL);
+      EXPECT_TRUE(end == WM_LBUTTONUP || waitForWindowGone(editor));
+      if (end != WM_LBUTTONUP) return;
+      SendMessageA(editor, WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(20, 40));
+      SendMessageA(editor, WM_RBUTTONUP, 0, MAKELPARAM(20, 50));
+      PostMessageA(editor, WM_COMMAND, IDOK, 0);
     });
-    EXPECT_EQ(shown, cursorDisplayCount()) << (escape ? "Escape" : "Cancel");
+    EXPECT_EQ(shown, cursorDisplayCount()) << end;
   }
-}
-
-// Left down, right down, left up, right up: one drag, by the left button up
-// to its release, and the cursor hidden once and shown once.
-TEST_F(PathEditorTest, ADragKeepsTheButtonThatStartedItAndHidesTheCursorOnce) {
-  const int shown = cursorDisplayCount();
-  edit([&](HWND editor) {
-    SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-    SendMessageA(editor, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(20, 20));
-    SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(20, 30));
-    SendMessageA(editor, WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(20, 40));
-    SendMessageA(editor, WM_RBUTTONUP, 0, MAKELPARAM(20, 50));
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
-  });
-  EXPECT_EQ(shown, cursorDisplayCount());
-  EXPECT_FLOAT_EQ(-0.2f, path_->keys[0].positionY) << "the left button moves Y to the release";
-  EXPECT_EQ(0.0f, path_->keys[0].positionZ) << "and never Z, the right button's";
+  // Cancel gave back the record as the OK left it, in a path of its own.
+  const auto* kept = static_cast<PathComponent*>(record_.description.lists[kPaths].head);
+  EXPECT_FLOAT_EQ(-0.2f, kept->keys[0].positionY) << "the left button moves Y to the release";
+  EXPECT_EQ(0.0f, kept->keys[0].positionZ) << "and never Z, the right button's";
 }
 
 // The press takes the focus from the box, so the shortcut reaches the editor.
-TEST_F(PathEditorTest, AfterADragFromABoxCtrlZUndoesIt) {
+TEST_F(PathEditorTest, UndoTakesBackADragFromABoxRedoAppliesItAgain) {
+  const PathKey opening = path_->keys[0];
   edit([&](HWND editor) {
-    SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kRotationX)),
-                 TRUE);
+    focusControl(editor, kRotationX);
     drag(editor, 10, 0);
-    ASSERT_EQ("0.1", text(editor, kPositionX));
+    const PathKey dragged = path_->keys[0];
+    ASSERT_EQ("0.1", controlText(editor, kPositionX));
     typeKeys(editor, {VK_CONTROL, 'Z'});
-    EXPECT_TRUE(waitUntil([&] { return text(editor, kPositionX) == "0"; }));
+    ASSERT_TRUE(waitUntil([&] { return controlText(editor, kPositionX) == "0"; }));
+    EXPECT_EQ(0, std::memcmp(&opening, &path_->keys[0], sizeof opening));
+    typeKeys(editor, {VK_CONTROL, 'Y'});
+    ASSERT_TRUE(waitUntil([&] { return controlText(editor, kPositionX) == "0.1"; }));
+    EXPECT_EQ(0, std::memcmp(&dragged, &path_->keys[0], sizeof dragged));
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
 }
 
-bool sameKey(const PathKey& a, const PathKey& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-TEST_F(PathEditorTest, UndoTakesBackADragRedoAppliesItAgain) {
-  const PathKey opening = path_->keys[0];
+// A key's time typed in percent is kept in hundredths of a percent,
+// strictly between its neighbours, and the slider follows the key; one undo
+// takes it back.
+TEST_F(PathEditorTest, ATypedKeyTimeStaysBetweenTheNeighbours) {
+  const struct {
+    int slider, key, followed;  // the slider before and after, the key typed into
+    const char *typed, *refusal, *shown;
+    float time;
+  } cases[] = {{50, 1, 37, "37.25", "", "37.25", 0.3725f},
+               {37, 1, 37, "60", "Time must be between 0% and 50.5%", "37.25", 0.3725f},
+               {80, 3, 80, "50.5", "Time must be between 50.5% and 100%", "80.00", 0.8f}};
   edit([&](HWND editor) {
-    drag(editor, 10, 0);
-    const PathKey dragged = path_->keys[0];
-    ASSERT_EQ("0.1", text(editor, kPositionX));
+    for (const auto& c : cases) {
+      moveTrackbar(editor, kTime, c.slider);
+      focusControl(editor, kKeyTime);
+      SendDlgItemMessageA(editor, kKeyTime, EM_SETSEL, 0, -1);
+      typeText(editor, c.typed);
+      typeKey(editor, VK_TAB);
+      EXPECT_EQ(c.refusal, *c.refusal ? answerMessageBox("Problem with value") : "");
+      EXPECT_TRUE(waitUntil([&] {
+        return path_->keys[c.key].time == c.time && slider(editor, kTime) == c.followed &&
+               controlText(editor, kKeyTime) == c.shown;
+      })) << c.typed;
+    }
+    moveTrackbar(editor, kTime, 100);
+    EXPECT_FALSE(enabled(editor, kKeyTime)) << "an end key keeps its time";
+    focusControl(editor, kTime);
     typeKeys(editor, {VK_CONTROL, 'Z'});
-    ASSERT_TRUE(waitUntil([&] { return text(editor, kPositionX) == "0"; }));
-    EXPECT_TRUE(sameKey(opening, path_->keys[0]));
-    typeKeys(editor, {VK_CONTROL, 'Y'});
-    ASSERT_TRUE(waitUntil([&] { return text(editor, kPositionX) == "0.1"; }));
-    EXPECT_TRUE(sameKey(dragged, path_->keys[0]));
+    EXPECT_TRUE(waitUntil([&] { return path_->keys[1].time == 0.5f; }));
+    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+  });
+}
+
+// The view is a tab stop: Left and Right step between keys, Delete removes
+// the key (an end key goes back in place), Alt and an arrow nudge it.
+TEST_F(PathEditorTest, TheViewTakesTheKeyboard) {
+  edit([&](HWND editor) {
+    moveTrackbar(editor, kTime, 80);
+    ASSERT_TRUE(tabReaches(editor, kView));
+    const struct {
+      std::initializer_list<UINT> keys;
+      int slider, keyCount;
+      float lastX;  // the end key's position X
+    } steps[] = {{{VK_DELETE}, 80, 4, 30},   {{VK_LEFT}, 51, 4, 30},
+                 {{VK_RIGHT}, 100, 4, 30},   {{VK_DELETE}, 100, 4, 0},
+                 {{VK_MENU, VK_RIGHT}, 100, 4, 0.01f}};
+    for (const auto& step : steps) {
+      typeKeys(editor, step.keys);
+      EXPECT_TRUE(waitUntil([&] {
+        return slider(editor, kTime) == step.slider && int(path_->keyCount) == step.keyCount &&
+               path_->keys[step.keyCount - 1].positionX == step.lastX;
+      })) << step.slider << " " << step.lastX;
+    }
+    captureWindow(editor, screenshotPath("path_editor_focused_view"));
+    typeKeys(editor, {VK_CONTROL, 'Z'});
+    EXPECT_TRUE(waitUntil([&] { return path_->keys[3].positionX == 0; }));
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
 }
 
 TEST_F(PathEditorTest, APathKeyPastesAtTheSlidersTimeAndOverAKeyAnEnvelopeKeyDoesNot) {
   edit([&](HWND editor) {
-    SendMessageA(editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(editor, kTime)), TRUE);
+    focusControl(editor, kTime);
     sheet_.session.copiedKey().kind = CopiedKey::Kind::kEnvelope;
     moveTrackbar(editor, kTime, 30);
     typeKeys(editor, {VK_CONTROL, 'V'});
     // Right on the focused slider shows when the paste was handled.
     typeKeys(editor, {VK_RIGHT});
-    ASSERT_TRUE(waitUntil([&] { return slider(editor) == 31; }));
+    ASSERT_TRUE(waitUntil([&] { return slider(editor, kTime) == 31; }));
     EXPECT_EQ(5u, path_->keyCount) << "an envelope key goes only into envelopes";
 
     moveTrackbar(editor, kTime, 80);
     typeKeys(editor, {VK_CONTROL, 'C'});
-    ASSERT_TRUE(waitUntil([&] { return sheet_.session.copiedKey().kind == CopiedKey::Kind::kPath; }));
+    ASSERT_TRUE(
+        waitUntil([&] { return sheet_.session.copiedKey().kind == CopiedKey::Kind::kPath; }));
     moveTrackbar(editor, kTime, 30);
     typeKeys(editor, {VK_CONTROL, 'V'});
-    ASSERT_TRUE(waitUntil([&] { return text(editor, kGroup) == "Values at 30% * KEY *"; }));
+    ASSERT_TRUE(waitUntil([&] { return controlText(editor, kGroup) == "Values at 30% * KEY *"; }));
     ASSERT_EQ(6u, path_->keyCount);
     EXPECT_EQ(keyTimeFromPercent(30), path_->keys[1].time);
     EXPECT_EQ(20.0f, path_->keys[1].positionX);
 
     moveTrackbar(editor, kTime, 50);
     typeKeys(editor, {VK_CONTROL, 'V'});
-    ASSERT_TRUE(waitUntil([&] { return text(editor, kPositionX) == "20"; }));
+    ASSERT_TRUE(waitUntil([&] { return controlText(editor, kPositionX) == "20"; }));
     ASSERT_EQ(6u, path_->keyCount) << "the key at 50% is replaced";
     EXPECT_EQ(0.5f, path_->keys[2].time);
     typeKeys(editor, {VK_CONTROL, 'Z'});
-    ASSERT_TRUE(waitUntil([&] { return text(editor, kPositionX) == "10"; }));
+    ASSERT_TRUE(waitUntil([&] { return controlText(editor, kPositionX) == "10"; }));
     PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
   EXPECT_EQ(10.0f, path_->keys[2].positionX);
 }
 
-// How many different colours the view shows on a grid of its pixels.
-size_t viewColours(HWND editor) {
-  HWND view = GetDlgItem(editor, 1128);
-  RECT area;
-  GetClientRect(view, &area);
-  HDC dc = GetDC(view);
-  std::set<COLORREF> colours;
-  for (int y = area.top + 2; y < area.bottom - 2; y += 2) {
-    for (int x = area.left + 2; x < area.right - 2; x += 2) colours.insert(GetPixel(dc, x, y));
-  }
-  ReleaseDC(view, dc);
-  return colours.size();
-}
-
 // With the sample installation and its renderer: each view shows the
-// scene and the object's path, copied from the effect into the record.
-TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePath) {
+// scene and the object's path, copied from the effect into the record. The
+// side view holds still during a drag, which the readout follows, until F
+// frames it anew.
+TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePathAndHoldsStill) {
   record_.description.lists[kPaths].clear();
   sheet_.session.selectEffect("Fly Away Top Left");  // as the Effects page does
   edit(
@@ -341,10 +361,24 @@ TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePath) {
                      {1139, "path_editor_view_side"}};
         for (const auto& view : views) {
           SendMessageA(GetDlgItem(window, view.radio), BM_CLICK, 0, 0);
-          EXPECT_GE(viewColours(window), 3u)
+          const std::vector<uint32_t> pixels = clientPixels(GetDlgItem(window, kView));
+          EXPECT_GE(std::set<uint32_t>(pixels.begin(), pixels.end()).size(), 3u)
               << view.capture << ": the background, the path, its keys";
           captureWindow(window, screenshotPath(view.capture));
         }
+        const POINT from = {40, 60};  // in the view
+        const std::string z = controlText(window, kPositionZ);
+        const auto moved = [&] { return controlText(window, kPositionZ) != z; };
+        const std::string readout =
+            dragWatching(window, from, {from.x + 200, from.y}, {}, "Static", moved);
+        EXPECT_EQ("Position  Z " + controlText(window, kPositionZ), readout)
+            << "a drag right in the side view changes Z only";
+        const std::vector<uint32_t> dragged = clientPixels(GetDlgItem(window, kView));
+        captureWindow(window, screenshotPath("path_editor_view_dragged"));
+        typeKey(window, 'F');
+        EXPECT_TRUE(waitUntil([&] { return clientPixels(GetDlgItem(window, kView)) != dragged; }))
+            << "the drag did not frame the view anew";
+        captureWindow(window, screenshotPath("path_editor_view_framed"));
         PostMessageA(window, WM_COMMAND, IDOK, 0);
       },
       10);
@@ -352,20 +386,12 @@ TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePath) {
   EXPECT_EQ(10, record_.description.lists[kPaths].head->linkId);
 }
 
-std::string g_pathFile;
-BOOL WINAPI choosePathFile(LPOPENFILENAMEA dialog) {
-  std::strcpy(dialog->lpstrFile, g_pathFile.c_str());
-  return TRUE;
-}
-
 // A path file without keys, or with times out of order, is refused as an
 // envelope file is; one of another kind changes nothing, silently.
 TEST_F(PathEditorTest, OnlyAFileOfUsableKeysIsLoaded) {
-  ASSERT_NE(nullptr, replaceImport(GetModuleHandleA(nullptr), "comdlg32.dll", "GetOpenFileNameA",
-                                   reinterpret_cast<void*>(&choosePathFile)));
-  char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
-  g_pathFile = std::string(temp) + "vantaro_refused.pth";
+  const TempFolder folder;
+  const std::string pathFile = folder.file("refused.pth");
+  ASSERT_TRUE(answerFileDialogs(GetModuleHandleA(nullptr), pathFile));
   const std::string before(reinterpret_cast<const char*>(path_->keys),
                            path_->keyCount * sizeof(PathKey));
   const struct {
@@ -375,10 +401,10 @@ TEST_F(PathEditorTest, OnlyAFileOfUsableKeysIsLoaded) {
   for (const auto& c : cases) {
     OwnedComponent<PathComponent> saved(makeComponent<PathComponent>(1, 0.0f, 1.0f, 0, 0));
     saved->copyKeys(c.keys.data(), static_cast<uint32_t>(c.keys.size()));
-    ASSERT_EQ(CurveFileResult::kDone, savePathFile(g_pathFile.c_str(), *saved));
+    ASSERT_EQ(CurveFileResult::kDone, savePathFile(pathFile.c_str(), *saved));
     if (c.otherKind) {
       ChunkFile file;
-      ASSERT_EQ(kChunkOk, file.open(g_pathFile.c_str(), fourCC("VPTH"), kChunkWriteFile));
+      ASSERT_EQ(kChunkOk, file.open(pathFile.c_str(), fourCC("VPTH"), kChunkWriteFile));
       file.writeChunk(fourCC("ENV0"), 4, "abcd");
       ASSERT_TRUE(file.commit());
     }
@@ -396,7 +422,6 @@ TEST_F(PathEditorTest, OnlyAFileOfUsableKeysIsLoaded) {
     EXPECT_EQ(before, std::string(reinterpret_cast<const char*>(path_->keys),
                                   path_->keyCount * sizeof(PathKey)));
   }
-  DeleteFileA(g_pathFile.c_str());
 }
 
 }  // namespace

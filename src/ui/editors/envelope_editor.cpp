@@ -16,7 +16,7 @@ const KeyEditorKind<EnvelopeComponent> kEnvelopeEditor = {
     {IDC_ENVELOPE_TIME, IDC_ENVELOPE_GRAPH, IDC_ENVELOPE_VALUE_GROUP, IDC_ENVELOPE_PREVIOUS_KEY,
      IDC_ENVELOPE_NEXT_KEY, IDC_ENVELOPE_CREATE_KEY, IDC_ENVELOPE_DELETE_KEY, IDC_ENVELOPE_REMOVE,
      IDC_ENVELOPE_LOAD, IDC_ENVELOPE_SAVE, IDC_ENVELOPE_TENSION, IDC_ENVELOPE_CONTINUITY,
-     IDC_ENVELOPE_BIAS, IDC_ENVELOPE_LINEAR},
+     IDC_ENVELOPE_BIAS, IDC_ENVELOPE_LINEAR, 0},
     "Value at",
     {"Envelopes", "Vantaro Envelopes (*.env)\0*.env\0", "env"},
     "Load An Envelope",
@@ -66,11 +66,9 @@ void EnvelopeEditor::openEnvelopeEditor(HWND parent) {
 
 void EnvelopeEditor::onInitView() {
   if (hasTitle_) SetWindowTextA(window(), title_.c_str());
-  const char* format = scale_.percentMode ? "%g%%" : "%g";
-  showNumber(IDC_ENVELOPE_BOTTOM_VALUE, format, scale_.minValue);
-  showNumber(IDC_ENVELOPE_TOP_VALUE, format, scale_.maxValue);
+  showNumber(IDC_ENVELOPE_BOTTOM_VALUE, valueFormat(), scale_.minValue);
+  showNumber(IDC_ENVELOPE_TOP_VALUE, valueFormat(), scale_.maxValue);
   graph_.locate(window(), graph());
-  takeGraphKeys();
   session().recordChanged();
 }
 
@@ -94,7 +92,7 @@ EnvelopeKey EnvelopeEditor::keyBetween(float t) {
 }
 
 void EnvelopeEditor::showValues(const EnvelopeKey& key, bool) {
-  showNumber(IDC_ENVELOPE_VALUE, scale_.percentMode ? "%g%%" : "%g", key.value);
+  showNumber(IDC_ENVELOPE_VALUE, valueFormat(), key.value);
 }
 
 bool EnvelopeEditor::readValues(EnvelopeKey& key) {
@@ -115,6 +113,28 @@ EnvelopeKey EnvelopeEditor::pasted(const EnvelopeKey& key) const {
   EnvelopeKey clamped = key;
   clamped.value = std::clamp(key.value, scale_.minValue, scale_.maxValue);
   return clamped;
+}
+
+// Up and Down change the key's value by a value step, with Shift by a grid
+// step; percent values from the mouse are whole percents, and so are the
+// keyboard's.
+bool EnvelopeEditor::onViewKey(WPARAM key, bool alt) {
+  if (alt || (key != VK_UP && key != VK_DOWN)) return false;
+  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  const float step = shift ? scale_.gridStep : scale_.percentMode ? 1.0f : scale_.valueStep;
+  changeValueBy(key == VK_UP ? step : -step);
+  return true;
+}
+
+void EnvelopeEditor::changeValueBy(float step) {
+  EnvelopeComponent& envelope = component();
+  const int index = envelope.keyIndexAt(sliderTime());
+  if (index < 0) return;
+  EnvelopeKey& key = envelope.keys[index];
+  key.value = std::clamp(key.value + step, scale_.minValue, scale_.maxValue);
+  refreshControls();
+  redraw();
+  afterEdit();
 }
 
 }  // namespace vta

@@ -38,18 +38,15 @@ class EnvelopeEditor final : public KeyEditor<EnvelopeComponent> {
   std::string rangeMessage() const override;
   EnvelopeKey pasted(const EnvelopeKey& key) const override;
   Press pressAt(int x, int y, bool left) override;
-  void dragTo(int x, int y, bool left, bool shift) override;
+  void dragTo(int x, int y, bool left, WPARAM keys) override;
+  std::string dragReadout() override;
   bool hidesCursorWhileDragging() const override { return false; }
+  bool onViewKey(WPARAM key, bool alt) override;
+  void resetEndKey(EnvelopeKey& key) override { key.value = defaultValue_; }
 
   HWND graph() const;
-  // Gives the graph control the keyboard handling of graphProcedure.
-  void takeGraphKeys();
-  static LRESULT CALLBACK graphProcedure(HWND graph, UINT message, WPARAM wParam, LPARAM lParam);
-  // A key pressed on the focused graph; false for the keys it leaves alone.
-  bool onGraphKey(WPARAM key);
-  void moveSliderBy(int percent);
   void changeValueBy(float step);
-  void deleteOrResetKey();
+  const char* valueFormat() const { return scale_.percentMode ? "%g%%" : "%g"; }
 
   std::string title_;
   bool hasTitle_;
@@ -61,6 +58,9 @@ class EnvelopeEditor final : public KeyEditor<EnvelopeComponent> {
   // erases it.
   float cursorTime_ = 0;
   uint32_t dragKeyIndex_ = 0;
+  // Where the drag began: the pointer's x and the key's time.
+  int pressX_ = 0;
+  float pressTime_ = 0;
 };
 
 }  // namespace vta

@@ -96,7 +96,6 @@ void EnvelopeGraph::paint(HDC dc, const GraphArea& a, const EnvelopeComponent& e
   }
   HPEN curvePen = CreatePen(PS_SOLID, 1, kCurveColour);
   SelectObject(dc, curvePen);
-  EnvelopeKey key;
   for (int i = 0; i <= 100; ++i) {
     const float t = keyTimeFromPercent(i);
     const int x = a.timeX(t), y = a.curveY(envelope.evaluate(t), scale_);
@@ -104,11 +103,13 @@ void EnvelopeGraph::paint(HDC dc, const GraphArea& a, const EnvelopeComponent& e
       MoveToEx(dc, x, y, nullptr);
     else
       LineTo(dc, x, y);
-    if (envelope.findKey(t, key)) {
-      RECT square = {x - kKeySquareHalf, y - kKeySquareHalf, x + kKeySquareHalf,
-                     y + kKeySquareHalf};
-      FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    }
+  }
+  // Every key at its own time, also one between whole percents.
+  for (uint32_t i = 0; i < envelope.keyCount; ++i) {
+    const float t = envelope.keys[i].time;
+    const int x = a.timeX(t), y = a.curveY(envelope.evaluate(t), scale_);
+    RECT square = {x - kKeySquareHalf, y - kKeySquareHalf, x + kKeySquareHalf, y + kKeySquareHalf};
+    FillRect(dc, &square, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   }
   SelectObject(dc, oldPen);
   DeleteObject(curvePen);

@@ -20,6 +20,8 @@ namespace {
 
 constexpr int kTimeTick = 10;
 constexpr int kFieldSize = 81;
+// A typed key time has hundredths of a percent.
+constexpr double kTypedTimeSteps = 10000;
 
 }  // namespace
 
@@ -76,6 +78,7 @@ void KeyEditor<Component>::onInit() {
   pane().refreshRenderButton();
   setTrackbarRange(controls().time, 0, 100, kTimeTick);
   onInitView();
+  takeViewKeys();
   refreshControls();
   history_.start(component_->keys, component_->keyCount);
   shortcuts_.start(window(), [this](EditorShortcut shortcut) { onShortcut(shortcut); });
@@ -127,8 +130,62 @@ void KeyEditor<Component>::onEditFocus(int id, int code) {
   if (!isEditBox(box)) return;
   if (code == EN_SETFOCUS) return boxMemory_.remember(box);
   if (!boxMemory_.changed(box)) return;
+  if (id == controls().keyTime) return applyTypedTime();
   if (component_->keyIndexAt(sliderTime()) >= 0) storeBoxes();
   afterEdit();
+}
+
+// The key's own time, which only a key between the end keys lets change.
+template <class Component>
+void KeyEditor<Component>::showKeyTime(int index) {
+  const int box = controls().keyTime;
+  if (!box) return;
+  float before = 0, after = 0;
+  const float t = index >= 0 ? component_->keys[index].time : sliderTime();
+  showNumber(box, "%.2f", t * 100.0f);
+  setControlEnabled(box, neighbourTimes(index, before, after));
+}
+
+// A typed time must lie strictly between the key's neighbours; the slider
+// follows the key to it.
+template <class Component>
+void KeyEditor<Component>::applyTypedTime() {
+  const int index = component_->keyIndexAt(sliderTime());
+  float percent = 0, before = 0, after = 0, time = 0;
+  if (!neighbourTimes(index, before, after)) return refreshControls();
+  const bool read = readNumber(controls().keyTime, percent);
+  const float wanted = steppedTime(percent / 100.0, kTypedTimeSteps);
+  if (!read || !steppedTimeBetween(wanted, kTypedTimeSteps, before, after, time) ||
+      time != wanted) {
+    char message[96];
+    std::snprintf(message, sizeof message, "Time must be between %g%% and %g%%",
+                  before * 100.0f, after * 100.0f);
+    MessageBoxA(window(), message, "Problem with value", MB_OK | MB_ICONEXCLAMATION);
+    return refreshControls();
+  }
+  component_->keys[index].time = time;
+  moveSliderTo(percentOfTime(time));
+  redraw();
+  afterEdit();
+}
+
+template <class Component>
+bool KeyEditor<Component>::neighbourTimes(int index, float& before, float& after) const {
+  if (index <= 0 || index + 1 >= static_cast<int>(component_->keyCount)) return false;
+  before = component_->keys[index - 1].time;
+  after = component_->keys[index + 1].time;
+  return true;
+}
+
+template <class Component>
+bool KeyEditor<Component>::retimeKey(uint32_t index, double fraction, double steps) {
+  float before = 0, after = 0, time = 0;
+  if (!neighbourTimes(static_cast<int>(index), before, after) ||
+      !steppedTimeBetween(fraction, steps, before, after, time)) {
+    return false;
+  }
+  component_->keys[index].time = time;
+  return true;
 }
 
 template <class Component>
@@ -175,6 +232,7 @@ void KeyEditor<Component>::refreshControls() {
   showNumber(c.continuity, "%g", key.continuity);
   showNumber(c.bias, "%g", key.bias);
   setCheck(c.linear, key.linear != 0);
+  showKeyTime(index);
   boxMemory_.rememberFocused(window());
 }
 
@@ -186,6 +244,11 @@ bool KeyEditor<Component>::readNumber(int id, float& value) {
   if (!std::isfinite(number) || std::fabs(number) > FLT_MAX) return false;
   value = static_cast<float>(number);
   return true;
+}
+
+template <class Component>
+bool KeyEditor<Component>::viewFocused() const {
+  return GetFocus() == GetDlgItem(window(), controls().view);
 }
 
 template <class Component>

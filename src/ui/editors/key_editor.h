@@ -13,17 +13,19 @@
 #include "curves/key_history.h"
 #include "model/files/curve_file.h"
 #include "ui/editors/curve_file_dialog.h"
+#include "ui/editors/drag_readout.h"
 #include "ui/editors/edit_box_memory.h"
 #include "ui/editors/editor_shortcuts.h"
 #include "ui/sheet/sheet_dialog.h"
 
 namespace vta {
 
-// The controls every editor template has, by id.
+// The controls every editor template has, by id; keyTime, the box of the
+// key's time in percent, is 0 where the template has none.
 struct KeyEditorControls {
   int time, view, group;
   int previous, next, create, deleteKey, remove, load, save;
-  int tension, continuity, bias, linear;
+  int tension, continuity, bias, linear, keyTime;
 };
 
 // One kind of editor: its template, controls and curve files.
@@ -72,12 +74,17 @@ class KeyEditor : public SheetDialog {
   // Stores the boxes as the key at the slider's time; false, with the range
   // message, when a box holds a value the kind refuses.
   bool storeBoxes();
+  // Moves the key at index to the multiple of 1 / steps nearest fraction
+  // that lies between its neighbours; false, changing nothing, for an end
+  // key or when no multiple lies between them.
+  bool retimeKey(uint32_t index, double fraction, double steps);
   // Every user action that may change the keys ends here: it becomes one
   // step of the history (a drag only at its end) and the preview restarts.
   void afterEdit();
   // The number in box id; false when it is no finite 32-bit float.
   bool readNumber(int id, float& value);
   void showNumber(int id, const char* format, float value);
+  bool viewFocused() const;
 
  private:
   virtual void onInitView() = 0;
@@ -96,8 +103,16 @@ class KeyEditor : public SheetDialog {
   // A copied key as this editor pastes it.
   virtual Key pasted(const Key& key) const { return key; }
   virtual Press pressAt(int x, int y, bool left) = 0;
-  virtual void dragTo(int x, int y, bool left, bool shift) = 0;
+  // keys: MK_SHIFT and MK_CONTROL as the mouse message reports them.
+  virtual void dragTo(int x, int y, bool left, WPARAM keys) = 0;
+  // What the drag has set so far, in the units of the boxes.
+  virtual std::string dragReadout() = 0;
   virtual bool hidesCursorWhileDragging() const = 0;
+  // A key the focused graph or view takes besides the shared ones; alt when
+  // Alt is held. False for a key it leaves alone.
+  virtual bool onViewKey(WPARAM, bool) { return false; }
+  // What Delete leaves of a key at 0 % or 100 %, which stays.
+  virtual void resetEndKey(Key& key) = 0;
 
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void dispatchEditor(UINT message, WPARAM wParam, LPARAM lParam);
@@ -108,12 +123,23 @@ class KeyEditor : public SheetDialog {
   void onPaint();
   void onCommand(int id, int code);
   void onEditFocus(int id, int code);
+  void showKeyTime(int index);
+  void applyTypedTime();
+  bool neighbourTimes(int index, float& before, float& after) const;
   void onScroll(HWND control);
   void onPress(bool left, LPARAM at);
   void onMouseMove(WPARAM buttons, LPARAM at);
   void onRelease(bool left, WPARAM buttons, LPARAM at);
   void onCaptureChanged();
   void stopDragging();
+
+  // The graph or view control keeps its procedure but for the keys, which
+  // onViewKeyDown takes, and the focus, which its drawing shows.
+  void takeViewKeys();
+  static LRESULT CALLBACK viewProcedure(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
+  bool onViewKeyDown(WPARAM key, bool alt);
+  void moveSliderBy(int percent);
+  void deleteOrResetKey();
 
   void onShortcut(EditorShortcut shortcut);
   void restoreKeys(const typename KeyHistory<Key>::State* keys);
@@ -128,6 +154,7 @@ class KeyEditor : public SheetDialog {
   bool dragging_ = false;
   bool dragLeft_ = true;
   bool cursorHidden_ = false;
+  DragReadout readout_;
   EditBoxMemory boxMemory_;
   KeyHistory<Key> history_;
   EditorShortcuts shortcuts_;

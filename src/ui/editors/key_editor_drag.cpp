@@ -2,7 +2,8 @@
 // kept by the button that started it; the mouse captured and, where the
 // editor hides it, the cursor hidden once and shown once however it ends
 // (the button released, the capture taken by another window, the dialog
-// closed).
+// closed); and the readout of what the drag sets from its first movement
+// to its end.
 #include "model/components/envelope.h"
 #include "model/components/path.h"
 #include "ui/editors/key_editor.h"
@@ -36,12 +37,12 @@ void KeyEditor<Component>::onPress(bool left, LPARAM at) {
 }
 
 // Only a move with the drag's button held drags: the system also reports
-// the pointer when the capture changes.
+// the pointer when the capture changes. The readout follows the pointer.
 template <class Component>
 void KeyEditor<Component>::onMouseMove(WPARAM buttons, LPARAM at) {
-  if (dragging_ && (buttons & buttonFlag(dragLeft_))) {
-    dragTo(xOf(at), yOf(at), dragLeft_, (buttons & MK_SHIFT) != 0);
-  }
+  if (!dragging_ || !(buttons & buttonFlag(dragLeft_))) return;
+  dragTo(xOf(at), yOf(at), dragLeft_, buttons & (MK_SHIFT | MK_CONTROL));
+  readout_.show(window(), dragReadout(), {xOf(at), yOf(at)});
 }
 
 // A release of another button, or with no drag of ours (the end of a
@@ -49,7 +50,7 @@ void KeyEditor<Component>::onMouseMove(WPARAM buttons, LPARAM at) {
 template <class Component>
 void KeyEditor<Component>::onRelease(bool left, WPARAM buttons, LPARAM at) {
   if (!dragging_ || left != dragLeft_) return;
-  dragTo(xOf(at), yOf(at), dragLeft_, (buttons & MK_SHIFT) != 0);
+  dragTo(xOf(at), yOf(at), dragLeft_, buttons & (MK_SHIFT | MK_CONTROL));
   ReleaseCapture();  // ends the drag through WM_CAPTURECHANGED
 }
 
@@ -65,6 +66,7 @@ void KeyEditor<Component>::onCaptureChanged() {
 template <class Component>
 void KeyEditor<Component>::stopDragging() {
   dragging_ = false;
+  readout_.hide();
   if (!cursorHidden_) return;
   cursorHidden_ = false;
   ShowCursor(TRUE);

@@ -28,7 +28,7 @@ const KeyEditorKind<PathComponent> kPathEditor = {
     IDD_PATH_EDITOR,
     {IDC_PATH_TIME, IDC_PATH_VIEW, IDC_PATH_KEY_GROUP, IDC_PATH_PREVIOUS_KEY, IDC_PATH_NEXT_KEY,
      IDC_PATH_CREATE_KEY, IDC_PATH_DELETE_KEY, IDC_PATH_REMOVE, IDC_PATH_LOAD, IDC_PATH_SAVE,
-     IDC_PATH_TENSION, IDC_PATH_CONTINUITY, IDC_PATH_BIAS, IDC_PATH_LINEAR},
+     IDC_PATH_TENSION, IDC_PATH_CONTINUITY, IDC_PATH_BIAS, IDC_PATH_LINEAR, IDC_PATH_KEY_TIME},
     "Values at",
     {"Paths", "Vantaro Paths (*.pth)\0*.pth\0", "pth"},
     "Load A Path",
@@ -37,6 +37,22 @@ const KeyEditorKind<PathComponent> kPathEditor = {
     "Could not write path to disk",
     &loadPathFile,
     &savePathFile};
+
+// Black and white dots: they show on any picture, and drawing them again
+// changes nothing (a focus rectangle drawn by XOR would go again).
+void drawFocusFrame(HDC dc, const RECT& area) {
+  HPEN pen = CreatePen(PS_DOT, 1, RGB(255, 255, 255));
+  HGDIOBJ oldPen = SelectObject(dc, pen);
+  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+  const int oldMode = SetBkMode(dc, OPAQUE);
+  const COLORREF oldBack = SetBkColor(dc, RGB(0, 0, 0));
+  Rectangle(dc, area.left, area.top, area.right, area.bottom);
+  SetBkColor(dc, oldBack);
+  SetBkMode(dc, oldMode);
+  SelectObject(dc, oldBrush);
+  SelectObject(dc, oldPen);
+  DeleteObject(pen);
+}
 
 }  // namespace
 
@@ -115,15 +131,39 @@ void PathEditor::unbindView() {
   unloadRenderer(renderer_);
 }
 
+// Without a renderer the view stays an empty frame. The focus shows as a
+// dotted frame inside it; when the focus comes or goes the view is cleared
+// first, since the renderer may draw nothing over it.
 void PathEditor::redraw() {
-  if (!window() || !renderer_.isOpen()) return;
+  if (!window() || !viewDC_) return;
+  RECT area;
+  GetClientRect(viewWindow_, &area);
+  InflateRect(&area, -1, -1);
+  const bool focused = viewFocused();
+  const bool rendering = renderer_.isOpen() && context_ && entries_.render;
+  if (!rendering || focused != focusShown_) {
+    FillRect(viewDC_, &area, GetSysColorBrush(COLOR_BTNFACE));
+  }
+  focusShown_ = focused;
+  if (rendering) renderView();
+  InflateRect(&area, -1, -1);
+  if (focused) drawFocusFrame(viewDC_, area);
+}
+
+// The renderer keeps each view's framing until a job asks for a new one.
+void PathEditor::renderView() {
   job_->position = static_cast<uint32_t>(getTrackbarValue(IDC_PATH_TIME));
   job_->viewObject = objectId_;
-  job_->viewFlags = view_ | (dragging() ? kViewDragging : kViewShows);
-  if (context_ && entries_.render) {
-    entries_.render(context_, reinterpret_cast<VtaEffectSettings*>(record_),
-                    reinterpret_cast<VtaRenderJob*>(job_.get()));
-  }
+  job_->viewFlags =
+      view_ | (dragging() ? kViewDragging : kViewShows) | (frameNext_ ? VTA_VIEW_FRAME : 0u);
+  frameNext_ = false;
+  entries_.render(context_, reinterpret_cast<VtaEffectSettings*>(record_),
+                  reinterpret_cast<VtaRenderJob*>(job_.get()));
+}
+
+void PathEditor::frameView() {
+  frameNext_ = true;
+  redraw();
 }
 
 void PathEditor::onOwnCommand(int id) {
@@ -142,6 +182,7 @@ void PathEditor::onOwnCommand(int id) {
     case IDC_PATH_PERSPECTIVE: view_ = kPerspectiveView; break;
     case IDC_PATH_TOP: view_ = kTopView; break;
     case IDC_PATH_SIDE: view_ = kSideView; break;
+    case IDC_PATH_FRAME: return frameView();
     default: return;
   }
   if (id >= IDC_PATH_CAMERA && id <= IDC_PATH_SIDE) redraw();

@@ -63,12 +63,22 @@ class PathEditor final : public KeyEditor<PathComponent> {
   bool readValues(PathKey& key) override;
   std::string rangeMessage() const override;
   Press pressAt(int x, int y, bool left) override;
-  void dragTo(int x, int y, bool left, bool shift) override;
+  void dragTo(int x, int y, bool left, WPARAM keys) override;
+  std::string dragReadout() override;
   bool hidesCursorWhileDragging() const override { return true; }
+  bool onViewKey(WPARAM key, bool alt) override;
+  void resetEndKey(PathKey& key) override;
 
   void bindView();
   void unbindView();
+  void renderView();
   void copyKey();
+  // Changes the key by the tool's values for a movement of dx, dy.
+  void moveKey(PathKey& key, const PathDrag& drag, int dx, int dy);
+  // The key at the slider's time moved by one step of the tool.
+  void nudge(int dx, int dy);
+  // The next drawing frames the view anew.
+  void frameView();
 
   EffectSettings* record_ = nullptr;
   std::unique_ptr<EffectSettings> backup_;
@@ -80,8 +90,11 @@ class PathEditor final : public KeyEditor<PathComponent> {
   RendererEntries entries_;
   void* context_ = nullptr;
   uint32_t view_ = kCameraView;
+  bool frameNext_ = false;
+  bool focusShown_ = false;
   PathTool tool_ = PathTool::kMove;
   bool axis_[3] = {true, true, true};
+  bool changed_[3] = {};  // the axes the drag has changed so far
   uint32_t dragKeyIndex_ = 0;
   int lastX_ = 0, lastY_ = 0;
 };

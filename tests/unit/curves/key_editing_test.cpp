@@ -57,6 +57,21 @@ TEST(NextAndPreviousKey, AlwaysMoveTheSliderAndPassKeysCloseToIt) {
   }
 }
 
+TEST(SteppedTimeBetween, KeepsAStepStrictlyBetweenTheNeighbours) {
+  const struct {
+    double fraction, steps;
+    float before, after, time;  // time -1: no step between
+  } cases[] = {{0.623, 1000, 0.5f, 0.8f, 0.623f},  {0.95, 1000, 0.5f, 0.8f, 0.799f},
+               {0.1, 1000, 0.505f, 0.8f, 0.506f},  {0.3725, 10000, 0, 0.5f, 0.3725f},
+               {0.623, 100, 0.5f, 0.8f, 0.62f},    {0.5, 1000, 0.5f, 0.5009f, -1}};
+  for (const auto& c : cases) {
+    float time = -1;
+    EXPECT_EQ(c.time >= 0, steppedTimeBetween(c.fraction, c.steps, c.before, c.after, time));
+    EXPECT_EQ(c.time, time) << c.fraction << " between " << c.before << " and " << c.after;
+  }
+  EXPECT_EQ(0.3725f, steppedTime(0.37249999, 10000));
+}
+
 TEST(SnapToStep, TakesTheNearestStepHalvesUpOnBothSidesOfZero) {
   const struct {
     double value;
