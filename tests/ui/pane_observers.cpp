@@ -72,10 +72,6 @@ void RendererControl::release() const {
   if (auto f = entry<RndTestReleaseFunction>("RndTest_Release")) f();
 }
 
-void RendererControl::setDelay(int milliseconds) const {
-  if (auto f = entry<RndTestSetDelayFunction>("RndTest_SetDelay")) f(milliseconds);
-}
-
 bool RendererControl::waitFor(int kind, int count, int timeoutMs) const {
   auto wait = entry<RndTestWaitForFunction>("RndTest_WaitFor");
   return wait && wait(kind, count, timeoutMs) != 0;

@@ -46,22 +46,6 @@ bool waitForHelpCalls(size_t count) {
   });
 }
 
-std::vector<std::string> tabTitles(HWND sheet) {
-  HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-  std::vector<std::string> titles;
-  const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[64] = "";
-    TCITEMA item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-    titles.push_back(text);
-  }
-  return titles;
-}
-
 class SelectionSheetTest : public SheetFixture {
  protected:
   static void press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
