@@ -103,13 +103,6 @@ TEST_F(EffectListUpdate, UnchangedCountWithCurrentListReadsNoEffectFile) {
   EXPECT_EQ(before, installation_.read(kCurrentList));
 }
 
-TEST_F(EffectListUpdate, MissingCurrentListForcesARebuild) {
-  writeRegistryDword("Effect_Count", 5);
-
-  firstCall(10000, "update_missing_current");
-  EXPECT_EQ(kRebuilt, installation_.readCurrent());
-}
-
 // Runs only from copies of this program named like the silent host.
 TEST_F(SilentHostUpdate, RebuildsWithoutAWindow) {
   EXPECT_FALSE(firstCall(1500, "update_silent_unexpected"));
