@@ -339,16 +339,6 @@ class PageSheet {
     return reinterpret_cast<HWND>(SendMessageA(window_, PSM_GETCURRENTPAGEHWND, 0, 0));
   }
 
-  std::string tabTitle(int index) const {
-    char text[64] = "";
-    TCITEMA item = {TCIF_TEXT};
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    HWND tabs = reinterpret_cast<HWND>(SendMessageA(window_, PSM_GETTABCONTROL, 0, 0));
-    SendMessageA(tabs, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
-    return text;
-  }
-
  private:
   HWND window_ = nullptr;
 };
@@ -376,13 +366,13 @@ TEST_F(DialogTemplates, PagesShareOneSizeAndHaveTitlesOfTheirOwn) {
   EXPECT_GT(first.cx, 0);
   PageSheet sheet(module());
   ASSERT_NE(nullptr, sheet.window());
-  std::set<std::string> titles;
-  for (size_t i = 0; i < pages().size(); ++i) {
-    const SIZE size = templateSize(module(), pages()[i].id);
-    EXPECT_EQ(first.cx, size.cx) << "width of page " << pages()[i].id;
-    EXPECT_EQ(first.cy, size.cy) << "height of page " << pages()[i].id;
-    titles.insert(sheet.tabTitle(static_cast<int>(i)));
+  for (const Template& page : pages()) {
+    const SIZE size = templateSize(module(), page.id);
+    EXPECT_EQ(first.cx, size.cx) << "width of page " << page.id;
+    EXPECT_EQ(first.cy, size.cy) << "height of page " << page.id;
   }
+  const std::vector<std::string> tabs = tabTitles(sheet.window());
+  const std::set<std::string> titles(tabs.begin(), tabs.end());
   EXPECT_EQ(pages().size(), titles.size()) << "tab titles repeat";
   EXPECT_EQ(0u, titles.count(""));
 }

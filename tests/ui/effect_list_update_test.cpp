@@ -16,16 +16,22 @@ constexpr char kProgressCaption[] = "Updating FX List, Please Wait...";
 
 // A library of five effect files: two groups are offered, one holds only an
 // effect that is not, and one master entry has no file at all.
-void installLibrary(Installation& installation) {
-  installation.addEffect({"wipe_left", "Wipe Left", true});
-  installation.addEffect({"wipe_right", "Wipe Right", true});
-  installation.addEffect({"spin", "Spin Around", true});
-  installation.addEffect({"secret", "Secret", false});
-  installation.addEffect({"not_listed", "Not Listed", true});
-  installation.writeMaster({{"Wipes", {"wipe_left", "missing", "wipe_right"}},
-                            {"Hidden", {"secret"}},
-                            {"Spins", {"spin"}}});
-}
+class EffectListUpdate : public ::testing::Test {
+ protected:
+  EffectListUpdate() {
+    installation_.addEffect({"wipe_left", "Wipe Left", true});
+    installation_.addEffect({"wipe_right", "Wipe Right", true});
+    installation_.addEffect({"spin", "Spin Around", true});
+    installation_.addEffect({"secret", "Secret", false});
+    installation_.addEffect({"not_listed", "Not Listed", true});
+    installation_.writeMaster({{"Wipes", {"wipe_left", "missing", "wipe_right"}},
+                               {"Hidden", {"secret"}},
+                               {"Spins", {"spin"}}});
+  }
+
+  Installation installation_;
+};
+using SilentHostUpdate = EffectListUpdate;
 
 const std::vector<Group> kRebuilt = {{"Wipes", {"Wipe Left", "Wipe Right"}},
                                      {"Spins", {"Spin Around"}}};
@@ -48,12 +54,9 @@ bool firstCall(DWORD watchMs, const char* captureName) {
   return shown;
 }
 
-TEST(EffectListUpdate, ChangedCountRebuildsBehindTheProgressWindow) {
-  Installation installation("update_changed");
-  installLibrary(installation);
-
+TEST_F(EffectListUpdate, ChangedCountRebuildsBehindTheProgressWindow) {
   EXPECT_TRUE(firstCall(10000, "update_progress"));
-  EXPECT_EQ(kRebuilt, installation.readCurrent());
+  EXPECT_EQ(kRebuilt, installation_.readCurrent());
   EXPECT_EQ(5u, readRegistryDword("Effect_Count"));
 }
 
@@ -67,9 +70,7 @@ void CALLBACK callAboutFromTimer(HWND, UINT, UINT_PTR timer, DWORD) {
   g_innerResult = library.entry<VtaAboutFunction>("VTAGUI_About")(nullptr, nullptr, nullptr);
 }
 
-TEST(EffectListUpdate, AnExportCalledDuringTheUpdateReturnsAtOnce) {
-  Installation installation("update_reentered");
-  installLibrary(installation);
+TEST_F(EffectListUpdate, AnExportCalledDuringTheUpdateReturnsAtOnce) {
   HWND host = CreateWindowA("STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                             nullptr, nullptr);
   LibraryUnderTest library;
@@ -86,40 +87,26 @@ TEST(EffectListUpdate, AnExportCalledDuringTheUpdateReturnsAtOnce) {
                              }));
   EXPECT_EQ(VTA_RESULT_NO_DIALOG, g_innerResult);
   EXPECT_EQ(host, owner);
-  EXPECT_EQ(kRebuilt, installation.readCurrent());
+  EXPECT_EQ(kRebuilt, installation_.readCurrent());
   DestroyWindow(host);
 }
 
-TEST(EffectListUpdate, UnchangedCountWithCurrentListReadsNoEffectFile) {
-  Installation installation("update_unchanged");
-  installLibrary(installation);
-  installation.writeCurrent({{"Kept", {"As It Was"}}});
+TEST_F(EffectListUpdate, UnchangedCountWithCurrentListReadsNoEffectFile) {
+  installation_.writeCurrent({{"Kept", {"As It Was"}}});
   writeRegistryDword("Effect_Count", 5);
   // Were any effect file read, the rebuilt list would lose these effects.
-  installation.corruptEffect("wipe_left");
-  installation.corruptEffect("spin");
-  const std::string before = readWholeFile(installation.currentPath());
+  for (const char* name : {"wipe_left", "spin"})
+    installation_.write("Effects\\" + std::string(name) + ".VTA", "not an effect");
+  const std::string before = installation_.read(kCurrentList);
 
   EXPECT_FALSE(firstCall(1500, "update_unexpected"));
-  EXPECT_EQ(before, readWholeFile(installation.currentPath()));
-}
-
-TEST(EffectListUpdate, MissingCurrentListForcesARebuild) {
-  Installation installation("update_missing_current");
-  installLibrary(installation);
-  writeRegistryDword("Effect_Count", 5);
-
-  firstCall(10000, "update_missing_current");
-  EXPECT_EQ(kRebuilt, installation.readCurrent());
+  EXPECT_EQ(before, installation_.read(kCurrentList));
 }
 
 // Runs only from copies of this program named like the silent host.
-TEST(SilentHostUpdate, RebuildsWithoutAWindow) {
-  Installation installation("update_silent");
-  installLibrary(installation);
-
+TEST_F(SilentHostUpdate, RebuildsWithoutAWindow) {
   EXPECT_FALSE(firstCall(1500, "update_silent_unexpected"));
-  EXPECT_EQ(kRebuilt, installation.readCurrent());
+  EXPECT_EQ(kRebuilt, installation_.readCurrent());
   EXPECT_EQ(5u, readRegistryDword("Effect_Count"));
 }
 

@@ -19,14 +19,15 @@
 #include "effects_page_ids.h"
 #include "import_hook.h"
 #include "installation.h"
-#include "model/effect_settings.h"
 #include "model/files/defaults_file.h"
 #include "model/files/personal_lists.h"
 #include "model/components/path.h"
 #include "pane_ids.h"
 #include "platform/settings_store.h"
 #include "registry_value.h"
+#include "screen_pixels.h"
 #include "sheet_fixture.h"
+#include "temp_folder.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -61,46 +62,6 @@ std::vector<std::string> takeOpens() {
   return opens;
 }
 
-// What the screen shows of a control (or what was drawn into a memory DC).
-struct Pixels {
-  int width = 0, height = 0;
-  std::vector<COLORREF> colours;
-
-  COLORREF at(int x, int y) const { return colours[y * width + x]; }
-  static Pixels from(HDC dc, int left, int top, int width, int height) {
-    Pixels p{width, height, {}};
-    for (int y = 0; y < height; ++y) {
-      for (int x = 0; x < width; ++x) p.colours.push_back(GetPixel(dc, left + x, top + y));
-    }
-    return p;
-  }
-  // Pixels inside the icon inset (2 from every side) for which test holds.
-  int countInside(const std::function<bool(COLORREF)>& test) const {
-    int n = 0;
-    for (int y = 2; y < height - 2; ++y) {
-      for (int x = 2; x < width - 2; ++x) n += test(at(x, y)) ? 1 : 0;
-    }
-    return n;
-  }
-};
-
-Pixels screenPixels(HWND control) {
-  RedrawWindow(GetParent(control), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  RECT r;
-  GetWindowRect(control, &r);
-  HDC screen = GetDC(nullptr);
-  HDC copy = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, r.right - r.left, r.bottom - r.top);
-  HGDIOBJ previous = SelectObject(copy, bitmap);
-  BitBlt(copy, 0, 0, r.right - r.left, r.bottom - r.top, screen, r.left, r.top, SRCCOPY);
-  Pixels pixels = Pixels::from(copy, 0, 0, r.right - r.left, r.bottom - r.top);
-  SelectObject(copy, previous);
-  DeleteObject(bitmap);
-  DeleteDC(copy);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
 COLORREF asColorref(uint32_t rgb) { return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 bool isDark(COLORREF c) { return GetRValue(c) < 80 && GetGValue(c) < 80 && GetBValue(c) < 80; }
 
@@ -118,13 +79,14 @@ Frame frameOf(HWND page, int slot) {
   return frameOf(screenPixels(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + slot)));
 }
 
-void chooseGroup(HWND page, const char* name) {
-  HWND combo = GetDlgItem(page, kGroupList);
-  SendMessageA(combo, CB_SETCURSEL,
-               SendMessageA(combo, CB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>(name)), 0);
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(kGroupList, CBN_SELCHANGE),
-               reinterpret_cast<LPARAM>(combo));
+// The frames of the first count icons.
+std::vector<Frame> frames(HWND page, int count) {
+  std::vector<Frame> all;
+  for (int i = 0; i < count; ++i) all.push_back(frameOf(page, i));
+  return all;
 }
+
+void chooseGroup(HWND page, const char* name) { choose(page, kGroupList, name); }
 
 void clickIcon(HWND page, int slot) {
   SendMessageA(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + slot), BM_CLICK, 0, 0);
@@ -152,19 +114,12 @@ std::string groupShown(HWND page) {
 class UserFolderSandbox {
  public:
   UserFolderSandbox() {
-    char temp[MAX_PATH] = "";
-    GetTempPathA(sizeof temp, temp);
-    folder_ = std::string(temp) + "vta_effects_page_user";
-    CreateDirectoryA(folder_.c_str(), nullptr);
     char previous[MAX_PATH] = "";
     hadPrevious_ = GetEnvironmentVariableA("APPDATA", previous, sizeof previous) > 0;
     previous_ = previous;
-    SetEnvironmentVariableA("APPDATA", folder_.c_str());
-    removeLists();
+    SetEnvironmentVariableA("APPDATA", folder_.path().c_str());
   }
   ~UserFolderSandbox() {
-    removeLists();
-    RemoveDirectoryA(folder_.c_str());
     SetEnvironmentVariableA("APPDATA", hadPrevious_ ? previous_.c_str() : nullptr);
   }
   // The user's lists as the library stores them.
@@ -175,12 +130,8 @@ class UserFolderSandbox {
   }
 
  private:
-  void removeLists() const {
-    const std::string lists = personalListsPath();
-    DeleteFileA(lists.c_str());
-    RemoveDirectoryA(lists.substr(0, lists.find_last_of('\\')).c_str());
-  }
-  std::string folder_, previous_;
+  TempFolder folder_;
+  std::string previous_;
   bool hadPrevious_ = false;
 };
 
@@ -219,55 +170,68 @@ class EffectsPageTest : public SheetFixture {
   UserFolderSandbox userFolder_;
 };
 
-// A library of two groups: "Sixteen" (S01 to S16) and "Three" (T1 to T3).
-// Each effect has a solid icon of its group's colour and a description text
-// after the icon, which only a whole-file load reads. The current list is
-// written as it is, so the only effect files read are the page's.
+// A library of three groups: "Slides" (S01 to S16, titled "Slide 01" to
+// "Slide 16"), "Three" (T1 to T3) and "Mixed" (four cube effects C1 to C4
+// and P1, titled "Push Slide"). The effects of the first two have a solid
+// icon of their group's colour and a description text after the icon, which
+// only a whole-file load reads. The current list is written as it is, so the
+// only effect files read are the page's.
 class TestLibraryTest : public EffectsPageTest {
  protected:
-  TestLibraryTest() : installation_("effects_page") {
-    std::vector<Group> groups = {{"Sixteen", {}}, {"Three", {"T1", "T2", "T3"}}};
-    for (int i = 1; i <= kIconCount; ++i)
-      groups[0].second.push_back((i < 10 ? "S0" : "S") + std::to_string(i));
-    for (const Group& group : groups) {
-      for (const std::string& name : group.second) {
-        const uint32_t colour = group.first == "Three" ? kThreeColour : kSixteenColour;
-        installation_.addEffect({name, name, true, colour, "Whole file of " + name});
-      }
+  TestLibraryTest() {
+    std::vector<Group> groups = {{"Slides", {}}, {"Three", {"T1", "T2", "T3"}}, {"Mixed", {}}};
+    for (int i = 1; i <= kIconCount; ++i) {
+      const std::string number = (i < 10 ? "0" : "") + std::to_string(i);
+      groups[0].second.push_back("S" + number);
+      add("S" + number, "Slide " + number, kSixteenColour);
     }
+    for (const std::string& name : groups[1].second) add(name, name, kThreeColour);
+    const char* cubes[] = {"Cube Turn Left", "Cube Turn Right", "Cube Roll Up", "Cube Tumble Down"};
+    for (int i = 0; i < 4; ++i) {
+      groups[2].second.push_back("C" + std::to_string(i + 1));
+      installation_.addEffect({groups[2].second.back(), cubes[i], true, 0x808080});
+    }
+    groups[2].second.push_back("P1");
+    installation_.addEffect({"P1", "Push Slide", true, 0x808080});
     installation_.writeMaster(groups);
     installation_.writeCurrent(groups);
     // The count matches: the library keeps the current list as written.
-    writeRegistryDword("Effect_Count", kIconCount + 3);
+    writeRegistryDword("Effect_Count", kIconCount + 3 + 5);
+  }
+  void add(const std::string& name, const std::string& title, uint32_t colour) {
+    installation_.addEffect({name, title, true, colour, "Whole file of " + name});
   }
 
   Installation installation_;
 };
+using FindingTest = TestLibraryTest;
 
-TEST_F(TestLibraryTest, ButtonsFollowTheShownGroupAndTheComboKeepsInStep) {
+// The buttons and the combo box follow the shown group; only the selected
+// effect is sunken, and only while its own group is shown.
+TEST_F(TestLibraryTest, ButtonsFollowTheShownGroupAndOnlyTheSelectionIsSunken) {
   EffectSettings record;
   std::strcpy(record.effectName, "S05");
-  std::vector<std::string> items, opensForThree;
-  std::string statesSixteen, statesThree;
-  std::string selectionSixteen, selectionThree;
+  std::vector<Frame> oneSunken(kIconCount, Frame::kRaised);
+  oneSunken[4] = Frame::kSunken;
   EXPECT_EQ(0, run(record, [&](HWND page) {
-              items = comboItems(page, IDC_EFFECTS_GROUP_LIST);
-              statesSixteen = buttonStates(page);
-              selectionSixteen = groupShown(page);
+              EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used", "Slides", "Three",
+                                                  "Mixed"}),
+                        comboItems(page, IDC_EFFECTS_GROUP_LIST));
+              EXPECT_EQ("1111111111111111", buttonStates(page));
+              EXPECT_EQ("Slides", groupShown(page));
+              EXPECT_EQ(oneSunken, frames(page, kIconCount));
               takeOpens();
               chooseGroup(page, "Three");
-              opensForThree = takeOpens();
-              statesThree = buttonStates(page);
-              selectionThree = groupShown(page);
+              EXPECT_EQ((std::vector<std::string>{"T1.VTA", "T2.VTA", "T3.VTA"}), takeOpens())
+                  << "one icon read per effect of the group, the selection not reloaded";
+              EXPECT_EQ("1110000000000000", buttonStates(page)) << "4 to 16 hidden and disabled";
+              EXPECT_EQ("Three", groupShown(page));
+              EXPECT_EQ(std::vector<Frame>(3, Frame::kRaised), frames(page, 3));
+              EXPECT_EQ("Slide 05", controlText(page, IDC_PANE_TITLE)) << "the selection is kept";
               capture(page, "effects_page_group_of_three");
+              chooseGroup(page, "Slides");
+              EXPECT_EQ(oneSunken, frames(page, kIconCount));
             }));
-  EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used", "Sixteen", "Three"}), items);
-  EXPECT_EQ("1111111111111111", statesSixteen);
-  EXPECT_EQ("Sixteen", selectionSixteen);
-  EXPECT_EQ("1110000000000000", statesThree) << "1004 to 1016 hidden and disabled";
-  EXPECT_EQ("Three", selectionThree);
-  EXPECT_EQ((std::vector<std::string>{"T1.VTA", "T2.VTA", "T3.VTA"}), opensForThree)
-      << "one icon read per effect of the group, the selection not reloaded";
   EXPECT_STREQ("S05", record.effectName) << "showing a group selects nothing";
 }
 
@@ -275,98 +239,61 @@ TEST_F(TestLibraryTest, TheShownGroupAndTheSelectedEffectAreNotReadAgain) {
   EffectSettings record;
   std::strcpy(record.effectName, "T2");
   record.description.lists[kPaths].append(makeComponent<PathComponent>(1, 0.0f, 1.0f, 0, 0));
-  std::vector<std::string> atStart, sameGroup, sameEffect, otherEffect;
-  uint32_t pathsAfterSameEffect = 99;
-  std::string nameAfterSameEffect, title, description;
-  EXPECT_EQ(0, run(record, [&](HWND page) {
-              atStart = takeOpens();
-              chooseGroup(page, "Three");
-              sameGroup = takeOpens();
-              clickIcon(page, 1);
-              sameEffect = takeOpens();
-              pathsAfterSameEffect = record.description.lists[kPaths].count;
-              nameAfterSameEffect = record.effectName;
-              clickIcon(page, 2);
-              otherEffect = takeOpens();
-              title = controlText(page, IDC_PANE_TITLE);
-              description = controlText(page, IDC_PANE_DESCRIPTION);
-            }));
-  EXPECT_EQ((std::vector<std::string>{"T1.VTA", "T2.VTA", "T3.VTA", "T2.VTA"}), atStart)
-      << "three icons, then the named effect whole";
-  EXPECT_TRUE(sameGroup.empty()) << sameGroup.size() << " files read for the shown group";
-  EXPECT_TRUE(sameEffect.empty()) << sameEffect.size() << " files read for the selected effect";
-  EXPECT_EQ(0u, pathsAfterSameEffect) << "a click empties the record's path list";
-  EXPECT_EQ("T2", nameAfterSameEffect);
-  EXPECT_EQ((std::vector<std::string>{"T3.VTA"}), otherEffect);
+  EXPECT_EQ(
+      0, run(record, [&](HWND page) {
+        EXPECT_EQ((std::vector<std::string>{"T1.VTA", "T2.VTA", "T3.VTA", "T2.VTA"}), takeOpens())
+            << "three icons, then the named effect whole";
+        chooseGroup(page, "Three");
+        EXPECT_EQ(0u, takeOpens().size()) << "files read for the shown group";
+        clickIcon(page, 1);
+        EXPECT_EQ(0u, takeOpens().size()) << "files read for the selected effect";
+        EXPECT_EQ(0u, record.description.lists[kPaths].count)
+            << "a click empties the record's path list";
+        EXPECT_STREQ("T2", record.effectName);
+        clickIcon(page, 2);
+        EXPECT_EQ((std::vector<std::string>{"T3.VTA"}), takeOpens());
+        EXPECT_EQ("T3", controlText(page, IDC_PANE_TITLE));
+        EXPECT_EQ("Whole file of T3", controlText(page, IDC_PANE_DESCRIPTION))
+            << "the pane shows the whole description";
+      }));
   EXPECT_STREQ("T3", record.effectName);
-  EXPECT_EQ("T3", title);
-  EXPECT_EQ("Whole file of T3", description) << "the pane shows the whole description";
-}
-
-TEST_F(TestLibraryTest, OnlyTheSelectedEffectIsSunkenAndOnlyInItsGroup) {
-  EffectSettings record;
-  std::strcpy(record.effectName, "T2");
-  std::vector<Frame> inThree, inSixteen, backInThree;
-  std::string title;
-  EXPECT_EQ(0, run(record, [&](HWND page) {
-              for (int i = 0; i < 3; ++i) inThree.push_back(frameOf(page, i));
-              chooseGroup(page, "Sixteen");
-              for (int i = 0; i < kIconCount; ++i) inSixteen.push_back(frameOf(page, i));
-              title = controlText(page, IDC_PANE_TITLE);
-              chooseGroup(page, "Three");
-              for (int i = 0; i < 3; ++i) backInThree.push_back(frameOf(page, i));
-            }));
-  const std::vector<Frame> oneSunken = {Frame::kRaised, Frame::kSunken, Frame::kRaised};
-  EXPECT_EQ(oneSunken, inThree);
-  EXPECT_EQ(std::vector<Frame>(kIconCount, Frame::kRaised), inSixteen);
-  EXPECT_EQ("T2", title) << "showing a group keeps the selection";
-  EXPECT_EQ(oneSunken, backInThree);
-  EXPECT_STREQ("T2", record.effectName);
 }
 
 TEST_F(TestLibraryTest, AnEmptyNameTakesTheDefaultsAndTheFirstEffect) {
-  CreateDirectoryA((installation_.root() + "\\Work").c_str(), nullptr);
   EffectSettings defaults;
   std::strcpy(defaults.effectName, "T3");
   defaults.globalParams[VTA_QUALITY] = 7.0f;
   defaults.objectParams[1][3] = 0.5f;
+  CreateDirectoryA((installation_.root() + "\\Work").c_str(), nullptr);
   ASSERT_EQ(1, saveDefaultsFile(defaults, (installation_.root() + "\\Work\\Defaults.VRI").c_str()));
   EffectSettings record;
-  Frame first = Frame::kOther;
-  std::string title;
   EXPECT_EQ(0, run(record, [&](HWND page) {
-              first = frameOf(page, 0);
-              title = controlText(page, IDC_PANE_TITLE);
+              EXPECT_EQ(Frame::kSunken, frameOf(page, 0));
+              EXPECT_EQ("Slide 01", controlText(page, IDC_PANE_TITLE));
             }));
   EXPECT_STREQ("S01", record.effectName);
   EXPECT_EQ(7.0f, record.globalParams[VTA_QUALITY]);
   EXPECT_EQ(0.5f, record.objectParams[1][3]);
-  EXPECT_EQ(Frame::kSunken, first);
-  EXPECT_EQ("S01", title);
 }
 
 TEST_F(TestLibraryTest, ANameInNoGroupChangesNothing) {
-  EffectSettings record, atCall;
+  EffectSettings record;
   std::strcpy(record.effectName, "Nowhere");
   record.globalParams[VTA_ANTIALIASING] = 3.0f;
-  atCall.copyFrom(record);
-  std::vector<std::string> opens;
-  std::vector<Frame> frames;
-  std::string description = "unread";
+  const KeptRecord atCall(record);
   EXPECT_EQ(0, run(record, [&](HWND page) {
-              opens = takeOpens();
-              for (int i = 0; i < kIconCount; ++i) frames.push_back(frameOf(page, i));
-              description = controlText(page, IDC_PANE_DESCRIPTION);
+              EXPECT_EQ(16u, takeOpens().size()) << "the first group's icons only";
+              EXPECT_EQ(std::vector<Frame>(kIconCount, Frame::kRaised), frames(page, kIconCount))
+                  << "nothing selected";
+              EXPECT_EQ("", controlText(page, IDC_PANE_DESCRIPTION));
             }));
-  EXPECT_EQ(0, record.differs(atCall));
-  EXPECT_EQ(16u, opens.size()) << "the first group's icons only";
-  EXPECT_EQ(std::vector<Frame>(kIconCount, Frame::kRaised), frames) << "nothing selected";
-  EXPECT_EQ("", description);
+  atCall.expectSame(record);
 }
 
 TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
   const COLORREF icon = asColorref(kThreeColour);
   for (DWORD mode : {0u, 1u, 2u}) {
+    SCOPED_TRACE("mode " + std::to_string(mode));
     RegistryValue display("Eff_Display");
     display.setNumber(mode);
     EffectSettings record;
@@ -377,7 +304,7 @@ TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
                 capture(page, ("effects_page_display_" + std::to_string(mode)).c_str());
               }));
     ASSERT_GT(button.height, 8);
-    const int iconPixels = button.countInside([&](COLORREF c) { return c == icon; });
+    const int iconPixels = button.count([&](COLORREF c) { return c == icon; }, 2);
     int darkPixels = 0, darkRowSum = 0;
     for (int y = 2; y < button.height - 2; ++y) {
       for (int x = 2; x < button.width - 2; ++x) {
@@ -385,7 +312,6 @@ TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
       }
     }
     const int meanDarkRow = darkPixels ? darkRowSum / darkPixels : -1;
-    SCOPED_TRACE("mode " + std::to_string(mode));
     EXPECT_EQ(mode != 1, iconPixels > 0) << iconPixels << " icon pixels";
     EXPECT_EQ(mode != 0, darkPixels > 0) << darkPixels << " text pixels";
     if (mode == 1) {
@@ -400,88 +326,70 @@ TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
 // rectangle (dotted black outer line) only for the exact focus state, and
 // the icon only when the whole item is drawn.
 TEST_F(TestLibraryTest, FocusRectangleOnlyInTheExactFocusState) {
-  struct Drawn {
-    Pixels focus, focusAndSelected, focusOnly;
-  } drawn;
+  const COLORREF icon = asColorref(kThreeColour);
+  const auto isIcon = [&](COLORREF c) { return c == icon; };
   EffectSettings record;
   std::strcpy(record.effectName, "T1");
   EXPECT_EQ(0, run(record, [&](HWND page) {
-              HDC screen = GetDC(nullptr);
-              HDC dc = CreateCompatibleDC(screen);
-              HBITMAP bitmap = CreateCompatibleBitmap(screen, 40, 30);
-              HGDIOBJ previous = SelectObject(dc, bitmap);
+              const Canvas canvas(40, 30);
               auto draw = [&](UINT action, UINT state) {
-                RECT all = {0, 0, 40, 30};
-                FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-                DRAWITEMSTRUCT item = {ODT_BUTTON, IDC_EFFECTS_FIRST_ICON + 1,
-                                       0,          action,
-                                       state,      GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + 1),
-                                       dc,         all,
+                RECT all = canvas.area();
+                FillRect(canvas.dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+                HWND button = GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + 1);
+                DRAWITEMSTRUCT item = {ODT_BUTTON,
+                                       static_cast<UINT>(GetDlgCtrlID(button)),
+                                       0,
+                                       action,
+                                       state,
+                                       button,
+                                       canvas.dc(),
+                                       all,
                                        0};
                 SendMessageA(page, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-                return Pixels::from(dc, 0, 0, 40, 30);
+                return canvas.pixels();
               };
-              drawn.focus = draw(ODA_DRAWENTIRE, ODS_FOCUS);
-              drawn.focusAndSelected = draw(ODA_DRAWENTIRE, ODS_FOCUS | ODS_SELECTED);
-              drawn.focusOnly = draw(ODA_FOCUS, ODS_FOCUS);
-              SelectObject(dc, previous);
-              DeleteObject(bitmap);
-              DeleteDC(dc);
-              ReleaseDC(nullptr, screen);
+              const Pixels focus = draw(ODA_DRAWENTIRE, ODS_FOCUS);
+              EXPECT_GT(focus.topRowBlacks(), 5);
+              EXPECT_LT(focus.topRowBlacks(), 35) << "dotted, not solid";
+              EXPECT_GT(focus.count(isIcon, 2), 0);
+              const Pixels focusAndSelected = draw(ODA_DRAWENTIRE, ODS_FOCUS | ODS_SELECTED);
+              EXPECT_EQ(0, focusAndSelected.topRowBlacks());
+              EXPECT_EQ(GetSysColor(COLOR_BTNFACE), focusAndSelected.at(20, 0));
+              const Pixels focusOnly = draw(ODA_FOCUS, ODS_FOCUS);
+              EXPECT_EQ(0, focusOnly.count(isIcon, 2)) << "a focus change redraws only the frame";
+              EXPECT_EQ(Frame::kRaised, frameOf(focusOnly));
             }));
-  auto topRowBlacks = [](const Pixels& p) {
-    int n = 0;
-    for (int x = 0; x < p.width; ++x) n += p.at(x, 0) == RGB(0, 0, 0) ? 1 : 0;
-    return n;
-  };
-  ASSERT_EQ(40, drawn.focus.width);
-  EXPECT_GT(topRowBlacks(drawn.focus), 5);
-  EXPECT_LT(topRowBlacks(drawn.focus), 35) << "dotted, not solid";
-  EXPECT_EQ(0, topRowBlacks(drawn.focusAndSelected));
-  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), drawn.focusAndSelected.at(20, 0));
-  const COLORREF icon = asColorref(kThreeColour);
-  EXPECT_GT(drawn.focus.countInside([&](COLORREF c) { return c == icon; }), 0);
-  EXPECT_EQ(0, drawn.focusOnly.countInside([&](COLORREF c) { return c == icon; }))
-      << "a focus change redraws only the frame";
-  EXPECT_EQ(Frame::kRaised, frameOf(drawn.focusOnly));
 }
 
 TEST_F(EffectsPageTest, WithoutACurrentListOnlyTheUsersListsAndNoButtonShow) {
-  Installation empty("effects_page_empty");
-  EffectSettings record, atCall;
-  atCall.copyFrom(record);
-  std::vector<std::string> items = {"unread"};
-  std::string states;
+  Installation empty;
+  EffectSettings record;
+  const KeptRecord atCall(record);
   EXPECT_EQ(0, run(record, [&](HWND page) {
-              items = comboItems(page, IDC_EFFECTS_GROUP_LIST);
-              states = buttonStates(page);
+              EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used"}),
+                        comboItems(page, IDC_EFFECTS_GROUP_LIST))
+                  << "only the user's own lists";
+              EXPECT_EQ(std::string(kIconCount, '0'), buttonStates(page));
             }));
-  EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used"}), items)
-      << "only the user's own lists";
-  EXPECT_EQ(std::string(kIconCount, '0'), states);
-  EXPECT_EQ(0, record.differs(atCall));
+  atCall.expectSame(record);
 }
 
 // On the sample installation registered as "Path": its five groups, the
 // first effect chosen at start, and a capture in each display mode.
 TEST_F(EffectsPageTest, SampleLibraryInEachDisplayMode) {
   for (DWORD mode : {0u, 1u, 2u}) {
+    SCOPED_TRACE("mode " + std::to_string(mode));
     RegistryValue display("Eff_Display");
     display.setNumber(mode);
     EffectSettings record;
-    std::vector<std::string> items;
-    std::string states;
     EXPECT_EQ(0, run(record, [&](HWND page) {
-                items = comboItems(page, IDC_EFFECTS_GROUP_LIST);
-                states = buttonStates(page);
+                EXPECT_EQ((std::vector<std::string>{
+                              "Favourites", "Recently Used", "Pages and Doors", "Cubes and Spins",
+                              "Fly-Aways and Zooms", "Slides and Tiles", "Warps and Ripples"}),
+                          comboItems(page, IDC_EFFECTS_GROUP_LIST));
+                EXPECT_EQ("1111110000000000", buttonStates(page));
                 capture(page, ("effects_page_samples_display_" + std::to_string(mode)).c_str());
               }));
-    SCOPED_TRACE("mode " + std::to_string(mode));
-    EXPECT_EQ((std::vector<std::string>{"Favourites", "Recently Used", "Pages and Doors",
-                                        "Cubes and Spins", "Fly-Aways and Zooms",
-                                        "Slides and Tiles", "Warps and Ripples"}),
-              items);
-    EXPECT_EQ("1111110000000000", states);
     EXPECT_STREQ("Page Turn Right", record.effectName);
   }
 }
@@ -497,8 +405,6 @@ TEST_F(EffectsPageTest, AnIconPlaysWhileThePointerRestsOnIt) {
     engine.setText(renderer);
     const bool installed = std::strcmp(renderer, "Rnd_Software") == 0;
     EffectSettings record;
-    size_t pictures = 0;
-    bool stillAgain = false, stayedStill = true;
     EXPECT_EQ(0, run(record, [&](HWND page) {
                 HWND icon = GetDlgItem(page, kFirstIcon + 2);
                 const std::vector<COLORREF> still = screenPixels(icon).colours;
@@ -510,20 +416,20 @@ TEST_F(EffectsPageTest, AnIconPlaysWhileThePointerRestsOnIt) {
                 std::set<std::vector<COLORREF>> seen = {still};
                 waitUntil([&] { return seen.insert(screenPixels(icon).colours), seen.size() > 3; },
                           installed ? 5000 : 1500);
-                pictures = seen.size() - 1;
-                if (installed) capture(page, "effects_page_icon_playing");
+                if (installed) {
+                  EXPECT_GT(seen.size(), 3u) << "frames of the effect drawn in the icon";
+                  capture(page, "effects_page_icon_playing");
+                } else {
+                  EXPECT_EQ(1u, seen.size()) << "without a renderer the icon stays still";
+                }
                 RECT sheet;
                 GetWindowRect(GetParent(page), &sheet);
                 SetCursorPos(sheet.left + 2, sheet.top + 2);
-                stillAgain = waitUntil([&] { return screenPixels(icon).colours == still; });
+                EXPECT_TRUE(waitUntil([&] { return screenPixels(icon).colours == still; }))
+                    << "the pointer left: no more frames";
                 for (int i = 0; i < 5; ++i, Sleep(100))
-                  stayedStill = stayedStill && screenPixels(icon).colours == still;
+                  EXPECT_TRUE(screenPixels(icon).colours == still) << "the still icon stays";
               }));
-    if (installed)
-      EXPECT_GT(pictures, 2u) << "frames of the effect drawn in the icon";
-    else
-      EXPECT_EQ(0u, pictures) << "without a renderer the icon stays still";
-    EXPECT_TRUE(stillAgain && stayedStill) << "the pointer left: no more frames";
   }
 }
 
@@ -554,97 +460,58 @@ std::string pickFromIconMenu(HWND page, int slot, bool rightClick) {
   return text;
 }
 
-// Two groups: "Slides" (S01 to S16, titled "Slide 01" to "Slide 16") and
-// "Mixed": four cube effects C1 to C4 and P1, titled "Push Slide".
-class FindingTest : public EffectsPageTest {
- protected:
-  FindingTest() : installation_("effects_page_finding") {
-    std::vector<Group> groups = {{"Slides", {}}, {"Mixed", {"C1", "C2", "C3", "C4", "P1"}}};
-    const char* titles[] = {"Cube Turn Left", "Cube Turn Right", "Cube Roll Up", "Cube Tumble Down",
-                            "Push Slide"};
-    for (int i = 0; i < 5; ++i)
-      installation_.addEffect({groups[1].second[i], titles[i], true, 0x808080});
-    for (int i = 1; i <= kIconCount; ++i) {
-      const std::string number = (i < 10 ? "0" : "") + std::to_string(i);
-      groups[0].second.push_back("S" + number);
-      installation_.addEffect({"S" + number, "Slide " + number, true, kSixteenColour});
-    }
-    installation_.writeMaster(groups);
-    installation_.writeCurrent(groups);
-    writeRegistryDword("Effect_Count", kIconCount + 5);
-  }
-
-  Installation installation_;
-};
-
 TEST_F(FindingTest, SearchShowsMatchesOfEveryGroupAndEscapeReturns) {
   EffectSettings record;
   std::strcpy(record.effectName, "S03");
   record.description.lists[kPaths].append(makeComponent<PathComponent>(1, 0.0f, 1.0f, 0, 0));
-  std::string title, afterEscape, manyFrame, manyStates, afterEmptying;
-  bool cubes = false, escaped = false, many = false, emptied = false;
-  EXPECT_EQ(
-      0, run(record, [&](HWND page) {
-        typeText(page, "cUBE");
-        cubes = waitUntil([&] {
-          return controlText(page, kIconFrame) == "Search results" &&
-                 buttonStates(page) == "1111000000000000";
-        });
-        capture(page, "effects_page_search_results");
-        clickIcon(page, 2);
-        title = controlText(page, kPaneTitle);
-        pressKey(GetDlgItem(page, kSearchBox), VK_ESCAPE);
-        escaped = waitUntil([&] { return controlText(page, kSearchBox).empty(); });
-        afterEscape = groupShown(page) + "/" + controlText(page, kIconFrame);
-        typeText(page, "slide");
-        many = waitUntil([&] { return controlText(page, kIconFrame).find("17") != std::string::npos; });
-        manyFrame = controlText(page, kIconFrame);
-        manyStates = buttonStates(page);
-        capture(page, "effects_page_search_many");
-        SendMessageA(GetDlgItem(page, kSearchBox), EM_SETSEL, 0, -1);
-        PostMessageA(GetDlgItem(page, kSearchBox), WM_CHAR, VK_BACK, 1);
-        emptied = waitUntil([&] { return controlText(page, kIconFrame) == "FX Icons"; });
-        afterEmptying = groupShown(page);
-      }));
-  EXPECT_TRUE(cubes) << "the four cube effects of \"Mixed\" while \"Slides\" was shown";
-  EXPECT_EQ("Cube Roll Up", title);
+  EXPECT_EQ(0, run(record, [&](HWND page) {
+              typeText(page, "cUBE");
+              EXPECT_TRUE(waitUntil([&] {
+                return controlText(page, kIconFrame) == "Search results" &&
+                       buttonStates(page) == "1111000000000000";
+              })) << "the four cube effects of \"Mixed\" while \"Slides\" was shown";
+              capture(page, "effects_page_search_results");
+              clickIcon(page, 2);
+              EXPECT_EQ("Cube Roll Up", controlText(page, kPaneTitle));
+              pressKey(GetDlgItem(page, kSearchBox), VK_ESCAPE);
+              EXPECT_TRUE(waitUntil([&] { return controlText(page, kSearchBox).empty(); }))
+                  << "Escape empties the box";
+              EXPECT_EQ("Slides/FX Icons", groupShown(page) + "/" + controlText(page, kIconFrame))
+                  << "the group shown before the search";
+              typeText(page, "slide");
+              EXPECT_TRUE(waitUntil([&] {
+                return controlText(page, kIconFrame) == "Search results (first 16 of 17)";
+              })) << controlText(page, kIconFrame);
+              EXPECT_EQ(std::string(kIconCount, '1'), buttonStates(page));
+              capture(page, "effects_page_search_many");
+              SendMessageA(GetDlgItem(page, kSearchBox), EM_SETSEL, 0, -1);
+              PostMessageA(GetDlgItem(page, kSearchBox), WM_CHAR, VK_BACK, 1);
+              EXPECT_TRUE(waitUntil([&] { return controlText(page, kIconFrame) == "FX Icons"; }));
+              EXPECT_EQ("Slides", groupShown(page));
+            }));
   EXPECT_STREQ("C3", record.effectName);
   EXPECT_EQ(0u, record.description.lists[kPaths].count) << "a click as in the effect's own group";
-  EXPECT_TRUE(escaped) << "Escape empties the box";
-  EXPECT_EQ("Slides/FX Icons", afterEscape) << "the group shown before the search";
-  EXPECT_TRUE(many) << manyFrame;
-  EXPECT_EQ("Search results (first 16 of 17)", manyFrame);
-  EXPECT_EQ(std::string(kIconCount, '1'), manyStates);
-  EXPECT_TRUE(emptied);
-  EXPECT_EQ("Slides", afterEmptying);
 }
 
 TEST_F(FindingTest, FavouritesAreAddedKeptForTheNextCallAndRemoved) {
   EffectSettings record;
   std::strcpy(record.effectName, "S01");
-  std::string added, removed, statesAdded, statesNextCall, statesRemoved, title;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               chooseGroup(page, "Mixed");
-              added = pickFromIconMenu(page, 1, true);
+              EXPECT_EQ("Add to Favourites", pickFromIconMenu(page, 1, true));
               chooseGroup(page, "Favourites");
-              statesAdded = buttonStates(page);
+              EXPECT_EQ("1000000000000000", buttonStates(page));
               capture(page, "effects_page_favourites");
               clickIcon(page, 0);
-              title = controlText(page, kPaneTitle);
+              EXPECT_EQ("Cube Turn Right", controlText(page, kPaneTitle));
             }));
-  EXPECT_EQ("Add to Favourites", added);
-  EXPECT_EQ("1000000000000000", statesAdded);
-  EXPECT_EQ("Cube Turn Right", title);
-  EXPECT_EQ(0, run(record, [&](HWND page) {
-              chooseGroup(page, "Favourites");
-              statesNextCall = buttonStates(page);
-              removed = pickFromIconMenu(page, 0, false);
-              waitUntil([&] { return buttonStates(page) == std::string(kIconCount, '0'); });
-              statesRemoved = buttonStates(page);
-            }));
-  EXPECT_EQ("1000000000000000", statesNextCall);
-  EXPECT_EQ("Remove from Favourites", removed);
-  EXPECT_EQ(std::string(kIconCount, '0'), statesRemoved);
+  EXPECT_EQ(
+      0, run(record, [&](HWND page) {
+        chooseGroup(page, "Favourites");
+        EXPECT_EQ("1000000000000000", buttonStates(page)) << "kept for the next call";
+        EXPECT_EQ("Remove from Favourites", pickFromIconMenu(page, 0, false));
+        EXPECT_TRUE(waitUntil([&] { return buttonStates(page) == std::string(kIconCount, '0'); }));
+      }));
   EXPECT_EQ(0, userFolder_.stored().favourites().itemCount);
 }
 
@@ -666,17 +533,15 @@ TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
     SCOPED_TRACE(step.click);
     EffectSettings record;
     std::strcpy(record.effectName, "S05");
-    std::string favourites;
     run(
         record,
         [&](HWND page) {
           chooseGroup(page, "Favourites");
-          favourites = buttonStates(page);
+          EXPECT_EQ("1000000000000000", buttonStates(page)) << "the uninstalled favourite is gone";
           chooseGroup(page, "Mixed");
           clickIcon(page, step.click[0] == 'P' ? 4 : step.click[1] - '1');
         },
         step.button);
-    EXPECT_EQ("1000000000000000", favourites) << "the uninstalled favourite is gone";
     const PersonalLists stored = userFolder_.stored();
     ASSERT_EQ(kIconCount, stored.recent().itemCount);
     EXPECT_STREQ(step.expectedFirst, stored.recent().items[0]);
@@ -686,13 +551,11 @@ TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
   EXPECT_STREQ("S01", stored.recent().items[2]);
   EXPECT_STREQ("S14", stored.recent().items[15]) << "the oldest two dropped";
   EffectSettings record;
-  std::string states;
   EXPECT_EQ(0, run(record, [&](HWND page) {
               chooseGroup(page, "Recently Used");
-              states = buttonStates(page);
+              EXPECT_EQ(std::string(kIconCount, '1'), buttonStates(page));
               capture(page, "effects_page_recently_used");
             }));
-  EXPECT_EQ(std::string(kIconCount, '1'), states);
 }
 
 // Tab reaches the icons, the arrows, Home and End move among the shown ones
@@ -708,54 +571,43 @@ TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelects) {
                {VK_HOME, 0, "S12"},   {VK_LEFT, 0, "S12"}, {VK_SPACE, 0, "S01"}};
   EffectSettings record;
   std::strcpy(record.effectName, "S01");
-  bool tabbed = false, found = false, foundByMnemonic = false;
-  std::vector<std::string> failures;
-  int focusBlacks = 0;
-  std::string tip;
   EXPECT_EQ(0, run(record, [&](HWND page) {
-              HWND box = GetDlgItem(page, kSearchBox);
+              const auto focusReaches = [&](HWND window) {
+                return waitUntil([&] { return focusOf(page) == window; });
+              };
+              HWND box = GetDlgItem(page, kSearchBox), first = GetDlgItem(page, kFirstIcon);
               PostMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(box), TRUE);
-              waitUntil([&] { return focusOf(page) == box; });
+              focusReaches(box);
               pressKey(box, VK_TAB);
-              tabbed = waitUntil([&] { return focusOf(page) == GetDlgItem(page, kFirstIcon); });
+              EXPECT_TRUE(focusReaches(first)) << "Tab from the search box reaches the first icon";
               for (const auto& step : steps) {
                 pressKey(focusOf(page), step.key);
                 HWND expected = GetDlgItem(page, kFirstIcon + step.focusedSlot);
-                if (!waitUntil([&] {
-                      return focusOf(page) == expected &&
-                             std::string(record.effectName) == step.selected;
-                    }))
-                  failures.push_back(std::to_string(step.key) + " -> " + record.effectName);
+                EXPECT_TRUE(waitUntil([&] {
+                  return focusOf(page) == expected &&
+                         std::string(record.effectName) == step.selected;
+                })) << "key "
+                    << step.key << " -> " << record.effectName;
               }
-              const Pixels focused = screenPixels(GetDlgItem(page, kFirstIcon + 1));
-              for (int x = 0; x < focused.width; ++x)
-                focusBlacks += focused.at(x, 0) == RGB(0, 0, 0);
+              HWND second = GetDlgItem(page, kFirstIcon + 1);
+              const int unfocusedBlacks = screenPixels(second).topRowBlacks();
               pressKey(focusOf(page), VK_RIGHT);
-              waitUntil([&] { return focusOf(page) == GetDlgItem(page, kFirstIcon + 1); });
-              const Pixels nowFocused = screenPixels(GetDlgItem(page, kFirstIcon + 1));
-              focusBlacks = -focusBlacks;
-              for (int x = 0; x < nowFocused.width; ++x)
-                focusBlacks += nowFocused.at(x, 0) == RGB(0, 0, 0);
+              focusReaches(second);
+              EXPECT_GT(screenPixels(second).topRowBlacks() - unfocusedBlacks, 5)
+                  << "the focused icon has the dotted focus rectangle";
               typeKeys(GetParent(page), {VK_CONTROL, 'F'});
-              found = waitUntil([&] { return focusOf(page) == box; });
-              PostMessageA(page, WM_NEXTDLGCTL,
-                           reinterpret_cast<WPARAM>(GetDlgItem(page, kFirstIcon)), TRUE);
-              waitUntil([&] { return focusOf(page) == GetDlgItem(page, kFirstIcon); });
+              EXPECT_TRUE(focusReaches(box)) << "Ctrl+F";
+              PostMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+              focusReaches(first);
               typeKeys(GetParent(page), {VK_MENU, 'F'});
-              foundByMnemonic = waitUntil([&] { return focusOf(page) == box; });
+              EXPECT_TRUE(focusReaches(box)) << "Alt+F";
               chooseGroup(page, "Mixed");
               NMTTDISPINFOA question = {};
               question.hdr.idFrom = reinterpret_cast<UINT_PTR>(GetDlgItem(page, kFirstIcon + 2));
               question.hdr.code = TTN_GETDISPINFOA;
               SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&question));
-              tip = question.lpszText ? question.lpszText : "";
+              EXPECT_STREQ("Cube Roll Up", question.lpszText) << "the tooltip's title";
             }));
-  EXPECT_TRUE(tabbed) << "Tab from the search box reaches the first icon";
-  EXPECT_TRUE(failures.empty()) << failures.front();
-  EXPECT_GT(focusBlacks, 5) << "the focused icon has the dotted focus rectangle";
-  EXPECT_TRUE(found) << "Ctrl+F";
-  EXPECT_TRUE(foundByMnemonic) << "Alt+F";
-  EXPECT_EQ("Cube Roll Up", tip) << "the tooltip's title";
 }
 
 }  // namespace

@@ -1,31 +1,23 @@
 #include "installation.h"
 
-#include <windows.h>
-
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "le_bytes.h"
 #include "model/effect_component.h"
+#include "model/files/group_list.h"
 #include "platform/chunk_file.h"
 #include "platform/memory.h"
-#include "platform/settings_store.h"
 
 namespace vta::test {
 namespace {
 
 void writeGroupList(const std::string& path, const std::vector<Group>& groups) {
-  ChunkFile file;
-  file.open(path.c_str(), fourCC("VTAG"), kChunkWriteFile);
+  EffectGroupList list;
   for (const Group& group : groups) {
-    file.writeChunk(fourCC("OGRP"), group.first.size() + 1, group.first.c_str());
-    for (const std::string& item : group.second) {
-      file.writeChunk(fourCC("OITM"), item.size() + 1, item.c_str());
-    }
+    list.addGroup(group.first.c_str());
+    for (const std::string& item : group.second) list.addItem(list.groupCount() - 1, item.c_str());
   }
-  file.commit();
+  list.save(path.c_str());
 }
 
 constexpr uint32_t kIconWidth = 32, kIconHeight = 24;
@@ -43,47 +35,18 @@ std::string iconPayload(uint32_t colour) {
   return bytes;
 }
 
-void removeTree(const std::string& folder) {
-  std::error_code ignored;
-  std::filesystem::remove_all(folder, ignored);
-}
-
 }  // namespace
 
-Installation::Installation(const char* name) {
-  char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
-  root_ = std::string(temp) + "vantaro_" + name;
-  removeTree(root_);
-  CreateDirectoryA(root_.c_str(), nullptr);
-  CreateDirectoryA((root_ + "\\Effects").c_str(), nullptr);
-  CreateDirectoryA((root_ + "\\orgs").c_str(), nullptr);
-  setRegistryKey(kRegistryRoot);
-  char previous[MAX_PATH];
-  hadPath_ = readRegistryString(previous, sizeof previous, "Path") != 0;
-  if (hadPath_) previousPath_ = previous;
-  previousCount_ = readRegistryDword("Effect_Count");
-  writeRegistryString("Path", root_.c_str());
-  writeRegistryDword("Effect_Count", 0);
-}
-
-Installation::~Installation() {
-  removeTree(root_);
-  writeRegistryDword("Effect_Count", previousCount_);
-  if (hadPath_) {
-    writeRegistryString("Path", previousPath_.c_str());
-    return;
-  }
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRegistryRoot, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
-    RegDeleteValueA(key, "Path");
-    RegCloseKey(key);
-  }
+Installation::Installation() {
+  std::filesystem::create_directories(folder_.file("Effects"));
+  std::filesystem::create_directories(folder_.file("orgs"));
+  path_.setText(root().c_str());
+  effectCount_.setNumber(0);
 }
 
 void Installation::addEffect(const EffectEntry& effect) {
   ChunkFile file;
-  file.open((root_ + "\\Effects\\" + effect.name + ".VTA").c_str(), fourCC("VTAE"),
+  file.open(folder_.file("Effects\\" + effect.name + ".VTA").c_str(), fourCC("VTAE"),
             kChunkWriteFile);
   file.writeChunk(fourCC("ENAM"), effect.title.size() + 1, effect.title.c_str());
   uint8_t allow[4] = {static_cast<uint8_t>(effect.offered ? 1 : 0), 0, 0, 0};
@@ -111,41 +74,23 @@ void Installation::addEffect(const EffectEntry& effect) {
   file.commit();
 }
 
-void Installation::corruptEffect(const std::string& name) {
-  std::ofstream(root_ + "\\Effects\\" + name + ".VTA", std::ios::binary) << "not an effect";
-}
-
 void Installation::writeMaster(const std::vector<Group>& groups) {
-  writeGroupList(root_ + "\\Effects\\Master.lst", groups);
+  writeGroupList(folder_.file("Effects\\Master.lst"), groups);
 }
 
 void Installation::writeCurrent(const std::vector<Group>& groups) {
-  writeGroupList(currentPath(), groups);
+  writeGroupList(folder_.file(kCurrentList), groups);
 }
-
-std::string Installation::currentPath() const { return root_ + "\\orgs\\current.org"; }
 
 std::vector<Group> Installation::readCurrent() const {
+  EffectGroupList list;
+  list.loadFromPath(folder_.file(kCurrentList).c_str());
   std::vector<Group> groups;
-  ChunkFile file;
-  if (file.open(currentPath().c_str(), fourCC("VTAG"), kChunkReadFile) != kChunkOk) return groups;
-  Chunk chunk;
-  while (file.readChunk(chunk) == kChunkOk) {
-    std::string text(reinterpret_cast<const char*>(chunk.payload),
-                     strnlen(reinterpret_cast<const char*>(chunk.payload), chunk.length));
-    if (chunk.tag == fourCC("OGRP"))
-      groups.push_back({text, {}});
-    else if (chunk.tag == fourCC("OITM") && !groups.empty())
-      groups.back().second.push_back(text);
+  for (int i = 0; i < list.groupCount(); ++i) {
+    groups.push_back({list.group(i)->groupName, {}});
+    for (int j = 0; j < list.itemCount(i); ++j) groups.back().second.push_back(list.itemName(i, j));
   }
   return groups;
-}
-
-std::string readWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
 }
 
 }  // namespace vta::test

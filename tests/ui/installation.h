@@ -7,6 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "registry_value.h"
+#include "temp_folder.h"
+
 namespace vta {
 class EffectComponent;
 }
@@ -28,32 +31,31 @@ using Group = std::pair<std::string, std::vector<std::string>>;
 
 class Installation {
  public:
-  // Makes an empty installation below the temporary folder and points the
-  // library's "Path" setting at it.
-  explicit Installation(const char* name);
-  // Removes the folder and puts back the settings it replaced.
-  ~Installation();
-  Installation(const Installation&) = delete;
-  Installation& operator=(const Installation&) = delete;
+  // Makes an empty installation in a temporary folder and points the
+  // library's "Path" setting at it, with an effect count of 0; both settings
+  // come back as they were when it goes.
+  Installation();
 
   void addEffect(const EffectEntry& effect);
-  // Writes something that is not an effect file under an effect's name.
-  void corruptEffect(const std::string& name);
   void writeMaster(const std::vector<Group>& groups);
   void writeCurrent(const std::vector<Group>& groups);
-  // The current list as stored, or nothing when it cannot be read.
+  // The current list as the library reads it (empty when it cannot).
   std::vector<Group> readCurrent() const;
-  std::string currentPath() const;
 
-  const std::string& root() const { return root_; }
+  // Creates (or replaces) a file below the installation, making folders.
+  std::string write(const std::string& relative, const std::string& bytes) const {
+    return folder_.write(relative, bytes);
+  }
+  // Whole contents of a file below the installation; "" when unreadable.
+  std::string read(const std::string& relative) const { return folder_.read(relative); }
+  std::string root() const { return folder_.path(); }
 
  private:
-  std::string root_;
-  std::string previousPath_;
-  bool hadPath_ = false;
-  uint32_t previousCount_ = 0;
+  TempFolder folder_;
+  RegistryValue path_{"Path"}, effectCount_{"Effect_Count"};
 };
 
-std::string readWholeFile(const std::string& path);
+// Where the current list lives, relative to the installation.
+constexpr char kCurrentList[] = "orgs\\current.org";
 
 }  // namespace vta::test

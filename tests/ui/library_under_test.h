@@ -2,9 +2,13 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
 
 #include <functional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "vantaro/vantaro.h"
 
@@ -52,5 +56,22 @@ short openSheet(const LibraryUnderTest& library, VtaEffectSettings& record,
 
 // Presses the sheet's OK button and waits until the sheet is gone.
 bool closeWithOk(HWND sheet);
+
+// The titles of a property sheet's tabs, in order.
+inline std::vector<std::string> tabTitles(HWND sheet) {
+  HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
+  std::vector<std::string> titles;
+  const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    char text[64] = "";
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+    titles.push_back(text);
+  }
+  return titles;
+}
 
 }  // namespace vta::test

@@ -1,31 +1,33 @@
 // The Objects page beyond its value controls (page_controls_test.cpp): what
 // is mapped onto an object (surface, file, frame offset), its morph envelope
-// and path, and the object it shows when it opens.
+// and path, the object it shows when it opens, and what it keeps: a record
+// nobody edits comes back byte for byte, and a mapping survives a record
+// whose effect no group holds.
 #include <windows.h>
-#include <commctrl.h>
+#include <dlgs.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
-#include <fstream>
-#include <functional>
+#include <utility>
 #include <string>
 
 #include "dialog_controls.h"
 #include "effects_page_ids.h"
 #include "envelope_editor_ids.h"
 #include "installation.h"
+#include "model/components/envelope.h"
 #include "model/components/object.h"
 #include "model/components/path.h"
 #include "model/components/surface.h"
-#include "model/effect_settings.h"
 #include "objects_page_ids.h"
 #include "pane_ids.h"
-#include "pane_observers.h"
 #include "path_editor_ids.h"
 #include "registry_value.h"
 #include "sheet_fixture.h"
+#include "temp_folder.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -33,7 +35,6 @@ namespace {
 
 constexpr int kObjectsTab = 2;
 constexpr int kTimeline = 0, kAvi = 1, kBmp = 2, kTga = 3;  // the sources in list order
-constexpr int kFileNameBox = 0x47c;                         // the open dialog's file name box
 
 class ObjectsPageTest : public SheetFixture {
  protected:
@@ -58,11 +59,20 @@ class ObjectsPageTest : public SheetFixture {
     path_->destroy(true);
   }
 
+  SurfaceComponent* addSurface(uint16_t id, uint16_t kind, const char* file) {
+    auto* surface = makeComponent<SurfaceComponent>(id, 0.0f, 1.0f, 0, 0);
+    surface->mappingKind = kind;
+    std::strcpy(surface->mapFile, file);
+    surface->frameOffset = 3.0f;
+    record_.description.lists[kSurfaces].append(surface);
+    return surface;
+  }
+
   SurfaceComponent* surface(uint16_t id) {
     return static_cast<SurfaceComponent*>(record_.description.lists[kSurfaces].findById(id));
   }
 
-  Installation installation_{"objects_page"};
+  Installation installation_;
   RegistryValue reverse_{"Eff_Autoreverse"};
   ObjectComponent* morphing_ = nullptr;
   PathComponent* path_ = nullptr;
@@ -84,14 +94,22 @@ TEST_F(ObjectsPageTest, TheThirdObjectMapsSurfaceThree) {
   });
 }
 
-TEST_F(ObjectsPageTest, ANewSourceForgetsTheFileAndTheOffsetIsTheLeadingWholeNumber) {
+// The file controls follow the source; a new source forgets the file; the
+// offset is the box's leading whole number.
+TEST_F(ObjectsPageTest, TheFileControlsFollowTheSourceAndTheOffsetIsTheLeadingWholeNumber) {
+  addSurface(1, 3, "clip.avi");
   run(kObjectsTab, [&](HWND sheet, HWND page) {
+    EXPECT_EQ("clip.avi", controlText(page, IDC_OBJECTS_FILE_NAME));
+    EXPECT_TRUE(enabled(page, IDC_OBJECTS_SELECT_FILE));
+    choose(page, IDC_OBJECTS_SOURCE_LIST, kTimeline);
+    EXPECT_EQ("", controlText(page, IDC_OBJECTS_FILE_NAME));
+    EXPECT_FALSE(enabled(page, IDC_OBJECTS_SELECT_FILE));
+    EXPECT_FALSE(enabled(page, IDC_OBJECTS_FRAME_OFFSET));
     choose(page, IDC_OBJECTS_SOURCE_LIST, kAvi);
+    EXPECT_TRUE(enabled(page, IDC_OBJECTS_SELECT_FILE));
     ASSERT_NE(nullptr, surface(1));
+    EXPECT_STREQ("", surface(1)->mapFile);
     std::strcpy(surface(1)->mapFile, "C:\\clips\\sunset.avi");  // as "Select" maps it
-    SetDlgItemTextA(page, IDC_OBJECTS_FRAME_OFFSET, "12");
-    EXPECT_EQ(12.0f, surface(1)->frameOffset);
-    captureWindow(sheet, screenshotPath("objects_page_mapped"));
     SetDlgItemTextA(page, IDC_OBJECTS_FRAME_OFFSET, " -7x");
     EXPECT_EQ(-7.0f, surface(1)->frameOffset);
     SetDlgItemTextA(page, IDC_OBJECTS_FRAME_OFFSET, "abc");
@@ -99,7 +117,14 @@ TEST_F(ObjectsPageTest, ANewSourceForgetsTheFileAndTheOffsetIsTheLeadingWholeNum
     choose(page, IDC_OBJECTS_SOURCE_LIST, kTga);
     EXPECT_EQ(5, surface(1)->mappingKind);
     EXPECT_STREQ("", surface(1)->mapFile);
+    SetDlgItemTextA(page, IDC_OBJECTS_FRAME_OFFSET, "12");
+    captureWindow(sheet, screenshotPath("objects_page_mapped"));
   });
+  const auto* kept = static_cast<SurfaceComponent*>(record_.description.lists[kSurfaces].head);
+  ASSERT_NE(nullptr, kept);
+  EXPECT_EQ(5, kept->mappingKind);
+  EXPECT_STREQ("", kept->mapFile);
+  EXPECT_EQ(12.0f, kept->frameOffset);
 }
 
 TEST_F(ObjectsPageTest, ATextureMappingSurvivesEveryEditButAChosenSource) {
@@ -143,22 +168,19 @@ TEST_F(ObjectsPageTest, TheMorphEnvelopeIsOfferedForAMorphingObjectOnly) {
 }
 
 TEST_F(ObjectsPageTest, TheFileChosenInTheDialogIsMapped) {
-  char temp[MAX_PATH];
-  GetTempPathA(sizeof temp, temp);
-  const std::string clip = std::string(temp) + "vantaro_objects_clip.avi";
-  std::ofstream(clip) << "RIFF";
+  const TempFolder folder;
+  const std::string clip = folder.write("clip.avi", "RIFF");
   run(kObjectsTab, [&](HWND, HWND page) {
     choose(page, IDC_OBJECTS_SOURCE_LIST, kAvi);
     clickButton(page, IDC_OBJECTS_SELECT_FILE);
     HWND dialog = waitForWindow("Select video to map onto object");
     ASSERT_NE(nullptr, dialog);
-    SetDlgItemTextA(dialog, kFileNameBox, clip.c_str());
+    SetDlgItemTextA(dialog, cmb13, clip.c_str());  // the file name box
     clickButton(dialog, IDOK);
     EXPECT_TRUE(waitForWindowGone(dialog));
     EXPECT_TRUE(waitUntil([&] { return surface(1) && clip == surface(1)->mapFile; }));
     EXPECT_EQ(clip, controlText(page, IDC_OBJECTS_FILE_NAME));
   });
-  DeleteFileA(clip.c_str());
 }
 
 TEST_F(ObjectsPageTest, PathEditorEditsACopyOfTheObjectsPathInTheRecord) {
@@ -184,6 +206,55 @@ TEST_F(ObjectsPageTest, AnotherEffectOnTheEffectsPageShowsItsFirstObject) {
     EXPECT_EQ(2, SendDlgItemMessageA(page, IDC_OBJECTS_OBJECT_LIST, CB_GETCOUNT, 0, 0));
     EXPECT_EQ(0, comboSelection(page, IDC_OBJECTS_OBJECT_LIST));
   });
+}
+
+// Values no control can show (a fraction, a count past its slider, NaN), an
+// envelope and a path of the user's; every page shown, both editors closed
+// with OK.
+TEST_F(ObjectsPageTest, ARecordNobodyEditsComesBackByteForByte) {
+  record_.objectParams[0][VTA_LUMINOSITY] = 12.5f;
+  record_.objectParams[0][VTA_TRAIL_COUNT] = 30.0f;
+  record_.objectParams[0][VTA_SHINE] = NAN;
+  record_.globalParams[VTA_ANTIALIASING] = 2.0f;
+  auto* envelope = makeComponent<EnvelopeComponent>(40001, 0.0f, 1.0f, 0, 0);
+  envelope->parameterIndex = VTA_OBJECT_PARAM_INDEX(0, VTA_TRANSPARENCY);
+  envelope->insertKey(EnvelopeKey{0.0f, 10.0f, 0, 0, 0, 0, 0});
+  envelope->insertKey(EnvelopeKey{1.0f, 90.5f, 0, 0, 0, 0, 0});
+  record_.description.lists[kEnvelopes].append(envelope);
+  auto* path = makeComponent<PathComponent>(6, 0.0f, 1.0f, 5, 0);
+  path->copyFrom(*path_);
+  record_.description.lists[kPaths].append(path);
+  addSurface(2, 4, "logo0001.bmp");
+  const KeptRecord atCall(record_);
+  run(0, [&](HWND sheet, HWND) {
+    for (int tab : {1, 3, 2}) SendMessageA(sheet, PSM_SETCURSEL, tab, 0);
+    HWND page = currentPage(sheet);
+    for (auto [button, title] :
+         {std::pair{IDC_OBJECTS_PATH_EDITOR, "Path Editor"},
+          std::pair{IDC_OBJECTS_TRANSPARENCY_ENVELOPE, "Transparency Envelope"}}) {
+      clickButton(page, button);
+      HWND editor = waitForWindow(title);
+      ASSERT_NE(nullptr, editor) << title;
+      clickButton(editor, IDOK);
+      EXPECT_TRUE(waitForWindowGone(editor));
+    }
+  });
+  atCall.expectSame(record_);
+}
+
+// No group holds the effect: the page lists nothing, so its sliders and
+// offset box have nothing to write to and the mapping stays.
+TEST_F(ObjectsPageTest, AnEffectNoGroupHoldsKeepsItsMappingAndValues) {
+  std::strcpy(record_.effectName, "Uninstalled");
+  record_.objectParams[0][VTA_LUMINOSITY] = 12.5f;
+  addSurface(1, 4, "logo0001.bmp");
+  const KeptRecord atCall(record_);
+  run(kObjectsTab, [&](HWND, HWND page) {
+    moveTrackbar(page, IDC_OBJECTS_LUMINOSITY, 40);
+    SetDlgItemTextA(page, IDC_OBJECTS_FRAME_OFFSET, "9");
+    choose(page, IDC_OBJECTS_SOURCE_LIST, kTimeline);
+  });
+  atCall.expectSame(record_);
 }
 
 }  // namespace

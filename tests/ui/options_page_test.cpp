@@ -3,13 +3,11 @@
 // exchange of objects 1 and 2 when a type-1 effect is reversed, the filter's
 // sources and moment, and what the preview is asked to draw.
 #include <windows.h>
-#include <commctrl.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 
 #include "dialog_controls.h"
@@ -18,7 +16,6 @@
 #include "filter_page_ids.h"
 #include "installation.h"
 #include "model/components/envelope.h"
-#include "model/effect_settings.h"
 #include "options_page_ids.h"
 #include "pane_ids.h"
 #include "pane_observers.h"
@@ -89,32 +86,31 @@ class ReversingTest : public RecordPagesTest {
     EXPECT_TRUE(waitUntil([&] { return record_.globalParams[VTA_FLY_MODE] == flyMode; }));
   }
 
-  Installation installation_{"options_reversing"};
+  Installation installation_;
   EnvelopeComponent *first_ = nullptr, *second_ = nullptr, *morph_ = nullptr;
 };
 
+// Fly-On of a type-1 effect exchanges objects 1 and 2 (their reals and the
+// envelopes on them) and Fly-Off exchanges them back; type 0 exchanges nothing.
 TEST_F(ReversingTest, FlyOnOfATypeOneEffectExchangesObjectsOneAndTwoAndBackAgain) {
-  std::strcpy(record_.effectName, "Swap");
-  run(kOptionsTab, [&](HWND, HWND page) {
-    clickAndWaitForFlyMode(page, IDC_OPTIONS_FLY_ON, 1.0f);
-    EXPECT_EQ(20.0f, record_.objectParams[0][VTA_SHINE]);
-    EXPECT_EQ(10.0f, record_.objectParams[1][VTA_SHINE]);
-    EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(1, VTA_TRAIL_COUNT), first_->parameterIndex);
-    EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(0, VTA_PATH_ROTATION), second_->parameterIndex);
-    EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(0, 1), morph_->parameterIndex)
-        << "an object's own envelope stays";
-    clickAndWaitForFlyMode(page, IDC_OPTIONS_FLY_OFF, 0.0f);
-    EXPECT_EQ(10.0f, record_.objectParams[0][VTA_SHINE]);
-    EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(0, VTA_TRAIL_COUNT), first_->parameterIndex);
-  });
-}
-
-TEST_F(ReversingTest, ATypeZeroEffectExchangesNothing) {
-  std::strcpy(record_.effectName, "Plain");
-  run(kOptionsTab,
-      [&](HWND, HWND page) { clickAndWaitForFlyMode(page, IDC_OPTIONS_FLY_ON, 1.0f); });
-  EXPECT_EQ(10.0f, record_.objectParams[0][VTA_SHINE]);
-  EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(0, VTA_TRAIL_COUNT), first_->parameterIndex);
+  for (const char* effect : {"Swap", "Plain"}) {
+    SCOPED_TRACE(effect);
+    const bool exchanges = std::strcmp(effect, "Swap") == 0;
+    std::strcpy(record_.effectName, effect);
+    run(kOptionsTab, [&](HWND, HWND page) {
+      clickAndWaitForFlyMode(page, IDC_OPTIONS_FLY_ON, 1.0f);
+      EXPECT_EQ(exchanges ? 20.0f : 10.0f, record_.objectParams[0][VTA_SHINE]);
+      EXPECT_EQ(exchanges ? 10.0f : 20.0f, record_.objectParams[1][VTA_SHINE]);
+      EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(exchanges ? 1 : 0, VTA_TRAIL_COUNT), first_->parameterIndex);
+      EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(exchanges ? 0 : 1, VTA_PATH_ROTATION),
+                second_->parameterIndex);
+      EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(0, 1), morph_->parameterIndex)
+          << "an object's own envelope stays";
+      clickAndWaitForFlyMode(page, IDC_OPTIONS_FLY_OFF, 0.0f);
+      EXPECT_EQ(10.0f, record_.objectParams[0][VTA_SHINE]);
+      EXPECT_EQ(VTA_OBJECT_PARAM_INDEX(0, VTA_TRAIL_COUNT), first_->parameterIndex);
+    });
+  }
 }
 
 TEST_F(ReversingTest, TheFilterPageListsTheSourcesOfTheSelectedEffectAndNeverStoresNone) {

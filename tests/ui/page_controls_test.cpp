@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,7 +17,6 @@
 #include "envelope_editor_ids.h"
 #include "filter_page_ids.h"
 #include "installation.h"
-#include "model/effect_settings.h"
 #include "objects_page_ids.h"
 #include "options_page_ids.h"
 #include "registry_value.h"
@@ -91,23 +89,12 @@ constexpr size_t object(int n, int element) {
   return VTA_GLOBAL_PARAM_COUNT + static_cast<size_t>(n * VTA_OBJECT_PARAM_COUNT + element);
 }
 
-struct OwnedSearch {
-  HWND owner, found;
-};
-
-BOOL CALLBACK findOwned(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<OwnedSearch*>(data);
-  if (GetWindow(window, GW_OWNER) != search->owner || !IsWindowVisible(window)) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
 // A visible window the sheet owns: the editor an "E" button opened.
 HWND ownedWindow(HWND sheet) {
-  OwnedSearch search = {sheet, nullptr};
-  EnumThreadWindows(GetWindowThreadProcessId(sheet, nullptr), findOwned,
-                    reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    if (GetWindow(window, GW_OWNER) == sheet && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
 }
 
 struct EnvelopeRow {
@@ -151,7 +138,7 @@ class PageControlsTest : public SheetFixture {
     return [this] { return reals(record_); };
   }
 
-  Installation installation_{"page_controls"};
+  Installation installation_;
   RegistryValue reverse_{"Eff_Autoreverse"};
 };
 
@@ -239,8 +226,7 @@ TEST_F(PageControlsTest, ObjectsPageOnTheThirdObject) {
 // The Settings page writes preferences, each to its own stored value; the
 // first click stores them all, so the table starts after one.
 TEST_F(PageControlsTest, SettingsPage) {
-  CreateDirectoryA((installation_.root() + "\\LIBS").c_str(), nullptr);
-  std::ofstream(installation_.root() + "\\LIBS\\Rnd_OpenGL.DLL") << "not a module";
+  installation_.write("LIBS\\Rnd_OpenGL.DLL", "not a module");
   RegistryValue display{"Eff_Display"}, quality{"Prev_Quality"}, frames{"Prev_Frames"},
       automatic{"Prev_Render"}, speed{"Prev_Speed"}, logging{"Rnd_Logging"},
       multithreaded{"Rnd_Multi"}, engine{"Engine"}, previewEngine{"Prev_Engine"};

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "import_hook.h"
+#include "registry_value.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -51,11 +52,7 @@ std::vector<TimerCall> timerCalls() {
 }
 
 RendererControl::RendererControl() {
-  char path[MAX_PATH] = "";
-  DWORD size = sizeof path;
-  RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\Vantaro\\3.0", "Path", RRF_RT_REG_SZ,
-               nullptr, path, &size);
-  module_ = LoadLibraryA((std::string(path) + "\\LIBS\\Rnd_Test.DLL").c_str());
+  module_ = LoadLibraryA((RegistryValue("Path").text() + "\\LIBS\\Rnd_Test.DLL").c_str());
   reset();
 }
 
@@ -73,10 +70,6 @@ void RendererControl::hold(int number, bool yieldToAbort) const {
 
 void RendererControl::release() const {
   if (auto f = entry<RndTestReleaseFunction>("RndTest_Release")) f();
-}
-
-void RendererControl::setDelay(int milliseconds) const {
-  if (auto f = entry<RndTestSetDelayFunction>("RndTest_SetDelay")) f(milliseconds);
 }
 
 bool RendererControl::waitFor(int kind, int count, int timeoutMs) const {

@@ -40,7 +40,6 @@ class RendererControl {
   void reset() const;
   void hold(int number, bool yieldToAbort) const;
   void release() const;
-  void setDelay(int milliseconds) const;
   bool waitFor(int kind, int count, int timeoutMs = 5000) const;
   std::vector<RndTestCall> calls(int kind) const;
 

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "linked_library.h"
+#include "settings_page_ids.h"
 #include "ui/library_state.h"
 #include "ui/sheet/sheet_dialog.h"
 
@@ -36,7 +38,8 @@ class PaneDialog : public SheetDialog {
  private:
   static INT_PTR CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) attach(window, reinterpret_cast<PaneDialog*>(lParam));
-    if (PaneDialog* dialog = attached<PaneDialog>(window)) dialog->pane().handle(message, wParam, lParam);
+    if (PaneDialog* dialog = attached<PaneDialog>(window))
+      dialog->pane().handle(message, wParam, lParam);
     return 0;
   }
 };
@@ -44,15 +47,11 @@ class PaneDialog : public SheetDialog {
 // The Settings page template made into page_ on a popup host window.
 class SettingsPageOnHost : public ::testing::Test {
  protected:
-  static constexpr int kSettingsPage = 114;
-
   void SetUp() override {
-    setModuleInstance(GetModuleHandleA(nullptr));
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
-    InitCommonControlsEx(&controls);
+    useLinkedLibrary();
     host_ = CreateWindowA("STATIC", "host", WS_POPUP | WS_VISIBLE, 0, 0, 800, 500, nullptr, nullptr,
                           nullptr, nullptr);
-    page_.create(kSettingsPage, host_);
+    page_.create(IDD_SETTINGS_PAGE, host_);
     ASSERT_NE(nullptr, page_.window());
   }
   void TearDown() override { DestroyWindow(host_); }

@@ -66,12 +66,18 @@ ProcessFigures readProcessFigures() {
   DWORD handles = 0;
   GetProcessHandleCount(GetCurrentProcess(), &handles);
   figures.handles = handles != 0 ? handles : countKernelHandles();
+  figures.sources = handles != 0 ? "handles: GetProcessHandleCount"
+                                 : "handles: GetProcessHandleCount answers 0, values probed";
   if (systemCountsGuiObjects()) {
     figures.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     figures.userObjects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    figures.sources += "; GDI and USER objects: GetGuiResources";
   } else {
     figures.gdiObjects = countGdiObjects();
     figures.userObjects = countWindows();
+    figures.sources +=
+        "; GetGuiResources answers 0: GDI objects counted in the handle table, "
+        "USER objects as this process's windows";
   }
   PROCESS_MEMORY_COUNTERS_EX memory = {};
   memory.cb = sizeof memory;
@@ -80,25 +86,9 @@ ProcessFigures readProcessFigures() {
     figures.privateBytes =
         static_cast<int64_t>(memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage);
   }
+  figures.sources += memory.PrivateUsage != 0 ? "; private bytes: PrivateUsage"
+                                              : "; PrivateUsage is 0, private bytes: PagefileUsage";
   return figures;
-}
-
-std::string figureSources() {
-  std::string sources;
-  DWORD handles = 0;
-  GetProcessHandleCount(GetCurrentProcess(), &handles);
-  sources += handles != 0 ? "handles: GetProcessHandleCount"
-                          : "handles: GetProcessHandleCount answers 0, values probed";
-  sources += systemCountsGuiObjects() ? "; GDI and USER objects: GetGuiResources"
-                                      : "; GetGuiResources answers 0: GDI objects counted in "
-                                        "the handle table, USER objects as this process's windows";
-  PROCESS_MEMORY_COUNTERS_EX memory = {};
-  memory.cb = sizeof memory;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                       sizeof memory);
-  sources += memory.PrivateUsage != 0 ? "; private bytes: PrivateUsage"
-                                      : "; PrivateUsage is 0, private bytes: PagefileUsage";
-  return sources;
 }
 
 int cursorDisplayCount() {

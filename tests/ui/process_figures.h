@@ -15,6 +15,7 @@ struct ProcessFigures {
   int64_t gdiObjects = 0;
   int64_t userObjects = 0;
   int64_t privateBytes = 0;
+  std::string sources;  // where each figure comes from on this system
 };
 
 // Reads the figures now. What the system leaves uncounted is counted
@@ -27,9 +28,6 @@ ProcessFigures readProcessFigures();
 // The kernel handles this process holds, found by probing handle values
 // (the lowest free multiple of 4 is handed out).
 int64_t countKernelHandles();
-
-// Says where each figure of readProcessFigures comes from on this system.
-std::string figureSources();
 
 // The display counter of the calling thread's cursor (0 for a shown cursor
 // after start-up), left as it was.

@@ -12,10 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "dialog_controls.h"
+#include "effects_page_ids.h"
 #include "import_hook.h"
 #include "installation.h"
 #include "model/components/surface.h"
-#include "model/effect_settings.h"
 #include "sheet_fixture.h"
 #include "window_driver.h"
 
@@ -39,41 +40,14 @@ BOOL WINAPI recordHelp(HWND window, LPCSTR file, UINT command, ULONG_PTR data) {
 }
 
 bool waitForHelpCalls(size_t count) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    {
-      std::lock_guard<std::mutex> lock(g_helpMutex);
-      if (g_helpCalls.size() >= count) return true;
-    }
-    if (GetTickCount() - start > 5000) return false;
-    Sleep(10);
-  }
-}
-
-std::vector<std::string> tabTitles(HWND sheet) {
-  HWND tabs = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0));
-  std::vector<std::string> titles;
-  const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    char text[64] = "";
-    TCITEMA item = {};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = sizeof text;
-    SendMessageA(tabs, TCM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
-    titles.push_back(text);
-  }
-  return titles;
+  return waitUntil([&] {
+    std::lock_guard<std::mutex> lock(g_helpMutex);
+    return g_helpCalls.size() >= count;
+  });
 }
 
 class SelectionSheetTest : public SheetFixture {
  protected:
-  // Runs the sheet over record (and a second record when filterMode) while
-  // drive works the open sheet; returns the export's result.
-  short run(EffectSettings& record, bool filterMode, const std::function<void(HWND)>& drive) {
-    return open(record, drive, filterMode);
-  }
-
   static void press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
 };
 
@@ -81,20 +55,21 @@ class SelectionSheetTest : public SheetFixture {
 // of its five pages is captured.
 TEST_F(SelectionSheetTest, PagesInOrderWithAndWithoutASecondRecord) {
   for (bool filterMode : {false, true}) {
-    EffectSettings record;
-    std::vector<std::string> titles;
-    EXPECT_EQ(0, run(record, filterMode, [&](HWND sheet) {
-                titles = tabTitles(sheet);
-                for (size_t i = 0; filterMode && i < titles.size(); ++i) {
-                  SendMessageA(sheet, PSM_SETCURSEL, i, 0);
-                  const std::string name = "sheet_page_" + std::to_string(i + 1);
-                  EXPECT_TRUE(captureWindow(sheet, screenshotPath(name.c_str()))) << name;
-                }
-                press(sheet, PSBTN_OK);
-              }));
     std::vector<std::string> expected = {"   FX", "Options", "Objects", "Settings"};
     if (filterMode) expected.insert(expected.begin() + 2, "Filter Options");
-    EXPECT_EQ(expected, titles);
+    EffectSettings record;
+    EXPECT_EQ(0, open(
+                     record,
+                     [&](HWND sheet) {
+                       EXPECT_EQ(expected, tabTitles(sheet));
+                       for (size_t i = 0; filterMode && i < expected.size(); ++i) {
+                         SendMessageA(sheet, PSM_SETCURSEL, i, 0);
+                         const std::string name = "sheet_page_" + std::to_string(i + 1);
+                         EXPECT_TRUE(captureWindow(sheet, screenshotPath(name.c_str()))) << name;
+                       }
+                       press(sheet, PSBTN_OK);
+                     },
+                     filterMode));
   }
 }
 
@@ -109,28 +84,27 @@ TEST_F(SelectionSheetTest, FilterStartCorrection) {
                         {35.0f, true, 35.0f, 0.0f},
                         {0.0f, false, 0.0f, 0.0f}};
   for (const Case& c : cases) {
+    SCOPED_TRACE("frames " + std::to_string(c.frames) + (c.filterMode ? " filter" : ""));
     EffectSettings record;
     record.globalParams[VTA_FILTER_FRAMES] = c.frames;
-    float seenFrames = -1.0f, seenOn = -1.0f;
-    EXPECT_EQ(0, run(record, c.filterMode, [&](HWND sheet) {
-                seenFrames = record.globalParams[VTA_FILTER_FRAMES];
-                seenOn = record.globalParams[VTA_FILTER_ON];
-                press(sheet, PSBTN_OK);
-              }));
-    EXPECT_EQ(c.expectedFrames, seenFrames) << "frames " << c.frames << " filter " << c.filterMode;
-    EXPECT_EQ(c.expectedOn, seenOn) << "frames " << c.frames << " filter " << c.filterMode;
+    EXPECT_EQ(0, open(
+                     record,
+                     [&](HWND sheet) {
+                       EXPECT_EQ(c.expectedFrames, record.globalParams[VTA_FILTER_FRAMES]);
+                       EXPECT_EQ(c.expectedOn, record.globalParams[VTA_FILTER_ON]);
+                       press(sheet, PSBTN_OK);
+                     },
+                     c.filterMode));
     EXPECT_EQ(c.expectedFrames, record.globalParams[VTA_FILTER_FRAMES]) << "kept after OK";
   }
 }
 
 TEST_F(SelectionSheetTest, CancelRestoresTheRecordAsItWasAtTheCall) {
-  EffectSettings record, atCall;
+  EffectSettings record;
   fillRecord(record);
-  atCall.copyFrom(record);
-  uint8_t fixedAtCall[964];
-  std::memcpy(fixedAtCall, &record, sizeof fixedAtCall);
+  const KeptRecord atCall(record);
 
-  EXPECT_EQ(1, run(record, false, [&](HWND sheet) {
+  EXPECT_EQ(1, open(record, [&](HWND sheet) {
               // Edits made while the sheet is open, as its pages make them.
               record.globalParams[VTA_ANTIALIASING] = 1.0f;
               std::strcpy(record.effectName, "Cube Spin");
@@ -139,25 +113,24 @@ TEST_F(SelectionSheetTest, CancelRestoresTheRecordAsItWasAtTheCall) {
               std::strcpy(surface->mapFile, "other.avi");
               press(sheet, PSBTN_CANCEL);
             }));
-  EXPECT_EQ(0, std::memcmp(fixedAtCall, &record, sizeof fixedAtCall));
-  EXPECT_EQ(0, record.differs(atCall));
+  atCall.expectSame(record);
   auto* surface = static_cast<SurfaceComponent*>(record.description.lists[kSurfaces].head);
   ASSERT_NE(nullptr, surface);
   EXPECT_STREQ("clip.avi", surface->mapFile);
 }
 
 TEST_F(SelectionSheetTest, HelpButtonAndF1OpenTheHelpFile) {
-  Installation installation("sheet_help");
+  Installation installation;
   ASSERT_NE(nullptr, replaceImport(library_.module(), "user32.dll", "WinHelpA",
                                    reinterpret_cast<void*>(&recordHelp)));
   g_helpCalls.clear();
   EffectSettings record;
   HWND page = nullptr;
-  run(record, false, [&](HWND sheet) {
-    page = reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+  open(record, [&](HWND sheet) {
+    page = currentPage(sheet);
     press(sheet, PSBTN_HELP);
     EXPECT_TRUE(waitForHelpCalls(1)) << "the Help button";
-    HWND icon = GetDlgItem(page, 1001);
+    HWND icon = GetDlgItem(page, IDC_EFFECTS_FIRST_ICON);
     SendMessageA(sheet, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(icon), TRUE);
     typeKey(sheet, VK_F1);
     EXPECT_TRUE(waitForHelpCalls(2)) << "F1";
@@ -175,7 +148,7 @@ TEST_F(SelectionSheetTest, HelpButtonAndF1OpenTheHelpFile) {
   ASSERT_NE(nullptr, table);
   EXPECT_EQ(102u, table[0]);
   EXPECT_EQ(100u, table[1]);
-  EXPECT_EQ(1001u, table[4]);
+  EXPECT_EQ(static_cast<DWORD>(IDC_EFFECTS_FIRST_ICON), table[4]);
   EXPECT_EQ(102u, table[5]) << "icon buttons share one topic";
 }
 

@@ -1,26 +1,23 @@
 // The Settings page beyond its value controls (page_controls_test.cpp): what
 // it shows of the stored preferences, the engine lists and the
-// multithreading rule, the preview following quality, frames and speed,
-// and saving the current options as defaults.
+// multithreading rule, when a chosen engine is stored, the pane's speed as
+// the stored speed, the preview following quality, frames and speed, and
+// saving the current options as defaults.
 #include <windows.h>
-#include <commctrl.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "dialog_controls.h"
 #include "installation.h"
-#include "model/effect_settings.h"
 #include "pane_ids.h"
 #include "pane_observers.h"
+#include "ui/pane/preview_pane.h"
 #include "registry_value.h"
 #include "settings_page_ids.h"
 #include "sheet_fixture.h"
@@ -30,8 +27,6 @@ namespace vta::test {
 namespace {
 
 constexpr int kSettingsTab = 3;
-constexpr int kPlaybackTimer = 102;
-constexpr size_t kStoredFixedBytes = 961;
 
 bool contains(const std::vector<std::string>& items, const char* item) {
   return std::find(items.begin(), items.end(), item) != items.end();
@@ -39,9 +34,8 @@ bool contains(const std::vector<std::string>& items, const char* item) {
 
 // Writes a file that is no renderer under a renderer's name: listed, never
 // bound.
-void addLibraryName(const Installation& installation, const char* file) {
-  CreateDirectoryA((installation.root() + "\\LIBS").c_str(), nullptr);
-  std::ofstream(installation.root() + "\\LIBS\\" + file) << "not a module";
+void addLibraryName(const Installation& installation, const std::string& file) {
+  installation.write("LIBS\\" + file, "not a module");
 }
 
 class SettingsPageTest : public SheetFixture {
@@ -61,7 +55,7 @@ class SettingsPageTest : public SheetFixture {
 };
 
 TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
-  Installation installation("settings_nothing_stored");
+  Installation installation;
   for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.dll", "Rnd_Other.DLL", "Notes.DLL"}) {
     addLibraryName(installation, file);
   }
@@ -88,25 +82,51 @@ TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
   });
 }
 
-TEST_F(SettingsPageTest, AnEngineChoiceIsStoredAtTheNextClickAndOnlyOpenGLKeepsMultithreading) {
-  Installation installation("settings_engines");
+// A chosen engine is stored at the next click on the page, when the page is
+// left or on OK, never at once; only "Rnd_OpenGL" keeps multithreading.
+TEST_F(SettingsPageTest, AnEngineChoiceIsStoredLaterAndOnlyOpenGLKeepsMultithreading) {
+  Installation installation;
   for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.DLL"})
     addLibraryName(installation, file);
-  engine_.setText("Rnd_OpenGL");
-  multithreaded_.setNumber(1);
-  run(kSettingsTab, [&](HWND sheet, HWND page) {
-    EXPECT_TRUE(checked(page, IDC_SETTINGS_MULTITHREADED));
-    EXPECT_TRUE(enabled(page, IDC_SETTINGS_MULTITHREADED));
-    captureWindow(sheet, screenshotPath("settings_page_stored"));
-    choose(page, IDC_SETTINGS_RENDER_ENGINE, "Rnd_Accelerated");
-    EXPECT_EQ("Rnd_OpenGL", engine_.text()) << "the choice alone writes nothing";
-    EXPECT_EQ(1u, multithreaded_.number());
-    clickButton(page, IDC_SETTINGS_AUTO_REVERSE);
-    EXPECT_TRUE(waitUntil([&] { return engine_.text() == "Rnd_Accelerated"; }));
+  enum Then { kClick, kLeavePage, kOk };
+  for (Then then : {kClick, kLeavePage, kOk}) {
+    SCOPED_TRACE(then);
+    engine_.setText("Rnd_OpenGL");
+    multithreaded_.setNumber(1);
+    run(kSettingsTab, [&](HWND sheet, HWND page) {
+      EXPECT_TRUE(checked(page, IDC_SETTINGS_MULTITHREADED));
+      EXPECT_TRUE(enabled(page, IDC_SETTINGS_MULTITHREADED));
+      if (then == kClick) captureWindow(sheet, screenshotPath("settings_page_stored"));
+      choose(page, IDC_SETTINGS_RENDER_ENGINE, "Rnd_Accelerated");
+      EXPECT_EQ("Rnd_OpenGL", engine_.text()) << "the choice alone writes nothing";
+      EXPECT_EQ(1u, multithreaded_.number());
+      if (then == kLeavePage) SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+      if (then != kClick) return;
+      clickButton(page, IDC_SETTINGS_AUTO_REVERSE);
+      EXPECT_TRUE(waitUntil([&] { return engine_.text() == "Rnd_Accelerated"; }));
+      EXPECT_FALSE(checked(page, IDC_SETTINGS_MULTITHREADED));
+      EXPECT_FALSE(enabled(page, IDC_SETTINGS_MULTITHREADED));
+    });
+    EXPECT_EQ("Rnd_Accelerated", engine_.text());
     EXPECT_EQ(0u, multithreaded_.number());
-    EXPECT_FALSE(checked(page, IDC_SETTINGS_MULTITHREADED));
-    EXPECT_FALSE(enabled(page, IDC_SETTINGS_MULTITHREADED));
+  }
+}
+
+// The pane's speed is the one speed: the Settings page shows it and stores
+// it; a stored text too long for its field is written back unchanged.
+TEST_F(SettingsPageTest, ThePanesSpeedIsTheSettingsSpeedAndALongTextIsKept) {
+  Installation installation;
+  const std::string longName(60, 'g');
+  org_.setText(longName.c_str());
+  run(0, [&](HWND sheet, HWND page) {
+    moveTrackbar(page, IDC_PANE_SPEED, 25);
+    SendMessageA(sheet, PSM_SETCURSEL, kSettingsTab, 0);
+    HWND settings = currentPage(sheet);
+    EXPECT_EQ(25, slider(settings, IDC_SETTINGS_PREVIEW_SPEED));
+    clickButton(settings, IDC_SETTINGS_AUTO_PREVIEW);
   });
+  EXPECT_EQ(25u, speed_.number());
+  EXPECT_EQ(longName, org_.text());
 }
 
 // With the test renderer as the preview engine of the sample installation.
@@ -161,7 +181,7 @@ TEST_F(SettingsPreviewTest, QualityOrFramesMakeANewEngineSpeedOnlyRestartsTheTim
 }
 
 TEST_F(SettingsPageTest, SavedDefaultsComeBackInARecordWithoutAnEffect) {
-  Installation installation("settings_defaults");
+  Installation installation;
   CreateDirectoryA((installation.root() + "\\Work").c_str(), nullptr);
   EffectSettings saved;
   fillRecord(saved);
@@ -182,38 +202,26 @@ TEST_F(SettingsPageTest, SavedDefaultsComeBackInARecordWithoutAnEffect) {
       0, empty.description.lists[kSurfaces].head->compare(saved.description.lists[kSurfaces].head));
 }
 
-// What a message box of this process shows, read by the driver.
-struct MessageBoxSeen {
-  std::string text;
-  bool stopIcon = false;
-};
-
-MessageBoxSeen readMessageBox(HWND box) {
-  MessageBoxSeen seen;
+bool showsStopIcon(HWND box) {
+  const auto stop = reinterpret_cast<LRESULT>(LoadIconA(nullptr, IDI_HAND));
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    const HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-    if (icon) seen.stopIcon = seen.stopIcon || icon == LoadIconA(nullptr, IDI_HAND);
-    const std::string text = windowText(child);
-    if (GetDlgCtrlID(child) != IDOK && text.size() > seen.text.size()) seen.text = text;
+    if (SendMessageA(child, STM_GETICON, 0, 0) == stop) return true;
   }
-  return seen;
+  return false;
 }
 
 TEST_F(SettingsPageTest, AFailedSaveSaysWhyWithAStopIconAndKeepsNothingHalfWritten) {
-  Installation installation("settings_defaults_fail");
-  std::ofstream(installation.root() + "\\Work") << "a file where the folder should be";
-  MessageBoxSeen seen;
+  Installation installation;
+  installation.write("Work", "a file where the folder should be");
   run(kSettingsTab, [&](HWND, HWND page) {
     clickButton(page, IDC_SETTINGS_SAVE_DEFAULTS);
     HWND box = waitForWindow("Could not save defaults");
     ASSERT_NE(nullptr, box);
-    seen = readMessageBox(box);
+    EXPECT_TRUE(showsStopIcon(box));
     captureWindow(box, screenshotPath("settings_defaults_failed"));
-    clickButton(box, IDOK);
-    EXPECT_TRUE(waitForWindowGone(box));
+    EXPECT_EQ("Could not create defaults file.", answerMessageBox("Could not save defaults"));
+    EXPECT_FALSE(IsWindow(box));
   });
-  EXPECT_EQ("Could not create defaults file.", seen.text);
-  EXPECT_TRUE(seen.stopIcon);
 }
 
 }  // namespace

@@ -26,6 +26,25 @@ inline void fillRecord(EffectSettings& record) {
   record.description.lists[kSurfaces].append(surface);
 }
 
+// A record as it was at one moment (its fixed part byte for byte and its
+// description), to compare with after the sheet closed.
+class KeptRecord {
+ public:
+  explicit KeptRecord(const EffectSettings& record) {
+    atCall_.copyFrom(record);
+    std::memcpy(fixed_, &record, sizeof fixed_);
+  }
+  void expectSame(const EffectSettings& record) const {
+    EXPECT_EQ(0, std::memcmp(fixed_, &record, sizeof fixed_)) << "name or reals changed";
+    EXPECT_EQ(0, record.differs(atCall_)) << "the description changed";
+  }
+
+ private:
+  EffectSettings atCall_;
+  unsigned char fixed_[sizeof EffectSettings::effectName + sizeof EffectSettings::padding +
+                       sizeof EffectSettings::globalParams + sizeof EffectSettings::objectParams];
+};
+
 class SheetFixture : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(library_.loaded()); }

@@ -14,14 +14,6 @@ namespace {
 
 constexpr uint16_t kPathObjectId = 900, kPathId = 901;
 
-std::string registeredPath() {
-  char path[MAX_PATH] = "";
-  DWORD size = sizeof path;
-  RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Corvane\\Vantaro\\3.0", "Path", RRF_RT_REG_SZ,
-               nullptr, path, &size);
-  return path;
-}
-
 // An undrawn object of entry 0 whose path moves it across the frame.
 void addPathObject(EffectDescription& effect) {
   auto* object = makeComponent<ObjectComponent>(kPathObjectId, 0.0f, 1.0f, 0, 0);
@@ -36,15 +28,15 @@ void addPathObject(EffectDescription& effect) {
 }  // namespace
 
 SoakInstallation::SoakInstallation(const std::vector<std::string>& sampleEffects) {
-  const std::string sample = registeredPath();
+  const std::string sample = RegistryValue("Path").text();
   std::vector<std::unique_ptr<EffectDescription>> effects;
   for (const std::string& name : sampleEffects) {
     effects.push_back(std::make_unique<EffectDescription>());
     complete_ = complete_ && loadDescription(*effects.back(), name.c_str(), 0) == 1;
   }
-  installation_ = std::make_unique<Installation>("soak");
-  const std::string& root = installation_->root();
-  CreateDirectoryA((root + "\\LIBS").c_str(), nullptr);
+  installation_ = std::make_unique<Installation>();
+  const std::string root = installation_->root();
+  std::filesystem::create_directories(root + "\\LIBS");
   complete_ = complete_ && CopyFileA((sample + "\\LIBS\\Rnd_Software.DLL").c_str(),
                                      (root + "\\LIBS\\Rnd_Software.DLL").c_str(), FALSE);
   std::error_code copied;

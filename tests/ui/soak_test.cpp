@@ -65,7 +65,6 @@ constexpr int64_t kPrivateBytesBound = 2 << 20;
 constexpr DWORD kWaitMs = 10000;
 constexpr DWORD kHangMs = 60000;
 
-constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
 constexpr char kEnvelopeCaption[] = "Shadows Envelope";
 constexpr char kPathCaption[] = "Path Editor";
 constexpr int kEffectsTab = 0, kOptionsTab = 1, kObjectsTab = 2, kSettingsTab = 3;
@@ -342,7 +341,7 @@ TEST(SheetSoak, FiguresComeBackAfterCyclesOfRendersSwitchesAndCancelledDrags) {
 
   std::printf("Soak: %d cycles in %lu s; figures after cycle %d and at the end:\n", cycles,
               (GetTickCount() - start) / 1000, kWarmUpCycles);
-  std::printf("  (%s)\n", figureSources().c_str());
+  std::printf("  (%s)\n", after.sources.c_str());
   printFigure("handles", before.handles, after.handles, kHandleBound);
   printFigure("GDI objects", before.gdiObjects, after.gdiObjects, kGdiBound);
   printFigure("USER objects", before.userObjects, after.userObjects, kUserBound);

@@ -21,17 +21,19 @@
 #include "ui/selection_sheet.h"
 #include "import_hook.h"
 #include "model/texture_image.h"
+#include "copy_key_ids.h"
 #include "pane_page_fixture.h"
+#include "screen_pixels.h"
 #include "vantaro/vantaro.h"
 #include "window_driver.h"
 
 namespace vta::test {
 namespace {
 
-constexpr int kCopyKeyDialog = 123;
-constexpr int kFramesTrackbar = 1505, kSpeedTrackbar = 1509;
-constexpr int kQualityLow = 1515, kQualityHigh = 1517;
-constexpr int kEngineList = 1504, kMissingControl = 4242;
+constexpr int kFramesTrackbar = IDC_SETTINGS_PREVIEW_FRAMES;
+constexpr int kSpeedTrackbar = IDC_SETTINGS_PREVIEW_SPEED;
+constexpr int kQualityLow = IDC_SETTINGS_PREVIEW_LOW, kQualityHigh = IDC_SETTINGS_PREVIEW_HIGH;
+constexpr int kEngineList = IDC_SETTINGS_PREVIEW_ENGINE, kMissingControl = 4242;
 
 class ControlOperations : public SettingsPageOnHost {
  protected:
@@ -107,7 +109,7 @@ TEST(ControlOperationsWithoutWindow, DoNothingAndReturnZero) {
   EXPECT_EQ(0, page.getTrackbarValue(kFramesTrackbar));
   EXPECT_EQ(0, page.checkRadio(kQualityLow, kQualityHigh, 1));
   EXPECT_EQ(0, page.getCheckedRadio(kQualityLow, kQualityHigh));
-  EXPECT_EQ(0, page.setCheck(1080, 1));
+  EXPECT_EQ(0, page.setCheck(IDC_SETTINGS_AUTO_REVERSE, 1));
   EXPECT_EQ(0, page.showControl(kFramesTrackbar));
   EXPECT_EQ(0, page.hideControl(kFramesTrackbar));
   EXPECT_EQ(0, page.enableControl(kFramesTrackbar));
@@ -126,7 +128,7 @@ TEST(EditorButtons, CancelEndsTheEditorWithoutCancellingTheSheet) {
       if (HWND dialog = waitForWindow("Copy Current Key")) clickButton(dialog, button);
     });
     const INT_PTR result =
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kCopyKeyDialog), nullptr,
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_COPY_KEY), nullptr,
                         editor.dialogProc(), reinterpret_cast<LPARAM>(&editor));
     driver.join();
     EXPECT_EQ(0, result) << "button " << button;
@@ -138,7 +140,7 @@ TEST(EditorButtons, CancelEndsTheEditorWithoutCancellingTheSheet) {
 constexpr UINT kFailingMessage = WM_APP + 1;
 class FailingPage final : public SheetPage {
  public:
-  explicit FailingPage(SheetContext& context) : SheetPage(context, kCopyKeyDialog, "failing") {}
+  explicit FailingPage(SheetContext& context) : SheetPage(context, IDD_COPY_KEY, "failing") {}
 
  private:
   void onMessage(UINT message, WPARAM, LPARAM) override {
@@ -151,8 +153,9 @@ TEST(PageProcedure, AFailureGivesTheMessageItsDefaultHandling) {
   TestSheet sheet;
   FailingPage page(sheet.context);
   const PROPSHEETPAGEA description = page.describe();
-  HWND window = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kCopyKeyDialog),
-                                   nullptr, page.dialogProc(), reinterpret_cast<LPARAM>(&description));
+  HWND window =
+      CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_COPY_KEY), nullptr,
+                         page.dialogProc(), reinterpret_cast<LPARAM>(&description));
   ASSERT_NE(nullptr, window);
   EXPECT_EQ(0, SendMessageA(window, kFailingMessage, 0, 0));
   EXPECT_TRUE(IsWindow(window)) << "the dialog goes on";
@@ -170,18 +173,10 @@ TEST(IconDrawing, AScaledIconIsSmoothed) {
     for (uint32_t x = 4; x < 8; ++x) std::fill_n(&pixels[y * icon.rowBytes + x * 3], 3, 255);
   }
   ASSERT_TRUE(icon.takePixels(pixels.data(), static_cast<uint32_t>(pixels.size())));
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 80, 80);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  const RECT area = {0, 0, 80, 80};
-  drawIconPicture(dc, area, icon);
+  const Canvas canvas(80, 80);
+  drawIconPicture(canvas.dc(), canvas.area(), icon);
   std::set<COLORREF> middleRow;
-  for (int x = 10; x < 70; ++x) middleRow.insert(GetPixel(dc, x, 40));
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
+  for (int x = 10; x < 70; ++x) middleRow.insert(GetPixel(canvas.dc(), x, 40));
   EXPECT_GT(middleRow.size(), 2u);
 }
 
