@@ -154,8 +154,13 @@ std::string dragWatching(HWND window, POINT from, POINT to, std::initializer_lis
   mouseTo(window, from, MOUSEEVENTF_LEFTDOWN);
   // Wine under X also reports where the display server's pointer went, a
   // moment later and possibly out of turn; the pointer is sent to its end
-  // again until the window has moved there.
+  // again until the window has moved there. A window that has just come to
+  // the front takes the display server's keyboard state, in which nothing is
+  // held, so a key it has dropped is pressed again.
   waitUntil([&] {
+    for (UINT key : heldKeys) {
+      if (GetAsyncKeyState(static_cast<int>(key)) >= 0) holdKeys({key}, true);
+    }
     mouseTo(window, to);
     return moved() && ownedWindow(window, popupClass);
   });
