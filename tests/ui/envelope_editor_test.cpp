@@ -264,17 +264,14 @@ TEST_F(EnvelopeEditorTest, TheMouseGrabsMakesAndDragsKeys) {
   });
 }
 
-TEST_F(EnvelopeEditorTest, PercentsFromTheMouseAreWholeAndValuesSnapToTheStep) {
-  EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 0}, {100, 0}});
-  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
-    press(editor, pointAt(editor, 0.3f, 0.75f), pointAt(editor, 0.3f, 0.75f));
-    ASSERT_EQ(3u, envelope->keyCount);
-    EXPECT_EQ(75.0f, envelope->keys[1].value) << "a quarter of the height below the top";
-  });
-}
-
-TEST_F(EnvelopeEditorTest, TheGraphShowsKeySquaresOnTheCurveAndTheCursorAtTheSlider) {
-  giveEnvelope(VTA_SHADOWS, {{0, 0}, {40, 80}, {100, 20}});
+// The graph shows key squares on the curve and the time cursor at the
+// slider. Next and Previous always move, also to and from keys between whole
+// percents (loaded from a file), and the time cursor is erased where it was
+// drawn: what the graph shows then is what a fresh drawing shows.
+TEST_F(EnvelopeEditorTest, TheGraphShowsKeysAndCursorStepsMovePastKeysBetweenWholePercents) {
+  EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 0}, {50, 60}, {100, 20}});
+  envelope->insertKey({0.333f, 40, 0, 0, 0, 0, 0});
+  envelope->insertKey({0.737f, 30, 0, 0, 0, 0, 0});
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     moveTrackbar(editor, kTime, 45);
     captureWindow(editor, screenshotPath("envelope_editor_percent"));
@@ -283,23 +280,12 @@ TEST_F(EnvelopeEditorTest, TheGraphShowsKeySquaresOnTheCurveAndTheCursorAtTheSli
       ClientToScreen(editor, &p);
       return GetPixel(screen, p.x, p.y);
     };
-    const POINT key = pointAt(editor, 0.4f, 0.8f);
+    const POINT key = pointAt(editor, 0.5f, 0.6f);
     EXPECT_EQ(RGB(0, 0, 0), pixel({key.x - 2, key.y - 2})) << "the key square around the curve";
     EXPECT_EQ(RGB(0, 0, 0), pixel({key.x + 2, key.y + 2}));
     const POINT cursor = pointAt(editor, 0.45f, 0.1f);
     EXPECT_NE(pixel(cursor), pixel({cursor.x + 3, cursor.y})) << "the cursor line at 45%";
     ReleaseDC(nullptr, screen);
-  });
-}
-
-// Next and Previous always move, also to and from keys between whole
-// percents (loaded from a file), and the time cursor is erased where it was
-// drawn: what the graph shows then is what a fresh drawing shows.
-TEST_F(EnvelopeEditorTest, StepsMovePastKeysBetweenWholePercentsAndTheCursorLeavesNoTrace) {
-  EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 0}, {50, 60}, {100, 20}});
-  envelope->insertKey({0.333f, 40, 0, 0, 0, 0, 0});
-  envelope->insertKey({0.737f, 30, 0, 0, 0, 0, 0});
-  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     const struct {
       int from, button, to;
     } steps[] = {{32, kNext, 33}, {33, kNext, 50}, {75, kPrevious, 74}, {74, kPrevious, 50}};

@@ -140,6 +140,7 @@ TEST_F(PreviewPaneTest, SpeedSliderChangesThePeriodAtOnce) {
     HWND slider = GetDlgItem(page, IDC_PANE_SPEED);
     EXPECT_TRUE(IsWindowVisible(slider));
     EXPECT_EQ(30, SendMessageA(slider, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(1, SendMessageA(slider, TBM_GETRANGEMIN, 0, 0)) << "never a speed of 0";
     ASSERT_FALSE(timerCalls().empty());
     EXPECT_EQ(33u, timerCalls().back().period);
     SendMessageA(slider, TBM_SETPOS, TRUE, 10);
