@@ -176,14 +176,11 @@ TEST_F(PageControlsTest, FilterPage) {
       {IDC_FILTER_ROTATE_Y, Act::Slide, 180, global(VTA_FILTER_ROTATE_Y), 180},
       {IDC_FILTER_ROTATE_Z, Act::Slide, 270, global(VTA_FILTER_ROTATE_Z), 270},
       {IDC_FILTER_DISTANCE, Act::Slide, 150, global(VTA_FILTER_DISTANCE), 150}};
-  run(
-      2,
-      [&](HWND sheet, HWND page) {
-        EXPECT_EQ(3u, comboItems(page, IDC_FILTER_SOURCE_LIST).size());
-        expectEachControlWritesItsOwnValue(page, rows, recordReals());
-        captureWindow(sheet, screenshotPath("filter_page_set"));
-      },
-      true);
+  run(2, true, [&](HWND sheet, HWND page) {
+    EXPECT_EQ(3u, comboItems(page, IDC_FILTER_SOURCE_LIST).size());
+    expectEachControlWritesItsOwnValue(page, rows, recordReals());
+    captureWindow(sheet, screenshotPath("filter_page_set"));
+  });
 }
 
 TEST_F(PageControlsTest, ObjectsPageOnTheThirdObject) {

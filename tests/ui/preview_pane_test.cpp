@@ -54,14 +54,11 @@ class PreviewPaneTest : public SheetFixture {
   }
 
   void run(bool filterMode, const std::function<void(HWND sheet)>& drive) {
-    open(
-        record_,
-        [&](HWND sheet) {
-          drive(sheet);
-          renderer_.release();
-          closeWithOk(sheet);
-        },
-        filterMode);
+    open(record_, filterMode, [&](HWND sheet) {
+      drive(sheet);
+      renderer_.release();
+      closeWithOk(sheet);
+    });
   }
 
   // Waits until the page's preview has no render running (button "Render")
