@@ -62,16 +62,5 @@ TEST_F(FrameSize, PicturesKeepTheirAspectInFramesOfAnotherShape) {
   EXPECT_EQ(45u, litBox(t[1]).height);
 }
 
-TEST_F(FrameSize, TheFirstFrameShowsTheOutgoingPictureUpright) {
-  // The card's corner mark is at its top left: a frame upside down, mirrored
-  // or with red and blue exchanged would differ from it.
-  vta::EffectSettings record;
-  vtafx::previewRecord(record, "Slide Left");
-  const RgbPicture card = vta::render::fitPicture(cards(90)[0], 160, 90);
-  const std::vector<RgbPicture> frames = render(record, {160, 90, 2, {card, cards(90)[1]}});
-  ASSERT_EQ(2u, frames.size());
-  EXPECT_LT(meanDifference(frames[0], card), 1.0);
-}
-
 }  // namespace
 }  // namespace hosttest

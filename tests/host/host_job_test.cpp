@@ -122,14 +122,9 @@ TEST_F(HostRender, AFrameThatCannotBeWrittenEndsTheRenderAndLeavesNothing) {
   EXPECT_TRUE(folder.names().empty());
 }
 
-TEST_F(HostRender, FramesReplaceOlderFilesOfTheSameName) {
-  folder.write("fx_000.ppm", "an earlier render");
-  std::future<RenderEnd> render = start();
-  EXPECT_EQ(RenderEnd::finished, finish(render));
-  EXPECT_EQ(0u, folder.read("fx_000.ppm").rfind("P6\n48 27\n", 0));
-}
-
+// Frames replace older files of the same name.
 TEST_F(HostRender, TheJobCarriesTheHostsSizeSourcesAndPositions) {
+  folder.write("fx_000.ppm", "an earlier render");
   std::future<RenderEnd> render = start();
   EXPECT_EQ(RenderEnd::finished, finish(render));
   const std::vector<RndTestCall> renders = renderer.calls(RND_TEST_RENDER);
@@ -149,6 +144,7 @@ TEST_F(HostRender, TheJobCarriesTheHostsSizeSourcesAndPositions) {
     EXPECT_EQ(1, call.output.order);
   }
   EXPECT_EQ(6u, folder.names().size());
+  EXPECT_EQ(0u, folder.read("fx_000.ppm").rfind("P6\n48 27\n", 0));
 }
 
 }  // namespace

@@ -1,15 +1,16 @@
 // Every dialog template of Vantaro30.dll as the library ships it, shown with a
 // dialog procedure that does nothing: the five pages in one modeless property
 // sheet, the editors, the copy-key dialog and the about box on their own.
-// Each must hold every control its code addresses (the ids of its *_ids.h
-// header) in a clean layout: inside the dialog, texts that fit, no overlaps
-// but group boxes around what they frame, radio groups of radio buttons
-// only, drop-down lists that drop and scroll. Each is captured as template_<id>.png.
+// Each must have a clean layout: controls inside the dialog, texts that
+// fit, no overlaps but group boxes around what they frame, radio groups of
+// radio buttons only, drop-down lists that drop and scroll. Each is captured
+// as template_<id>.png.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,91 +31,10 @@
 namespace vta::test {
 namespace {
 
-struct Template {
-  int id;
-  std::vector<int> controls;  // what the dialog's code addresses
-};
-
-std::vector<int> withPane(std::vector<int> ids, bool description) {
-  ids.insert(ids.end(), {IDC_PANE_TITLE, IDC_PANE_PICTURE, IDC_PANE_SPEED, IDC_PANE_RENDER,
-                         IDC_PANE_PROGRESS});
-  if (description) ids.push_back(IDC_PANE_DESCRIPTION);
-  return ids;
-}
-
-// A slider and its value label (id + 1).
-std::vector<int> sliders(std::initializer_list<int> ids) {
-  std::vector<int> all;
-  for (int id : ids) all.insert(all.end(), {id, id + 1});
-  return all;
-}
-
-std::vector<int> joined(std::vector<int> a, const std::vector<int>& b) {
-  a.insert(a.end(), b.begin(), b.end());
-  return a;
-}
-
 // The pages in the order the selection sheet shows them in filter mode.
-// clang-format off
-const std::vector<Template>& pages() {
-  static const std::vector<Template> all = [] {
-    std::vector<int> effects = {IDC_EFFECTS_GROUP_LIST, IDC_EFFECTS_ICON_FRAME};
-    for (int id = IDC_EFFECTS_FIRST_ICON; id <= IDC_EFFECTS_LAST_ICON; ++id) effects.push_back(id);
-    return std::vector<Template>{
-      {IDD_EFFECTS_PAGE, withPane(effects, true)},
-      {IDD_OPTIONS_PAGE, withPane(joined({
-          IDC_OPTIONS_TYPE_LABEL, IDC_OPTIONS_FLY_OFF, IDC_OPTIONS_FLY_ON, IDC_OPTIONS_SMOOTH,
-          IDC_OPTIONS_FLAT, IDC_OPTIONS_WIRE, IDC_OPTIONS_QUALITY_FASTEST, IDC_OPTIONS_QUALITY_BEST,
-          IDC_OPTIONS_IMAGE_FASTEST, IDC_OPTIONS_IMAGE_BEST, IDC_OPTIONS_LIGHTING,
-          IDC_OPTIONS_ANTIALIASING, IDC_OPTIONS_LIGHTING_ENVELOPE, IDC_OPTIONS_SHADOWS_ENVELOPE,
-          IDC_OPTIONS_LIGHT_DIRECTION_ENVELOPE, IDC_OPTIONS_BLUR_PERCENT_ENVELOPE,
-          IDC_OPTIONS_BLUR_COUNT_ENVELOPE}, sliders({IDC_OPTIONS_BLUR_PERCENT,
-          IDC_OPTIONS_BLUR_COUNT, IDC_OPTIONS_LIGHT_DIRECTION, IDC_OPTIONS_SHADOWS,
-          IDC_OPTIONS_PERIOD})), true)},
-      {IDD_FILTER_PAGE, withPane(joined({IDC_FILTER_SOURCE_LIST}, sliders({IDC_FILTER_PERCENT,
-          IDC_FILTER_FRAMES, IDC_FILTER_ROTATE_X, IDC_FILTER_ROTATE_Y, IDC_FILTER_ROTATE_Z,
-          IDC_FILTER_DISTANCE})), true)},
-      {IDD_OBJECTS_PAGE, withPane(joined({
-          IDC_OBJECTS_OBJECT_LIST, IDC_OBJECTS_SOURCE_LIST, IDC_OBJECTS_SELECT_FILE,
-          IDC_OBJECTS_FILE_NAME, IDC_OBJECTS_FRAME_OFFSET, IDC_OBJECTS_FILE_NAME_LABEL,
-          IDC_OBJECTS_FRAME_OFFSET_LABEL, IDC_OBJECTS_ROTATES_WITH_PATH,
-          IDC_OBJECTS_LUMINOSITY_ENVELOPE, IDC_OBJECTS_SHINE_ENVELOPE,
-          IDC_OBJECTS_TRANSPARENCY_ENVELOPE, IDC_OBJECTS_PATH_ROTATION_ENVELOPE,
-          IDC_OBJECTS_ROTATES_WITH_PATH_ENVELOPE, IDC_OBJECTS_TRAIL_COUNT_ENVELOPE,
-          IDC_OBJECTS_TRAIL_SPACING_ENVELOPE, IDC_OBJECTS_PATH_EDITOR, IDC_OBJECTS_MORPH_ENVELOPE},
-          sliders({IDC_OBJECTS_LUMINOSITY, IDC_OBJECTS_SHINE, IDC_OBJECTS_TRANSPARENCY,
-          IDC_OBJECTS_PATH_ROTATION, IDC_OBJECTS_TRAIL_COUNT, IDC_OBJECTS_TRAIL_SPACING})), true)},
-      {IDD_SETTINGS_PAGE, withPane(joined({
-          IDC_SETTINGS_SHOW_ICON, IDC_SETTINGS_SHOW_NAME, IDC_SETTINGS_SHOW_BOTH,
-          IDC_SETTINGS_AUTO_REVERSE, IDC_SETTINGS_PREVIEW_LOW, IDC_SETTINGS_PREVIEW_MEDIUM,
-          IDC_SETTINGS_PREVIEW_HIGH, IDC_SETTINGS_PREVIEW_ENGINE, IDC_SETTINGS_AUTO_PREVIEW,
-          IDC_SETTINGS_RENDER_ENGINE, IDC_SETTINGS_LOGGING_OFF, IDC_SETTINGS_LOGGING_SUMMARY,
-          IDC_SETTINGS_LOGGING_DETAILED, IDC_SETTINGS_MULTITHREADED, IDC_SETTINGS_SAVE_DEFAULTS,
-          IDC_SETTINGS_ABOUT}, sliders({IDC_SETTINGS_PREVIEW_FRAMES, IDC_SETTINGS_PREVIEW_SPEED})),
-          true)}};
-  }();
-  return all;
-}
-
-const std::vector<Template>& modals() {
-  static const std::vector<Template> all = {
-    {IDD_ENVELOPE_EDITOR, withPane({IDOK, IDCANCEL, IDC_ENVELOPE_REMOVE, IDC_ENVELOPE_NEXT_KEY,
-        IDC_ENVELOPE_PREVIOUS_KEY, IDC_ENVELOPE_CREATE_KEY, IDC_ENVELOPE_DELETE_KEY,
-        IDC_ENVELOPE_LOAD, IDC_ENVELOPE_SAVE, IDC_ENVELOPE_VALUE_GROUP, IDC_ENVELOPE_VALUE,
-        IDC_ENVELOPE_TENSION, IDC_ENVELOPE_CONTINUITY, IDC_ENVELOPE_BIAS, IDC_ENVELOPE_LINEAR,
-        IDC_ENVELOPE_TOP_VALUE, IDC_ENVELOPE_BOTTOM_VALUE, IDC_ENVELOPE_GRAPH, IDC_ENVELOPE_TIME,
-        IDC_ENVELOPE_TIME_VALUE}, false)},
-    {IDD_PATH_EDITOR, withPane({IDOK, IDCANCEL, IDC_PATH_REMOVE, IDC_PATH_NEXT_KEY,
-        IDC_PATH_PREVIOUS_KEY, IDC_PATH_CREATE_KEY, IDC_PATH_DELETE_KEY, IDC_PATH_COPY_KEY,
-        IDC_PATH_LOAD, IDC_PATH_SAVE, IDC_PATH_KEY_GROUP, IDC_PATH_LINEAR, IDC_PATH_AXIS_X,
-        IDC_PATH_AXIS_Y, IDC_PATH_AXIS_Z, IDC_PATH_VIEW, IDC_PATH_MOVE, IDC_PATH_ROTATE,
-        IDC_PATH_STRETCH, IDC_PATH_CAMERA, IDC_PATH_PERSPECTIVE, IDC_PATH_TOP, IDC_PATH_SIDE,
-        IDC_PATH_TIME, IDC_PATH_TIME_VALUE, IDC_PATH_FRAME, IDC_PATH_KEY_TIME}, false)},
-    {IDD_COPY_KEY, {IDOK, IDCANCEL, IDC_COPY_KEY_TIME}},
-    {IDD_ABOUT, {IDC_ABOUT_SCENE, IDC_ABOUT_BADGE, IDC_ABOUT_TITLE, IDC_ABOUT_RELEASE}}};
-  return all;
-}
-// clang-format on
+constexpr int kPages[] = {IDD_EFFECTS_PAGE, IDD_OPTIONS_PAGE, IDD_FILTER_PAGE, IDD_OBJECTS_PAGE,
+                          IDD_SETTINGS_PAGE};
+constexpr int kModals[] = {IDD_ENVELOPE_EDITOR, IDD_PATH_EDITOR, IDD_COPY_KEY, IDD_ABOUT};
 
 // The path editor's number boxes and the widest value they show.
 constexpr int kPathNumberBoxes[] = {IDC_PATH_POSITION_X, IDC_PATH_POSITION_Y, IDC_PATH_POSITION_Z,
@@ -290,9 +210,7 @@ void expectListsDropAndScroll(HWND dialog) {
   }
 }
 
-void expectTemplateHolds(HWND dialog, const Template& expected, SIZE size) {
-  for (int id : expected.controls)
-    EXPECT_NE(nullptr, GetDlgItem(dialog, id)) << "no control " << id;
+void expectCleanTemplate(HWND dialog, SIZE size) {
   expectCleanLayout(dialog, size);
   expectRadioGroupsHoldRadiosOnly(dialog);
   expectListsDropAndScroll(dialog);
@@ -304,10 +222,10 @@ class PageSheet {
  public:
   explicit PageSheet(HMODULE module) {
     std::vector<PROPSHEETPAGEA> sheetPages;
-    for (const Template& page : pages()) {
+    for (int page : kPages) {
       PROPSHEETPAGEA description = {sizeof description};
       description.hInstance = module;
-      description.pszTemplate = MAKEINTRESOURCEA(page.id);
+      description.pszTemplate = MAKEINTRESOURCEA(page);
       description.pfnDlgProc = templateProc;
       sheetPages.push_back(description);
     }
@@ -332,7 +250,7 @@ class PageSheet {
   // Shows page index, coming from another page: a real change of page is
   // what makes the tab strip repaint for the capture.
   HWND showPage(int index) {
-    SendMessageA(window_, PSM_SETCURSEL, (index + 1) % pages().size(), 0);
+    SendMessageA(window_, PSM_SETCURSEL, (index + 1) % std::size(kPages), 0);
     pumpMessages(100);
     SendMessageA(window_, PSM_SETCURSEL, index, 0);
     pumpMessages(200);
@@ -362,18 +280,18 @@ class DialogTemplates : public ::testing::Test {
 };
 
 TEST_F(DialogTemplates, PagesShareOneSizeAndHaveTitlesOfTheirOwn) {
-  const SIZE first = templateSize(module(), pages()[0].id);
+  const SIZE first = templateSize(module(), kPages[0]);
   EXPECT_GT(first.cx, 0);
   PageSheet sheet(module());
   ASSERT_NE(nullptr, sheet.window());
-  for (const Template& page : pages()) {
-    const SIZE size = templateSize(module(), page.id);
-    EXPECT_EQ(first.cx, size.cx) << "width of page " << page.id;
-    EXPECT_EQ(first.cy, size.cy) << "height of page " << page.id;
+  for (int page : kPages) {
+    const SIZE size = templateSize(module(), page);
+    EXPECT_EQ(first.cx, size.cx) << "width of page " << page;
+    EXPECT_EQ(first.cy, size.cy) << "height of page " << page;
   }
   const std::vector<std::string> tabs = tabTitles(sheet.window());
   const std::set<std::string> titles(tabs.begin(), tabs.end());
-  EXPECT_EQ(pages().size(), titles.size()) << "tab titles repeat";
+  EXPECT_EQ(std::size(kPages), titles.size()) << "tab titles repeat";
   EXPECT_EQ(0u, titles.count(""));
 }
 
@@ -399,33 +317,32 @@ TEST_F(DialogTemplates, EffectIconsAreAGridOfFourRowsOfFourEqualButtons) {
 
 class SheetPageTemplate : public DialogTemplates, public ::testing::WithParamInterface<int> {};
 
-TEST_P(SheetPageTemplate, HoldsItsControlsInACleanLayout) {
-  const Template& expected = pages()[GetParam()];
+TEST_P(SheetPageTemplate, HasACleanLayout) {
+  const int id = kPages[GetParam()];
   PageSheet sheet(module());
   ASSERT_NE(nullptr, sheet.window());
   HWND page = sheet.showPage(GetParam());
   ASSERT_NE(nullptr, page);
-  expectTemplateHolds(page, expected, templateSize(module(), expected.id));
-  EXPECT_TRUE(capture(sheet.window(), expected.id));
+  expectCleanTemplate(page, templateSize(module(), id));
+  EXPECT_TRUE(capture(sheet.window(), id));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, SheetPageTemplate, ::testing::Range(0, 5),
                          [](const ::testing::TestParamInfo<int>& info) {
-                           return "Dialog" + std::to_string(pages()[info.param].id);
+                           return "Dialog" + std::to_string(kPages[info.param]);
                          });
 
 class ModalDialogTemplate : public DialogTemplates, public ::testing::WithParamInterface<int> {};
 
-TEST_P(ModalDialogTemplate, IsACaptionedModalFrameHoldingItsControlsInACleanLayout) {
-  const Template& expected = modals()[GetParam()];
-  HWND dialog =
-      CreateDialogParamA(module(), MAKEINTRESOURCEA(expected.id), nullptr, templateProc, 0);
+TEST_P(ModalDialogTemplate, IsACaptionedModalFrameWithACleanLayout) {
+  const int id = kModals[GetParam()];
+  HWND dialog = CreateDialogParamA(module(), MAKEINTRESOURCEA(id), nullptr, templateProc, 0);
   ASSERT_NE(nullptr, dialog);
   ShowWindow(dialog, SW_SHOW);
   SetForegroundWindow(dialog);
   pumpMessages(200);
 
-  const SIZE size = templateSize(module(), expected.id);
+  const SIZE size = templateSize(module(), id);
   RECT wanted = {0, 0, size.cx, size.cy}, client;
   MapDialogRect(dialog, &wanted);
   GetClientRect(dialog, &client);
@@ -436,20 +353,20 @@ TEST_P(ModalDialogTemplate, IsACaptionedModalFrameHoldingItsControlsInACleanLayo
   EXPECT_TRUE(style & DS_MODALFRAME);
   EXPECT_TRUE(style & WS_POPUP);
   EXPECT_EQ(WS_CAPTION, style & WS_CAPTION);
-  if (expected.id == IDD_ENVELOPE_EDITOR) EXPECT_FALSE(style & WS_SYSMENU);
+  if (id == IDD_ENVELOPE_EDITOR) EXPECT_FALSE(style & WS_SYSMENU);
   EXPECT_EQ(nullptr, GetDlgItem(dialog, IDC_PANE_DESCRIPTION)) << "editors show no description";
-  if (expected.id == IDD_PATH_EDITOR) {
+  if (id == IDD_PATH_EDITOR) {
     for (int box : kPathNumberBoxes) expectTextFits(GetDlgItem(dialog, box), kWidestPathNumber);
   }
-  expectTemplateHolds(dialog, expected, size);
-  EXPECT_TRUE(capture(dialog, expected.id));
+  expectCleanTemplate(dialog, size);
+  EXPECT_TRUE(capture(dialog, id));
   DestroyWindow(dialog);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modals, ModalDialogTemplate,
-                         ::testing::Range(0, static_cast<int>(modals().size())),
+                         ::testing::Range(0, static_cast<int>(std::size(kModals))),
                          [](const ::testing::TestParamInfo<int>& info) {
-                           return "Dialog" + std::to_string(modals()[info.param].id);
+                           return "Dialog" + std::to_string(kModals[info.param]);
                          });
 
 }  // namespace

@@ -106,13 +106,18 @@ class EnvelopeEditorTest : public ::testing::Test {
     useLinkedLibrary();
   }
 
-  // Opens the editor on record's parameter while drive works it; drive must
-  // close it. Fails when the dialog does not appear.
-  void edit(const EnvelopeScale& scale, float defaultValue, uint16_t parameter,
-            const std::function<void(HWND)>& drive, const char* title = "Shadows") {
+  // Opens the editor titled title on record's parameter while drive works
+  // it; OK closes it unless drive did. Fails when the dialog does not appear.
+  void edit(const EnvelopeScale& scale, float defaultValue, uint16_t parameter, const char* title,
+            const std::function<void(HWND)>& drive) {
     EnvelopeEditor editor(sheet_.context, title, scale, defaultValue, 0, parameter);
-    ASSERT_TRUE(driveModal(title, [&] { editor.openEnvelopeEditor(nullptr); }, drive))
+    ASSERT_TRUE(driveThenOk(
+        title, [&] { editor.openEnvelopeEditor(nullptr); }, drive))
         << "the envelope editor did not appear";
+  }
+  void edit(const EnvelopeScale& scale, float defaultValue, uint16_t parameter,
+            const std::function<void(HWND)>& drive) {
+    edit(scale, defaultValue, parameter, "Shadows", drive);
   }
 
   // An envelope of the record with keys at these whole percents and values.
@@ -150,7 +155,7 @@ TEST_F(EnvelopeEditorTest, ANewEnvelopeHasTwoKeysAtTheValueAndCancelTakesItAway)
     EXPECT_FALSE(enabled(editor, kNext));
     EXPECT_FALSE(enabled(editor, kDelete));
     EXPECT_TRUE(enabled(editor, kPrevious));
-    PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+    closeWith(editor, IDCANCEL);
   });
   EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count)
       << "Cancel leaves the record as it was";
@@ -169,7 +174,6 @@ TEST_F(EnvelopeEditorTest, KeysFromTheBoxesAndSteppingBetweenThemOkKeepsRemoveDe
     sendClick(editor, kPrevious);
     sendClick(editor, kPrevious);
     EXPECT_EQ(0, slider(editor, kTime));
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
   EnvelopeComponent* kept = envelopeOf(record_, VTA_SHADOWS);
   ASSERT_NE(nullptr, kept);
@@ -181,11 +185,11 @@ TEST_F(EnvelopeEditorTest, KeysFromTheBoxesAndSteppingBetweenThemOkKeepsRemoveDe
     moveTrackbar(editor, kTime, 40);
     sendClick(editor, kDelete);
     EXPECT_EQ("Value at 40%", controlText(editor, kGroup));
-    PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+    closeWith(editor, IDCANCEL);
   });
   ASSERT_EQ(3u, envelopeOf(record_, VTA_SHADOWS)->keyCount) << "Cancel restores the keys";
 
-  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) { sendClick(editor, kRemove); });
+  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) { closeWith(editor, kRemove); });
   EXPECT_EQ(nullptr, envelopeOf(record_, VTA_SHADOWS));
 }
 
@@ -204,7 +208,6 @@ TEST_F(EnvelopeEditorTest, AValueOutsideTheRangeIsRefusedWithTheRange) {
       SetDlgItemTextA(editor, c.box, c.text);
       clickButton(editor, kCreate);
       message = answerMessageBox("Problem with value");
-      PostMessageA(editor, WM_COMMAND, IDOK, 0);
     });
     EXPECT_EQ("Value must be between 0% and 100%", message) << c.text;
     EXPECT_EQ(2u, envelopeOf(record_, VTA_SHADOWS)->keyCount) << c.text;
@@ -216,71 +219,59 @@ TEST_F(EnvelopeEditorTest, AValueOutsideTheRangeIsRefusedWithTheRange) {
 TEST_F(EnvelopeEditorTest, ABoxChangesOnlyAKeyAndOnlyWhenTheUserChangedIt) {
   EnvelopeComponent* envelope =
       giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 12.345678f}, {50, 98.765432f}, {100, 0}});
-  edit(
-      kDegrees, 0, VTA_LIGHT_DIRECTION,
-      [&](HWND editor) {
-        focusControl(editor, kValue);
-        moveTrackbar(editor, kTime, 50);  // the box, still focused, now shows the key at 50 %
-        ASSERT_EQ("98.7654", controlText(editor, kValue));
-        focusControl(editor, kTime);
-        EXPECT_EQ(98.765432f, envelope->keys[1].value) << "not rounded to what the box shows";
-        EXPECT_EQ(12.345678f, envelope->keys[0].value);
-        typeInto(editor, kTension, "0.5");
-        EXPECT_EQ(0.5f, envelope->keys[1].tension);
-        moveTrackbar(editor, kTime, 30);
-        typeInto(editor, kTension, "0.7");
-        EXPECT_EQ(3u, envelope->keyCount);
-        PostMessageA(editor, WM_COMMAND, IDOK, 0);
-      },
-      "Light Direction");
+  edit(kDegrees, 0, VTA_LIGHT_DIRECTION, "Light Direction", [&](HWND editor) {
+    focusControl(editor, kValue);
+    moveTrackbar(editor, kTime, 50);  // the box, still focused, now shows the key at 50 %
+    ASSERT_EQ("98.7654", controlText(editor, kValue));
+    focusControl(editor, kTime);
+    EXPECT_EQ(98.765432f, envelope->keys[1].value) << "not rounded to what the box shows";
+    EXPECT_EQ(12.345678f, envelope->keys[0].value);
+    typeInto(editor, kTension, "0.5");
+    EXPECT_EQ(0.5f, envelope->keys[1].tension);
+    moveTrackbar(editor, kTime, 30);
+    typeInto(editor, kTension, "0.7");
+    EXPECT_EQ(3u, envelope->keyCount);
+  });
 }
 
 TEST_F(EnvelopeEditorTest, TheMouseGrabsMakesAndDragsKeys) {
   EnvelopeComponent* envelope = giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 0}, {50, 180}, {100, 350}});
   envelope->keys[2].linear = 1;
   envelope->keys[2].tension = 0.25f;
-  edit(
-      kDegrees, 0, VTA_LIGHT_DIRECTION,
-      [&](HWND editor) {
-        const RECT a = graphArea(editor);
-        press(editor, {a.right, a.top}, {a.right, a.top});
-        EXPECT_EQ(360.0f, envelope->keys[2].value) << "the graph's corner is time 1 and the top";
+  edit(kDegrees, 0, VTA_LIGHT_DIRECTION, "Light Direction", [&](HWND editor) {
+    const RECT a = graphArea(editor);
+    press(editor, {a.right, a.top}, {a.right, a.top});
+    EXPECT_EQ(360.0f, envelope->keys[2].value) << "the graph's corner is time 1 and the top";
 
-        press(editor, pointAt(editor, 0.5f, 190.0f / 360), pointAt(editor, 0.5f, 190.0f / 360));
-        EXPECT_EQ(3u, envelope->keyCount) << "10 above the key grabs it";
-        EXPECT_EQ(190.0f, envelope->keys[1].value);
+    press(editor, pointAt(editor, 0.5f, 190.0f / 360), pointAt(editor, 0.5f, 190.0f / 360));
+    EXPECT_EQ(3u, envelope->keyCount) << "10 above the key grabs it";
+    EXPECT_EQ(190.0f, envelope->keys[1].value);
 
-        press(editor, pointAt(editor, 0.52f, 0.1f), pointAt(editor, 0.52f, 0.1f));
-        ASSERT_EQ(4u, envelope->keyCount) << "beside the key but far in value: a new key";
-        EXPECT_EQ(keyTimeFromPercent(52), envelope->keys[2].time);
-        EXPECT_EQ(1, envelope->keys[2].linear) << "it carries the last key's spline fields";
-        EXPECT_EQ(0.25f, envelope->keys[2].tension);
+    press(editor, pointAt(editor, 0.52f, 0.1f), pointAt(editor, 0.52f, 0.1f));
+    ASSERT_EQ(4u, envelope->keyCount) << "beside the key but far in value: a new key";
+    EXPECT_EQ(keyTimeFromPercent(52), envelope->keys[2].time);
+    EXPECT_EQ(1, envelope->keys[2].linear) << "it carries the last key's spline fields";
+    EXPECT_EQ(0.25f, envelope->keys[2].tension);
 
-        press(editor, pointAt(editor, 0.0f, 0.0f), {a.right + 50, a.top - 50});
-        EXPECT_EQ(0.0f, envelope->keys[0].time) << "a drag never moves a key in time";
-        EXPECT_EQ(360.0f, envelope->keys[0].value) << "and keeps to the graph's edges";
+    press(editor, pointAt(editor, 0.0f, 0.0f), {a.right + 50, a.top - 50});
+    EXPECT_EQ(0.0f, envelope->keys[0].time) << "a drag never moves a key in time";
+    EXPECT_EQ(360.0f, envelope->keys[0].value) << "and keeps to the graph's edges";
 
-        mouse(editor, WM_LBUTTONDOWN, {a.left - 20, a.bottom + 20});
-        mouse(editor, WM_LBUTTONUP, {a.left - 20, a.bottom + 20});
-        EXPECT_EQ(4u, envelope->keyCount) << "a press outside does nothing";
-        captureWindow(editor, screenshotPath("envelope_editor_angle"));
-        PostMessageA(editor, WM_COMMAND, IDOK, 0);
-      },
-      "Light Direction");
-}
-
-TEST_F(EnvelopeEditorTest, PercentsFromTheMouseAreWholeAndValuesSnapToTheStep) {
-  EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 0}, {100, 0}});
-  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
-    press(editor, pointAt(editor, 0.3f, 0.75f), pointAt(editor, 0.3f, 0.75f));
-    ASSERT_EQ(3u, envelope->keyCount);
-    EXPECT_EQ(75.0f, envelope->keys[1].value) << "a quarter of the height below the top";
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
+    mouse(editor, WM_LBUTTONDOWN, {a.left - 20, a.bottom + 20});
+    mouse(editor, WM_LBUTTONUP, {a.left - 20, a.bottom + 20});
+    EXPECT_EQ(4u, envelope->keyCount) << "a press outside does nothing";
+    captureWindow(editor, screenshotPath("envelope_editor_angle"));
   });
 }
 
-TEST_F(EnvelopeEditorTest, TheGraphShowsKeySquaresOnTheCurveAndTheCursorAtTheSlider) {
-  giveEnvelope(VTA_SHADOWS, {{0, 0}, {40, 80}, {100, 20}});
+// The graph shows key squares on the curve and the time cursor at the
+// slider. Next and Previous always move, also to and from keys between whole
+// percents (loaded from a file), and the time cursor is erased where it was
+// drawn: what the graph shows then is what a fresh drawing shows.
+TEST_F(EnvelopeEditorTest, TheGraphShowsKeysAndCursorStepsMovePastKeysBetweenWholePercents) {
+  EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 0}, {50, 60}, {100, 20}});
+  envelope->insertKey({0.333f, 40, 0, 0, 0, 0, 0});
+  envelope->insertKey({0.737f, 30, 0, 0, 0, 0, 0});
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     moveTrackbar(editor, kTime, 45);
     captureWindow(editor, screenshotPath("envelope_editor_percent"));
@@ -289,24 +280,12 @@ TEST_F(EnvelopeEditorTest, TheGraphShowsKeySquaresOnTheCurveAndTheCursorAtTheSli
       ClientToScreen(editor, &p);
       return GetPixel(screen, p.x, p.y);
     };
-    const POINT key = pointAt(editor, 0.4f, 0.8f);
+    const POINT key = pointAt(editor, 0.5f, 0.6f);
     EXPECT_EQ(RGB(0, 0, 0), pixel({key.x - 2, key.y - 2})) << "the key square around the curve";
     EXPECT_EQ(RGB(0, 0, 0), pixel({key.x + 2, key.y + 2}));
     const POINT cursor = pointAt(editor, 0.45f, 0.1f);
     EXPECT_NE(pixel(cursor), pixel({cursor.x + 3, cursor.y})) << "the cursor line at 45%";
     ReleaseDC(nullptr, screen);
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
-  });
-}
-
-// Next and Previous always move, also to and from keys between whole
-// percents (loaded from a file), and the time cursor is erased where it was
-// drawn: what the graph shows then is what a fresh drawing shows.
-TEST_F(EnvelopeEditorTest, StepsMovePastKeysBetweenWholePercentsAndTheCursorLeavesNoTrace) {
-  EnvelopeComponent* envelope = giveEnvelope(VTA_SHADOWS, {{0, 0}, {50, 60}, {100, 20}});
-  envelope->insertKey({0.333f, 40, 0, 0, 0, 0, 0});
-  envelope->insertKey({0.737f, 30, 0, 0, 0, 0, 0});
-  edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     const struct {
       int from, button, to;
     } steps[] = {{32, kNext, 33}, {33, kNext, 50}, {75, kPrevious, 74}, {74, kPrevious, 50}};
@@ -321,7 +300,6 @@ TEST_F(EnvelopeEditorTest, StepsMovePastKeysBetweenWholePercentsAndTheCursorLeav
     SendMessageA(editor, WM_PAINT, 0, 0);
     EXPECT_TRUE(shown == clientPixels(GetDlgItem(editor, kGraph)))
         << "the cursor drawn at the key's time was left";
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
 }
 
@@ -330,8 +308,7 @@ TEST_F(EnvelopeEditorTest, StepsMovePastKeysBetweenWholePercentsAndTheCursorLeav
 TEST_F(EnvelopeEditorTest, TheGridKeepsToWhatTheGraphShowsAndStandsOut) {
   const EnvelopeScale frames{0, 50000000, 0.1f, 1, false};
   edit(
-      frames, 0, VTA_SHADOWS,
-      [&](HWND editor) {
+      frames, 0, VTA_SHADOWS, "Object Morph Envelope", [&](HWND editor) {
         captureWindow(editor, screenshotPath("envelope_editor_frames"));
         HDC screen = GetDC(nullptr);
         const COLORREF face = GetSysColor(COLOR_BTNFACE);
@@ -347,9 +324,7 @@ TEST_F(EnvelopeEditorTest, TheGridKeepsToWhatTheGraphShowsAndStandsOut) {
         }
         ReleaseDC(nullptr, screen);
         EXPECT_GE(contrast, 90) << "the grid line at 30%";
-        PostMessageA(editor, WM_COMMAND, IDOK, 0);
-      },
-      "Object Morph Envelope");
+      });
 }
 
 TEST_F(EnvelopeEditorTest, UndoTakesBackAWholeDragExactlyAndRedoAppliesItAgain) {
@@ -357,8 +332,7 @@ TEST_F(EnvelopeEditorTest, UndoTakesBackAWholeDragExactlyAndRedoAppliesItAgain) 
       giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 0}, {50, 123.45f}, {100, 350}});
   float dragged = 0;
   edit(
-      kDegrees, 0, VTA_LIGHT_DIRECTION,
-      [&](HWND editor) {
+      kDegrees, 0, VTA_LIGHT_DIRECTION, "Light Direction", [&](HWND editor) {
         mouse(editor, WM_LBUTTONDOWN, pointAt(editor, 0.5f, 123.45f / 360));
         mouse(editor, WM_MOUSEMOVE, pointAt(editor, 0.5f, 0.5f));
         mouse(editor, WM_MOUSEMOVE, pointAt(editor, 0.5f, 0.75f));
@@ -377,9 +351,7 @@ TEST_F(EnvelopeEditorTest, UndoTakesBackAWholeDragExactlyAndRedoAppliesItAgain) 
                                [&] { return controlText(editor, kValue) == "123.45"; }));
         ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, VK_SHIFT, 'Z'},
                                [&] { return controlText(editor, kValue) == draggedText; }));
-        PostMessageA(editor, WM_COMMAND, IDOK, 0);
-      },
-      "Light Direction");
+      });
   EXPECT_EQ(dragged, envelopeOf(record_, VTA_LIGHT_DIRECTION)->keys[1].value);
 }
 
@@ -410,7 +382,7 @@ TEST_F(EnvelopeEditorTest, UndoRemovesACreatedKeyANewEditDropsRedoCancelGivesBac
     ASSERT_TRUE(typedUntil(editor, {VK_NEXT}, [&] { return slider(editor, kTime) == 80; }));
     ASSERT_EQ(3u, envelope->keyCount) << "nothing left to redo after the press";
     EXPECT_EQ(keyTimeFromPercent(70), envelope->keys[1].time);
-    PostMessageA(editor, WM_COMMAND, IDCANCEL, 0);
+    closeWith(editor, IDCANCEL);
   });
   EXPECT_EQ(opening, keyBytes(*envelopeOf(record_, VTA_SHADOWS)));
 }
@@ -420,15 +392,12 @@ TEST_F(EnvelopeEditorTest, AKeyCopiedInOneEditorPastesClampedIntoAnotherAndOverA
   source->keys[1].tension = 0.5f;
   source->keys[1].linear = 1;
   edit(
-      kDegrees, 0, VTA_LIGHT_DIRECTION,
-      [&](HWND editor) {
+      kDegrees, 0, VTA_LIGHT_DIRECTION, "Light Direction", [&](HWND editor) {
         moveTrackbar(editor, kTime, 50);
         typeKeys(editor, {VK_CONTROL, 'C'});
         EXPECT_TRUE(waitUntil(
             [&] { return sheet_.session.copiedKey().kind == CopiedKey::Kind::kEnvelope; }));
-        PostMessageA(editor, WM_COMMAND, IDOK, 0);
-      },
-      "Light Direction");
+      });
   EnvelopeComponent* target = giveEnvelope(VTA_SHADOWS, {{0, 0}, {100, 0}});
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     moveTrackbar(editor, kTime, 30);
@@ -445,7 +414,6 @@ TEST_F(EnvelopeEditorTest, AKeyCopiedInOneEditorPastesClampedIntoAnotherAndOverA
     EXPECT_EQ(3u, target->keyCount) << "the pasted key replaces the one at 100%";
     EXPECT_EQ(1.0f, target->keys[2].time);
     EXPECT_EQ(1, target->keys[2].linear);
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
 }
 
@@ -492,7 +460,6 @@ TEST_F(EnvelopeEditorTest, TheClickedGraphTakesTheKeyboardStepsChangesAndDeletes
     focusControl(editor, kTime);
     EXPECT_TRUE(waitUntil([&] { return marksOnTopEdge(editor) < focusedMarks - 50; }))
         << "the focus rectangle goes with the focus";
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
 }
 
@@ -526,7 +493,6 @@ TEST_F(EnvelopeEditorTest, ShiftDragsAKeyInTimeBetweenItsNeighbours) {
         return envelope->keys[1].time == undone;
       })) << undone;
     }
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
 }
 
@@ -535,18 +501,13 @@ TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
   const std::string file = folder.file("editor_test.env");
   ASSERT_TRUE(answerFileDialogs(GetModuleHandleA(nullptr), file));
   giveEnvelope(VTA_BLUR_PERCENT, {{0, 10}, {30, 90}, {100, 10}});
-  edit(
-      kPercent, 0, VTA_BLUR_PERCENT,
-      [&](HWND editor) {
-        sendClick(editor, kSave);
-        EXPECT_EQ("Save An Envelope", lastFileDialogTitle());
-        PostMessageA(editor, WM_COMMAND, IDOK, 0);
-      },
-      "Blur");
+  edit(kPercent, 0, VTA_BLUR_PERCENT, "Blur", [&](HWND editor) {
+    sendClick(editor, kSave);
+    EXPECT_EQ("Save An Envelope", lastFileDialogTitle());
+  });
   edit(kPercent, 50, VTA_SHADOWS, [&](HWND editor) {
     sendClick(editor, kLoad);
     EXPECT_EQ("Load An Envelope", lastFileDialogTitle());
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
   EnvelopeComponent* loaded = envelopeOf(record_, VTA_SHADOWS);
   ASSERT_NE(nullptr, loaded);
@@ -561,7 +522,6 @@ TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
   edit(kPercent, 50, VTA_SHADOWS, [&](HWND editor) {
     clickButton(editor, kLoad);
     message = answerMessageBox("File Error");
-    PostMessageA(editor, WM_COMMAND, IDOK, 0);
   });
   EXPECT_EQ("Could not read envelope from disk", message);
   EXPECT_EQ(3u, envelopeOf(record_, VTA_SHADOWS)->keyCount);

@@ -78,22 +78,6 @@ class ObjectsPageTest : public SheetFixture {
   PathComponent* path_ = nullptr;
 };
 
-TEST_F(ObjectsPageTest, TheThirdObjectMapsSurfaceThree) {
-  run(kObjectsTab, [&](HWND, HWND page) {
-    EXPECT_EQ(3, SendDlgItemMessageA(page, IDC_OBJECTS_OBJECT_LIST, CB_GETCOUNT, 0, 0));
-    choose(page, IDC_OBJECTS_OBJECT_LIST, 2);
-    choose(page, IDC_OBJECTS_SOURCE_LIST, kBmp);
-    SurfaceComponent* made = surface(3);
-    ASSERT_NE(nullptr, made);
-    EXPECT_EQ(4, made->mappingKind);
-    EXPECT_STREQ("", made->mapFile);
-    EXPECT_EQ(0.0f, made->frameOffset);
-    EXPECT_EQ(2, made->objectIndex);
-    choose(page, IDC_OBJECTS_SOURCE_LIST, kTimeline);
-    EXPECT_EQ(nullptr, surface(3));
-  });
-}
-
 // The file controls follow the source; a new source forgets the file; the
 // offset is the box's leading whole number.
 TEST_F(ObjectsPageTest, TheFileControlsFollowTheSourceAndTheOffsetIsTheLeadingWholeNumber) {
@@ -151,26 +135,13 @@ TEST_F(ObjectsPageTest, AReversedTypeOneEffectShowsTheSecondObjectWithAutoRevers
       [&](HWND, HWND page) { EXPECT_EQ(1, comboSelection(page, IDC_OBJECTS_OBJECT_LIST)); });
 }
 
-TEST_F(ObjectsPageTest, TheMorphEnvelopeIsOfferedForAMorphingObjectOnly) {
-  run(kObjectsTab, [&](HWND, HWND page) {
-    ASSERT_TRUE(enabled(page, IDC_OBJECTS_MORPH_ENVELOPE));
-    clickButton(page, IDC_OBJECTS_MORPH_ENVELOPE);
-    HWND editor = waitForWindow("Object Morph Envelope");
-    ASSERT_NE(nullptr, editor);
-    EXPECT_EQ("10", controlText(editor, IDC_ENVELOPE_TOP_VALUE))
-        << "up to the object's morph frames";
-    clickButton(editor, IDCANCEL);
-    EXPECT_TRUE(waitForWindowGone(editor));
-    choose(page, IDC_OBJECTS_OBJECT_LIST, 1);
-    EXPECT_FALSE(enabled(page, IDC_OBJECTS_MORPH_ENVELOPE));
-  });
-  EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count);
-}
-
-TEST_F(ObjectsPageTest, TheFileChosenInTheDialogIsMapped) {
+// The file chosen in the dialog is mapped onto the first object; the third
+// object maps surface 3, made by its first source and gone with the timeline.
+TEST_F(ObjectsPageTest, TheFileChosenInTheDialogIsMappedAndTheThirdObjectMapsSurfaceThree) {
   const TempFolder folder;
   const std::string clip = folder.write("clip.avi", "RIFF");
   run(kObjectsTab, [&](HWND, HWND page) {
+    EXPECT_EQ(3, SendDlgItemMessageA(page, IDC_OBJECTS_OBJECT_LIST, CB_GETCOUNT, 0, 0));
     choose(page, IDC_OBJECTS_SOURCE_LIST, kAvi);
     clickButton(page, IDC_OBJECTS_SELECT_FILE);
     HWND dialog = waitForWindow("Select video to map onto object");
@@ -180,25 +151,44 @@ TEST_F(ObjectsPageTest, TheFileChosenInTheDialogIsMapped) {
     EXPECT_TRUE(waitForWindowGone(dialog));
     EXPECT_TRUE(waitUntil([&] { return surface(1) && clip == surface(1)->mapFile; }));
     EXPECT_EQ(clip, controlText(page, IDC_OBJECTS_FILE_NAME));
+    choose(page, IDC_OBJECTS_OBJECT_LIST, 2);
+    choose(page, IDC_OBJECTS_SOURCE_LIST, kBmp);
+    SurfaceComponent* made = surface(3);
+    ASSERT_NE(nullptr, made);
+    EXPECT_EQ(4, made->mappingKind);
+    EXPECT_STREQ("", made->mapFile);
+    EXPECT_EQ(0.0f, made->frameOffset);
+    EXPECT_EQ(2, made->objectIndex);
+    choose(page, IDC_OBJECTS_SOURCE_LIST, kTimeline);
+    EXPECT_EQ(nullptr, surface(3));
   });
 }
 
-TEST_F(ObjectsPageTest, PathEditorEditsACopyOfTheObjectsPathInTheRecord) {
-  run(kObjectsTab, [&](HWND, HWND page) {
+// The morph envelope is offered for a morphing object only; the path editor
+// edits a copy of the object's path in the record; another effect chosen on
+// the Effects page shows its first object.
+TEST_F(ObjectsPageTest, TheEditorsWorkOnTheObjectAndAnotherEffectShowsItsFirstObject) {
+  run(kObjectsTab, [&](HWND sheet, HWND page) {
+    ASSERT_TRUE(enabled(page, IDC_OBJECTS_MORPH_ENVELOPE));
+    clickButton(page, IDC_OBJECTS_MORPH_ENVELOPE);
+    HWND editor = waitForWindow("Object Morph Envelope");
+    ASSERT_NE(nullptr, editor);
+    EXPECT_EQ("10", controlText(editor, IDC_ENVELOPE_TOP_VALUE))
+        << "up to the object's morph frames";
+    clickButton(editor, IDCANCEL);
+    EXPECT_TRUE(waitForWindowGone(editor));
+    EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count);
     clickButton(page, IDC_OBJECTS_PATH_EDITOR);
-    HWND editor = waitForWindow("Path Editor");
+    editor = waitForWindow("Path Editor");
     ASSERT_NE(nullptr, editor);
     EXPECT_EQ("Values at 0% * KEY *", controlText(editor, IDC_PATH_KEY_GROUP));
     EXPECT_EQ("1", controlText(editor, IDC_PATH_POSITION_X)) << "the effect's own first key";
     clickButton(editor, IDOK);
     EXPECT_TRUE(waitForWindowGone(editor));
-  });
-  ASSERT_EQ(1u, record_.description.lists[kPaths].count);
-  EXPECT_EQ(5, record_.description.lists[kPaths].head->linkId);
-}
-
-TEST_F(ObjectsPageTest, AnotherEffectOnTheEffectsPageShowsItsFirstObject) {
-  run(kObjectsTab, [&](HWND sheet, HWND page) {
+    ASSERT_EQ(1u, record_.description.lists[kPaths].count);
+    EXPECT_EQ(5, record_.description.lists[kPaths].head->linkId);
+    choose(page, IDC_OBJECTS_OBJECT_LIST, 1);
+    EXPECT_FALSE(enabled(page, IDC_OBJECTS_MORPH_ENVELOPE));
     choose(page, IDC_OBJECTS_OBJECT_LIST, 2);
     SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
     SendDlgItemMessageA(currentPage(sheet), IDC_EFFECTS_FIRST_ICON + 1, BM_CLICK, 0, 0);  // "Two"

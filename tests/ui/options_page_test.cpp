@@ -117,35 +117,31 @@ TEST_F(ReversingTest, TheFilterPageListsTheSourcesOfTheSelectedEffectAndNeverSto
   std::strcpy(record_.effectName, "Swap");
   record_.globalParams[VTA_FILTER_SOURCE] = 1;
   record_.globalParams[VTA_FILTER_FRAMES] = 5;
-  run(
-      kFilterTab,
-      [&](HWND sheet, HWND page) {
-        EXPECT_EQ(2u, comboItems(page, IDC_FILTER_SOURCE_LIST).size());
-        EXPECT_EQ(1, comboSelection(page, IDC_FILTER_SOURCE_LIST));
-        EXPECT_EQ("5", controlText(page, IDC_FILTER_FRAMES_VALUE));
-        EXPECT_EQ(10, slider(page, IDC_FILTER_FRAMES));
-        moveTrackbar(page, IDC_FILTER_PERCENT, 40, false);
-        EXPECT_EQ(5.0f, record_.globalParams[VTA_FILTER_FRAMES]) << "only the moved slider writes";
-        EXPECT_EQ(40.0f, record_.globalParams[VTA_FILTER_PERCENT]);
-        EXPECT_EQ(1.0f, record_.globalParams[VTA_FILTER_ON]);
-        captureWindow(sheet, screenshotPath("filter_page_sources"));
-        SendMessageA(sheet, PSM_SETCURSEL, kOptionsTab, 0);
-        HWND options = currentPage(sheet);
-        ASSERT_NE(page, options);
-        EXPECT_FALSE(enabled(options, IDC_OPTIONS_FLY_ON)) << "no fly mode in filter mode";
-        EXPECT_FALSE(enabled(options, IDC_OPTIONS_FLY_OFF));
+  run(kFilterTab, true, [&](HWND sheet, HWND page) {
+    EXPECT_EQ(2u, comboItems(page, IDC_FILTER_SOURCE_LIST).size());
+    EXPECT_EQ(1, comboSelection(page, IDC_FILTER_SOURCE_LIST));
+    EXPECT_EQ("5", controlText(page, IDC_FILTER_FRAMES_VALUE));
+    EXPECT_EQ(10, slider(page, IDC_FILTER_FRAMES));
+    moveTrackbar(page, IDC_FILTER_PERCENT, 40, false);
+    EXPECT_EQ(5.0f, record_.globalParams[VTA_FILTER_FRAMES]) << "only the moved slider writes";
+    EXPECT_EQ(40.0f, record_.globalParams[VTA_FILTER_PERCENT]);
+    EXPECT_EQ(1.0f, record_.globalParams[VTA_FILTER_ON]);
+    captureWindow(sheet, screenshotPath("filter_page_sources"));
+    SendMessageA(sheet, PSM_SETCURSEL, kOptionsTab, 0);
+    HWND options = currentPage(sheet);
+    ASSERT_NE(page, options);
+    EXPECT_FALSE(enabled(options, IDC_OPTIONS_FLY_ON)) << "no fly mode in filter mode";
+    EXPECT_FALSE(enabled(options, IDC_OPTIONS_FLY_OFF));
 
-        SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
-        HWND effects = currentPage(sheet);
-        clickButton(effects, IDC_EFFECTS_FIRST_ICON + 1);  // "Plain": no sources
-        EXPECT_TRUE(waitUntil([&] { return std::strcmp(record_.effectName, "Plain") == 0; }));
-        SendMessageA(sheet, PSM_SETCURSEL, kFilterTab, 0);
-        EXPECT_TRUE(comboItems(page, IDC_FILTER_SOURCE_LIST).empty());
-        SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_PANE_RENDER, BN_CLICKED), 0);
-        EXPECT_EQ(1.0f, record_.globalParams[VTA_FILTER_SOURCE])
-            << "an empty list keeps the source";
-      },
-      true);
+    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
+    HWND effects = currentPage(sheet);
+    clickButton(effects, IDC_EFFECTS_FIRST_ICON + 1);  // "Plain": no sources
+    EXPECT_TRUE(waitUntil([&] { return std::strcmp(record_.effectName, "Plain") == 0; }));
+    SendMessageA(sheet, PSM_SETCURSEL, kFilterTab, 0);
+    EXPECT_TRUE(comboItems(page, IDC_FILTER_SOURCE_LIST).empty());
+    SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_PANE_RENDER, BN_CLICKED), 0);
+    EXPECT_EQ(1.0f, record_.globalParams[VTA_FILTER_SOURCE]) << "an empty list keeps the source";
+  });
 }
 
 // With the test renderer as the preview engine of the sample installation.
@@ -165,14 +161,11 @@ TEST_F(RecordPagesTest, TheFilterPreviewDrawsThePagesMomentOfTheFrames) {
       return false;
     });
   };
-  run(
-      kFilterTab,
-      [&](HWND, HWND page) {
-        EXPECT_TRUE(renderedAt(50, 100));
-        moveTrackbar(page, IDC_FILTER_FRAMES, 30, false);
-        EXPECT_TRUE(renderedAt(15, 30));
-      },
-      true);
+  run(kFilterTab, true, [&](HWND, HWND page) {
+    EXPECT_TRUE(renderedAt(50, 100));
+    moveTrackbar(page, IDC_FILTER_FRAMES, 30, false);
+    EXPECT_TRUE(renderedAt(15, 30));
+  });
 }
 
 }  // namespace

@@ -89,14 +89,6 @@ constexpr size_t object(int n, int element) {
   return VTA_GLOBAL_PARAM_COUNT + static_cast<size_t>(n * VTA_OBJECT_PARAM_COUNT + element);
 }
 
-// A visible window the sheet owns: the editor an "E" button opened.
-HWND ownedWindow(HWND sheet) {
-  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
-    if (GetWindow(window, GW_OWNER) == sheet && IsWindowVisible(window)) return window;
-  }
-  return nullptr;
-}
-
 struct EnvelopeRow {
   int button, control, parameter;
   const char* top;  // the top of the editor's graph: the value's range
@@ -111,7 +103,8 @@ void expectEachEButtonAnimatesItsValue(HWND sheet, HWND page, const EffectSettin
     const uint32_t before = record.description.lists[kEnvelopes].count;
     clickButton(page, row.button);
     HWND editor = nullptr;
-    EXPECT_TRUE(waitUntil([&] { return (editor = ownedWindow(sheet)) != nullptr; })) << "no editor";
+    EXPECT_TRUE(waitUntil([&] { return (editor = ownedWindow(sheet, "#32770")) != nullptr; }))
+        << "no editor";
     if (!editor) continue;
     EXPECT_EQ(row.top, controlText(editor, IDC_ENVELOPE_TOP_VALUE));
     clickButton(editor, IDOK);
@@ -183,14 +176,11 @@ TEST_F(PageControlsTest, FilterPage) {
       {IDC_FILTER_ROTATE_Y, Act::Slide, 180, global(VTA_FILTER_ROTATE_Y), 180},
       {IDC_FILTER_ROTATE_Z, Act::Slide, 270, global(VTA_FILTER_ROTATE_Z), 270},
       {IDC_FILTER_DISTANCE, Act::Slide, 150, global(VTA_FILTER_DISTANCE), 150}};
-  run(
-      2,
-      [&](HWND sheet, HWND page) {
-        EXPECT_EQ(3u, comboItems(page, IDC_FILTER_SOURCE_LIST).size());
-        expectEachControlWritesItsOwnValue(page, rows, recordReals());
-        captureWindow(sheet, screenshotPath("filter_page_set"));
-      },
-      true);
+  run(2, true, [&](HWND sheet, HWND page) {
+    EXPECT_EQ(3u, comboItems(page, IDC_FILTER_SOURCE_LIST).size());
+    expectEachControlWritesItsOwnValue(page, rows, recordReals());
+    captureWindow(sheet, screenshotPath("filter_page_set"));
+  });
 }
 
 TEST_F(PageControlsTest, ObjectsPageOnTheThirdObject) {

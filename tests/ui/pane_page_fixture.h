@@ -7,10 +7,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "linked_library.h"
 #include "settings_page_ids.h"
 #include "ui/library_state.h"
 #include "ui/sheet/sheet_dialog.h"
+#include "window_driver.h"
 
 namespace vta::test {
 
@@ -43,6 +46,23 @@ class PaneDialog : public SheetDialog {
     return 0;
   }
 };
+
+// Works the modal window captioned caption that show opens with drive, then
+// presses OK unless drive closed it. False when the window did not appear.
+inline bool driveThenOk(const char* caption, const std::function<void()>& show,
+                        const std::function<void(HWND)>& drive) {
+  return driveModal(caption, show, [&](HWND window) {
+    drive(window);
+    if (IsWindow(window)) PostMessageA(window, WM_COMMAND, IDOK, 0);
+  });
+}
+
+// Presses button of dialog (Cancel, or one that ends it) and waits for the
+// dialog to close.
+inline void closeWith(HWND dialog, int button) {
+  PostMessageA(dialog, WM_COMMAND, button, 0);
+  EXPECT_TRUE(waitForWindowGone(dialog)) << "button " << button << " left the dialog open";
+}
 
 // The Settings page template made into page_ on a popup host window.
 class SettingsPageOnHost : public ::testing::Test {

@@ -21,9 +21,6 @@ void pumpMessages() {
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
 }
 
-// Shown by its own style (the page itself is never shown here).
-bool shown(HWND control) { return (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0; }
-
 int progress(const DialogPage& dialog) {
   return static_cast<int>(
       SendDlgItemMessageA(dialog.window(), IDC_PANE_PROGRESS, PBM_GETPOS, 0, 0));
@@ -41,7 +38,10 @@ class PaneReportsTest : public SettingsPageOnHost {
   PaneDialog editor_{sheet_.context};
 };
 
-TEST_F(PaneReportsTest, GoToTheActivePage) {
+// They go to the active page, then to an editor while it is open. The page
+// was showing a render that ends while the editor is open: it shows the
+// render state again when the editor closes.
+TEST_F(PaneReportsTest, GoToTheActivePageAndAnEditorTakesThemOverUntilItCloses) {
   page_.pane().activate();
   EXPECT_EQ(&page_, reports().activeDialog());
   reports().progressChanged(35);
@@ -51,14 +51,6 @@ TEST_F(PaneReportsTest, GoToTheActivePage) {
   reports().renderStateChanged();
   pumpMessages();
   EXPECT_EQ("Render", windowText(GetDlgItem(page_.window(), IDC_PANE_RENDER))) << "no render runs";
-}
-
-// The page was showing a render that ends while the editor is open: it shows
-// the render state again when the editor closes.
-TEST_F(PaneReportsTest, AnEditorTakesThemOverAndHandsThemBackWhenItCloses) {
-  page_.pane().activate();
-  reports().progressChanged(35);
-  pumpMessages();
   SetDlgItemTextA(page_.window(), IDC_PANE_RENDER, "Stop");
   HWND editor = openEditor();
   ASSERT_NE(nullptr, editor);
@@ -87,15 +79,6 @@ TEST_F(PaneReportsTest, ClosingTheActivePageWithoutAnEditorKeepsIt) {
   page_.pane().activate();
   DestroyWindow(page_.window());
   EXPECT_EQ(&page_, reports().activeDialog());
-}
-
-// Hidden and disabled in filter mode: preview_pane_test.cpp.
-TEST_F(PaneReportsTest, SpeedSliderIsSetUpOutsideFilterMode) {
-  HWND slider = GetDlgItem(page_.window(), kSpeedTrackbarId);
-  EXPECT_TRUE(shown(slider));
-  EXPECT_EQ(1, SendMessageA(slider, TBM_GETRANGEMIN, 0, 0));
-  EXPECT_EQ(30, SendMessageA(slider, TBM_GETRANGEMAX, 0, 0));
-  EXPECT_EQ(10, SendMessageA(slider, TBM_GETPAGESIZE, 0, 0));
 }
 
 }  // namespace

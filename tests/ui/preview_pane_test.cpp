@@ -54,14 +54,11 @@ class PreviewPaneTest : public SheetFixture {
   }
 
   void run(bool filterMode, const std::function<void(HWND sheet)>& drive) {
-    open(
-        record_,
-        [&](HWND sheet) {
-          drive(sheet);
-          renderer_.release();
-          closeWithOk(sheet);
-        },
-        filterMode);
+    open(record_, filterMode, [&](HWND sheet) {
+      drive(sheet);
+      renderer_.release();
+      closeWithOk(sheet);
+    });
   }
 
   // Waits until the page's preview has no render running (button "Render")
@@ -140,6 +137,7 @@ TEST_F(PreviewPaneTest, SpeedSliderChangesThePeriodAtOnce) {
     HWND slider = GetDlgItem(page, IDC_PANE_SPEED);
     EXPECT_TRUE(IsWindowVisible(slider));
     EXPECT_EQ(30, SendMessageA(slider, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(1, SendMessageA(slider, TBM_GETRANGEMIN, 0, 0)) << "never a speed of 0";
     ASSERT_FALSE(timerCalls().empty());
     EXPECT_EQ(33u, timerCalls().back().period);
     SendMessageA(slider, TBM_SETPOS, TRUE, 10);

@@ -58,18 +58,15 @@ TEST_F(SelectionSheetTest, PagesInOrderWithAndWithoutASecondRecord) {
     std::vector<std::string> expected = {"   FX", "Options", "Objects", "Settings"};
     if (filterMode) expected.insert(expected.begin() + 2, "Filter Options");
     EffectSettings record;
-    EXPECT_EQ(0, open(
-                     record,
-                     [&](HWND sheet) {
-                       EXPECT_EQ(expected, tabTitles(sheet));
-                       for (size_t i = 0; filterMode && i < expected.size(); ++i) {
-                         SendMessageA(sheet, PSM_SETCURSEL, i, 0);
-                         const std::string name = "sheet_page_" + std::to_string(i + 1);
-                         EXPECT_TRUE(captureWindow(sheet, screenshotPath(name.c_str()))) << name;
-                       }
-                       press(sheet, PSBTN_OK);
-                     },
-                     filterMode));
+    EXPECT_EQ(0, open(record, filterMode, [&](HWND sheet) {
+                EXPECT_EQ(expected, tabTitles(sheet));
+                for (size_t i = 0; filterMode && i < expected.size(); ++i) {
+                  SendMessageA(sheet, PSM_SETCURSEL, i, 0);
+                  const std::string name = "sheet_page_" + std::to_string(i + 1);
+                  EXPECT_TRUE(captureWindow(sheet, screenshotPath(name.c_str()))) << name;
+                }
+                press(sheet, PSBTN_OK);
+              }));
   }
 }
 
@@ -87,14 +84,11 @@ TEST_F(SelectionSheetTest, FilterStartCorrection) {
     SCOPED_TRACE("frames " + std::to_string(c.frames) + (c.filterMode ? " filter" : ""));
     EffectSettings record;
     record.globalParams[VTA_FILTER_FRAMES] = c.frames;
-    EXPECT_EQ(0, open(
-                     record,
-                     [&](HWND sheet) {
-                       EXPECT_EQ(c.expectedFrames, record.globalParams[VTA_FILTER_FRAMES]);
-                       EXPECT_EQ(c.expectedOn, record.globalParams[VTA_FILTER_ON]);
-                       press(sheet, PSBTN_OK);
-                     },
-                     c.filterMode));
+    EXPECT_EQ(0, open(record, c.filterMode, [&](HWND sheet) {
+                EXPECT_EQ(c.expectedFrames, record.globalParams[VTA_FILTER_FRAMES]);
+                EXPECT_EQ(c.expectedOn, record.globalParams[VTA_FILTER_ON]);
+                press(sheet, PSBTN_OK);
+              }));
     EXPECT_EQ(c.expectedFrames, record.globalParams[VTA_FILTER_FRAMES]) << "kept after OK";
   }
 }

@@ -51,8 +51,8 @@ class SheetFixture : public ::testing::Test {
 
   // Opens the sheet over record (in filter mode with filterMode) and hands it
   // to drive, which closes it; returns the export's result.
-  short open(EffectSettings& record, const std::function<void(HWND sheet)>& drive,
-             bool filterMode = false) {
+  short open(EffectSettings& record, bool filterMode,
+             const std::function<void(HWND sheet)>& drive) {
     EffectSettings second;
     bool shown = false;
     const short result = openSheet(
@@ -61,23 +61,28 @@ class SheetFixture : public ::testing::Test {
     EXPECT_TRUE(shown) << "the selection sheet did not appear";
     return result;
   }
-
-  // Opens the sheet over record on page tab, hands sheet and page to drive
-  // and closes the sheet with OK.
-  void run(EffectSettings& record, int tab, const std::function<void(HWND sheet, HWND page)>& drive,
-           bool filterMode = false) {
-    open(
-        record,
-        [&](HWND sheet) {
-          SendMessageA(sheet, PSM_SETCURSEL, tab, 0);
-          drive(sheet, reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
-          closeWithOk(sheet);
-        },
-        filterMode);
+  short open(EffectSettings& record, const std::function<void(HWND sheet)>& drive) {
+    return open(record, false, drive);
   }
-  void run(int tab, const std::function<void(HWND sheet, HWND page)>& drive,
-           bool filterMode = false) {
-    run(record_, tab, drive, filterMode);
+
+  // Opens the sheet over record (or record_) on page tab, hands sheet and
+  // page to drive and closes the sheet with OK.
+  void run(EffectSettings& record, int tab, bool filterMode,
+           const std::function<void(HWND sheet, HWND page)>& drive) {
+    open(record, filterMode, [&](HWND sheet) {
+      SendMessageA(sheet, PSM_SETCURSEL, tab, 0);
+      drive(sheet, reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
+      closeWithOk(sheet);
+    });
+  }
+  void run(EffectSettings& record, int tab, const std::function<void(HWND, HWND)>& drive) {
+    run(record, tab, false, drive);
+  }
+  void run(int tab, bool filterMode, const std::function<void(HWND, HWND)>& drive) {
+    run(record_, tab, filterMode, drive);
+  }
+  void run(int tab, const std::function<void(HWND, HWND)>& drive) {
+    run(record_, tab, false, drive);
   }
 
   LibraryUnderTest library_;

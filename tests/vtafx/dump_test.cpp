@@ -56,6 +56,7 @@ TEST(Dump, EffectShowsTheLaterOfTwoTitlesAndNoVariantBeforeItsCount) {
   EXPECT_TRUE(variants[0].isNull());
 }
 
+// A file of unknown magic is refused.
 TEST(Dump, BrokenFileShowsWhatWasReadAndFails) {
   vta::TempFolder folder;
   const std::string path = folder.write(
@@ -63,6 +64,7 @@ TEST(Dump, BrokenFileShowsWhatWasReadAndFails) {
   const CommandRun run = runCaptured(runDump, {path});
   EXPECT_EQ(kExitFailed, run.code);
   EXPECT_NE(std::string::npos, run.out.find("\"Kept\""));
+  EXPECT_EQ(kExitFailed, runCaptured(runDump, {folder.write("x", "ABCDxxxx")}).code);
 }
 
 TEST(Dump, RawListsTagsOffsetsAndDecodedValues) {
@@ -78,11 +80,6 @@ TEST(Dump, RawListsTagsOffsetsAndDecodedValues) {
   EXPECT_EQ("16", chunks[1].find("offset")->text());
   EXPECT_EQ(nullptr, chunks[1].find("decoded"));
   EXPECT_EQ("0102", chunks[1].find("hex")->text());
-}
-
-TEST(Dump, UnknownMagicIsRefused) {
-  vta::TempFolder folder;
-  EXPECT_EQ(kExitFailed, runCaptured(runDump, {folder.write("x", "ABCDxxxx")}).code);
 }
 
 }  // namespace

@@ -178,37 +178,26 @@ TEST(InstallIcons, OnlyEffectsWithoutAnIconGetOneRenderedOrDrawn) {
   }
 }
 
-struct FailedRun {
-  int code;
-  std::string message;
-};
-
-FailedRun installWith(const vta::TempFolder& folder, const std::string& renderer) {
-  const std::string src = writeSources(folder);
-  testing::internal::CaptureStderr();
-  const int code = runCaptured(runInstall, {src, folder.file("tree"), "--renderer", renderer}).code;
-  return {code, testing::internal::GetCapturedStderr()};
-}
-
-TEST(InstallIcons, ARendererThatCannotBeLoadedFailsNamingIt) {
+// A renderer that cannot be loaded fails the install naming it; one that
+// draws nothing fails it naming the effect it did not draw.
+TEST(InstallIcons, ARendererThatCannotBeLoadedOrDoesNotDrawFailsNamingWhy) {
   vta::SettingsSandbox sandbox;
   vta::TempFolder folder;
   const std::string notALibrary = folder.write("Rnd_Text.so", "not a library\n");
-  for (const std::string& renderer :
-       {folder.file("Rnd_Missing.so"), notALibrary, std::string(RIPPLE_WARP_PATH)}) {
-    const FailedRun run = installWith(folder, renderer);
-    EXPECT_EQ(kExitFailed, run.code) << renderer;
-    const std::string name = std::filesystem::path(renderer).filename().string();
-    EXPECT_NE(std::string::npos, run.message.find(name)) << run.message;
+  const std::pair<std::string, std::string> cases[] = {
+      {folder.file("Rnd_Missing.so"), "Rnd_Missing.so"},
+      {notALibrary, "Rnd_Text.so"},
+      {RIPPLE_WARP_PATH, std::filesystem::path(RIPPLE_WARP_PATH).filename().string()},
+      {BLANK_RENDERER_PATH, "Slide Left"}};
+  for (const auto& [renderer, named] : cases) {
+    const std::string src = writeSources(folder);
+    testing::internal::CaptureStderr();
+    const int code =
+        runCaptured(runInstall, {src, folder.file("tree"), "--renderer", renderer}).code;
+    const std::string message = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(kExitFailed, code) << renderer;
+    EXPECT_NE(std::string::npos, message.find(named)) << message;
   }
-}
-
-TEST(InstallIcons, AnEffectTheRendererDoesNotDrawFailsNamingIt) {
-  vta::SettingsSandbox sandbox;
-  vta::TempFolder folder;
-  const FailedRun run = installWith(folder, BLANK_RENDERER_PATH);
-  EXPECT_EQ(kExitFailed, run.code);
-  EXPECT_NE(std::string::npos, run.message.find("Slide Left")) << run.message;
 }
 
 }  // namespace
