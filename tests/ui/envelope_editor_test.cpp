@@ -132,6 +132,12 @@ class EnvelopeEditorTest : public ::testing::Test {
     return envelope;
   }
 
+  // The keys of the record's envelope of parameter; none without one.
+  uint32_t keyCount(uint16_t parameter) {
+    const EnvelopeComponent* envelope = envelopeOf(record_, parameter);
+    return envelope ? envelope->keyCount : 0;
+  }
+
   EffectSettings record_;
   TestSheet sheet_{record_};
 };
@@ -187,7 +193,7 @@ TEST_F(EnvelopeEditorTest, KeysFromTheBoxesAndSteppingBetweenThemOkKeepsRemoveDe
     EXPECT_EQ("Value at 40%", controlText(editor, kGroup));
     closeWith(editor, IDCANCEL);
   });
-  ASSERT_EQ(3u, envelopeOf(record_, VTA_SHADOWS)->keyCount) << "Cancel restores the keys";
+  ASSERT_EQ(3u, keyCount(VTA_SHADOWS)) << "Cancel restores the keys";
 
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) { closeWith(editor, kRemove); });
   EXPECT_EQ(nullptr, envelopeOf(record_, VTA_SHADOWS));
@@ -210,7 +216,7 @@ TEST_F(EnvelopeEditorTest, AValueOutsideTheRangeIsRefusedWithTheRange) {
       message = answerMessageBox("Problem with value");
     });
     EXPECT_EQ("Value must be between 0% and 100%", message) << c.text;
-    EXPECT_EQ(2u, envelopeOf(record_, VTA_SHADOWS)->keyCount) << c.text;
+    EXPECT_EQ(2u, keyCount(VTA_SHADOWS)) << c.text;
   }
 }
 
@@ -352,7 +358,9 @@ TEST_F(EnvelopeEditorTest, UndoTakesBackAWholeDragExactlyAndRedoAppliesItAgain) 
         ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, VK_SHIFT, 'Z'},
                                [&] { return controlText(editor, kValue) == draggedText; }));
       });
-  EXPECT_EQ(dragged, envelopeOf(record_, VTA_LIGHT_DIRECTION)->keys[1].value);
+  const EnvelopeComponent* kept = envelopeOf(record_, VTA_LIGHT_DIRECTION);
+  ASSERT_TRUE(kept && kept->keyCount == 3);
+  EXPECT_EQ(dragged, kept->keys[1].value);
 }
 
 TEST_F(EnvelopeEditorTest, UndoRemovesACreatedKeyANewEditDropsRedoCancelGivesBackTheOpening) {
@@ -524,7 +532,7 @@ TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
     message = answerMessageBox("File Error");
   });
   EXPECT_EQ("Could not read envelope from disk", message);
-  EXPECT_EQ(3u, envelopeOf(record_, VTA_SHADOWS)->keyCount);
+  EXPECT_EQ(3u, keyCount(VTA_SHADOWS));
 }
 
 }  // namespace
