@@ -303,9 +303,11 @@ bool captureWindow(HWND window, const std::string& pngPath) {
 }
 
 std::string screenshotPath(const char* name) {
+  // The folder is made when missing, so that a first run by hand captures too.
   const char* folder = std::getenv("VTA_SCREENSHOT_DIR");
-  std::string path = folder && *folder ? std::string(folder) + "\\" : std::string();
-  return path + name + ".png";
+  if (!folder || !*folder) return std::string(name) + ".png";
+  CreateDirectoryA(folder, nullptr);
+  return std::string(folder) + "\\" + name + ".png";
 }
 
 }  // namespace vta
