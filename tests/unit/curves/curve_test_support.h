@@ -25,7 +25,7 @@ inline Owned<EnvelopeComponent> newEnvelope(uint16_t id = 7, uint16_t linkId = 0
       makeComponent<EnvelopeComponent>(id, 0.0f, 1.0f, linkId, uint16_t{0}));
 }
 
-inline Owned<EnvelopeComponent> envelopeWith(std::initializer_list<EnvelopeKey> keys) {
+inline Owned<EnvelopeComponent> envelopeWith(const std::vector<EnvelopeKey>& keys) {
   auto envelope = newEnvelope();
   envelope->setKeyCount(static_cast<uint32_t>(keys.size()));
   uint32_t i = 0;
