@@ -45,17 +45,9 @@ TEST(CameraComponent, RoundTripAndCloneKeepEveryByteButNotTheLink) {
 
 TEST(CameraComponent, CompareSeesEveryBlock) {
   auto camera = patternedCamera();
-  void (*changes[])(CameraComponent&) = {
-      [](CameraComponent& c) { c.motion[13] ^= 1; },
-      [](CameraComponent& c) { c.block12[11] ^= 1; },
-      [](CameraComponent& c) { c.block16[15] ^= 1; },
-  };
-  for (auto change : changes) {
-    auto other = test::cloneOf(*camera);
-    ASSERT_TRUE(other);
-    change(*other);
-    EXPECT_EQ(camera->compare(other.get()), 1);
-  }
+  expectEachChangeSeen(
+      *camera, [](auto& c) { c.motion[13] ^= 1; }, [](auto& c) { c.block12[11] ^= 1; },
+      [](auto& c) { c.block16[15] ^= 1; });
 }
 
 TEST(CameraComponent, RefusesShortPayloadAndOtherTags) {

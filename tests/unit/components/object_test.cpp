@@ -128,16 +128,10 @@ TEST(ObjectComponent, CompareSeesCountsButNotArrayContents) {
   other->surfaceNumber = 0;
   EXPECT_EQ(object->compare(other.get()), 0);
 
-  void (*changes[])(ObjectComponent&) = {
-      [](ObjectComponent& o) { o.pointCount = 1; },  [](ObjectComponent& o) { o.morphCount = 1; },
-      [](ObjectComponent& o) { o.morphFrames = 5; }, [](ObjectComponent& o) { o.firstWord = 0; },
-      [](ObjectComponent& o) { o.secondWord = 0; },  [](ObjectComponent& o) { o.motion[13] ^= 1; },
-  };
-  for (auto change : changes) {
-    auto changed = test::cloneOf(*object);
-    change(*changed);
-    EXPECT_EQ(object->compare(changed.get()), 1);
-  }
+  expectEachChangeSeen(
+      *object, [](auto& o) { o.pointCount = 1; }, [](auto& o) { o.morphCount = 1; },
+      [](auto& o) { o.morphFrames = 5; }, [](auto& o) { o.firstWord = 0; },
+      [](auto& o) { o.secondWord = 0; }, [](auto& o) { o.motion[13] ^= 1; });
 }
 
 TEST(ObjectComponent, SetParameterClampsFadeAndMorphPosition) {

@@ -67,23 +67,12 @@ TEST(SurfaceComponent, RuntimeWordIsClearedByCloneAndIgnoredByCompare) {
 
 TEST(SurfaceComponent, CompareSeesEveryOtherField) {
   auto surface = patternedSurface();
-  void (*changes[])(SurfaceComponent&) = {
-      [](SurfaceComponent& s) { s.mappingKind = 3; },
-      [](SurfaceComponent& s) { s.objectIndex = 0; },
-      [](SurfaceComponent& s) { s.blocks[2][15] ^= 1; },
-      [](SurfaceComponent& s) { s.amount = 0.25f; },
-      [](SurfaceComponent& s) { s.fourthBlock[0] ^= 1; },
-      [](SurfaceComponent& s) { s.mapFile[0] = 'm'; },
-      [](SurfaceComponent& s) { s.frameOffset = 0.0f; },
-      [](SurfaceComponent& s) { s.mapWord = 0; },
-      [](SurfaceComponent& s) { s.vectors[1][11] ^= 1; },
-      [](SurfaceComponent& s) { s.lastWord = 0; },
-  };
-  for (auto change : changes) {
-    auto other = test::cloneOf(*surface);
-    change(*other);
-    EXPECT_EQ(surface->compare(other.get()), 1);
-  }
+  expectEachChangeSeen(
+      *surface, [](auto& s) { s.mappingKind = 3; }, [](auto& s) { s.objectIndex = 0; },
+      [](auto& s) { s.blocks[2][15] ^= 1; }, [](auto& s) { s.amount = 0.25f; },
+      [](auto& s) { s.fourthBlock[0] ^= 1; }, [](auto& s) { s.mapFile[0] = 'm'; },
+      [](auto& s) { s.frameOffset = 0.0f; }, [](auto& s) { s.mapWord = 0; },
+      [](auto& s) { s.vectors[1][11] ^= 1; }, [](auto& s) { s.lastWord = 0; });
 }
 
 TEST(SurfaceComponent, MapFileWithoutNulIsCutToFit) {

@@ -79,16 +79,10 @@ TEST_F(Warp, CompareSeesNameAmountCountAndEachValue) {
   other->warpName[30] = 'x';  // after the NUL
   EXPECT_EQ(warp->compare(other.get()), 0);
 
-  void (*changes[])(WarpComponent&) = {
-      [](WarpComponent& w) { w.warpName[0] = 'r'; }, [](WarpComponent& w) { w.warpAmount = 0.0f; },
-      [](WarpComponent& w) { w.valueCount = 2; },    [](WarpComponent& w) { w.values[0] = 0.0f; },
-      [](WarpComponent& w) { w.values[2] = 0.0f; },
-  };
-  for (auto change : changes) {
-    auto changed = test::cloneOf(*warp);
-    change(*changed);
-    EXPECT_EQ(warp->compare(changed.get()), 1);
-  }
+  expectEachChangeSeen(
+      *warp, [](auto& w) { w.warpName[0] = 'r'; }, [](auto& w) { w.warpAmount = 0.0f; },
+      [](auto& w) { w.valueCount = 2; }, [](auto& w) { w.values[0] = 0.0f; },
+      [](auto& w) { w.values[2] = 0.0f; });
 }
 
 TEST_F(Warp, SetParameterSetsAmountOrAValue) {
