@@ -14,38 +14,27 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(MatchesPattern, LiteralsIgnoreCase) {
-  EXPECT_TRUE(matchesPattern("A.VTA", "a.vta"));
-  EXPECT_TRUE(matchesPattern("a.vta", "A.VTA"));
-  EXPECT_FALSE(matchesPattern("a.vtb", "a.vta"));
-  EXPECT_FALSE(matchesPattern("a.vt", "a.vta"));
-  EXPECT_FALSE(matchesPattern("a.vtab", "a.vta"));
-}
-
-TEST(MatchesPattern, QuestionMarkTakesExactlyOne) {
-  EXPECT_TRUE(matchesPattern("x1.vta", "x?.vta"));
-  EXPECT_FALSE(matchesPattern("x.vta", "x?.vta"));
-  EXPECT_FALSE(matchesPattern("x12.vta", "x?.vta"));
-  EXPECT_TRUE(matchesPattern("?", "?"));
-  EXPECT_FALSE(matchesPattern("", "?"));
-}
-
-TEST(MatchesPattern, StarTakesAnyRun) {
-  EXPECT_TRUE(matchesPattern("A.VTA", "*.vta"));
-  EXPECT_TRUE(matchesPattern(".vta", "*.vta"));
-  EXPECT_FALSE(matchesPattern("a.vta.bak", "*.vta"));
-  EXPECT_TRUE(matchesPattern("anything", "*"));
-  EXPECT_TRUE(matchesPattern("", "*"));
-  EXPECT_TRUE(matchesPattern("Preset", "pre*"));
-  EXPECT_TRUE(matchesPattern("pre", "pre**"));
-  EXPECT_TRUE(matchesPattern("abcbcd", "a*bcd"));  // needs backtracking
-  EXPECT_TRUE(matchesPattern("a-b-c", "a*b*c"));
-  EXPECT_FALSE(matchesPattern("a-b-", "a*b*c"));
-}
-
-TEST(MatchesPattern, EmptyAndNull) {
-  EXPECT_TRUE(matchesPattern("", ""));
-  EXPECT_FALSE(matchesPattern("a", ""));
+TEST(MatchesPattern, LiteralsIgnoreCaseQuestionMarkTakesOneAndStarAnyRun) {
+  const struct {
+    const char* pattern;
+    std::vector<const char*> matching, notMatching;
+  } cases[] = {
+      {"a.vta", {"A.VTA", "a.vta"}, {"a.vtb", "a.vt", "a.vtab"}},
+      {"A.VTA", {"a.vta"}, {}},
+      {"x?.vta", {"x1.vta"}, {"x.vta", "x12.vta"}},
+      {"?", {"?"}, {""}},
+      {"*.vta", {"A.VTA", ".vta"}, {"a.vta.bak"}},
+      {"*", {"anything", ""}, {}},
+      {"pre*", {"Preset"}, {}},
+      {"pre**", {"pre"}, {}},
+      {"a*bcd", {"abcbcd"}, {}},  // needs backtracking
+      {"a*b*c", {"a-b-c"}, {"a-b-"}},
+      {"", {""}, {"a"}},
+  };
+  for (const auto& c : cases) {
+    for (const char* name : c.matching) EXPECT_TRUE(matchesPattern(name, c.pattern)) << name;
+    for (const char* name : c.notMatching) EXPECT_FALSE(matchesPattern(name, c.pattern)) << name;
+  }
   EXPECT_FALSE(matchesPattern(nullptr, "*"));
   EXPECT_FALSE(matchesPattern("a", nullptr));
 }
