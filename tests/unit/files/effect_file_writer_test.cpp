@@ -41,8 +41,9 @@ class EffectFileWriterTest : public ::testing::Test {
   Installation install;
 };
 
+// Icon and texts precede the components, for loads that stop after the icon.
 TEST_F(EffectFileWriterTest, SavedEffectLoadsBackEqualAndSavesToTheSameBytes) {
-  EffectDescription written, read;
+  EffectDescription written, read, iconOnly;
   fill(written);
   const std::string first = install.path("first.vta"), second = install.path("second.vta");
   ASSERT_EQ(1, saveEffectFile(written, first.c_str()));
@@ -59,17 +60,10 @@ TEST_F(EffectFileWriterTest, SavedEffectLoadsBackEqualAndSavesToTheSameBytes) {
   EXPECT_EQ(0, compareBytes(written.image.pixels, read.image.pixels, 16));
   ASSERT_EQ(1, saveEffectFile(read, second.c_str()));
   EXPECT_EQ(install.read("first.vta"), install.read("second.vta"));
-}
-
-TEST_F(EffectFileWriterTest, IconAndTextsPrecedeComponentsForIconOnlyLoads) {
-  EffectDescription written, read;
-  fill(written);
-  const std::string path = install.path("icon.vta");
-  ASSERT_EQ(1, saveEffectFile(written, path.c_str()));
-  ASSERT_EQ(1, loadDescriptionFile(read, path.c_str(), fourCC("IMG0")));
-  EXPECT_STREQ("Page Turn", read.title);
-  EXPECT_NE(nullptr, read.image.pixels);
-  EXPECT_EQ(0u, read.lists[kSurfaces].count);
+  ASSERT_EQ(1, loadDescriptionFile(iconOnly, first.c_str(), fourCC("IMG0")));
+  EXPECT_STREQ("Page Turn", iconOnly.title);
+  EXPECT_NE(nullptr, iconOnly.image.pixels);
+  EXPECT_EQ(0u, iconOnly.lists[kSurfaces].count);
 }
 
 TEST_F(EffectFileWriterTest, DescriptionWithoutTextsOrIconWritesNeither) {

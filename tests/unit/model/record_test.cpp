@@ -41,6 +41,11 @@ TEST(RecordCompare, FreshRecordsAreEqualAndEveryRealCounts) {
   }
   std::strcpy(b.effectName, "Spin");
   EXPECT_EQ(1, a.differs(b));
+  // A name without its terminator is compared within its field only.
+  std::memset(a.effectName, 'x', sizeof a.effectName);
+  std::memset(b.effectName, 'x', sizeof b.effectName);
+  a.padding[0] = 1;
+  EXPECT_EQ(0, a.differs(b));
 }
 
 TEST(RecordCompare, NegativeZeroEqualsZeroAndARecordHoldingNaNEqualsItsCopy) {
@@ -55,14 +60,6 @@ TEST(RecordCompare, NegativeZeroEqualsZeroAndARecordHoldingNaNEqualsItsCopy) {
   EXPECT_EQ(0, copy.differs(a));
   *b.parameter(3) = 0.0f;
   EXPECT_EQ(1, a.differs(b));
-}
-
-TEST(RecordCompare, NameWithoutTerminatorIsComparedWithinItsField) {
-  EffectSettings a, b;
-  std::memset(a.effectName, 'x', sizeof a.effectName);
-  std::memset(b.effectName, 'x', sizeof b.effectName);
-  a.padding[0] = 1;  // beyond the name: must not take part
-  EXPECT_EQ(0, a.differs(b));
 }
 
 TEST(RecordCompare, TextsDoNotCountButComponentsDo) {
@@ -105,19 +102,11 @@ TEST(RecordCopy, IsDeepAndEqual) {
   EXPECT_EQ(child, copy.description.lists[kEnvelopes].head->link);
 }
 
-TEST(DescriptionCopy, TextsTheSourceLacksAreReleased) {
+TEST(DescriptionCopy, ReleasesTextsTheSourceLacksAndCopiesTexturesIndependently) {
   EffectDescription source, target;
   replaceText(target.title, "Old title");
   replaceText(target.text, "Old text");
   replaceText(target.reservedText, "Old reserved");
-  target.copyFrom(source);
-  EXPECT_EQ(nullptr, target.title);
-  EXPECT_EQ(nullptr, target.text);
-  EXPECT_EQ(nullptr, target.reservedText);
-}
-
-TEST(DescriptionCopy, ReplacesTexturesWithIndependentCopies) {
-  EffectDescription source, target;
   target.textures = static_cast<TextureImage**>(allocate(sizeof(TextureImage*)));
   target.textures[0] = newTextureImage();
   target.textureCount = 1;
@@ -135,6 +124,9 @@ TEST(DescriptionCopy, ReplacesTexturesWithIndependentCopies) {
     ASSERT_TRUE(source.textures[i]->takePixels(pixels, sizeof pixels));
   }
   target.copyFrom(source);
+  EXPECT_EQ(nullptr, target.title);
+  EXPECT_EQ(nullptr, target.text);
+  EXPECT_EQ(nullptr, target.reservedText);
   ASSERT_EQ(2u, target.textureCount);
   EXPECT_NE(source.textures[1]->pixels, target.textures[1]->pixels);
   EXPECT_EQ(0, std::memcmp(source.textures[1]->pixels, target.textures[1]->pixels, 8));
