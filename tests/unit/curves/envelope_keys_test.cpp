@@ -80,7 +80,7 @@ TEST(KeyTime, IsTheFloatProductOfThePercentAndOneHundredth) {
   EXPECT_GT(differing, 0);
 }
 
-TEST(EnvelopeClone, CopiesEverythingAndComparesEqual) {
+TEST(EnvelopeClone, CopiesEverythingAndCopyFromTheKeysAndParameter) {
   auto envelope = newEnvelope(12, 4);
   envelope->parameterIndex = 101;
   envelope->insertKey(envKey(0.0f, 1, 0, 0.5f, -0.5f, 0.25f));
@@ -94,6 +94,14 @@ TEST(EnvelopeClone, CopiesEverythingAndComparesEqual) {
   EXPECT_NE(twin->keys, envelope->keys);
   EXPECT_EQ(envelope->compare(twin), 0);
   EXPECT_EQ(twin->compare(envelope.get()), 0);
+  // copyFrom takes the parameter and keys but not the base fields.
+  auto target = newEnvelope(30, 5);
+  target->insertKey(envKey(0.5f, 9));
+  target->copyFrom(*envelope);
+  EXPECT_EQ(target->id, 30);
+  EXPECT_EQ(target->linkId, 5);
+  EXPECT_EQ(target->parameterIndex, 101);
+  EXPECT_EQ(valuesOf(*target), (std::vector<float>{1, 2}));
 }
 
 TEST(EnvelopeCompare, SeesEveryComparedFieldButNotTheReservedBytes) {
@@ -119,18 +127,6 @@ TEST(EnvelopeCompare, SeesEveryComparedFieldButNotTheReservedBytes) {
   path->spanEnd = envelope->spanEnd;
   path->parentId = envelope->parentId;
   EXPECT_EQ(envelope->compare(path.get()), 1);
-}
-
-TEST(EnvelopeCopyFrom, TakesParameterAndKeysButNotTheBaseFields) {
-  auto source = envelopeWith({envKey(0.0f, 1), envKey(1.0f, 2)});
-  source->parameterIndex = 205;
-  auto target = newEnvelope(30, 5);
-  target->insertKey(envKey(0.5f, 9));
-  target->copyFrom(*source);
-  EXPECT_EQ(target->id, 30);
-  EXPECT_EQ(target->linkId, 5);
-  EXPECT_EQ(target->parameterIndex, 205);
-  EXPECT_EQ(valuesOf(*target), (std::vector<float>{1, 2}));
 }
 
 }  // namespace

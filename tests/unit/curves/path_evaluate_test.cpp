@@ -42,11 +42,8 @@ TEST(PathEvaluate, TimesOutsideTheKeysExtrapolateTheEndSegments) {
   // u = -0.5: h1 = 0, h2 = 1, h3 = -1.125, h4 = -0.375.
   path->evaluate(-0.5f, out);
   EXPECT_EQ(out.positionX, -5.0f);
-}
-
-TEST(PathEvaluate, FirstKeyAwayFromZeroUsesTheSlopeRuleWithoutReadingBeforeIt) {
-  auto path = pathWith({pathKey(0.25f, 4), pathKey(0.75f, 8)});
-  PathKey out{};
+  // A first key away from zero uses the slope rule without reading before it.
+  path = pathWith({pathKey(0.25f, 4), pathKey(0.75f, 8)});
   path->evaluate(0.5f, out);
   EXPECT_EQ(out.positionX, 6.0f);
   path->evaluate(0.0f, out);  // u = -0.5 on a straight segment
