@@ -52,15 +52,12 @@ class FileSystem : public ::testing::Test {
   TempFolder folder;
 };
 
-TEST_F(FileSystem, ListsMatchingFilesSorted) {
+TEST_F(FileSystem, ListsMatchingFilesSortedAndTellsFilesFromFolders) {
   EXPECT_EQ(listDirectory(effects().c_str(), "*.VTA"), (Names{"Foo.VTA", "bar.vta"}));
   EXPECT_EQ(listDirectory(effects().c_str(), "*"), (Names{"Foo.VTA", "bar.vta", "notes.txt"}));
   EXPECT_EQ(listDirectory(effects().c_str(), "*.none"), Names{});
   EXPECT_EQ(listDirectory(folder.file("Missing").c_str(), "*"), Names{});
   EXPECT_EQ(listDirectory(nullptr, "*"), Names{});
-}
-
-TEST_F(FileSystem, FileExistsOnlyForFiles) {
   EXPECT_TRUE(fileExists(folder.file("Effects/Foo.VTA").c_str()));
   EXPECT_FALSE(fileExists(effects().c_str()));
   EXPECT_FALSE(fileExists(folder.file("Effects/Gone.vta").c_str()));
@@ -76,19 +73,17 @@ TEST(ResolvePath, LeavesWindowsPathsAlone) {
 
 #else
 
-TEST_F(FileSystem, ResolvesAnyCaseAndSeparator) {
+TEST_F(FileSystem, ResolvesAnyCaseAndSeparatorPreferringTheExactSpelling) {
   std::string expected = folder.path() + "/Effects/Foo.VTA";
   EXPECT_EQ(resolvePath((folder.path() + "/EFFECTS/foo.vta").c_str()), expected);
   EXPECT_EQ(resolvePath((folder.path() + "/effects\\FOO.vta").c_str()), expected);
   EXPECT_EQ(resolvePath(expected.c_str()), expected);
-}
-
-TEST_F(FileSystem, PrefersExactSpellingAmongCaseVariants) {
+  // Among case variants the exact spelling, else the lowest in byte order.
   folder.write("Effects/foo.vta", "lower");
   EXPECT_EQ(resolvePath((folder.path() + "/Effects/foo.vta").c_str()),
             folder.path() + "/Effects/foo.vta");
   EXPECT_EQ(resolvePath((folder.path() + "/Effects/FOO.VTA").c_str()),
-            folder.path() + "/Effects/Foo.VTA");  // lowest in byte order
+            folder.path() + "/Effects/Foo.VTA");
 }
 
 TEST_F(FileSystem, KeepsSpellingOfMissingNames) {
@@ -110,12 +105,9 @@ TEST_F(FileSystem, SeesFilesAddedAndRemovedAfterALookup) {
   EXPECT_EQ(resolvePath((effects + "new.vta").c_str()), folder.path() + "/Effects/NEW.vta");
 }
 
-TEST_F(FileSystem, ListsCaseBlindFolder) {
+TEST_F(FileSystem, FilesOpenAndFoldersListThroughWindowsStylePaths) {
   EXPECT_EQ(listDirectory((folder.path() + "\\EFFECTS").c_str(), "*.vta"),
             (Names{"Foo.VTA", "bar.vta"}));
-}
-
-TEST_F(FileSystem, FilesOpenThroughWindowsStylePaths) {
   File file;
   ASSERT_TRUE(file.openForReading((folder.path() + "\\EFFECTS\\foo.vta").c_str()));
   EXPECT_EQ(file.size(), 3u);
