@@ -36,23 +36,22 @@ TEST(EnvelopePayload, TwoKeysWriteSeventyBytesInTheDescribedLayout) {
   envelope->parameterIndex = 0x0102;
   envelope->insertKey(envKey(0.0f, 10, 0, 0.5f));
   envelope->insertKey(envKey(1.0f, 20, 1, 0, 0, -0.25f));
-  uint32_t tag = 0;
-  std::vector<uint8_t> bytes = payloadOf(*envelope, &tag);
-  EXPECT_EQ(tag, kEnv0);
-  ASSERT_EQ(bytes.size(), 70u);
-  EXPECT_EQ(u16At(bytes, 0), 0x1234);
-  EXPECT_EQ(u16At(bytes, 2), 0);
-  EXPECT_EQ(floatAt(bytes, 4), 0.25f);
-  EXPECT_EQ(floatAt(bytes, 8), 0.75f);
-  EXPECT_EQ(u16At(bytes, 12), 5);
-  EXPECT_EQ(u16At(bytes, 14), 6);
-  EXPECT_EQ(u16At(bytes, 16), 0x0102);
-  EXPECT_EQ(u32At(bytes, 18), 2u);
-  EXPECT_EQ(floatAt(bytes, 22 + 4), 10.0f);
-  EXPECT_EQ(floatAt(bytes, 22 + 8), 0.5f);
-  EXPECT_EQ(floatAt(bytes, 46 + 0), 1.0f);
-  EXPECT_EQ(floatAt(bytes, 46 + 16), -0.25f);
-  EXPECT_EQ(u16At(bytes, 46 + 20), 1);
+  Payload payload(*envelope);
+  EXPECT_EQ(payload.tag, kEnv0);
+  ASSERT_EQ(payload.length, 70u);
+  EXPECT_EQ(payload.u16(0), 0x1234);
+  EXPECT_EQ(payload.u16(2), 0);
+  EXPECT_EQ(payload.f32(4), 0.25f);
+  EXPECT_EQ(payload.f32(8), 0.75f);
+  EXPECT_EQ(payload.u16(12), 5);
+  EXPECT_EQ(payload.u16(14), 6);
+  EXPECT_EQ(payload.u16(16), 0x0102);
+  EXPECT_EQ(payload.u32(18), 2u);
+  EXPECT_EQ(payload.f32(22 + 4), 10.0f);
+  EXPECT_EQ(payload.f32(22 + 8), 0.5f);
+  EXPECT_EQ(payload.f32(46 + 0), 1.0f);
+  EXPECT_EQ(payload.f32(46 + 16), -0.25f);
+  EXPECT_EQ(payload.u16(46 + 20), 1);
 }
 
 TEST(EnvelopePayload, RoundTripTakesKeysAndParameterButNotTheHeader) {

@@ -31,18 +31,17 @@ TEST(PathKeys, FindAcceptsTimesWithinHalfAPercent) {
 // After the header every kind shares (see EnvelopePayload): the count and the keys.
 TEST(PathPayload, WritesTheDescribedLayoutAndReadsBackEqual) {
   auto path = pathWith({pathKey(0.0f, 1, 0, 0.5f), pathKey(1.0f, 2, 1)});
-  uint32_t tag = 0;
-  std::vector<uint8_t> bytes = payloadOf(*path, &tag);
-  EXPECT_EQ(tag, kPth0);
-  ASSERT_EQ(bytes.size(), 20u + 2 * 56);
-  EXPECT_EQ(u32At(bytes, 16), 2u);
-  EXPECT_EQ(floatAt(bytes, 20 + 4), 1.0f);   // positionX
-  EXPECT_EQ(floatAt(bytes, 20 + 36), 9.0f);  // scaleZ
-  EXPECT_EQ(floatAt(bytes, 20 + 40), 0.5f);  // tension
-  EXPECT_EQ(u16At(bytes, 76 + 52), 1);       // linear of the second key
+  Payload payload(*path);
+  EXPECT_EQ(payload.tag, kPth0);
+  ASSERT_EQ(payload.length, 20u + 2 * 56);
+  EXPECT_EQ(payload.u32(16), 2u);
+  EXPECT_EQ(payload.f32(20 + 4), 1.0f);   // positionX
+  EXPECT_EQ(payload.f32(20 + 36), 9.0f);  // scaleZ
+  EXPECT_EQ(payload.f32(20 + 40), 0.5f);  // tension
+  EXPECT_EQ(payload.u16(76 + 52), 1);     // linear of the second key
   auto other = Owned<PathComponent>(
       makeComponent<PathComponent>(uint16_t{40}, 0.0f, 1.0f, uint16_t{41}, uint16_t{0}));
-  EXPECT_EQ(other->readChunk(kPth0, static_cast<uint32_t>(bytes.size()), bytes.data()), 1);
+  EXPECT_EQ(other->readChunk(kPth0, payload.length, payload.data), 1);
   EXPECT_EQ(other->id, 40);  // the header is not read
   EXPECT_EQ(other->linkId, 41);
   EXPECT_EQ(std::memcmp(other->keys, path->keys, 2 * sizeof(PathKey)), 0);
