@@ -27,7 +27,7 @@ class Crashers : public ::testing::Test {
   EffectDescription description;
 };
 
-TEST_F(Crashers, VariantCountsAreClampedAndShortChunksIgnored) {
+TEST_F(Crashers, VariantCountsAreClampedShortChunksIgnoredAndTextsEndAtThePayload) {
   EXPECT_EQ(20u, load(ChunkBytes("VTAE").chunk("VCNT", le32(0xFFFFFFFF))).variantCount);
   EXPECT_EQ(0u, load(ChunkBytes("VTAE").chunk("VCNT", "\5\0")).variantCount);
   load(ChunkBytes("VTAE")
@@ -38,9 +38,7 @@ TEST_F(Crashers, VariantCountsAreClampedAndShortChunksIgnored) {
   EXPECT_EQ(nullptr, description.variantTexts[1]);
   EXPECT_EQ(0u, description.effectType);
   EXPECT_EQ(0.0f, description.best);
-}
-
-TEST_F(Crashers, TextsWithoutTheirNulEndAtThePayload) {
+  // Texts without their NUL end at the payload.
   load(ChunkBytes("VTAE")
            .chunk("ENAM", "Unterminated")
            .chunk("DESC", "")

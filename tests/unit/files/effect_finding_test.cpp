@@ -62,7 +62,7 @@ TEST(EffectSearch, ReadsTitlesAndTextsFromTheEffectFiles) {
   EXPECT_EQ(1, search.find("missing", results)) << "an unreadable file still matches by name";
 }
 
-TEST(PersonalLists, RecentlyUsedKeepsSixteenNewestFirst) {
+TEST(PersonalLists, RecentlyUsedKeepsSixteenNewestFirstAndFavouritesRefuseWhenFull) {
   PersonalLists lists;
   for (int i = 1; i <= 17; ++i) lists.noteUsed(numbered("E", i).c_str());
   lists.noteUsed("E5");
@@ -70,10 +70,7 @@ TEST(PersonalLists, RecentlyUsedKeepsSixteenNewestFirst) {
   EXPECT_STREQ("E5", lists.recent().items[0]);
   EXPECT_STREQ("E17", lists.recent().items[1]);
   EXPECT_STREQ("E2", lists.recent().items[15]) << "E1 dropped, E5 moved to the front";
-}
 
-TEST(PersonalLists, FavouritesAddRemoveAndRefuseWhenFull) {
-  PersonalLists lists;
   EXPECT_TRUE(lists.addFavourite("A"));
   EXPECT_FALSE(lists.addFavourite("A"));
   for (int i = 1; i < kMaxGroupItems; ++i)

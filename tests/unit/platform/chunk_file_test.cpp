@@ -136,12 +136,24 @@ TEST_F(ChunkFileOnDisk, ReadsEveryShapeOfFileToItsEndOrFailure) {
   }
 }
 
-TEST_F(ChunkFileOnDisk, MissingOrUncreatableFileFails) {
+TEST_F(ChunkFileOnDisk, MissingOrUncreatableFilesAndOperationsOutsideTheirModeFail) {
   EXPECT_EQ(chunks.open(folder.file("none.vta").c_str(), kMagic, kChunkReadFile), kChunkOpenFailed);
   EXPECT_EQ(chunks.open(folder.file("no-folder/new.vta").c_str(), kMagic, kChunkWriteFile),
             kChunkOpenFailed);
   EXPECT_EQ(chunks.open(nullptr, kMagic, kChunkReadFile), kChunkOpenFailed);
   EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+
+  std::string path = folder.file("modes.vta");
+  EXPECT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadBlock), kChunkWrongMode);
+  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+  EXPECT_EQ(chunks.writeChunk(kName, 2, nullptr), kChunkWrongMode);
+  EXPECT_FALSE(chunks.commit()) << "a refused chunk fails the save";
+  ASSERT_EQ(openBytes("VTAE"), kChunkOk);
+  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+  EXPECT_EQ(chunks.status(), kChunkWrongMode);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
 }
 
 #ifdef __linux__
@@ -162,22 +174,6 @@ TEST_F(ChunkFileOnDisk, HostileLengthReservesNoMemory) {
   EXPECT_EQ(status, kChunkReadFailed);
 }
 #endif
-
-TEST_F(ChunkFileOnDisk, OperationsOutsideTheirModeFail) {
-  std::string path = folder.file("modes.vta");
-  EXPECT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadBlock), kChunkWrongMode);
-  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
-
-  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
-  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
-  EXPECT_EQ(chunks.writeChunk(kName, 2, nullptr), kChunkWrongMode);
-  EXPECT_FALSE(chunks.commit()) << "a refused chunk fails the save";
-
-  ASSERT_EQ(openBytes("VTAE"), kChunkOk);
-  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
-  EXPECT_EQ(chunks.status(), kChunkWrongMode);
-  EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
-}
 
 // --- Memory blocks -----------------------------------------------------------
 

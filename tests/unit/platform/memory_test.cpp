@@ -42,7 +42,7 @@ TEST(CompareBytes, ComparesNBytesAsUnsignedClampedToOne) {
   EXPECT_EQ(compareBytes("a", "b", 0), 0);
 }
 
-TEST(CopyBytes, CopiesForwardEvenOverlappingAndNothingFromNull) {
+TEST(CopyAndFillBytes, CopyForwardEvenOverlappingFillWithTheLowByteAndDoNothingWithNull) {
   char to[4] = {'x', 'x', 'x', 'x'};
   EXPECT_EQ(copyBytes(to, "abc", 3), to);
   EXPECT_EQ(std::memcmp(to, "abcx", 4), 0);
@@ -56,10 +56,8 @@ TEST(CopyBytes, CopiesForwardEvenOverlappingAndNothingFromNull) {
   EXPECT_EQ(copyBytes(nullptr, "ab", 2), nullptr);
   EXPECT_EQ(copyBytes(to, "xy", 0), nullptr);
   EXPECT_EQ(to[0], 'a');
-}
 
-TEST(FillBytes, FillsWithLowByteOfValue) {
-  unsigned char bytes[4] = {};
+  unsigned char bytes[4] = {};  // filled with the low byte of the value
   EXPECT_EQ(fillBytes(bytes, 0x1AB, 3), bytes);
   EXPECT_EQ(bytes[0], 0xAB);
   EXPECT_EQ(bytes[2], 0xAB);
@@ -84,7 +82,7 @@ TEST(CopyString, CopiesTerminatorAndAppends) {
   EXPECT_STREQ(to, "abcd");
 }
 
-TEST(CompareStrings, OrdersSignedBytesAndClamps) {
+TEST(CompareStrings, OrdersSignedBytesAndClampsAndLengthsCountUpToNul) {
   EXPECT_EQ(compareStrings("abc", "abc"), 0);
   EXPECT_EQ(compareStrings("abc", "abd"), -1);
   EXPECT_EQ(compareStrings("b", "a"), 1);
@@ -98,9 +96,6 @@ TEST(CompareStrings, OrdersSignedBytesAndClamps) {
   EXPECT_EQ(compareBytes(high, "A", 1), 1);
   EXPECT_EQ(compareStrings(nullptr, "a"), 0);
   EXPECT_EQ(compareStrings("a", nullptr), 0);
-}
-
-TEST(StringLength, CountsUpToNul) {
   EXPECT_EQ(stringLength("abc"), 3u);
   EXPECT_EQ(stringLength(""), 0u);
   EXPECT_EQ(stringLength("ab\0cd"), 2u);
