@@ -101,12 +101,18 @@ TEST_F(PathViewTest, TopAndSideViewsLookTheWaysTheDragsMoveKeys) {
   EXPECT_LT(side1.y, side2.y);
 }
 
-TEST_F(PathViewTest, WithoutThePathBitOnlyTheSceneIsDrawn) {
+TEST_F(PathViewTest, WithoutThePathBitOrAPathOnlyTheSceneIsDrawn) {
   CameraView camera;
   VtaRenderJob job = viewJob(rnd::kTopView | 1, kWidth, kHeight, 50);
   vtafx::Picture picture = draw(job, camera);
   Spot s = spotOf(camera, trace(job).keys[1]);
   EXPECT_NE(pixelAt(picture, int(s.x), int(s.y)), bytesOf(rnd::kCurrentKeyColour));
+  // An object without a path shows the scene alone.
+  job = viewJob(rnd::kCameraView | kShowAll, kWidth, kHeight, 50);
+  job.viewObject = 77;
+  picture = draw(job, camera);
+  EXPECT_TRUE(trace(job).keys.empty());
+  EXPECT_EQ(countOf(picture, bytesOf(rnd::kPathLineColour)), 0u);
 }
 
 // Marks and line at the picture's edges are cut there: the last key lies
@@ -149,15 +155,6 @@ TEST_F(PathViewTest, AViewKeepsItsFramingUntilAJobFramesItAnew) {
   EXPECT_EQ(framed.position.x, dragged.position.x);
   EXPECT_EQ(framed.position.y, dragged.position.y);
   EXPECT_NE(framed.position.x, reframed.position.x) << "framed again around the moved key";
-}
-
-TEST_F(PathViewTest, AnObjectWithoutAPathShowsTheSceneAlone) {
-  CameraView camera;
-  VtaRenderJob job = viewJob(rnd::kCameraView | kShowAll, kWidth, kHeight, 50);
-  job.viewObject = 77;
-  vtafx::Picture picture = draw(job, camera);
-  EXPECT_TRUE(trace(job).keys.empty());
-  EXPECT_EQ(countOf(picture, bytesOf(rnd::kPathLineColour)), 0u);
 }
 
 // The views are drawn by the preview's renderer: a file mapped onto the

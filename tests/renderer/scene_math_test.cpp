@@ -47,28 +47,22 @@ vta::MorphRecord record(uint16_t deform, float amount, float parameter) {
   return r;
 }
 
-TEST(MorphTest, CurlRollsOntoACylinderAndThenLiesFlatOnTop) {
+TEST(MorphTest, EachDeformMovesPointsAsWorkedOut) {
+  // Curl rolls onto a cylinder and then lies flat on top.
   vta::MorphRecord curl = record(1, 0.5f, 0.0f);
   expectNear(deformPoint(curl, {-0.5f, 1, 0}, {}), {-0.5f, 1, 0});
   expectNear(deformPoint(curl, {kPi * 0.25f, 1, 0}, {}), {0.5f, 1, 0.5f});
   expectNear(deformPoint(curl, {kPi * 0.5f + 0.3f, 1, 0}, {}), {-0.3f, 1, 1.0f});
-}
-
-TEST(MorphTest, FoldTurnsThePartRightOfTheLineTowardTheViewer) {
+  // Fold turns the part right of the line toward the viewer.
   vta::MorphRecord fold = record(2, 90, 0.25f);
   expectNear(deformPoint(fold, {1.25f, 0, 0}, {}), {0.25f, 0, 1});
   expectNear(deformPoint(fold, {0.0f, 0, 0}, {}), {0.0f, 0, 0});
-}
-
-TEST(MorphTest, TwistTurnsRowsAboutYByHeight) {
+  // Twist turns rows about y by height.
   vta::MorphRecord twist = record(4, 90, 0);
   expectNear(deformPoint(twist, {1, 1, 0}, {}), {0, 1, -1});
   expectNear(deformPoint(twist, {1, 0, 0}, {}), {1, 0, 0});
-}
-
-TEST(MorphTest, RippleRaisesByDistanceFromTheCentre) {
-  vta::MorphRecord ripple = record(3, 0.1f, 0.25f);  // a quarter wave per unit
-  expectNear(deformPoint(ripple, {1, 1, 0}, {0, 1, 0}), {1, 1, 0.1f});
+  // Ripple raises by distance from the centre, a quarter wave per unit.
+  expectNear(deformPoint(record(3, 0.1f, 0.25f), {1, 1, 0}, {0, 1, 0}), {1, 1, 0.1f});
 }
 
 TEST(PlacementTest, ScaleAndRotationActAboutThePivot) {
@@ -155,7 +149,7 @@ TEST(ShadowMapTest, FarOffAndBrokenPointsNeitherBreakTheMapNorGetShadows) {
   }
 }
 
-TEST(ShadowMapTest, ShadowsNeedTheOptionLightingAndACastingLight) {
+TEST(ShadowMapTest, ShadowsNeedTheOptionLightingAndACastingLightAndKeepOnlyTheFramesObjects) {
   LightRig rig;
   rig.lights.resize(2);
   rig.lights[1].castsShadows = true;
@@ -171,13 +165,9 @@ TEST(ShadowMapTest, ShadowsNeedTheOptionLightingAndACastingLight) {
   rig.lights[1].castsShadows = false;
   shadows.prepare(rig, meshes, 60, true);
   EXPECT_FALSE(shadows.active());
-}
 
-TEST(ShadowMapTest, MapsKeptForTheNextFrameHoldOnlyThatFramesObjects) {
-  LightRig rig;
-  rig.lights.resize(2);
+  // Maps kept for the next frame hold only that frame's objects.
   rig.lights[0].castsShadows = rig.lights[1].castsShadows = true;
-  Shadows shadows;
   shadows.prepare(rig, {square(1, 1)}, 100, true);
   EXPECT_NEAR(shadows.loss({0, 0, 0}), 1.0f, 1e-6f);
   rig.lights[1].castsShadows = false;
