@@ -94,7 +94,7 @@ TEST_F(OptionsTest, PathRotationTurnsThePathAboutZ) {
   EXPECT_GT(meanDifference(turned, source(2)), 10.0);
 }
 
-TEST_F(OptionsTest, AntialiasingSoftensOnlyEdges) {
+TEST_F(OptionsTest, AntialiasingSoftensOnlyEdgesAndFilteringAndPerspectiveChangeTheMapping) {
   vtafx::Picture sharp = render("Spin Away", 3, 10, {}, 64);
   vtafx::Picture smooth = render("Spin Away", 3, 10, {{VTA_ANTIALIASING, 1}}, 64);
   double d = meanDifference(sharp, smooth);
@@ -104,9 +104,8 @@ TEST_F(OptionsTest, AntialiasingSoftensOnlyEdges) {
   EXPECT_EQ(meanDifference(render("Slide Left", 10, 10, {{VTA_ANTIALIASING, 1}}, 64),
                            render("Slide Left", 10, 10, {}, 64)),
             0.0);
-}
 
-TEST_F(OptionsTest, FilteringAndPerspectiveChangeTheMapping) {
+  // Filtering and perspective change the mapping.
   Options plain{{VTA_QUALITY, 0}, {VTA_IMAGE_QUALITY, 0}};
   vtafx::Picture base = render("Door Swing Open", 5, 10, plain, 64);
   EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10,
@@ -117,15 +116,13 @@ TEST_F(OptionsTest, FilteringAndPerspectiveChangeTheMapping) {
             0.2);
 }
 
-TEST_F(OptionsTest, MotionBlurAveragesEarlierTimes) {
+TEST_F(OptionsTest, MotionBlurAveragesEarlierTimesAndEnvelopesDriveFadeAndMorph) {
   Options blur{{VTA_BLUR_PERCENT, 100}, {VTA_BLUR_COUNT, 4}};
   vtafx::Picture sharp = render("Slide Left", 5, 10);
   vtafx::Picture blurred = render("Slide Left", 5, 10, blur);
   EXPECT_GT(meanDifference(sharp, blurred), 1.0);
   EXPECT_LT(meanDifference(render("Slide Left", 0, 10, blur), source(1)), 1.0);
-}
 
-TEST_F(OptionsTest, EnvelopesOfTheEffectDriveFadeAndMorph) {
   // Zoom In Through fades its object out; Page Turn Right curls by morph.
   EXPECT_LT(meanDifference(render("Zoom In Through", 10, 10), source(2)), 1.0);
   EXPECT_GT(meanDifference(render("Page Turn Right", 4, 10), render("Slide Left", 0, 10)), 5.0);

@@ -72,7 +72,7 @@ TEST(SurfaceComponent, CompareSeesEveryOtherField) {
       [](auto& s) { s.vectors[1][11] ^= 1; }, [](auto& s) { s.lastWord = 0; });
 }
 
-TEST(SurfaceComponent, MapFileWithoutNulIsCutToFit) {
+TEST(SurfaceComponent, MapFileWithoutNulIsCutToFitAndATruncatedPayloadIsRefused) {
   auto surface = patternedSurface();
   Payload payload(*surface);
   std::vector<uint8_t> bytes = payload.bytes();
@@ -81,11 +81,7 @@ TEST(SurfaceComponent, MapFileWithoutNulIsCutToFit) {
   ASSERT_TRUE(copy);
   EXPECT_EQ(std::string(copy->mapFile), std::string(255, 'A'));
   EXPECT_EQ(copy->frameOffset, 12.5f);
-}
 
-TEST(SurfaceComponent, TruncatedPayloadIsRefusedAndChangesNothing) {
-  auto surface = patternedSurface();
-  Payload payload(*surface);
   auto target = make<SurfaceComponent>();
   std::strcpy(target->mapFile, "Kept");
   for (uint32_t length = 0; length < 382; ++length) {

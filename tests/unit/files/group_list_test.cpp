@@ -57,7 +57,7 @@ TEST(GroupList, GroupsHoldSixteenNamesOfFortyCharacters) {
   EXPECT_EQ(0, list.addItem(2, "no such group"));
 }
 
-TEST(GroupList, FindsTheFirstGroupHoldingAName) {
+TEST(GroupList, FindsTheFirstGroupHoldingANameAndForeignOrBrokenFilesGiveZero) {
   EffectGroupList list;
   for (int g = 0; g < 6; ++g) list.addGroup(("G" + std::to_string(g)).c_str());
   list.addItem(2, "other");
@@ -69,20 +69,19 @@ TEST(GroupList, FindsTheFirstGroupHoldingAName) {
   EXPECT_EQ(-1, list.findItemIndex("wipe"));
   EXPECT_EQ(nullptr, list.group(6));
   EXPECT_EQ(nullptr, list.group(-1));
-}
 
-TEST(GroupList, ForeignOrBrokenFilesGiveZero) {
+  // Foreign or broken files give zero.
   Installation install;
-  EffectGroupList list;
+  EffectGroupList loaded;
   const std::string foreign = install.write("x.org", ChunkBytes("VTAE").chunk("OGRP", "A"));
-  EXPECT_EQ(0, list.loadFromPath(foreign.c_str()));
-  EXPECT_EQ(0, list.groupCount());
+  EXPECT_EQ(0, loaded.loadFromPath(foreign.c_str()));
+  EXPECT_EQ(0, loaded.groupCount());
   const std::string broken = install.write(
       "y.org", ChunkBytes("VTAG").chunk("OGRP", textBytes("A")).raw("OITM" + le32(99) + "b"));
-  EXPECT_EQ(0, list.loadFromPath(broken.c_str()));
-  EXPECT_EQ(1, list.groupCount());  // kept what was read before the break
-  EXPECT_EQ(0, list.loadByName("absent"));
-  EXPECT_EQ(0, list.groupCount());
+  EXPECT_EQ(0, loaded.loadFromPath(broken.c_str()));
+  EXPECT_EQ(1, loaded.groupCount());  // kept what was read before the break
+  EXPECT_EQ(0, loaded.loadByName("absent"));
+  EXPECT_EQ(0, loaded.groupCount());
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ TEST(SafeSave, AReplaceThatLosesTheOldFileKeepsTheNewOne) {
   EXPECT_EQ(kNew, folder.read(*left.begin())) << "the temporary file holds the only copy";
 }
 
-TEST(SafeSave, UncommittedOrUnstartedSavesChangeNothing) {
+TEST(SafeSave, UncommittedOrUnstartedSavesChangeNothingAndNoneReplacesAFolder) {
   TempFolder folder;
   const std::string target = folder.write("kept.vta", kOld);
   {
@@ -109,6 +109,12 @@ TEST(SafeSave, UncommittedOrUnstartedSavesChangeNothing) {
   EXPECT_FALSE(idle.begin(nullptr));
   EXPECT_FALSE(saveFile(folder.file("no-folder/x.vta").c_str(), "x", 1));
   EXPECT_EQ((std::set<std::string>{"kept.vta"}), folder.names());
+
+  // No save replaces a folder.
+  folder.write("taken.vta/inside", "kept");
+  EXPECT_FALSE(saveFile(folder.file("taken.vta").c_str(), "x", 1));
+  EXPECT_EQ((std::set<std::string>{"kept.vta", "taken.vta"}), folder.names());
+  EXPECT_EQ("kept", folder.read("taken.vta/inside"));
 }
 
 TEST(SafeSave, TwoSavesOfOneTargetAtOnceDoNotCollide) {
@@ -124,14 +130,6 @@ TEST(SafeSave, TwoSavesOfOneTargetAtOnceDoNotCollide) {
   ASSERT_TRUE(second.commit());
   EXPECT_EQ("second", folder.read("both.vta"));
   EXPECT_EQ((std::set<std::string>{"both.vta"}), folder.names());
-}
-
-TEST(SafeSave, NeverReplacesAFolder) {
-  TempFolder folder;
-  folder.write("taken.vta/inside", "kept");
-  EXPECT_FALSE(saveFile(folder.file("taken.vta").c_str(), "x", 1));
-  EXPECT_EQ((std::set<std::string>{"taken.vta"}), folder.names());
-  EXPECT_EQ("kept", folder.read("taken.vta/inside"));
 }
 
 TEST(SafeSave, ReplacesATargetNamedInTheSystemCodePage) {
