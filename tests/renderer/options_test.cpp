@@ -79,14 +79,12 @@ TEST_F(OptionsTest, FullTransparencyShowsTheBackground) {
   EXPECT_GT(meanDifference(half, source(2)), 5.0);
 }
 
-TEST_F(OptionsTest, TrailsAddFadingCopiesBehindAMovingObject) {
+TEST_F(OptionsTest, TrailsAddFadingCopiesBehindAMovingObjectAndPathRotationTurnsThePath) {
   vtafx::Picture single = render("Fly Away Top Left", 6, 10);
   vtafx::Picture trailed =
       render("Fly Away Top Left", 6, 10, {{kTrailCount, 3}, {kTrailSpacing, 10}});
   EXPECT_GT(meanDifference(single, trailed), 3.0);
-}
 
-TEST_F(OptionsTest, PathRotationTurnsThePathAboutZ) {
   // Slide Left moves the picture left; turned by 90 degrees it moves down.
   vtafx::Picture turned = render("Slide Left", 5, 10, {{kPathRotation, 90}, {VTA_LIGHTING, 0}});
   vtafx::Picture slideDown = render("Slide Left", 5, 10, {{VTA_LIGHTING, 0}});

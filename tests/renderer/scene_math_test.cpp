@@ -109,7 +109,7 @@ void expectShadowOfSquare(const Light& light) {
   EXPECT_EQ(map.occlusion({0, 0, 1.5f}), 0);  // between it and the light
 }
 
-TEST(ShadowMapTest, ASquareShadowsWhatLiesBehindItFromEveryKindOfLight) {
+TEST(ShadowMapTest, ASquareShadowsWhatLiesBehindItLighterWhenSeeThroughAndTheNearestCounts) {
   Light directional;
   directional.direction = {0, 0, -1};
   expectShadowOfSquare(directional);
@@ -121,9 +121,8 @@ TEST(ShadowMapTest, ASquareShadowsWhatLiesBehindItFromEveryKindOfLight) {
   point.kind = vta::LightKind::kPoint;
   point.position = {0, 0, 4};
   expectShadowOfSquare(point);
-}
 
-TEST(ShadowMapTest, ASeeThroughObjectCastsALighterShadowAndTheNearestCounts) {
+  // A see-through object casts a lighter shadow.
   Light light;
   EXPECT_NEAR(ShadowMap(light, {square(1, 0.25f)}).occlusion({0, 0, 0}), 0.25f, 1e-6f);
   // The nearer square (to the light, which shines from +z) decides.

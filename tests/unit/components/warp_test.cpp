@@ -37,7 +37,7 @@ class Warp : public ::testing::Test {
   SettingsSandbox sandbox;
 };
 
-TEST_F(Warp, PayloadHoldsNameAmountAndValues) {
+TEST_F(Warp, PayloadHoldsNameAmountAndValuesAndRoundTrips) {
   auto warp = patternedWarp();
   Payload payload(*warp);
   ASSERT_EQ(payload.result, 1);
@@ -49,10 +49,6 @@ TEST_F(Warp, PayloadHoldsNameAmountAndValues) {
   EXPECT_EQ(payload.u32(61), 3u);
   EXPECT_EQ(payload.f32(65), 1.0f);
   EXPECT_EQ(payload.f32(73), 3.5f);
-}
-
-TEST_F(Warp, RoundTripAndCloneKeepNameAmountAndValues) {
-  auto warp = patternedWarp();
   expectRoundTrip(*warp);
   auto cloned = expectCloneWritesTheSame(*warp);
   ASSERT_TRUE(cloned);

@@ -161,7 +161,7 @@ TEST(DescriptionClear, KeepsTypeBestAndFlagsButReleasesTheRest) {
   EXPECT_EQ(0u, description.lists[kCameras].count);
 }
 
-TEST(ComponentRemoval, ClearsReferencesHeldByEveryList) {
+TEST(ComponentLinks, RemovalClearsReferencesHeldByEveryListAndLaterListsWinForAnId) {
   EffectDescription description;
   TestComponent* object = makeTest(1);
   description.lists[kObjects].append(object);
@@ -181,15 +181,13 @@ TEST(ComponentRemoval, ClearsReferencesHeldByEveryList) {
   EXPECT_EQ(nullptr, envelope->attached);
   EXPECT_EQ(child, description.lists[kSurfaces].head->link);
   EXPECT_FALSE(description.removeComponent(kObjects, envelope)) << "not a member of that list";
-}
 
-TEST(LinkResolution, LaterListWinsForAnIdHeldTwice) {
-  EffectDescription description;
+  // The later list wins for an id held twice.
   description.lists[kCameras].append(makeTest(5));
   description.lists[kWarps].append(makeTest(5));
   description.lists[kEnvelopes].append(makeTest(9, 5));
   description.resolveLinks();
-  EXPECT_EQ(description.lists[kWarps].head, description.lists[kEnvelopes].head->link);
+  EXPECT_EQ(description.lists[kWarps].head, description.lists[kEnvelopes].at(1)->link);
 }
 
 TEST(ComponentList, PositionsCopiesAndEquality) {

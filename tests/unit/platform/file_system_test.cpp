@@ -86,7 +86,7 @@ TEST_F(FileSystem, ResolvesAnyCaseAndSeparatorPreferringTheExactSpelling) {
             folder.path() + "/Effects/Foo.VTA");
 }
 
-TEST_F(FileSystem, KeepsSpellingOfMissingNames) {
+TEST_F(FileSystem, KeepsSpellingOfMissingNamesAndSeesFilesAddedAfterALookup) {
   EXPECT_EQ(resolvePath((folder.path() + "/EFFECTS/New.vta").c_str()),
             folder.path() + "/Effects/New.vta");
   EXPECT_EQ(resolvePath((folder.path() + "/Gone/EFFECTS").c_str()),
@@ -94,9 +94,8 @@ TEST_F(FileSystem, KeepsSpellingOfMissingNames) {
   EXPECT_EQ(resolvePath((folder.path() + "//effects/./x/../").c_str()),
             folder.path() + "//Effects/./x/../");
   EXPECT_EQ(resolvePath(nullptr), "");
-}
 
-TEST_F(FileSystem, SeesFilesAddedAndRemovedAfterALookup) {
+  // A file added after a lookup is seen.
   const std::string effects = folder.path() + "/EFFECTS/";
   EXPECT_EQ(resolvePath((effects + "new.vta").c_str()), folder.path() + "/Effects/new.vta");
   folder.write("Effects/New.VTA", "made later");

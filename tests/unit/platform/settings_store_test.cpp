@@ -42,15 +42,11 @@ TEST_F(SettingsStore, RoundTripsValuesByNameInAnyCaseAndLaterWritesReplaceThem) 
   EXPECT_EQ(readRegistryString(text, sizeof text, "Missing"), 0);
 }
 
-TEST_F(SettingsStore, NothingReadsFromAKeyNeverWritten) {
-  char text[16] = "keep";
+TEST_F(SettingsStore, NothingReadsFromAKeyNeverWrittenAndStringsMustFitWithTheirTerminator) {
+  char bytes[8] = "keep";
   EXPECT_EQ(readRegistryDword("Count"), 0u);
-  EXPECT_EQ(readRegistryString(text, sizeof text, "Path"), 0);
-}
-
-TEST_F(SettingsStore, StringMustFitWithItsTerminator) {
+  EXPECT_EQ(readRegistryString(bytes, sizeof bytes, "Path"), 0);
   ASSERT_EQ(writeRegistryString("Name", "abcd"), 1);
-  char bytes[8];
   std::memset(bytes, '#', sizeof bytes);
   EXPECT_EQ(readRegistryString(bytes, 4, "Name"), 0);
   EXPECT_EQ(std::string(bytes + 4, 4), "####");
@@ -104,11 +100,17 @@ void writeFileText(const SettingsSandbox& sandbox, const std::string& text) {
   std::ofstream(sandbox.file(), std::ios::binary) << text;
 }
 
-TEST_F(SettingsStore, FileHoldsOneValuePerLine) {
+TEST_F(SettingsStore, FileHoldsOneValuePerLineAndWritesLeaveNoTemporaryFiles) {
   ASSERT_EQ(writeRegistryString("Path", "/opt/vantaro"), 1);
   ASSERT_EQ(writeRegistryDword("Effect_Count", 12), 1);
   ASSERT_EQ(writeRegistryString("Path", "/usr/vantaro"), 1);
   EXPECT_EQ(fileText(sandbox), "Path=s:/usr/vantaro\nEffect_Count=d:12\n");
+
+  // Writes leave no temporary files.
+  ASSERT_EQ(writeRegistryDword("A", 1), 1);
+  ASSERT_EQ(writeRegistryDword("B", 2), 1);
+  const auto folder = std::filesystem::path(sandbox.file()).parent_path();
+  EXPECT_EQ(fileNames(folder.string()), std::set<std::string>{"settings.ini"});
 }
 
 TEST_F(SettingsStore, GarbledLinesAreIgnoredAndKept) {
@@ -135,13 +137,6 @@ TEST_F(SettingsStore, RefusesWhatTheFileCannotHold) {
   EXPECT_EQ(writeRegistryString("Notes", nullptr), 0);
   EXPECT_EQ(writeRegistryDword(nullptr, 1), 0);
   EXPECT_FALSE(std::filesystem::exists(sandbox.file()));
-}
-
-TEST_F(SettingsStore, WritesLeaveNoTemporaryFiles) {
-  ASSERT_EQ(writeRegistryDword("A", 1), 1);
-  ASSERT_EQ(writeRegistryDword("B", 2), 1);
-  const auto folder = std::filesystem::path(sandbox.file()).parent_path();
-  EXPECT_EQ(fileNames(folder.string()), std::set<std::string>{"settings.ini"});
 }
 
 // Sets an environment variable for one scope and restores it afterwards.
