@@ -31,12 +31,19 @@ TEST_F(OptionsTest, SlideRunsFromTheOutgoingToTheIncomingClipAndFlyOnBackwards) 
   EXPECT_GT(meanDifference(middleOn, middleOff), 10.0);
 }
 
-TEST_F(OptionsTest, TransitionPeriodHoldsTheEndsOutsideIt) {
+TEST_F(OptionsTest, TransitionPeriodHoldsTheEndsOutsideItAndFullTransparencyShowsTheBackground) {
   Options half{{VTA_TRANSITION_PERIOD, 50}};
   vtafx::Picture start = render("Spin Away", 0, 100, half);
   EXPECT_LT(meanDifference(render("Spin Away", 20, 100, half), start), 0.5);
   EXPECT_LT(meanDifference(render("Spin Away", 50, 100, half), render("Spin Away", 50, 100)), 0.5);
   EXPECT_GT(meanDifference(render("Spin Away", 30, 100, half), start), 5.0);
+
+  // Full transparency shows the background.
+  vtafx::Picture clear = render("Spin Away", 3, 10, {{kTransparency, 100}});
+  EXPECT_LT(meanDifference(clear, source(2)), 1.0);
+  vtafx::Picture halfClear = render("Spin Away", 0, 10, {{kTransparency, 50}});
+  EXPECT_GT(meanDifference(halfClear, source(1)), 5.0);
+  EXPECT_GT(meanDifference(halfClear, source(2)), 5.0);
 }
 
 TEST_F(OptionsTest, WireFrameDrawsNoFilledFacesAndFlatShadingChangesTheLight) {
@@ -69,14 +76,6 @@ TEST_F(OptionsTest, LightDirectionTurnsFollowingLightsAndShineAddsHighlights) {
   vtafx::Picture matte = render("Flip Over", 1, 10);
   vtafx::Picture shiny = render("Flip Over", 1, 10, {{kShine, 100}});
   EXPECT_GT(meanBrightness(shiny), meanBrightness(matte) + 1);
-}
-
-TEST_F(OptionsTest, FullTransparencyShowsTheBackground) {
-  vtafx::Picture clear = render("Spin Away", 3, 10, {{kTransparency, 100}});
-  EXPECT_LT(meanDifference(clear, source(2)), 1.0);
-  vtafx::Picture half = render("Spin Away", 0, 10, {{kTransparency, 50}});
-  EXPECT_GT(meanDifference(half, source(1)), 5.0);
-  EXPECT_GT(meanDifference(half, source(2)), 5.0);
 }
 
 TEST_F(OptionsTest, TrailsAddFadingCopiesBehindAMovingObjectAndPathRotationTurnsThePath) {

@@ -10,13 +10,24 @@
 namespace ripple {
 namespace {
 
-TEST(RippleTest, ValuesFallBackToDefaultsAndAmountIsClamped) {
+TEST(RippleTest, ValuesFallBackToDefaultsAmountIsClampedAndWarpingKeepsFlatOrStillPictures) {
   const float values[] = {3};
   Settings s = settingsFrom(2.0f, 1, values);
   EXPECT_FLOAT_EQ(s.amount, 1.0f);
   EXPECT_FLOAT_EQ(s.waves, 3.0f);
   EXPECT_FLOAT_EQ(s.centreX, 0.5f);
   EXPECT_FLOAT_EQ(settingsFrom(-1.0f, 0, nullptr).amount, 0.0f);
+
+  // Warping keeps a flat picture flat and a still one unchanged.
+  const uint32_t n = 16;
+  std::vector<uint8_t> source(n * n * 3), target(n * n * 3, 0);
+  for (size_t i = 0; i < source.size(); ++i) source[i] = static_cast<uint8_t>(i * 7);
+  VtaWarpImage from{source.data(), int32_t(n * 3), n, n}, to{target.data(), int32_t(n * 3), n, n};
+  warpPicture(Settings{0, 6, 0.5f, 0.5f}, from, to);
+  EXPECT_EQ(target, source);
+  std::fill(source.begin(), source.end(), 77);
+  warpPicture(Settings{1, 6, 0.5f, 0.5f}, from, to);
+  EXPECT_EQ(target, source);
 }
 
 // Each point moves along its radius from the centre by the wave at its
@@ -34,18 +45,6 @@ TEST(RippleTest, PointsFollowTheWaveFormulaAcrossThePicture) {
         ASSERT_NEAR(my, y + (r > 0 ? dy / r * shift : 0), 1e-6) << x << ", " << y;
       }
   }
-}
-
-TEST(RippleTest, WarpingKeepsAFlatPictureFlatAndAStillOneUnchanged) {
-  const uint32_t n = 16;
-  std::vector<uint8_t> source(n * n * 3), target(n * n * 3, 0);
-  for (size_t i = 0; i < source.size(); ++i) source[i] = static_cast<uint8_t>(i * 7);
-  VtaWarpImage from{source.data(), int32_t(n * 3), n, n}, to{target.data(), int32_t(n * 3), n, n};
-  warpPicture(Settings{0, 6, 0.5f, 0.5f}, from, to);
-  EXPECT_EQ(target, source);
-  std::fill(source.begin(), source.end(), 77);
-  warpPicture(Settings{1, 6, 0.5f, 0.5f}, from, to);
-  EXPECT_EQ(target, source);
 }
 
 }  // namespace

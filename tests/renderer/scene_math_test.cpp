@@ -65,7 +65,7 @@ TEST(MorphTest, EachDeformMovesPointsAsWorkedOut) {
   expectNear(deformPoint(record(3, 0.1f, 0.25f), {1, 1, 0}, {0, 1, 0}), {1, 1, 0.1f});
 }
 
-TEST(PlacementTest, ScaleAndRotationActAboutThePivot) {
+TEST(PlacementAndNearClip, ScaleAndRotationActAboutThePivotAndClippingCutsAwayWhatLiesBehind) {
   Placement p;
   p.rotation = rotationXYZ(0, 0, 90);
   p.scale = {2, 2, 2};
@@ -74,9 +74,8 @@ TEST(PlacementTest, ScaleAndRotationActAboutThePivot) {
   expectNear(p.apply({2, 0, 0}), {1, 2, -1});
   // About x first, then y: +y goes to +z, then +z to +x.
   expectNear(rotationXYZ(90, 90, 0).apply({0, 1, 0}), {1, 0, 0});
-}
 
-TEST(NearClipTest, CutsAwayThePartBehindTheNearPlane) {
+  // Near clipping cuts away the part behind the near plane.
   ClipVertex t[3] = {};
   t[0].camera = {0, 0, -2};
   t[1].camera = {1, 0, -2};

@@ -62,7 +62,7 @@ TEST(NextAndPreviousKey, AlwaysMoveTheSliderAndPassKeysCloseToIt) {
   }
 }
 
-TEST(SteppedTimeBetween, KeepsAStepStrictlyBetweenTheNeighbours) {
+TEST(Steps, SteppedTimesStayStrictlyBetweenTheNeighboursAndSnapsTakeTheNearestHalvesUp) {
   const struct {
     double fraction, steps;
     float before, after, time;  // time -1: no step between
@@ -75,16 +75,15 @@ TEST(SteppedTimeBetween, KeepsAStepStrictlyBetweenTheNeighbours) {
     EXPECT_EQ(c.time, time) << c.fraction << " between " << c.before << " and " << c.after;
   }
   EXPECT_EQ(0.3725f, steppedTime(0.37249999, 10000));
-}
 
-TEST(SnapToStep, TakesTheNearestStepHalvesUpOnBothSidesOfZero) {
+  // Snapping takes the nearest step, halves up on both sides of zero.
   const struct {
     double value;
     float step, snapped;
-  } cases[] = {{2.34, 0.1f, 2.3f}, {2.36, 0.1f, 2.4f}, {29.5, 1, 30}, {-1.4, 1, -1},
+  } snaps[] = {{2.34, 0.1f, 2.3f}, {2.36, 0.1f, 2.4f}, {29.5, 1, 30}, {-1.4, 1, -1},
                {-2.4, 1, -2},      {-1.5, 1, -1},      {-1.6, 1, -2}, {-0.26, 0.5f, -0.5f},
                {-0.25, 0.5f, 0},   {0, 1, 0},          {-7.2, 5, -5}};
-  for (const auto& c : cases) {
+  for (const auto& c : snaps) {
     EXPECT_FLOAT_EQ(c.snapped, snapToStep(c.value, c.step)) << c.value << " by " << c.step;
   }
 }

@@ -55,7 +55,7 @@ TEST_F(Crashers, VariantCountsAreClampedShortChunksIgnoredAndTextsEndAtThePayloa
   EXPECT_STREQ("Unterminated", title);
 }
 
-TEST_F(Crashers, IconsWithImpossibleSizesGetNoPixels) {
+TEST_F(Crashers, IconsAndTexturesWithImpossibleSizesGetNoPixels) {
   EXPECT_EQ(nullptr, icon(iconHead(4, 4, 9000, 1, 9000, 1) + std::string(36000, 'p')).pixels);
   EXPECT_EQ(nullptr, icon(iconHead(255, 1, 8192, 8192, 8192, 8192)).pixels);  // > 4 GiB
   EXPECT_EQ(nullptr, icon(iconHead(1, 1, 4, 4, 4, 4) + std::string(15, 'p')).pixels);
@@ -65,9 +65,7 @@ TEST_F(Crashers, IconsWithImpossibleSizesGetNoPixels) {
   EXPECT_EQ(0u, shortHead.width);
   EXPECT_EQ(nullptr, shortHead.pixels);
   EXPECT_NE(nullptr, icon(iconHead(1, 1, 4, 4, 4, 4) + std::string(16, 'p')).pixels);
-}
 
-TEST_F(Crashers, TexturesWithImpossibleSizesGetNoPixels) {
   const std::string path = install.write("huge.VTT", ChunkBytes("VTAI")
                                                          .chunk("IPXR", le32(0x40000000))
                                                          .chunk("ITRW", le32(0x40000000))
@@ -81,11 +79,17 @@ TEST_F(Crashers, TexturesWithImpossibleSizesGetNoPixels) {
   EXPECT_EQ(nullptr, image.pixels);
 }
 
-TEST_F(Crashers, ChunksLongerThanTheFileStopTheLoad) {
+TEST_F(Crashers, ChunksLongerThanTheFileStopTheLoadAndGroupListsCannotGrowWithoutEnd) {
   load(ChunkBytes("VTAE").chunk("ENAM", textBytes("Before")).raw("SRF0" + le32(0xFFFFFFF0)));
   EXPECT_STREQ("Before", description.title);
   EXPECT_EQ(0u, description.lists[kSurfaces].count);
   EXPECT_EQ(0, loadDescription(description, "hostile", 0));
+
+  ChunkBytes file("VTAG");
+  for (int i = 0; i < kMaxGroups + 10; ++i) file.chunk("OGRP", "");
+  EffectGroupList list;
+  EXPECT_EQ(1, list.loadFromPath(install.write("many.org", file).c_str()));
+  EXPECT_EQ(kMaxGroups, list.groupCount());
 }
 
 TEST_F(Crashers, DefaultsRecordsNeverOverrunTheRecordOrThePayload) {
@@ -100,14 +104,6 @@ TEST_F(Crashers, DefaultsRecordsNeverOverrunTheRecordOrThePayload) {
   loadDefaults(record);
   EXPECT_EQ(3.0f, record.globalParams[0]);
   EXPECT_EQ('\0', record.effectName[0]);
-}
-
-TEST_F(Crashers, GroupListsCannotGrowWithoutEnd) {
-  ChunkBytes file("VTAG");
-  for (int i = 0; i < kMaxGroups + 10; ++i) file.chunk("OGRP", "");
-  EffectGroupList list;
-  EXPECT_EQ(1, list.loadFromPath(install.write("many.org", file).c_str()));
-  EXPECT_EQ(kMaxGroups, list.groupCount());
 }
 
 }  // namespace

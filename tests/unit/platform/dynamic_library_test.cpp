@@ -26,7 +26,7 @@ std::string moduleWithOtherCase() {
 const std::string kModule = moduleWithOtherCase();
 #endif
 
-TEST(DynamicLibrary, OpensModuleAndFindsSymbol) {
+TEST(DynamicLibrary, OpensModuleAndFindsSymbolAndMovingTransfersOwnership) {
   DynamicLibrary library;
   ASSERT_TRUE(library.open(kModule.c_str())) << kModule;
   EXPECT_TRUE(library.isOpen());
@@ -38,6 +38,17 @@ TEST(DynamicLibrary, OpensModuleAndFindsSymbol) {
   library.close();
   EXPECT_FALSE(library.isOpen());
   EXPECT_EQ(library.symbol("vtaTestAnswer"), nullptr);
+
+  // Moving transfers the ownership.
+  DynamicLibrary first;
+  ASSERT_TRUE(first.open(kModule.c_str()));
+  DynamicLibrary second(std::move(first));
+  EXPECT_FALSE(first.isOpen());
+  ASSERT_TRUE(second.isOpen());
+  DynamicLibrary third;
+  third = std::move(second);
+  EXPECT_FALSE(second.isOpen());
+  EXPECT_NE(third.symbol("vtaTestAnswer"), nullptr);
 }
 
 TEST(DynamicLibrary, OpensSystemLibraryAndMissingOneFails) {
@@ -53,18 +64,6 @@ TEST(DynamicLibrary, OpensSystemLibraryAndMissingOneFails) {
   EXPECT_FALSE(library.open(nullptr));
   EXPECT_FALSE(library.isOpen());
   EXPECT_EQ(library.symbol("GetTickCount"), nullptr);
-}
-
-TEST(DynamicLibrary, MovingTransfersOwnership) {
-  DynamicLibrary first;
-  ASSERT_TRUE(first.open(kModule.c_str()));
-  DynamicLibrary second(std::move(first));
-  EXPECT_FALSE(first.isOpen());
-  ASSERT_TRUE(second.isOpen());
-  DynamicLibrary third;
-  third = std::move(second);
-  EXPECT_FALSE(second.isOpen());
-  EXPECT_NE(third.symbol("vtaTestAnswer"), nullptr);
 }
 
 }  // namespace
