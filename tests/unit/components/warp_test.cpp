@@ -56,7 +56,7 @@ TEST_F(Warp, PayloadHoldsNameAmountAndValuesAndRoundTrips) {
 }
 
 // Without an installation folder the warp loads without its entries.
-TEST_F(Warp, NameWithoutNulIsCutToFortyCharacters) {
+TEST_F(Warp, NameWithoutNulIsCutToFortyCharactersAndParametersSetAmountOrValues) {
   Payload payload(*patternedWarp());
   std::vector<uint8_t> bytes = payload.bytes();
   std::memset(bytes.data() + 16, 'W', 41);
@@ -67,6 +67,18 @@ TEST_F(Warp, NameWithoutNulIsCutToFortyCharacters) {
   EXPECT_EQ(copy->warpEntry, nullptr);
   EXPECT_EQ(copy->warpSetEntry, nullptr);
   EXPECT_EQ(copy->warpCallbackEntry, nullptr);
+
+  auto warp = patternedWarp();
+  warp->setParameter(0, 0.125f);
+  EXPECT_EQ(warp->warpAmount, 0.125f);
+  warp->setParameter(2, 9.0f);
+  EXPECT_EQ(warp->values[2], 9.0f);
+  warp->setParameter(1, 8.0f);
+  EXPECT_EQ(warp->values[1], 8.0f);
+  EXPECT_EQ(warp->values[0], 1.0f);
+  warp->setParameter(3, 7.0f);  // past the last value: ignored
+  EXPECT_EQ(warp->warpAmount, 0.125f);
+  EXPECT_EQ(warp->values[2], 9.0f);
 }
 
 TEST_F(Warp, CompareSeesNameAmountCountAndEachValue) {
@@ -79,20 +91,6 @@ TEST_F(Warp, CompareSeesNameAmountCountAndEachValue) {
       *warp, [](auto& w) { w.warpName[0] = 'r'; }, [](auto& w) { w.warpAmount = 0.0f; },
       [](auto& w) { w.valueCount = 2; }, [](auto& w) { w.values[0] = 0.0f; },
       [](auto& w) { w.values[2] = 0.0f; });
-}
-
-TEST_F(Warp, SetParameterSetsAmountOrAValue) {
-  auto warp = patternedWarp();
-  warp->setParameter(0, 0.125f);
-  EXPECT_EQ(warp->warpAmount, 0.125f);
-  warp->setParameter(2, 9.0f);
-  EXPECT_EQ(warp->values[2], 9.0f);
-  warp->setParameter(1, 8.0f);
-  EXPECT_EQ(warp->values[1], 8.0f);
-  EXPECT_EQ(warp->values[0], 1.0f);
-  warp->setParameter(3, 7.0f);  // past the last value: ignored
-  EXPECT_EQ(warp->warpAmount, 0.125f);
-  EXPECT_EQ(warp->values[2], 9.0f);
 }
 
 TEST_F(Warp, TruncatedPayloadsAndValueCountsBeyondThemAreRefusedAndChangeNothing) {

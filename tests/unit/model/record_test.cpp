@@ -132,7 +132,7 @@ TEST(DescriptionCopy, ReleasesTextsTheSourceLacksAndCopiesTexturesIndependently)
   EXPECT_EQ(0, std::memcmp(source.textures[1]->pixels, target.textures[1]->pixels, 8));
 }
 
-TEST(DescriptionTexts, MissingTextsReadEmptyAndLongOnesAreCut) {
+TEST(DescriptionTexts, MissingTextsReadEmptyLongOnesAreCutAndClearReleasesThem) {
   EffectDescription description;
   description.resetVariants(3);
   description.setVariantText(0, "Left");
@@ -144,10 +144,8 @@ TEST(DescriptionTexts, MissingTextsReadEmptyAndLongOnesAreCut) {
   replaceText(description.text, "A long description");
   description.getText(buffer, sizeof buffer);
   EXPECT_STREQ("A lo", buffer);
-}
 
-TEST(DescriptionClear, KeepsTypeBestAndFlagsButReleasesTheRest) {
-  EffectDescription description;
+  // Clear keeps the type, best moment and flags but releases the rest.
   description.effectType = 1;
   description.best = 40.0f;
   description.allowFlags = 1;

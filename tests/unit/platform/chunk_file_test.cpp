@@ -56,7 +56,7 @@ class ChunkFileOnDisk : public ::testing::Test {
   Chunk chunk{};
 };
 
-TEST_F(ChunkFileOnDisk, OnlyACommittedSaveReplacesTheTarget) {
+TEST_F(ChunkFileOnDisk, OnlyACommittedSaveOfEveryChunkReplacesTheTarget) {
   std::string path = folder.write("kept.vta", "old");
   EXPECT_FALSE(chunks.commit()) << "nothing open";
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
@@ -65,10 +65,7 @@ TEST_F(ChunkFileOnDisk, OnlyACommittedSaveReplacesTheTarget) {
   EXPECT_EQ(folder.read("kept.vta"), "old");
   ASSERT_EQ(openBytes("VTAE"), kChunkOk);
   EXPECT_FALSE(chunks.commit()) << "read mode";
-}
 
-TEST_F(ChunkFileOnDisk, AChunkThatCannotBeWrittenFailsTheWholeSave) {
-  std::string path = folder.write("kept.vta", "old");
   {
     FailingSaves failing(SaveStep::kWrite);
     EXPECT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkMagicWriteFailed);
