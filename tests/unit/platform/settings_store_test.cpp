@@ -113,7 +113,15 @@ TEST_F(SettingsStore, FileHoldsOneValuePerLineAndWritesLeaveNoTemporaryFiles) {
   EXPECT_EQ(fileNames(folder.string()), std::set<std::string>{"settings.ini"});
 }
 
-TEST_F(SettingsStore, GarbledLinesAreIgnoredAndKept) {
+TEST_F(SettingsStore, RefusesWhatTheFileCannotHoldAndIgnoresAndKeepsGarbledLines) {
+  EXPECT_EQ(writeRegistryString("Notes", "two\nlines"), 0);
+  EXPECT_EQ(writeRegistryString("Notes", "cr\r"), 0);
+  EXPECT_EQ(writeRegistryString("A=B", "x"), 0);
+  EXPECT_EQ(writeRegistryString("A\nB", "x"), 0);
+  EXPECT_EQ(writeRegistryString("Notes", nullptr), 0);
+  EXPECT_EQ(writeRegistryDword(nullptr, 1), 0);
+  EXPECT_FALSE(std::filesystem::exists(sandbox.file()));
+
   writeFileText(sandbox,
                 "junk\n=\nCount\nCount=\nCount=d\nCount=x:5\nCount=d:12x\n"
                 "Big=d:4294967296\nEmpty=d:\nName=d:3\nGood=d:9\r\n");
@@ -127,16 +135,6 @@ TEST_F(SettingsStore, GarbledLinesAreIgnoredAndKept) {
   ASSERT_EQ(readRegistryString(text, sizeof text, "Added"), 1);
   EXPECT_STREQ(text, "x=y");
   EXPECT_EQ(fileText(sandbox).substr(0, 10), "junk\n=\nCou");
-}
-
-TEST_F(SettingsStore, RefusesWhatTheFileCannotHold) {
-  EXPECT_EQ(writeRegistryString("Notes", "two\nlines"), 0);
-  EXPECT_EQ(writeRegistryString("Notes", "cr\r"), 0);
-  EXPECT_EQ(writeRegistryString("A=B", "x"), 0);
-  EXPECT_EQ(writeRegistryString("A\nB", "x"), 0);
-  EXPECT_EQ(writeRegistryString("Notes", nullptr), 0);
-  EXPECT_EQ(writeRegistryDword(nullptr, 1), 0);
-  EXPECT_FALSE(std::filesystem::exists(sandbox.file()));
 }
 
 // Sets an environment variable for one scope and restores it afterwards.
