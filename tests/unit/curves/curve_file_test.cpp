@@ -29,7 +29,7 @@ TEST(EnvelopeFile, SavedFileIsMagicTagLengthAndPayloadAndReplacesTheOldFileButNo
   EXPECT_FALSE(std::filesystem::exists(nowhere));
 }
 
-TEST(EnvelopeFile, LoadTakesOnlyTheKeysAndCompletesTheEnds) {
+TEST(EnvelopeFile, LoadTakesOnlyTheKeysAndItsResultsTellSilentCasesFromFailures) {
   TempFolder folder;
   auto saved = newEnvelope(3, 0);
   saved->parameterIndex = 12;
@@ -46,10 +46,7 @@ TEST(EnvelopeFile, LoadTakesOnlyTheKeysAndCompletesTheEnds) {
   ASSERT_EQ(target->keyCount, 3u);
   EXPECT_EQ(target->keys[1].value, 6.0f);
   EXPECT_EQ(target->keys[2].time, 1.0f);
-}
 
-TEST(EnvelopeFile, LoadResultsTellSilentCasesFromFailures) {
-  TempFolder folder;
   std::vector<uint8_t> good = payloadOf(*envelopeWith({envKey(0.0f, 1), envKey(1.0f, 2)}));
   std::string shortPayload = bytesOf(good).substr(0, 69);
   struct Case {

@@ -13,7 +13,7 @@
 namespace vta {
 namespace {
 
-TEST(KeyAtTheSlider, IsTheKeyTheBoxesShowAndNoNeighbourAPercentAway) {
+TEST(SliderKeys, TheKeyShownIsNoNeighbourAPercentAwayAndNextAndPreviousAlwaysMove) {
   for (int percent = 0; percent < 100; ++percent) {
     const float here = keyTimeFromPercent(percent), next = keyTimeFromPercent(percent + 1);
     auto path = newPath();
@@ -32,9 +32,8 @@ TEST(KeyAtTheSlider, IsTheKeyTheBoxesShowAndNoNeighbourAPercentAway) {
   EXPECT_EQ(7.0f, path->keys[0].positionX);
   auto envelope = envelopeWith({envKey(0.333f, 1)});
   EXPECT_EQ(-1, envelope->keyIndexAt(keyTimeFromPercent(33))) << "envelope keys exactly";
-}
 
-TEST(NextAndPreviousKey, AlwaysMoveTheSliderAndPassKeysCloseToIt) {
+  // Next and Previous always move the slider and pass keys close to it.
   const struct {
     std::vector<float> times;
     int from;

@@ -55,7 +55,7 @@ TEST_F(Crashers, VariantCountsAreClampedShortChunksIgnoredAndTextsEndAtThePayloa
   EXPECT_STREQ("Unterminated", title);
 }
 
-TEST_F(Crashers, IconsAndTexturesWithImpossibleSizesGetNoPixels) {
+TEST_F(Crashers, ImpossibleSizesGetNoPixelsAndDefaultsNeverOverrunTheRecord) {
   EXPECT_EQ(nullptr, icon(iconHead(4, 4, 9000, 1, 9000, 1) + std::string(36000, 'p')).pixels);
   EXPECT_EQ(nullptr, icon(iconHead(255, 1, 8192, 8192, 8192, 8192)).pixels);  // > 4 GiB
   EXPECT_EQ(nullptr, icon(iconHead(1, 1, 4, 4, 4, 4) + std::string(15, 'p')).pixels);
@@ -77,6 +77,19 @@ TEST_F(Crashers, IconsAndTexturesWithImpossibleSizesGetNoPixels) {
   TextureImage image;
   EXPECT_EQ(0, loadTextureImage(image, path.c_str()));
   EXPECT_EQ(nullptr, image.pixels);
+
+  // Defaults records never overrun the record or the payload.
+  EffectSettings record;
+  record.globalParams[0] = 3.0f;
+  install.write("Work/Defaults.VRI", ChunkBytes("VTAR").chunk("RIN0", std::string(2000, '\x41')));
+  loadDefaults(record);
+  EXPECT_EQ(0x41, reinterpret_cast<const uint8_t*>(&record)[kStoredFixedBytes - 1]);
+  EXPECT_EQ(0, reinterpret_cast<const uint8_t*>(&record)[kStoredFixedBytes]);
+  install.write("Work/Defaults.VRI", ChunkBytes("VTAR").chunk("RIN0", "ab"));
+  record.globalParams[0] = 3.0f;
+  loadDefaults(record);
+  EXPECT_EQ(3.0f, record.globalParams[0]);
+  EXPECT_EQ('\0', record.effectName[0]);
 }
 
 TEST_F(Crashers, ChunksLongerThanTheFileStopTheLoadAndGroupListsCannotGrowWithoutEnd) {
@@ -90,20 +103,6 @@ TEST_F(Crashers, ChunksLongerThanTheFileStopTheLoadAndGroupListsCannotGrowWithou
   EffectGroupList list;
   EXPECT_EQ(1, list.loadFromPath(install.write("many.org", file).c_str()));
   EXPECT_EQ(kMaxGroups, list.groupCount());
-}
-
-TEST_F(Crashers, DefaultsRecordsNeverOverrunTheRecordOrThePayload) {
-  EffectSettings record;
-  record.globalParams[0] = 3.0f;
-  install.write("Work/Defaults.VRI", ChunkBytes("VTAR").chunk("RIN0", std::string(2000, '\x41')));
-  loadDefaults(record);
-  EXPECT_EQ(0x41, reinterpret_cast<const uint8_t*>(&record)[kStoredFixedBytes - 1]);
-  EXPECT_EQ(0, reinterpret_cast<const uint8_t*>(&record)[kStoredFixedBytes]);
-  install.write("Work/Defaults.VRI", ChunkBytes("VTAR").chunk("RIN0", "ab"));
-  record.globalParams[0] = 3.0f;
-  loadDefaults(record);
-  EXPECT_EQ(3.0f, record.globalParams[0]);
-  EXPECT_EQ('\0', record.effectName[0]);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 namespace vta {
 namespace {
 
-TEST(Allocate, GivesZeroFilledBlocksAndDistinctOnesForZeroBytes) {
+TEST(AllocateAndCompareBytes, ZeroFilledDistinctBlocksAndUnsignedComparesClampedToOne) {
   auto* block = static_cast<unsigned char*>(allocate(4096));
   ASSERT_NE(block, nullptr);
   for (size_t i = 0; i < 4096; ++i) {
@@ -25,9 +25,8 @@ TEST(Allocate, GivesZeroFilledBlocksAndDistinctOnesForZeroBytes) {
   release(a);
   release(b);
   release(nullptr);
-}
 
-TEST(CompareBytes, ComparesNBytesAsUnsignedClampedToOne) {
+  // compareBytes compares n bytes as unsigned, clamped to one.
   const unsigned char low[] = {0x10, 0x7F};
   const unsigned char high[] = {0x10, 0x80};
   EXPECT_EQ(compareBytes(low, high, 2), -1);
@@ -67,7 +66,7 @@ TEST(CopyAndFillBytes, CopyForwardEvenOverlappingFillWithTheLowByteAndDoNothingW
   EXPECT_EQ(bytes[0], 0xAB);
 }
 
-TEST(CopyString, CopiesTerminatorAndAppends) {
+TEST(Strings, CopiesAndAppendsWithTheTerminatorAndOrdersSignedBytesClamped) {
   char to[8];
   std::memset(to, 'x', sizeof to);
   EXPECT_EQ(copyString(to, "ab"), to);
@@ -80,9 +79,8 @@ TEST(CopyString, CopiesTerminatorAndAppends) {
   EXPECT_EQ(appendString(to, nullptr), nullptr);
   EXPECT_EQ(appendString(nullptr, "x"), nullptr);
   EXPECT_STREQ(to, "abcd");
-}
 
-TEST(CompareStrings, OrdersSignedBytesAndClampsAndLengthsCountUpToNul) {
+  // Strings order by signed bytes, clamped; lengths count up to the NUL.
   EXPECT_EQ(compareStrings("abc", "abc"), 0);
   EXPECT_EQ(compareStrings("abc", "abd"), -1);
   EXPECT_EQ(compareStrings("b", "a"), 1);
