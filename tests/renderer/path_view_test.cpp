@@ -73,7 +73,7 @@ TEST_F(PathViewTest, EveryViewMarksEachKeyWhereItsCameraPutsIt) {
   }
 }
 
-TEST_F(PathViewTest, TheFourViewsShowDifferentPictures) {
+TEST_F(PathViewTest, TheFourViewsDifferAndTopAndSideLookTheWaysTheDragsMoveKeys) {
   std::vector<vtafx::Picture> pictures;
   for (const ViewCase& v : kViews) {
     CameraView camera;
@@ -83,10 +83,8 @@ TEST_F(PathViewTest, TheFourViewsShowDifferentPictures) {
     for (size_t b = a + 1; b < pictures.size(); ++b)
       EXPECT_GT(meanDifference(pictures[a], pictures[b]), 0.5)
           << kViews[a].name << " " << kViews[b].name;
-}
 
-// Top: x to the right, +z down the picture. Side: -z to the right, +y up.
-TEST_F(PathViewTest, TopAndSideViewsLookTheWaysTheDragsMoveKeys) {
+  // Top: x to the right, +z down the picture. Side: -z to the right, +y up.
   CameraView top, side;
   VtaRenderJob topJob = viewJob(rnd::kTopView | kShowAll, kWidth, kHeight, 0);
   draw(topJob, top);
