@@ -17,7 +17,7 @@ TextureImage& sized(TextureImage& image, uint32_t rowPixels, uint8_t bytesPerPix
   return image;
 }
 
-TEST(TextureRowLayout, RoundsRowsUpToTheAlignmentAndZeroKeepsTheEarlierValues) {
+TEST(TextureRowLayout, RoundsRowsUpToTheAlignmentKeepsValuesForZeroAndRefusesHugeOnes) {
   TextureImage image;
   ASSERT_TRUE(sized(image, 3, 3, 4, 5).computeRowLayout());
   EXPECT_EQ(12u, image.rowBytes);
@@ -32,10 +32,8 @@ TEST(TextureRowLayout, RoundsRowsUpToTheAlignmentAndZeroKeepsTheEarlierValues) {
   ASSERT_TRUE(sized(image, 100, 4, 0, 100).computeRowLayout());
   EXPECT_EQ(7u, image.rowBytes);
   EXPECT_EQ(70u, image.dataSize);
-}
 
-TEST(TextureRowLayout, RefusesPicturesBeyondTheSizeLimit) {
-  TextureImage image;
+  // Pictures beyond the size limit are refused.
   image.rowBytes = 1;
   EXPECT_FALSE(sized(image, 8193, 3, 4, 10).computeRowLayout());
   EXPECT_FALSE(sized(image, 10, 3, 4, 0xFFFFFFFFu).computeRowLayout());
