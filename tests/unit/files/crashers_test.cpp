@@ -27,7 +27,7 @@ class Crashers : public ::testing::Test {
   EffectDescription description;
 };
 
-TEST_F(Crashers, VariantCountsAreClampedShortChunksIgnoredAndTextsEndAtThePayload) {
+TEST_F(Crashers, EffectsClampCountsIgnoreShortChunksEndTextsAndStopAtLongChunks) {
   EXPECT_EQ(20u, load(ChunkBytes("VTAE").chunk("VCNT", le32(0xFFFFFFFF))).variantCount);
   EXPECT_EQ(0u, load(ChunkBytes("VTAE").chunk("VCNT", "\5\0")).variantCount);
   load(ChunkBytes("VTAE")
@@ -53,6 +53,18 @@ TEST_F(Crashers, VariantCountsAreClampedShortChunksIgnoredAndTextsEndAtThePayloa
   uint32_t flags = 0;
   EXPECT_EQ(1, readEffectSummary("hostile", title, sizeof title, &flags));
   EXPECT_STREQ("Unterminated", title);
+
+  // Chunks longer than the file stop the load, and group lists cannot grow without end.
+  load(ChunkBytes("VTAE").chunk("ENAM", textBytes("Before")).raw("SRF0" + le32(0xFFFFFFF0)));
+  EXPECT_STREQ("Before", description.title);
+  EXPECT_EQ(0u, description.lists[kSurfaces].count);
+  EXPECT_EQ(0, loadDescription(description, "hostile", 0));
+
+  ChunkBytes file("VTAG");
+  for (int i = 0; i < kMaxGroups + 10; ++i) file.chunk("OGRP", "");
+  EffectGroupList list;
+  EXPECT_EQ(1, list.loadFromPath(install.write("many.org", file).c_str()));
+  EXPECT_EQ(kMaxGroups, list.groupCount());
 }
 
 TEST_F(Crashers, ImpossibleSizesGetNoPixelsAndDefaultsNeverOverrunTheRecord) {
@@ -90,19 +102,6 @@ TEST_F(Crashers, ImpossibleSizesGetNoPixelsAndDefaultsNeverOverrunTheRecord) {
   loadDefaults(record);
   EXPECT_EQ(3.0f, record.globalParams[0]);
   EXPECT_EQ('\0', record.effectName[0]);
-}
-
-TEST_F(Crashers, ChunksLongerThanTheFileStopTheLoadAndGroupListsCannotGrowWithoutEnd) {
-  load(ChunkBytes("VTAE").chunk("ENAM", textBytes("Before")).raw("SRF0" + le32(0xFFFFFFF0)));
-  EXPECT_STREQ("Before", description.title);
-  EXPECT_EQ(0u, description.lists[kSurfaces].count);
-  EXPECT_EQ(0, loadDescription(description, "hostile", 0));
-
-  ChunkBytes file("VTAG");
-  for (int i = 0; i < kMaxGroups + 10; ++i) file.chunk("OGRP", "");
-  EffectGroupList list;
-  EXPECT_EQ(1, list.loadFromPath(install.write("many.org", file).c_str()));
-  EXPECT_EQ(kMaxGroups, list.groupCount());
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(EffectFileTest, StopTagEndsTheLoadAfterTheFirstIcon) {
   EXPECT_STREQ("Late", description.title);
 }
 
-TEST_F(EffectFileTest, TexturesFollowTheTextureMappedSurfacesInOrder) {
+TEST_F(EffectFileTest, TexturesFollowTheMappedSurfacesInOrderAndSummariesReadTitleAndFlags) {
   TextureImage wood;
   wood.bytesPerPixel = 1;
   wood.rowAlign = 1;
@@ -92,9 +92,8 @@ TEST_F(EffectFileTest, TexturesFollowTheTextureMappedSurfacesInOrder) {
   EXPECT_EQ(4, description.textures[0]->pixels[3]);
   EXPECT_STREQ("missing", description.textures[1]->name);
   EXPECT_EQ(nullptr, description.textures[1]->pixels);
-}
 
-TEST_F(EffectFileTest, SummaryReadsTitleAndFlagsOnly) {
+  // A summary reads the title and flags only.
   writeEffect("Spin", ChunkBytes("VTAE")
                           .chunk("ENAM", textBytes("A long spinning title"))
                           .chunk("SRF0", surfacePayload(1, 2, "wood"))

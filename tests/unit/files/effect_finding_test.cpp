@@ -20,7 +20,7 @@ std::vector<std::string> names(const EffectGroup& group) {
 
 std::string numbered(const char* prefix, int i) { return prefix + std::to_string(i); }
 
-TEST(EffectSearch, MatchesNameTitleAndTextIgnoringCaseInTheOrderAdded) {
+TEST(EffectSearch, MatchesNameTitleAndTextIgnoringCaseInTheOrderAddedAndReadsTheFiles) {
   EffectSearch search;
   search.add("C1", "Cube Turn Left", "The picture turns away.");
   search.add("Door", "Door Swing", "A CUBE of light swings open.");
@@ -43,9 +43,8 @@ TEST(EffectSearch, MatchesNameTitleAndTextIgnoringCaseInTheOrderAdded) {
     EXPECT_EQ(static_cast<int>(c.expected.size()), search.find(c.query, results)) << c.query;
     EXPECT_EQ(c.expected, names(results)) << c.query;
   }
-}
 
-TEST(EffectSearch, ReadsTitlesAndTextsFromTheEffectFiles) {
+  // Titles and texts are read from the effect files.
   Installation install;
   install.write("EFFECTS/A.VTA", ChunkBytes("VTAE")
                                      .chunk("ENAM", textBytes("Cube Roll"))
@@ -54,12 +53,12 @@ TEST(EffectSearch, ReadsTitlesAndTextsFromTheEffectFiles) {
   groups.addGroup("G");
   groups.addItem(0, "A");
   groups.addItem(0, "Missing");
-  EffectSearch search;
-  search.addGroups(groups);
+  EffectSearch fromFiles;
+  fromFiles.addGroups(groups);
   EffectGroup results = {};
-  EXPECT_EQ(1, search.find("cube", results));
-  EXPECT_EQ(1, search.find("upward", results));
-  EXPECT_EQ(1, search.find("missing", results)) << "an unreadable file still matches by name";
+  EXPECT_EQ(1, fromFiles.find("cube", results));
+  EXPECT_EQ(1, fromFiles.find("upward", results));
+  EXPECT_EQ(1, fromFiles.find("missing", results)) << "an unreadable file still matches by name";
 }
 
 TEST(PersonalLists, RecentlyUsedKeepsSixteenNewestFirstAndFavouritesRefuseWhenFull) {

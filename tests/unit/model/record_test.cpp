@@ -188,7 +188,7 @@ TEST(ComponentLinks, RemovalClearsReferencesHeldByEveryListAndLaterListsWinForAn
   EXPECT_EQ(description.lists[kWarps].head, description.lists[kEnvelopes].at(1)->link);
 }
 
-TEST(ComponentList, PositionsCopiesAndEquality) {
+TEST(ComponentList, PositionsCopiesEqualityAndEnvelopesFoundByOwnerAndParameter) {
   ComponentList list, other;
   for (uint16_t id = 1; id <= 3; ++id) list.append(makeTest(id));
   EXPECT_EQ(3, list.at(2)->id);
@@ -208,9 +208,8 @@ TEST(ComponentList, PositionsCopiesAndEquality) {
   other.clear();
   EXPECT_EQ(4, TestComponent::destroyed - before);
   EXPECT_EQ(nullptr, other.head);
-}
 
-TEST(FindEnvelope, MatchesOwnerAndParameterTogether) {
+  // A description finds an envelope by its owner and parameter together.
   EffectDescription description;
   auto addEnvelope = [&](uint16_t id, uint16_t owner, uint16_t parameter) {
     auto* envelope = makeComponent<EnvelopeComponent>(id, 0.0f, 1.0f, owner, 0);

@@ -81,7 +81,7 @@ TEST_F(ChunkFileOnDisk, OnlyACommittedSaveOfEveryChunkReplacesTheTarget) {
   EXPECT_EQ(folder.read("kept.vta"), "old");
 }
 
-TEST_F(ChunkFileOnDisk, WritesTheExactLayoutAndReadsItBackThenEnds) {
+TEST_F(ChunkFileOnDisk, WritesTheExactLayoutAndReadsItAndEveryShapeOfFileToItsEndOrFailure) {
   std::string path = folder.file("trip.vta");
   std::string big(70000, 'q');
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
@@ -101,11 +101,9 @@ TEST_F(ChunkFileOnDisk, WritesTheExactLayoutAndReadsItBackThenEnds) {
   EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
   EXPECT_EQ(chunk.payload, nullptr);
   EXPECT_EQ(chunks.status(), kChunkEnd);
-}
 
-// Each shape of file opens (or not) and gives its first chunk, the end or a
-// failure; a chunk it gives is followed by the end.
-TEST_F(ChunkFileOnDisk, ReadsEveryShapeOfFileToItsEndOrFailure) {
+  // Each shape of file opens (or not) and gives its first chunk, the end or a
+  // failure; a chunk it gives is followed by the end.
   const struct {
     const char* shape;
     std::string bytes;
