@@ -73,7 +73,7 @@ TEST(ResolvePath, LeavesWindowsPathsAlone) {
 
 #else
 
-TEST_F(FileSystem, ResolvesAnyCaseAndSeparatorPreferringTheExactSpelling) {
+TEST_F(FileSystem, ResolvesAnyCasePreferringTheExactSpellingAndKeepsThatOfMissingNames) {
   std::string expected = folder.path() + "/Effects/Foo.VTA";
   EXPECT_EQ(resolvePath((folder.path() + "/EFFECTS/foo.vta").c_str()), expected);
   EXPECT_EQ(resolvePath((folder.path() + "/effects\\FOO.vta").c_str()), expected);
@@ -84,9 +84,7 @@ TEST_F(FileSystem, ResolvesAnyCaseAndSeparatorPreferringTheExactSpelling) {
             folder.path() + "/Effects/foo.vta");
   EXPECT_EQ(resolvePath((folder.path() + "/Effects/FOO.VTA").c_str()),
             folder.path() + "/Effects/Foo.VTA");
-}
 
-TEST_F(FileSystem, KeepsSpellingOfMissingNamesAndSeesFilesAddedAfterALookup) {
   EXPECT_EQ(resolvePath((folder.path() + "/EFFECTS/New.vta").c_str()),
             folder.path() + "/Effects/New.vta");
   EXPECT_EQ(resolvePath((folder.path() + "/Gone/EFFECTS").c_str()),
