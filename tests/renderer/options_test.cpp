@@ -59,7 +59,7 @@ TEST_F(OptionsTest, WireFrameDrawsNoFilledFacesAndFlatShadingChangesTheLight) {
   EXPECT_GT(meanDifference(a, b), 0.2);
 }
 
-TEST_F(OptionsTest, WithoutLightingOrWithFullLuminosityFacesShowTheirPicturesAtFullBrightness) {
+TEST_F(OptionsTest, LightingLuminosityLightDirectionAndShineChangeTheBrightness) {
   vtafx::Picture lit = render("Cube Turn Right", 5, 10);
   vtafx::Picture unlit = render("Cube Turn Right", 5, 10, {{VTA_LIGHTING, 0}});
   EXPECT_GT(meanBrightness(unlit), meanBrightness(lit) + 5);
@@ -67,9 +67,8 @@ TEST_F(OptionsTest, WithoutLightingOrWithFullLuminosityFacesShowTheirPicturesAtF
   // Full luminosity ignores the lights.
   Options glowing{{kLuminosity, 100}, {VTA_OBJECT_PARAM_INDEX(1, VTA_LUMINOSITY), 100}};
   EXPECT_LT(meanDifference(render("Cube Turn Right", 5, 10, glowing), unlit), 0.5);
-}
 
-TEST_F(OptionsTest, LightDirectionTurnsFollowingLightsAndShineAddsHighlights) {
+  // Light direction turns the following lights; shine adds highlights.
   vtafx::Picture straight = render("Flip Over", 2, 10);
   vtafx::Picture turned = render("Flip Over", 2, 10, {{VTA_LIGHT_DIRECTION, 60}});
   EXPECT_GT(std::abs(meanBrightness(straight) - meanBrightness(turned)), 3.0);

@@ -14,7 +14,7 @@
 namespace vta::test {
 namespace {
 
-TEST(ParameterIndex, NamesTheRealAtItsRecordOffset) {
+TEST(RecordParameters, IndexesNameTheRealAtItsOffsetAndEveryRealCountsInCompare) {
   EffectSettings record;
   auto offsetOf = [&](int index) {
     return reinterpret_cast<char*>(record.parameter(index)) - reinterpret_cast<char*>(&record);
@@ -29,9 +29,8 @@ TEST(ParameterIndex, NamesTheRealAtItsRecordOffset) {
   EXPECT_EQ(nullptr, record.parameter(110));
   EXPECT_EQ(nullptr, record.parameter(2100));
   EXPECT_EQ(nullptr, record.parameter(-1));
-}
 
-TEST(RecordCompare, FreshRecordsAreEqualAndEveryRealCounts) {
+  // Fresh records compare equal and every real counts.
   EffectSettings a, b;
   EXPECT_EQ(0, a.differs(b));
   for (int index : {0, 9, 29, 100, 104, 1005, 2009}) {
