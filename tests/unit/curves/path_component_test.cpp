@@ -14,7 +14,7 @@ std::vector<float> xsOf(const PathComponent& path) {
   return xs;
 }
 
-TEST(PathKeys, FindAcceptsTimesWithinHalfAPercent) {
+TEST(PathKeys, FindAcceptsTimesWithinHalfAPercentAndPayloadsHaveTheDescribedLayout) {
   auto path = pathWith({pathKey(0.0f, 1), pathKey(0.5f, 2), pathKey(1.0f, 3)});
   PathKey found{};
   ASSERT_EQ(path->findKey(0.504f, found), 1);
@@ -26,12 +26,10 @@ TEST(PathKeys, FindAcceptsTimesWithinHalfAPercent) {
   auto close = pathWith({pathKey(0.498f, 7), pathKey(0.502f, 8)});
   ASSERT_EQ(close->findKey(0.501f, found), 1);
   EXPECT_EQ(found.positionX, 7.0f);
-}
 
-// After the header every kind shares (see EnvelopePayload): the count and the keys.
-TEST(PathPayload, WritesTheDescribedLayoutAndReadsBackEqual) {
-  auto path = pathWith({pathKey(0.0f, 1, 0, 0.5f), pathKey(1.0f, 2, 1)});
-  Payload payload(*path);
+  // After the header every kind shares (see EnvelopePayload): the count and the keys.
+  auto laidOut = pathWith({pathKey(0.0f, 1, 0, 0.5f), pathKey(1.0f, 2, 1)});
+  Payload payload(*laidOut);
   EXPECT_EQ(payload.tag, kPth0);
   ASSERT_EQ(payload.length, 20u + 2 * 56);
   EXPECT_EQ(payload.u32(16), 2u);
@@ -44,7 +42,7 @@ TEST(PathPayload, WritesTheDescribedLayoutAndReadsBackEqual) {
   EXPECT_EQ(other->readChunk(kPth0, payload.length, payload.data), 1);
   EXPECT_EQ(other->id, 40);  // the header is not read
   EXPECT_EQ(other->linkId, 41);
-  EXPECT_EQ(std::memcmp(other->keys, path->keys, 2 * sizeof(PathKey)), 0);
+  EXPECT_EQ(std::memcmp(other->keys, laidOut->keys, 2 * sizeof(PathKey)), 0);
 }
 
 TEST(PathPayload, ShortPayloadGivesOnlyItsWholeKeysAndOneWithoutCountNothing) {
