@@ -176,7 +176,7 @@ std::string blockBytes(const std::string& chunks, uint32_t magic = kMagic) {
   return le32(static_cast<uint32_t>(8 + chunks.size())) + le32(magic) + chunks;
 }
 
-TEST(ChunkBlock, WrittenBlockReadsBack) {
+TEST(ChunkBlock, WrittenBlockReadsBackAndReadsNeverPassTheDeclaredEnd) {
   ChunkFile writer;
   ASSERT_EQ(writer.createBlock(kMagic), kChunkOk);
   ASSERT_EQ(writer.writeChunk(kName, 5, "hello"), kChunkOk);
@@ -202,11 +202,9 @@ TEST(ChunkBlock, WrittenBlockReadsBack) {
   writer.close();
   EXPECT_EQ(writer.block(), nullptr);
   EXPECT_EQ(writer.blockLength(), 0u);
-}
 
-TEST(ChunkBlock, NeverReadsPastTheDeclaredEnd) {
-  ChunkFile chunks;
-  Chunk chunk{};
+  ChunkFile bounded;
+  Chunk seen{};
   // Each block declares fewer bytes than the buffer holds; the bytes beyond
   // are a complete chunk that must not be seen.
   const std::string beyond = chunkBytes(kData, "zz");
@@ -223,9 +221,9 @@ TEST(ChunkBlock, NeverReadsPastTheDeclaredEnd) {
   };
   for (const Case& c : cases) {
     std::string bytes = blockBytes(c.inside) + beyond;
-    ASSERT_EQ(chunks.openBlock(bytes.data(), kMagic), kChunkOk);
-    EXPECT_EQ(chunks.readChunk(chunk), c.status) << c.inside.size();
-    EXPECT_EQ(chunk.payload, nullptr);
+    ASSERT_EQ(bounded.openBlock(bytes.data(), kMagic), kChunkOk);
+    EXPECT_EQ(bounded.readChunk(seen), c.status) << c.inside.size();
+    EXPECT_EQ(seen.payload, nullptr);
   }
 }
 

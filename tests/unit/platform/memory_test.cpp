@@ -41,7 +41,7 @@ TEST(AllocateAndCompareBytes, ZeroFilledDistinctBlocksAndUnsignedComparesClamped
   EXPECT_EQ(compareBytes("a", "b", 0), 0);
 }
 
-TEST(CopyAndFillBytes, CopyForwardEvenOverlappingFillWithTheLowByteAndDoNothingWithNull) {
+TEST(CopiesAndFills, BytesForwardEvenOverlappingStringsWithTheirTerminatorNothingWithNull) {
   char to[4] = {'x', 'x', 'x', 'x'};
   EXPECT_EQ(copyBytes(to, "abc", 3), to);
   EXPECT_EQ(std::memcmp(to, "abcx", 4), 0);
@@ -64,21 +64,20 @@ TEST(CopyAndFillBytes, CopyForwardEvenOverlappingFillWithTheLowByteAndDoNothingW
   EXPECT_EQ(fillBytes(nullptr, 1, 3), nullptr);
   EXPECT_EQ(fillBytes(bytes, 1, 0), nullptr);
   EXPECT_EQ(bytes[0], 0xAB);
-}
 
-TEST(Strings, CopiesAndAppendsWithTheTerminatorAndOrdersSignedBytesClamped) {
-  char to[8];
-  std::memset(to, 'x', sizeof to);
-  EXPECT_EQ(copyString(to, "ab"), to);
-  EXPECT_EQ(std::memcmp(to, "ab\0xxxxx", 8), 0);
-  EXPECT_EQ(copyString(to, nullptr), nullptr);
+  // Strings copy and append with their terminator.
+  char text[8];
+  std::memset(text, 'x', sizeof text);
+  EXPECT_EQ(copyString(text, "ab"), text);
+  EXPECT_EQ(std::memcmp(text, "ab\0xxxxx", 8), 0);
+  EXPECT_EQ(copyString(text, nullptr), nullptr);
   EXPECT_EQ(copyString(nullptr, "abc"), nullptr);
-  EXPECT_EQ(appendString(to, "cd"), to);
-  EXPECT_EQ(appendString(to, ""), to);
-  EXPECT_STREQ(to, "abcd");
-  EXPECT_EQ(appendString(to, nullptr), nullptr);
+  EXPECT_EQ(appendString(text, "cd"), text);
+  EXPECT_EQ(appendString(text, ""), text);
+  EXPECT_STREQ(text, "abcd");
+  EXPECT_EQ(appendString(text, nullptr), nullptr);
   EXPECT_EQ(appendString(nullptr, "x"), nullptr);
-  EXPECT_STREQ(to, "abcd");
+  EXPECT_STREQ(text, "abcd");
 
   // Strings order by signed bytes, clamped; lengths count up to the NUL.
   EXPECT_EQ(compareStrings("abc", "abc"), 0);
