@@ -17,13 +17,12 @@ enum {
 
 using OptionsTest = RenderTest;
 
-TEST_F(OptionsTest, SlideStartsOnTheOutgoingAndEndsOnTheIncomingClip) {
+// Slide Left starts on the outgoing clip and ends on the incoming one;
+// Fly-On plays it backwards with the clips exchanged.
+TEST_F(OptionsTest, SlideRunsFromTheOutgoingToTheIncomingClipAndFlyOnBackwards) {
   EXPECT_LT(meanDifference(render("Slide Left", 0, 10), source(1)), 1.0);
   EXPECT_LT(meanDifference(render("Slide Left", 10, 10), source(2)), 1.0);
   EXPECT_GT(meanDifference(render("Slide Left", 5, 10), source(1)), 10.0);
-}
-
-TEST_F(OptionsTest, FlyOnPlaysBackwardsWithTheClipsExchanged) {
   vtafx::Picture middleOff = render("Slide Left", 3, 10);
   vtafx::Picture middleOn = render("Slide Left", 7, 10, {{VTA_FLY_MODE, 1}});
   EXPECT_LT(meanDifference(render("Slide Left", 0, 10, {{VTA_FLY_MODE, 1}}), source(1)), 1.0);
@@ -32,70 +31,58 @@ TEST_F(OptionsTest, FlyOnPlaysBackwardsWithTheClipsExchanged) {
   EXPECT_GT(meanDifference(middleOn, middleOff), 10.0);
 }
 
-TEST_F(OptionsTest, TransitionPeriodHoldsTheEndsOutsideIt) {
+TEST_F(OptionsTest, TransitionPeriodHoldsTheEndsOutsideItAndFullTransparencyShowsTheBackground) {
   Options half{{VTA_TRANSITION_PERIOD, 50}};
   vtafx::Picture start = render("Spin Away", 0, 100, half);
   EXPECT_LT(meanDifference(render("Spin Away", 20, 100, half), start), 0.5);
   EXPECT_LT(meanDifference(render("Spin Away", 50, 100, half), render("Spin Away", 50, 100)), 0.5);
   EXPECT_GT(meanDifference(render("Spin Away", 30, 100, half), start), 5.0);
+
+  // Full transparency shows the background.
+  vtafx::Picture clear = render("Spin Away", 3, 10, {{kTransparency, 100}});
+  EXPECT_LT(meanDifference(clear, source(2)), 1.0);
+  vtafx::Picture halfClear = render("Spin Away", 0, 10, {{kTransparency, 50}});
+  EXPECT_GT(meanDifference(halfClear, source(1)), 5.0);
+  EXPECT_GT(meanDifference(halfClear, source(2)), 5.0);
 }
 
-TEST_F(OptionsTest, WireFrameDrawsNoFilledFaces) {
-  vtafx::Picture smooth = render("Cube Turn Right", 5, 10, {}, 64);
+TEST_F(OptionsTest, WireFrameDrawsNoFilledFacesAndFlatShadingChangesTheLight) {
+  vtafx::Picture solid = render("Cube Turn Right", 5, 10, {}, 64);
   vtafx::Picture wire = render("Cube Turn Right", 5, 10, {{VTA_RENDER_STYLE, 2}}, 64);
-  EXPECT_GT(shareUnlike(smooth, 0, 0, 0), 0.45);
+  EXPECT_GT(shareUnlike(solid, 0, 0, 0), 0.45);
   EXPECT_LT(shareUnlike(wire, 0, 0, 0), 0.2);
   EXPECT_GT(shareUnlike(wire, 0, 0, 0), 0.02);
-}
-
-TEST_F(OptionsTest, FlatShadingLightsEachTriangleEvenly) {
+  // Flat shading lights each triangle evenly.
   Options smooth{{kShine, 100}}, flat{{kShine, 100}, {VTA_RENDER_STYLE, 1}};
   vtafx::Picture a = render("Page Turn Right", 4, 10, smooth, 64);
   vtafx::Picture b = render("Page Turn Right", 4, 10, flat, 64);
   EXPECT_GT(meanDifference(a, b), 0.2);
 }
 
-TEST_F(OptionsTest, WithoutLightingFacesShowTheirPicturesAtFullBrightness) {
+TEST_F(OptionsTest, LightingLuminosityLightDirectionAndShineChangeTheBrightness) {
   vtafx::Picture lit = render("Cube Turn Right", 5, 10);
   vtafx::Picture unlit = render("Cube Turn Right", 5, 10, {{VTA_LIGHTING, 0}});
   EXPECT_GT(meanBrightness(unlit), meanBrightness(lit) + 5);
   EXPECT_LT(meanDifference(render("Flip Over", 0, 10, {{VTA_LIGHTING, 0}}), source(1)), 1.0);
-}
-
-TEST_F(OptionsTest, FullLuminosityIgnoresTheLights) {
-  vtafx::Picture unlit = render("Cube Turn Right", 5, 10, {{VTA_LIGHTING, 0}});
+  // Full luminosity ignores the lights.
   Options glowing{{kLuminosity, 100}, {VTA_OBJECT_PARAM_INDEX(1, VTA_LUMINOSITY), 100}};
   EXPECT_LT(meanDifference(render("Cube Turn Right", 5, 10, glowing), unlit), 0.5);
-}
 
-TEST_F(OptionsTest, LightDirectionTurnsFollowingLights) {
+  // Light direction turns the following lights; shine adds highlights.
   vtafx::Picture straight = render("Flip Over", 2, 10);
   vtafx::Picture turned = render("Flip Over", 2, 10, {{VTA_LIGHT_DIRECTION, 60}});
   EXPECT_GT(std::abs(meanBrightness(straight) - meanBrightness(turned)), 3.0);
-}
-
-TEST_F(OptionsTest, ShineAddsHighlights) {
   vtafx::Picture matte = render("Flip Over", 1, 10);
   vtafx::Picture shiny = render("Flip Over", 1, 10, {{kShine, 100}});
   EXPECT_GT(meanBrightness(shiny), meanBrightness(matte) + 1);
 }
 
-TEST_F(OptionsTest, FullTransparencyShowsTheBackground) {
-  vtafx::Picture clear = render("Spin Away", 3, 10, {{kTransparency, 100}});
-  EXPECT_LT(meanDifference(clear, source(2)), 1.0);
-  vtafx::Picture half = render("Spin Away", 0, 10, {{kTransparency, 50}});
-  EXPECT_GT(meanDifference(half, source(1)), 5.0);
-  EXPECT_GT(meanDifference(half, source(2)), 5.0);
-}
-
-TEST_F(OptionsTest, TrailsAddFadingCopiesBehindAMovingObject) {
+TEST_F(OptionsTest, TrailsAddFadingCopiesBehindAMovingObjectAndPathRotationTurnsThePath) {
   vtafx::Picture single = render("Fly Away Top Left", 6, 10);
   vtafx::Picture trailed =
       render("Fly Away Top Left", 6, 10, {{kTrailCount, 3}, {kTrailSpacing, 10}});
   EXPECT_GT(meanDifference(single, trailed), 3.0);
-}
 
-TEST_F(OptionsTest, PathRotationTurnsThePathAboutZ) {
   // Slide Left moves the picture left; turned by 90 degrees it moves down.
   vtafx::Picture turned = render("Slide Left", 5, 10, {{kPathRotation, 90}, {VTA_LIGHTING, 0}});
   vtafx::Picture slideDown = render("Slide Left", 5, 10, {{VTA_LIGHTING, 0}});
@@ -103,7 +90,7 @@ TEST_F(OptionsTest, PathRotationTurnsThePathAboutZ) {
   EXPECT_GT(meanDifference(turned, source(2)), 10.0);
 }
 
-TEST_F(OptionsTest, AntialiasingSoftensOnlyEdges) {
+TEST_F(OptionsTest, AntialiasingSoftensOnlyEdgesAndFilteringAndPerspectiveChangeTheMapping) {
   vtafx::Picture sharp = render("Spin Away", 3, 10, {}, 64);
   vtafx::Picture smooth = render("Spin Away", 3, 10, {{VTA_ANTIALIASING, 1}}, 64);
   double d = meanDifference(sharp, smooth);
@@ -113,9 +100,8 @@ TEST_F(OptionsTest, AntialiasingSoftensOnlyEdges) {
   EXPECT_EQ(meanDifference(render("Slide Left", 10, 10, {{VTA_ANTIALIASING, 1}}, 64),
                            render("Slide Left", 10, 10, {}, 64)),
             0.0);
-}
 
-TEST_F(OptionsTest, FilteringAndPerspectiveChangeTheMapping) {
+  // Filtering and perspective change the mapping.
   Options plain{{VTA_QUALITY, 0}, {VTA_IMAGE_QUALITY, 0}};
   vtafx::Picture base = render("Door Swing Open", 5, 10, plain, 64);
   EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10,
@@ -126,15 +112,13 @@ TEST_F(OptionsTest, FilteringAndPerspectiveChangeTheMapping) {
             0.2);
 }
 
-TEST_F(OptionsTest, MotionBlurAveragesEarlierTimes) {
+TEST_F(OptionsTest, MotionBlurAveragesEarlierTimesAndEnvelopesDriveFadeAndMorph) {
   Options blur{{VTA_BLUR_PERCENT, 100}, {VTA_BLUR_COUNT, 4}};
   vtafx::Picture sharp = render("Slide Left", 5, 10);
   vtafx::Picture blurred = render("Slide Left", 5, 10, blur);
   EXPECT_GT(meanDifference(sharp, blurred), 1.0);
   EXPECT_LT(meanDifference(render("Slide Left", 0, 10, blur), source(1)), 1.0);
-}
 
-TEST_F(OptionsTest, EnvelopesOfTheEffectDriveFadeAndMorph) {
   // Zoom In Through fades its object out; Page Turn Right curls by morph.
   EXPECT_LT(meanDifference(render("Zoom In Through", 10, 10), source(2)), 1.0);
   EXPECT_GT(meanDifference(render("Page Turn Right", 4, 10), render("Slide Left", 0, 10)), 5.0);
@@ -161,7 +145,7 @@ TEST_F(OptionsTest, ShadowsDarkenWhatTheOpenDoorsKeepTheLightFrom) {
             0.01);
 }
 
-TEST_F(OptionsTest, FilterModeShowsTheClipOnlyOnTheChosenSource) {
+TEST_F(OptionsTest, FilterModeShowsTheClipOnlyOnTheChosenSourceWhateverFlyModeAndPeriod) {
   Options onObject{{VTA_FILTER_ON, 1}, {VTA_FILTER_SOURCE, 0}, {VTA_LIGHTING, 0}};
   EXPECT_LT(meanDifference(render("Slide Left", 0, 10, onObject), source(1)), 1.0);
   // The incoming clip's place stays empty: the camera's black background.
@@ -170,9 +154,7 @@ TEST_F(OptionsTest, FilterModeShowsTheClipOnlyOnTheChosenSource) {
   EXPECT_LT(meanDifference(render("Slide Left", 0, 10, asBackground), source(1)), 1.0);
   // Only 1.0 switches filter mode on.
   EXPECT_LT(meanDifference(render("Slide Left", 10, 10, {{VTA_FILTER_ON, 0.5f}}), source(2)), 1.0);
-}
-
-TEST_F(OptionsTest, FilterModeIgnoresFlyDirectionAndPeriod) {
+  // Fly direction and transition period do not apply.
   Options filter{{VTA_FILTER_ON, 1}};
   Options filterFlyOnHalf{{VTA_FILTER_ON, 1}, {VTA_FLY_MODE, 1}, {VTA_TRANSITION_PERIOD, 50}};
   EXPECT_LT(meanDifference(render("Spin Away", 3, 10, filter),

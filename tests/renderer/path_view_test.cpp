@@ -73,7 +73,7 @@ TEST_F(PathViewTest, EveryViewMarksEachKeyWhereItsCameraPutsIt) {
   }
 }
 
-TEST_F(PathViewTest, TheFourViewsShowDifferentPictures) {
+TEST_F(PathViewTest, TheFourViewsDifferAndTopAndSideLookTheWaysTheDragsMoveKeys) {
   std::vector<vtafx::Picture> pictures;
   for (const ViewCase& v : kViews) {
     CameraView camera;
@@ -83,10 +83,8 @@ TEST_F(PathViewTest, TheFourViewsShowDifferentPictures) {
     for (size_t b = a + 1; b < pictures.size(); ++b)
       EXPECT_GT(meanDifference(pictures[a], pictures[b]), 0.5)
           << kViews[a].name << " " << kViews[b].name;
-}
 
-// Top: x to the right, +z down the picture. Side: -z to the right, +y up.
-TEST_F(PathViewTest, TopAndSideViewsLookTheWaysTheDragsMoveKeys) {
+  // Top: x to the right, +z down the picture. Side: -z to the right, +y up.
   CameraView top, side;
   VtaRenderJob topJob = viewJob(rnd::kTopView | kShowAll, kWidth, kHeight, 0);
   draw(topJob, top);
@@ -101,12 +99,18 @@ TEST_F(PathViewTest, TopAndSideViewsLookTheWaysTheDragsMoveKeys) {
   EXPECT_LT(side1.y, side2.y);
 }
 
-TEST_F(PathViewTest, WithoutThePathBitOnlyTheSceneIsDrawn) {
+TEST_F(PathViewTest, WithoutThePathBitOrAPathOnlyTheSceneIsDrawn) {
   CameraView camera;
   VtaRenderJob job = viewJob(rnd::kTopView | 1, kWidth, kHeight, 50);
   vtafx::Picture picture = draw(job, camera);
   Spot s = spotOf(camera, trace(job).keys[1]);
   EXPECT_NE(pixelAt(picture, int(s.x), int(s.y)), bytesOf(rnd::kCurrentKeyColour));
+  // An object without a path shows the scene alone.
+  job = viewJob(rnd::kCameraView | kShowAll, kWidth, kHeight, 50);
+  job.viewObject = 77;
+  picture = draw(job, camera);
+  EXPECT_TRUE(trace(job).keys.empty());
+  EXPECT_EQ(countOf(picture, bytesOf(rnd::kPathLineColour)), 0u);
 }
 
 // Marks and line at the picture's edges are cut there: the last key lies
@@ -130,16 +134,14 @@ TEST_F(PathViewTest, MarksStayInsideThePicture) {
     }
 }
 
-TEST_F(PathViewTest, DraggingDrawsALighterScene) {
+TEST_F(PathViewTest, DraggingDrawsALighterSceneAndKeepsTheFramingUntilAJobFramesItAnew) {
   CameraView camera;
   vtafx::Picture still = draw(viewJob(rnd::kPerspectiveView | 3, kWidth, kHeight, 20), camera);
-  vtafx::Picture dragged = draw(viewJob(rnd::kPerspectiveView | 7, kWidth, kHeight, 20), camera);
-  keep(dragged, "path_view_dragging");
-  EXPECT_GT(meanDifference(still, dragged), 0.5);
-}
+  vtafx::Picture lighter = draw(viewJob(rnd::kPerspectiveView | 7, kWidth, kHeight, 20), camera);
+  keep(lighter, "path_view_dragging");
+  EXPECT_GT(meanDifference(still, lighter), 0.5);
 
-// A view holds still while the path changes, until a job frames it anew.
-TEST_F(PathViewTest, AViewKeepsItsFramingUntilAJobFramesItAnew) {
+  // A view holds still while the path changes, until a job frames it anew.
   auto* path = static_cast<vta::PathComponent*>(record_.description.lists[vta::kPaths].head);
   CameraView framed, dragged, reframed;
   draw(viewJob(rnd::kTopView | kShowAll, kWidth, kHeight, 50), framed);
@@ -149,15 +151,6 @@ TEST_F(PathViewTest, AViewKeepsItsFramingUntilAJobFramesItAnew) {
   EXPECT_EQ(framed.position.x, dragged.position.x);
   EXPECT_EQ(framed.position.y, dragged.position.y);
   EXPECT_NE(framed.position.x, reframed.position.x) << "framed again around the moved key";
-}
-
-TEST_F(PathViewTest, AnObjectWithoutAPathShowsTheSceneAlone) {
-  CameraView camera;
-  VtaRenderJob job = viewJob(rnd::kCameraView | kShowAll, kWidth, kHeight, 50);
-  job.viewObject = 77;
-  vtafx::Picture picture = draw(job, camera);
-  EXPECT_TRUE(trace(job).keys.empty());
-  EXPECT_EQ(countOf(picture, bytesOf(rnd::kPathLineColour)), 0u);
 }
 
 // The views are drawn by the preview's renderer: a file mapped onto the

@@ -10,46 +10,15 @@
 namespace ripple {
 namespace {
 
-TEST(RippleTest, ValuesFallBackToDefaultsAndAmountIsClamped) {
+TEST(RippleTest, ValuesFallBackToDefaultsAmountIsClampedAndWarpingKeepsFlatOrStillPictures) {
   const float values[] = {3};
   Settings s = settingsFrom(2.0f, 1, values);
   EXPECT_FLOAT_EQ(s.amount, 1.0f);
   EXPECT_FLOAT_EQ(s.waves, 3.0f);
   EXPECT_FLOAT_EQ(s.centreX, 0.5f);
   EXPECT_FLOAT_EQ(settingsFrom(-1.0f, 0, nullptr).amount, 0.0f);
-}
 
-TEST(RippleTest, PointsMoveAlongTheirRadiusByTheWave) {
-  Settings s{1.0f, 1.0f, 0.5f, 0.5f};
-  float x = 0.75f, y = 0.5f;  // a quarter wave from the centre: the crest
-  mapPoint(s, x, y);
-  EXPECT_NEAR(x, 0.75f + kMaxShift, 1e-5f);
-  EXPECT_FLOAT_EQ(y, 0.5f);
-  float cx = 0.5f, cy = 0.5f;
-  mapPoint(s, cx, cy);
-  EXPECT_FLOAT_EQ(cx, 0.5f);
-  s.amount = 0;
-  float ox = 0.3f, oy = 0.9f;
-  mapPoint(s, ox, oy);
-  EXPECT_FLOAT_EQ(ox, 0.3f);
-  EXPECT_FLOAT_EQ(oy, 0.9f);
-}
-
-TEST(RippleTest, PointsFollowTheWaveFormulaAcrossThePicture) {
-  const Settings s{0.7f, 9.0f, 0.3f, 0.6f};
-  for (float y = -0.5f; y <= 1.5f; y += 0.0625f)
-    for (float x = -0.5f; x <= 1.5f; x += 0.03125f) {
-      const float dx = x - s.centreX, dy = y - s.centreY;
-      const double r = std::sqrt(double(dx) * dx + double(dy) * dy);
-      const double shift = s.amount * kMaxShift * std::sin(6.283185307179586 * s.waves * r);
-      float mx = x, my = y;
-      mapPoint(s, mx, my);
-      ASSERT_NEAR(mx, x + (r > 0 ? dx / r * shift : 0), 1e-6) << x << ", " << y;
-      ASSERT_NEAR(my, y + (r > 0 ? dy / r * shift : 0), 1e-6) << x << ", " << y;
-    }
-}
-
-TEST(RippleTest, WarpingKeepsAFlatPictureFlatAndAStillOneUnchanged) {
+  // Warping keeps a flat picture flat and a still one unchanged.
   const uint32_t n = 16;
   std::vector<uint8_t> source(n * n * 3), target(n * n * 3, 0);
   for (size_t i = 0; i < source.size(); ++i) source[i] = static_cast<uint8_t>(i * 7);
@@ -59,6 +28,23 @@ TEST(RippleTest, WarpingKeepsAFlatPictureFlatAndAStillOneUnchanged) {
   std::fill(source.begin(), source.end(), 77);
   warpPicture(Settings{1, 6, 0.5f, 0.5f}, from, to);
   EXPECT_EQ(target, source);
+}
+
+// Each point moves along its radius from the centre by the wave at its
+// distance; with no amount none moves.
+TEST(RippleTest, PointsFollowTheWaveFormulaAcrossThePicture) {
+  for (const Settings& s : {Settings{0.7f, 9.0f, 0.3f, 0.6f}, Settings{0.0f, 9.0f, 0.3f, 0.6f}}) {
+    for (float y = -0.5f; y <= 1.5f; y += 0.0625f)
+      for (float x = -0.5f; x <= 1.5f; x += 0.03125f) {
+        const float dx = x - s.centreX, dy = y - s.centreY;
+        const double r = std::sqrt(double(dx) * dx + double(dy) * dy);
+        const double shift = s.amount * kMaxShift * std::sin(6.283185307179586 * s.waves * r);
+        float mx = x, my = y;
+        mapPoint(s, mx, my);
+        ASSERT_NEAR(mx, x + (r > 0 ? dx / r * shift : 0), 1e-6) << x << ", " << y;
+        ASSERT_NEAR(my, y + (r > 0 ? dy / r * shift : 0), 1e-6) << x << ", " << y;
+      }
+  }
 }
 
 }  // namespace

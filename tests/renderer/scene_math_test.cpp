@@ -47,31 +47,25 @@ vta::MorphRecord record(uint16_t deform, float amount, float parameter) {
   return r;
 }
 
-TEST(MorphTest, CurlRollsOntoACylinderAndThenLiesFlatOnTop) {
+TEST(MorphTest, EachDeformMovesPointsAsWorkedOut) {
+  // Curl rolls onto a cylinder and then lies flat on top.
   vta::MorphRecord curl = record(1, 0.5f, 0.0f);
   expectNear(deformPoint(curl, {-0.5f, 1, 0}, {}), {-0.5f, 1, 0});
   expectNear(deformPoint(curl, {kPi * 0.25f, 1, 0}, {}), {0.5f, 1, 0.5f});
   expectNear(deformPoint(curl, {kPi * 0.5f + 0.3f, 1, 0}, {}), {-0.3f, 1, 1.0f});
-}
-
-TEST(MorphTest, FoldTurnsThePartRightOfTheLineTowardTheViewer) {
+  // Fold turns the part right of the line toward the viewer.
   vta::MorphRecord fold = record(2, 90, 0.25f);
   expectNear(deformPoint(fold, {1.25f, 0, 0}, {}), {0.25f, 0, 1});
   expectNear(deformPoint(fold, {0.0f, 0, 0}, {}), {0.0f, 0, 0});
-}
-
-TEST(MorphTest, TwistTurnsRowsAboutYByHeight) {
+  // Twist turns rows about y by height.
   vta::MorphRecord twist = record(4, 90, 0);
   expectNear(deformPoint(twist, {1, 1, 0}, {}), {0, 1, -1});
   expectNear(deformPoint(twist, {1, 0, 0}, {}), {1, 0, 0});
+  // Ripple raises by distance from the centre, a quarter wave per unit.
+  expectNear(deformPoint(record(3, 0.1f, 0.25f), {1, 1, 0}, {0, 1, 0}), {1, 1, 0.1f});
 }
 
-TEST(MorphTest, RippleRaisesByDistanceFromTheCentre) {
-  vta::MorphRecord ripple = record(3, 0.1f, 0.25f);  // a quarter wave per unit
-  expectNear(deformPoint(ripple, {1, 1, 0}, {0, 1, 0}), {1, 1, 0.1f});
-}
-
-TEST(PlacementTest, ScaleAndRotationActAboutThePivot) {
+TEST(PlacementAndNearClip, ScaleAndRotationActAboutThePivotAndClippingCutsAwayWhatLiesBehind) {
   Placement p;
   p.rotation = rotationXYZ(0, 0, 90);
   p.scale = {2, 2, 2};
@@ -80,9 +74,8 @@ TEST(PlacementTest, ScaleAndRotationActAboutThePivot) {
   expectNear(p.apply({2, 0, 0}), {1, 2, -1});
   // About x first, then y: +y goes to +z, then +z to +x.
   expectNear(rotationXYZ(90, 90, 0).apply({0, 1, 0}), {1, 0, 0});
-}
 
-TEST(NearClipTest, CutsAwayThePartBehindTheNearPlane) {
+  // Near clipping cuts away the part behind the near plane.
   ClipVertex t[3] = {};
   t[0].camera = {0, 0, -2};
   t[1].camera = {1, 0, -2};
@@ -115,7 +108,7 @@ void expectShadowOfSquare(const Light& light) {
   EXPECT_EQ(map.occlusion({0, 0, 1.5f}), 0);  // between it and the light
 }
 
-TEST(ShadowMapTest, ASquareShadowsWhatLiesBehindItFromEveryKindOfLight) {
+TEST(ShadowMapTest, ASquareShadowsWhatLiesBehindItAndBrokenPointsBreakNothing) {
   Light directional;
   directional.direction = {0, 0, -1};
   expectShadowOfSquare(directional);
@@ -127,27 +120,22 @@ TEST(ShadowMapTest, ASquareShadowsWhatLiesBehindItFromEveryKindOfLight) {
   point.kind = vta::LightKind::kPoint;
   point.position = {0, 0, 4};
   expectShadowOfSquare(point);
-}
 
-TEST(ShadowMapTest, ASeeThroughObjectCastsALighterShadowAndTheNearestCounts) {
+  // A see-through object casts a lighter shadow.
   Light light;
   EXPECT_NEAR(ShadowMap(light, {square(1, 0.25f)}).occlusion({0, 0, 0}), 0.25f, 1e-6f);
   // The nearer square (to the light, which shines from +z) decides.
   ShadowMap stacked(light, {square(1, 1), square(2, 0.5f)});
   EXPECT_NEAR(stacked.occlusion({0, 0, 0}), 0.5f, 1e-6f);
   EXPECT_NEAR(stacked.occlusion({0, 0, 1.5f}), 0.5f, 1e-6f);
-}
 
-TEST(ShadowMapTest, FarOffAndBrokenPointsNeitherBreakTheMapNorGetShadows) {
+  // Far-off and broken points neither break the map nor get shadows.
   const float huge = 1e30f, nan = std::nanf("");
   ObjectMesh broken = square(1, 1);
   broken.world[0] = {huge, -huge, huge};
   broken.world[3] = {nan, 0, 1};
-  Light directional, spot;
-  spot.kind = vta::LightKind::kSpot;
-  spot.position = {0, 0, 4};
-  for (const Light& light : {directional, spot}) {
-    ShadowMap map(light, {broken, square(1, 1)});
+  for (const Light& each : {directional, spot}) {
+    ShadowMap map(each, {broken, square(1, 1)});
     for (Vec3 p : {Vec3{huge, huge, -huge}, Vec3{nan, 0, 0}, Vec3{0, 0, -huge}}) {
       float occlusion = map.occlusion(p);
       EXPECT_TRUE(occlusion >= 0 && occlusion <= 1) << occlusion;
@@ -155,7 +143,7 @@ TEST(ShadowMapTest, FarOffAndBrokenPointsNeitherBreakTheMapNorGetShadows) {
   }
 }
 
-TEST(ShadowMapTest, ShadowsNeedTheOptionLightingAndACastingLight) {
+TEST(ShadowMapTest, ShadowsNeedTheOptionLightingAndACastingLightAndKeepOnlyTheFramesObjects) {
   LightRig rig;
   rig.lights.resize(2);
   rig.lights[1].castsShadows = true;
@@ -171,13 +159,9 @@ TEST(ShadowMapTest, ShadowsNeedTheOptionLightingAndACastingLight) {
   rig.lights[1].castsShadows = false;
   shadows.prepare(rig, meshes, 60, true);
   EXPECT_FALSE(shadows.active());
-}
 
-TEST(ShadowMapTest, MapsKeptForTheNextFrameHoldOnlyThatFramesObjects) {
-  LightRig rig;
-  rig.lights.resize(2);
+  // Maps kept for the next frame hold only that frame's objects.
   rig.lights[0].castsShadows = rig.lights[1].castsShadows = true;
-  Shadows shadows;
   shadows.prepare(rig, {square(1, 1)}, 100, true);
   EXPECT_NEAR(shadows.loss({0, 0, 0}), 1.0f, 1e-6f);
   rig.lights[1].castsShadows = false;

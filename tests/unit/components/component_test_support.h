@@ -123,6 +123,19 @@ Owned<Kind> expectCloneWritesTheSame(const Kind& component) {
   return cloned;
 }
 
+// Each change, made to its own clone of component, makes the two compare
+// unequal.
+template <class Kind, class... Changes>
+void expectEachChangeSeen(const Kind& component, Changes... changes) {
+  int index = 0;
+  auto expectSeen = [&](auto change) {
+    auto changed = cloneOf(component);
+    change(*changed);
+    EXPECT_EQ(component.compare(changed.get()), 1) << "change " << index++;
+  };
+  (expectSeen(changes), ...);
+}
+
 // Fills size bytes with seed, seed + 1, ... so every byte differs from its
 // neighbours and from zero-filled memory.
 inline void fillPattern(void* target, size_t size, uint8_t seed) {

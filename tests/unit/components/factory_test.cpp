@@ -58,7 +58,7 @@ TEST_F(ComponentFactory, EachTagBuildsItsKind) {
   expectBuiltAs<WarpComponent>(kWarps);
 }
 
-TEST_F(ComponentFactory, UnknownTagAndShortHeaderGiveNothing) {
+TEST_F(ComponentFactory, UnknownTagsShortHeadersAndRefusedPayloadsGiveAndAddNothing) {
   Payload payload(*test::make<SurfaceComponent>());
   std::vector<uint8_t> bytes = payload.bytes();
   ComponentKind kind = kWarps;
@@ -72,21 +72,18 @@ TEST_F(ComponentFactory, UnknownTagAndShortHeaderGiveNothing) {
       createComponentFromChunk(SurfaceComponent::kTag, 382, bytes.data(), nullptr);
   ASSERT_NE(surface, nullptr);
   surface->destroy(true);
-}
 
-TEST_F(ComponentFactory, RefusedPayloadsAddNothing) {
   EffectDescription description;
-  auto light = test::make<LightComponent>();
-  Payload payload(*light);
-  Chunk truncated{payload.tag, 60, payload.data};
+  Payload light(*test::make<LightComponent>());
+  Chunk truncated{light.tag, 60, light.data};
   EXPECT_TRUE(addComponentFromChunk(description, truncated));
   EXPECT_EQ(description.lists[kLights].count, 0u);
 
-  Chunk whole{payload.tag, payload.length, payload.data};
+  Chunk whole{light.tag, light.length, light.data};
   EXPECT_TRUE(addComponentFromChunk(description, whole));
   EXPECT_EQ(description.lists[kLights].count, 1u);
 
-  Chunk other{fourCC("TEXT"), payload.length, payload.data};
+  Chunk other{fourCC("TEXT"), light.length, light.data};
   EXPECT_FALSE(addComponentFromChunk(description, other));
   for (const ComponentList& list : description.lists) {
     EXPECT_EQ(list.count, &list == &description.lists[kLights] ? 1u : 0u);
@@ -115,7 +112,7 @@ void fillDescription(EffectDescription& description) {
   add(kWarps, warp);
 }
 
-TEST_F(ComponentFactory, WrittenComponentsReadBackEqualAndInOrder) {
+TEST_F(ComponentFactory, WrittenComponentsReadBackEqualAndInOrderAndFailedWritesAreReported) {
   EffectDescription written;
   fillDescription(written);
   ChunkFile out;
@@ -139,18 +136,14 @@ TEST_F(ComponentFactory, WrittenComponentsReadBackEqualAndInOrder) {
   EXPECT_EQ(read.compare(written), 0);
   EXPECT_EQ(read.lists[kObjects].at(0)->id, 3);
   EXPECT_EQ(read.lists[kObjects].at(1)->id, 4);
-}
 
-TEST_F(ComponentFactory, WritingGoesOnAfterAFailedChunk) {
-  EffectDescription description;
-  fillDescription(description);
   ChunkFile closed;  // nothing open: every write fails
-  EXPECT_EQ(writeAllComponents(closed, description), 0);
+  EXPECT_EQ(writeAllComponents(closed, written), 0);
   EffectDescription empty;
-  ChunkFile out;
-  ASSERT_EQ(out.createBlock(kMagic), kChunkOk);
-  EXPECT_EQ(writeAllComponents(out, empty), 1);
-  EXPECT_EQ(out.blockLength(), 8u);
+  ChunkFile emptyOut;
+  ASSERT_EQ(emptyOut.createBlock(kMagic), kChunkOk);
+  EXPECT_EQ(writeAllComponents(emptyOut, empty), 1);
+  EXPECT_EQ(emptyOut.blockLength(), 8u);
 }
 
 }  // namespace

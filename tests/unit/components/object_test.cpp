@@ -107,20 +107,14 @@ TEST(ObjectComponent, WithoutPointsWritesNoMorphsButDeclaresThem) {
   EXPECT_EQ(copy->secondWord, 0x2222);
 }
 
-TEST(ObjectComponent, RoundTripAndCloneKeepPointsAndMorphs) {
+TEST(ObjectComponent, RoundTripAndCloneKeepPointsAndMorphsAndCompareSeesTheirCounts) {
   auto object = patternedObject();
   expectRoundTrip(*object);
   auto cloned = expectCloneWritesTheSame(*object);
   ASSERT_TRUE(cloned);
   EXPECT_NE(cloned->points, object->points);
   EXPECT_NE(cloned->morphs, object->morphs);
-  object.reset();
-  EXPECT_EQ(cloned->points[1].z, 6.25f);
-  EXPECT_EQ(cloned->morphs[1].entrySecondReals[1], 21.5f);
-}
-
-TEST(ObjectComponent, CompareSeesCountsButNotArrayContents) {
-  auto object = patternedObject();
+  // Compare sees the counts but not the arrays' contents.
   auto other = test::cloneOf(*object);
   other->points[0].x = 99.0f;
   other->morphs[0].entryWords[0] = 99;
@@ -128,16 +122,13 @@ TEST(ObjectComponent, CompareSeesCountsButNotArrayContents) {
   other->surfaceNumber = 0;
   EXPECT_EQ(object->compare(other.get()), 0);
 
-  void (*changes[])(ObjectComponent&) = {
-      [](ObjectComponent& o) { o.pointCount = 1; },  [](ObjectComponent& o) { o.morphCount = 1; },
-      [](ObjectComponent& o) { o.morphFrames = 5; }, [](ObjectComponent& o) { o.firstWord = 0; },
-      [](ObjectComponent& o) { o.secondWord = 0; },  [](ObjectComponent& o) { o.motion[13] ^= 1; },
-  };
-  for (auto change : changes) {
-    auto changed = test::cloneOf(*object);
-    change(*changed);
-    EXPECT_EQ(object->compare(changed.get()), 1);
-  }
+  expectEachChangeSeen(
+      *object, [](auto& o) { o.pointCount = 1; }, [](auto& o) { o.morphCount = 1; },
+      [](auto& o) { o.morphFrames = 5; }, [](auto& o) { o.firstWord = 0; },
+      [](auto& o) { o.secondWord = 0; }, [](auto& o) { o.motion[13] ^= 1; });
+  object.reset();
+  EXPECT_EQ(cloned->points[1].z, 6.25f);
+  EXPECT_EQ(cloned->morphs[1].entrySecondReals[1], 21.5f);
 }
 
 TEST(ObjectComponent, SetParameterClampsFadeAndMorphPosition) {
@@ -189,7 +180,7 @@ TEST_F(HostileObjectPayload, CountsBeyondThePayloadAreRefused) {
     expectRefused(bytes);
 }
 
-TEST_F(HostileObjectPayload, EveryTruncationIsRefused) {
+TEST_F(HostileObjectPayload, EveryTruncationIsRefusedAndAnAcceptedPayloadReplacesTheArrays) {
   // The written fields end at 212; the rest of the declared length is zeros.
   std::vector<uint8_t> bytes = valid.bytes();
   for (size_t length = 0; length < 212; ++length) {
@@ -200,9 +191,8 @@ TEST_F(HostileObjectPayload, EveryTruncationIsRefused) {
                                         std::vector<uint8_t>(bytes.begin(), bytes.begin() + 212));
   ASSERT_TRUE(copy);
   EXPECT_TRUE(sameShape(*copy, *original));
-}
 
-TEST_F(HostileObjectPayload, AcceptedPayloadReplacesArrays) {
+  // An accepted payload replaces the arrays.
   auto small = make<ObjectComponent>();
   Payload empty(*small);
   ASSERT_EQ(target->readChunk(empty.tag, empty.length, empty.data), 1);

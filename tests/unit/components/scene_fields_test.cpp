@@ -77,12 +77,8 @@ TEST(SceneFields, LightSetupReadsAndWritesItsBytes) {
   EXPECT_TRUE(setup.castsShadows);
   EXPECT_FALSE(setup.followsLightDirection);
   EXPECT_EQ(storedPayload<LightComponent>(setup, storeLightSetup), bytes);
-}
-
-TEST(SceneFields, UnknownLightKindReadsAsDirectional) {
-  auto light = make<LightComponent>();
   light->lightWord = 9;
-  EXPECT_EQ(lightSetup(*light).kind, LightKind::kDirectional);
+  EXPECT_EQ(lightSetup(*light).kind, LightKind::kDirectional) << "an unknown kind";
 }
 
 // An object without points: motion at 20, settings at 80, pivot at 88 and
@@ -107,7 +103,7 @@ TEST(SceneFields, ObjectSetupReadsAndWritesItsBytes) {
   EXPECT_EQ(storedPayload<ObjectComponent>(setup, storeObjectSetup), bytes);
 }
 
-TEST(SceneFields, SurfaceSetupReadsAndWritesItsBytes) {
+TEST(SceneFields, SurfaceSetupReadsAndWritesItsBytesAndZerosStandForTheDefaults) {
   std::vector<uint8_t> bytes = blankPayload<SurfaceComponent>();
   put<uint16_t>(bytes, 16, 1);  // a video source
   put<uint16_t>(bytes, 18, 2);  // entry 2: source 3
@@ -126,18 +122,17 @@ TEST(SceneFields, SurfaceSetupReadsAndWritesItsBytes) {
   EXPECT_EQ(setup.brightnessInUse(), 2.0f);
   EXPECT_TRUE(setup.screenMapped);
   EXPECT_EQ(storedPayload<SurfaceComponent>(setup, storeSurfaceSetup), bytes);
-}
 
-TEST(SceneFields, ZerosStandForTheDefaults) {
-  const SurfaceSetup surface = surfaceSetup(*make<SurfaceComponent>());
-  EXPECT_FALSE(surface.showsVideoSource());
-  EXPECT_EQ(surface.colourInUse().alpha, 1.0f);
-  EXPECT_EQ(surface.colourInUse().red, 1.0f);
-  EXPECT_EQ(surface.mapAreaInUse().v1, 1.0f);
-  EXPECT_EQ(surface.brightnessInUse(), 1.0f);
-  const CameraSetup camera = cameraSetup(*make<CameraComponent>());
-  EXPECT_EQ(camera.fieldOfViewInUse(), 45.0f);
-  EXPECT_EQ(camera.farClipInUse(), 100.0f);
+  // Zeros stand for the defaults.
+  const SurfaceSetup zeros = surfaceSetup(*make<SurfaceComponent>());
+  EXPECT_FALSE(zeros.showsVideoSource());
+  EXPECT_EQ(zeros.colourInUse().alpha, 1.0f);
+  EXPECT_EQ(zeros.colourInUse().red, 1.0f);
+  EXPECT_EQ(zeros.mapAreaInUse().v1, 1.0f);
+  EXPECT_EQ(zeros.brightnessInUse(), 1.0f);
+  const CameraSetup zeroCamera = cameraSetup(*make<CameraComponent>());
+  EXPECT_EQ(zeroCamera.fieldOfViewInUse(), 45.0f);
+  EXPECT_EQ(zeroCamera.farClipInUse(), 100.0f);
 }
 
 }  // namespace

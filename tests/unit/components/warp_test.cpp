@@ -37,7 +37,7 @@ class Warp : public ::testing::Test {
   SettingsSandbox sandbox;
 };
 
-TEST_F(Warp, PayloadHoldsNameAmountAndValues) {
+TEST_F(Warp, PayloadHoldsNameAmountAndValuesAndRoundTrips) {
   auto warp = patternedWarp();
   Payload payload(*warp);
   ASSERT_EQ(payload.result, 1);
@@ -49,10 +49,6 @@ TEST_F(Warp, PayloadHoldsNameAmountAndValues) {
   EXPECT_EQ(payload.u32(61), 3u);
   EXPECT_EQ(payload.f32(65), 1.0f);
   EXPECT_EQ(payload.f32(73), 3.5f);
-}
-
-TEST_F(Warp, RoundTripAndCloneKeepNameAmountAndValues) {
-  auto warp = patternedWarp();
   expectRoundTrip(*warp);
   auto cloned = expectCloneWritesTheSame(*warp);
   ASSERT_TRUE(cloned);
@@ -60,7 +56,7 @@ TEST_F(Warp, RoundTripAndCloneKeepNameAmountAndValues) {
 }
 
 // Without an installation folder the warp loads without its entries.
-TEST_F(Warp, NameWithoutNulIsCutToFortyCharacters) {
+TEST_F(Warp, NameWithoutNulIsCutToFortyCharactersAndParametersSetAmountOrValues) {
   Payload payload(*patternedWarp());
   std::vector<uint8_t> bytes = payload.bytes();
   std::memset(bytes.data() + 16, 'W', 41);
@@ -71,27 +67,7 @@ TEST_F(Warp, NameWithoutNulIsCutToFortyCharacters) {
   EXPECT_EQ(copy->warpEntry, nullptr);
   EXPECT_EQ(copy->warpSetEntry, nullptr);
   EXPECT_EQ(copy->warpCallbackEntry, nullptr);
-}
 
-TEST_F(Warp, CompareSeesNameAmountCountAndEachValue) {
-  auto warp = patternedWarp();
-  auto other = test::cloneOf(*warp);
-  other->warpName[30] = 'x';  // after the NUL
-  EXPECT_EQ(warp->compare(other.get()), 0);
-
-  void (*changes[])(WarpComponent&) = {
-      [](WarpComponent& w) { w.warpName[0] = 'r'; }, [](WarpComponent& w) { w.warpAmount = 0.0f; },
-      [](WarpComponent& w) { w.valueCount = 2; },    [](WarpComponent& w) { w.values[0] = 0.0f; },
-      [](WarpComponent& w) { w.values[2] = 0.0f; },
-  };
-  for (auto change : changes) {
-    auto changed = test::cloneOf(*warp);
-    change(*changed);
-    EXPECT_EQ(warp->compare(changed.get()), 1);
-  }
-}
-
-TEST_F(Warp, SetParameterSetsAmountOrAValue) {
   auto warp = patternedWarp();
   warp->setParameter(0, 0.125f);
   EXPECT_EQ(warp->warpAmount, 0.125f);
@@ -105,33 +81,33 @@ TEST_F(Warp, SetParameterSetsAmountOrAValue) {
   EXPECT_EQ(warp->values[2], 9.0f);
 }
 
-TEST_F(Warp, ValueCountBeyondThePayloadIsRefused) {
+TEST_F(Warp, CompareSeesNameAmountCountAndEachValue) {
+  auto warp = patternedWarp();
+  auto other = test::cloneOf(*warp);
+  other->warpName[30] = 'x';  // after the NUL
+  EXPECT_EQ(warp->compare(other.get()), 0);
+
+  expectEachChangeSeen(
+      *warp, [](auto& w) { w.warpName[0] = 'r'; }, [](auto& w) { w.warpAmount = 0.0f; },
+      [](auto& w) { w.valueCount = 2; }, [](auto& w) { w.values[0] = 0.0f; },
+      [](auto& w) { w.values[2] = 0.0f; });
+}
+
+TEST_F(Warp, TruncatedPayloadsAndValueCountsBeyondThemAreRefusedAndChangeNothing) {
   auto warp = patternedWarp();
   Payload payload(*warp);
   auto target = test::cloneOf(*warp);
+  for (uint32_t length = 0; length < payload.length; ++length) {
+    ASSERT_EQ(target->readChunk(WarpComponent::kTag, length, payload.data), 0) << length;
+  }
   std::vector<uint8_t> bytes = payload.bytes();
   bytes[61] = 4;  // three values are present
   EXPECT_EQ(
       target->readChunk(WarpComponent::kTag, static_cast<uint32_t>(bytes.size()), bytes.data()), 0);
   bytes[61] = 0xFF;
   bytes[64] = 0x3F;
-  EXPECT_EQ(
-      target->readChunk(WarpComponent::kTag, static_cast<uint32_t>(bytes.size()), bytes.data()), 0);
   EXPECT_EQ(readBack<WarpComponent>(WarpComponent::kTag, bytes), nullptr);
   EXPECT_EQ(target->compare(warp.get()), 0);
-}
-
-TEST_F(Warp, EveryTruncationIsRefusedAndChangesNothing) {
-  auto warp = patternedWarp();
-  Payload payload(*warp);
-  auto target = make<WarpComponent>();
-  std::strcpy(target->warpName, "Kept");
-  for (uint32_t length = 0; length < payload.length; ++length) {
-    ASSERT_EQ(target->readChunk(WarpComponent::kTag, length, payload.data), 0) << length;
-  }
-  EXPECT_STREQ(target->warpName, "Kept");
-  EXPECT_EQ(target->valueCount, 0u);
-  EXPECT_EQ(target->values, nullptr);
 }
 
 // The test plug-in, copied to WARPS/<name>.WRP of a temporary installation
@@ -149,7 +125,7 @@ class WarpPlugin : public Warp {
   TempFolder install;
 };
 
-TEST_F(WarpPlugin, LoadsPluginAndFindsItsEntries) {
+TEST_F(WarpPlugin, LoadsPluginFromWarpsOnlyAndFindsItsEntriesUntilAnotherNameIsRead) {
   Payload payload(*patternedWarp("TestWarp"));
   auto warp = readBack<WarpComponent>(payload);
   ASSERT_TRUE(warp);
@@ -164,29 +140,22 @@ TEST_F(WarpPlugin, LoadsPluginAndFindsItsEntries) {
   EXPECT_EQ(cloned->warpEntry, nullptr);
   EXPECT_EQ(cloned->warpSetEntry, nullptr);
   EXPECT_EQ(cloned->compare(warp.get()), 0);
-}
 
-TEST_F(WarpPlugin, ReadingAnotherNameDropsThePlugin) {
-  Payload plugin(*patternedWarp("TestWarp"));
   Payload missing(*patternedWarp("NoSuchWarp"));
-  auto warp = readBack<WarpComponent>(plugin);
-  ASSERT_TRUE(warp);
-  ASSERT_NE(warp->warpEntry, nullptr);
   ASSERT_EQ(warp->readChunk(missing.tag, missing.length, missing.data), 1);
   EXPECT_STREQ(warp->warpName, "NoSuchWarp");
   EXPECT_EQ(warp->warpEntry, nullptr);
   EXPECT_EQ(warp->warpSetEntry, nullptr);
-}
 
-TEST_F(WarpPlugin, ANameThatClimbsOutOfWarpsLoadsNothing) {
+  // A name that climbs out of WARPS loads nothing.
   std::ifstream in(VTA_TEST_WARP_PLUGIN, std::ios::binary);
   install.write("Outside.WRP", std::string(std::istreambuf_iterator<char>(in), {}));
   for (const char* name : {"../Outside", "..\\Outside", "..", "WARPS/../TestWarp"}) {
-    Payload payload(*patternedWarp(name));
-    auto warp = readBack<WarpComponent>(payload);
-    ASSERT_TRUE(warp) << name;
-    EXPECT_EQ(warp->warpEntry, nullptr) << name;
-    EXPECT_EQ(warp->warpSetEntry, nullptr) << name;
+    Payload climbing(*patternedWarp(name));
+    auto outside = readBack<WarpComponent>(climbing);
+    ASSERT_TRUE(outside) << name;
+    EXPECT_EQ(outside->warpEntry, nullptr) << name;
+    EXPECT_EQ(outside->warpSetEntry, nullptr) << name;
   }
 }
 

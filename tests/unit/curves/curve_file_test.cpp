@@ -16,16 +16,20 @@ namespace {
 
 std::string bytesOf(const std::vector<uint8_t>& v) { return std::string(v.begin(), v.end()); }
 
-TEST(EnvelopeFile, SavedFileIsMagicTagLengthAndPayload) {
+// Failures at each step of a save are in files/safe_saves_test.cpp.
+TEST(EnvelopeFile, SavedFileIsMagicTagLengthAndPayloadAndReplacesTheOldFileButNoFolder) {
   TempFolder folder;
   auto envelope = envelopeWith({envKey(0.0f, 10), envKey(1.0f, 20, 1)});
-  std::string path = folder.file("curve.env");
+  std::string path = folder.write("curve.env", "old contents");
   ASSERT_EQ(saveEnvelopeFile(path.c_str(), *envelope), CurveFileResult::kDone);
   std::string file = folder.read("curve.env");
   EXPECT_EQ(file, "VENV" + std::string("ENV0") + le32(70) + bytesOf(payloadOf(*envelope)));
+  std::string nowhere = folder.file("absent/new.env");
+  EXPECT_NE(saveEnvelopeFile(nowhere.c_str(), *envelope), CurveFileResult::kDone);
+  EXPECT_FALSE(std::filesystem::exists(nowhere));
 }
 
-TEST(EnvelopeFile, LoadTakesOnlyTheKeysAndCompletesTheEnds) {
+TEST(EnvelopeFile, LoadTakesOnlyTheKeysAndItsResultsTellSilentCasesFromFailures) {
   TempFolder folder;
   auto saved = newEnvelope(3, 0);
   saved->parameterIndex = 12;
@@ -42,10 +46,7 @@ TEST(EnvelopeFile, LoadTakesOnlyTheKeysAndCompletesTheEnds) {
   ASSERT_EQ(target->keyCount, 3u);
   EXPECT_EQ(target->keys[1].value, 6.0f);
   EXPECT_EQ(target->keys[2].time, 1.0f);
-}
 
-TEST(EnvelopeFile, LoadResultsTellSilentCasesFromFailures) {
-  TempFolder folder;
   std::vector<uint8_t> good = payloadOf(*envelopeWith({envKey(0.0f, 1), envKey(1.0f, 2)}));
   std::string shortPayload = bytesOf(good).substr(0, 69);
   struct Case {
@@ -105,18 +106,6 @@ TEST(PathFile, LoadKeepsTheOwnHeaderAndIgnoresOtherChunks) {
       folder.write("other.pth", "VPTH" + std::string("ENV0") + le32(20) + std::string(20, '\0'));
   EXPECT_EQ(loadPathFile(other.c_str(), *target), CurveFileResult::kOtherChunk);
   EXPECT_EQ(target->keyCount, 2u);
-}
-
-// Failures at each step of a save are in files/safe_saves_test.cpp.
-TEST(CurveFileSave, NothingGoesIntoAMissingFolderAndASaveReplacesTheOldFile) {
-  TempFolder folder;
-  std::string target = folder.write("kept.env", "old contents");
-  auto envelope = envelopeWith({envKey(0.0f, 1), envKey(1.0f, 2)});
-  std::string nowhere = folder.file("absent/new.env");
-  EXPECT_NE(saveEnvelopeFile(nowhere.c_str(), *envelope), CurveFileResult::kDone);
-  EXPECT_FALSE(std::filesystem::exists(nowhere));
-  ASSERT_EQ(saveEnvelopeFile(target.c_str(), *envelope), CurveFileResult::kDone);
-  EXPECT_EQ(folder.read("kept.env").substr(0, 4), "VENV");
 }
 
 }  // namespace

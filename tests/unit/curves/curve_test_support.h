@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "../components/component_test_support.h"
 #include "model/components/envelope.h"
 #include "model/components/path.h"
 
@@ -25,7 +26,7 @@ inline Owned<EnvelopeComponent> newEnvelope(uint16_t id = 7, uint16_t linkId = 0
       makeComponent<EnvelopeComponent>(id, 0.0f, 1.0f, linkId, uint16_t{0}));
 }
 
-inline Owned<EnvelopeComponent> envelopeWith(std::initializer_list<EnvelopeKey> keys) {
+inline Owned<EnvelopeComponent> envelopeWith(const std::vector<EnvelopeKey>& keys) {
   auto envelope = newEnvelope();
   envelope->setKeyCount(static_cast<uint32_t>(keys.size()));
   uint32_t i = 0;
@@ -53,30 +54,11 @@ inline Owned<PathComponent> pathWith(std::initializer_list<PathKey> keys) {
   return path;
 }
 
+using test::Payload;
+
 // The payload a component writes, as a byte vector.
-inline std::vector<uint8_t> payloadOf(const EffectComponent& component, uint32_t* tag = nullptr) {
-  uint32_t chunkTag = 0, length = 0;
-  uint8_t* payload = nullptr;
-  if (!component.writeChunk(&chunkTag, &length, &payload)) return {};
-  std::vector<uint8_t> bytes(payload, payload + length);
-  release(payload);
-  if (tag) *tag = chunkTag;
-  return bytes;
-}
-
-inline float floatAt(const std::vector<uint8_t>& bytes, size_t offset) {
-  float value;
-  std::memcpy(&value, bytes.data() + offset, sizeof value);
-  return value;
-}
-
-inline uint32_t u32At(const std::vector<uint8_t>& bytes, size_t offset) {
-  return bytes[offset] | bytes[offset + 1] << 8 | bytes[offset + 2] << 16 |
-         static_cast<uint32_t>(bytes[offset + 3]) << 24;
-}
-
-inline uint16_t u16At(const std::vector<uint8_t>& bytes, size_t offset) {
-  return static_cast<uint16_t>(bytes[offset] | bytes[offset + 1] << 8);
+inline std::vector<uint8_t> payloadOf(const EffectComponent& component) {
+  return Payload(component).bytes();
 }
 
 }  // namespace vta

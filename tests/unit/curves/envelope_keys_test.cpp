@@ -15,7 +15,7 @@ std::vector<float> valuesOf(const EnvelopeComponent& envelope) {
   return values;
 }
 
-TEST(EnvelopeKeys, InsertKeepsTimeOrderAndPutsEqualTimesAfter) {
+TEST(EnvelopeKeys, InsertKeepsTimeOrderDeleteTakesAnExactTimeAndSetStaysInTheArray) {
   auto envelope = envelopeWith({envKey(0.0f, 1), envKey(0.5f, 2), envKey(1.0f, 3)});
   envelope->insertKey(envKey(0.5f, 9));
   EXPECT_EQ(valuesOf(*envelope), (std::vector<float>{1, 2, 9, 3}));
@@ -27,31 +27,29 @@ TEST(EnvelopeKeys, InsertKeepsTimeOrderAndPutsEqualTimesAfter) {
   empty->insertKey(envKey(0.5f, 4));
   ASSERT_EQ(empty->keyCount, 1u);
   EXPECT_EQ(empty->keys[0].value, 4.0f);
-}
 
-TEST(EnvelopeKeys, DeleteRemovesOnlyAnExactTime) {
-  auto envelope = envelopeWith({envKey(0.0f, 1), envKey(0.5f, 2), envKey(1.0f, 3)});
-  envelope->deleteKey(0.5001f);
-  EXPECT_EQ(envelope->keyCount, 3u);
-  envelope->deleteKey(0.5f);
-  EXPECT_EQ(valuesOf(*envelope), (std::vector<float>{1, 3}));
+  // Delete removes only a key of exactly that time.
+  auto deleted = envelopeWith({envKey(0.0f, 1), envKey(0.5f, 2), envKey(1.0f, 3)});
+  deleted->deleteKey(0.5001f);
+  EXPECT_EQ(deleted->keyCount, 3u);
+  deleted->deleteKey(0.5f);
+  EXPECT_EQ(valuesOf(*deleted), (std::vector<float>{1, 3}));
   auto one = envelopeWith({envKey(0.5f, 2)});
   one->deleteKey(0.5f);
   EXPECT_EQ(one->keyCount, 0u);
   EXPECT_EQ(one->keys, nullptr);
-}
 
-TEST(EnvelopeKeys, SetKeyCountAndSetKeyStayInsideTheArray) {
-  auto envelope = newEnvelope();
-  envelope->setKeyCount(2);
-  ASSERT_NE(envelope->keys, nullptr);
-  EXPECT_EQ(envelope->keys[1].value, 0.0f);
-  envelope->setKey(1, envKey(1.0f, 5));
-  envelope->setKey(2, envKey(2.0f, 6));
-  EXPECT_EQ(valuesOf(*envelope), (std::vector<float>{0, 5}));
-  envelope->setKeyCount(0);
-  EXPECT_EQ(envelope->keyCount, 0u);
-  EXPECT_EQ(envelope->keys, nullptr);
+  // Setting the count and a key stays inside the array.
+  auto sized = newEnvelope();
+  sized->setKeyCount(2);
+  ASSERT_NE(sized->keys, nullptr);
+  EXPECT_EQ(sized->keys[1].value, 0.0f);
+  sized->setKey(1, envKey(1.0f, 5));
+  sized->setKey(2, envKey(2.0f, 6));
+  EXPECT_EQ(valuesOf(*sized), (std::vector<float>{0, 5}));
+  sized->setKeyCount(0);
+  EXPECT_EQ(sized->keyCount, 0u);
+  EXPECT_EQ(sized->keys, nullptr);
 }
 
 TEST(EnvelopeKeys, FindComparesTimesExactly) {
@@ -80,7 +78,7 @@ TEST(KeyTime, IsTheFloatProductOfThePercentAndOneHundredth) {
   EXPECT_GT(differing, 0);
 }
 
-TEST(EnvelopeClone, CopiesEverythingAndComparesEqual) {
+TEST(EnvelopeClone, CopiesEverythingAndCopyFromTheKeysAndParameter) {
   auto envelope = newEnvelope(12, 4);
   envelope->parameterIndex = 101;
   envelope->insertKey(envKey(0.0f, 1, 0, 0.5f, -0.5f, 0.25f));
@@ -94,6 +92,14 @@ TEST(EnvelopeClone, CopiesEverythingAndComparesEqual) {
   EXPECT_NE(twin->keys, envelope->keys);
   EXPECT_EQ(envelope->compare(twin), 0);
   EXPECT_EQ(twin->compare(envelope.get()), 0);
+  // copyFrom takes the parameter and keys but not the base fields.
+  auto target = newEnvelope(30, 5);
+  target->insertKey(envKey(0.5f, 9));
+  target->copyFrom(*envelope);
+  EXPECT_EQ(target->id, 30);
+  EXPECT_EQ(target->linkId, 5);
+  EXPECT_EQ(target->parameterIndex, 101);
+  EXPECT_EQ(valuesOf(*target), (std::vector<float>{1, 2}));
 }
 
 TEST(EnvelopeCompare, SeesEveryComparedFieldButNotTheReservedBytes) {
@@ -119,18 +125,6 @@ TEST(EnvelopeCompare, SeesEveryComparedFieldButNotTheReservedBytes) {
   path->spanEnd = envelope->spanEnd;
   path->parentId = envelope->parentId;
   EXPECT_EQ(envelope->compare(path.get()), 1);
-}
-
-TEST(EnvelopeCopyFrom, TakesParameterAndKeysButNotTheBaseFields) {
-  auto source = envelopeWith({envKey(0.0f, 1), envKey(1.0f, 2)});
-  source->parameterIndex = 205;
-  auto target = newEnvelope(30, 5);
-  target->insertKey(envKey(0.5f, 9));
-  target->copyFrom(*source);
-  EXPECT_EQ(target->id, 30);
-  EXPECT_EQ(target->linkId, 5);
-  EXPECT_EQ(target->parameterIndex, 205);
-  EXPECT_EQ(valuesOf(*target), (std::vector<float>{1, 2}));
 }
 
 }  // namespace

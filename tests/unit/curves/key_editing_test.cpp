@@ -13,7 +13,7 @@
 namespace vta {
 namespace {
 
-TEST(KeyAtTheSlider, IsTheKeyTheBoxesShowAndNoNeighbourAPercentAway) {
+TEST(SliderKeys, TheKeyShownIsNoNeighbourAPercentAwayAndNextAndPreviousAlwaysMove) {
   for (int percent = 0; percent < 100; ++percent) {
     const float here = keyTimeFromPercent(percent), next = keyTimeFromPercent(percent + 1);
     auto path = newPath();
@@ -32,20 +32,24 @@ TEST(KeyAtTheSlider, IsTheKeyTheBoxesShowAndNoNeighbourAPercentAway) {
   EXPECT_EQ(7.0f, path->keys[0].positionX);
   auto envelope = envelopeWith({envKey(0.333f, 1)});
   EXPECT_EQ(-1, envelope->keyIndexAt(keyTimeFromPercent(33))) << "envelope keys exactly";
-}
 
-TEST(NextAndPreviousKey, AlwaysMoveTheSliderAndPassKeysCloseToIt) {
+  // Next and Previous always move the slider and pass keys close to it.
   const struct {
     std::vector<float> times;
     int from;
     bool forward;
     int to;
   } cases[] = {
-      {{0, 0.333f, 0.5f, 1}, 32, true, 33},  {{0, 0.333f, 0.5f, 1}, 33, true, 50},
-      {{0, 0.333f, 0.5f, 1}, 50, false, 33}, {{0, 0.333f, 0.5f, 1}, 33, false, 0},
-      {{0, 0.337f, 1}, 40, false, 34},       {{0, 0.337f, 1}, 34, false, 0},
-      {{0, 0.337f, 1}, 33, true, 100},       {{0, 0.5f, 0.505f, 0.8f, 1}, 50, true, 80},
-      {{0, 0.5f, 0.505f, 0.8f, 1}, 80, false, 51}, {{0, 0.3f, 1}, 100, true, -1},
+      {{0, 0.333f, 0.5f, 1}, 32, true, 33},
+      {{0, 0.333f, 0.5f, 1}, 33, true, 50},
+      {{0, 0.333f, 0.5f, 1}, 50, false, 33},
+      {{0, 0.333f, 0.5f, 1}, 33, false, 0},
+      {{0, 0.337f, 1}, 40, false, 34},
+      {{0, 0.337f, 1}, 34, false, 0},
+      {{0, 0.337f, 1}, 33, true, 100},
+      {{0, 0.5f, 0.505f, 0.8f, 1}, 50, true, 80},
+      {{0, 0.5f, 0.505f, 0.8f, 1}, 80, false, 51},
+      {{0, 0.3f, 1}, 100, true, -1},
       {{0, 0.3f, 1}, 0, false, -1},
   };
   for (const auto& c : cases) {
@@ -57,29 +61,28 @@ TEST(NextAndPreviousKey, AlwaysMoveTheSliderAndPassKeysCloseToIt) {
   }
 }
 
-TEST(SteppedTimeBetween, KeepsAStepStrictlyBetweenTheNeighbours) {
+TEST(Steps, SteppedTimesStayStrictlyBetweenTheNeighboursAndSnapsTakeTheNearestHalvesUp) {
   const struct {
     double fraction, steps;
     float before, after, time;  // time -1: no step between
-  } cases[] = {{0.623, 1000, 0.5f, 0.8f, 0.623f},  {0.95, 1000, 0.5f, 0.8f, 0.799f},
-               {0.1, 1000, 0.505f, 0.8f, 0.506f},  {0.3725, 10000, 0, 0.5f, 0.3725f},
-               {0.623, 100, 0.5f, 0.8f, 0.62f},    {0.5, 1000, 0.5f, 0.5009f, -1}};
+  } cases[] = {{0.623, 1000, 0.5f, 0.8f, 0.623f}, {0.95, 1000, 0.5f, 0.8f, 0.799f},
+               {0.1, 1000, 0.505f, 0.8f, 0.506f}, {0.3725, 10000, 0, 0.5f, 0.3725f},
+               {0.623, 100, 0.5f, 0.8f, 0.62f},   {0.5, 1000, 0.5f, 0.5009f, -1}};
   for (const auto& c : cases) {
     float time = -1;
     EXPECT_EQ(c.time >= 0, steppedTimeBetween(c.fraction, c.steps, c.before, c.after, time));
     EXPECT_EQ(c.time, time) << c.fraction << " between " << c.before << " and " << c.after;
   }
   EXPECT_EQ(0.3725f, steppedTime(0.37249999, 10000));
-}
 
-TEST(SnapToStep, TakesTheNearestStepHalvesUpOnBothSidesOfZero) {
+  // Snapping takes the nearest step, halves up on both sides of zero.
   const struct {
     double value;
     float step, snapped;
-  } cases[] = {{2.34, 0.1f, 2.3f}, {2.36, 0.1f, 2.4f}, {29.5, 1, 30},    {-1.4, 1, -1},
-               {-2.4, 1, -2},      {-1.5, 1, -1},      {-1.6, 1, -2},    {-0.26, 0.5f, -0.5f},
+  } snaps[] = {{2.34, 0.1f, 2.3f}, {2.36, 0.1f, 2.4f}, {29.5, 1, 30}, {-1.4, 1, -1},
+               {-2.4, 1, -2},      {-1.5, 1, -1},      {-1.6, 1, -2}, {-0.26, 0.5f, -0.5f},
                {-0.25, 0.5f, 0},   {0, 1, 0},          {-7.2, 5, -5}};
-  for (const auto& c : cases) {
+  for (const auto& c : snaps) {
     EXPECT_FLOAT_EQ(c.snapped, snapToStep(c.value, c.step)) << c.value << " by " << c.step;
   }
 }
@@ -88,8 +91,12 @@ TEST(UsableKeys, AreSomeTimesFromZeroToOneThatNeverGoBack) {
   const struct {
     std::vector<float> times;
     bool usable;
-  } cases[] = {{{}, false},           {{0.5f}, true},          {{0, 0.5f, 0.5f, 1}, true},
-               {{0, 0.6f, 0.4f}, false}, {{0, 1.5f}, false},     {{-0.1f, 1}, false},
+  } cases[] = {{{}, false},
+               {{0.5f}, true},
+               {{0, 0.5f, 0.5f, 1}, true},
+               {{0, 0.6f, 0.4f}, false},
+               {{0, 1.5f}, false},
+               {{-0.1f, 1}, false},
                {{0, std::nanf(""), 1}, false}};
   for (const auto& c : cases) {
     std::vector<PathKey> keys;

@@ -20,7 +20,7 @@ Keys keysWith(std::initializer_list<float> values) {
 
 float firstValue(const Keys* state) { return state && !state->empty() ? (*state)[0].value : -1; }
 
-TEST(KeyHistory, UndoAndRedoWalkTheRecordedStatesAndStopAtTheEnds) {
+TEST(KeyHistory, UndoAndRedoWalkTheRecordedStatesAndAnEditAfterAnUndoDropsTheRest) {
   KeyHistory<EnvelopeKey> history;
   const Keys opening = keysWith({1, 5}), edited = keysWith({2, 5}), grown = keysWith({3, 5, 7});
   history.start(opening.data(), 2);
@@ -36,15 +36,9 @@ TEST(KeyHistory, UndoAndRedoWalkTheRecordedStatesAndStopAtTheEnds) {
   EXPECT_EQ(2.0f, firstValue(history.redo()));
   EXPECT_EQ(3u, history.redo()->size());
   EXPECT_EQ(nullptr, history.redo());
-}
 
-TEST(KeyHistory, AnEditAfterAnUndoDropsWhatWasUndone) {
-  KeyHistory<EnvelopeKey> history;
-  const Keys opening = keysWith({1}), first = keysWith({2}), second = keysWith({3}),
-             other = keysWith({4});
-  history.start(opening.data(), 1);
-  history.record(first.data(), 1);
-  history.record(second.data(), 1);
+  // An edit after an undo drops what was undone.
+  const Keys other = keysWith({4});
   history.undo();
   history.undo();
   EXPECT_TRUE(history.record(other.data(), 1));
@@ -52,7 +46,7 @@ TEST(KeyHistory, AnEditAfterAnUndoDropsWhatWasUndone) {
   EXPECT_EQ(1.0f, firstValue(history.undo()));
   EXPECT_EQ(4.0f, firstValue(history.redo()));
 
-  history.start(second.data(), 1);
+  history.start(grown.data(), 3);
   EXPECT_EQ(nullptr, history.undo()) << "a new start forgets the old states";
   EXPECT_EQ(nullptr, history.redo());
 }

@@ -14,7 +14,7 @@ std::vector<float> xsOf(const PathComponent& path) {
   return xs;
 }
 
-TEST(PathKeys, FindAcceptsTimesWithinHalfAPercent) {
+TEST(PathKeys, FindAcceptsTimesWithinHalfAPercentAndPayloadsHaveTheDescribedLayout) {
   auto path = pathWith({pathKey(0.0f, 1), pathKey(0.5f, 2), pathKey(1.0f, 3)});
   PathKey found{};
   ASSERT_EQ(path->findKey(0.504f, found), 1);
@@ -26,29 +26,26 @@ TEST(PathKeys, FindAcceptsTimesWithinHalfAPercent) {
   auto close = pathWith({pathKey(0.498f, 7), pathKey(0.502f, 8)});
   ASSERT_EQ(close->findKey(0.501f, found), 1);
   EXPECT_EQ(found.positionX, 7.0f);
-}
 
-// After the header every kind shares (see EnvelopePayload): the count and the keys.
-TEST(PathPayload, WritesTheDescribedLayoutAndReadsBackEqual) {
-  auto path = pathWith({pathKey(0.0f, 1, 0, 0.5f), pathKey(1.0f, 2, 1)});
-  uint32_t tag = 0;
-  std::vector<uint8_t> bytes = payloadOf(*path, &tag);
-  EXPECT_EQ(tag, kPth0);
-  ASSERT_EQ(bytes.size(), 20u + 2 * 56);
-  EXPECT_EQ(u32At(bytes, 16), 2u);
-  EXPECT_EQ(floatAt(bytes, 20 + 4), 1.0f);   // positionX
-  EXPECT_EQ(floatAt(bytes, 20 + 36), 9.0f);  // scaleZ
-  EXPECT_EQ(floatAt(bytes, 20 + 40), 0.5f);  // tension
-  EXPECT_EQ(u16At(bytes, 76 + 52), 1);       // linear of the second key
+  // After the header every kind shares (see EnvelopePayload): the count and the keys.
+  auto laidOut = pathWith({pathKey(0.0f, 1, 0, 0.5f), pathKey(1.0f, 2, 1)});
+  Payload payload(*laidOut);
+  EXPECT_EQ(payload.tag, kPth0);
+  ASSERT_EQ(payload.length, 20u + 2 * 56);
+  EXPECT_EQ(payload.u32(16), 2u);
+  EXPECT_EQ(payload.f32(20 + 4), 1.0f);   // positionX
+  EXPECT_EQ(payload.f32(20 + 36), 9.0f);  // scaleZ
+  EXPECT_EQ(payload.f32(20 + 40), 0.5f);  // tension
+  EXPECT_EQ(payload.u16(76 + 52), 1);     // linear of the second key
   auto other = Owned<PathComponent>(
       makeComponent<PathComponent>(uint16_t{40}, 0.0f, 1.0f, uint16_t{41}, uint16_t{0}));
-  EXPECT_EQ(other->readChunk(kPth0, static_cast<uint32_t>(bytes.size()), bytes.data()), 1);
+  EXPECT_EQ(other->readChunk(kPth0, payload.length, payload.data), 1);
   EXPECT_EQ(other->id, 40);  // the header is not read
   EXPECT_EQ(other->linkId, 41);
-  EXPECT_EQ(std::memcmp(other->keys, path->keys, 2 * sizeof(PathKey)), 0);
+  EXPECT_EQ(std::memcmp(other->keys, laidOut->keys, 2 * sizeof(PathKey)), 0);
 }
 
-TEST(PathPayload, ShortPayloadGivesOnlyItsWholeKeys) {
+TEST(PathPayload, ShortPayloadGivesOnlyItsWholeKeysAndOneWithoutCountNothing) {
   auto source = pathWith({pathKey(0.0f, 1), pathKey(0.5f, 2), pathKey(1.0f, 3)});
   std::vector<uint8_t> bytes = payloadOf(*source);
   bytes.resize(20 + 2 * 56 + 30);  // states three keys, holds two and a half
@@ -59,16 +56,13 @@ TEST(PathPayload, ShortPayloadGivesOnlyItsWholeKeys) {
   EXPECT_EQ(path->readChunk(kPth0, static_cast<uint32_t>(bytes.size()), bytes.data()), 1);
   EXPECT_EQ(path->keyCount, 0u);
   EXPECT_EQ(path->keys, nullptr);
-}
 
-TEST(PathPayload, PayloadWithoutCountOrOfAnotherKindChangesNothing) {
-  auto path = pathWith({pathKey(0.0f, 1), pathKey(1.0f, 2)});
-  Owned<EffectComponent> before(path->clone());
-  std::vector<uint8_t> bytes = payloadOf(*path);
-  EXPECT_EQ(path->readChunk(kPth0, 19, bytes.data()), 0);
-  EXPECT_EQ(path->readChunk(kPth0, 132, nullptr), 0);
-  EXPECT_EQ(path->readChunk(0x30564E45 /* ENV0 */, 20, bytes.data()), 0);
-  EXPECT_EQ(path->compare(before.get()), 0);
+  // A payload without a count or of another kind changes nothing.
+  Owned<EffectComponent> before(source->clone());
+  EXPECT_EQ(source->readChunk(kPth0, 19, bytes.data()), 0);
+  EXPECT_EQ(source->readChunk(kPth0, 132, nullptr), 0);
+  EXPECT_EQ(source->readChunk(0x30564E45 /* ENV0 */, 20, bytes.data()), 0);
+  EXPECT_EQ(source->compare(before.get()), 0);
 }
 
 TEST(PathCompare, CloneIsEqualAndAnyKeyByteOrBaseFieldDiffers) {

@@ -19,7 +19,7 @@ std::vector<float> shifted(float x) {
   return values;
 }
 
-TEST(PathEvaluate, PlainKeysPassThroughTheirValues) {
+TEST(PathEvaluate, PlainKeysPassThroughTheirValuesAndTimesOutsideThemExtrapolate) {
   auto path = pathWith({pathKey(0.0f, 0), pathKey(0.5f, 10), pathKey(1.0f, 0)});
   PathKey out{};
   path->evaluate(0.5f, out);
@@ -31,22 +31,17 @@ TEST(PathEvaluate, PlainKeysPassThroughTheirValues) {
   // Same shape as the three-key envelope peak, on every value.
   path->evaluate(0.25f, out);
   EXPECT_EQ(placement(out), shifted(6.25f));
-}
 
-TEST(PathEvaluate, TimesOutsideTheKeysExtrapolateTheEndSegments) {
-  auto path = pathWith({pathKey(0.0f, 0), pathKey(1.0f, 10)});
-  PathKey out{};
+  // Times outside the keys extrapolate the end segments.
+  path = pathWith({pathKey(0.0f, 0), pathKey(1.0f, 10)});
   // u = 1.5: h1 = 1, h2 = 0, h3 = 0.375, h4 = 1.125, both tangents 10.
   path->evaluate(1.5f, out);
   EXPECT_EQ(out.positionX, 15.0f);
   // u = -0.5: h1 = 0, h2 = 1, h3 = -1.125, h4 = -0.375.
   path->evaluate(-0.5f, out);
   EXPECT_EQ(out.positionX, -5.0f);
-}
-
-TEST(PathEvaluate, FirstKeyAwayFromZeroUsesTheSlopeRuleWithoutReadingBeforeIt) {
-  auto path = pathWith({pathKey(0.25f, 4), pathKey(0.75f, 8)});
-  PathKey out{};
+  // A first key away from zero uses the slope rule without reading before it.
+  path = pathWith({pathKey(0.25f, 4), pathKey(0.75f, 8)});
   path->evaluate(0.5f, out);
   EXPECT_EQ(out.positionX, 6.0f);
   path->evaluate(0.0f, out);  // u = -0.5 on a straight segment

@@ -27,7 +27,7 @@ class Crashers : public ::testing::Test {
   EffectDescription description;
 };
 
-TEST_F(Crashers, VariantCountsAreClampedAndShortChunksIgnored) {
+TEST_F(Crashers, EffectsClampCountsIgnoreShortChunksEndTextsAndStopAtLongChunks) {
   EXPECT_EQ(20u, load(ChunkBytes("VTAE").chunk("VCNT", le32(0xFFFFFFFF))).variantCount);
   EXPECT_EQ(0u, load(ChunkBytes("VTAE").chunk("VCNT", "\5\0")).variantCount);
   load(ChunkBytes("VTAE")
@@ -38,9 +38,7 @@ TEST_F(Crashers, VariantCountsAreClampedAndShortChunksIgnored) {
   EXPECT_EQ(nullptr, description.variantTexts[1]);
   EXPECT_EQ(0u, description.effectType);
   EXPECT_EQ(0.0f, description.best);
-}
-
-TEST_F(Crashers, TextsWithoutTheirNulEndAtThePayload) {
+  // Texts without their NUL end at the payload.
   load(ChunkBytes("VTAE")
            .chunk("ENAM", "Unterminated")
            .chunk("DESC", "")
@@ -55,9 +53,21 @@ TEST_F(Crashers, TextsWithoutTheirNulEndAtThePayload) {
   uint32_t flags = 0;
   EXPECT_EQ(1, readEffectSummary("hostile", title, sizeof title, &flags));
   EXPECT_STREQ("Unterminated", title);
+
+  // Chunks longer than the file stop the load, and group lists cannot grow without end.
+  load(ChunkBytes("VTAE").chunk("ENAM", textBytes("Before")).raw("SRF0" + le32(0xFFFFFFF0)));
+  EXPECT_STREQ("Before", description.title);
+  EXPECT_EQ(0u, description.lists[kSurfaces].count);
+  EXPECT_EQ(0, loadDescription(description, "hostile", 0));
+
+  ChunkBytes file("VTAG");
+  for (int i = 0; i < kMaxGroups + 10; ++i) file.chunk("OGRP", "");
+  EffectGroupList list;
+  EXPECT_EQ(1, list.loadFromPath(install.write("many.org", file).c_str()));
+  EXPECT_EQ(kMaxGroups, list.groupCount());
 }
 
-TEST_F(Crashers, IconsWithImpossibleSizesGetNoPixels) {
+TEST_F(Crashers, ImpossibleSizesGetNoPixelsAndDefaultsNeverOverrunTheRecord) {
   EXPECT_EQ(nullptr, icon(iconHead(4, 4, 9000, 1, 9000, 1) + std::string(36000, 'p')).pixels);
   EXPECT_EQ(nullptr, icon(iconHead(255, 1, 8192, 8192, 8192, 8192)).pixels);  // > 4 GiB
   EXPECT_EQ(nullptr, icon(iconHead(1, 1, 4, 4, 4, 4) + std::string(15, 'p')).pixels);
@@ -67,9 +77,7 @@ TEST_F(Crashers, IconsWithImpossibleSizesGetNoPixels) {
   EXPECT_EQ(0u, shortHead.width);
   EXPECT_EQ(nullptr, shortHead.pixels);
   EXPECT_NE(nullptr, icon(iconHead(1, 1, 4, 4, 4, 4) + std::string(16, 'p')).pixels);
-}
 
-TEST_F(Crashers, TexturesWithImpossibleSizesGetNoPixels) {
   const std::string path = install.write("huge.VTT", ChunkBytes("VTAI")
                                                          .chunk("IPXR", le32(0x40000000))
                                                          .chunk("ITRW", le32(0x40000000))
@@ -81,16 +89,8 @@ TEST_F(Crashers, TexturesWithImpossibleSizesGetNoPixels) {
   TextureImage image;
   EXPECT_EQ(0, loadTextureImage(image, path.c_str()));
   EXPECT_EQ(nullptr, image.pixels);
-}
 
-TEST_F(Crashers, ChunksLongerThanTheFileStopTheLoad) {
-  load(ChunkBytes("VTAE").chunk("ENAM", textBytes("Before")).raw("SRF0" + le32(0xFFFFFFF0)));
-  EXPECT_STREQ("Before", description.title);
-  EXPECT_EQ(0u, description.lists[kSurfaces].count);
-  EXPECT_EQ(0, loadDescription(description, "hostile", 0));
-}
-
-TEST_F(Crashers, DefaultsRecordsNeverOverrunTheRecordOrThePayload) {
+  // Defaults records never overrun the record or the payload.
   EffectSettings record;
   record.globalParams[0] = 3.0f;
   install.write("Work/Defaults.VRI", ChunkBytes("VTAR").chunk("RIN0", std::string(2000, '\x41')));
@@ -102,14 +102,6 @@ TEST_F(Crashers, DefaultsRecordsNeverOverrunTheRecordOrThePayload) {
   loadDefaults(record);
   EXPECT_EQ(3.0f, record.globalParams[0]);
   EXPECT_EQ('\0', record.effectName[0]);
-}
-
-TEST_F(Crashers, GroupListsCannotGrowWithoutEnd) {
-  ChunkBytes file("VTAG");
-  for (int i = 0; i < kMaxGroups + 10; ++i) file.chunk("OGRP", "");
-  EffectGroupList list;
-  EXPECT_EQ(1, list.loadFromPath(install.write("many.org", file).c_str()));
-  EXPECT_EQ(kMaxGroups, list.groupCount());
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ class EffectFileTest : public ::testing::Test {
   EffectDescription description;
 };
 
-TEST_F(EffectFileTest, LaterValueChunksWinAndVariantIndexesOutsideTheCountAreIgnored) {
+TEST_F(EffectFileTest, LaterChunksWinOutOfRangeVariantsAreIgnoredAndBadFilesGiveZero) {
   writeEffect("Swirl", ChunkBytes("VTAE")
                            .chunk("VDSC", le32(0) + textBytes("early"))
                            .chunk("ENAM", textBytes("First"))
@@ -35,6 +35,23 @@ TEST_F(EffectFileTest, LaterValueChunksWinAndVariantIndexesOutsideTheCountAreIgn
   EXPECT_EQ(nullptr, description.variantTexts[0]);  // "early" came before VCNT
   EXPECT_STREQ("Back", description.variantTexts[1]);
   EXPECT_EQ(5u, description.allowFlags);
+
+  // Missing, foreign or broken files give zero and a cleared description.
+  writeEffect("Full", ChunkBytes("VTAE")
+                          .chunk("ENAM", textBytes("Full"))
+                          .chunk("SRF0", surfacePayload(1, 2, "wood")));
+  writeEffect("Foreign", ChunkBytes("VTAG").chunk("ENAM", textBytes("Other")));
+  writeEffect("Broken", ChunkBytes("VTAE").chunk("ENAM", textBytes("Kept")).raw("DESC\x40"));
+  ASSERT_EQ(1, loadDescription(description, "Full", 0));
+  ASSERT_EQ(1u, description.textureCount);
+  EXPECT_EQ(0, loadDescription(description, "Absent", 0));
+  EXPECT_EQ(nullptr, description.title);
+  EXPECT_EQ(0u, description.lists[kSurfaces].count);
+  EXPECT_EQ(0u, description.textureCount);
+  EXPECT_EQ(0, loadDescription(description, "Foreign", 0));
+  EXPECT_EQ(nullptr, description.title);
+  EXPECT_EQ(0, loadDescription(description, "Broken", 0));
+  EXPECT_STREQ("Kept", description.title);  // chunks before the break stay applied
 }
 
 TEST_F(EffectFileTest, StopTagEndsTheLoadAfterTheFirstIcon) {
@@ -54,25 +71,7 @@ TEST_F(EffectFileTest, StopTagEndsTheLoadAfterTheFirstIcon) {
   EXPECT_STREQ("Late", description.title);
 }
 
-TEST_F(EffectFileTest, MissingForeignOrBrokenFilesGiveZeroAndAClearedDescription) {
-  writeEffect("Full", ChunkBytes("VTAE")
-                          .chunk("ENAM", textBytes("Full"))
-                          .chunk("SRF0", surfacePayload(1, 2, "wood")));
-  writeEffect("Foreign", ChunkBytes("VTAG").chunk("ENAM", textBytes("Other")));
-  writeEffect("Broken", ChunkBytes("VTAE").chunk("ENAM", textBytes("Kept")).raw("DESC\x40"));
-  ASSERT_EQ(1, loadDescription(description, "Full", 0));
-  ASSERT_EQ(1u, description.textureCount);
-  EXPECT_EQ(0, loadDescription(description, "Absent", 0));
-  EXPECT_EQ(nullptr, description.title);
-  EXPECT_EQ(0u, description.lists[kSurfaces].count);
-  EXPECT_EQ(0u, description.textureCount);
-  EXPECT_EQ(0, loadDescription(description, "Foreign", 0));
-  EXPECT_EQ(nullptr, description.title);
-  EXPECT_EQ(0, loadDescription(description, "Broken", 0));
-  EXPECT_STREQ("Kept", description.title);  // chunks before the break stay applied
-}
-
-TEST_F(EffectFileTest, TexturesFollowTheTextureMappedSurfacesInOrder) {
+TEST_F(EffectFileTest, TexturesFollowTheMappedSurfacesInOrderAndSummariesReadTitleAndFlags) {
   TextureImage wood;
   wood.bytesPerPixel = 1;
   wood.rowAlign = 1;
@@ -93,9 +92,8 @@ TEST_F(EffectFileTest, TexturesFollowTheTextureMappedSurfacesInOrder) {
   EXPECT_EQ(4, description.textures[0]->pixels[3]);
   EXPECT_STREQ("missing", description.textures[1]->name);
   EXPECT_EQ(nullptr, description.textures[1]->pixels);
-}
 
-TEST_F(EffectFileTest, SummaryReadsTitleAndFlagsOnly) {
+  // A summary reads the title and flags only.
   writeEffect("Spin", ChunkBytes("VTAE")
                           .chunk("ENAM", textBytes("A long spinning title"))
                           .chunk("SRF0", surfacePayload(1, 2, "wood"))

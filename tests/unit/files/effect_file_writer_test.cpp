@@ -41,8 +41,9 @@ class EffectFileWriterTest : public ::testing::Test {
   Installation install;
 };
 
+// Icon and texts precede the components, for loads that stop after the icon.
 TEST_F(EffectFileWriterTest, SavedEffectLoadsBackEqualAndSavesToTheSameBytes) {
-  EffectDescription written, read;
+  EffectDescription written, read, iconOnly;
   fill(written);
   const std::string first = install.path("first.vta"), second = install.path("second.vta");
   ASSERT_EQ(1, saveEffectFile(written, first.c_str()));
@@ -59,20 +60,13 @@ TEST_F(EffectFileWriterTest, SavedEffectLoadsBackEqualAndSavesToTheSameBytes) {
   EXPECT_EQ(0, compareBytes(written.image.pixels, read.image.pixels, 16));
   ASSERT_EQ(1, saveEffectFile(read, second.c_str()));
   EXPECT_EQ(install.read("first.vta"), install.read("second.vta"));
+  ASSERT_EQ(1, loadDescriptionFile(iconOnly, first.c_str(), fourCC("IMG0")));
+  EXPECT_STREQ("Page Turn", iconOnly.title);
+  EXPECT_NE(nullptr, iconOnly.image.pixels);
+  EXPECT_EQ(0u, iconOnly.lists[kSurfaces].count);
 }
 
-TEST_F(EffectFileWriterTest, IconAndTextsPrecedeComponentsForIconOnlyLoads) {
-  EffectDescription written, read;
-  fill(written);
-  const std::string path = install.path("icon.vta");
-  ASSERT_EQ(1, saveEffectFile(written, path.c_str()));
-  ASSERT_EQ(1, loadDescriptionFile(read, path.c_str(), fourCC("IMG0")));
-  EXPECT_STREQ("Page Turn", read.title);
-  EXPECT_NE(nullptr, read.image.pixels);
-  EXPECT_EQ(0u, read.lists[kSurfaces].count);
-}
-
-TEST_F(EffectFileWriterTest, DescriptionWithoutTextsOrIconWritesNeither) {
+TEST_F(EffectFileWriterTest, DescriptionWithoutTextsOrIconWritesNeitherAndDefaultsKeepTheName) {
   EffectDescription empty, read;
   const std::string path = install.path("empty.vta");
   ASSERT_EQ(1, saveEffectFile(empty, path.c_str()));
@@ -81,16 +75,15 @@ TEST_F(EffectFileWriterTest, DescriptionWithoutTextsOrIconWritesNeither) {
   ASSERT_EQ(1, loadDescriptionFile(read, path.c_str(), 0));
   EXPECT_EQ(nullptr, read.title);
   EXPECT_EQ(nullptr, read.image.pixels);
-}
 
-TEST_F(EffectFileWriterTest, DefaultsFileAtAPathKeepsTheStoredName) {
+  // A defaults file at a path keeps the stored name.
   EffectSettings saved, loaded;
   copyString(saved.effectName, "Cube Spin");
   saved.globalParams[VTA_TRANSITION_PERIOD] = 80.0f;
   fill(saved.description);
-  const std::string path = install.path("d.vri");
-  ASSERT_EQ(1, saveDefaultsFile(saved, path.c_str()));
-  ASSERT_EQ(1, loadDefaultsFile(loaded, path.c_str()));
+  const std::string defaults = install.path("d.vri");
+  ASSERT_EQ(1, saveDefaultsFile(saved, defaults.c_str()));
+  ASSERT_EQ(1, loadDefaultsFile(loaded, defaults.c_str()));
   EXPECT_STREQ("Cube Spin", loaded.effectName);
   EXPECT_EQ(80.0f, loaded.globalParams[VTA_TRANSITION_PERIOD]);
   // Only the components are stored, not the effect's type or flags.

@@ -20,7 +20,7 @@ std::vector<std::string> names(const EffectGroup& group) {
 
 std::string numbered(const char* prefix, int i) { return prefix + std::to_string(i); }
 
-TEST(EffectSearch, MatchesNameTitleAndTextIgnoringCaseInTheOrderAdded) {
+TEST(EffectSearch, MatchesNameTitleAndTextIgnoringCaseInTheOrderAddedAndReadsTheFiles) {
   EffectSearch search;
   search.add("C1", "Cube Turn Left", "The picture turns away.");
   search.add("Door", "Door Swing", "A CUBE of light swings open.");
@@ -43,9 +43,8 @@ TEST(EffectSearch, MatchesNameTitleAndTextIgnoringCaseInTheOrderAdded) {
     EXPECT_EQ(static_cast<int>(c.expected.size()), search.find(c.query, results)) << c.query;
     EXPECT_EQ(c.expected, names(results)) << c.query;
   }
-}
 
-TEST(EffectSearch, ReadsTitlesAndTextsFromTheEffectFiles) {
+  // Titles and texts are read from the effect files.
   Installation install;
   install.write("EFFECTS/A.VTA", ChunkBytes("VTAE")
                                      .chunk("ENAM", textBytes("Cube Roll"))
@@ -54,15 +53,15 @@ TEST(EffectSearch, ReadsTitlesAndTextsFromTheEffectFiles) {
   groups.addGroup("G");
   groups.addItem(0, "A");
   groups.addItem(0, "Missing");
-  EffectSearch search;
-  search.addGroups(groups);
+  EffectSearch fromFiles;
+  fromFiles.addGroups(groups);
   EffectGroup results = {};
-  EXPECT_EQ(1, search.find("cube", results));
-  EXPECT_EQ(1, search.find("upward", results));
-  EXPECT_EQ(1, search.find("missing", results)) << "an unreadable file still matches by name";
+  EXPECT_EQ(1, fromFiles.find("cube", results));
+  EXPECT_EQ(1, fromFiles.find("upward", results));
+  EXPECT_EQ(1, fromFiles.find("missing", results)) << "an unreadable file still matches by name";
 }
 
-TEST(PersonalLists, RecentlyUsedKeepsSixteenNewestFirst) {
+TEST(PersonalLists, RecentlyUsedKeepsSixteenNewestFirstAndFavouritesRefuseWhenFull) {
   PersonalLists lists;
   for (int i = 1; i <= 17; ++i) lists.noteUsed(numbered("E", i).c_str());
   lists.noteUsed("E5");
@@ -70,10 +69,7 @@ TEST(PersonalLists, RecentlyUsedKeepsSixteenNewestFirst) {
   EXPECT_STREQ("E5", lists.recent().items[0]);
   EXPECT_STREQ("E17", lists.recent().items[1]);
   EXPECT_STREQ("E2", lists.recent().items[15]) << "E1 dropped, E5 moved to the front";
-}
 
-TEST(PersonalLists, FavouritesAddRemoveAndRefuseWhenFull) {
-  PersonalLists lists;
   EXPECT_TRUE(lists.addFavourite("A"));
   EXPECT_FALSE(lists.addFavourite("A"));
   for (int i = 1; i < kMaxGroupItems; ++i)

@@ -15,7 +15,7 @@ EnvelopeComponent* envelopeWithId(uint16_t id, uint16_t owner = 0, uint16_t para
   return envelope;
 }
 
-TEST(NewEnvelopeId, OneAboveTheHighestAndNeverATakenOne) {
+TEST(NewEnvelopeId, OneAboveTheHighestNeverATakenOneAndNoneWhenAllAreTaken) {
   ComponentList envelopes;
   EXPECT_EQ(40001, newEnvelopeId(envelopes));
   envelopes.append(envelopeWithId(40002));
@@ -26,13 +26,12 @@ TEST(NewEnvelopeId, OneAboveTheHighestAndNeverATakenOne) {
   EXPECT_EQ(40006, newEnvelopeId(envelopes));
   envelopes.append(envelopeWithId(65535));
   EXPECT_EQ(40003, newEnvelopeId(envelopes)) << "past 65535: the lowest free one";
-}
 
-TEST(NewEnvelopeId, NoneWhenEveryUserIdIsTaken) {
-  ComponentList envelopes;
+  // None when every user id is taken.
+  ComponentList full;
   for (uint32_t id = 40001; id <= 65535; ++id)
-    envelopes.append(envelopeWithId(static_cast<uint16_t>(id)));
-  EXPECT_EQ(0, newEnvelopeId(envelopes));
+    full.append(envelopeWithId(static_cast<uint16_t>(id)));
+  EXPECT_EQ(0, newEnvelopeId(full));
 }
 
 class FindOrAddEnvelope : public ::testing::Test {

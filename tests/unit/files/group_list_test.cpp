@@ -8,7 +8,7 @@ namespace {
 
 const std::string kName41(41, 'n');
 
-TEST(GroupList, TwoGroupFileLoadsAndSurvivesARoundTrip) {
+TEST(GroupList, TwoGroupFileSurvivesARoundTripAndGroupsHoldSixteenNamesOfForty) {
   Installation install;
   install.write("Orgs/Mine.org", ChunkBytes("VTAG")
                                      .chunk("OITM", textBytes("orphan"))
@@ -37,27 +37,25 @@ TEST(GroupList, TwoGroupFileLoadsAndSurvivesARoundTrip) {
   EXPECT_STREQ("B", reloaded.group(1)->groupName);
   EXPECT_STREQ("b1", reloaded.itemName(1, 0));
   EXPECT_EQ(3, reloaded.itemCount(0));
-}
 
-TEST(GroupList, GroupsHoldSixteenNamesOfFortyCharacters) {
-  Installation install;
+  // Groups hold sixteen names of forty characters.
   ChunkBytes file("VTAG");
   file.chunk("OGRP", textBytes(kName41));
   for (int i = 0; i < 17; ++i) file.chunk("OITM", textBytes("fx" + std::to_string(i)));
   file.chunk("OGRP", kName41);  // no NUL at all
   file.chunk("OITM", kName41 + kName41);
-  EffectGroupList list;
-  ASSERT_EQ(1, list.loadFromPath(install.write("big.org", file).c_str()));
-  EXPECT_EQ(16, list.itemCount(0));
-  EXPECT_STREQ("fx15", list.itemName(0, 15));
-  EXPECT_EQ(kName41.substr(0, 40), list.group(0)->groupName);
-  EXPECT_EQ(kName41.substr(0, 40), list.group(1)->groupName);
-  EXPECT_EQ(kName41.substr(0, 40), list.itemName(1, 0));
-  EXPECT_EQ(0, list.addItem(0, "seventeenth"));
-  EXPECT_EQ(0, list.addItem(2, "no such group"));
+  EffectGroupList big;
+  ASSERT_EQ(1, big.loadFromPath(install.write("big.org", file).c_str()));
+  EXPECT_EQ(16, big.itemCount(0));
+  EXPECT_STREQ("fx15", big.itemName(0, 15));
+  EXPECT_EQ(kName41.substr(0, 40), big.group(0)->groupName);
+  EXPECT_EQ(kName41.substr(0, 40), big.group(1)->groupName);
+  EXPECT_EQ(kName41.substr(0, 40), big.itemName(1, 0));
+  EXPECT_EQ(0, big.addItem(0, "seventeenth"));
+  EXPECT_EQ(0, big.addItem(2, "no such group"));
 }
 
-TEST(GroupList, FindsTheFirstGroupHoldingAName) {
+TEST(GroupList, FindsTheFirstGroupHoldingANameAndForeignOrBrokenFilesGiveZero) {
   EffectGroupList list;
   for (int g = 0; g < 6; ++g) list.addGroup(("G" + std::to_string(g)).c_str());
   list.addItem(2, "other");
@@ -69,20 +67,19 @@ TEST(GroupList, FindsTheFirstGroupHoldingAName) {
   EXPECT_EQ(-1, list.findItemIndex("wipe"));
   EXPECT_EQ(nullptr, list.group(6));
   EXPECT_EQ(nullptr, list.group(-1));
-}
 
-TEST(GroupList, ForeignOrBrokenFilesGiveZero) {
+  // Foreign or broken files give zero.
   Installation install;
-  EffectGroupList list;
+  EffectGroupList loaded;
   const std::string foreign = install.write("x.org", ChunkBytes("VTAE").chunk("OGRP", "A"));
-  EXPECT_EQ(0, list.loadFromPath(foreign.c_str()));
-  EXPECT_EQ(0, list.groupCount());
+  EXPECT_EQ(0, loaded.loadFromPath(foreign.c_str()));
+  EXPECT_EQ(0, loaded.groupCount());
   const std::string broken = install.write(
       "y.org", ChunkBytes("VTAG").chunk("OGRP", textBytes("A")).raw("OITM" + le32(99) + "b"));
-  EXPECT_EQ(0, list.loadFromPath(broken.c_str()));
-  EXPECT_EQ(1, list.groupCount());  // kept what was read before the break
-  EXPECT_EQ(0, list.loadByName("absent"));
-  EXPECT_EQ(0, list.groupCount());
+  EXPECT_EQ(0, loaded.loadFromPath(broken.c_str()));
+  EXPECT_EQ(1, loaded.groupCount());  // kept what was read before the break
+  EXPECT_EQ(0, loaded.loadByName("absent"));
+  EXPECT_EQ(0, loaded.groupCount());
 }
 
 }  // namespace

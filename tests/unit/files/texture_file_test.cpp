@@ -31,7 +31,7 @@ TEST(IconPayload, WrittenPayloadWithPaddedRowsReadsBackEqual) {
   EXPECT_EQ(0, compareBytes(copy.pixels, "abcdef..ghijkl..mnopqr..", 24));
 }
 
-TEST(TextureFile, SavedImageLoadsBackNamedByItsPath) {
+TEST(TextureFile, SavedImageLoadsBackNamedByItsPathAndPixelsBeforeTheirSizesDoNot) {
   Installation install;
   TextureImage image;
   const std::string source = iconHead(1, 4, 2, 2, 3, 2) + "xyz.uvw.";
@@ -48,10 +48,8 @@ TEST(TextureFile, SavedImageLoadsBackNamedByItsPath) {
   EXPECT_EQ(-2.5f, loaded.imageReals[3]);
   EXPECT_EQ(4u, loaded.rowBytes);
   EXPECT_EQ(0, compareBytes(loaded.pixels, "xyz.uvw.", 8));
-}
 
-TEST(TextureFile, PixelsBeforeTheirSizesOrAMissingFileGiveNoPixels) {
-  Installation install;
+  // Pixels before their sizes, or a missing file, give no pixels.
   const std::string early = install.write("early.VTT", ChunkBytes("VTAI")
                                                            .chunk("IDAT", "abcd")
                                                            .chunk("IWID", le32(2))
@@ -60,13 +58,13 @@ TEST(TextureFile, PixelsBeforeTheirSizesOrAMissingFileGiveNoPixels) {
                                                            .chunk("ITRW", le32(2))
                                                            .chunk("IBPP", "\1")
                                                            .chunk("IALN", "\1"));
-  TextureImage image;
-  EXPECT_EQ(0, loadTextureImage(image, early.c_str()));
-  EXPECT_EQ(nullptr, image.pixels);
-  EXPECT_EQ(nullptr, image.name);
-  EXPECT_EQ(2u, image.width);
-  EXPECT_EQ(0, loadTextureImage(image, install.path("absent.VTT").c_str()));
-  EXPECT_EQ(0u, image.width);
+  TextureImage refused;
+  EXPECT_EQ(0, loadTextureImage(refused, early.c_str()));
+  EXPECT_EQ(nullptr, refused.pixels);
+  EXPECT_EQ(nullptr, refused.name);
+  EXPECT_EQ(2u, refused.width);
+  EXPECT_EQ(0, loadTextureImage(refused, install.path("absent.VTT").c_str()));
+  EXPECT_EQ(0u, refused.width);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@
 namespace vta::test {
 namespace {
 
-TEST(ParameterIndex, NamesTheRealAtItsRecordOffset) {
+TEST(RecordParameters, IndexesNameTheRealAtItsOffsetAndEveryRealCountsInCompare) {
   EffectSettings record;
   auto offsetOf = [&](int index) {
     return reinterpret_cast<char*>(record.parameter(index)) - reinterpret_cast<char*>(&record);
@@ -29,9 +29,8 @@ TEST(ParameterIndex, NamesTheRealAtItsRecordOffset) {
   EXPECT_EQ(nullptr, record.parameter(110));
   EXPECT_EQ(nullptr, record.parameter(2100));
   EXPECT_EQ(nullptr, record.parameter(-1));
-}
 
-TEST(RecordCompare, FreshRecordsAreEqualAndEveryRealCounts) {
+  // Fresh records compare equal and every real counts.
   EffectSettings a, b;
   EXPECT_EQ(0, a.differs(b));
   for (int index : {0, 9, 29, 100, 104, 1005, 2009}) {
@@ -41,6 +40,11 @@ TEST(RecordCompare, FreshRecordsAreEqualAndEveryRealCounts) {
   }
   std::strcpy(b.effectName, "Spin");
   EXPECT_EQ(1, a.differs(b));
+  // A name without its terminator is compared within its field only.
+  std::memset(a.effectName, 'x', sizeof a.effectName);
+  std::memset(b.effectName, 'x', sizeof b.effectName);
+  a.padding[0] = 1;
+  EXPECT_EQ(0, a.differs(b));
 }
 
 TEST(RecordCompare, NegativeZeroEqualsZeroAndARecordHoldingNaNEqualsItsCopy) {
@@ -55,14 +59,6 @@ TEST(RecordCompare, NegativeZeroEqualsZeroAndARecordHoldingNaNEqualsItsCopy) {
   EXPECT_EQ(0, copy.differs(a));
   *b.parameter(3) = 0.0f;
   EXPECT_EQ(1, a.differs(b));
-}
-
-TEST(RecordCompare, NameWithoutTerminatorIsComparedWithinItsField) {
-  EffectSettings a, b;
-  std::memset(a.effectName, 'x', sizeof a.effectName);
-  std::memset(b.effectName, 'x', sizeof b.effectName);
-  a.padding[0] = 1;  // beyond the name: must not take part
-  EXPECT_EQ(0, a.differs(b));
 }
 
 TEST(RecordCompare, TextsDoNotCountButComponentsDo) {
@@ -105,19 +101,11 @@ TEST(RecordCopy, IsDeepAndEqual) {
   EXPECT_EQ(child, copy.description.lists[kEnvelopes].head->link);
 }
 
-TEST(DescriptionCopy, TextsTheSourceLacksAreReleased) {
+TEST(DescriptionCopy, ReleasesTextsTheSourceLacksAndCopiesTexturesIndependently) {
   EffectDescription source, target;
   replaceText(target.title, "Old title");
   replaceText(target.text, "Old text");
   replaceText(target.reservedText, "Old reserved");
-  target.copyFrom(source);
-  EXPECT_EQ(nullptr, target.title);
-  EXPECT_EQ(nullptr, target.text);
-  EXPECT_EQ(nullptr, target.reservedText);
-}
-
-TEST(DescriptionCopy, ReplacesTexturesWithIndependentCopies) {
-  EffectDescription source, target;
   target.textures = static_cast<TextureImage**>(allocate(sizeof(TextureImage*)));
   target.textures[0] = newTextureImage();
   target.textureCount = 1;
@@ -135,12 +123,15 @@ TEST(DescriptionCopy, ReplacesTexturesWithIndependentCopies) {
     ASSERT_TRUE(source.textures[i]->takePixels(pixels, sizeof pixels));
   }
   target.copyFrom(source);
+  EXPECT_EQ(nullptr, target.title);
+  EXPECT_EQ(nullptr, target.text);
+  EXPECT_EQ(nullptr, target.reservedText);
   ASSERT_EQ(2u, target.textureCount);
   EXPECT_NE(source.textures[1]->pixels, target.textures[1]->pixels);
   EXPECT_EQ(0, std::memcmp(source.textures[1]->pixels, target.textures[1]->pixels, 8));
 }
 
-TEST(DescriptionTexts, MissingTextsReadEmptyAndLongOnesAreCut) {
+TEST(DescriptionTexts, MissingTextsReadEmptyLongOnesAreCutAndClearReleasesThem) {
   EffectDescription description;
   description.resetVariants(3);
   description.setVariantText(0, "Left");
@@ -152,10 +143,8 @@ TEST(DescriptionTexts, MissingTextsReadEmptyAndLongOnesAreCut) {
   replaceText(description.text, "A long description");
   description.getText(buffer, sizeof buffer);
   EXPECT_STREQ("A lo", buffer);
-}
 
-TEST(DescriptionClear, KeepsTypeBestAndFlagsButReleasesTheRest) {
-  EffectDescription description;
+  // Clear keeps the type, best moment and flags but releases the rest.
   description.effectType = 1;
   description.best = 40.0f;
   description.allowFlags = 1;
@@ -169,7 +158,7 @@ TEST(DescriptionClear, KeepsTypeBestAndFlagsButReleasesTheRest) {
   EXPECT_EQ(0u, description.lists[kCameras].count);
 }
 
-TEST(ComponentRemoval, ClearsReferencesHeldByEveryList) {
+TEST(ComponentLinks, RemovalClearsReferencesHeldByEveryListAndLaterListsWinForAnId) {
   EffectDescription description;
   TestComponent* object = makeTest(1);
   description.lists[kObjects].append(object);
@@ -189,18 +178,16 @@ TEST(ComponentRemoval, ClearsReferencesHeldByEveryList) {
   EXPECT_EQ(nullptr, envelope->attached);
   EXPECT_EQ(child, description.lists[kSurfaces].head->link);
   EXPECT_FALSE(description.removeComponent(kObjects, envelope)) << "not a member of that list";
-}
 
-TEST(LinkResolution, LaterListWinsForAnIdHeldTwice) {
-  EffectDescription description;
+  // The later list wins for an id held twice.
   description.lists[kCameras].append(makeTest(5));
   description.lists[kWarps].append(makeTest(5));
   description.lists[kEnvelopes].append(makeTest(9, 5));
   description.resolveLinks();
-  EXPECT_EQ(description.lists[kWarps].head, description.lists[kEnvelopes].head->link);
+  EXPECT_EQ(description.lists[kWarps].head, description.lists[kEnvelopes].at(1)->link);
 }
 
-TEST(ComponentList, PositionsCopiesAndEquality) {
+TEST(ComponentList, PositionsCopiesEqualityAndEnvelopesFoundByOwnerAndParameter) {
   ComponentList list, other;
   for (uint16_t id = 1; id <= 3; ++id) list.append(makeTest(id));
   EXPECT_EQ(3, list.at(2)->id);
@@ -220,9 +207,8 @@ TEST(ComponentList, PositionsCopiesAndEquality) {
   other.clear();
   EXPECT_EQ(4, TestComponent::destroyed - before);
   EXPECT_EQ(nullptr, other.head);
-}
 
-TEST(FindEnvelope, MatchesOwnerAndParameterTogether) {
+  // A description finds an envelope by its owner and parameter together.
   EffectDescription description;
   auto addEnvelope = [&](uint16_t id, uint16_t owner, uint16_t parameter) {
     auto* envelope = makeComponent<EnvelopeComponent>(id, 0.0f, 1.0f, owner, 0);

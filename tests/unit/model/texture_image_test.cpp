@@ -17,7 +17,7 @@ TextureImage& sized(TextureImage& image, uint32_t rowPixels, uint8_t bytesPerPix
   return image;
 }
 
-TEST(TextureRowLayout, RoundsRowsUpToTheAlignment) {
+TEST(TextureRowLayout, RoundsRowsUpToTheAlignmentKeepsValuesForZeroAndRefusesHugeOnes) {
   TextureImage image;
   ASSERT_TRUE(sized(image, 3, 3, 4, 5).computeRowLayout());
   EXPECT_EQ(12u, image.rowBytes);
@@ -26,19 +26,14 @@ TEST(TextureRowLayout, RoundsRowsUpToTheAlignment) {
   EXPECT_EQ(16u, image.rowBytes);
   ASSERT_TRUE(sized(image, 3, 3, 3, 1).computeRowLayout());
   EXPECT_EQ(9u, image.rowBytes) << "alignment need not be a power of two";
-}
-
-TEST(TextureRowLayout, AlignmentZeroKeepsEarlierValues) {
-  TextureImage image;
+  // Alignment zero keeps the earlier values.
   image.rowBytes = 7;
   image.dataSize = 70;
   ASSERT_TRUE(sized(image, 100, 4, 0, 100).computeRowLayout());
   EXPECT_EQ(7u, image.rowBytes);
   EXPECT_EQ(70u, image.dataSize);
-}
 
-TEST(TextureRowLayout, RefusesPicturesBeyondTheSizeLimit) {
-  TextureImage image;
+  // Pictures beyond the size limit are refused.
   image.rowBytes = 1;
   EXPECT_FALSE(sized(image, 8193, 3, 4, 10).computeRowLayout());
   EXPECT_FALSE(sized(image, 10, 3, 4, 0xFFFFFFFFu).computeRowLayout());
@@ -52,7 +47,7 @@ TEST(TextureRowLayout, RefusesPicturesBeyondTheSizeLimit) {
       << "more than 32 bits of pixel data";
 }
 
-TEST(TexturePixels, ShortDataLeavesTheImageWithoutPixels) {
+TEST(TexturePixels, ShortDataLeavesTheImageWithoutPixelsAndClearKeepsBorrowedOnes) {
   TextureImage image;
   ASSERT_TRUE(sized(image, 2, 3, 4, 2).computeRowLayout());  // 16 bytes
   const uint8_t data[16] = {9};
@@ -62,6 +57,12 @@ TEST(TexturePixels, ShortDataLeavesTheImageWithoutPixels) {
   EXPECT_TRUE(image.takePixels(data, 16));
   EXPECT_EQ(9, image.pixels[0]);
   EXPECT_EQ(1u, image.ownsPixels);
+  uint8_t borrowed[4] = {1, 2, 3, 4};
+  image.clear();
+  image.pixels = borrowed;  // not owned: a render target, say
+  image.clear();
+  EXPECT_EQ(nullptr, image.pixels);
+  EXPECT_EQ(4, borrowed[3]) << "clear does not release borrowed pixels";
 }
 
 TEST(TextureCopy, IsIndependentAndComplete) {
@@ -88,15 +89,6 @@ TEST(TextureCopy, IsIndependentAndComplete) {
 
   source.clear();
   EXPECT_EQ(8, copy.pixels[7]);
-}
-
-TEST(TextureClear, DoesNotReleaseBorrowedPixels) {
-  uint8_t borrowed[4] = {1, 2, 3, 4};
-  TextureImage image;
-  image.pixels = borrowed;  // not owned: a render target, say
-  image.clear();
-  EXPECT_EQ(nullptr, image.pixels);
-  EXPECT_EQ(4, borrowed[3]);
 }
 
 }  // namespace

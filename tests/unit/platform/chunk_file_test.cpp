@@ -56,19 +56,7 @@ class ChunkFileOnDisk : public ::testing::Test {
   Chunk chunk{};
 };
 
-TEST_F(ChunkFileOnDisk, WritesExactLayout) {
-  std::string path = folder.file("out.vta");
-  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
-  ASSERT_EQ(chunks.writeChunk(kName, 3, "abc"), kChunkOk);
-  ASSERT_EQ(chunks.writeChunk(kData, 0, nullptr), kChunkOk);
-  ASSERT_TRUE(chunks.commit());
-  EXPECT_EQ(folder.read("out.vta"), std::string("VTAE"
-                                                "NAME\3\0\0\0abc"
-                                                "DATA\0\0\0\0",
-                                                23));
-}
-
-TEST_F(ChunkFileOnDisk, OnlyACommittedSaveReplacesTheTarget) {
+TEST_F(ChunkFileOnDisk, OnlyACommittedSaveOfEveryChunkReplacesTheTarget) {
   std::string path = folder.write("kept.vta", "old");
   EXPECT_FALSE(chunks.commit()) << "nothing open";
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
@@ -77,10 +65,7 @@ TEST_F(ChunkFileOnDisk, OnlyACommittedSaveReplacesTheTarget) {
   EXPECT_EQ(folder.read("kept.vta"), "old");
   ASSERT_EQ(openBytes("VTAE"), kChunkOk);
   EXPECT_FALSE(chunks.commit()) << "read mode";
-}
 
-TEST_F(ChunkFileOnDisk, AChunkThatCannotBeWrittenFailsTheWholeSave) {
-  std::string path = folder.write("kept.vta", "old");
   {
     FailingSaves failing(SaveStep::kWrite);
     EXPECT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkMagicWriteFailed);
@@ -96,29 +81,29 @@ TEST_F(ChunkFileOnDisk, AChunkThatCannotBeWrittenFailsTheWholeSave) {
   EXPECT_EQ(folder.read("kept.vta"), "old");
 }
 
-TEST_F(ChunkFileOnDisk, RoundTripsChunksThenEnds) {
+TEST_F(ChunkFileOnDisk, WritesTheExactLayoutAndReadsItAndEveryShapeOfFileToItsEndOrFailure) {
   std::string path = folder.file("trip.vta");
   std::string big(70000, 'q');
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
-  ASSERT_EQ(chunks.writeChunk(kName, 5, "hello"), kChunkOk);
+  ASSERT_EQ(chunks.writeChunk(kName, 3, "abc"), kChunkOk);
+  ASSERT_EQ(chunks.writeChunk(kData, 0, nullptr), kChunkOk);
   ASSERT_EQ(chunks.writeChunk(kData, static_cast<uint32_t>(big.size()), big.data()), kChunkOk);
   ASSERT_TRUE(chunks.commit());
+  EXPECT_EQ(folder.read("trip.vta"),
+            "VTAE" + chunkBytes(kName, "abc") + chunkBytes(kData, "") + chunkBytes(kData, big));
 
   ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadFile), kChunkOk);
-  ASSERT_EQ(chunks.readChunk(chunk), kChunkOk);
-  EXPECT_EQ(chunk.tag, kName);
-  EXPECT_EQ(payloadOf(chunk), "hello");
-  ASSERT_EQ(chunks.readChunk(chunk), kChunkOk);
-  EXPECT_EQ(chunk.tag, kData);
-  EXPECT_EQ(payloadOf(chunk), big);
+  for (const std::string& payload : {std::string("abc"), std::string(), big}) {
+    ASSERT_EQ(chunks.readChunk(chunk), kChunkOk);
+    EXPECT_EQ(chunk.tag, payload == "abc" ? kName : kData);
+    EXPECT_EQ(payloadOf(chunk), payload);
+  }
   EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
   EXPECT_EQ(chunk.payload, nullptr);
   EXPECT_EQ(chunks.status(), kChunkEnd);
-}
 
-// Each shape of file opens (or not) and gives its first chunk, the end or a
-// failure; a chunk it gives is followed by the end.
-TEST_F(ChunkFileOnDisk, ReadsEveryShapeOfFileToItsEndOrFailure) {
+  // Each shape of file opens (or not) and gives its first chunk, the end or a
+  // failure; a chunk it gives is followed by the end.
   const struct {
     const char* shape;
     std::string bytes;
@@ -146,12 +131,24 @@ TEST_F(ChunkFileOnDisk, ReadsEveryShapeOfFileToItsEndOrFailure) {
   }
 }
 
-TEST_F(ChunkFileOnDisk, MissingOrUncreatableFileFails) {
+TEST_F(ChunkFileOnDisk, MissingOrUncreatableFilesAndOperationsOutsideTheirModeFail) {
   EXPECT_EQ(chunks.open(folder.file("none.vta").c_str(), kMagic, kChunkReadFile), kChunkOpenFailed);
   EXPECT_EQ(chunks.open(folder.file("no-folder/new.vta").c_str(), kMagic, kChunkWriteFile),
             kChunkOpenFailed);
   EXPECT_EQ(chunks.open(nullptr, kMagic, kChunkReadFile), kChunkOpenFailed);
   EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+
+  std::string path = folder.file("modes.vta");
+  EXPECT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadBlock), kChunkWrongMode);
+  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+  EXPECT_EQ(chunks.writeChunk(kName, 2, nullptr), kChunkWrongMode);
+  EXPECT_FALSE(chunks.commit()) << "a refused chunk fails the save";
+  ASSERT_EQ(openBytes("VTAE"), kChunkOk);
+  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+  EXPECT_EQ(chunks.status(), kChunkWrongMode);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
 }
 
 #ifdef __linux__
@@ -173,40 +170,13 @@ TEST_F(ChunkFileOnDisk, HostileLengthReservesNoMemory) {
 }
 #endif
 
-TEST_F(ChunkFileOnDisk, OperationsOutsideTheirModeFail) {
-  std::string path = folder.file("modes.vta");
-  EXPECT_EQ(chunks.open(path.c_str(), kMagic, kChunkReadBlock), kChunkWrongMode);
-  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
-
-  ASSERT_EQ(chunks.open(path.c_str(), kMagic, kChunkWriteFile), kChunkOk);
-  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
-  EXPECT_EQ(chunks.writeChunk(kName, 2, nullptr), kChunkWrongMode);
-  EXPECT_FALSE(chunks.commit()) << "a refused chunk fails the save";
-
-  ASSERT_EQ(openBytes("VTAE"), kChunkOk);
-  EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
-  EXPECT_EQ(chunks.status(), kChunkWrongMode);
-  EXPECT_EQ(chunks.readChunk(chunk), kChunkEnd);
-}
-
 // --- Memory blocks -----------------------------------------------------------
 
 std::string blockBytes(const std::string& chunks, uint32_t magic = kMagic) {
   return le32(static_cast<uint32_t>(8 + chunks.size())) + le32(magic) + chunks;
 }
 
-TEST(ChunkBlock, NewBlockHoldsHeaderOnly) {
-  ChunkFile chunks;
-  ASSERT_EQ(chunks.createBlock(kMagic), kChunkOk);
-  ASSERT_EQ(chunks.blockLength(), 8u);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(chunks.block()), 8),
-            std::string("\x08\0\0\0VTAE", 8));
-  chunks.close();
-  EXPECT_EQ(chunks.block(), nullptr);
-  EXPECT_EQ(chunks.blockLength(), 0u);
-}
-
-TEST(ChunkBlock, WrittenBlockReadsBack) {
+TEST(ChunkBlock, WrittenBlockReadsBackAndReadsNeverPassTheDeclaredEnd) {
   ChunkFile writer;
   ASSERT_EQ(writer.createBlock(kMagic), kChunkOk);
   ASSERT_EQ(writer.writeChunk(kName, 5, "hello"), kChunkOk);
@@ -229,23 +199,12 @@ TEST(ChunkBlock, WrittenBlockReadsBack) {
   ASSERT_EQ(reader.readChunk(chunk), kChunkOk);
   EXPECT_EQ(payloadOf(chunk), "xy");
   EXPECT_EQ(reader.readChunk(chunk), kChunkEnd);
-}
+  writer.close();
+  EXPECT_EQ(writer.block(), nullptr);
+  EXPECT_EQ(writer.blockLength(), 0u);
 
-TEST(ChunkBlock, RefusesBadHeaders) {
-  ChunkFile chunks;
-  Chunk chunk{};
-  std::string wrongMagic = blockBytes(chunkBytes(kName, "x"), fourCC("VTAX"));
-  EXPECT_EQ(chunks.openBlock(wrongMagic.data(), kMagic), kChunkWrongMagic);
-  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
-
-  std::string tooShort = le32(7) + le32(kMagic);
-  EXPECT_EQ(chunks.openBlock(tooShort.data(), kMagic), kChunkReadFailed);
-  EXPECT_EQ(chunks.openBlock(nullptr, kMagic), kChunkReadFailed);
-}
-
-TEST(ChunkBlock, NeverReadsPastTheDeclaredEnd) {
-  ChunkFile chunks;
-  Chunk chunk{};
+  ChunkFile bounded;
+  Chunk seen{};
   // Each block declares fewer bytes than the buffer holds; the bytes beyond
   // are a complete chunk that must not be seen.
   const std::string beyond = chunkBytes(kData, "zz");
@@ -262,34 +221,35 @@ TEST(ChunkBlock, NeverReadsPastTheDeclaredEnd) {
   };
   for (const Case& c : cases) {
     std::string bytes = blockBytes(c.inside) + beyond;
-    ASSERT_EQ(chunks.openBlock(bytes.data(), kMagic), kChunkOk);
-    EXPECT_EQ(chunks.readChunk(chunk), c.status) << c.inside.size();
-    EXPECT_EQ(chunk.payload, nullptr);
+    ASSERT_EQ(bounded.openBlock(bytes.data(), kMagic), kChunkOk);
+    EXPECT_EQ(bounded.readChunk(seen), c.status) << c.inside.size();
+    EXPECT_EQ(seen.payload, nullptr);
   }
 }
 
-TEST(ChunkBlock, OperationsOutsideTheirModeFail) {
+TEST(ChunkBlock, RefusesBadHeadersGrowthBeyondFourGigabytesAndOperationsOutsideTheirMode) {
   ChunkFile chunks;
   Chunk chunk{};
   EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
   EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
+  std::string wrongMagic = blockBytes(chunkBytes(kName, "x"), fourCC("VTAX"));
+  EXPECT_EQ(chunks.openBlock(wrongMagic.data(), kMagic), kChunkWrongMagic);
+  EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+  std::string tooShort = le32(7) + le32(kMagic);
+  EXPECT_EQ(chunks.openBlock(tooShort.data(), kMagic), kChunkReadFailed);
+  EXPECT_EQ(chunks.openBlock(nullptr, kMagic), kChunkReadFailed);
 
   ASSERT_EQ(chunks.createBlock(kMagic), kChunkOk);
   EXPECT_EQ(chunks.readChunk(chunk), kChunkWrongMode);
+  // The payload pointer is never read: the size check fails first.
+  EXPECT_EQ(chunks.writeChunk(kName, 0xFFFFFFF8u, "x"), kChunkOutOfMemory);
+  EXPECT_EQ(chunks.blockLength(), 8u);
 
   std::string bytes = blockBytes(chunkBytes(kName, "x"));
   ASSERT_EQ(chunks.openBlock(bytes.data(), kMagic), kChunkOk);
   EXPECT_EQ(chunks.block(), nullptr);
   EXPECT_EQ(chunks.writeChunk(kName, 1, "x"), kChunkWrongMode);
   EXPECT_EQ(chunks.readChunk(chunk), kChunkOk);
-}
-
-TEST(ChunkBlock, RefusesGrowthBeyondFourGigabytes) {
-  ChunkFile chunks;
-  ASSERT_EQ(chunks.createBlock(kMagic), kChunkOk);
-  // The payload pointer is never read: the size check fails first.
-  EXPECT_EQ(chunks.writeChunk(kName, 0xFFFFFFF8u, "x"), kChunkOutOfMemory);
-  EXPECT_EQ(chunks.blockLength(), 8u);
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ std::string moduleWithOtherCase() {
 const std::string kModule = moduleWithOtherCase();
 #endif
 
-TEST(DynamicLibrary, OpensModuleAndFindsSymbol) {
+TEST(DynamicLibrary, OpensModulesAndSystemLibrariesFindsSymbolsAndMovesOwnership) {
   DynamicLibrary library;
   ASSERT_TRUE(library.open(kModule.c_str())) << kModule;
   EXPECT_TRUE(library.isOpen());
@@ -38,28 +38,8 @@ TEST(DynamicLibrary, OpensModuleAndFindsSymbol) {
   library.close();
   EXPECT_FALSE(library.isOpen());
   EXPECT_EQ(library.symbol("vtaTestAnswer"), nullptr);
-}
 
-TEST(DynamicLibrary, OpensSystemLibrary) {
-  DynamicLibrary library;
-#ifdef _WIN32
-  ASSERT_TRUE(library.open("kernel32.dll"));
-  EXPECT_NE(library.symbol("GetTickCount"), nullptr);
-#else
-  ASSERT_TRUE(library.open("libm.so.6"));
-  EXPECT_NE(library.symbol("cos"), nullptr);
-#endif
-}
-
-TEST(DynamicLibrary, MissingLibraryFails) {
-  DynamicLibrary library;
-  EXPECT_FALSE(library.open("vta_no_such_library.dll"));
-  EXPECT_FALSE(library.open(nullptr));
-  EXPECT_FALSE(library.isOpen());
-  EXPECT_EQ(library.symbol("GetTickCount"), nullptr);
-}
-
-TEST(DynamicLibrary, MovingTransfersOwnership) {
+  // Moving transfers the ownership.
   DynamicLibrary first;
   ASSERT_TRUE(first.open(kModule.c_str()));
   DynamicLibrary second(std::move(first));
@@ -69,6 +49,20 @@ TEST(DynamicLibrary, MovingTransfersOwnership) {
   third = std::move(second);
   EXPECT_FALSE(second.isOpen());
   EXPECT_NE(third.symbol("vtaTestAnswer"), nullptr);
+
+  // A system library opens by its name alone; a missing one fails.
+  DynamicLibrary system;
+#ifdef _WIN32
+  ASSERT_TRUE(system.open("kernel32.dll"));
+  EXPECT_NE(system.symbol("GetTickCount"), nullptr);
+#else
+  ASSERT_TRUE(system.open("libm.so.6"));
+  EXPECT_NE(system.symbol("cos"), nullptr);
+#endif
+  EXPECT_FALSE(system.open("vta_no_such_library.dll"));
+  EXPECT_FALSE(system.open(nullptr));
+  EXPECT_FALSE(system.isOpen());
+  EXPECT_EQ(system.symbol("GetTickCount"), nullptr);
 }
 
 }  // namespace

@@ -14,38 +14,27 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(MatchesPattern, LiteralsIgnoreCase) {
-  EXPECT_TRUE(matchesPattern("A.VTA", "a.vta"));
-  EXPECT_TRUE(matchesPattern("a.vta", "A.VTA"));
-  EXPECT_FALSE(matchesPattern("a.vtb", "a.vta"));
-  EXPECT_FALSE(matchesPattern("a.vt", "a.vta"));
-  EXPECT_FALSE(matchesPattern("a.vtab", "a.vta"));
-}
-
-TEST(MatchesPattern, QuestionMarkTakesExactlyOne) {
-  EXPECT_TRUE(matchesPattern("x1.vta", "x?.vta"));
-  EXPECT_FALSE(matchesPattern("x.vta", "x?.vta"));
-  EXPECT_FALSE(matchesPattern("x12.vta", "x?.vta"));
-  EXPECT_TRUE(matchesPattern("?", "?"));
-  EXPECT_FALSE(matchesPattern("", "?"));
-}
-
-TEST(MatchesPattern, StarTakesAnyRun) {
-  EXPECT_TRUE(matchesPattern("A.VTA", "*.vta"));
-  EXPECT_TRUE(matchesPattern(".vta", "*.vta"));
-  EXPECT_FALSE(matchesPattern("a.vta.bak", "*.vta"));
-  EXPECT_TRUE(matchesPattern("anything", "*"));
-  EXPECT_TRUE(matchesPattern("", "*"));
-  EXPECT_TRUE(matchesPattern("Preset", "pre*"));
-  EXPECT_TRUE(matchesPattern("pre", "pre**"));
-  EXPECT_TRUE(matchesPattern("abcbcd", "a*bcd"));  // needs backtracking
-  EXPECT_TRUE(matchesPattern("a-b-c", "a*b*c"));
-  EXPECT_FALSE(matchesPattern("a-b-", "a*b*c"));
-}
-
-TEST(MatchesPattern, EmptyAndNull) {
-  EXPECT_TRUE(matchesPattern("", ""));
-  EXPECT_FALSE(matchesPattern("a", ""));
+TEST(MatchesPattern, LiteralsIgnoreCaseQuestionMarkTakesOneAndStarAnyRun) {
+  const struct {
+    const char* pattern;
+    std::vector<const char*> matching, notMatching;
+  } cases[] = {
+      {"a.vta", {"A.VTA", "a.vta"}, {"a.vtb", "a.vt", "a.vtab"}},
+      {"A.VTA", {"a.vta"}, {}},
+      {"x?.vta", {"x1.vta"}, {"x.vta", "x12.vta"}},
+      {"?", {"?"}, {""}},
+      {"*.vta", {"A.VTA", ".vta"}, {"a.vta.bak"}},
+      {"*", {"anything", ""}, {}},
+      {"pre*", {"Preset"}, {}},
+      {"pre**", {"pre"}, {}},
+      {"a*bcd", {"abcbcd"}, {}},  // needs backtracking
+      {"a*b*c", {"a-b-c"}, {"a-b-"}},
+      {"", {""}, {"a"}},
+  };
+  for (const auto& c : cases) {
+    for (const char* name : c.matching) EXPECT_TRUE(matchesPattern(name, c.pattern)) << name;
+    for (const char* name : c.notMatching) EXPECT_FALSE(matchesPattern(name, c.pattern)) << name;
+  }
   EXPECT_FALSE(matchesPattern(nullptr, "*"));
   EXPECT_FALSE(matchesPattern("a", nullptr));
 }
@@ -63,15 +52,12 @@ class FileSystem : public ::testing::Test {
   TempFolder folder;
 };
 
-TEST_F(FileSystem, ListsMatchingFilesSorted) {
+TEST_F(FileSystem, ListsMatchingFilesSortedAndTellsFilesFromFolders) {
   EXPECT_EQ(listDirectory(effects().c_str(), "*.VTA"), (Names{"Foo.VTA", "bar.vta"}));
   EXPECT_EQ(listDirectory(effects().c_str(), "*"), (Names{"Foo.VTA", "bar.vta", "notes.txt"}));
   EXPECT_EQ(listDirectory(effects().c_str(), "*.none"), Names{});
   EXPECT_EQ(listDirectory(folder.file("Missing").c_str(), "*"), Names{});
   EXPECT_EQ(listDirectory(nullptr, "*"), Names{});
-}
-
-TEST_F(FileSystem, FileExistsOnlyForFiles) {
   EXPECT_TRUE(fileExists(folder.file("Effects/Foo.VTA").c_str()));
   EXPECT_FALSE(fileExists(effects().c_str()));
   EXPECT_FALSE(fileExists(folder.file("Effects/Gone.vta").c_str()));
@@ -87,22 +73,18 @@ TEST(ResolvePath, LeavesWindowsPathsAlone) {
 
 #else
 
-TEST_F(FileSystem, ResolvesAnyCaseAndSeparator) {
+TEST_F(FileSystem, ResolvesAnyCasePreferringTheExactSpellingAndKeepsThatOfMissingNames) {
   std::string expected = folder.path() + "/Effects/Foo.VTA";
   EXPECT_EQ(resolvePath((folder.path() + "/EFFECTS/foo.vta").c_str()), expected);
   EXPECT_EQ(resolvePath((folder.path() + "/effects\\FOO.vta").c_str()), expected);
   EXPECT_EQ(resolvePath(expected.c_str()), expected);
-}
-
-TEST_F(FileSystem, PrefersExactSpellingAmongCaseVariants) {
+  // Among case variants the exact spelling, else the lowest in byte order.
   folder.write("Effects/foo.vta", "lower");
   EXPECT_EQ(resolvePath((folder.path() + "/Effects/foo.vta").c_str()),
             folder.path() + "/Effects/foo.vta");
   EXPECT_EQ(resolvePath((folder.path() + "/Effects/FOO.VTA").c_str()),
-            folder.path() + "/Effects/Foo.VTA");  // lowest in byte order
-}
+            folder.path() + "/Effects/Foo.VTA");
 
-TEST_F(FileSystem, KeepsSpellingOfMissingNames) {
   EXPECT_EQ(resolvePath((folder.path() + "/EFFECTS/New.vta").c_str()),
             folder.path() + "/Effects/New.vta");
   EXPECT_EQ(resolvePath((folder.path() + "/Gone/EFFECTS").c_str()),
@@ -110,9 +92,8 @@ TEST_F(FileSystem, KeepsSpellingOfMissingNames) {
   EXPECT_EQ(resolvePath((folder.path() + "//effects/./x/../").c_str()),
             folder.path() + "//Effects/./x/../");
   EXPECT_EQ(resolvePath(nullptr), "");
-}
 
-TEST_F(FileSystem, SeesFilesAddedAndRemovedAfterALookup) {
+  // A file added after a lookup is seen.
   const std::string effects = folder.path() + "/EFFECTS/";
   EXPECT_EQ(resolvePath((effects + "new.vta").c_str()), folder.path() + "/Effects/new.vta");
   folder.write("Effects/New.VTA", "made later");
@@ -121,12 +102,9 @@ TEST_F(FileSystem, SeesFilesAddedAndRemovedAfterALookup) {
   EXPECT_EQ(resolvePath((effects + "new.vta").c_str()), folder.path() + "/Effects/NEW.vta");
 }
 
-TEST_F(FileSystem, ListsCaseBlindFolder) {
+TEST_F(FileSystem, FilesOpenAndFoldersListThroughWindowsStylePaths) {
   EXPECT_EQ(listDirectory((folder.path() + "\\EFFECTS").c_str(), "*.vta"),
             (Names{"Foo.VTA", "bar.vta"}));
-}
-
-TEST_F(FileSystem, FilesOpenThroughWindowsStylePaths) {
   File file;
   ASSERT_TRUE(file.openForReading((folder.path() + "\\EFFECTS\\foo.vta").c_str()));
   EXPECT_EQ(file.size(), 3u);
@@ -139,7 +117,7 @@ TEST_F(FileSystem, FilesOpenThroughWindowsStylePaths) {
 
 #endif
 
-TEST(File, ReadsWhatWasWritten) {
+TEST(File, ReadsWhatWasWrittenAndCreatingNeverTouchesAnExistingFile) {
   TempFolder folder;
   std::string path = folder.file("data.bin");
   File file;
@@ -159,15 +137,11 @@ TEST(File, ReadsWhatWasWritten) {
   file.close();
   EXPECT_FALSE(file.isOpen());
   EXPECT_EQ(file.read(bytes, 1), 0u);
-}
 
-TEST(File, CreatingNeverTouchesAnExistingFile) {
-  TempFolder folder;
-  std::string path = folder.write("data.bin", "old contents");
-  File file;
+  // Creating never touches an existing file.
   EXPECT_FALSE(file.createNew(path.c_str()));
   EXPECT_FALSE(file.createNew(folder.path().c_str()));
-  EXPECT_EQ(folder.read("data.bin"), "old contents");
+  EXPECT_EQ(folder.read("data.bin"), "abcdef");
   EXPECT_FALSE(file.openForReading(folder.file("none.bin").c_str()));
 }
 

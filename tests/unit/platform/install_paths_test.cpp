@@ -25,16 +25,18 @@ class BuildPath : public ::testing::Test {
   char buffer[256];
 };
 
-TEST_F(BuildPath, JoinsInstallFolderFolderNameAndExtension) {
+TEST_F(BuildPath, FailsWithoutInstallFolderOrAPartAndJoinsOnlyPlainFileNames) {
+  std::strcpy(buffer, "stale");
+  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", "Defaults", "VRI"), 0);
+  EXPECT_STREQ(buffer, "");
   ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
-  ASSERT_EQ(buildPath(buffer, sizeof buffer, "Work", "Defaults", "VRI"), 1);
-  EXPECT_STREQ(buffer, kExpected);
-}
-
-TEST_F(BuildPath, JoinsOnlyPlainFileNames) {
-  ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
+  EXPECT_EQ(buildPath(buffer, sizeof buffer, nullptr, "Defaults", "VRI"), 0);
+  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", nullptr, "VRI"), 0);
+  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", "Defaults", nullptr), 0);
+  EXPECT_EQ(buildPath(nullptr, 64, "Work", "Defaults", "VRI"), 0);
   for (const char* name : {"..", ".", "", "../x", "..\\..\\x", "a/b", "a\\b", "C:x", "a|b", "a*",
                            "a?", "a<b", "a\"b", "a\x01"}) {
+    std::strcpy(buffer, "stale");
     EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", name, "VRI"), 0) << name;
     EXPECT_STREQ(buffer, "") << name;
   }
@@ -45,17 +47,8 @@ TEST_F(BuildPath, JoinsOnlyPlainFileNames) {
   EXPECT_EQ(buildSearchPattern(buffer, sizeof buffer, "LIBS", "../*", "DLL"), 0);
 }
 
-TEST_F(BuildPath, FailsWithoutInstallFolderOrAPart) {
-  std::strcpy(buffer, "stale");
-  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", "Defaults", "VRI"), 0);
-  EXPECT_STREQ(buffer, "");
-  ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
-  EXPECT_EQ(buildPath(buffer, sizeof buffer, nullptr, "Defaults", "VRI"), 0);
-  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", nullptr, "VRI"), 0);
-  EXPECT_EQ(buildPath(buffer, sizeof buffer, "Work", "Defaults", nullptr), 0);
-  EXPECT_EQ(buildPath(nullptr, 64, "Work", "Defaults", "VRI"), 0);
-}
-
+// The install folder, folder, name and extension joined, in a buffer of
+// exactly their size.
 TEST_F(BuildPath, ExactFitSucceedsAndAnyShorterBufferFailsWithinItself) {
   ASSERT_EQ(writeRegistryString("Path", kRoot), 1);
   const uint32_t needed = static_cast<uint32_t>(std::strlen(kExpected) + 1);

@@ -7,7 +7,7 @@
 namespace vta {
 namespace {
 
-TEST(Allocate, GivesZeroFilledBlocksAndDistinctOnesForZeroBytes) {
+TEST(AllocateAndCompareBytes, ZeroFilledDistinctBlocksAndUnsignedComparesClampedToOne) {
   auto* block = static_cast<unsigned char*>(allocate(4096));
   ASSERT_NE(block, nullptr);
   for (size_t i = 0; i < 4096; ++i) {
@@ -25,9 +25,8 @@ TEST(Allocate, GivesZeroFilledBlocksAndDistinctOnesForZeroBytes) {
   release(a);
   release(b);
   release(nullptr);
-}
 
-TEST(CompareBytes, ComparesNBytesAsUnsignedClampedToOne) {
+  // compareBytes compares n bytes as unsigned, clamped to one.
   const unsigned char low[] = {0x10, 0x7F};
   const unsigned char high[] = {0x10, 0x80};
   EXPECT_EQ(compareBytes(low, high, 2), -1);
@@ -42,7 +41,7 @@ TEST(CompareBytes, ComparesNBytesAsUnsignedClampedToOne) {
   EXPECT_EQ(compareBytes("a", "b", 0), 0);
 }
 
-TEST(CopyBytes, CopiesForwardEvenOverlappingAndNothingFromNull) {
+TEST(CopiesAndFills, BytesForwardEvenOverlappingStringsWithTheirTerminatorNothingWithNull) {
   char to[4] = {'x', 'x', 'x', 'x'};
   EXPECT_EQ(copyBytes(to, "abc", 3), to);
   EXPECT_EQ(std::memcmp(to, "abcx", 4), 0);
@@ -56,10 +55,8 @@ TEST(CopyBytes, CopiesForwardEvenOverlappingAndNothingFromNull) {
   EXPECT_EQ(copyBytes(nullptr, "ab", 2), nullptr);
   EXPECT_EQ(copyBytes(to, "xy", 0), nullptr);
   EXPECT_EQ(to[0], 'a');
-}
 
-TEST(FillBytes, FillsWithLowByteOfValue) {
-  unsigned char bytes[4] = {};
+  unsigned char bytes[4] = {};  // filled with the low byte of the value
   EXPECT_EQ(fillBytes(bytes, 0x1AB, 3), bytes);
   EXPECT_EQ(bytes[0], 0xAB);
   EXPECT_EQ(bytes[2], 0xAB);
@@ -67,24 +64,22 @@ TEST(FillBytes, FillsWithLowByteOfValue) {
   EXPECT_EQ(fillBytes(nullptr, 1, 3), nullptr);
   EXPECT_EQ(fillBytes(bytes, 1, 0), nullptr);
   EXPECT_EQ(bytes[0], 0xAB);
-}
 
-TEST(CopyString, CopiesTerminatorAndAppends) {
-  char to[8];
-  std::memset(to, 'x', sizeof to);
-  EXPECT_EQ(copyString(to, "ab"), to);
-  EXPECT_EQ(std::memcmp(to, "ab\0xxxxx", 8), 0);
-  EXPECT_EQ(copyString(to, nullptr), nullptr);
+  // Strings copy and append with their terminator.
+  char text[8];
+  std::memset(text, 'x', sizeof text);
+  EXPECT_EQ(copyString(text, "ab"), text);
+  EXPECT_EQ(std::memcmp(text, "ab\0xxxxx", 8), 0);
+  EXPECT_EQ(copyString(text, nullptr), nullptr);
   EXPECT_EQ(copyString(nullptr, "abc"), nullptr);
-  EXPECT_EQ(appendString(to, "cd"), to);
-  EXPECT_EQ(appendString(to, ""), to);
-  EXPECT_STREQ(to, "abcd");
-  EXPECT_EQ(appendString(to, nullptr), nullptr);
+  EXPECT_EQ(appendString(text, "cd"), text);
+  EXPECT_EQ(appendString(text, ""), text);
+  EXPECT_STREQ(text, "abcd");
+  EXPECT_EQ(appendString(text, nullptr), nullptr);
   EXPECT_EQ(appendString(nullptr, "x"), nullptr);
-  EXPECT_STREQ(to, "abcd");
-}
+  EXPECT_STREQ(text, "abcd");
 
-TEST(CompareStrings, OrdersSignedBytesAndClamps) {
+  // Strings order by signed bytes, clamped; lengths count up to the NUL.
   EXPECT_EQ(compareStrings("abc", "abc"), 0);
   EXPECT_EQ(compareStrings("abc", "abd"), -1);
   EXPECT_EQ(compareStrings("b", "a"), 1);
@@ -98,9 +93,6 @@ TEST(CompareStrings, OrdersSignedBytesAndClamps) {
   EXPECT_EQ(compareBytes(high, "A", 1), 1);
   EXPECT_EQ(compareStrings(nullptr, "a"), 0);
   EXPECT_EQ(compareStrings("a", nullptr), 0);
-}
-
-TEST(StringLength, CountsUpToNul) {
   EXPECT_EQ(stringLength("abc"), 3u);
   EXPECT_EQ(stringLength(""), 0u);
   EXPECT_EQ(stringLength("ab\0cd"), 2u);

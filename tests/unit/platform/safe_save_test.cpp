@@ -42,39 +42,30 @@ const Fault kFaults[] = {{SaveStep::kOpen, 1, "open"},
                          {SaveStep::kFlush, 1, "flush"},
                          {SaveStep::kReplace, 1, "replace"}};
 
-TEST(SafeSave, AFailureAtAnyStepKeepsTheOldFileAndLeavesNoTemporaryFile) {
+// With an old file the target keeps it whole, beside a file of the user's
+// that happens to bear the temporary name; without one none is made.
+TEST(SafeSave, AFailureAtAnyStepKeepsTheOldFileOrNoneAndLeavesNoTemporaryFile) {
   for (const Fault& fault : kFaults) {
-    SCOPED_TRACE(fault.name);
-    TempFolder folder;
-    const std::string target = folder.write("list.org", kOld);
-    folder.write("list.org.tmp", "a file of the user's");
-    const std::set<std::string> before = folder.names();
-    {
-      FailingSaves failing(fault.step, fault.fromOccurrence);
-      EXPECT_FALSE(saveInPieces(target));
+    for (const bool hadOld : {true, false}) {
+      SCOPED_TRACE(std::string(fault.name) + (hadOld ? " over the old file" : " of a new file"));
+      TempFolder folder;
+      const std::string target = folder.file("list.org");
+      if (hadOld) {
+        folder.write("list.org", kOld);
+        folder.write("list.org.tmp", "a file of the user's");
+      }
+      const std::set<std::string> before = folder.names();
+      {
+        FailingSaves failing(fault.step, fault.fromOccurrence);
+        EXPECT_FALSE(saveInPieces(target));
+      }
+      EXPECT_EQ(before, folder.names());
+      if (hadOld) EXPECT_EQ(kOld, folder.read("list.org"));
+      ASSERT_TRUE(saveInPieces(target)) << "once nothing fails";
+      EXPECT_EQ(kNew, folder.read("list.org"));
+      if (hadOld) EXPECT_EQ("a file of the user's", folder.read("list.org.tmp"));
+      EXPECT_EQ(hadOld ? before : std::set<std::string>{"list.org"}, folder.names());
     }
-    EXPECT_EQ(kOld, folder.read("list.org"));
-    EXPECT_EQ(before, folder.names());
-    ASSERT_TRUE(saveInPieces(target)) << "once nothing fails";
-    EXPECT_EQ(kNew, folder.read("list.org"));
-    EXPECT_EQ(before, folder.names());
-    EXPECT_EQ("a file of the user's", folder.read("list.org.tmp"));
-  }
-}
-
-TEST(SafeSave, AFailedFirstSaveLeavesNoFileAtAll) {
-  for (const Fault& fault : kFaults) {
-    SCOPED_TRACE(fault.name);
-    TempFolder folder;
-    const std::string target = folder.file("new.vta");
-    {
-      FailingSaves failing(fault.step, fault.fromOccurrence);
-      EXPECT_FALSE(saveInPieces(target));
-    }
-    EXPECT_TRUE(folder.names().empty());
-    ASSERT_TRUE(saveInPieces(target));
-    EXPECT_EQ((std::set<std::string>{"new.vta"}), folder.names());
-    EXPECT_EQ(kNew, folder.read("new.vta"));
   }
 }
 
@@ -100,7 +91,7 @@ TEST(SafeSave, AReplaceThatLosesTheOldFileKeepsTheNewOne) {
   EXPECT_EQ(kNew, folder.read(*left.begin())) << "the temporary file holds the only copy";
 }
 
-TEST(SafeSave, UncommittedOrUnstartedSavesChangeNothing) {
+TEST(SafeSave, UncommittedOrUnstartedSavesChangeNothingAndNoneReplacesAFolder) {
   TempFolder folder;
   const std::string target = folder.write("kept.vta", kOld);
   {
@@ -118,6 +109,12 @@ TEST(SafeSave, UncommittedOrUnstartedSavesChangeNothing) {
   EXPECT_FALSE(idle.begin(nullptr));
   EXPECT_FALSE(saveFile(folder.file("no-folder/x.vta").c_str(), "x", 1));
   EXPECT_EQ((std::set<std::string>{"kept.vta"}), folder.names());
+
+  // No save replaces a folder.
+  folder.write("taken.vta/inside", "kept");
+  EXPECT_FALSE(saveFile(folder.file("taken.vta").c_str(), "x", 1));
+  EXPECT_EQ((std::set<std::string>{"kept.vta", "taken.vta"}), folder.names());
+  EXPECT_EQ("kept", folder.read("taken.vta/inside"));
 }
 
 TEST(SafeSave, TwoSavesOfOneTargetAtOnceDoNotCollide) {
@@ -133,14 +130,6 @@ TEST(SafeSave, TwoSavesOfOneTargetAtOnceDoNotCollide) {
   ASSERT_TRUE(second.commit());
   EXPECT_EQ("second", folder.read("both.vta"));
   EXPECT_EQ((std::set<std::string>{"both.vta"}), folder.names());
-}
-
-TEST(SafeSave, NeverReplacesAFolder) {
-  TempFolder folder;
-  folder.write("taken.vta/inside", "kept");
-  EXPECT_FALSE(saveFile(folder.file("taken.vta").c_str(), "x", 1));
-  EXPECT_EQ((std::set<std::string>{"taken.vta"}), folder.names());
-  EXPECT_EQ("kept", folder.read("taken.vta/inside"));
 }
 
 TEST(SafeSave, ReplacesATargetNamedInTheSystemCodePage) {

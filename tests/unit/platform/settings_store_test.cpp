@@ -38,21 +38,15 @@ TEST_F(SettingsStore, RoundTripsValuesByNameInAnyCaseAndLaterWritesReplaceThem) 
   EXPECT_EQ(readRegistryDword("Largest"), 0xFFFFFFFFu);
   ASSERT_EQ(writeRegistryDword("effect_count", 8), 1);
   EXPECT_EQ(readRegistryDword("Effect_Count"), 8u);
+  EXPECT_EQ(readRegistryDword("Count"), 0u) << "a missing value";
+  EXPECT_EQ(readRegistryString(text, sizeof text, "Missing"), 0);
 }
 
-TEST_F(SettingsStore, MissingValuesReadAsNothing) {
-  char text[16] = "keep";
-  // Nothing was ever written: the key (or file) does not exist yet.
+TEST_F(SettingsStore, NothingReadsFromAKeyNeverWrittenAndStringsMustFitWithTheirTerminator) {
+  char bytes[8] = "keep";
   EXPECT_EQ(readRegistryDword("Count"), 0u);
-  EXPECT_EQ(readRegistryString(text, sizeof text, "Path"), 0);
-  ASSERT_EQ(writeRegistryDword("Other", 5), 1);
-  EXPECT_EQ(readRegistryDword("Count"), 0u);
-  EXPECT_EQ(readRegistryString(text, sizeof text, "Path"), 0);
-}
-
-TEST_F(SettingsStore, StringMustFitWithItsTerminator) {
+  EXPECT_EQ(readRegistryString(bytes, sizeof bytes, "Path"), 0);
   ASSERT_EQ(writeRegistryString("Name", "abcd"), 1);
-  char bytes[8];
   std::memset(bytes, '#', sizeof bytes);
   EXPECT_EQ(readRegistryString(bytes, 4, "Name"), 0);
   EXPECT_EQ(std::string(bytes + 4, 4), "####");
@@ -70,7 +64,7 @@ TEST(SettingsKey, LongPathsAreCut) {
   EXPECT_EQ(setRegistryKey(nullptr), 1);
   EXPECT_STREQ(registryKeyPath(), "");
   setRegistryKey(kRegistryRoot);
-  EXPECT_STREQ(registryKeyPath(), "Software\\Corvane\\Vantaro\\3.0");
+  EXPECT_STREQ(registryKeyPath(), kRegistryRoot);
 }
 
 #ifdef _WIN32
@@ -106,14 +100,28 @@ void writeFileText(const SettingsSandbox& sandbox, const std::string& text) {
   std::ofstream(sandbox.file(), std::ios::binary) << text;
 }
 
-TEST_F(SettingsStore, FileHoldsOneValuePerLine) {
+TEST_F(SettingsStore, FileHoldsOneValuePerLineAndWritesLeaveNoTemporaryFiles) {
   ASSERT_EQ(writeRegistryString("Path", "/opt/vantaro"), 1);
   ASSERT_EQ(writeRegistryDword("Effect_Count", 12), 1);
   ASSERT_EQ(writeRegistryString("Path", "/usr/vantaro"), 1);
   EXPECT_EQ(fileText(sandbox), "Path=s:/usr/vantaro\nEffect_Count=d:12\n");
+
+  // Writes leave no temporary files.
+  ASSERT_EQ(writeRegistryDword("A", 1), 1);
+  ASSERT_EQ(writeRegistryDword("B", 2), 1);
+  const auto folder = std::filesystem::path(sandbox.file()).parent_path();
+  EXPECT_EQ(fileNames(folder.string()), std::set<std::string>{"settings.ini"});
 }
 
-TEST_F(SettingsStore, GarbledLinesAreIgnoredAndKept) {
+TEST_F(SettingsStore, RefusesWhatTheFileCannotHoldAndIgnoresAndKeepsGarbledLines) {
+  EXPECT_EQ(writeRegistryString("Notes", "two\nlines"), 0);
+  EXPECT_EQ(writeRegistryString("Notes", "cr\r"), 0);
+  EXPECT_EQ(writeRegistryString("A=B", "x"), 0);
+  EXPECT_EQ(writeRegistryString("A\nB", "x"), 0);
+  EXPECT_EQ(writeRegistryString("Notes", nullptr), 0);
+  EXPECT_EQ(writeRegistryDword(nullptr, 1), 0);
+  EXPECT_FALSE(std::filesystem::exists(sandbox.file()));
+
   writeFileText(sandbox,
                 "junk\n=\nCount\nCount=\nCount=d\nCount=x:5\nCount=d:12x\n"
                 "Big=d:4294967296\nEmpty=d:\nName=d:3\nGood=d:9\r\n");
@@ -127,23 +135,6 @@ TEST_F(SettingsStore, GarbledLinesAreIgnoredAndKept) {
   ASSERT_EQ(readRegistryString(text, sizeof text, "Added"), 1);
   EXPECT_STREQ(text, "x=y");
   EXPECT_EQ(fileText(sandbox).substr(0, 10), "junk\n=\nCou");
-}
-
-TEST_F(SettingsStore, RefusesWhatTheFileCannotHold) {
-  EXPECT_EQ(writeRegistryString("Notes", "two\nlines"), 0);
-  EXPECT_EQ(writeRegistryString("Notes", "cr\r"), 0);
-  EXPECT_EQ(writeRegistryString("A=B", "x"), 0);
-  EXPECT_EQ(writeRegistryString("A\nB", "x"), 0);
-  EXPECT_EQ(writeRegistryString("Notes", nullptr), 0);
-  EXPECT_EQ(writeRegistryDword(nullptr, 1), 0);
-  EXPECT_FALSE(std::filesystem::exists(sandbox.file()));
-}
-
-TEST_F(SettingsStore, WritesLeaveNoTemporaryFiles) {
-  ASSERT_EQ(writeRegistryDword("A", 1), 1);
-  ASSERT_EQ(writeRegistryDword("B", 2), 1);
-  const auto folder = std::filesystem::path(sandbox.file()).parent_path();
-  EXPECT_EQ(fileNames(folder.string()), std::set<std::string>{"settings.ini"});
 }
 
 // Sets an environment variable for one scope and restores it afterwards.

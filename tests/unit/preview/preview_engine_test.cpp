@@ -93,33 +93,6 @@ TEST_F(PreviewEngine, QualityChoosesTheFrameSizeAndPlaceholderTextures) {
   }
 }
 
-TEST_F(PreviewEngine, JobCarriesPlaceholdersOutputAndPreviewMark) {
-  writeRegistryDword("Prev_Quality", 1);
-  installation_.addTexture("PREVM_01", 8);
-  installation_.addTexture("PREVM_03", 8);
-  installation_.addTexture("PREVS_02", 8);
-  auto engine = start();
-  renderOnce(*engine);
-  const std::vector<RndTestCall> renders = renderer_.calls(RND_TEST_RENDER);
-  ASSERT_EQ(6u, renders.size());
-  const RndTestCall& call = renders[0];
-  EXPECT_EQ(0x5u, call.sourcesWithPixels) << "PREVM_01 and PREVM_03 only";
-  EXPECT_EQ(20u, call.sourceCount) << "no effect selected";
-  EXPECT_EQ(64u, call.width);
-  EXPECT_EQ(1, call.previewMark);
-  EXPECT_EQ(0u, call.reserved0);
-  EXPECT_TRUE(call.hasAbortCallback);
-  EXPECT_EQ(2, call.output.format);
-  EXPECT_EQ(1, call.output.order);
-  EXPECT_EQ(3, call.output.bytesPerPixel);
-  EXPECT_EQ(1, call.output.rowAlign);
-  EXPECT_EQ(64u * 3, call.output.rowBytes);
-  EXPECT_EQ(64u * 64 * 3, call.output.dataSize);
-  EXPECT_EQ(0u, call.output.ownsPixels);
-  EXPECT_EQ(engine->frame(0), call.output.pixels);
-  EXPECT_EQ(engine->frame(5), renders[5].output.pixels);
-}
-
 TEST_F(PreviewEngine, StoredFrameCountIsClampedAndShortCountsShowOneFrame) {
   struct Case {
     uint32_t stored;
@@ -160,7 +133,13 @@ TEST_F(PreviewEngine, ShortPreviewRendersTheBestMomentMirroredForFlyOn) {
   }
 }
 
-TEST_F(PreviewEngine, SixFramesRenderEveryPositionWithProgress) {
+// Each job carries the placeholders of the chosen quality, the frame's
+// output and the preview mark.
+TEST_F(PreviewEngine, SixFramesRenderEveryPositionWithProgressIntoTheirFrames) {
+  writeRegistryDword("Prev_Quality", 1);
+  installation_.addTexture("PREVM_01", 8);
+  installation_.addTexture("PREVM_03", 8);
+  installation_.addTexture("PREVS_02", 8);
   auto engine = start();
   record_.globalParams[VTA_FILTER_ON] = 1.0f;  // the sheet is not in filter mode
   renderOnce(*engine);
@@ -170,17 +149,32 @@ TEST_F(PreviewEngine, SixFramesRenderEveryPositionWithProgress) {
   EXPECT_EQ(nullptr, calls[0].context) << "the first Rnd_Prepare gets no context";
   const std::vector<RndTestCall> renders = renderer_.calls(RND_TEST_RENDER);
   EXPECT_EQ((std::vector<uint32_t>{0, 1, 2, 3, 4, 5}), positions(renders));
-  for (const RndTestCall& call : renders) {
+  for (uint32_t i = 0; i < renders.size(); ++i) {
+    const RndTestCall& call = renders[i];
     EXPECT_EQ(5u, call.range);
     EXPECT_EQ(calls[0].result, call.context) << "rendered with the prepared context";
     EXPECT_STREQ("Cube Spin", call.effectName);
     EXPECT_EQ(0.0f, call.filterOn);
+    EXPECT_EQ(0x5u, call.sourcesWithPixels) << "PREVM_01 and PREVM_03 only";
+    EXPECT_EQ(20u, call.sourceCount) << "no effect selected";
+    EXPECT_EQ(64u, call.width);
+    EXPECT_EQ(1, call.previewMark);
+    EXPECT_EQ(0u, call.reserved0);
+    EXPECT_TRUE(call.hasAbortCallback);
+    EXPECT_EQ(2, call.output.format);
+    EXPECT_EQ(1, call.output.order);
+    EXPECT_EQ(3, call.output.bytesPerPixel);
+    EXPECT_EQ(1, call.output.rowAlign);
+    EXPECT_EQ(64u * 3, call.output.rowBytes);
+    EXPECT_EQ(64u * 64 * 3, call.output.dataSize);
+    EXPECT_EQ(0u, call.output.ownsPixels);
+    EXPECT_EQ(engine->frame(i), call.output.pixels);
   }
   EXPECT_EQ(1.0f, record_.globalParams[VTA_FILTER_ON]) << "the host's record";
   EXPECT_EQ((std::vector<int>{kState, 0, 20, 40, 60, 80, 100, 0, kState}), listener_.events());
   EXPECT_FALSE(engine->isBusy());
   for (uint32_t i = 0; i < 6; ++i) EXPECT_FALSE(grey(*engine, i)) << "frame " << i;
-  EXPECT_NE(0, std::memcmp(engine->frame(0), engine->frame(5), 32 * 32 * 3));
+  EXPECT_NE(0, std::memcmp(engine->frame(0), engine->frame(5), 64 * 64 * 3));
 
   renderOnce(*engine);
   const std::vector<RndTestCall> prepares = renderer_.calls(RND_TEST_PREPARE);

@@ -65,7 +65,7 @@ class RendererBinding : public ::testing::Test {
   PreviewInstallation installation_;
 };
 
-TEST_F(RendererBinding, PreviewAndRenderSettingsNameTheLibrary) {
+TEST_F(RendererBinding, SettingsNameTheLibraryAndDiscoveryKeepsAcceleratedOutOfThePreview) {
   writeRegistryString("Engine", "Rnd_NoPrepare");
   DynamicLibrary module;
   RendererEntries entries;
@@ -82,20 +82,7 @@ TEST_F(RendererBinding, PreviewAndRenderSettingsNameTheLibrary) {
   ASSERT_TRUE(loadRenderer(false, module, engine));
   EXPECT_EQ(nullptr, engine.prepare) << "a missing entry is null";
   EXPECT_NE(nullptr, engine.render);
-}
 
-TEST_F(RendererBinding, FailedLoadLeavesTheEntriesAlone) {
-  DynamicLibrary module;
-  RendererEntries entries;
-  entries.render = &fakeRender;
-  writeRegistryString("Prev_Engine", "Rnd_Missing");
-  EXPECT_FALSE(loadRenderer(true, module, entries));
-  EXPECT_FALSE(loadRenderer(false, module, entries)) << "no \"Engine\" setting";
-  EXPECT_EQ(&fakeRender, entries.render);
-  EXPECT_EQ(nullptr, entries.prepare);
-}
-
-TEST_F(RendererBinding, DiscoveryNamesRndLibrariesAndKeepsAcceleratedOutOfThePreview) {
   // The accelerated renderer is told apart in any letter case.
   for (const char* file : {"RND_ACCELERATED.DLL", "Rnd_OpenGL.dll", "Other.DLL", "Rnd_Notes.txt"}) {
     std::ofstream(installation_.file(std::string("LIBS/") + file)) << "x";
@@ -109,6 +96,17 @@ TEST_F(RendererBinding, DiscoveryNamesRndLibrariesAndKeepsAcceleratedOutOfThePre
             render);
   EXPECT_EQ((std::vector<std::string>{"Rnd_NoPrepare", "Rnd_NoRender", "Rnd_OpenGL", "Rnd_Test"}),
             preview);
+}
+
+TEST_F(RendererBinding, FailedLoadLeavesTheEntriesAlone) {
+  DynamicLibrary module;
+  RendererEntries entries;
+  entries.render = &fakeRender;
+  writeRegistryString("Prev_Engine", "Rnd_Missing");
+  EXPECT_FALSE(loadRenderer(true, module, entries));
+  EXPECT_FALSE(loadRenderer(false, module, entries)) << "no \"Engine\" setting";
+  EXPECT_EQ(&fakeRender, entries.render);
+  EXPECT_EQ(nullptr, entries.prepare);
 }
 
 }  // namespace
