@@ -11,9 +11,8 @@
 #include "final_render.h"
 #include "frame_files.h"
 #include "platform/safe_save.h"
-#include "plugin_module.h"
 #include "temp_folder.h"
-#include "test_renderer.h"
+#include "test_renderer_control.h"
 
 namespace hosttest {
 namespace {
@@ -24,30 +23,6 @@ using vta::render::RgbPicture;
 
 constexpr int kDeadlineMs = 10000;
 
-// The test renderer's control entries, from the module the render loads.
-struct TestRenderer {
-  void* module = vta::render::openModule(RND_TEST_PATH);
-  template <typename F>
-  F entry(const char* name) {
-    return reinterpret_cast<F>(vta::render::moduleEntry(module, name));
-  }
-  RndTestResetFunction reset = entry<RndTestResetFunction>("RndTest_Reset");
-  RndTestHoldFunction hold = entry<RndTestHoldFunction>("RndTest_Hold");
-  RndTestReleaseFunction release = entry<RndTestReleaseFunction>("RndTest_Release");
-  RndTestWaitForFunction waitFor = entry<RndTestWaitForFunction>("RndTest_WaitFor");
-  RndTestCallCountFunction callCount = entry<RndTestCallCountFunction>("RndTest_CallCount");
-  RndTestGetCallFunction getCall = entry<RndTestGetCallFunction>("RndTest_GetCall");
-  ~TestRenderer() { vta::render::closeModule(module); }
-
-  std::vector<RndTestCall> calls(int kind) {
-    std::vector<RndTestCall> out;
-    RndTestCall call;
-    for (int i = 0; getCall(i, &call); ++i)
-      if (call.kind == kind) out.push_back(call);
-    return out;
-  }
-};
-
 bool encodePpm(const RgbPicture& frame, std::string& file) {
   file = "P6\n" + std::to_string(frame.width) + " " + std::to_string(frame.height) + "\n255\n" +
          std::string(frame.rgb.begin(), frame.rgb.end());
@@ -57,8 +32,7 @@ bool encodePpm(const RgbPicture& frame, std::string& file) {
 class HostRender : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_NE(nullptr, renderer.module);
-    renderer.reset();
+    ASSERT_TRUE(renderer.loaded());
   }
 
   // Renders six frames of 48 x 27 into the folder on a thread of its own.
@@ -83,7 +57,8 @@ class HostRender : public ::testing::Test {
     return render.get();
   }
 
-  TestRenderer renderer;
+  // The module the render loads, which records its calls.
+  vta::test::TestRendererControl renderer{RND_TEST_PATH};
   VtaEffectSettings record{};
   RenderRequest request{48, 27, 6, {RgbPicture{2, 2, std::vector<uint8_t>(12, 200)}}};
   std::atomic<bool> cancel{false};
@@ -93,9 +68,9 @@ class HostRender : public ::testing::Test {
 };
 
 TEST_F(HostRender, StopsInTheFrameBeingDrawnAndKeepsOnlyWholeFrames) {
-  renderer.hold(2, 1);  // the third frame waits until the abort callback says stop
+  renderer.hold(2);  // the third frame waits until the abort callback says stop
   std::future<RenderEnd> render = start();
-  ASSERT_EQ(1, renderer.waitFor(RND_TEST_RENDER, 3, kDeadlineMs));
+  ASSERT_TRUE(renderer.waitFor(RND_TEST_RENDER, 3, kDeadlineMs));
   cancel = true;
   EXPECT_EQ(RenderEnd::cancelled, finish(render));
   EXPECT_EQ((std::set<std::string>{"fx_000.ppm", "fx_001.ppm"}), folder.names());

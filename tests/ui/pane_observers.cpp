@@ -51,41 +51,7 @@ std::vector<TimerCall> timerCalls() {
   return g_timerCalls;
 }
 
-RendererControl::RendererControl() {
-  module_ = LoadLibraryA((RegistryValue("Path").text() + "\\LIBS\\Rnd_Test.DLL").c_str());
-  reset();
-}
-
-RendererControl::~RendererControl() {
-  if (module_) FreeLibrary(module_);
-}
-
-void RendererControl::reset() const {
-  if (auto f = entry<RndTestResetFunction>("RndTest_Reset")) f();
-}
-
-void RendererControl::hold(int number, bool yieldToAbort) const {
-  if (auto f = entry<RndTestHoldFunction>("RndTest_Hold")) f(number, yieldToAbort ? 1 : 0);
-}
-
-void RendererControl::release() const {
-  if (auto f = entry<RndTestReleaseFunction>("RndTest_Release")) f();
-}
-
-bool RendererControl::waitFor(int kind, int count, int timeoutMs) const {
-  auto wait = entry<RndTestWaitForFunction>("RndTest_WaitFor");
-  return wait && wait(kind, count, timeoutMs) != 0;
-}
-
-std::vector<RndTestCall> RendererControl::calls(int kind) const {
-  auto count = entry<RndTestCallCountFunction>("RndTest_CallCount");
-  auto get = entry<RndTestGetCallFunction>("RndTest_GetCall");
-  std::vector<RndTestCall> result;
-  for (int i = 0, n = count && get ? count() : 0; i < n; ++i) {
-    RndTestCall c;
-    if (get(i, &c) && c.kind == kind) result.push_back(c);
-  }
-  return result;
-}
+RendererControl::RendererControl()
+    : TestRendererControl(RegistryValue("Path").text() + "\\LIBS\\Rnd_Test.DLL") {}
 
 }  // namespace vta::test

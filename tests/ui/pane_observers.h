@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "../unit/preview/test_renderer.h"
 #include "dialog_controls.h"
+#include "test_renderer_control.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -29,29 +29,9 @@ std::vector<TimerCall> timerCalls();
 // The test renderer in the installation's LIBS folder (the installation
 // "Path" names when this is made): the module the library binds as
 // "Prev_Engine", so its recorded calls are the library's.
-class RendererControl {
+class RendererControl : public TestRendererControl {
  public:
   RendererControl();
-  ~RendererControl();
-  RendererControl(const RendererControl&) = delete;
-  RendererControl& operator=(const RendererControl&) = delete;
-
-  bool loaded() const { return module_ != nullptr; }
-  void reset() const;
-  void hold(int number, bool yieldToAbort) const;
-  void release() const;
-  bool waitFor(int kind, int count, int timeoutMs = 5000) const;
-  std::vector<RndTestCall> calls(int kind) const;
-
- private:
-  template <typename Function>
-  Function entry(const char* name) const {
-    return module_
-               ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)))
-               : nullptr;
-  }
-
-  HMODULE module_ = nullptr;
 };
 
 }  // namespace vta::test

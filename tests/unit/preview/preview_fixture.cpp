@@ -12,11 +12,6 @@ namespace {
 
 const char* const kRenderers[] = {"Rnd_Test", "Rnd_NoPrepare", "Rnd_NoRender"};
 
-template <typename Function>
-Function entry(const DynamicLibrary& module, const char* name) {
-  return reinterpret_cast<Function>(module.symbol(name));
-}
-
 }  // namespace
 
 PreviewInstallation::PreviewInstallation() {
@@ -37,28 +32,6 @@ void PreviewInstallation::addTexture(const std::string& name, uint32_t size) {
   std::vector<uint8_t> pixels(image.dataSize, 0x40);
   image.takePixels(pixels.data(), image.dataSize);
   saveTextureImage(image, folder_.file("Textures/" + name + ".vtt").c_str());
-}
-
-TestRenderer::TestRenderer(const PreviewInstallation& installation, const char* name) {
-  if (!module_.open(installation.file("LIBS/" + std::string(name) + ".dll").c_str())) return;
-  reset_ = entry<RndTestResetFunction>(module_, "RndTest_Reset");
-  setDelay_ = entry<RndTestSetDelayFunction>(module_, "RndTest_SetDelay");
-  hold_ = entry<RndTestHoldFunction>(module_, "RndTest_Hold");
-  release_ = entry<RndTestReleaseFunction>(module_, "RndTest_Release");
-  waitFor_ = entry<RndTestWaitForFunction>(module_, "RndTest_WaitFor");
-  callCount_ = entry<RndTestCallCountFunction>(module_, "RndTest_CallCount");
-  getCall_ = entry<RndTestGetCallFunction>(module_, "RndTest_GetCall");
-  if (reset_) reset_();
-}
-
-std::vector<RndTestCall> TestRenderer::calls(int kind) const {
-  std::vector<RndTestCall> result;
-  const int count = callCount_();
-  for (int i = 0; i < count; ++i) {
-    RndTestCall call;
-    if (getCall_(i, &call) && (kind == 0 || call.kind == kind)) result.push_back(call);
-  }
-  return result;
 }
 
 std::vector<int> RecordingListener::events() const {

@@ -12,9 +12,8 @@
 
 #include "../../support/settings_sandbox.h"
 #include "../../support/temp_folder.h"
-#include "platform/dynamic_library.h"
+#include "../../support/test_renderer_control.h"
 #include "preview/preview_renderer.h"
-#include "test_renderer.h"
 
 namespace vta::test {
 
@@ -33,32 +32,12 @@ class PreviewInstallation {
   TempFolder folder_;
 };
 
-// The control entries of a test renderer module in the installation, bound
-// from the same module the engine loads. Starts with the module reset.
-class TestRenderer {
+// The test renderer name in the installation's LIBS folder, bound from the
+// same module the engine loads. Starts with the module reset.
+class TestRenderer : public TestRendererControl {
  public:
-  explicit TestRenderer(const PreviewInstallation& installation, const char* name = "Rnd_Test");
-  bool loaded() const { return module_.isOpen(); }
-
-  void reset() const { reset_(); }
-  void setDelay(int milliseconds) const { setDelay_(milliseconds); }
-  void hold(int renderNumber) const { hold_(renderNumber, 1); }
-  void release() const { release_(); }
-  bool waitFor(int kind, int count, int timeoutMs = 5000) const {
-    return waitFor_(kind, count, timeoutMs) != 0;
-  }
-  // Every call so far, or only those of one kind.
-  std::vector<RndTestCall> calls(int kind = 0) const;
-
- private:
-  DynamicLibrary module_;
-  RndTestResetFunction reset_ = nullptr;
-  RndTestSetDelayFunction setDelay_ = nullptr;
-  RndTestHoldFunction hold_ = nullptr;
-  RndTestReleaseFunction release_ = nullptr;
-  RndTestWaitForFunction waitFor_ = nullptr;
-  RndTestCallCountFunction callCount_ = nullptr;
-  RndTestGetCallFunction getCall_ = nullptr;
+  explicit TestRenderer(const PreviewInstallation& installation, const char* name = "Rnd_Test")
+      : TestRendererControl(installation.file("LIBS/" + std::string(name) + ".dll")) {}
 };
 
 // Records what the engine reports, in order: -1 for a state change, else
