@@ -74,7 +74,9 @@ class PreviewPaneTest : public SheetFixture {
       speed_{"Prev_Speed"}, automatic_{"Prev_Render"};
 };
 
-TEST_F(PreviewPaneTest, RenderButtonReadsRenderStopAndWait) {
+// A render stopped half-way, one that plays all its frames, and the sheet
+// closed with OK while a frame renders.
+TEST_F(PreviewPaneTest, RenderStopPlayAndCloseDuringARender) {
   run(false, [&](HWND sheet) {
     HWND page = currentPage(sheet);
     settle(page);
@@ -93,13 +95,8 @@ TEST_F(PreviewPaneTest, RenderButtonReadsRenderStopAndWait) {
     EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
     EXPECT_TRUE(waitUntil([&] { return progress(page) == 0; }));
     EXPECT_EQ(3u, renderer_.calls(RND_TEST_RENDER).size());
-  });
-}
 
-TEST_F(PreviewPaneTest, PlayingPreviewShowsTheRenderedFrames) {
-  run(false, [&](HWND sheet) {
-    HWND page = currentPage(sheet);
-    settle(page);
+    renderer_.reset();
     clickButton(page, IDC_PANE_RENDER);
     ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 12));
     ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
@@ -111,15 +108,11 @@ TEST_F(PreviewPaneTest, PlayingPreviewShowsTheRenderedFrames) {
     })) << "frames follow each other";
     EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_1")));
     EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_2")));
-    PostMessageA(sheet, PSM_SETCURSEL, 3, 0);
+    SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
     EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_settings")));
-  });
-}
 
-TEST_F(PreviewPaneTest, ClosingTheSheetDuringARenderEndsTheWorker) {
-  run(false, [&](HWND sheet) {
-    HWND page = currentPage(sheet);
-    settle(page);
+    page = currentPage(sheet);
+    renderer_.reset();
     renderer_.hold(2, true);
     clickButton(page, IDC_PANE_RENDER);
     ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 3));
