@@ -80,7 +80,9 @@ class PathEditorTest : public ::testing::Test {
   PathComponent* path_ = nullptr;
 };
 
-TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTime) {
+// Then a typed position or scale out of range is refused, a rotation is not.
+TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTimeAndAreLimited) {
+  std::string message;
   edit([&](HWND editor) {
     EXPECT_EQ("Values at 0% * KEY *", controlText(editor, kGroup));
     EXPECT_FALSE(enabled(editor, kPrevious));
@@ -103,12 +105,7 @@ TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTime) {
     EXPECT_EQ(51, slider(editor, kTime)) << "0.505 is 51% when stepped to from beyond";
     sendClick(editor, kTop);
     captureWindow(editor, screenshotPath("path_editor_top"));
-  });
-}
 
-TEST_F(PathEditorTest, PositionAndScaleAreLimitedRotationIsNot) {
-  std::string message;
-  edit([&](HWND editor) {
     moveTrackbar(editor, kTime, 30);
     SetDlgItemTextA(editor, kScaleX, "2500");
     clickButton(editor, kCreate);

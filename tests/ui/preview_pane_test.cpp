@@ -74,11 +74,32 @@ class PreviewPaneTest : public SheetFixture {
       speed_{"Prev_Speed"}, automatic_{"Prev_Render"};
 };
 
-// A render stopped half-way, one that plays all its frames, and the sheet
-// closed with OK while a frame renders.
-TEST_F(PreviewPaneTest, RenderStopPlayAndCloseDuringARender) {
+// The speed slider, a render stopped half-way, one that plays all its
+// frames, and the sheet closed with OK while a frame renders.
+TEST_F(PreviewPaneTest, SpeedRenderStopPlayAndCloseDuringARender) {
+  speed_.setNumber(30);
   run(false, [&](HWND sheet) {
     HWND page = currentPage(sheet);
+    HWND slider = GetDlgItem(page, IDC_PANE_SPEED);
+    EXPECT_TRUE(IsWindowVisible(slider));
+    EXPECT_EQ(30, SendMessageA(slider, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(1, SendMessageA(slider, TBM_GETRANGEMIN, 0, 0)) << "never a speed of 0";
+    ASSERT_FALSE(timerCalls().empty());
+    EXPECT_EQ(33u, timerCalls().back().period);
+    SendMessageA(slider, TBM_SETPOS, TRUE, 10);
+    SendMessageA(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
+    const std::vector<TimerCall> calls = timerCalls();
+    ASSERT_GE(calls.size(), 2u);
+    EXPECT_FALSE(calls[calls.size() - 2].set) << "the old timer is killed";
+    EXPECT_TRUE(calls.back().set);
+    EXPECT_EQ(page, calls.back().window);
+    EXPECT_EQ(static_cast<UINT_PTR>(kPlaybackTimer), calls.back().id);
+    EXPECT_EQ(100u, calls.back().period);
+    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    page = currentPage(sheet);
+    EXPECT_EQ(100u, timerCalls().back().period) << "the next page plays at the new speed";
+    EXPECT_EQ(10, SendDlgItemMessageA(page, IDC_PANE_SPEED, TBM_GETPOS, 0, 0));
+
     settle(page);
     renderer_.hold(2, false);
     EXPECT_EQ("Render", controlText(page, IDC_PANE_RENDER));
@@ -120,31 +141,6 @@ TEST_F(PreviewPaneTest, RenderStopPlayAndCloseDuringARender) {
     EXPECT_TRUE(waitForWindowGone(sheet));
     EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1)) << "the worker ended after its frame";
     EXPECT_EQ(3u, renderer_.calls(RND_TEST_RENDER).size());
-  });
-}
-
-TEST_F(PreviewPaneTest, SpeedSliderChangesThePeriodAtOnce) {
-  speed_.setNumber(30);
-  run(false, [&](HWND sheet) {
-    HWND page = currentPage(sheet);
-    HWND slider = GetDlgItem(page, IDC_PANE_SPEED);
-    EXPECT_TRUE(IsWindowVisible(slider));
-    EXPECT_EQ(30, SendMessageA(slider, TBM_GETPOS, 0, 0));
-    EXPECT_EQ(1, SendMessageA(slider, TBM_GETRANGEMIN, 0, 0)) << "never a speed of 0";
-    ASSERT_FALSE(timerCalls().empty());
-    EXPECT_EQ(33u, timerCalls().back().period);
-    SendMessageA(slider, TBM_SETPOS, TRUE, 10);
-    SendMessageA(page, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(slider));
-    const std::vector<TimerCall> calls = timerCalls();
-    ASSERT_GE(calls.size(), 2u);
-    EXPECT_FALSE(calls[calls.size() - 2].set) << "the old timer is killed";
-    EXPECT_TRUE(calls.back().set);
-    EXPECT_EQ(page, calls.back().window);
-    EXPECT_EQ(static_cast<UINT_PTR>(kPlaybackTimer), calls.back().id);
-    EXPECT_EQ(100u, calls.back().period);
-    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
-    EXPECT_EQ(100u, timerCalls().back().period) << "the next page plays at the new speed";
-    EXPECT_EQ(10, SendDlgItemMessageA(currentPage(sheet), IDC_PANE_SPEED, TBM_GETPOS, 0, 0));
   });
 }
 
