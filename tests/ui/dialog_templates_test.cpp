@@ -279,24 +279,21 @@ class DialogTemplates : public ::testing::Test {
   LibraryUnderTest library_;
 };
 
-TEST_F(DialogTemplates, PagesShareOneSizeAndHaveTitlesOfTheirOwn) {
-  const SIZE first = templateSize(module(), kPages[0]);
-  EXPECT_GT(first.cx, 0);
+TEST_F(DialogTemplates, PagesShareOneSizeHaveTitlesOfTheirOwnAndAGridOfIcons) {
+  const SIZE firstSize = templateSize(module(), kPages[0]);
+  EXPECT_GT(firstSize.cx, 0);
   PageSheet sheet(module());
   ASSERT_NE(nullptr, sheet.window());
   for (int page : kPages) {
     const SIZE size = templateSize(module(), page);
-    EXPECT_EQ(first.cx, size.cx) << "width of page " << page;
-    EXPECT_EQ(first.cy, size.cy) << "height of page " << page;
+    EXPECT_EQ(firstSize.cx, size.cx) << "width of page " << page;
+    EXPECT_EQ(firstSize.cy, size.cy) << "height of page " << page;
   }
   const std::vector<std::string> tabs = tabTitles(sheet.window());
   const std::set<std::string> titles(tabs.begin(), tabs.end());
   EXPECT_EQ(std::size(kPages), titles.size()) << "tab titles repeat";
   EXPECT_EQ(0u, titles.count(""));
-}
 
-TEST_F(DialogTemplates, EffectIconsAreAGridOfFourRowsOfFourEqualButtons) {
-  PageSheet sheet(module());
   HWND page = sheet.showPage(0);
   ASSERT_NE(nullptr, page);
   const RECT first = rectInParent(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON));

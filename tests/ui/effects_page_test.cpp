@@ -290,6 +290,34 @@ TEST_F(TestLibraryTest, ANameInNoGroupChangesNothing) {
   atCall.expectSame(record);
 }
 
+// Drawn into a bitmap through the page's own drawing message: a focus
+// rectangle (dotted black outer line) only for the exact focus state, and
+// the icon only when the whole item is drawn.
+void expectFocusRectangleOnlyInTheExactFocusState(HWND page) {
+  const auto isIcon = [](COLORREF c) { return c == asColorref(kThreeColour); };
+  const Canvas canvas(40, 30);
+  HWND button = GetDlgItem(page, kFirstIcon + 1);
+  auto draw = [&](UINT action, UINT state) {
+    DRAWITEMSTRUCT item = {ODT_BUTTON, 0, 0, action, state, button, canvas.dc(), canvas.area()};
+    item.CtlID = GetDlgCtrlID(button);
+    FillRect(canvas.dc(), &item.rcItem, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SendMessageA(page, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    return canvas.pixels();
+  };
+  const Pixels focus = draw(ODA_DRAWENTIRE, ODS_FOCUS);
+  EXPECT_GT(focus.topRowBlacks(), 5);
+  EXPECT_LT(focus.topRowBlacks(), 35) << "dotted, not solid";
+  EXPECT_GT(focus.count(isIcon, 2), 0);
+  const Pixels focusAndSelected = draw(ODA_DRAWENTIRE, ODS_FOCUS | ODS_SELECTED);
+  EXPECT_EQ(0, focusAndSelected.topRowBlacks());
+  EXPECT_EQ(GetSysColor(COLOR_BTNFACE), focusAndSelected.at(20, 0));
+  const Pixels focusOnly = draw(ODA_FOCUS, ODS_FOCUS);
+  EXPECT_EQ(0, focusOnly.count(isIcon, 2)) << "a focus change redraws only the frame";
+  EXPECT_EQ(Frame::kRaised, frameOf(focusOnly));
+}
+
+// Mode 0, the icon alone, is also the mode without a stored choice: there
+// the page's own drawing is checked in a bitmap too.
 TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
   const COLORREF icon = asColorref(kThreeColour);
   for (DWORD mode : {0u, 1u, 2u}) {
@@ -302,6 +330,7 @@ TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
     EXPECT_EQ(0, run(record, [&](HWND page) {
                 button = screenPixels(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + 1));
                 capture(page, ("effects_page_display_" + std::to_string(mode)).c_str());
+                if (mode == 0) expectFocusRectangleOnlyInTheExactFocusState(page);
               }));
     ASSERT_GT(button.height, 8);
     const int iconPixels = button.count([&](COLORREF c) { return c == icon; }, 2);
@@ -320,45 +349,6 @@ TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
       EXPECT_GT(meanDarkRow, button.height * 2 / 3) << "at the bottom";
     }
   }
-}
-
-// Drawn into a bitmap through the page's own drawing message: a focus
-// rectangle (dotted black outer line) only for the exact focus state, and
-// the icon only when the whole item is drawn.
-TEST_F(TestLibraryTest, FocusRectangleOnlyInTheExactFocusState) {
-  const COLORREF icon = asColorref(kThreeColour);
-  const auto isIcon = [&](COLORREF c) { return c == icon; };
-  EffectSettings record;
-  std::strcpy(record.effectName, "T1");
-  EXPECT_EQ(0, run(record, [&](HWND page) {
-              const Canvas canvas(40, 30);
-              auto draw = [&](UINT action, UINT state) {
-                RECT all = canvas.area();
-                FillRect(canvas.dc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-                HWND button = GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + 1);
-                DRAWITEMSTRUCT item = {ODT_BUTTON,
-                                       static_cast<UINT>(GetDlgCtrlID(button)),
-                                       0,
-                                       action,
-                                       state,
-                                       button,
-                                       canvas.dc(),
-                                       all,
-                                       0};
-                SendMessageA(page, WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
-                return canvas.pixels();
-              };
-              const Pixels focus = draw(ODA_DRAWENTIRE, ODS_FOCUS);
-              EXPECT_GT(focus.topRowBlacks(), 5);
-              EXPECT_LT(focus.topRowBlacks(), 35) << "dotted, not solid";
-              EXPECT_GT(focus.count(isIcon, 2), 0);
-              const Pixels focusAndSelected = draw(ODA_DRAWENTIRE, ODS_FOCUS | ODS_SELECTED);
-              EXPECT_EQ(0, focusAndSelected.topRowBlacks());
-              EXPECT_EQ(GetSysColor(COLOR_BTNFACE), focusAndSelected.at(20, 0));
-              const Pixels focusOnly = draw(ODA_FOCUS, ODS_FOCUS);
-              EXPECT_EQ(0, focusOnly.count(isIcon, 2)) << "a focus change redraws only the frame";
-              EXPECT_EQ(Frame::kRaised, frameOf(focusOnly));
-            }));
 }
 
 TEST_F(EffectsPageTest, WithoutACurrentListOnlyTheUsersListsAndNoButtonShow) {
@@ -493,28 +483,6 @@ TEST_F(FindingTest, SearchShowsMatchesOfEveryGroupAndEscapeReturns) {
   EXPECT_EQ(0u, record.description.lists[kPaths].count) << "a click as in the effect's own group";
 }
 
-TEST_F(FindingTest, FavouritesAreAddedKeptForTheNextCallAndRemoved) {
-  EffectSettings record;
-  std::strcpy(record.effectName, "S01");
-  EXPECT_EQ(0, run(record, [&](HWND page) {
-              chooseGroup(page, "Mixed");
-              EXPECT_EQ("Add to Favourites", pickFromIconMenu(page, 1, true));
-              chooseGroup(page, "Favourites");
-              EXPECT_EQ("1000000000000000", buttonStates(page));
-              capture(page, "effects_page_favourites");
-              clickIcon(page, 0);
-              EXPECT_EQ("Cube Turn Right", controlText(page, kPaneTitle));
-            }));
-  EXPECT_EQ(
-      0, run(record, [&](HWND page) {
-        chooseGroup(page, "Favourites");
-        EXPECT_EQ("1000000000000000", buttonStates(page)) << "kept for the next call";
-        EXPECT_EQ("Remove from Favourites", pickFromIconMenu(page, 0, false));
-        EXPECT_TRUE(waitUntil([&] { return buttonStates(page) == std::string(kIconCount, '0'); }));
-      }));
-  EXPECT_EQ(0, userFolder_.stored().favourites().itemCount);
-}
-
 // Each effect confirmed with OK goes first; Cancel changes nothing; an
 // uninstalled effect is left out without a word.
 TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
@@ -560,8 +528,9 @@ TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
 
 // Tab reaches the icons, the arrows, Home and End move among the shown ones
 // (drawn with a focus rectangle), Enter and Space select, Ctrl+F goes to
-// the search box.
-TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelects) {
+// the search box. An icon's menu then adds it to the Favourites, kept for
+// the next call, where its menu removes it.
+TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelectsAndFavouritesAreKept) {
   const struct {
     UINT key;
     int focusedSlot;
@@ -607,7 +576,21 @@ TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelects) {
               question.hdr.code = TTN_GETDISPINFOA;
               SendMessageA(page, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&question));
               EXPECT_STREQ("Cube Roll Up", question.lpszText) << "the tooltip's title";
+              EXPECT_EQ("Add to Favourites", pickFromIconMenu(page, 1, true));
+              chooseGroup(page, "Favourites");
+              EXPECT_EQ("1000000000000000", buttonStates(page));
+              capture(page, "effects_page_favourites");
+              clickIcon(page, 0);
+              EXPECT_EQ("Cube Turn Right", controlText(page, kPaneTitle));
             }));
+  EXPECT_EQ(
+      0, run(record, [&](HWND page) {
+        chooseGroup(page, "Favourites");
+        EXPECT_EQ("1000000000000000", buttonStates(page)) << "kept for the next call";
+        EXPECT_EQ("Remove from Favourites", pickFromIconMenu(page, 0, false));
+        EXPECT_TRUE(waitUntil([&] { return buttonStates(page) == std::string(kIconCount, '0'); }));
+      }));
+  EXPECT_EQ(0, userFolder_.stored().favourites().itemCount);
 }
 
 }  // namespace

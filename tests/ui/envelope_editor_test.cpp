@@ -67,7 +67,6 @@ void typeInto(HWND editor, int id, const char* text) {
   focusControl(editor, kTime);
 }
 
-
 // Types keys into the editor and waits until what the dialog shows says they
 // were handled.
 bool typedUntil(HWND editor, std::initializer_list<UINT> keys,
@@ -81,18 +80,22 @@ std::string keyBytes(const EnvelopeComponent& envelope) {
                      envelope.keyCount * sizeof(EnvelopeKey));
 }
 
+// What the screen shows at a point of the editor's client area.
+COLORREF shownAt(HWND editor, POINT p) {
+  ClientToScreen(editor, &p);
+  HDC screen = GetDC(nullptr);
+  const COLORREF colour = GetPixel(screen, p.x, p.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
 // How many pixels of the graph's top inner row are not the background: the
 // grid lines alone, or also every other pixel of a focus rectangle.
 int marksOnTopEdge(HWND editor) {
   const RECT a = graphArea(editor);
-  HDC screen = GetDC(nullptr);
   int marks = 0;
-  for (LONG x = a.left; x < a.right; ++x) {
-    POINT p = {x, a.top};
-    ClientToScreen(editor, &p);
-    marks += GetPixel(screen, p.x, p.y) != GetSysColor(COLOR_BTNFACE) ? 1 : 0;
-  }
-  ReleaseDC(nullptr, screen);
+  for (LONG x = a.left; x < a.right; ++x)
+    marks += shownAt(editor, {x, a.top}) != GetSysColor(COLOR_BTNFACE) ? 1 : 0;
   return marks;
 }
 
@@ -102,9 +105,7 @@ EnvelopeComponent* envelopeOf(EffectSettings& record, uint16_t parameter) {
 
 class EnvelopeEditorTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    useLinkedLibrary();
-  }
+  void SetUp() override { useLinkedLibrary(); }
 
   // Opens the editor titled title on record's parameter while drive works
   // it; OK closes it unless drive did. Fails when the dialog does not appear.
@@ -142,7 +143,7 @@ class EnvelopeEditorTest : public ::testing::Test {
   TestSheet sheet_{record_};
 };
 
-TEST_F(EnvelopeEditorTest, ANewEnvelopeHasTwoKeysAtTheValueAndCancelTakesItAway) {
+TEST_F(EnvelopeEditorTest, ANewEnvelopeKeysFromTheBoxesOkCancelAndRemove) {
   record_.globalParams[VTA_SHADOWS] = 30;
   edit(kPercent, 30, VTA_SHADOWS, [&](HWND editor) {
     EnvelopeComponent* made = envelopeOf(record_, VTA_SHADOWS);
@@ -165,9 +166,7 @@ TEST_F(EnvelopeEditorTest, ANewEnvelopeHasTwoKeysAtTheValueAndCancelTakesItAway)
   });
   EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count)
       << "Cancel leaves the record as it was";
-}
 
-TEST_F(EnvelopeEditorTest, KeysFromTheBoxesAndSteppingBetweenThemOkKeepsRemoveDeletes) {
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     moveTrackbar(editor, kTime, 40);
     EXPECT_EQ("Value at 40%", controlText(editor, kGroup));
@@ -281,17 +280,12 @@ TEST_F(EnvelopeEditorTest, TheGraphShowsKeysAndCursorStepsMovePastKeysBetweenWho
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     moveTrackbar(editor, kTime, 45);
     captureWindow(editor, screenshotPath("envelope_editor_percent"));
-    HDC screen = GetDC(nullptr);
-    auto pixel = [&](POINT p) {
-      ClientToScreen(editor, &p);
-      return GetPixel(screen, p.x, p.y);
-    };
     const POINT key = pointAt(editor, 0.5f, 0.6f);
-    EXPECT_EQ(RGB(0, 0, 0), pixel({key.x - 2, key.y - 2})) << "the key square around the curve";
-    EXPECT_EQ(RGB(0, 0, 0), pixel({key.x + 2, key.y + 2}));
+    EXPECT_EQ(RGB(0, 0, 0), shownAt(editor, {key.x - 2, key.y - 2})) << "the key square";
+    EXPECT_EQ(RGB(0, 0, 0), shownAt(editor, {key.x + 2, key.y + 2}));
     const POINT cursor = pointAt(editor, 0.45f, 0.1f);
-    EXPECT_NE(pixel(cursor), pixel({cursor.x + 3, cursor.y})) << "the cursor line at 45%";
-    ReleaseDC(nullptr, screen);
+    EXPECT_NE(shownAt(editor, cursor), shownAt(editor, {cursor.x + 3, cursor.y}))
+        << "the cursor line at 45%";
     const struct {
       int from, button, to;
     } steps[] = {{32, kNext, 33}, {33, kNext, 50}, {75, kPrevious, 74}, {74, kPrevious, 50}};
@@ -313,51 +307,45 @@ TEST_F(EnvelopeEditorTest, TheGraphShowsKeysAndCursorStepsMovePastKeysBetweenWho
 // what the graph can show, and the grid reads against the background.
 TEST_F(EnvelopeEditorTest, TheGridKeepsToWhatTheGraphShowsAndStandsOut) {
   const EnvelopeScale frames{0, 50000000, 0.1f, 1, false};
-  edit(
-      frames, 0, VTA_SHADOWS, "Object Morph Envelope", [&](HWND editor) {
-        captureWindow(editor, screenshotPath("envelope_editor_frames"));
-        HDC screen = GetDC(nullptr);
-        const COLORREF face = GetSysColor(COLOR_BTNFACE);
-        int contrast = 0;
-        for (int dx = -1; dx <= 1; ++dx) {
-          POINT p = pointAt(editor, 0.3f, 0.45f);
-          p.x += dx;
-          ClientToScreen(editor, &p);
-          const COLORREF c = GetPixel(screen, p.x, p.y);
-          contrast = std::max(contrast, std::abs(GetRValue(c) - GetRValue(face)) +
-                                            std::abs(GetGValue(c) - GetGValue(face)) +
-                                            std::abs(GetBValue(c) - GetBValue(face)));
-        }
-        ReleaseDC(nullptr, screen);
-        EXPECT_GE(contrast, 90) << "the grid line at 30%";
-      });
+  edit(frames, 0, VTA_SHADOWS, "Object Morph Envelope", [&](HWND editor) {
+    captureWindow(editor, screenshotPath("envelope_editor_frames"));
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const POINT line = pointAt(editor, 0.3f, 0.45f);
+    int contrast = 0;
+    for (LONG x : {line.x - 1, line.x, line.x + 1}) {
+      const COLORREF c = shownAt(editor, {x, line.y});
+      contrast = std::max(contrast, std::abs(GetRValue(c) - GetRValue(face)) +
+                                        std::abs(GetGValue(c) - GetGValue(face)) +
+                                        std::abs(GetBValue(c) - GetBValue(face)));
+    }
+    EXPECT_GE(contrast, 90) << "the grid line at 30%";
+  });
 }
 
 TEST_F(EnvelopeEditorTest, UndoTakesBackAWholeDragExactlyAndRedoAppliesItAgain) {
   EnvelopeComponent* envelope =
       giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 0}, {50, 123.45f}, {100, 350}});
   float dragged = 0;
-  edit(
-      kDegrees, 0, VTA_LIGHT_DIRECTION, "Light Direction", [&](HWND editor) {
-        mouse(editor, WM_LBUTTONDOWN, pointAt(editor, 0.5f, 123.45f / 360));
-        mouse(editor, WM_MOUSEMOVE, pointAt(editor, 0.5f, 0.5f));
-        mouse(editor, WM_MOUSEMOVE, pointAt(editor, 0.5f, 0.75f));
-        mouse(editor, WM_LBUTTONUP, pointAt(editor, 0.5f, 0.75f));
-        dragged = envelope->keys[1].value;
-        ASSERT_GT(dragged, 260.0f);
-        char draggedText[16];
-        std::snprintf(draggedText, sizeof draggedText, "%g", dragged);
-        ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'}, [&] {
-          return controlText(editor, kValue) == "123.45";
-        })) << "one undo takes back the press and every move";
-        EXPECT_EQ(123.45f, envelope->keys[1].value);
-        ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Y'},
-                               [&] { return controlText(editor, kValue) == draggedText; }));
-        ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'},
-                               [&] { return controlText(editor, kValue) == "123.45"; }));
-        ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, VK_SHIFT, 'Z'},
-                               [&] { return controlText(editor, kValue) == draggedText; }));
-      });
+  edit(kDegrees, 0, VTA_LIGHT_DIRECTION, "Light Direction", [&](HWND editor) {
+    mouse(editor, WM_LBUTTONDOWN, pointAt(editor, 0.5f, 123.45f / 360));
+    mouse(editor, WM_MOUSEMOVE, pointAt(editor, 0.5f, 0.5f));
+    mouse(editor, WM_MOUSEMOVE, pointAt(editor, 0.5f, 0.75f));
+    mouse(editor, WM_LBUTTONUP, pointAt(editor, 0.5f, 0.75f));
+    dragged = envelope->keys[1].value;
+    ASSERT_GT(dragged, 260.0f);
+    char draggedText[16];
+    std::snprintf(draggedText, sizeof draggedText, "%g", dragged);
+    ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'}, [&] {
+      return controlText(editor, kValue) == "123.45";
+    })) << "one undo takes back the press and every move";
+    EXPECT_EQ(123.45f, envelope->keys[1].value);
+    ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Y'},
+                           [&] { return controlText(editor, kValue) == draggedText; }));
+    ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, 'Z'},
+                           [&] { return controlText(editor, kValue) == "123.45"; }));
+    ASSERT_TRUE(typedUntil(editor, {VK_CONTROL, VK_SHIFT, 'Z'},
+                           [&] { return controlText(editor, kValue) == draggedText; }));
+  });
   const EnvelopeComponent* kept = envelopeOf(record_, VTA_LIGHT_DIRECTION);
   ASSERT_TRUE(kept && kept->keyCount == 3);
   EXPECT_EQ(dragged, kept->keys[1].value);
@@ -399,13 +387,12 @@ TEST_F(EnvelopeEditorTest, AKeyCopiedInOneEditorPastesClampedIntoAnotherAndOverA
   EnvelopeComponent* source = giveEnvelope(VTA_LIGHT_DIRECTION, {{0, 0}, {50, 300}, {100, 0}});
   source->keys[1].tension = 0.5f;
   source->keys[1].linear = 1;
-  edit(
-      kDegrees, 0, VTA_LIGHT_DIRECTION, "Light Direction", [&](HWND editor) {
-        moveTrackbar(editor, kTime, 50);
-        typeKeys(editor, {VK_CONTROL, 'C'});
-        EXPECT_TRUE(waitUntil(
-            [&] { return sheet_.session.copiedKey().kind == CopiedKey::Kind::kEnvelope; }));
-      });
+  edit(kDegrees, 0, VTA_LIGHT_DIRECTION, "Light Direction", [&](HWND editor) {
+    moveTrackbar(editor, kTime, 50);
+    typeKeys(editor, {VK_CONTROL, 'C'});
+    EXPECT_TRUE(
+        waitUntil([&] { return sheet_.session.copiedKey().kind == CopiedKey::Kind::kEnvelope; }));
+  });
   EnvelopeComponent* target = giveEnvelope(VTA_SHADOWS, {{0, 0}, {100, 0}});
   edit(kPercent, 0, VTA_SHADOWS, [&](HWND editor) {
     moveTrackbar(editor, kTime, 30);

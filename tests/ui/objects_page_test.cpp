@@ -137,10 +137,13 @@ TEST_F(ObjectsPageTest, AReversedTypeOneEffectShowsTheSecondObjectWithAutoRevers
 
 // The file chosen in the dialog is mapped onto the first object; the third
 // object maps surface 3, made by its first source and gone with the timeline.
-TEST_F(ObjectsPageTest, TheFileChosenInTheDialogIsMappedAndTheThirdObjectMapsSurfaceThree) {
+// The morph envelope is offered for a morphing object only; the path editor
+// edits a copy of the object's path in the record; another effect chosen on
+// the Effects page shows its first object.
+TEST_F(ObjectsPageTest, TheChosenFileIsMappedTheEditorsWorkOnTheObjectAnotherEffectShowsItsFirst) {
   const TempFolder folder;
   const std::string clip = folder.write("clip.avi", "RIFF");
-  run(kObjectsTab, [&](HWND, HWND page) {
+  run(kObjectsTab, [&](HWND sheet, HWND page) {
     EXPECT_EQ(3, SendDlgItemMessageA(page, IDC_OBJECTS_OBJECT_LIST, CB_GETCOUNT, 0, 0));
     choose(page, IDC_OBJECTS_SOURCE_LIST, kAvi);
     clickButton(page, IDC_OBJECTS_SELECT_FILE);
@@ -161,14 +164,8 @@ TEST_F(ObjectsPageTest, TheFileChosenInTheDialogIsMappedAndTheThirdObjectMapsSur
     EXPECT_EQ(2, made->objectIndex);
     choose(page, IDC_OBJECTS_SOURCE_LIST, kTimeline);
     EXPECT_EQ(nullptr, surface(3));
-  });
-}
 
-// The morph envelope is offered for a morphing object only; the path editor
-// edits a copy of the object's path in the record; another effect chosen on
-// the Effects page shows its first object.
-TEST_F(ObjectsPageTest, TheEditorsWorkOnTheObjectAndAnotherEffectShowsItsFirstObject) {
-  run(kObjectsTab, [&](HWND sheet, HWND page) {
+    choose(page, IDC_OBJECTS_OBJECT_LIST, 0);
     ASSERT_TRUE(enabled(page, IDC_OBJECTS_MORPH_ENVELOPE));
     clickButton(page, IDC_OBJECTS_MORPH_ENVELOPE);
     HWND editor = waitForWindow("Object Morph Envelope");

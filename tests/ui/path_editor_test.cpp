@@ -80,7 +80,9 @@ class PathEditorTest : public ::testing::Test {
   PathComponent* path_ = nullptr;
 };
 
-TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTime) {
+// Then a typed position or scale out of range is refused, a rotation is not.
+TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTimeAndAreLimited) {
+  std::string message;
   edit([&](HWND editor) {
     EXPECT_EQ("Values at 0% * KEY *", controlText(editor, kGroup));
     EXPECT_FALSE(enabled(editor, kPrevious));
@@ -103,12 +105,7 @@ TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTime) {
     EXPECT_EQ(51, slider(editor, kTime)) << "0.505 is 51% when stepped to from beyond";
     sendClick(editor, kTop);
     captureWindow(editor, screenshotPath("path_editor_top"));
-  });
-}
 
-TEST_F(PathEditorTest, PositionAndScaleAreLimitedRotationIsNot) {
-  std::string message;
-  edit([&](HWND editor) {
     moveTrackbar(editor, kTime, 30);
     SetDlgItemTextA(editor, kScaleX, "2500");
     clickButton(editor, kCreate);
@@ -228,27 +225,11 @@ TEST_F(PathEditorTest, ADragKeepsItsButtonAndHidesTheCursorOnceHoweverItEnds) {
   EXPECT_EQ(0.0f, kept->keys[0].positionZ) << "and never Z, the right button's";
 }
 
-// The press takes the focus from the box, so the shortcut reaches the editor.
-TEST_F(PathEditorTest, UndoTakesBackADragFromABoxRedoAppliesItAgain) {
-  const PathKey opening = path_->keys[0];
-  edit([&](HWND editor) {
-    focusControl(editor, kRotationX);
-    drag(editor, 10, 0);
-    const PathKey dragged = path_->keys[0];
-    ASSERT_EQ("0.1", controlText(editor, kPositionX));
-    typeKeys(editor, {VK_CONTROL, 'Z'});
-    ASSERT_TRUE(waitUntil([&] { return controlText(editor, kPositionX) == "0"; }));
-    EXPECT_EQ(0, std::memcmp(&opening, &path_->keys[0], sizeof opening));
-    typeKeys(editor, {VK_CONTROL, 'Y'});
-    ASSERT_TRUE(waitUntil([&] { return controlText(editor, kPositionX) == "0.1"; }));
-    EXPECT_EQ(0, std::memcmp(&dragged, &path_->keys[0], sizeof dragged));
-  });
-}
-
 // A key's time typed in percent is kept in hundredths of a percent,
 // strictly between its neighbours, and the slider follows the key; one undo
-// takes it back.
-TEST_F(PathEditorTest, ATypedKeyTimeStaysBetweenTheNeighbours) {
+// takes it back. Then a path key pastes at the slider's time and over a key,
+// an envelope key does not.
+TEST_F(PathEditorTest, ATypedKeyTimeStaysBetweenTheNeighboursAndPathKeysPaste) {
   const struct {
     int slider, key, followed;  // the slider before and after, the key typed into
     const char *typed, *refusal, *shown;
@@ -274,38 +255,7 @@ TEST_F(PathEditorTest, ATypedKeyTimeStaysBetweenTheNeighbours) {
     focusControl(editor, kTime);
     typeKeys(editor, {VK_CONTROL, 'Z'});
     EXPECT_TRUE(waitUntil([&] { return path_->keys[1].time == 0.5f; }));
-  });
-}
 
-// The view is a tab stop: Left and Right step between keys, Delete removes
-// the key (an end key goes back in place), Alt and an arrow nudge it.
-TEST_F(PathEditorTest, TheViewTakesTheKeyboard) {
-  edit([&](HWND editor) {
-    moveTrackbar(editor, kTime, 80);
-    ASSERT_TRUE(tabReaches(editor, kView));
-    const struct {
-      std::initializer_list<UINT> keys;
-      int slider, keyCount;
-      float lastX;  // the end key's position X
-    } steps[] = {{{VK_DELETE}, 80, 4, 30},   {{VK_LEFT}, 51, 4, 30},
-                 {{VK_RIGHT}, 100, 4, 30},   {{VK_DELETE}, 100, 4, 0},
-                 {{VK_MENU, VK_RIGHT}, 100, 4, 0.01f}};
-    for (const auto& step : steps) {
-      typeKeys(editor, step.keys);
-      EXPECT_TRUE(waitUntil([&] {
-        return slider(editor, kTime) == step.slider && int(path_->keyCount) == step.keyCount &&
-               path_->keys[step.keyCount - 1].positionX == step.lastX;
-      })) << step.slider << " " << step.lastX;
-    }
-    captureWindow(editor, screenshotPath("path_editor_focused_view"));
-    typeKeys(editor, {VK_CONTROL, 'Z'});
-    EXPECT_TRUE(waitUntil([&] { return path_->keys[3].positionX == 0; }));
-  });
-}
-
-TEST_F(PathEditorTest, APathKeyPastesAtTheSlidersTimeAndOverAKeyAnEnvelopeKeyDoesNot) {
-  edit([&](HWND editor) {
-    focusControl(editor, kTime);
     sheet_.session.copiedKey().kind = CopiedKey::Kind::kEnvelope;
     moveTrackbar(editor, kTime, 30);
     typeKeys(editor, {VK_CONTROL, 'V'});
@@ -334,6 +284,47 @@ TEST_F(PathEditorTest, APathKeyPastesAtTheSlidersTimeAndOverAKeyAnEnvelopeKeyDoe
     ASSERT_TRUE(waitUntil([&] { return controlText(editor, kPositionX) == "10"; }));
   });
   EXPECT_EQ(10.0f, path_->keys[2].positionX);
+}
+
+// Undo takes back a drag begun from a box (the press takes the focus from
+// the box, so the shortcut reaches the editor). The view is a tab stop: Left
+// and Right step between keys, Delete removes the key (an end key goes back
+// in place), Alt and an arrow nudge it.
+TEST_F(PathEditorTest, UndoAfterADragFromABoxAndTheViewTakesTheKeyboard) {
+  const PathKey opening = path_->keys[0];
+  edit([&](HWND editor) {
+    focusControl(editor, kRotationX);
+    drag(editor, 10, 0);
+    const PathKey dragged = path_->keys[0];
+    ASSERT_EQ("0.1", controlText(editor, kPositionX));
+    typeKeys(editor, {VK_CONTROL, 'Z'});
+    ASSERT_TRUE(waitUntil([&] { return controlText(editor, kPositionX) == "0"; }));
+    EXPECT_EQ(0, std::memcmp(&opening, &path_->keys[0], sizeof opening));
+    typeKeys(editor, {VK_CONTROL, 'Y'});
+    ASSERT_TRUE(waitUntil([&] { return controlText(editor, kPositionX) == "0.1"; }));
+    EXPECT_EQ(0, std::memcmp(&dragged, &path_->keys[0], sizeof dragged));
+
+    moveTrackbar(editor, kTime, 80);
+    ASSERT_TRUE(tabReaches(editor, kView));
+    const struct {
+      std::initializer_list<UINT> keys;
+      int slider, keyCount;
+      float lastX;  // the end key's position X
+    } steps[] = {{{VK_DELETE}, 80, 4, 30},   {{VK_LEFT}, 51, 4, 30},
+                 {{VK_RIGHT}, 100, 4, 30},   {{VK_DELETE}, 100, 4, 0},
+                 {{VK_MENU, VK_RIGHT}, 100, 4, 0.01f}};
+    for (const auto& step : steps) {
+      typeKeys(editor, step.keys);
+      EXPECT_TRUE(waitUntil([&] {
+        return slider(editor, kTime) == step.slider && int(path_->keyCount) == step.keyCount &&
+               path_->keys[step.keyCount - 1].positionX == step.lastX;
+      })) << step.slider
+          << " " << step.lastX;
+    }
+    captureWindow(editor, screenshotPath("path_editor_focused_view"));
+    typeKeys(editor, {VK_CONTROL, 'Z'});
+    EXPECT_TRUE(waitUntil([&] { return path_->keys[3].positionX == 0; }));
+  });
 }
 
 // With the sample installation and its renderer: each view shows the

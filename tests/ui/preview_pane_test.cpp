@@ -74,63 +74,9 @@ class PreviewPaneTest : public SheetFixture {
       speed_{"Prev_Speed"}, automatic_{"Prev_Render"};
 };
 
-TEST_F(PreviewPaneTest, RenderButtonReadsRenderStopAndWait) {
-  run(false, [&](HWND sheet) {
-    HWND page = currentPage(sheet);
-    settle(page);
-    renderer_.hold(2, false);
-    EXPECT_EQ("Render", controlText(page, IDC_PANE_RENDER));
-    clickButton(page, IDC_PANE_RENDER);
-    EXPECT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 3));
-    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Stop"; }));
-    EXPECT_TRUE(waitUntil([&] { return progress(page) == 9; })) << "frame 1 done: 1 x 100 / 11";
-    captureWindow(sheet, screenshotPath("preview_pane_rendering"));
-    clickButton(page, IDC_PANE_RENDER);
-    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Wait..."; }));
-    captureWindow(sheet, screenshotPath("preview_pane_wait"));
-    EXPECT_EQ("Wait...", controlText(page, IDC_PANE_RENDER)) << "until the held frame is done";
-    renderer_.release();
-    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
-    EXPECT_TRUE(waitUntil([&] { return progress(page) == 0; }));
-    EXPECT_EQ(3u, renderer_.calls(RND_TEST_RENDER).size());
-  });
-}
-
-TEST_F(PreviewPaneTest, PlayingPreviewShowsTheRenderedFrames) {
-  run(false, [&](HWND sheet) {
-    HWND page = currentPage(sheet);
-    settle(page);
-    clickButton(page, IDC_PANE_RENDER);
-    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 12));
-    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
-    EXPECT_TRUE(waitUntil([&] { return pictureColour(page) != RGB(192, 192, 192); }));
-    std::set<COLORREF> seen;
-    EXPECT_TRUE(waitUntil([&] {
-      seen.insert(pictureColour(page));
-      return seen.size() >= 3;
-    })) << "frames follow each other";
-    EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_1")));
-    EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_2")));
-    PostMessageA(sheet, PSM_SETCURSEL, 3, 0);
-    EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_settings")));
-  });
-}
-
-TEST_F(PreviewPaneTest, ClosingTheSheetDuringARenderEndsTheWorker) {
-  run(false, [&](HWND sheet) {
-    HWND page = currentPage(sheet);
-    settle(page);
-    renderer_.hold(2, true);
-    clickButton(page, IDC_PANE_RENDER);
-    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 3));
-    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
-    EXPECT_TRUE(waitForWindowGone(sheet));
-    EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1)) << "the worker ended after its frame";
-    EXPECT_EQ(3u, renderer_.calls(RND_TEST_RENDER).size());
-  });
-}
-
-TEST_F(PreviewPaneTest, SpeedSliderChangesThePeriodAtOnce) {
+// The speed slider, a render stopped half-way, one that plays all its
+// frames, and the sheet closed with OK while a frame renders.
+TEST_F(PreviewPaneTest, SpeedRenderStopPlayAndCloseDuringARender) {
   speed_.setNumber(30);
   run(false, [&](HWND sheet) {
     HWND page = currentPage(sheet);
@@ -150,8 +96,51 @@ TEST_F(PreviewPaneTest, SpeedSliderChangesThePeriodAtOnce) {
     EXPECT_EQ(static_cast<UINT_PTR>(kPlaybackTimer), calls.back().id);
     EXPECT_EQ(100u, calls.back().period);
     SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
+    page = currentPage(sheet);
     EXPECT_EQ(100u, timerCalls().back().period) << "the next page plays at the new speed";
-    EXPECT_EQ(10, SendDlgItemMessageA(currentPage(sheet), IDC_PANE_SPEED, TBM_GETPOS, 0, 0));
+    EXPECT_EQ(10, SendDlgItemMessageA(page, IDC_PANE_SPEED, TBM_GETPOS, 0, 0));
+
+    settle(page);
+    renderer_.hold(2, false);
+    EXPECT_EQ("Render", controlText(page, IDC_PANE_RENDER));
+    clickButton(page, IDC_PANE_RENDER);
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 3));
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Stop"; }));
+    EXPECT_TRUE(waitUntil([&] { return progress(page) == 9; })) << "frame 1 done: 1 x 100 / 11";
+    captureWindow(sheet, screenshotPath("preview_pane_rendering"));
+    clickButton(page, IDC_PANE_RENDER);
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Wait..."; }));
+    captureWindow(sheet, screenshotPath("preview_pane_wait"));
+    EXPECT_EQ("Wait...", controlText(page, IDC_PANE_RENDER)) << "until the held frame is done";
+    renderer_.release();
+    EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
+    EXPECT_TRUE(waitUntil([&] { return progress(page) == 0; }));
+    EXPECT_EQ(3u, renderer_.calls(RND_TEST_RENDER).size());
+
+    renderer_.reset();
+    clickButton(page, IDC_PANE_RENDER);
+    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 12));
+    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
+    EXPECT_TRUE(waitUntil([&] { return pictureColour(page) != RGB(192, 192, 192); }));
+    std::set<COLORREF> seen;
+    EXPECT_TRUE(waitUntil([&] {
+      seen.insert(pictureColour(page));
+      return seen.size() >= 3;
+    })) << "frames follow each other";
+    EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_1")));
+    EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_2")));
+    SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
+    EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_settings")));
+
+    page = currentPage(sheet);
+    renderer_.reset();
+    renderer_.hold(2, true);
+    clickButton(page, IDC_PANE_RENDER);
+    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 3));
+    PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+    EXPECT_TRUE(waitForWindowGone(sheet));
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1)) << "the worker ended after its frame";
+    EXPECT_EQ(3u, renderer_.calls(RND_TEST_RENDER).size());
   });
 }
 

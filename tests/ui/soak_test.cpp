@@ -280,23 +280,6 @@ class SheetCycle {
   std::string failure_;
 };
 
-// The sample installation's preview engine with the automatic preview on;
-// the values the run changes are put back afterwards.
-class SoakPreferences {
- public:
-  SoakPreferences() {
-    engine_.setText("Rnd_Software");
-    automatic_.setNumber(1);
-    frames_.setNumber(kPreviewFrames[1]);
-    quality_.setNumber(kHighQuality);
-    speed_.setNumber(kPreviewSpeeds[0]);
-  }
-
- private:
-  RegistryValue engine_{"Prev_Engine"}, automatic_{"Prev_Render"}, frames_{"Prev_Frames"},
-      quality_{"Prev_Quality"}, speed_{"Prev_Speed"};
-};
-
 // Prints a figure after the warm-up and at the end, and expects it to have
 // grown by bound at most.
 void expectFigure(const char* name, int64_t before, int64_t after, int64_t bound) {
@@ -317,7 +300,14 @@ TEST(SheetSoak, FiguresComeBackAfterCyclesOfRendersSwitchesAndCancelledDrags) {
   ASSERT_NE(nullptr, select);
   ASSERT_TRUE(replaceImport(library.module(), "user32.dll", "PostMessageA",
                             reinterpret_cast<void*>(&countRenderReports)));
-  SoakPreferences preferences;
+  // The sample installation's preview engine with the automatic preview on.
+  RegistryValue engine("Prev_Engine"), automatic("Prev_Render"), frames("Prev_Frames"),
+      quality("Prev_Quality"), speed("Prev_Speed");
+  engine.setText("Rnd_Software");
+  automatic.setNumber(1);
+  frames.setNumber(kPreviewFrames[1]);
+  quality.setNumber(kHighQuality);
+  speed.setNumber(kPreviewSpeeds[0]);
   const int cycles = soakCycles();
   ASSERT_GT(cycles, kWarmUpCycles);
 
