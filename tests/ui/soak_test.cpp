@@ -53,10 +53,11 @@ constexpr int kWarmUpCycles = 3;
 // kept per cycle adds up to over the 47 cycles the test command measures.
 // Handles: one may be of a thread still being torn down. Private bytes grow
 // steadily under Wine, by about 20 KB a cycle on x86_64 and 35 to 47 KB on
-// i686 (1.7 to 2.3 MB over the 47 cycles), a growth not yet traced to its
-// owner: the bound lets that pass and still fails a renderer module that
-// keeps its runtime's 73 KB reserve at each of its unloads (two or three a
-// cycle: 10 MB over the 47 cycles).
+// i686 (1.7 to 2.3 MB over the 47 cycles), in Wine's own memory: the
+// library's and the renderer's allocations balance over the same cycles
+// (counted through their import tables). The bound lets that pass and still
+// fails a renderer module that keeps its runtime's 73 KB reserve at each of
+// its unloads (two or three a cycle: 10 MB over the 47 cycles).
 constexpr int64_t kHandleBound = 20;
 constexpr int64_t kGdiBound = 20;
 constexpr int64_t kUserBound = 10;
