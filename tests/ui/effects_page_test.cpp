@@ -28,6 +28,7 @@
 #include "screen_pixels.h"
 #include "sheet_fixture.h"
 #include "temp_folder.h"
+#include "input_driver.h"
 #include "window_driver.h"
 
 namespace vta::test {

@@ -24,6 +24,7 @@
 #include "ui/editors/envelope_editor.h"
 #include "pane_page_fixture.h"
 #include "temp_folder.h"
+#include "input_driver.h"
 #include "window_driver.h"
 
 namespace vta::test {

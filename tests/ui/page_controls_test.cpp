@@ -16,6 +16,7 @@
 #include "dialog_controls.h"
 #include "envelope_editor_ids.h"
 #include "filter_page_ids.h"
+#include "input_driver.h"
 #include "installation.h"
 #include "objects_page_ids.h"
 #include "options_page_ids.h"

@@ -1,0 +1,142 @@
+#include "input_driver.h"
+
+#include "window_driver.h"
+
+namespace vta {
+namespace {
+
+struct OwnedQuery {
+  HWND owner;
+  const char* className;
+  HWND found;
+};
+
+BOOL CALLBACK matchOwned(HWND window, LPARAM lParam) {
+  auto* query = reinterpret_cast<OwnedQuery*>(lParam);
+  char name[64] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (GetWindow(window, GW_OWNER) != query->owner || !IsWindowVisible(window) ||
+      lstrcmpiA(name, query->className) != 0) {
+    return TRUE;
+  }
+  query->found = window;
+  return FALSE;
+}
+
+// A screen coordinate as the normalised absolute coordinate that maps back
+// to it exactly.
+LONG absolute(LONG coordinate, int screenSize) {
+  return static_cast<LONG>((coordinate * 65536LL + screenSize - 1) / screenSize);
+}
+
+}  // namespace
+
+void holdKeys(std::initializer_list<UINT> virtualKeys, bool down) {
+  std::vector<INPUT> events;
+  for (UINT key : virtualKeys) {
+    INPUT event{};
+    event.type = INPUT_KEYBOARD;
+    event.ki.wVk = static_cast<WORD>(key);
+    event.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+    events.insert(down ? events.end() : events.begin(), event);
+  }
+  if (!events.empty()) SendInput(static_cast<UINT>(events.size()), events.data(), sizeof events[0]);
+}
+
+void mouseTo(HWND window, POINT point, DWORD buttonFlags) {
+  ClientToScreen(window, &point);
+  INPUT event{};
+  event.type = INPUT_MOUSE;
+  event.mi.dx = absolute(point.x, GetSystemMetrics(SM_CXSCREEN));
+  event.mi.dy = absolute(point.y, GetSystemMetrics(SM_CYSCREEN));
+  event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
+  SendInput(1, &event, sizeof event);
+}
+
+std::string dragWatching(HWND window, POINT from, POINT to, std::initializer_list<UINT> heldKeys,
+                         const char* popupClass, const std::function<bool()>& moved) {
+  // The keys held go to the focus of the foreground window, and the mouse
+  // messages' key flags come from the keys its thread has seen: a dialog
+  // without a focus would lose them.
+  SetForegroundWindow(window);
+  waitUntil([&] { return GetForegroundWindow() == window; });
+  if (!focusOf(window)) SendMessageA(window, WM_NEXTDLGCTL, 0, FALSE);
+  holdKeys(heldKeys, true);
+  mouseTo(window, from, MOUSEEVENTF_LEFTDOWN);
+  // Wine under X also reports where the display server's pointer went, a
+  // moment later and possibly out of turn; the pointer is sent to its end
+  // again until the window has moved there. A window that has just come to
+  // the front takes the display server's keyboard state, in which nothing is
+  // held, so a key it has dropped is pressed again.
+  waitUntil([&] {
+    for (UINT key : heldKeys) {
+      if (GetAsyncKeyState(static_cast<int>(key)) >= 0) holdKeys({key}, true);
+    }
+    mouseTo(window, to);
+    return moved() && ownedWindow(window, popupClass);
+  });
+  HWND popup = ownedWindow(window, popupClass);
+  const std::string text = popup ? windowText(popup) : "";
+  mouseTo(window, to, MOUSEEVENTF_LEFTUP);
+  holdKeys(heldKeys, false);
+  waitUntil([&] { return !ownedWindow(window, popupClass); });
+  // Answered once the handler of the release, which closed the popup, is done.
+  SendMessageA(window, WM_NULL, 0, 0);
+  return text;
+}
+
+void typeText(HWND foreground, const char* text) {
+  for (const char* c = text; *c; ++c) {
+    const SHORT key = VkKeyScanA(*c);
+    if (key & 0x100) {
+      typeKeys(foreground, {VK_SHIFT, static_cast<UINT>(key & 0xFF)});
+    } else {
+      typeKey(foreground, static_cast<UINT>(key & 0xFF));
+    }
+  }
+}
+
+HWND focusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+bool tabReaches(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  HWND before = GetNextDlgTabItem(dialog, control, TRUE);
+  SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(before), TRUE);
+  typeKey(dialog, VK_TAB);
+  return waitUntil([&] { return focusOf(dialog) == control; });
+}
+
+std::vector<uint32_t> clientPixels(HWND window) {
+  RECT area;
+  GetClientRect(window, &area);
+  const int width = area.right, height = area.bottom;
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  HDC dc = GetDC(window), memory = CreateCompatibleDC(dc);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+  GdiFlush();
+  const auto* first = static_cast<const uint32_t*>(bits);
+  std::vector<uint32_t> pixels(first, first + (bits ? width * height : 0));
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, dc);
+  return pixels;
+}
+
+HWND ownedWindow(HWND owner, const char* className) {
+  OwnedQuery query = {owner, className, nullptr};
+  EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), matchOwned,
+                    reinterpret_cast<LPARAM>(&query));
+  return query.found;
+}
+
+}  // namespace vta
