@@ -108,8 +108,9 @@ wine_server() {
 
 # Creates the private prefix of one architecture once: no Mono or Gecko, no
 # crash dialog and no crash debugger (a crashing test fails instead of
-# hanging, or passing: the debugger ended a crashed program with status 0). The prefix counts
-# as ready only when wineboot succeeded; a half-made one is made again.
+# hanging, or passing: the debugger ended a crashed program with status 0).
+# The prefix counts as ready only when wineboot succeeded; a half-made one is
+# made again.
 VTA_WINE_ARCHS=""
 prepare_wine() {
   local arch=$1 prefix log
