@@ -36,6 +36,15 @@ struct RasterVertex {
 void fillTriangle(Canvas& canvas, const RasterVertex* v, const SurfaceLook& look, bool writeDepth,
                   const Shadows& shadows, AbortPoll& abort);
 
+// How many samples fillTriangle() takes at once: 8 where the processor
+// has AVX2, else 4 (SSE2; 1 without it). Every width draws the same bits.
+int fillLanes();
+// Lets tests compare the widths: 4, or 0 for the widest the processor has
+// (also what a width it lacks gives; the environment's VTA_FILL_LANES is
+// read the same way at the start). Returns the width now used, for every
+// thread.
+int useFillLanes(int lanes);
+
 // Draws a one-sample-wide line in the picture's colour (unlit) over the canvas.
 void drawEdge(Canvas& canvas, const RasterVertex& a, const RasterVertex& b,
               const SurfaceLook& look);
