@@ -10,6 +10,7 @@
 #include "abort_poll.h"
 #include "canvas.h"
 #include "edge_line.h"
+#include "lane_set.h"
 #include "picture_lanes.h"
 #include "raster.h"
 #include "row_lanes.h"
