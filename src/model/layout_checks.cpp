@@ -3,6 +3,7 @@
 // the internal classes match the C structs field by field in every build.
 #include <cstddef>
 
+#include "model/effect_component.h"
 #include "model/effect_settings.h"
 #include "vantaro/vantaro.h"
 
@@ -57,6 +58,21 @@ VTA_SAME_FIELD(EffectSettings, VtaEffectSettings, globalParams);
 VTA_SAME_FIELD(EffectSettings, VtaEffectSettings, objectParams);
 VTA_SAME_FIELD(EffectSettings, VtaEffectSettings, description);
 static_assert(sizeof(EffectSettings) == sizeof(VtaEffectSettings), "settings size");
+
+// Renderer plug-ins read components through VtaComponent, whose `entries`
+// stands for the virtual table pointer the compiler puts first.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+VTA_SAME_FIELD(EffectComponent, VtaComponent, id);
+VTA_SAME_FIELD(EffectComponent, VtaComponent, linkId);
+VTA_SAME_FIELD(EffectComponent, VtaComponent, parentId);
+VTA_SAME_FIELD(EffectComponent, VtaComponent, link);
+VTA_SAME_FIELD(EffectComponent, VtaComponent, attached);
+VTA_SAME_FIELD(EffectComponent, VtaComponent, parent);
+VTA_SAME_FIELD(EffectComponent, VtaComponent, spanStart);
+VTA_SAME_FIELD(EffectComponent, VtaComponent, spanEnd);
+VTA_SAME_FIELD(EffectComponent, VtaComponent, next);
+#pragma GCC diagnostic pop
 
 #undef VTA_SAME_FIELD
 

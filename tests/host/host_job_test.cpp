@@ -31,9 +31,7 @@ bool encodePpm(const RgbPicture& frame, std::string& file) {
 
 class HostRender : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(renderer.loaded());
-  }
+  void SetUp() override { ASSERT_TRUE(renderer.loaded()); }
 
   // Renders six frames of 48 x 27 into the folder on a thread of its own.
   std::future<RenderEnd> start() {

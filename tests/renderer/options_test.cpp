@@ -38,7 +38,6 @@ TEST_F(OptionsTest, TransitionPeriodHoldsTheEndsOutsideItAndFullTransparencyShow
   EXPECT_LT(meanDifference(render("Spin Away", 50, 100, half), render("Spin Away", 50, 100)), 0.5);
   EXPECT_GT(meanDifference(render("Spin Away", 30, 100, half), start), 5.0);
 
-  // Full transparency shows the background.
   vtafx::Picture clear = render("Spin Away", 3, 10, {{kTransparency, 100}});
   EXPECT_LT(meanDifference(clear, source(2)), 1.0);
   vtafx::Picture halfClear = render("Spin Away", 0, 10, {{kTransparency, 50}});
@@ -101,7 +100,6 @@ TEST_F(OptionsTest, AntialiasingSoftensOnlyEdgesAndFilteringAndPerspectiveChange
                            render("Slide Left", 10, 10, {}, 64)),
             0.0);
 
-  // Filtering and perspective change the mapping.
   Options plain{{VTA_QUALITY, 0}, {VTA_IMAGE_QUALITY, 0}};
   vtafx::Picture base = render("Door Swing Open", 5, 10, plain, 64);
   EXPECT_GT(meanDifference(base, render("Door Swing Open", 5, 10,
@@ -154,7 +152,6 @@ TEST_F(OptionsTest, FilterModeShowsTheClipOnlyOnTheChosenSourceWhateverFlyModeAn
   EXPECT_LT(meanDifference(render("Slide Left", 0, 10, asBackground), source(1)), 1.0);
   // Only 1.0 switches filter mode on.
   EXPECT_LT(meanDifference(render("Slide Left", 10, 10, {{VTA_FILTER_ON, 0.5f}}), source(2)), 1.0);
-  // Fly direction and transition period do not apply.
   Options filter{{VTA_FILTER_ON, 1}};
   Options filterFlyOnHalf{{VTA_FILTER_ON, 1}, {VTA_FLY_MODE, 1}, {VTA_TRANSITION_PERIOD, 50}};
   EXPECT_LT(meanDifference(render("Spin Away", 3, 10, filter),

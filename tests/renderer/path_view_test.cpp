@@ -105,7 +105,6 @@ TEST_F(PathViewTest, WithoutThePathBitOrAPathOnlyTheSceneIsDrawn) {
   vtafx::Picture picture = draw(job, camera);
   Spot s = spotOf(camera, trace(job).keys[1]);
   EXPECT_NE(pixelAt(picture, int(s.x), int(s.y)), bytesOf(rnd::kCurrentKeyColour));
-  // An object without a path shows the scene alone.
   job = viewJob(rnd::kCameraView | kShowAll, kWidth, kHeight, 50);
   job.viewObject = 77;
   picture = draw(job, camera);
@@ -141,7 +140,6 @@ TEST_F(PathViewTest, DraggingDrawsALighterSceneAndKeepsTheFramingUntilAJobFrames
   keep(lighter, "path_view_dragging");
   EXPECT_GT(meanDifference(still, lighter), 0.5);
 
-  // A view holds still while the path changes, until a job frames it anew.
   auto* path = static_cast<vta::PathComponent*>(record_.description.lists[vta::kPaths].head);
   CameraView framed, dragged, reframed;
   draw(viewJob(rnd::kTopView | kShowAll, kWidth, kHeight, 50), framed);

@@ -18,7 +18,6 @@ TEST(RippleTest, ValuesFallBackToDefaultsAmountIsClampedAndWarpingKeepsFlatOrSti
   EXPECT_FLOAT_EQ(s.centreX, 0.5f);
   EXPECT_FLOAT_EQ(settingsFrom(-1.0f, 0, nullptr).amount, 0.0f);
 
-  // Warping keeps a flat picture flat and a still one unchanged.
   const uint32_t n = 16;
   std::vector<uint8_t> source(n * n * 3), target(n * n * 3, 0);
   for (size_t i = 0; i < source.size(); ++i) source[i] = static_cast<uint8_t>(i * 7);

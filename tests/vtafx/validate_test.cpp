@@ -17,8 +17,8 @@ namespace vtafx {
 namespace {
 
 using vta::ChunkBytes;
-using vta::textBytes;
 using vta::le32;
+using vta::textBytes;
 
 class Validate : public ::testing::Test {
  protected:
@@ -107,7 +107,6 @@ TEST_F(Validate, SceneReferences) {
   EXPECT_NE(std::string::npos, run.out.find(":404: SRF0: links to id 9"));
 }
 
-// A clean file gives no lines and exit 0; of several files, each is checked.
 TEST_F(Validate, CleanFilesGiveNoLinesAndSeveralAreCheckedInTurn) {
   const std::string good = folder.write(
       "good.lst", ChunkBytes("VTAG").chunk("OGRP", textBytes("A")).chunk("OITM", textBytes("B")));

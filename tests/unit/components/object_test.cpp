@@ -192,7 +192,6 @@ TEST_F(HostileObjectPayload, EveryTruncationIsRefusedAndAnAcceptedPayloadReplace
   ASSERT_TRUE(copy);
   EXPECT_TRUE(sameShape(*copy, *original));
 
-  // An accepted payload replaces the arrays.
   auto small = make<ObjectComponent>();
   Payload empty(*small);
   ASSERT_EQ(target->readChunk(empty.tag, empty.length, empty.data), 1);

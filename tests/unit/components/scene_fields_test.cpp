@@ -123,7 +123,6 @@ TEST(SceneFields, SurfaceSetupReadsAndWritesItsBytesAndZerosStandForTheDefaults)
   EXPECT_TRUE(setup.screenMapped);
   EXPECT_EQ(storedPayload<SurfaceComponent>(setup, storeSurfaceSetup), bytes);
 
-  // Zeros stand for the defaults.
   const SurfaceSetup zeros = surfaceSetup(*make<SurfaceComponent>());
   EXPECT_FALSE(zeros.showsVideoSource());
   EXPECT_EQ(zeros.colourInUse().alpha, 1.0f);

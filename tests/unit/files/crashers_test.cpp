@@ -90,7 +90,6 @@ TEST_F(Crashers, ImpossibleSizesGetNoPixelsAndDefaultsNeverOverrunTheRecord) {
   EXPECT_EQ(0, loadTextureImage(image, path.c_str()));
   EXPECT_EQ(nullptr, image.pixels);
 
-  // Defaults records never overrun the record or the payload.
   EffectSettings record;
   record.globalParams[0] = 3.0f;
   install.write("Work/Defaults.VRI", ChunkBytes("VTAR").chunk("RIN0", std::string(2000, '\x41')));

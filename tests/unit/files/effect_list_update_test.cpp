@@ -20,9 +20,8 @@ struct RecordedProgress : BuildProgress {
 class EffectListUpdateTest : public ::testing::Test {
  protected:
   void addEffect(const std::string& file, const std::string& title, uint32_t allow) {
-    install.write(
-        root + "Effects/" + file + ".vta",
-        ChunkBytes("VTAE").chunk("ENAM", textBytes(title)).chunk("ALOW", le32(allow)));
+    install.write(root + "Effects/" + file + ".vta",
+                  ChunkBytes("VTAE").chunk("ENAM", textBytes(title)).chunk("ALOW", le32(allow)));
   }
   // Master list: group "Spins" (spin1, spin2, gone), group "Hidden" (hidden).
   void standardInstallation() {

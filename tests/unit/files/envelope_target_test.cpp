@@ -27,7 +27,6 @@ TEST(NewEnvelopeId, OneAboveTheHighestNeverATakenOneAndNoneWhenAllAreTaken) {
   envelopes.append(envelopeWithId(65535));
   EXPECT_EQ(40003, newEnvelopeId(envelopes)) << "past 65535: the lowest free one";
 
-  // None when every user id is taken.
   ComponentList full;
   for (uint32_t id = 40001; id <= 65535; ++id)
     full.append(envelopeWithId(static_cast<uint16_t>(id)));

@@ -1,36 +1,68 @@
 // The settings record and its description: compare, copy, ownership, the
-// parameter index, and the layout hosts and plug-ins rely on.
+// parameter index, and the layout hosts and plug-ins rely on; the texture
+// images a description holds: row layout, pixel ownership and copies.
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstring>
+#include <utility>
 
 #include "model/components/envelope.h"
 #include "model/effect_settings.h"
 #include "model/owned_text.h"
-#include "test_component.h"
-#include "vantaro/vantaro.h"
+#include "model/texture_image.h"
+#include "platform/byte_order.h"
 
 namespace vta::test {
 namespace {
+
+// A minimal component kind for testing lists and records independently of
+// the real kinds: one value that takes part in compare.
+class TestComponent final : public EffectComponent {
+ public:
+  static constexpr uint32_t kTag = fourCC("TST0");
+
+  TestComponent(uint16_t id, uint16_t linkId = 0, uint16_t parentId = 0, int value = 0)
+      : EffectComponent(id, 0.0f, 1.0f, linkId, parentId), value(value) {}
+
+  void destroy(bool freeSelf) override {
+    ++destroyed;
+    destroyComponent(this, freeSelf);
+  }
+  EffectComponent* clone() const override {
+    return makeComponent<TestComponent>(id, linkId, parentId, value);
+  }
+  int readChunk(uint32_t, uint32_t, const uint8_t*) override { return 0; }
+  int writeChunk(uint32_t* tag, uint32_t* length, uint8_t** payload) const override {
+    *tag = kTag;
+    *length = kComponentHeaderSize;
+    *payload = newPayload(kComponentHeaderSize);
+    return *payload ? 1 : 0;
+  }
+  int compare(const EffectComponent* other) const override {
+    if (EffectComponent::compare(other)) return 1;
+    return static_cast<const TestComponent*>(other)->value != value;
+  }
+
+  int value;
+  static inline int destroyed = 0;
+};
+
+inline TestComponent* makeTest(uint16_t id, uint16_t linkId = 0, uint16_t parentId = 0,
+                               int value = 0) {
+  return makeComponent<TestComponent>(id, linkId, parentId, value);
+}
 
 TEST(RecordParameters, IndexesNameTheRealAtItsOffsetAndEveryRealCountsInCompare) {
   EffectSettings record;
   auto offsetOf = [&](int index) {
     return reinterpret_cast<char*>(record.parameter(index)) - reinterpret_cast<char*>(&record);
   };
-  EXPECT_EQ(44, offsetOf(0));
-  EXPECT_EQ(160, offsetOf(29));
-  EXPECT_EQ(164, offsetOf(100));
-  EXPECT_EQ(164 + 40 * 4 + 4 * 7, offsetOf(507));
-  EXPECT_EQ(960, offsetOf(2009));
-  EXPECT_EQ(nullptr, record.parameter(30));
-  EXPECT_EQ(nullptr, record.parameter(99));
-  EXPECT_EQ(nullptr, record.parameter(110));
-  EXPECT_EQ(nullptr, record.parameter(2100));
-  EXPECT_EQ(nullptr, record.parameter(-1));
+  const std::pair<int, ptrdiff_t> offsets[] = {
+      {0, 44}, {29, 160}, {100, 164}, {507, 164 + 40 * 4 + 4 * 7}, {2009, 960}};
+  for (const auto& [index, offset] : offsets) EXPECT_EQ(offset, offsetOf(index)) << index;
+  for (int index : {30, 99, 110, 2100, -1}) EXPECT_EQ(nullptr, record.parameter(index)) << index;
 
-  // Fresh records compare equal and every real counts.
   EffectSettings a, b;
   EXPECT_EQ(0, a.differs(b));
   for (int index : {0, 9, 29, 100, 104, 1005, 2009}) {
@@ -114,11 +146,7 @@ TEST(DescriptionCopy, ReleasesTextsTheSourceLacksAndCopiesTexturesIndependently)
   source.textureCount = 2;
   for (int i = 0; i < 2; ++i) {
     source.textures[i] = newTextureImage();
-    source.textures[i]->rowPixels = 2;
-    source.textures[i]->rowCount = 1;
-    source.textures[i]->bytesPerPixel = 3;
-    source.textures[i]->rowAlign = 4;
-    ASSERT_TRUE(source.textures[i]->computeRowLayout());
+    ASSERT_TRUE(source.textures[i]->describeBgr24(2, 1, 4));
     const uint8_t pixels[8] = {1, 2, 3, 4, 5, 6, 0, 0};
     ASSERT_TRUE(source.textures[i]->takePixels(pixels, sizeof pixels));
   }
@@ -179,7 +207,6 @@ TEST(ComponentLinks, RemovalClearsReferencesHeldByEveryListAndLaterListsWinForAn
   EXPECT_EQ(child, description.lists[kSurfaces].head->link);
   EXPECT_FALSE(description.removeComponent(kObjects, envelope)) << "not a member of that list";
 
-  // The later list wins for an id held twice.
   description.lists[kCameras].append(makeTest(5));
   description.lists[kWarps].append(makeTest(5));
   description.lists[kEnvelopes].append(makeTest(9, 5));
@@ -208,7 +235,6 @@ TEST(ComponentList, PositionsCopiesEqualityAndEnvelopesFoundByOwnerAndParameter)
   EXPECT_EQ(4, TestComponent::destroyed - before);
   EXPECT_EQ(nullptr, other.head);
 
-  // A description finds an envelope by its owner and parameter together.
   EffectDescription description;
   auto addEnvelope = [&](uint16_t id, uint16_t owner, uint16_t parameter) {
     auto* envelope = makeComponent<EnvelopeComponent>(id, 0.0f, 1.0f, owner, 0);
@@ -225,22 +251,85 @@ TEST(ComponentList, PositionsCopiesEqualityAndEnvelopesFoundByOwnerAndParameter)
   EXPECT_EQ(nullptr, description.findEnvelope(4, 7));
 }
 
-// Renderer plug-ins read components through VtaComponent.
-TEST(ComponentLayout, MatchesThePublishedHead) {
-  TestComponent component(1);
-  auto at = [&](const void* field) {
-    return static_cast<size_t>(static_cast<const char*>(field) -
-                               reinterpret_cast<const char*>(&component));
-  };
-  EXPECT_EQ(offsetof(VtaComponent, id), at(&component.id));
-  EXPECT_EQ(offsetof(VtaComponent, linkId), at(&component.linkId));
-  EXPECT_EQ(offsetof(VtaComponent, parentId), at(&component.parentId));
-  EXPECT_EQ(offsetof(VtaComponent, link), at(&component.link));
-  EXPECT_EQ(offsetof(VtaComponent, attached), at(&component.attached));
-  EXPECT_EQ(offsetof(VtaComponent, parent), at(&component.parent));
-  EXPECT_EQ(offsetof(VtaComponent, spanStart), at(&component.spanStart));
-  EXPECT_EQ(offsetof(VtaComponent, spanEnd), at(&component.spanEnd));
-  EXPECT_EQ(offsetof(VtaComponent, next), at(&component.next));
+TextureImage& sized(TextureImage& image, uint32_t rowPixels, uint8_t bytesPerPixel,
+                    uint8_t rowAlign, uint32_t rowCount) {
+  image.rowPixels = rowPixels;
+  image.bytesPerPixel = bytesPerPixel;
+  image.rowAlign = rowAlign;
+  image.rowCount = rowCount;
+  return image;
+}
+
+TEST(TextureRowLayout, RoundsRowsUpToTheAlignmentKeepsValuesForZeroAndRefusesHugeOnes) {
+  TextureImage image;
+  ASSERT_TRUE(sized(image, 3, 3, 4, 5).computeRowLayout());
+  EXPECT_EQ(12u, image.rowBytes);
+  EXPECT_EQ(60u, image.dataSize);
+  ASSERT_TRUE(sized(image, 3, 3, 8, 5).computeRowLayout());
+  EXPECT_EQ(16u, image.rowBytes);
+  ASSERT_TRUE(sized(image, 3, 3, 3, 1).computeRowLayout());
+  EXPECT_EQ(9u, image.rowBytes) << "alignment need not be a power of two";
+  image.rowBytes = 7;
+  image.dataSize = 70;
+  ASSERT_TRUE(sized(image, 100, 4, 0, 100).computeRowLayout());
+  EXPECT_EQ(7u, image.rowBytes);
+  EXPECT_EQ(70u, image.dataSize);
+
+  image.rowBytes = 1;
+  EXPECT_FALSE(sized(image, 8193, 3, 4, 10).computeRowLayout());
+  EXPECT_FALSE(sized(image, 10, 3, 4, 0xFFFFFFFFu).computeRowLayout());
+  image.width = 9000;
+  EXPECT_FALSE(sized(image, 10, 3, 4, 10).computeRowLayout());
+  EXPECT_EQ(1u, image.rowBytes) << "a refused layout changes nothing";
+  image.width = 8192;
+  EXPECT_TRUE(sized(image, 8192, 4, 4, 8192).computeRowLayout());
+  EXPECT_EQ(8192u * 4 * 8192, image.dataSize);
+  EXPECT_FALSE(sized(image, 8192, 255, 255, 8192).computeRowLayout())
+      << "more than 32 bits of pixel data";
+}
+
+TEST(TexturePixels, ShortDataLeavesTheImageWithoutPixelsAndClearKeepsBorrowedOnes) {
+  TextureImage image;
+  ASSERT_TRUE(sized(image, 2, 3, 4, 2).computeRowLayout());  // 16 bytes
+  const uint8_t data[16] = {9};
+  EXPECT_FALSE(image.takePixels(data, 15));
+  EXPECT_EQ(nullptr, image.pixels);
+  EXPECT_EQ(0u, image.ownsPixels);
+  EXPECT_TRUE(image.takePixels(data, 16));
+  EXPECT_EQ(9, image.pixels[0]);
+  EXPECT_EQ(1u, image.ownsPixels);
+  uint8_t borrowed[4] = {1, 2, 3, 4};
+  image.clear();
+  image.pixels = borrowed;  // not owned: a render target, say
+  image.clear();
+  EXPECT_EQ(nullptr, image.pixels);
+  EXPECT_EQ(4, borrowed[3]) << "clear does not release borrowed pixels";
+}
+
+TEST(TextureCopy, IsIndependentAndComplete) {
+  TextureImage source;
+  source.setName("brick");
+  source.format = 2;
+  source.imageReals[3] = 0.25f;
+  source.skipRows = 1;
+  ASSERT_TRUE(sized(source, 1, 4, 4, 2).computeRowLayout());
+  const uint8_t data[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+  ASSERT_TRUE(source.takePixels(data, sizeof data));
+
+  TextureImage copy;
+  copy.copyFrom(source);
+  EXPECT_STREQ("brick", copy.name);
+  EXPECT_NE(source.name, copy.name);
+  EXPECT_EQ(2, copy.format);
+  EXPECT_EQ(0.25f, copy.imageReals[3]);
+  EXPECT_EQ(1u, copy.skipRows);
+  EXPECT_EQ(8u, copy.dataSize);
+  ASSERT_NE(nullptr, copy.pixels);
+  EXPECT_NE(source.pixels, copy.pixels);
+  EXPECT_EQ(0, std::memcmp(data, copy.pixels, 8));
+
+  source.clear();
+  EXPECT_EQ(8, copy.pixels[7]);
 }
 
 }  // namespace

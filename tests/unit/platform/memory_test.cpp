@@ -26,7 +26,6 @@ TEST(AllocateAndCompareBytes, ZeroFilledDistinctBlocksAndUnsignedComparesClamped
   release(b);
   release(nullptr);
 
-  // compareBytes compares n bytes as unsigned, clamped to one.
   const unsigned char low[] = {0x10, 0x7F};
   const unsigned char high[] = {0x10, 0x80};
   EXPECT_EQ(compareBytes(low, high, 2), -1);
@@ -65,7 +64,6 @@ TEST(CopiesAndFills, BytesForwardEvenOverlappingStringsWithTheirTerminatorNothin
   EXPECT_EQ(fillBytes(bytes, 1, 0), nullptr);
   EXPECT_EQ(bytes[0], 0xAB);
 
-  // Strings copy and append with their terminator.
   char text[8];
   std::memset(text, 'x', sizeof text);
   EXPECT_EQ(copyString(text, "ab"), text);

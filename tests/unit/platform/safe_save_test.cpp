@@ -110,7 +110,6 @@ TEST(SafeSave, UncommittedOrUnstartedSavesChangeNothingAndNoneReplacesAFolder) {
   EXPECT_FALSE(saveFile(folder.file("no-folder/x.vta").c_str(), "x", 1));
   EXPECT_EQ((std::set<std::string>{"kept.vta"}), folder.names());
 
-  // No save replaces a folder.
   folder.write("taken.vta/inside", "kept");
   EXPECT_FALSE(saveFile(folder.file("taken.vta").c_str(), "x", 1));
   EXPECT_EQ((std::set<std::string>{"kept.vta", "taken.vta"}), folder.names());

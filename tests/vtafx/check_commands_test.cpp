@@ -1,5 +1,6 @@
 // vtafx check-effect passes an effect that starts on the outgoing and ends
-// on the incoming clip, and names every end of one that does not.
+// on the incoming clip, and names every end of one that does not;
+// check-renderer names each promise a renderer that draws nothing breaks.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,6 +13,10 @@
 
 namespace vtafx {
 namespace {
+
+bool says(const CommandRun& run, const std::string& text) {
+  return run.out.find(text) != std::string::npos;
+}
 
 // An installation holding "Slide Left" and "Stops Short", a copy whose
 // picture stops a quarter of the frame before it has left.
@@ -40,10 +45,6 @@ class CheckEffect : public ::testing::Test {
   vta::SettingsSandbox sandbox_;
   vta::TempFolder folder_;
 };
-
-bool says(const CommandRun& run, const std::string& text) {
-  return run.out.find(text) != std::string::npos;
-}
 
 TEST_F(CheckEffect, PassesACleanCutAndNamesEveryEndThatIsNot) {
   CommandRun clean = check({"Slide Left"});
@@ -77,6 +78,19 @@ TEST(EndDifference, CountsEveryPixelInTheMeanAndAllButTheBorderInTheWorst) {
   EXPECT_FALSE(endDifference(darker, expected).clean());
   EXPECT_FALSE(
       endDifference(Picture{32, 32, std::vector<uint8_t>(32 * 32 * 3, 100)}, expected).clean());
+}
+
+using CheckRenderer = SampleInstallation;
+
+// That Rnd_Software passes is the test renderer_contract_check.
+TEST_F(CheckRenderer, NamesWhatABlankRendererBreaks) {
+  CommandRun blank = runCaptured(runCheckRenderer, {BLANK_RENDERER_PATH, "--install", tree()});
+  EXPECT_EQ(kExitFailed, blank.code);
+  for (const char* line :
+       {"FAILED: all five entries are exported\n", "FAILED: a prepared context renders a frame\n",
+        "FAILED: the abort callback is asked while a frame is drawn\n",
+        "ok: nothing is written outside the output buffer\n"})
+    EXPECT_TRUE(says(blank, line)) << blank.out;
 }
 
 }  // namespace

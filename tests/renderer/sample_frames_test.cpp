@@ -1,4 +1,7 @@
-// Frames of a few sample effects compared with pictures checked by eye and
+// Frames of the sample effects. Every one starts exactly on the outgoing
+// clip and ends exactly on the incoming one, at the preview's sizes, with and
+// without antialiasing: a transition that does not shows a jump at the cuts
+// around it. Frames of a few are compared with pictures checked by eye and
 // kept in golden/ as binary PPM, which every build reads (the Windows builds
 // have no PNG). Set VTA_UPDATE_GOLDEN=1 to write them anew (then look at
 // them before committing).
@@ -6,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "effect_ends.h"
 #include "render_fixture.h"
 
 namespace rndtest {
@@ -37,9 +41,17 @@ double shareDiffering(const vtafx::Picture& a, const vtafx::Picture& b, int tole
   return pixels ? double(differing) / pixels : 1;
 }
 
-using GoldenTest = RenderTest;
+using SampleFrames = RenderTest;
 
-TEST_F(GoldenTest, SampleEffectsLookAsChecked) {
+TEST_F(SampleFrames, EverySampleEffectStartsOnTheOutgoingAndEndsOnTheIncomingClip) {
+  const std::vector<std::string> effects = vtafx::installedEffects(VTA_SAMPLE_INSTALL_DIR);
+  ASSERT_FALSE(effects.empty());
+  for (const std::string& effect : effects)
+    for (const vtafx::EndCheck& check : vtafx::checkEnds(session_, effect, vtafx::previewSizes()))
+      EXPECT_TRUE(check.difference.clean()) << effect << ": " << vtafx::describe(check);
+}
+
+TEST_F(SampleFrames, LookAsChecked) {
   bool update = std::getenv("VTA_UPDATE_GOLDEN") != nullptr;
   for (const GoldenCase& c : kCases) {
     vtafx::Picture frame = render(c.effect, c.position, 10, {{4, 1}});
