@@ -1,5 +1,7 @@
 #include "input_driver.h"
 
+#include <vector>
+
 #include "window_driver.h"
 
 namespace vta {
@@ -29,8 +31,7 @@ LONG absolute(LONG coordinate, int screenSize) {
   return static_cast<LONG>((coordinate * 65536LL + screenSize - 1) / screenSize);
 }
 
-}  // namespace
-
+// Holds keys down, or releases them in reverse order.
 void holdKeys(std::initializer_list<UINT> virtualKeys, bool down) {
   std::vector<INPUT> events;
   for (UINT key : virtualKeys) {
@@ -43,7 +44,9 @@ void holdKeys(std::initializer_list<UINT> virtualKeys, bool down) {
   if (!events.empty()) SendInput(static_cast<UINT>(events.size()), events.data(), sizeof events[0]);
 }
 
-void mouseTo(HWND window, POINT point, DWORD buttonFlags) {
+// Moves the mouse to point of window's client area, then does buttonFlags
+// there (MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP or 0).
+void mouseTo(HWND window, POINT point, DWORD buttonFlags = 0) {
   ClientToScreen(window, &point);
   INPUT event{};
   event.type = INPUT_MOUSE;
@@ -52,6 +55,8 @@ void mouseTo(HWND window, POINT point, DWORD buttonFlags) {
   event.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttonFlags;
   SendInput(1, &event, sizeof event);
 }
+
+}  // namespace
 
 std::string dragWatching(HWND window, POINT from, POINT to, std::initializer_list<UINT> heldKeys,
                          const char* popupClass, const std::function<bool()>& moved) {
@@ -109,27 +114,6 @@ bool tabReaches(HWND dialog, int id) {
   SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(before), TRUE);
   typeKey(dialog, VK_TAB);
   return waitUntil([&] { return focusOf(dialog) == control; });
-}
-
-std::vector<uint32_t> clientPixels(HWND window) {
-  RECT area;
-  GetClientRect(window, &area);
-  const int width = area.right, height = area.bottom;
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  HDC dc = GetDC(window), memory = CreateCompatibleDC(dc);
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-  GdiFlush();
-  const auto* first = static_cast<const uint32_t*>(bits);
-  std::vector<uint32_t> pixels(first, first + (bits ? width * height : 0));
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(window, dc);
-  return pixels;
 }
 
 HWND ownedWindow(HWND owner, const char* className) {

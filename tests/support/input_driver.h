@@ -1,26 +1,15 @@
-// Input as a user gives it, through the system's input queue (held keys,
-// pointer moves, drags, typed text, Tab), and what the UI tests read back:
-// the focus, a window's pixels, the popups a window owns.
+// Input as a user gives it, through the system's input queue (drags with
+// held keys, typed text, Tab), and what the UI tests read back: the focus and
+// the popups a window owns.
 #pragma once
 
 #include <windows.h>
 
-#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
-#include <vector>
 
 namespace vta {
-
-// Holds keys down (or, with down false, releases them, in reverse order)
-// through the system's input queue, as typeKeys does.
-void holdKeys(std::initializer_list<UINT> virtualKeys, bool down);
-
-// Moves the mouse through the system's input queue to point (in window's
-// client coordinates) and then does buttonFlags there (MOUSEEVENTF_LEFTDOWN,
-// MOUSEEVENTF_LEFTUP or 0). Returns once the input is queued.
-void mouseTo(HWND window, POINT point, DWORD buttonFlags = 0);
 
 // A left-button drag through the system's input queue from one point of
 // window's client area to another, with keys held throughout. Before the
@@ -39,9 +28,6 @@ HWND focusOf(HWND window);
 // Focuses the tab stop before control id of dialog, types Tab through the
 // system's input queue and waits for the focus to reach the control.
 bool tabReaches(HWND dialog, int id);
-
-// The client area of window as it shows, one 0x00RRGGBB value a pixel.
-std::vector<uint32_t> clientPixels(HWND window);
 
 // The visible top-level window of class className owned by owner; null
 // when there is none.

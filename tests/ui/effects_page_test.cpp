@@ -11,6 +11,7 @@
 #include <cstring>
 #include <functional>
 #include <mutex>
+#include <numeric>
 #include <set>
 #include <string>
 #include <vector>
@@ -65,6 +66,7 @@ std::vector<std::string> takeOpens() {
 
 COLORREF asColorref(uint32_t rgb) { return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 bool isDark(COLORREF c) { return GetRValue(c) < 80 && GetGValue(c) < 80 && GetBValue(c) < 80; }
+bool isIcon(COLORREF c) { return c == asColorref(kThreeColour); }
 
 // Sunken: shadow on the left edge, highlight on the right; raised: the reverse.
 enum class Frame { kSunken, kRaised, kOther };
@@ -116,12 +118,12 @@ class UserFolderSandbox {
  public:
   UserFolderSandbox() {
     char previous[MAX_PATH] = "";
-    hadPrevious_ = GetEnvironmentVariableA("APPDATA", previous, sizeof previous) > 0;
+    GetEnvironmentVariableA("APPDATA", previous, sizeof previous);
     previous_ = previous;
     SetEnvironmentVariableA("APPDATA", folder_.path().c_str());
   }
   ~UserFolderSandbox() {
-    SetEnvironmentVariableA("APPDATA", hadPrevious_ ? previous_.c_str() : nullptr);
+    SetEnvironmentVariableA("APPDATA", previous_.empty() ? nullptr : previous_.c_str());
   }
   // The user's lists as the library stores them.
   PersonalLists stored() const {
@@ -133,7 +135,6 @@ class UserFolderSandbox {
  private:
   TempFolder folder_;
   std::string previous_;
-  bool hadPrevious_ = false;
 };
 
 // Runs the sheet over record, drives its Effects page, then presses OK.
@@ -205,7 +206,6 @@ class TestLibraryTest : public EffectsPageTest {
 
   Installation installation_;
 };
-using FindingTest = TestLibraryTest;
 
 // The buttons and the combo box follow the shown group; only the selected
 // effect is sunken, and only while its own group is shown.
@@ -295,7 +295,6 @@ TEST_F(TestLibraryTest, ANameInNoGroupChangesNothing) {
 // rectangle (dotted black outer line) only for the exact focus state, and
 // the icon only when the whole item is drawn.
 void expectFocusRectangleOnlyInTheExactFocusState(HWND page) {
-  const auto isIcon = [](COLORREF c) { return c == asColorref(kThreeColour); };
   const Canvas canvas(40, 30);
   HWND button = GetDlgItem(page, kFirstIcon + 1);
   auto draw = [&](UINT action, UINT state) {
@@ -308,19 +307,18 @@ void expectFocusRectangleOnlyInTheExactFocusState(HWND page) {
   const Pixels focus = draw(ODA_DRAWENTIRE, ODS_FOCUS);
   EXPECT_GT(focus.topRowBlacks(), 5);
   EXPECT_LT(focus.topRowBlacks(), 35) << "dotted, not solid";
-  EXPECT_GT(focus.count(isIcon, 2), 0);
+  EXPECT_FALSE(focus.rows(isIcon, 2).empty());
   const Pixels focusAndSelected = draw(ODA_DRAWENTIRE, ODS_FOCUS | ODS_SELECTED);
   EXPECT_EQ(0, focusAndSelected.topRowBlacks());
   EXPECT_EQ(GetSysColor(COLOR_BTNFACE), focusAndSelected.at(20, 0));
   const Pixels focusOnly = draw(ODA_FOCUS, ODS_FOCUS);
-  EXPECT_EQ(0, focusOnly.count(isIcon, 2)) << "a focus change redraws only the frame";
+  EXPECT_TRUE(focusOnly.rows(isIcon, 2).empty()) << "a focus change redraws only the frame";
   EXPECT_EQ(Frame::kRaised, frameOf(focusOnly));
 }
 
 // Mode 0, the icon alone, is also the mode without a stored choice: there
 // the page's own drawing is checked in a bitmap too.
 TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
-  const COLORREF icon = asColorref(kThreeColour);
   for (DWORD mode : {0u, 1u, 2u}) {
     SCOPED_TRACE("mode " + std::to_string(mode));
     RegistryValue display("Eff_Display");
@@ -334,16 +332,12 @@ TEST_F(TestLibraryTest, DisplayModesDrawTheIconTheNameOrBoth) {
                 if (mode == 0) expectFocusRectangleOnlyInTheExactFocusState(page);
               }));
     ASSERT_GT(button.height, 8);
-    const int iconPixels = button.count([&](COLORREF c) { return c == icon; }, 2);
-    int darkPixels = 0, darkRowSum = 0;
-    for (int y = 2; y < button.height - 2; ++y) {
-      for (int x = 2; x < button.width - 2; ++x) {
-        if (isDark(button.at(x, y))) ++darkPixels, darkRowSum += y;
-      }
-    }
-    const int meanDarkRow = darkPixels ? darkRowSum / darkPixels : -1;
+    const size_t iconPixels = button.rows(isIcon, 2).size();
+    const std::vector<int> dark = button.rows(isDark, 2);
+    const int meanDarkRow =
+        dark.empty() ? -1 : std::accumulate(dark.begin(), dark.end(), 0) / int(dark.size());
     EXPECT_EQ(mode != 1, iconPixels > 0) << iconPixels << " icon pixels";
-    EXPECT_EQ(mode != 0, darkPixels > 0) << darkPixels << " text pixels";
+    EXPECT_EQ(mode != 0, !dark.empty()) << dark.size() << " text pixels";
     if (mode == 1) {
       EXPECT_NEAR(button.height / 2, meanDarkRow, button.height / 6) << "centred";
     } else if (mode == 2) {
@@ -451,7 +445,7 @@ std::string pickFromIconMenu(HWND page, int slot, bool rightClick) {
   return text;
 }
 
-TEST_F(FindingTest, SearchShowsMatchesOfEveryGroupAndEscapeReturns) {
+TEST_F(TestLibraryTest, SearchShowsMatchesOfEveryGroupAndEscapeReturns) {
   EffectSettings record;
   std::strcpy(record.effectName, "S03");
   record.description.lists[kPaths].append(makeComponent<PathComponent>(1, 0.0f, 1.0f, 0, 0));
@@ -486,7 +480,7 @@ TEST_F(FindingTest, SearchShowsMatchesOfEveryGroupAndEscapeReturns) {
 
 // Each effect confirmed with OK goes first; Cancel changes nothing; an
 // uninstalled effect is left out without a word.
-TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
+TEST_F(TestLibraryTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
   PersonalLists earlier;
   for (int i = kIconCount; i >= 1; --i)
     earlier.noteUsed(("S" + std::string(i < 10 ? "0" : "") + std::to_string(i)).c_str());
@@ -532,7 +526,7 @@ TEST_F(FindingTest, RecentlyUsedAfterOkNewestFirstAtMostSixteen) {
 // the search box. An icon's menu then adds it to the Favourites, kept for
 // the next call, where its menu removes it for good although that call is
 // cancelled.
-TEST_F(FindingTest, KeyboardMovesAmongIconsAndSelectsAndFavouritesAreKept) {
+TEST_F(TestLibraryTest, KeyboardMovesAmongIconsAndSelectsAndFavouritesAreKept) {
   const struct {
     UINT key;
     int focusedSlot;

@@ -5,7 +5,6 @@
 // the system's input queue), and what OK, Cancel and Remove leave in the
 // record.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +22,7 @@
 #include "pane_observers.h"
 #include "ui/editors/envelope_editor.h"
 #include "pane_page_fixture.h"
+#include "screen_pixels.h"
 #include "temp_folder.h"
 #include "input_driver.h"
 #include "window_driver.h"
@@ -81,22 +81,13 @@ std::string keyBytes(const EnvelopeComponent& envelope) {
                      envelope.keyCount * sizeof(EnvelopeKey));
 }
 
-// What the screen shows at a point of the editor's client area.
-COLORREF shownAt(HWND editor, POINT p) {
-  ClientToScreen(editor, &p);
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, p.x, p.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
-}
-
 // How many pixels of the graph's top inner row are not the background: the
 // grid lines alone, or also every other pixel of a focus rectangle.
 int marksOnTopEdge(HWND editor) {
   const RECT a = graphArea(editor);
   int marks = 0;
   for (LONG x = a.left; x < a.right; ++x)
-    marks += shownAt(editor, {x, a.top}) != GetSysColor(COLOR_BTNFACE) ? 1 : 0;
+    marks += screenColourAt(editor, {x, a.top}) != GetSysColor(COLOR_BTNFACE) ? 1 : 0;
   return marks;
 }
 
@@ -282,10 +273,10 @@ TEST_F(EnvelopeEditorTest, TheGraphShowsKeysAndCursorStepsMovePastKeysBetweenWho
     moveTrackbar(editor, kTime, 45);
     captureWindow(editor, screenshotPath("envelope_editor_percent"));
     const POINT key = pointAt(editor, 0.5f, 0.6f);
-    EXPECT_EQ(RGB(0, 0, 0), shownAt(editor, {key.x - 2, key.y - 2})) << "the key square";
-    EXPECT_EQ(RGB(0, 0, 0), shownAt(editor, {key.x + 2, key.y + 2}));
+    EXPECT_EQ(RGB(0, 0, 0), screenColourAt(editor, {key.x - 2, key.y - 2})) << "the key square";
+    EXPECT_EQ(RGB(0, 0, 0), screenColourAt(editor, {key.x + 2, key.y + 2}));
     const POINT cursor = pointAt(editor, 0.45f, 0.1f);
-    EXPECT_NE(shownAt(editor, cursor), shownAt(editor, {cursor.x + 3, cursor.y}))
+    EXPECT_NE(screenColourAt(editor, cursor), screenColourAt(editor, {cursor.x + 3, cursor.y}))
         << "the cursor line at 45%";
     const struct {
       int from, button, to;
@@ -297,9 +288,9 @@ TEST_F(EnvelopeEditorTest, TheGraphShowsKeysAndCursorStepsMovePastKeysBetweenWho
     }
     moveTrackbar(editor, kTime, 75);
     sendClick(editor, kPrevious);
-    const std::vector<uint32_t> shown = clientPixels(GetDlgItem(editor, kGraph));
+    const std::vector<COLORREF> shown = screenPixels(GetDlgItem(editor, kGraph)).colours;
     SendMessageA(editor, WM_PAINT, 0, 0);
-    EXPECT_TRUE(shown == clientPixels(GetDlgItem(editor, kGraph)))
+    EXPECT_TRUE(shown == screenPixels(GetDlgItem(editor, kGraph)).colours)
         << "the cursor drawn at the key's time was left";
   });
 }
@@ -314,7 +305,7 @@ TEST_F(EnvelopeEditorTest, TheGridKeepsToWhatTheGraphShowsAndStandsOut) {
     const POINT line = pointAt(editor, 0.3f, 0.45f);
     int contrast = 0;
     for (LONG x : {line.x - 1, line.x, line.x + 1}) {
-      const COLORREF c = shownAt(editor, {x, line.y});
+      const COLORREF c = screenColourAt(editor, {x, line.y});
       contrast = std::max(contrast, std::abs(GetRValue(c) - GetRValue(face)) +
                                         std::abs(GetGValue(c) - GetGValue(face)) +
                                         std::abs(GetBValue(c) - GetBValue(face)));

@@ -150,8 +150,7 @@ TEST_F(ObjectsPageTest, TheChosenFileIsMappedTheEditorsWorkOnTheObjectAnotherEff
     HWND dialog = waitForWindow("Select video to map onto object");
     ASSERT_NE(nullptr, dialog);
     SetDlgItemTextA(dialog, cmb13, clip.c_str());  // the file name box
-    clickButton(dialog, IDOK);
-    EXPECT_TRUE(waitForWindowGone(dialog));
+    closeWith(dialog, IDOK);
     EXPECT_TRUE(waitUntil([&] { return surface(1) && clip == surface(1)->mapFile; }));
     EXPECT_EQ(clip, controlText(page, IDC_OBJECTS_FILE_NAME));
     choose(page, IDC_OBJECTS_OBJECT_LIST, 2);
@@ -172,23 +171,20 @@ TEST_F(ObjectsPageTest, TheChosenFileIsMappedTheEditorsWorkOnTheObjectAnotherEff
     ASSERT_NE(nullptr, editor);
     EXPECT_EQ("10", controlText(editor, IDC_ENVELOPE_TOP_VALUE))
         << "up to the object's morph frames";
-    clickButton(editor, IDCANCEL);
-    EXPECT_TRUE(waitForWindowGone(editor));
+    closeWith(editor, IDCANCEL);
     EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count);
     clickButton(page, IDC_OBJECTS_PATH_EDITOR);
     editor = waitForWindow("Path Editor");
     ASSERT_NE(nullptr, editor);
     EXPECT_EQ("Values at 0% * KEY *", controlText(editor, IDC_PATH_KEY_GROUP));
     EXPECT_EQ("1", controlText(editor, IDC_PATH_POSITION_X)) << "the effect's own first key";
-    clickButton(editor, IDOK);
-    EXPECT_TRUE(waitForWindowGone(editor));
+    closeWith(editor, IDOK);
     ASSERT_EQ(1u, record_.description.lists[kPaths].count);
     EXPECT_EQ(5, record_.description.lists[kPaths].head->linkId);
     choose(page, IDC_OBJECTS_OBJECT_LIST, 1);
     EXPECT_FALSE(enabled(page, IDC_OBJECTS_MORPH_ENVELOPE));
     choose(page, IDC_OBJECTS_OBJECT_LIST, 2);
-    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
-    SendDlgItemMessageA(currentPage(sheet), IDC_EFFECTS_FIRST_ICON + 1, BM_CLICK, 0, 0);  // "Two"
+    SendDlgItemMessageA(showPage(sheet, 0), IDC_EFFECTS_FIRST_ICON + 1, BM_CLICK, 0, 0);  // "Two"
     SendMessageA(sheet, PSM_SETCURSEL, kObjectsTab, 0);
     EXPECT_EQ(2, SendDlgItemMessageA(page, IDC_OBJECTS_OBJECT_LIST, CB_GETCOUNT, 0, 0));
     EXPECT_EQ(0, comboSelection(page, IDC_OBJECTS_OBJECT_LIST));
@@ -222,8 +218,7 @@ TEST_F(ObjectsPageTest, ARecordNobodyEditsComesBackByteForByte) {
       clickButton(page, button);
       HWND editor = waitForWindow(title);
       ASSERT_NE(nullptr, editor) << title;
-      clickButton(editor, IDOK);
-      EXPECT_TRUE(waitForWindowGone(editor));
+      closeWith(editor, IDOK);
     }
   });
   atCall.expectSame(record_);

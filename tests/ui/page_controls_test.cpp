@@ -108,8 +108,7 @@ void expectEachEButtonAnimatesItsValue(HWND sheet, HWND page, const EffectSettin
         << "no editor";
     if (!editor) continue;
     EXPECT_EQ(row.top, controlText(editor, IDC_ENVELOPE_TOP_VALUE));
-    clickButton(editor, IDOK);
-    EXPECT_TRUE(waitForWindowGone(editor));
+    closeWith(editor, IDOK);
     EXPECT_TRUE(waitUntil([&] { return !enabled(page, row.control); }));
     EXPECT_EQ(before + 1, record.description.lists[kEnvelopes].count);
     EXPECT_NE(nullptr, record.description.findEnvelope(0, static_cast<uint16_t>(row.parameter)));

@@ -3,7 +3,6 @@
 // program) whose procedure is only their pane, on a session of their own,
 // shown on a host window.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -55,13 +54,6 @@ inline bool driveThenOk(const char* caption, const std::function<void()>& show,
     drive(window);
     if (IsWindow(window)) PostMessageA(window, WM_COMMAND, IDOK, 0);
   });
-}
-
-// Presses button of dialog (Cancel, or one that ends it) and waits for the
-// dialog to close.
-inline void closeWith(HWND dialog, int button) {
-  PostMessageA(dialog, WM_COMMAND, button, 0);
-  EXPECT_TRUE(waitForWindowGone(dialog)) << "button " << button << " left the dialog open";
 }
 
 // The Settings page template made into page_ on a popup host window.

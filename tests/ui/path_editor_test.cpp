@@ -4,7 +4,6 @@
 // through the system's input queue), and what OK, Cancel and Remove leave in
 // the record.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -23,6 +22,7 @@
 #include "process_figures.h"
 #include "ui/editors/path_editor.h"
 #include "pane_page_fixture.h"
+#include "screen_pixels.h"
 #include "temp_folder.h"
 #include "input_driver.h"
 #include "window_driver.h"
@@ -35,7 +35,6 @@ constexpr uint16_t kObjectId = 9;
 constexpr int kRemove = 3, kNext = 4, kPrevious = 5, kCreate = 6, kDelete = 7, kCopy = 8, kLoad = 9;
 constexpr int kGroup = 1091, kPositionX = 1094, kRotationX = 1095, kScaleX = 1096, kAxisY = 1125;
 constexpr int kTime = 1201, kTop = 1138, kView = 1128, kKeyTime = 1141, kPositionZ = 1101;
-
 
 // A drag with the left button from (20, 20) by (dx, dy) in the dialog's own
 // area.
@@ -338,6 +337,7 @@ TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePathAndHoldsStill) {
   edit(
       [&](HWND window) {
         moveTrackbar(window, kTime, 40);
+        const auto shown = [&] { return screenPixels(GetDlgItem(window, kView)).colours; };
         const struct {
           int radio;
           const char* capture;
@@ -347,8 +347,8 @@ TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePathAndHoldsStill) {
                      {1139, "path_editor_view_side"}};
         for (const auto& view : views) {
           SendMessageA(GetDlgItem(window, view.radio), BM_CLICK, 0, 0);
-          const std::vector<uint32_t> pixels = clientPixels(GetDlgItem(window, kView));
-          EXPECT_GE(std::set<uint32_t>(pixels.begin(), pixels.end()).size(), 3u)
+          const std::vector<COLORREF> pixels = shown();
+          EXPECT_GE(std::set<COLORREF>(pixels.begin(), pixels.end()).size(), 3u)
               << view.capture << ": the background, the path, its keys";
           captureWindow(window, screenshotPath(view.capture));
         }
@@ -359,10 +359,10 @@ TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePathAndHoldsStill) {
             dragWatching(window, from, {from.x + 200, from.y}, {}, "Static", moved);
         EXPECT_EQ("Position  Z " + controlText(window, kPositionZ), readout)
             << "a drag right in the side view changes Z only";
-        const std::vector<uint32_t> dragged = clientPixels(GetDlgItem(window, kView));
+        const std::vector<COLORREF> dragged = shown();
         captureWindow(window, screenshotPath("path_editor_view_dragged"));
         typeKey(window, 'F');
-        EXPECT_TRUE(waitUntil([&] { return clientPixels(GetDlgItem(window, kView)) != dragged; }))
+        EXPECT_TRUE(waitUntil([&] { return shown() != dragged; }))
             << "the drag did not frame the view anew";
         captureWindow(window, screenshotPath("path_editor_view_framed"));
       },

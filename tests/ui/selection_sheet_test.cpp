@@ -1,7 +1,6 @@
 // The selection sheet as a host sees it: its pages and their titles, the
 // filter-mode start-up correction, OK and Cancel, and help.
 #include <windows.h>
-#include <commctrl.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>

@@ -8,7 +8,6 @@
 //
 // VTA_SOAK_CYCLES sets the number of cycles (see kDefaultCycles).
 #include <windows.h>
-#include <commctrl.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
@@ -30,6 +29,7 @@
 #include "options_page_ids.h"
 #include "pane_ids.h"
 #include "pane_observers.h"
+#include "path_editor_ids.h"
 #include "process_figures.h"
 #include "ui/pane/preview_pane.h"
 #include "registry_value.h"
@@ -142,17 +142,6 @@ bool isRendering(HWND page) {
   return text == "Stop" || text == "Wait...";
 }
 
-// The client point of the envelope graph at time t and a share of its height.
-LPARAM graphPoint(HWND editor, float t, float share) {
-  HWND graph = GetDlgItem(editor, IDC_ENVELOPE_GRAPH);
-  RECT area;
-  GetClientRect(graph, &area);
-  MapWindowPoints(graph, editor, reinterpret_cast<POINT*>(&area), 2);
-  const int x = area.left + static_cast<int>((area.right - area.left) * t);
-  const int y = area.bottom - static_cast<int>((area.bottom - area.top) * share);
-  return MAKELPARAM(x, y);
-}
-
 // One open-work-close cycle of the sheet, driven from the driver thread
 // while the UI thread runs VTAGUI_Select. The first failure is kept; the
 // sheet is then cancelled so that the call returns.
@@ -166,7 +155,11 @@ class SheetCycle {
     sheet_ = waitForWindow(kSheetCaption, kWaitMs);
     if (!check(sheet_ != nullptr, "the selection sheet did not appear")) return;
     const bool worked =
-        switchEffect() && cancelEnvelopeDrag() && cancelPathDrag() && changePreviewSettings();
+        switchEffect() &&
+        cancelMidDrag(kOptionsTab, IDC_OPTIONS_SHADOWS_ENVELOPE, kEnvelopeCaption,
+                      IDC_ENVELOPE_GRAPH) &&
+        cancelMidDrag(kObjectsTab, IDC_OBJECTS_PATH_EDITOR, kPathCaption, IDC_PATH_VIEW) &&
+        changePreviewSettings();
     close(worked && cycle_ % 2 == 0 ? PSBTN_OK : PSBTN_CANCEL);
   }
 
@@ -182,11 +175,6 @@ class SheetCycle {
     failure_ = what;
     if (sheet_) captureWindow(sheet_, screenshotPath("soak_failure"));
     return false;
-  }
-
-  HWND showPage(int tab) {
-    SendMessageA(sheet_, PSM_SETCURSEL, tab, 0);
-    return currentPage(sheet_);
   }
 
   // Starts a render with the Render button once the pane is idle, waits
@@ -211,7 +199,7 @@ class SheetCycle {
   // The automatic preview renders the newly chosen effect.
   bool switchEffect() {
     step("effect switched during a render");
-    HWND page = showPage(kEffectsTab);
+    HWND page = showPage(sheet_, kEffectsTab);
     const int before = startRender(page);
     const int slot = 1 + cycle_ % static_cast<int>(kEffects.size() - 1);
     SendMessageA(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + slot), BM_CLICK, 0, 0);
@@ -224,11 +212,20 @@ class SheetCycle {
     return GetGUIThreadInfo(uiThread_, &info) && info.hwndCapture == window;
   }
 
-  // Escape in even cycles, the Cancel button in odd ones; the editor must be
-  // gone afterwards.
-  bool cancelMidDrag(HWND editor, LPARAM from, LPARAM to) {
-    SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, from);
-    SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, to);
+  // Opens the editor captioned caption with button of page tab, starts a
+  // drag in the middle of its control area and cancels the editor: by Escape
+  // in even cycles, by the Cancel button in odd ones.
+  bool cancelMidDrag(int tab, int button, const char* caption, int area) {
+    step(caption);
+    clickButton(showPage(sheet_, tab), button);
+    HWND editor = waitForWindow(caption, kWaitMs);
+    if (!check(editor != nullptr, "an editor did not appear")) return false;
+    RECT r;
+    GetWindowRect(GetDlgItem(editor, area), &r);
+    MapWindowPoints(nullptr, editor, reinterpret_cast<POINT*>(&r), 2);
+    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y - 20));
     if (!check(holdsCapture(editor), "the editor did not start a drag")) return false;
     if (cycle_ % 2 == 0) {
       pressKey(editor, VK_ESCAPE);
@@ -238,29 +235,11 @@ class SheetCycle {
     return check(waitForWindowGone(editor, kWaitMs), "the editor did not close on Cancel");
   }
 
-  bool cancelEnvelopeDrag() {
-    step("envelope editor cancelled mid-drag");
-    HWND page = showPage(kOptionsTab);
-    clickButton(page, IDC_OPTIONS_SHADOWS_ENVELOPE);
-    HWND editor = waitForWindow(kEnvelopeCaption, kWaitMs);
-    if (!check(editor != nullptr, "the envelope editor did not appear")) return false;
-    return cancelMidDrag(editor, graphPoint(editor, 0.5f, 0.5f), graphPoint(editor, 0.5f, 0.8f));
-  }
-
-  bool cancelPathDrag() {
-    step("path editor cancelled mid-drag");
-    HWND page = showPage(kObjectsTab);
-    clickButton(page, IDC_OBJECTS_PATH_EDITOR);
-    HWND editor = waitForWindow(kPathCaption, kWaitMs);
-    if (!check(editor != nullptr, "the path editor did not appear")) return false;
-    return cancelMidDrag(editor, MAKELPARAM(20, 20), MAKELPARAM(35, 30));
-  }
-
   // Quality, frames and playback speed, each changed while a render runs;
   // the automatic preview renders again with the new settings.
   bool changePreviewSettings() {
     step("preview settings changed during renders");
-    HWND page = showPage(kSettingsTab);
+    HWND page = showPage(sheet_, kSettingsTab);
     const int before = startRender(page);
     SendMessageA(GetDlgItem(page, kQualities[cycle_ % std::size(kQualities)]), BM_CLICK, 0, 0);
     moveTrackbar(page, IDC_SETTINGS_PREVIEW_FRAMES, kPreviewFrames[cycle_ % 2]);
