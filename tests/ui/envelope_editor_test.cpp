@@ -17,7 +17,6 @@
 
 #include "curves/kb_spline.h"
 #include "file_dialog_answer.h"
-#include "linked_library.h"
 #include "model/files/envelope_file.h"
 #include "pane_observers.h"
 #include "ui/editors/envelope_editor.h"
@@ -74,11 +73,6 @@ bool typedUntil(HWND editor, std::initializer_list<UINT> keys,
                 const std::function<bool()>& handled) {
   typeKeys(editor, keys);
   return waitUntil(handled);
-}
-
-std::string keyBytes(const EnvelopeComponent& envelope) {
-  return std::string(reinterpret_cast<const char*>(envelope.keys),
-                     envelope.keyCount * sizeof(EnvelopeKey));
 }
 
 // How many pixels of the graph's top inner row are not the background: the

@@ -3,18 +3,27 @@
 // program) whose procedure is only their pane, on a session of their own,
 // shown on a host window.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
-#include "linked_library.h"
 #include "settings_page_ids.h"
 #include "ui/library_state.h"
 #include "ui/sheet/sheet_dialog.h"
 #include "window_driver.h"
 
 namespace vta::test {
+
+// The library's dialog templates are this program's own resources, and its
+// common controls are registered as the library's first call registers them.
+inline void useLinkedLibrary() {
+  setModuleInstance(GetModuleHandleA(nullptr));
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+}
 
 // What one run of the sheet has: a record (its own or a test's), the
 // session over it and the reports.
@@ -54,6 +63,12 @@ inline bool driveThenOk(const char* caption, const std::function<void()>& show,
     drive(window);
     if (IsWindow(window)) PostMessageA(window, WM_COMMAND, IDOK, 0);
   });
+}
+
+// The bytes of an editor's keys (an envelope's or a path's), to compare.
+template <typename Curve>
+std::string keyBytes(const Curve& curve) {
+  return std::string(reinterpret_cast<const char*>(curve.keys), curve.keyCount * sizeof *curve.keys);
 }
 
 // The Settings page template made into page_ on a popup host window.

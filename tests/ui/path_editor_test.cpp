@@ -15,13 +15,13 @@
 
 #include "curves/kb_spline.h"
 #include "file_dialog_answer.h"
-#include "linked_library.h"
 #include "pane_observers.h"
 #include "model/files/path_file.h"
 #include "platform/chunk_file.h"
 #include "process_figures.h"
 #include "ui/editors/path_editor.h"
 #include "pane_page_fixture.h"
+#include "path_editor_ids.h"
 #include "screen_pixels.h"
 #include "temp_folder.h"
 #include "input_driver.h"
@@ -112,11 +112,11 @@ TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTimeAndAreLimited
     message = answerMessageBox("Problem with value");
     EXPECT_EQ(5u, path_->keyCount) << "nothing stored";
     // A press stores the typed values first; refused, it starts no drag.
-    const std::string keys(reinterpret_cast<const char*>(path_->keys), 5 * sizeof(PathKey));
+    const std::string keys = keyBytes(*path_);
     PostMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
     EXPECT_EQ("Value must be between -2000 and 2000", answerMessageBox("Problem with value"));
     SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(70, 90));
-    EXPECT_EQ(keys, std::string(reinterpret_cast<const char*>(path_->keys), 5 * sizeof(PathKey)));
+    EXPECT_EQ(keys, keyBytes(*path_));
     SetDlgItemTextA(editor, kScaleX, "1");
     SetDlgItemTextA(editor, kRotationX, "2500");
     sendClick(editor, kCreate);
@@ -338,19 +338,13 @@ TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePathAndHoldsStill) {
       [&](HWND window) {
         moveTrackbar(window, kTime, 40);
         const auto shown = [&] { return screenPixels(GetDlgItem(window, kView)).colours; };
-        const struct {
-          int radio;
-          const char* capture;
-        } views[] = {{1136, "path_editor_view_camera"},
-                     {1137, "path_editor_view_perspective"},
-                     {1138, "path_editor_view_top"},
-                     {1139, "path_editor_view_side"}};
-        for (const auto& view : views) {
-          SendMessageA(GetDlgItem(window, view.radio), BM_CLICK, 0, 0);
+        int radio = IDC_PATH_CAMERA;
+        for (const std::string view : {"camera", "perspective", "top", "side"}) {
+          SendMessageA(GetDlgItem(window, radio++), BM_CLICK, 0, 0);
           const std::vector<COLORREF> pixels = shown();
           EXPECT_GE(std::set<COLORREF>(pixels.begin(), pixels.end()).size(), 3u)
-              << view.capture << ": the background, the path, its keys";
-          captureWindow(window, screenshotPath(view.capture));
+              << view << ": the background, the path, its keys";
+          captureWindow(window, screenshotPath(("path_editor_view_" + view).c_str()));
         }
         const POINT from = {40, 60};  // in the view
         const std::string z = controlText(window, kPositionZ);
@@ -377,8 +371,7 @@ TEST_F(PathEditorTest, OnlyAFileOfUsableKeysIsLoaded) {
   const TempFolder folder;
   const std::string pathFile = folder.file("refused.pth");
   ASSERT_TRUE(answerFileDialogs(GetModuleHandleA(nullptr), pathFile));
-  const std::string before(reinterpret_cast<const char*>(path_->keys),
-                           path_->keyCount * sizeof(PathKey));
+  const std::string before = keyBytes(*path_);
   const struct {
     std::vector<PathKey> keys;
     bool otherKind;  // the file's chunk is an envelope's
@@ -403,8 +396,7 @@ TEST_F(PathEditorTest, OnlyAFileOfUsableKeysIsLoaded) {
       }
     });
     EXPECT_EQ(c.otherKind ? "" : "Could not read path from disk", message) << c.keys.size();
-    EXPECT_EQ(before, std::string(reinterpret_cast<const char*>(path_->keys),
-                                  path_->keyCount * sizeof(PathKey)));
+    EXPECT_EQ(before, keyBytes(*path_));
   }
 }
 

@@ -45,10 +45,9 @@ bool waitForHelpCalls(size_t count) {
   });
 }
 
-class SelectionSheetTest : public SheetFixture {
- protected:
-  static void press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
-};
+using SelectionSheetTest = SheetFixture;
+
+void press(HWND sheet, int button) { PostMessageA(sheet, PSM_PRESSBUTTON, button, 0); }
 
 // Filter mode (a second record) adds the Filter page after Options; each
 // of its five pages is captured.

@@ -25,12 +25,6 @@ namespace {
 
 constexpr int kSettingsTab = 3;
 
-// Writes a file that is no renderer under a renderer's name: listed, never
-// bound.
-void addLibraryName(const Installation& installation, const std::string& file) {
-  installation.write("LIBS\\" + file, "not a module");
-}
-
 class SettingsPageTest : public SheetFixture {
  protected:
   void SetUp() override {
@@ -49,9 +43,9 @@ class SettingsPageTest : public SheetFixture {
 
 TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
   Installation installation;
-  for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.dll", "Rnd_Other.DLL", "Notes.DLL"}) {
-    addLibraryName(installation, file);
-  }
+  // Files that are no renderers under renderers' names: listed, never bound.
+  for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.dll", "Rnd_Other.DLL", "Notes.DLL"})
+    installation.write("LIBS\\" + std::string(file), "not a module");
   run(kSettingsTab, [&](HWND sheet, HWND page) {
     EXPECT_TRUE(checked(page, IDC_SETTINGS_SHOW_ICON));
     EXPECT_TRUE(checked(page, IDC_SETTINGS_PREVIEW_LOW));
@@ -81,7 +75,7 @@ TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
 TEST_F(SettingsPageTest, AnEngineChoiceIsStoredLaterAndOnlyOpenGLKeepsMultithreading) {
   Installation installation;
   for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.DLL"})
-    addLibraryName(installation, file);
+    installation.write("LIBS\\" + std::string(file), "not a module");
   enum Then { kClick, kLeavePage, kOk };
   for (Then then : {kClick, kLeavePage, kOk}) {
     SCOPED_TRACE(then);

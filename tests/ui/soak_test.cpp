@@ -15,16 +15,22 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "effects_page_ids.h"
 #include "import_hook.h"
+#include "installation.h"
 #include "envelope_editor_ids.h"
 #include "library_under_test.h"
+#include "model/components/object.h"
+#include "model/components/path.h"
 #include "model/effect_settings.h"
+#include "model/files/effect_file.h"
 #include "objects_page_ids.h"
 #include "options_page_ids.h"
 #include "pane_ids.h"
@@ -34,7 +40,6 @@
 #include "ui/pane/preview_pane.h"
 #include "registry_value.h"
 #include "settings_page_ids.h"
-#include "soak_installation.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -137,11 +142,6 @@ BOOL WINAPI countRenderReports(HWND window, UINT message, WPARAM wParam, LPARAM 
   return g_realPostMessage(window, message, wParam, lParam);
 }
 
-bool isRendering(HWND page) {
-  const std::string text = controlText(page, IDC_PANE_RENDER);
-  return text == "Stop" || text == "Wait...";
-}
-
 // One open-work-close cycle of the sheet, driven from the driver thread
 // while the UI thread runs VTAGUI_Select. The first failure is kept; the
 // sheet is then cancelled so that the call returns.
@@ -180,7 +180,8 @@ class SheetCycle {
   // Starts a render with the Render button once the pane is idle, waits
   // until it has begun and returns the render reports before it.
   int startRender(HWND page) {
-    check(waitUntil([&] { return !isRendering(page); }, kWaitMs), "a preview render never ended");
+    check(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }, kWaitMs),
+          "a preview render never ended");
     const int before = g_renderReports;
     sendClick(page, IDC_PANE_RENDER);
     check(waitUntil([&] { return g_renderReports > before; }, kWaitMs),
@@ -262,6 +263,45 @@ class SheetCycle {
   std::string failure_;
 };
 
+// The soak's installation, made from the registered sample installation:
+// its renderer (LIBS\Rnd_Software.DLL), its preview pictures (Textures) and
+// the effects named, in one group "Soak" in this order, each given one more
+// undrawn object on entry 0 with a path across the frame, for the Objects
+// page's path editor (the sample objects keep their grid's rows in the
+// object word that the page requires to be 0 before it opens the editor).
+// Registered in place of the sample until destroyed; null when the sample
+// lacks the renderer or an effect.
+std::unique_ptr<Installation> soakInstallation(const std::vector<std::string>& names) {
+  const std::string sample = RegistryValue("Path").text();
+  std::vector<std::unique_ptr<EffectDescription>> effects;
+  bool complete = true;
+  for (const std::string& name : names) {
+    effects.push_back(std::make_unique<EffectDescription>());
+    complete = complete && loadDescription(*effects.back(), name.c_str(), 0) == 1;
+  }
+  auto installation = std::make_unique<Installation>();
+  const std::string root = installation->root();
+  std::filesystem::create_directories(root + "\\LIBS");
+  complete = complete && CopyFileA((sample + "\\LIBS\\Rnd_Software.DLL").c_str(),
+                                   (root + "\\LIBS\\Rnd_Software.DLL").c_str(), FALSE);
+  std::error_code copied;
+  std::filesystem::copy(sample + "\\Textures", root + "\\Textures", copied);
+  for (size_t i = 0; i < effects.size(); ++i) {
+    auto* object = makeComponent<ObjectComponent>(900, 0.0f, 1.0f, 0, 0);
+    object->surfaceNumber = 1;
+    effects[i]->lists[kObjects].append(object);
+    auto* path = makeComponent<PathComponent>(901, 0.0f, 1.0f, 900, 0);
+    path->insertKey(PathKey{0.0f, -1, 0, 0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
+    path->insertKey(PathKey{1.0f, 1, 0, 0, 0, 0, 90, 1, 1, 1, 0, 0, 0, 0, 0});
+    effects[i]->lists[kPaths].append(path);
+    const std::string file = root + "\\Effects\\" + names[i] + ".VTA";
+    complete = complete && saveEffectFile(*effects[i], file.c_str()) == 1;
+  }
+  installation->writeMaster({{"Soak", names}});
+  installation->writeCurrent({{"Soak", names}});
+  return complete ? std::move(installation) : nullptr;
+}
+
 // Prints a figure after the warm-up and at the end, and expects it to have
 // grown by bound at most.
 void expectFigure(const char* name, int64_t before, int64_t after, int64_t bound) {
@@ -272,8 +312,8 @@ void expectFigure(const char* name, int64_t before, int64_t after, int64_t bound
 }
 
 TEST(SheetSoak, FiguresComeBackAfterCyclesOfRendersSwitchesAndCancelledDrags) {
-  SoakInstallation installation(kEffects);
-  ASSERT_TRUE(installation.complete())
+  const std::unique_ptr<Installation> installation = soakInstallation(kEffects);
+  ASSERT_NE(nullptr, installation)
       << "the registered installation lacks Rnd_Software or a sample effect (scripts/lib/common.sh "
          "register_sample_install)";
   LibraryUnderTest library;
