@@ -92,14 +92,4 @@ inline SIZE textExtent(HWND control, const char* text) {
   return {needed.right, needed.bottom};
 }
 
-// Whether the text control shows fits inside it in its font, on one line.
-inline bool textFits(HWND control) {
-  char shown[512] = "";
-  GetWindowTextA(control, shown, sizeof shown);
-  RECT client;
-  GetClientRect(control, &client);
-  const SIZE needed = textExtent(control, shown);
-  return needed.cx <= client.right && needed.cy <= client.bottom;
-}
-
 }  // namespace vta::test

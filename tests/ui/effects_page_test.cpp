@@ -78,14 +78,11 @@ Frame frameOf(const Pixels& p) {
   return Frame::kOther;
 }
 
-Frame frameOf(HWND page, int slot) {
-  return frameOf(screenPixels(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + slot)));
-}
-
 // The frames of the first count icons.
 std::vector<Frame> frames(HWND page, int count) {
   std::vector<Frame> all;
-  for (int i = 0; i < count; ++i) all.push_back(frameOf(page, i));
+  for (int i = 0; i < count; ++i)
+    all.push_back(frameOf(screenPixels(GetDlgItem(page, kFirstIcon + i))));
   return all;
 }
 
@@ -135,7 +132,8 @@ class UserFolderSandbox {
   std::string previous_;
 };
 
-// Runs the sheet over record, drives its Effects page, then presses OK.
+// The Effects page watched for the effect files the library opens, with a
+// user folder of its own.
 class EffectsPageTest : public SheetFixture {
  protected:
   void SetUp() override {
@@ -266,7 +264,7 @@ TEST_F(TestLibraryTest, AnEmptyNameTakesTheDefaultsAndTheFirstEffect) {
   ASSERT_EQ(1, saveDefaultsFile(defaults, (installation_.root() + "\\Work\\Defaults.VRI").c_str()));
   EffectSettings record;
   run(record, [&](HWND page) {
-    EXPECT_EQ(Frame::kSunken, frameOf(page, 0));
+    EXPECT_EQ(Frame::kSunken, frames(page, 1)[0]);
     EXPECT_EQ("Slide 01", controlText(page, IDC_PANE_TITLE));
   });
   EXPECT_STREQ("S01", record.effectName);

@@ -248,8 +248,7 @@ TEST_F(EnvelopeEditorTest, TheMouseGrabsMakesAndDragsKeys) {
     EXPECT_EQ(0.0f, envelope->keys[0].time) << "a drag never moves a key in time";
     EXPECT_EQ(360.0f, envelope->keys[0].value) << "and keeps to the graph's edges";
 
-    mouse(editor, WM_LBUTTONDOWN, {a.left - 20, a.bottom + 20});
-    mouse(editor, WM_LBUTTONUP, {a.left - 20, a.bottom + 20});
+    press(editor, {a.left - 20, a.bottom + 20}, {a.left - 20, a.bottom + 20});
     EXPECT_EQ(4u, envelope->keyCount) << "a press outside does nothing";
     captureWindow(editor, screenshotPath("envelope_editor_angle"));
   });
@@ -484,11 +483,11 @@ TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
   giveEnvelope(VTA_BLUR_PERCENT, {{0, 10}, {30, 90}, {100, 10}});
   edit(kPercent, 0, VTA_BLUR_PERCENT, "Blur", [&](HWND editor) {
     sendClick(editor, kSave);
-    EXPECT_EQ("Save An Envelope", lastFileDialogTitle());
+    EXPECT_EQ("Save An Envelope", g_lastFileDialogTitle);
   });
   edit(kPercent, 50, VTA_SHADOWS, [&](HWND editor) {
     sendClick(editor, kLoad);
-    EXPECT_EQ("Load An Envelope", lastFileDialogTitle());
+    EXPECT_EQ("Load An Envelope", g_lastFileDialogTitle);
   });
   EnvelopeComponent* loaded = envelopeOf(record_, VTA_SHADOWS);
   ASSERT_NE(nullptr, loaded);

@@ -112,10 +112,7 @@ TEST_F(ObjectsPageTest, TheFileControlsFollowTheSourceAndTheOffsetIsTheLeadingWh
 }
 
 TEST_F(ObjectsPageTest, ATextureMappingSurvivesEveryEditButAChosenSource) {
-  auto* texture = makeComponent<SurfaceComponent>(1, 0.0f, 1.0f, 0, 0);
-  texture->mappingKind = 2;
-  std::strcpy(texture->mapFile, "wood");
-  record_.description.lists[kSurfaces].append(texture);
+  addSurface(1, 2, "wood");  // a texture
   run(kObjectsTab, [&](HWND, HWND page) {
     EXPECT_EQ(kTimeline, comboSelection(page, IDC_OBJECTS_SOURCE_LIST));
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_PANE_RENDER, BN_CLICKED), 0);

@@ -112,7 +112,7 @@ TEST_F(ReversingTest, TheFilterPageListsTheSourcesOfTheSelectedEffectAndNeverSto
   std::strcpy(record_.effectName, "Swap");
   record_.globalParams[VTA_FILTER_SOURCE] = 1;
   record_.globalParams[VTA_FILTER_FRAMES] = 5;
-  run(kFilterTab, true, [&](HWND sheet, HWND page) {
+  run(record_, kFilterTab, true, [&](HWND sheet, HWND page) {
     EXPECT_EQ(2u, comboItems(page, IDC_FILTER_SOURCE_LIST).size());
     EXPECT_EQ(1, comboSelection(page, IDC_FILTER_SOURCE_LIST));
     EXPECT_EQ("5", controlText(page, IDC_FILTER_FRAMES_VALUE));

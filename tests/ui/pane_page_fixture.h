@@ -68,7 +68,8 @@ inline bool driveThenOk(const char* caption, const std::function<void()>& show,
 // The bytes of an editor's keys (an envelope's or a path's), to compare.
 template <typename Curve>
 std::string keyBytes(const Curve& curve) {
-  return std::string(reinterpret_cast<const char*>(curve.keys), curve.keyCount * sizeof *curve.keys);
+  return std::string(reinterpret_cast<const char*>(curve.keys),
+                     curve.keyCount * sizeof *curve.keys);
 }
 
 // The Settings page template made into page_ on a popup host window.

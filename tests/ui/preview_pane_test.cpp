@@ -286,7 +286,7 @@ TEST_F(PreviewPaneTest, TheFilterPreviewDrawsThePagesMomentOfTheFrames) {
       return false;
     });
   };
-  SheetFixture::run(2, true, [&](HWND, HWND page) {
+  SheetFixture::run(record_, 2, true, [&](HWND, HWND page) {
     EXPECT_TRUE(renderedAt(50, 100));
     moveTrackbar(page, IDC_FILTER_FRAMES, 30, false);
     EXPECT_TRUE(renderedAt(15, 30));

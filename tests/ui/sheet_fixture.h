@@ -83,9 +83,6 @@ class SheetFixture : public ::testing::Test {
       closeWithOk(sheet);
     });
   }
-  void run(int tab, bool filterMode, const std::function<void(HWND, HWND)>& drive) {
-    run(record_, tab, filterMode, drive);
-  }
   void run(int tab, const std::function<void(HWND, HWND)>& drive) {
     run(record_, tab, false, drive);
   }

@@ -37,31 +37,31 @@ constexpr int kSpeedTrackbar = IDC_SETTINGS_PREVIEW_SPEED;
 constexpr int kQualityLow = IDC_SETTINGS_PREVIEW_LOW, kQualityHigh = IDC_SETTINGS_PREVIEW_HIGH;
 constexpr int kEngineList = IDC_SETTINGS_PREVIEW_ENGINE, kMissingControl = 4242;
 
-class ControlOperations : public SettingsPageOnHost {
- protected:
-  std::string label(int trackbarId) {
-    char text[16] = "";
-    page_.getText(trackbarId + 1, text, sizeof text);
-    return text;
-  }
-};
+using ControlOperations = SettingsPageOnHost;
+
+// The value label beside a trackbar.
+std::string label(DialogPage& page, int trackbarId) {
+  char text[16] = "";
+  page.getText(trackbarId + 1, text, sizeof text);
+  return text;
+}
 
 TEST_F(ControlOperations, ValueLabelShowsPercentOnlyForAMaximumOf100) {
   page_.setTrackbarRange(kFramesTrackbar, 0, 100, 10);
   page_.setTrackbarValue(kFramesTrackbar, 100);
-  EXPECT_EQ("100%", label(kFramesTrackbar));
+  EXPECT_EQ("100%", label(page_, kFramesTrackbar));
   page_.setTrackbarRange(kFramesTrackbar, 0, 360, 0);
   page_.setTrackbarValue(kFramesTrackbar, 100);
-  EXPECT_EQ("100", label(kFramesTrackbar));
+  EXPECT_EQ("100", label(page_, kFramesTrackbar));
   page_.setTrackbarRange(kSpeedTrackbar, 1, 100, 5);
   page_.setTrackbarValue(kSpeedTrackbar, 45);
-  EXPECT_EQ("45%", label(kSpeedTrackbar));
+  EXPECT_EQ("45%", label(page_, kSpeedTrackbar));
   EXPECT_EQ(45, page_.getTrackbarValue(kSpeedTrackbar));
 
   HWND trackbar = GetDlgItem(page_.window(), kSpeedTrackbar);
   SendMessageA(trackbar, TBM_SETPOS, TRUE, 7);
   DialogPage::updateTrackbarLabel(trackbar);
-  EXPECT_EQ("7%", label(kSpeedTrackbar)) << "a scroll rewrites the label";
+  EXPECT_EQ("7%", label(page_, kSpeedTrackbar)) << "a scroll rewrites the label";
 }
 
 TEST_F(ControlOperations, RadioGroupsReportTheLowestCheckedOrZero) {
@@ -212,11 +212,6 @@ int progress(const DialogPage& dialog) {
 
 class PaneReportsTest : public SettingsPageOnHost {
  protected:
-  HWND openEditor() {
-    HWND window = editor_.create(IDD_ENVELOPE_EDITOR, host_);
-    SendMessageA(window, WM_ACTIVATE, WA_ACTIVE, 0);
-    return window;
-  }
   PaneReports& reports() { return sheet_.reports; }
 
   PaneDialog editor_{sheet_.context};
@@ -236,7 +231,8 @@ TEST_F(PaneReportsTest, GoToTheActivePageAndAnEditorTakesThemOverUntilItCloses) 
   pumpMessages();
   EXPECT_EQ("Render", windowText(GetDlgItem(page_.window(), IDC_PANE_RENDER))) << "no render runs";
   SetDlgItemTextA(page_.window(), IDC_PANE_RENDER, "Stop");
-  HWND editor = openEditor();
+  HWND editor = editor_.create(IDD_ENVELOPE_EDITOR, host_);
+  SendMessageA(editor, WM_ACTIVATE, WA_ACTIVE, 0);
   ASSERT_NE(nullptr, editor);
   EXPECT_EQ(&editor_, reports().activeDialog());
   EXPECT_EQ(&page_, reports().returnDialog());
