@@ -15,24 +15,6 @@
 namespace vta {
 namespace input_detail {
 
-struct OwnedQuery {
-  HWND owner;
-  const char* className;
-  HWND found;
-};
-
-inline BOOL CALLBACK matchOwned(HWND window, LPARAM lParam) {
-  auto* query = reinterpret_cast<OwnedQuery*>(lParam);
-  char name[64] = "";
-  GetClassNameA(window, name, sizeof name);
-  if (GetWindow(window, GW_OWNER) != query->owner || !IsWindowVisible(window) ||
-      lstrcmpiA(name, query->className) != 0) {
-    return TRUE;
-  }
-  query->found = window;
-  return FALSE;
-}
-
 // A screen coordinate as the normalised absolute coordinate that maps back
 // to it exactly.
 inline LONG absolute(LONG coordinate, int screenSize) {
@@ -77,10 +59,11 @@ inline HWND focusOf(HWND window) {
 // The visible top-level window of class className owned by owner; null
 // when there is none.
 inline HWND ownedWindow(HWND owner, const char* className) {
-  input_detail::OwnedQuery query = {owner, className, nullptr};
-  EnumThreadWindows(GetWindowThreadProcessId(owner, nullptr), input_detail::matchOwned,
-                    reinterpret_cast<LPARAM>(&query));
-  return query.found;
+  for (HWND window = FindWindowExA(nullptr, nullptr, className, nullptr); window;
+       window = FindWindowExA(nullptr, window, className, nullptr)) {
+    if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
 }
 
 // A left-button drag through the system's input queue from one point of

@@ -154,7 +154,7 @@ class EffectsPageTest : public SheetFixture {
   // Presses button (OK or Cancel) after drive; the export reports which.
   void run(EffectSettings& record, const std::function<void(HWND page)>& drive,
            int button = PSBTN_OK) {
-    const short result = open(record, [&](HWND sheet) {
+    const short result = open(record, false, [&](HWND sheet) {
       drive(currentPage(sheet));
       PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);
       EXPECT_TRUE(waitForWindowGone(sheet));

@@ -41,24 +41,18 @@ class ObjectsPageTest : public SheetFixture {
   void SetUp() override {
     SheetFixture::SetUp();
     reverse_.remove();
-    morphing_ = makeComponent<ObjectComponent>(5, 0.0f, 1.0f, 0, 0);
     morphing_->surfaceNumber = 1;
     morphing_->morphFrames = 10;
-    path_ = makeComponent<PathComponent>(6, 0.0f, 1.0f, 5, 0);
     path_->insertKey(PathKey{0.0f, 1, 2, 3, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
     path_->insertKey(PathKey{1.0f, 4, 5, 6, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
+    const std::vector<const EffectComponent*> parts = {morphing_.get(), path_.get()};
     installation_.addEffect(
-        {"Three", "Three", true, 0x2050A0, "", 1, {"Left", "Middle", "Right"}, {morphing_, path_}});
+        {"Three", "Three", true, 0x2050A0, "", 1, {"Left", "Middle", "Right"}, parts});
     installation_.addEffect({"Two", "Two", true, 0xA05020, "", 0, {"Front", "Back"}});
     installation_.writeMaster({{"Tests", {"Three", "Two"}}});
     installation_.writeCurrent({{"Tests", {"Three", "Two"}}});
     std::strcpy(record_.effectName, "Three");
   }
-  void TearDown() override {
-    morphing_->destroy(true);
-    path_->destroy(true);
-  }
-
   SurfaceComponent* addSurface(uint16_t id, uint16_t kind, const char* file) {
     auto* surface = makeComponent<SurfaceComponent>(id, 0.0f, 1.0f, 0, 0);
     surface->mappingKind = kind;
@@ -74,8 +68,8 @@ class ObjectsPageTest : public SheetFixture {
 
   Installation installation_;
   RegistryValue reverse_{"Eff_Autoreverse"};
-  ObjectComponent* morphing_ = nullptr;
-  PathComponent* path_ = nullptr;
+  OwnedComponent<ObjectComponent> morphing_{makeComponent<ObjectComponent>(5, 0.0f, 1.0f, 0, 0)};
+  OwnedComponent<PathComponent> path_{makeComponent<PathComponent>(6, 0.0f, 1.0f, 5, 0)};
 };
 
 // The file controls follow the source; a new source forgets the file; the

@@ -219,12 +219,11 @@ TEST_F(PageControlsTest, SettingsPage) {
   RegistryValue display{"Eff_Display"}, quality{"Prev_Quality"}, frames{"Prev_Frames"},
       automatic{"Prev_Render"}, speed{"Prev_Speed"}, logging{"Rnd_Logging"},
       multithreaded{"Rnd_Multi"}, engine{"Engine"}, previewEngine{"Prev_Engine"};
-  for (RegistryValue* value :
-       {&display, &quality, &frames, &automatic, &speed, &logging, &multithreaded, &previewEngine})
-    value->remove();
-  engine.setText("Rnd_OpenGL");
   const std::vector<RegistryValue*> stored = {&display,   &reverse_, &quality, &frames,
                                               &automatic, &speed,    &logging, &multithreaded};
+  for (RegistryValue* value : stored) value->remove();
+  previewEngine.remove();
+  engine.setText("Rnd_OpenGL");
   const Snapshot preferences = [&] {
     std::vector<double> numbers;
     for (const RegistryValue* value : stored) numbers.push_back(value->number());

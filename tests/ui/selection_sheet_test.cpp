@@ -96,7 +96,7 @@ TEST_F(SelectionSheetTest, CancelRestoresTheRecordAsItWasAtTheCall) {
   fillRecord(record);
   const KeptRecord atCall(record);
 
-  EXPECT_EQ(1, open(record, [&](HWND sheet) {
+  EXPECT_EQ(1, open(record, false, [&](HWND sheet) {
               // Edits made while the sheet is open, as its pages make them.
               record.globalParams[VTA_ANTIALIASING] = 1.0f;
               std::strcpy(record.effectName, "Cube Spin");
@@ -115,7 +115,7 @@ TEST_F(SelectionSheetTest, HelpButtonAndF1OpenTheHelpFile) {
   g_helpCalls.clear();
   EffectSettings record;
   HWND page = nullptr;
-  open(record, [&](HWND sheet) {
+  open(record, false, [&](HWND sheet) {
     page = currentPage(sheet);
     press(sheet, PSBTN_HELP);
     EXPECT_TRUE(waitForHelpCalls(1)) << "the Help button";

@@ -69,9 +69,6 @@ class SheetFixture : public ::testing::Test {
     EXPECT_NE(nullptr, sheet) << "the selection sheet did not appear";
     return result;
   }
-  short open(EffectSettings& record, const std::function<void(HWND sheet)>& drive) {
-    return open(record, false, drive);
-  }
 
   // Opens the sheet over record (or record_) on page tab, hands sheet and
   // page to drive and closes the sheet with OK.
