@@ -1,14 +1,18 @@
 // Reading and working a dialog's controls by id, as the UI tests' driver
-// thread does: what a control shows, and a choice made with the change
-// notice the dialog expects from a user.
+// thread does: what a control shows, a choice made with the change notice
+// the dialog expects from a user, and a button that closes the dialog.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
+
+#include "window_driver.h"
 
 namespace vta::test {
 
@@ -26,9 +30,22 @@ inline void focusControl(HWND dialog, int id) {
   SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
 }
 
+// Presses button of dialog (Cancel, or one that ends it) and waits for the
+// dialog to close.
+inline void closeWith(HWND dialog, int button) {
+  PostMessageA(dialog, WM_COMMAND, button, 0);
+  EXPECT_TRUE(waitForWindowGone(dialog)) << "button " << button << " left the dialog open";
+}
+
 // The page a property sheet shows.
 inline HWND currentPage(HWND sheet) {
   return reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+}
+
+// Shows page tab of a property sheet and returns it.
+inline HWND showPage(HWND sheet, int tab) {
+  SendMessageA(sheet, PSM_SETCURSEL, tab, 0);
+  return currentPage(sheet);
 }
 
 inline int slider(HWND dialog, int id) {
@@ -64,18 +81,15 @@ inline void choose(HWND dialog, int id, const char* item) {
   choose(dialog, id, static_cast<int>(index));
 }
 
-// Whether the text control shows fits inside it in its font, on one line.
-inline bool textFits(HWND control) {
-  char shown[512] = "";
-  GetWindowTextA(control, shown, sizeof shown);
+// The room text takes in control's font, on one line.
+inline SIZE textExtent(HWND control, const char* text) {
   HDC dc = GetDC(control);
   HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
-  RECT needed = {0, 0, 0, 0}, client;
-  DrawTextA(dc, shown, -1, &needed, DT_CALCRECT | DT_SINGLELINE);
+  RECT needed = {0, 0, 0, 0};
+  DrawTextA(dc, text, -1, &needed, DT_CALCRECT | DT_SINGLELINE);
   SelectObject(dc, old);
   ReleaseDC(control, dc);
-  GetClientRect(control, &client);
-  return needed.right <= client.right && needed.bottom <= client.bottom;
+  return {needed.right, needed.bottom};
 }
 
 }  // namespace vta::test

@@ -36,9 +36,9 @@ using SilentHostUpdate = EffectListUpdate;
 const std::vector<Group> kRebuilt = {{"Wipes", {"Wipe Left", "Wipe Right"}},
                                      {"Spins", {"Spin Around"}}};
 
-// Makes the library's first call (which runs the update; without a record
-// no sheet follows) while watching for
-// the progress window for up to watchMs; true when it appeared.
+// Makes the library's first call (which runs the update; without a record no
+// sheet follows) while watching for the progress window for up to watchMs;
+// true when it appeared.
 bool firstCall(DWORD watchMs, const char* captureName) {
   LibraryUnderTest library;
   EXPECT_TRUE(library.loaded());

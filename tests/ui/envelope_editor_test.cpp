@@ -5,7 +5,6 @@
 // the system's input queue), and what OK, Cancel and Remove leave in the
 // record.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -18,11 +17,11 @@
 
 #include "curves/kb_spline.h"
 #include "file_dialog_answer.h"
-#include "linked_library.h"
 #include "model/files/envelope_file.h"
 #include "pane_observers.h"
 #include "ui/editors/envelope_editor.h"
 #include "pane_page_fixture.h"
+#include "screen_pixels.h"
 #include "temp_folder.h"
 #include "input_driver.h"
 #include "window_driver.h"
@@ -76,27 +75,13 @@ bool typedUntil(HWND editor, std::initializer_list<UINT> keys,
   return waitUntil(handled);
 }
 
-std::string keyBytes(const EnvelopeComponent& envelope) {
-  return std::string(reinterpret_cast<const char*>(envelope.keys),
-                     envelope.keyCount * sizeof(EnvelopeKey));
-}
-
-// What the screen shows at a point of the editor's client area.
-COLORREF shownAt(HWND editor, POINT p) {
-  ClientToScreen(editor, &p);
-  HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, p.x, p.y);
-  ReleaseDC(nullptr, screen);
-  return colour;
-}
-
 // How many pixels of the graph's top inner row are not the background: the
 // grid lines alone, or also every other pixel of a focus rectangle.
 int marksOnTopEdge(HWND editor) {
   const RECT a = graphArea(editor);
   int marks = 0;
   for (LONG x = a.left; x < a.right; ++x)
-    marks += shownAt(editor, {x, a.top}) != GetSysColor(COLOR_BTNFACE) ? 1 : 0;
+    marks += screenColourAt(editor, {x, a.top}) != GetSysColor(COLOR_BTNFACE) ? 1 : 0;
   return marks;
 }
 
@@ -263,8 +248,7 @@ TEST_F(EnvelopeEditorTest, TheMouseGrabsMakesAndDragsKeys) {
     EXPECT_EQ(0.0f, envelope->keys[0].time) << "a drag never moves a key in time";
     EXPECT_EQ(360.0f, envelope->keys[0].value) << "and keeps to the graph's edges";
 
-    mouse(editor, WM_LBUTTONDOWN, {a.left - 20, a.bottom + 20});
-    mouse(editor, WM_LBUTTONUP, {a.left - 20, a.bottom + 20});
+    press(editor, {a.left - 20, a.bottom + 20}, {a.left - 20, a.bottom + 20});
     EXPECT_EQ(4u, envelope->keyCount) << "a press outside does nothing";
     captureWindow(editor, screenshotPath("envelope_editor_angle"));
   });
@@ -282,10 +266,10 @@ TEST_F(EnvelopeEditorTest, TheGraphShowsKeysAndCursorStepsMovePastKeysBetweenWho
     moveTrackbar(editor, kTime, 45);
     captureWindow(editor, screenshotPath("envelope_editor_percent"));
     const POINT key = pointAt(editor, 0.5f, 0.6f);
-    EXPECT_EQ(RGB(0, 0, 0), shownAt(editor, {key.x - 2, key.y - 2})) << "the key square";
-    EXPECT_EQ(RGB(0, 0, 0), shownAt(editor, {key.x + 2, key.y + 2}));
+    EXPECT_EQ(RGB(0, 0, 0), screenColourAt(editor, {key.x - 2, key.y - 2})) << "the key square";
+    EXPECT_EQ(RGB(0, 0, 0), screenColourAt(editor, {key.x + 2, key.y + 2}));
     const POINT cursor = pointAt(editor, 0.45f, 0.1f);
-    EXPECT_NE(shownAt(editor, cursor), shownAt(editor, {cursor.x + 3, cursor.y}))
+    EXPECT_NE(screenColourAt(editor, cursor), screenColourAt(editor, {cursor.x + 3, cursor.y}))
         << "the cursor line at 45%";
     const struct {
       int from, button, to;
@@ -297,9 +281,9 @@ TEST_F(EnvelopeEditorTest, TheGraphShowsKeysAndCursorStepsMovePastKeysBetweenWho
     }
     moveTrackbar(editor, kTime, 75);
     sendClick(editor, kPrevious);
-    const std::vector<uint32_t> shown = clientPixels(GetDlgItem(editor, kGraph));
+    const std::vector<COLORREF> shown = screenPixels(GetDlgItem(editor, kGraph)).colours;
     SendMessageA(editor, WM_PAINT, 0, 0);
-    EXPECT_TRUE(shown == clientPixels(GetDlgItem(editor, kGraph)))
+    EXPECT_TRUE(shown == screenPixels(GetDlgItem(editor, kGraph)).colours)
         << "the cursor drawn at the key's time was left";
   });
 }
@@ -314,7 +298,7 @@ TEST_F(EnvelopeEditorTest, TheGridKeepsToWhatTheGraphShowsAndStandsOut) {
     const POINT line = pointAt(editor, 0.3f, 0.45f);
     int contrast = 0;
     for (LONG x : {line.x - 1, line.x, line.x + 1}) {
-      const COLORREF c = shownAt(editor, {x, line.y});
+      const COLORREF c = screenColourAt(editor, {x, line.y});
       contrast = std::max(contrast, std::abs(GetRValue(c) - GetRValue(face)) +
                                         std::abs(GetGValue(c) - GetGValue(face)) +
                                         std::abs(GetBValue(c) - GetBValue(face)));
@@ -499,11 +483,11 @@ TEST_F(EnvelopeEditorTest, LoadTakesOnlyTheKeysAndAKeylessFileIsRefused) {
   giveEnvelope(VTA_BLUR_PERCENT, {{0, 10}, {30, 90}, {100, 10}});
   edit(kPercent, 0, VTA_BLUR_PERCENT, "Blur", [&](HWND editor) {
     sendClick(editor, kSave);
-    EXPECT_EQ("Save An Envelope", lastFileDialogTitle());
+    EXPECT_EQ("Save An Envelope", g_lastFileDialogTitle);
   });
   edit(kPercent, 50, VTA_SHADOWS, [&](HWND editor) {
     sendClick(editor, kLoad);
-    EXPECT_EQ("Load An Envelope", lastFileDialogTitle());
+    EXPECT_EQ("Load An Envelope", g_lastFileDialogTitle);
   });
   EnvelopeComponent* loaded = envelopeOf(record_, VTA_SHADOWS);
   ASSERT_NE(nullptr, loaded);

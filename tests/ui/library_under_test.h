@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "vantaro/vantaro.h"
+#include "window_driver.h"
 
 namespace vta::test {
 
@@ -47,15 +48,11 @@ Result runDriven(const std::function<Result()>& call, const std::function<void()
 
 constexpr char kSheetCaption[] = "Vantaro - Selection Dialog";
 
-// Opens the selection sheet over record (in filter mode when second is set)
-// and hands it to drive on a second thread; drive closes it. Returns the
-// export's result; shown tells whether the sheet appeared.
-short openSheet(const LibraryUnderTest& library, VtaEffectSettings& record,
-                VtaEffectSettings* second, const std::function<void(HWND sheet)>& drive,
-                bool& shown);
-
 // Presses the sheet's OK button and waits until the sheet is gone.
-bool closeWithOk(HWND sheet);
+inline bool closeWithOk(HWND sheet) {
+  PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+  return waitForWindowGone(sheet);
+}
 
 // The titles of a property sheet's tabs, in order.
 inline std::vector<std::string> tabTitles(HWND sheet) {

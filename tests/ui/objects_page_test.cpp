@@ -41,24 +41,18 @@ class ObjectsPageTest : public SheetFixture {
   void SetUp() override {
     SheetFixture::SetUp();
     reverse_.remove();
-    morphing_ = makeComponent<ObjectComponent>(5, 0.0f, 1.0f, 0, 0);
     morphing_->surfaceNumber = 1;
     morphing_->morphFrames = 10;
-    path_ = makeComponent<PathComponent>(6, 0.0f, 1.0f, 5, 0);
     path_->insertKey(PathKey{0.0f, 1, 2, 3, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
     path_->insertKey(PathKey{1.0f, 4, 5, 6, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
+    const std::vector<const EffectComponent*> parts = {morphing_.get(), path_.get()};
     installation_.addEffect(
-        {"Three", "Three", true, 0x2050A0, "", 1, {"Left", "Middle", "Right"}, {morphing_, path_}});
+        {"Three", "Three", true, 0x2050A0, "", 1, {"Left", "Middle", "Right"}, parts});
     installation_.addEffect({"Two", "Two", true, 0xA05020, "", 0, {"Front", "Back"}});
     installation_.writeMaster({{"Tests", {"Three", "Two"}}});
     installation_.writeCurrent({{"Tests", {"Three", "Two"}}});
     std::strcpy(record_.effectName, "Three");
   }
-  void TearDown() override {
-    morphing_->destroy(true);
-    path_->destroy(true);
-  }
-
   SurfaceComponent* addSurface(uint16_t id, uint16_t kind, const char* file) {
     auto* surface = makeComponent<SurfaceComponent>(id, 0.0f, 1.0f, 0, 0);
     surface->mappingKind = kind;
@@ -74,8 +68,8 @@ class ObjectsPageTest : public SheetFixture {
 
   Installation installation_;
   RegistryValue reverse_{"Eff_Autoreverse"};
-  ObjectComponent* morphing_ = nullptr;
-  PathComponent* path_ = nullptr;
+  OwnedComponent<ObjectComponent> morphing_{makeComponent<ObjectComponent>(5, 0.0f, 1.0f, 0, 0)};
+  OwnedComponent<PathComponent> path_{makeComponent<PathComponent>(6, 0.0f, 1.0f, 5, 0)};
 };
 
 // The file controls follow the source; a new source forgets the file; the
@@ -112,10 +106,7 @@ TEST_F(ObjectsPageTest, TheFileControlsFollowTheSourceAndTheOffsetIsTheLeadingWh
 }
 
 TEST_F(ObjectsPageTest, ATextureMappingSurvivesEveryEditButAChosenSource) {
-  auto* texture = makeComponent<SurfaceComponent>(1, 0.0f, 1.0f, 0, 0);
-  texture->mappingKind = 2;
-  std::strcpy(texture->mapFile, "wood");
-  record_.description.lists[kSurfaces].append(texture);
+  addSurface(1, 2, "wood");  // a texture
   run(kObjectsTab, [&](HWND, HWND page) {
     EXPECT_EQ(kTimeline, comboSelection(page, IDC_OBJECTS_SOURCE_LIST));
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_PANE_RENDER, BN_CLICKED), 0);
@@ -150,8 +141,7 @@ TEST_F(ObjectsPageTest, TheChosenFileIsMappedTheEditorsWorkOnTheObjectAnotherEff
     HWND dialog = waitForWindow("Select video to map onto object");
     ASSERT_NE(nullptr, dialog);
     SetDlgItemTextA(dialog, cmb13, clip.c_str());  // the file name box
-    clickButton(dialog, IDOK);
-    EXPECT_TRUE(waitForWindowGone(dialog));
+    closeWith(dialog, IDOK);
     EXPECT_TRUE(waitUntil([&] { return surface(1) && clip == surface(1)->mapFile; }));
     EXPECT_EQ(clip, controlText(page, IDC_OBJECTS_FILE_NAME));
     choose(page, IDC_OBJECTS_OBJECT_LIST, 2);
@@ -172,23 +162,20 @@ TEST_F(ObjectsPageTest, TheChosenFileIsMappedTheEditorsWorkOnTheObjectAnotherEff
     ASSERT_NE(nullptr, editor);
     EXPECT_EQ("10", controlText(editor, IDC_ENVELOPE_TOP_VALUE))
         << "up to the object's morph frames";
-    clickButton(editor, IDCANCEL);
-    EXPECT_TRUE(waitForWindowGone(editor));
+    closeWith(editor, IDCANCEL);
     EXPECT_EQ(0u, record_.description.lists[kEnvelopes].count);
     clickButton(page, IDC_OBJECTS_PATH_EDITOR);
     editor = waitForWindow("Path Editor");
     ASSERT_NE(nullptr, editor);
     EXPECT_EQ("Values at 0% * KEY *", controlText(editor, IDC_PATH_KEY_GROUP));
     EXPECT_EQ("1", controlText(editor, IDC_PATH_POSITION_X)) << "the effect's own first key";
-    clickButton(editor, IDOK);
-    EXPECT_TRUE(waitForWindowGone(editor));
+    closeWith(editor, IDOK);
     ASSERT_EQ(1u, record_.description.lists[kPaths].count);
     EXPECT_EQ(5, record_.description.lists[kPaths].head->linkId);
     choose(page, IDC_OBJECTS_OBJECT_LIST, 1);
     EXPECT_FALSE(enabled(page, IDC_OBJECTS_MORPH_ENVELOPE));
     choose(page, IDC_OBJECTS_OBJECT_LIST, 2);
-    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
-    SendDlgItemMessageA(currentPage(sheet), IDC_EFFECTS_FIRST_ICON + 1, BM_CLICK, 0, 0);  // "Two"
+    SendDlgItemMessageA(showPage(sheet, 0), IDC_EFFECTS_FIRST_ICON + 1, BM_CLICK, 0, 0);  // "Two"
     SendMessageA(sheet, PSM_SETCURSEL, kObjectsTab, 0);
     EXPECT_EQ(2, SendDlgItemMessageA(page, IDC_OBJECTS_OBJECT_LIST, CB_GETCOUNT, 0, 0));
     EXPECT_EQ(0, comboSelection(page, IDC_OBJECTS_OBJECT_LIST));
@@ -222,8 +209,7 @@ TEST_F(ObjectsPageTest, ARecordNobodyEditsComesBackByteForByte) {
       clickButton(page, button);
       HWND editor = waitForWindow(title);
       ASSERT_NE(nullptr, editor) << title;
-      clickButton(editor, IDOK);
-      EXPECT_TRUE(waitForWindowGone(editor));
+      closeWith(editor, IDOK);
     }
   });
   atCall.expectSame(record_);

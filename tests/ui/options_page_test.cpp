@@ -1,14 +1,13 @@
 // The Options and Filter Options pages beyond their value controls
 // (page_controls_test.cpp): the "E" buttons' editors and envelopes, the
-// exchange of objects 1 and 2 when a type-1 effect is reversed, the filter's
-// sources and moment, and what the preview is asked to draw.
+// exchange of objects 1 and 2 when a type-1 effect is reversed, and the
+// filter's sources and moment.
 #include <windows.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <string>
 
 #include "dialog_controls.h"
 #include "effects_page_ids.h"
@@ -18,7 +17,6 @@
 #include "model/components/envelope.h"
 #include "options_page_ids.h"
 #include "pane_ids.h"
-#include "pane_observers.h"
 #include "registry_value.h"
 #include "sheet_fixture.h"
 #include "window_driver.h"
@@ -38,12 +36,9 @@ EnvelopeComponent* addEnvelope(EffectSettings& record, uint16_t id, uint16_t own
   return envelope;
 }
 
-class RecordPagesTest : public SheetFixture {
- protected:
-  RegistryValue reverse_{"Eff_Autoreverse"};
-};
+using OptionsPageTest = SheetFixture;
 
-TEST_F(RecordPagesTest, AnAnimatedOptionShowsEStarAndItsControlComesBackWhenTheEnvelopeGoes) {
+TEST_F(OptionsPageTest, AnAnimatedOptionShowsEStarAndItsControlComesBackWhenTheEnvelopeGoes) {
   addEnvelope(record_, 40001, 0, VTA_LIGHTING);
   run(kOptionsTab, [&](HWND sheet, HWND page) {
     EXPECT_EQ("E*", controlText(page, IDC_OPTIONS_LIGHTING_ENVELOPE));
@@ -55,8 +50,7 @@ TEST_F(RecordPagesTest, AnAnimatedOptionShowsEStarAndItsControlComesBackWhenTheE
     ASSERT_NE(nullptr, editor);
     EXPECT_EQ("1", controlText(editor, IDC_ENVELOPE_TOP_VALUE));
     EXPECT_EQ("0", controlText(editor, IDC_ENVELOPE_BOTTOM_VALUE));
-    clickButton(editor, IDC_ENVELOPE_REMOVE);
-    EXPECT_TRUE(waitForWindowGone(editor));
+    closeWith(editor, IDC_ENVELOPE_REMOVE);
     EXPECT_TRUE(waitUntil([&] { return controlText(page, IDC_OPTIONS_LIGHTING_ENVELOPE) == "E"; }));
     EXPECT_TRUE(enabled(page, IDC_OPTIONS_LIGHTING));
   });
@@ -65,10 +59,10 @@ TEST_F(RecordPagesTest, AnAnimatedOptionShowsEStarAndItsControlComesBackWhenTheE
 
 // An installation of two offered effects: "Swap" of type 1 and "Plain" of
 // type 0, each with two sources.
-class ReversingTest : public RecordPagesTest {
+class ReversingTest : public SheetFixture {
  protected:
   void SetUp() override {
-    RecordPagesTest::SetUp();
+    SheetFixture::SetUp();
     installation_.addEffect({"Swap", "Swap", true, 0x2050A0, "", 1, {"Front", "Back"}});
     installation_.addEffect({"Plain", "Plain", true, 0xA05020, "", 0, {}});
     installation_.writeMaster({{"Tests", {"Swap", "Plain"}}});
@@ -87,6 +81,7 @@ class ReversingTest : public RecordPagesTest {
   }
 
   Installation installation_;
+  RegistryValue reverse_{"Eff_Autoreverse"};
   EnvelopeComponent *first_ = nullptr, *second_ = nullptr, *morph_ = nullptr;
 };
 
@@ -117,7 +112,7 @@ TEST_F(ReversingTest, TheFilterPageListsTheSourcesOfTheSelectedEffectAndNeverSto
   std::strcpy(record_.effectName, "Swap");
   record_.globalParams[VTA_FILTER_SOURCE] = 1;
   record_.globalParams[VTA_FILTER_FRAMES] = 5;
-  run(kFilterTab, true, [&](HWND sheet, HWND page) {
+  run(record_, kFilterTab, true, [&](HWND sheet, HWND page) {
     EXPECT_EQ(2u, comboItems(page, IDC_FILTER_SOURCE_LIST).size());
     EXPECT_EQ(1, comboSelection(page, IDC_FILTER_SOURCE_LIST));
     EXPECT_EQ("5", controlText(page, IDC_FILTER_FRAMES_VALUE));
@@ -127,44 +122,18 @@ TEST_F(ReversingTest, TheFilterPageListsTheSourcesOfTheSelectedEffectAndNeverSto
     EXPECT_EQ(40.0f, record_.globalParams[VTA_FILTER_PERCENT]);
     EXPECT_EQ(1.0f, record_.globalParams[VTA_FILTER_ON]);
     captureWindow(sheet, screenshotPath("filter_page_sources"));
-    SendMessageA(sheet, PSM_SETCURSEL, kOptionsTab, 0);
-    HWND options = currentPage(sheet);
+    HWND options = showPage(sheet, kOptionsTab);
     ASSERT_NE(page, options);
     EXPECT_FALSE(enabled(options, IDC_OPTIONS_FLY_ON)) << "no fly mode in filter mode";
     EXPECT_FALSE(enabled(options, IDC_OPTIONS_FLY_OFF));
 
-    SendMessageA(sheet, PSM_SETCURSEL, 0, 0);
-    HWND effects = currentPage(sheet);
+    HWND effects = showPage(sheet, 0);
     clickButton(effects, IDC_EFFECTS_FIRST_ICON + 1);  // "Plain": no sources
     EXPECT_TRUE(waitUntil([&] { return std::strcmp(record_.effectName, "Plain") == 0; }));
     SendMessageA(sheet, PSM_SETCURSEL, kFilterTab, 0);
     EXPECT_TRUE(comboItems(page, IDC_FILTER_SOURCE_LIST).empty());
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_PANE_RENDER, BN_CLICKED), 0);
     EXPECT_EQ(1.0f, record_.globalParams[VTA_FILTER_SOURCE]) << "an empty list keeps the source";
-  });
-}
-
-// With the test renderer as the preview engine of the sample installation.
-TEST_F(RecordPagesTest, TheFilterPreviewDrawsThePagesMomentOfTheFrames) {
-  RendererControl renderer;
-  ASSERT_TRUE(renderer.loaded());
-  RegistryValue engine("Prev_Engine"), automatic("Prev_Render");
-  engine.setText("Rnd_Test");
-  automatic.setNumber(1);
-  record_.globalParams[VTA_FILTER_FRAMES] = 100;
-  record_.globalParams[VTA_FILTER_PERCENT] = 50;
-  auto renderedAt = [&](uint32_t position, uint32_t range) {
-    return waitUntil([&] {
-      for (const RndTestCall& call : renderer.calls(RND_TEST_RENDER)) {
-        if (call.position == position && call.range == range) return true;
-      }
-      return false;
-    });
-  };
-  run(kFilterTab, true, [&](HWND, HWND page) {
-    EXPECT_TRUE(renderedAt(50, 100));
-    moveTrackbar(page, IDC_FILTER_FRAMES, 30, false);
-    EXPECT_TRUE(renderedAt(15, 30));
   });
 }
 

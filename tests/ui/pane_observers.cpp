@@ -1,12 +1,9 @@
 #include "pane_observers.h"
 
-#include <prsht.h>
-
 #include <mutex>
 
 #include "import_hook.h"
 #include "registry_value.h"
-#include "window_driver.h"
 
 namespace vta::test {
 namespace {

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <string>
 #include <vector>
 
 #include "dialog_controls.h"

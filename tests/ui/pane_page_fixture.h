@@ -8,14 +8,22 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
-#include "linked_library.h"
 #include "settings_page_ids.h"
 #include "ui/library_state.h"
 #include "ui/sheet/sheet_dialog.h"
 #include "window_driver.h"
 
 namespace vta::test {
+
+// The library's dialog templates are this program's own resources, and its
+// common controls are registered as the library's first call registers them.
+inline void useLinkedLibrary() {
+  setModuleInstance(GetModuleHandleA(nullptr));
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+}
 
 // What one run of the sheet has: a record (its own or a test's), the
 // session over it and the reports.
@@ -57,11 +65,11 @@ inline bool driveThenOk(const char* caption, const std::function<void()>& show,
   });
 }
 
-// Presses button of dialog (Cancel, or one that ends it) and waits for the
-// dialog to close.
-inline void closeWith(HWND dialog, int button) {
-  PostMessageA(dialog, WM_COMMAND, button, 0);
-  EXPECT_TRUE(waitForWindowGone(dialog)) << "button " << button << " left the dialog open";
+// The bytes of an editor's keys (an envelope's or a path's), to compare.
+template <typename Curve>
+std::string keyBytes(const Curve& curve) {
+  return std::string(reinterpret_cast<const char*>(curve.keys),
+                     curve.keyCount * sizeof *curve.keys);
 }
 
 // The Settings page template made into page_ on a popup host window.

@@ -4,7 +4,6 @@
 // through the system's input queue), and what OK, Cancel and Remove leave in
 // the record.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -16,13 +15,14 @@
 
 #include "curves/kb_spline.h"
 #include "file_dialog_answer.h"
-#include "linked_library.h"
 #include "pane_observers.h"
 #include "model/files/path_file.h"
 #include "platform/chunk_file.h"
 #include "process_figures.h"
 #include "ui/editors/path_editor.h"
 #include "pane_page_fixture.h"
+#include "path_editor_ids.h"
+#include "screen_pixels.h"
 #include "temp_folder.h"
 #include "input_driver.h"
 #include "window_driver.h"
@@ -35,7 +35,6 @@ constexpr uint16_t kObjectId = 9;
 constexpr int kRemove = 3, kNext = 4, kPrevious = 5, kCreate = 6, kDelete = 7, kCopy = 8, kLoad = 9;
 constexpr int kGroup = 1091, kPositionX = 1094, kRotationX = 1095, kScaleX = 1096, kAxisY = 1125;
 constexpr int kTime = 1201, kTop = 1138, kView = 1128, kKeyTime = 1141, kPositionZ = 1101;
-
 
 // A drag with the left button from (20, 20) by (dx, dy) in the dialog's own
 // area.
@@ -113,11 +112,11 @@ TEST_F(PathEditorTest, TheFieldsShowTheKeyOrThePathAtTheSlidersTimeAndAreLimited
     message = answerMessageBox("Problem with value");
     EXPECT_EQ(5u, path_->keyCount) << "nothing stored";
     // A press stores the typed values first; refused, it starts no drag.
-    const std::string keys(reinterpret_cast<const char*>(path_->keys), 5 * sizeof(PathKey));
+    const std::string keys = keyBytes(*path_);
     PostMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
     EXPECT_EQ("Value must be between -2000 and 2000", answerMessageBox("Problem with value"));
     SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(70, 90));
-    EXPECT_EQ(keys, std::string(reinterpret_cast<const char*>(path_->keys), 5 * sizeof(PathKey)));
+    EXPECT_EQ(keys, keyBytes(*path_));
     SetDlgItemTextA(editor, kScaleX, "1");
     SetDlgItemTextA(editor, kRotationX, "2500");
     sendClick(editor, kCreate);
@@ -338,19 +337,14 @@ TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePathAndHoldsStill) {
   edit(
       [&](HWND window) {
         moveTrackbar(window, kTime, 40);
-        const struct {
-          int radio;
-          const char* capture;
-        } views[] = {{1136, "path_editor_view_camera"},
-                     {1137, "path_editor_view_perspective"},
-                     {1138, "path_editor_view_top"},
-                     {1139, "path_editor_view_side"}};
-        for (const auto& view : views) {
-          SendMessageA(GetDlgItem(window, view.radio), BM_CLICK, 0, 0);
-          const std::vector<uint32_t> pixels = clientPixels(GetDlgItem(window, kView));
-          EXPECT_GE(std::set<uint32_t>(pixels.begin(), pixels.end()).size(), 3u)
-              << view.capture << ": the background, the path, its keys";
-          captureWindow(window, screenshotPath(view.capture));
+        const auto shown = [&] { return screenPixels(GetDlgItem(window, kView)).colours; };
+        int radio = IDC_PATH_CAMERA;
+        for (const std::string view : {"camera", "perspective", "top", "side"}) {
+          SendMessageA(GetDlgItem(window, radio++), BM_CLICK, 0, 0);
+          const std::vector<COLORREF> pixels = shown();
+          EXPECT_GE(std::set<COLORREF>(pixels.begin(), pixels.end()).size(), 3u)
+              << view << ": the background, the path, its keys";
+          captureWindow(window, screenshotPath(("path_editor_view_" + view).c_str()));
         }
         const POINT from = {40, 60};  // in the view
         const std::string z = controlText(window, kPositionZ);
@@ -359,10 +353,10 @@ TEST_F(PathEditorTest, EachViewShowsTheSceneAndThePathAndHoldsStill) {
             dragWatching(window, from, {from.x + 200, from.y}, {}, "Static", moved);
         EXPECT_EQ("Position  Z " + controlText(window, kPositionZ), readout)
             << "a drag right in the side view changes Z only";
-        const std::vector<uint32_t> dragged = clientPixels(GetDlgItem(window, kView));
+        const std::vector<COLORREF> dragged = shown();
         captureWindow(window, screenshotPath("path_editor_view_dragged"));
         typeKey(window, 'F');
-        EXPECT_TRUE(waitUntil([&] { return clientPixels(GetDlgItem(window, kView)) != dragged; }))
+        EXPECT_TRUE(waitUntil([&] { return shown() != dragged; }))
             << "the drag did not frame the view anew";
         captureWindow(window, screenshotPath("path_editor_view_framed"));
       },
@@ -377,8 +371,7 @@ TEST_F(PathEditorTest, OnlyAFileOfUsableKeysIsLoaded) {
   const TempFolder folder;
   const std::string pathFile = folder.file("refused.pth");
   ASSERT_TRUE(answerFileDialogs(GetModuleHandleA(nullptr), pathFile));
-  const std::string before(reinterpret_cast<const char*>(path_->keys),
-                           path_->keyCount * sizeof(PathKey));
+  const std::string before = keyBytes(*path_);
   const struct {
     std::vector<PathKey> keys;
     bool otherKind;  // the file's chunk is an envelope's
@@ -403,8 +396,7 @@ TEST_F(PathEditorTest, OnlyAFileOfUsableKeysIsLoaded) {
       }
     });
     EXPECT_EQ(c.otherKind ? "" : "Could not read path from disk", message) << c.keys.size();
-    EXPECT_EQ(before, std::string(reinterpret_cast<const char*>(path_->keys),
-                                  path_->keyCount * sizeof(PathKey)));
+    EXPECT_EQ(before, keyBytes(*path_));
   }
 }
 

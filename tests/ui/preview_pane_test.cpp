@@ -1,7 +1,7 @@
 // The "Selected FX" pane as a user sees it, with the test renderer as the
 // preview engine: the Render button's texts, the speed slider and playback
-// timer, filter mode, page switches, restarts after edits, and captures of
-// the playing preview.
+// timer, filter mode, page switches, restarts after edits and preview
+// settings, and captures of the playing preview.
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
@@ -11,14 +11,15 @@
 #include <cstring>
 #include <functional>
 #include <set>
-#include <string>
 #include <vector>
 
 #include "effects_page_ids.h"
+#include "filter_page_ids.h"
 #include "pane_ids.h"
 #include "pane_observers.h"
 #include "registry_value.h"
 #include "screen_pixels.h"
+#include "settings_page_ids.h"
 #include "sheet_fixture.h"
 #include "ui/pane/preview_pane.h"
 #include "window_driver.h"
@@ -33,7 +34,10 @@ int progress(HWND page) {
 }
 
 COLORREF pictureColour(HWND page) {
-  return screenColourAtMiddle(GetDlgItem(page, IDC_PANE_PICTURE));
+  HWND picture = GetDlgItem(page, IDC_PANE_PICTURE);
+  RECT area;
+  GetClientRect(picture, &area);
+  return screenColourAt(picture, {area.right / 2, area.bottom / 2});
 }
 
 // Clicks a control that is no pane control, so the page only runs its
@@ -95,8 +99,7 @@ TEST_F(PreviewPaneTest, SpeedRenderStopPlayAndCloseDuringARender) {
     EXPECT_EQ(page, calls.back().window);
     EXPECT_EQ(static_cast<UINT_PTR>(kPlaybackTimer), calls.back().id);
     EXPECT_EQ(100u, calls.back().period);
-    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
-    page = currentPage(sheet);
+    page = showPage(sheet, 1);
     EXPECT_EQ(100u, timerCalls().back().period) << "the next page plays at the new speed";
     EXPECT_EQ(10, SendDlgItemMessageA(page, IDC_PANE_SPEED, TBM_GETPOS, 0, 0));
 
@@ -129,10 +132,9 @@ TEST_F(PreviewPaneTest, SpeedRenderStopPlayAndCloseDuringARender) {
     })) << "frames follow each other";
     EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_1")));
     EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_2")));
-    SendMessageA(sheet, PSM_SETCURSEL, 3, 0);
+    page = showPage(sheet, 3);
     EXPECT_TRUE(captureWindow(sheet, screenshotPath("preview_pane_playing_settings")));
 
-    page = currentPage(sheet);
     renderer_.reset();
     renderer_.hold(2, true);
     clickButton(page, IDC_PANE_RENDER);
@@ -164,8 +166,7 @@ TEST_F(PreviewPaneTest, FilterModeHidesTheSliderAndNeverMovesTheProgressBar) {
     const std::vector<RndTestCall> renders = renderer_.calls(RND_TEST_RENDER);
     ASSERT_EQ(1u, renders.size()) << "one frame even with 200 stored";
     EXPECT_EQ(100u, renders[0].range) << "the corrected filter frame count";
-    SendMessageA(sheet, PSM_SETCURSEL, 2, 0);
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(currentPage(sheet), IDC_PANE_SPEED)))
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(showPage(sheet, 2), IDC_PANE_SPEED)))
         << "on every page";
   });
 }
@@ -182,8 +183,7 @@ TEST_F(PreviewPaneTest, PageSwitchStopsOnePaneAndStartsTheNext) {
     clickButton(first, IDC_PANE_RENDER);
     ASSERT_TRUE(waitUntil([&] { return controlText(first, IDC_PANE_RENDER) == "Stop"; }));
     const size_t before = timerCalls().size();
-    SendMessageA(sheet, PSM_SETCURSEL, 1, 0);
-    HWND second = currentPage(sheet);
+    HWND second = showPage(sheet, 1);
     ASSERT_NE(first, second);
     const std::vector<TimerCall> calls = timerCalls();
     bool killedFirst = false, startedSecond = false;
@@ -240,6 +240,56 @@ TEST_F(PreviewPaneTest, EditsRestartThePreviewOnlyWithAutomaticPreview) {
     EXPECT_STREQ("First", prepares[0].effectName);
     EXPECT_STREQ("Second", prepares[1].effectName);
     EXPECT_TRUE(renderer_.calls(RND_TEST_RENDER)[1].aborted);
+  });
+}
+
+// On the Settings page with automatic preview: quality or frames make a new
+// engine, the speed only restarts the playback timer.
+TEST_F(PreviewPaneTest, QualityOrFramesMakeANewEngineSpeedOnlyRestartsTheTimer) {
+  automatic_.setNumber(1);
+  frames_.setNumber(6);
+  SheetFixture::run(3, [&](HWND, HWND page) {
+    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 6));
+    settle(page);
+    clickButton(page, IDC_SETTINGS_PREVIEW_MEDIUM);
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1)) << "the old engine ends";
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 1)) << "the new one renders at once";
+    settle(page);
+    moveTrackbar(page, IDC_SETTINGS_PREVIEW_FRAMES, 11);
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1));
+    EXPECT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 11)) << "the new engine renders 11 frames";
+    settle(page);
+
+    moveTrackbar(page, IDC_SETTINGS_PREVIEW_SPEED, 20);
+    EXPECT_TRUE(waitUntil([&] {
+      for (const TimerCall& call : timerCalls()) {
+        if (call.set && call.window == page && call.id == kPlaybackTimer && call.period == 50)
+          return true;
+      }
+      return false;
+    })) << "1000 / 20 ms";
+    EXPECT_TRUE(renderer_.calls(RND_TEST_FREE).empty()) << "the engine stays";
+    EXPECT_EQ(20u, speed_.number());
+  });
+}
+
+// In filter mode the preview draws the Filter page's moment of the frames.
+TEST_F(PreviewPaneTest, TheFilterPreviewDrawsThePagesMomentOfTheFrames) {
+  automatic_.setNumber(1);
+  record_.globalParams[VTA_FILTER_FRAMES] = 100;
+  record_.globalParams[VTA_FILTER_PERCENT] = 50;
+  auto renderedAt = [&](uint32_t position, uint32_t range) {
+    return waitUntil([&] {
+      for (const RndTestCall& call : renderer_.calls(RND_TEST_RENDER)) {
+        if (call.position == position && call.range == range) return true;
+      }
+      return false;
+    });
+  };
+  SheetFixture::run(record_, 2, true, [&](HWND, HWND page) {
+    EXPECT_TRUE(renderedAt(50, 100));
+    moveTrackbar(page, IDC_FILTER_FRAMES, 30, false);
+    EXPECT_TRUE(renderedAt(15, 30));
   });
 }
 

@@ -12,11 +12,6 @@ constexpr ULONG_PTR kGdiSlots = 0x10000;
 // handle a test program holds.
 constexpr ULONG_PTR kHandleValues = 0x10000;
 
-bool systemCountsGuiObjects() {
-  return GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS) != 0 ||
-         GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS) != 0;
-}
-
 // Wine takes a handle whose high word (the slot's reuse count) is zero for
 // whatever object lives in that slot, so every live object answers once.
 int64_t countGdiObjects() {
@@ -41,12 +36,6 @@ BOOL CALLBACK countOwnTopLevel(HWND window, LPARAM count) {
   return TRUE;
 }
 
-int64_t countWindows() {
-  int64_t count = 0;
-  EnumWindows(countOwnTopLevel, reinterpret_cast<LPARAM>(&count));
-  return count;
-}
-
 }  // namespace
 
 int64_t countKernelHandles() {
@@ -68,13 +57,13 @@ ProcessFigures readProcessFigures() {
   figures.handles = handles != 0 ? handles : countKernelHandles();
   figures.sources = handles != 0 ? "handles: GetProcessHandleCount"
                                  : "handles: GetProcessHandleCount answers 0, values probed";
-  if (systemCountsGuiObjects()) {
-    figures.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    figures.userObjects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  figures.gdiObjects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  figures.userObjects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  if (figures.gdiObjects != 0 || figures.userObjects != 0) {
     figures.sources += "; GDI and USER objects: GetGuiResources";
   } else {
     figures.gdiObjects = countGdiObjects();
-    figures.userObjects = countWindows();
+    EnumWindows(countOwnTopLevel, reinterpret_cast<LPARAM>(&figures.userObjects));
     figures.sources +=
         "; GetGuiResources answers 0: GDI objects counted in the handle table, "
         "USER objects as this process's windows";

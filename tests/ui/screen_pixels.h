@@ -21,13 +21,15 @@ struct Pixels {
     }
     return p;
   }
-  // Pixels at least inset from every side for which test holds.
-  int count(const std::function<bool(COLORREF)>& test, int inset = 0) const {
-    int n = 0;
+  // The row of each pixel at least inset from every side for which test holds.
+  std::vector<int> rows(const std::function<bool(COLORREF)>& test, int inset = 0) const {
+    std::vector<int> found;
     for (int y = inset; y < height - inset; ++y) {
-      for (int x = inset; x < width - inset; ++x) n += test(at(x, y)) ? 1 : 0;
+      for (int x = inset; x < width - inset; ++x) {
+        if (test(at(x, y))) found.push_back(y);
+      }
     }
-    return n;
+    return found;
   }
   // Black pixels of the top row, where a focus rectangle's dotted line runs.
   int topRowBlacks() const {
@@ -78,12 +80,11 @@ inline Pixels screenPixels(HWND control) {
   return copy.pixels();
 }
 
-// What the screen shows at the middle of control.
-inline COLORREF screenColourAtMiddle(HWND control) {
-  RECT r;
-  GetWindowRect(control, &r);
+// What the screen shows at point of window's client area.
+inline COLORREF screenColourAt(HWND window, POINT point) {
+  ClientToScreen(window, &point);
   HDC screen = GetDC(nullptr);
-  const COLORREF colour = GetPixel(screen, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  const COLORREF colour = GetPixel(screen, point.x, point.y);
   ReleaseDC(nullptr, screen);
   return colour;
 }

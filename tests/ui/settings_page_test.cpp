@@ -1,8 +1,7 @@
 // The Settings page beyond its value controls (page_controls_test.cpp): what
 // it shows of the stored preferences, the engine lists and the
 // multithreading rule, when a chosen engine is stored, the pane's speed as
-// the stored speed, the preview following quality, frames and speed, and
-// saving the current options as defaults.
+// the stored speed, and saving the current options as defaults.
 #include <windows.h>
 #include <prsht.h>
 
@@ -16,8 +15,6 @@
 #include "dialog_controls.h"
 #include "installation.h"
 #include "pane_ids.h"
-#include "pane_observers.h"
-#include "ui/pane/preview_pane.h"
 #include "registry_value.h"
 #include "settings_page_ids.h"
 #include "sheet_fixture.h"
@@ -27,12 +24,6 @@ namespace vta::test {
 namespace {
 
 constexpr int kSettingsTab = 3;
-
-// Writes a file that is no renderer under a renderer's name: listed, never
-// bound.
-void addLibraryName(const Installation& installation, const std::string& file) {
-  installation.write("LIBS\\" + file, "not a module");
-}
 
 class SettingsPageTest : public SheetFixture {
  protected:
@@ -52,9 +43,9 @@ class SettingsPageTest : public SheetFixture {
 
 TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
   Installation installation;
-  for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.dll", "Rnd_Other.DLL", "Notes.DLL"}) {
-    addLibraryName(installation, file);
-  }
+  // Files that are no renderers under renderers' names: listed, never bound.
+  for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.dll", "Rnd_Other.DLL", "Notes.DLL"})
+    installation.write("LIBS\\" + std::string(file), "not a module");
   run(kSettingsTab, [&](HWND sheet, HWND page) {
     EXPECT_TRUE(checked(page, IDC_SETTINGS_SHOW_ICON));
     EXPECT_TRUE(checked(page, IDC_SETTINGS_PREVIEW_LOW));
@@ -84,7 +75,7 @@ TEST_F(SettingsPageTest, NothingStoredShowsFirstChoicesAndLeastValues) {
 TEST_F(SettingsPageTest, AnEngineChoiceIsStoredLaterAndOnlyOpenGLKeepsMultithreading) {
   Installation installation;
   for (const char* file : {"Rnd_Accelerated.DLL", "Rnd_OpenGL.DLL"})
-    addLibraryName(installation, file);
+    installation.write("LIBS\\" + std::string(file), "not a module");
   enum Then { kClick, kLeavePage, kOk };
   for (Then then : {kClick, kLeavePage, kOk}) {
     SCOPED_TRACE(then);
@@ -117,8 +108,7 @@ TEST_F(SettingsPageTest, ThePanesSpeedIsTheSettingsSpeedAndALongTextIsKept) {
   org_.setText(longName.c_str());
   run(0, [&](HWND sheet, HWND page) {
     moveTrackbar(page, IDC_PANE_SPEED, 25);
-    SendMessageA(sheet, PSM_SETCURSEL, kSettingsTab, 0);
-    HWND settings = currentPage(sheet);
+    HWND settings = showPage(sheet, kSettingsTab);
     EXPECT_EQ(25, slider(settings, IDC_SETTINGS_PREVIEW_SPEED));
     clickButton(settings, IDC_SETTINGS_AUTO_PREVIEW);
   });
@@ -126,63 +116,12 @@ TEST_F(SettingsPageTest, ThePanesSpeedIsTheSettingsSpeedAndALongTextIsKept) {
   EXPECT_EQ(longName, org_.text());
 }
 
-// With the test renderer as the preview engine of the sample installation.
-class SettingsPreviewTest : public SettingsPageTest {
- protected:
-  void SetUp() override {
-    SettingsPageTest::SetUp();
-    ASSERT_TRUE(renderer_.loaded()) << "Rnd_Test.DLL is copied into the sample LIBS folder";
-    ASSERT_TRUE(recordTimers(library_.module()));
-    previewEngine_.setText("Rnd_Test");
-    frames_.setNumber(6);
-    speed_.setNumber(10);
-  }
-
-  // Waits for the render that automatic preview starts when the sheet
-  // opens, then forgets the renderer's calls.
-  void settle(HWND page) {
-    ASSERT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 6));
-    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
-    renderer_.reset();
-  }
-
-  RendererControl renderer_;
-};
-
-TEST_F(SettingsPreviewTest, QualityOrFramesMakeANewEngineSpeedOnlyRestartsTheTimer) {
-  automatic_.setNumber(1);
-  run(kSettingsTab, [&](HWND, HWND page) {
-    settle(page);
-    clickButton(page, IDC_SETTINGS_PREVIEW_MEDIUM);
-    EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1)) << "the old engine ends";
-    EXPECT_TRUE(renderer_.waitFor(RND_TEST_PREPARE, 1)) << "the new one renders at once";
-    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
-    renderer_.reset();
-    moveTrackbar(page, IDC_SETTINGS_PREVIEW_FRAMES, 11);
-    EXPECT_TRUE(renderer_.waitFor(RND_TEST_FREE, 1));
-    EXPECT_TRUE(renderer_.waitFor(RND_TEST_RENDER, 11)) << "the new engine renders 11 frames";
-    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
-    renderer_.reset();
-
-    moveTrackbar(page, IDC_SETTINGS_PREVIEW_SPEED, 20);
-    EXPECT_TRUE(waitUntil([&] {
-      for (const TimerCall& call : timerCalls()) {
-        if (call.set && call.window == page && call.id == kPlaybackTimer && call.period == 50)
-          return true;
-      }
-      return false;
-    })) << "1000 / 20 ms";
-    EXPECT_TRUE(renderer_.calls(RND_TEST_FREE).empty()) << "the engine stays";
-    EXPECT_EQ(20u, speed_.number());
-  });
-}
-
 TEST_F(SettingsPageTest, SavedDefaultsComeBackInARecordWithoutAnEffect) {
   Installation installation;
   CreateDirectoryA((installation.root() + "\\Work").c_str(), nullptr);
   EffectSettings saved;
   fillRecord(saved);
-  run(saved, kSettingsTab, [&](HWND, HWND page) {
+  run(saved, kSettingsTab, false, [&](HWND, HWND page) {
     clickButton(page, IDC_SETTINGS_SAVE_DEFAULTS);
     EXPECT_TRUE(waitUntil([&] {
       return GetFileAttributesA((installation.root() + "\\Work\\Defaults.VRI").c_str()) !=
@@ -190,7 +129,7 @@ TEST_F(SettingsPageTest, SavedDefaultsComeBackInARecordWithoutAnEffect) {
     }));
   });
   EffectSettings empty;
-  run(empty, kSettingsTab, [](HWND, HWND) {});
+  run(empty, kSettingsTab, false, [](HWND, HWND) {});
   EXPECT_EQ('\0', empty.effectName[0]);
   EXPECT_EQ(0, std::memcmp(reinterpret_cast<const char*>(&saved) + 1,
                            reinterpret_cast<const char*>(&empty) + 1, kStoredFixedBytes - 1));

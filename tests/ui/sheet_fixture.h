@@ -47,22 +47,27 @@ class KeptRecord {
 
 class SheetFixture : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(library_.loaded()); }
+  void SetUp() override { ASSERT_NE(nullptr, library_.entry<VtaSelectFunction>("VTAGUI_Select")); }
 
   // Opens the sheet over record (in filter mode with filterMode) and hands it
   // to drive, which closes it; returns the export's result.
   short open(EffectSettings& record, bool filterMode,
              const std::function<void(HWND sheet)>& drive) {
     EffectSettings second;
-    bool shown = false;
-    const short result = openSheet(
-        library_, reinterpret_cast<VtaEffectSettings&>(record),
-        filterMode ? reinterpret_cast<VtaEffectSettings*>(&second) : nullptr, drive, shown);
-    EXPECT_TRUE(shown) << "the selection sheet did not appear";
+    auto select = library_.entry<VtaSelectFunction>("VTAGUI_Select");
+    HWND sheet = nullptr;
+    const short result = runDriven<short>(
+        [&] {
+          return select(nullptr, reinterpret_cast<VtaEffectSettings*>(&record),
+                        filterMode ? reinterpret_cast<VtaEffectSettings*>(&second) : nullptr);
+        },
+        [&] {
+          if (!(sheet = waitForWindow(kSheetCaption))) return;
+          drive(sheet);
+          waitForWindowGone(sheet);
+        });
+    EXPECT_NE(nullptr, sheet) << "the selection sheet did not appear";
     return result;
-  }
-  short open(EffectSettings& record, const std::function<void(HWND sheet)>& drive) {
-    return open(record, false, drive);
   }
 
   // Opens the sheet over record (or record_) on page tab, hands sheet and
@@ -74,12 +79,6 @@ class SheetFixture : public ::testing::Test {
       drive(sheet, reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0)));
       closeWithOk(sheet);
     });
-  }
-  void run(EffectSettings& record, int tab, const std::function<void(HWND, HWND)>& drive) {
-    run(record, tab, false, drive);
-  }
-  void run(int tab, bool filterMode, const std::function<void(HWND, HWND)>& drive) {
-    run(record_, tab, filterMode, drive);
   }
   void run(int tab, const std::function<void(HWND, HWND)>& drive) {
     run(record_, tab, false, drive);

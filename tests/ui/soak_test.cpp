@@ -8,7 +8,6 @@
 //
 // VTA_SOAK_CYCLES sets the number of cycles (see kDefaultCycles).
 #include <windows.h>
-#include <commctrl.h>
 #include <prsht.h>
 
 #include <gtest/gtest.h>
@@ -16,25 +15,31 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "effects_page_ids.h"
 #include "import_hook.h"
+#include "installation.h"
 #include "envelope_editor_ids.h"
 #include "library_under_test.h"
+#include "model/components/object.h"
+#include "model/components/path.h"
 #include "model/effect_settings.h"
+#include "model/files/effect_file.h"
 #include "objects_page_ids.h"
 #include "options_page_ids.h"
 #include "pane_ids.h"
 #include "pane_observers.h"
+#include "path_editor_ids.h"
 #include "process_figures.h"
 #include "ui/pane/preview_pane.h"
 #include "registry_value.h"
 #include "settings_page_ids.h"
-#include "soak_installation.h"
 #include "window_driver.h"
 
 namespace vta::test {
@@ -137,22 +142,6 @@ BOOL WINAPI countRenderReports(HWND window, UINT message, WPARAM wParam, LPARAM 
   return g_realPostMessage(window, message, wParam, lParam);
 }
 
-bool isRendering(HWND page) {
-  const std::string text = controlText(page, IDC_PANE_RENDER);
-  return text == "Stop" || text == "Wait...";
-}
-
-// The client point of the envelope graph at time t and a share of its height.
-LPARAM graphPoint(HWND editor, float t, float share) {
-  HWND graph = GetDlgItem(editor, IDC_ENVELOPE_GRAPH);
-  RECT area;
-  GetClientRect(graph, &area);
-  MapWindowPoints(graph, editor, reinterpret_cast<POINT*>(&area), 2);
-  const int x = area.left + static_cast<int>((area.right - area.left) * t);
-  const int y = area.bottom - static_cast<int>((area.bottom - area.top) * share);
-  return MAKELPARAM(x, y);
-}
-
 // One open-work-close cycle of the sheet, driven from the driver thread
 // while the UI thread runs VTAGUI_Select. The first failure is kept; the
 // sheet is then cancelled so that the call returns.
@@ -166,7 +155,11 @@ class SheetCycle {
     sheet_ = waitForWindow(kSheetCaption, kWaitMs);
     if (!check(sheet_ != nullptr, "the selection sheet did not appear")) return;
     const bool worked =
-        switchEffect() && cancelEnvelopeDrag() && cancelPathDrag() && changePreviewSettings();
+        switchEffect() &&
+        cancelMidDrag(kOptionsTab, IDC_OPTIONS_SHADOWS_ENVELOPE, kEnvelopeCaption,
+                      IDC_ENVELOPE_GRAPH) &&
+        cancelMidDrag(kObjectsTab, IDC_OBJECTS_PATH_EDITOR, kPathCaption, IDC_PATH_VIEW) &&
+        changePreviewSettings();
     close(worked && cycle_ % 2 == 0 ? PSBTN_OK : PSBTN_CANCEL);
   }
 
@@ -184,15 +177,11 @@ class SheetCycle {
     return false;
   }
 
-  HWND showPage(int tab) {
-    SendMessageA(sheet_, PSM_SETCURSEL, tab, 0);
-    return currentPage(sheet_);
-  }
-
   // Starts a render with the Render button once the pane is idle, waits
   // until it has begun and returns the render reports before it.
   int startRender(HWND page) {
-    check(waitUntil([&] { return !isRendering(page); }, kWaitMs), "a preview render never ended");
+    check(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }, kWaitMs),
+          "a preview render never ended");
     const int before = g_renderReports;
     sendClick(page, IDC_PANE_RENDER);
     check(waitUntil([&] { return g_renderReports > before; }, kWaitMs),
@@ -211,7 +200,7 @@ class SheetCycle {
   // The automatic preview renders the newly chosen effect.
   bool switchEffect() {
     step("effect switched during a render");
-    HWND page = showPage(kEffectsTab);
+    HWND page = showPage(sheet_, kEffectsTab);
     const int before = startRender(page);
     const int slot = 1 + cycle_ % static_cast<int>(kEffects.size() - 1);
     SendMessageA(GetDlgItem(page, IDC_EFFECTS_FIRST_ICON + slot), BM_CLICK, 0, 0);
@@ -224,11 +213,20 @@ class SheetCycle {
     return GetGUIThreadInfo(uiThread_, &info) && info.hwndCapture == window;
   }
 
-  // Escape in even cycles, the Cancel button in odd ones; the editor must be
-  // gone afterwards.
-  bool cancelMidDrag(HWND editor, LPARAM from, LPARAM to) {
-    SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, from);
-    SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, to);
+  // Opens the editor captioned caption with button of page tab, starts a
+  // drag in the middle of its control area and cancels the editor: by Escape
+  // in even cycles, by the Cancel button in odd ones.
+  bool cancelMidDrag(int tab, int button, const char* caption, int area) {
+    step(caption);
+    clickButton(showPage(sheet_, tab), button);
+    HWND editor = waitForWindow(caption, kWaitMs);
+    if (!check(editor != nullptr, "an editor did not appear")) return false;
+    RECT r;
+    GetWindowRect(GetDlgItem(editor, area), &r);
+    MapWindowPoints(nullptr, editor, reinterpret_cast<POINT*>(&r), 2);
+    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y - 20));
     if (!check(holdsCapture(editor), "the editor did not start a drag")) return false;
     if (cycle_ % 2 == 0) {
       pressKey(editor, VK_ESCAPE);
@@ -238,29 +236,11 @@ class SheetCycle {
     return check(waitForWindowGone(editor, kWaitMs), "the editor did not close on Cancel");
   }
 
-  bool cancelEnvelopeDrag() {
-    step("envelope editor cancelled mid-drag");
-    HWND page = showPage(kOptionsTab);
-    clickButton(page, IDC_OPTIONS_SHADOWS_ENVELOPE);
-    HWND editor = waitForWindow(kEnvelopeCaption, kWaitMs);
-    if (!check(editor != nullptr, "the envelope editor did not appear")) return false;
-    return cancelMidDrag(editor, graphPoint(editor, 0.5f, 0.5f), graphPoint(editor, 0.5f, 0.8f));
-  }
-
-  bool cancelPathDrag() {
-    step("path editor cancelled mid-drag");
-    HWND page = showPage(kObjectsTab);
-    clickButton(page, IDC_OBJECTS_PATH_EDITOR);
-    HWND editor = waitForWindow(kPathCaption, kWaitMs);
-    if (!check(editor != nullptr, "the path editor did not appear")) return false;
-    return cancelMidDrag(editor, MAKELPARAM(20, 20), MAKELPARAM(35, 30));
-  }
-
   // Quality, frames and playback speed, each changed while a render runs;
   // the automatic preview renders again with the new settings.
   bool changePreviewSettings() {
     step("preview settings changed during renders");
-    HWND page = showPage(kSettingsTab);
+    HWND page = showPage(sheet_, kSettingsTab);
     const int before = startRender(page);
     SendMessageA(GetDlgItem(page, kQualities[cycle_ % std::size(kQualities)]), BM_CLICK, 0, 0);
     moveTrackbar(page, IDC_SETTINGS_PREVIEW_FRAMES, kPreviewFrames[cycle_ % 2]);
@@ -283,6 +263,45 @@ class SheetCycle {
   std::string failure_;
 };
 
+// The soak's installation, made from the registered sample installation:
+// its renderer (LIBS\Rnd_Software.DLL), its preview pictures (Textures) and
+// the effects named, in one group "Soak" in this order, each given one more
+// undrawn object on entry 0 with a path across the frame, for the Objects
+// page's path editor (the sample objects keep their grid's rows in the
+// object word that the page requires to be 0 before it opens the editor).
+// Registered in place of the sample until destroyed; null when the sample
+// lacks the renderer or an effect.
+std::unique_ptr<Installation> soakInstallation(const std::vector<std::string>& names) {
+  const std::string sample = RegistryValue("Path").text();
+  std::vector<std::unique_ptr<EffectDescription>> effects;
+  bool complete = true;
+  for (const std::string& name : names) {
+    effects.push_back(std::make_unique<EffectDescription>());
+    complete = complete && loadDescription(*effects.back(), name.c_str(), 0) == 1;
+  }
+  auto installation = std::make_unique<Installation>();
+  const std::string root = installation->root();
+  std::filesystem::create_directories(root + "\\LIBS");
+  complete = complete && CopyFileA((sample + "\\LIBS\\Rnd_Software.DLL").c_str(),
+                                   (root + "\\LIBS\\Rnd_Software.DLL").c_str(), FALSE);
+  std::error_code copied;
+  std::filesystem::copy(sample + "\\Textures", root + "\\Textures", copied);
+  for (size_t i = 0; i < effects.size(); ++i) {
+    auto* object = makeComponent<ObjectComponent>(900, 0.0f, 1.0f, 0, 0);
+    object->surfaceNumber = 1;
+    effects[i]->lists[kObjects].append(object);
+    auto* path = makeComponent<PathComponent>(901, 0.0f, 1.0f, 900, 0);
+    path->insertKey(PathKey{0.0f, -1, 0, 0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 0});
+    path->insertKey(PathKey{1.0f, 1, 0, 0, 0, 0, 90, 1, 1, 1, 0, 0, 0, 0, 0});
+    effects[i]->lists[kPaths].append(path);
+    const std::string file = root + "\\Effects\\" + names[i] + ".VTA";
+    complete = complete && saveEffectFile(*effects[i], file.c_str()) == 1;
+  }
+  installation->writeMaster({{"Soak", names}});
+  installation->writeCurrent({{"Soak", names}});
+  return complete ? std::move(installation) : nullptr;
+}
+
 // Prints a figure after the warm-up and at the end, and expects it to have
 // grown by bound at most.
 void expectFigure(const char* name, int64_t before, int64_t after, int64_t bound) {
@@ -293,8 +312,8 @@ void expectFigure(const char* name, int64_t before, int64_t after, int64_t bound
 }
 
 TEST(SheetSoak, FiguresComeBackAfterCyclesOfRendersSwitchesAndCancelledDrags) {
-  SoakInstallation installation(kEffects);
-  ASSERT_TRUE(installation.complete())
+  const std::unique_ptr<Installation> installation = soakInstallation(kEffects);
+  ASSERT_NE(nullptr, installation)
       << "the registered installation lacks Rnd_Software or a sample effect (scripts/lib/common.sh "
          "register_sample_install)";
   LibraryUnderTest library;

@@ -1,6 +1,6 @@
-// The control operations every page uses, and the shared message handler's
-// handling of an editor's OK and Cancel, tested on the library's own
-// templates linked into this program.
+// The control operations every page uses, the shared message handler's
+// handling of an editor's OK and Cancel, and where the preview's reports go,
+// tested on the library's own templates linked into this program.
 #include <windows.h>
 #include <commctrl.h>
 #include <prsht.h>
@@ -22,6 +22,8 @@
 #include "import_hook.h"
 #include "model/texture_image.h"
 #include "copy_key_ids.h"
+#include "envelope_editor_ids.h"
+#include "pane_ids.h"
 #include "pane_page_fixture.h"
 #include "screen_pixels.h"
 #include "vantaro/vantaro.h"
@@ -35,31 +37,31 @@ constexpr int kSpeedTrackbar = IDC_SETTINGS_PREVIEW_SPEED;
 constexpr int kQualityLow = IDC_SETTINGS_PREVIEW_LOW, kQualityHigh = IDC_SETTINGS_PREVIEW_HIGH;
 constexpr int kEngineList = IDC_SETTINGS_PREVIEW_ENGINE, kMissingControl = 4242;
 
-class ControlOperations : public SettingsPageOnHost {
- protected:
-  std::string label(int trackbarId) {
-    char text[16] = "";
-    page_.getText(trackbarId + 1, text, sizeof text);
-    return text;
-  }
-};
+using ControlOperations = SettingsPageOnHost;
+
+// The value label beside a trackbar.
+std::string label(DialogPage& page, int trackbarId) {
+  char text[16] = "";
+  page.getText(trackbarId + 1, text, sizeof text);
+  return text;
+}
 
 TEST_F(ControlOperations, ValueLabelShowsPercentOnlyForAMaximumOf100) {
   page_.setTrackbarRange(kFramesTrackbar, 0, 100, 10);
   page_.setTrackbarValue(kFramesTrackbar, 100);
-  EXPECT_EQ("100%", label(kFramesTrackbar));
+  EXPECT_EQ("100%", label(page_, kFramesTrackbar));
   page_.setTrackbarRange(kFramesTrackbar, 0, 360, 0);
   page_.setTrackbarValue(kFramesTrackbar, 100);
-  EXPECT_EQ("100", label(kFramesTrackbar));
+  EXPECT_EQ("100", label(page_, kFramesTrackbar));
   page_.setTrackbarRange(kSpeedTrackbar, 1, 100, 5);
   page_.setTrackbarValue(kSpeedTrackbar, 45);
-  EXPECT_EQ("45%", label(kSpeedTrackbar));
+  EXPECT_EQ("45%", label(page_, kSpeedTrackbar));
   EXPECT_EQ(45, page_.getTrackbarValue(kSpeedTrackbar));
 
   HWND trackbar = GetDlgItem(page_.window(), kSpeedTrackbar);
   SendMessageA(trackbar, TBM_SETPOS, TRUE, 7);
   DialogPage::updateTrackbarLabel(trackbar);
-  EXPECT_EQ("7%", label(kSpeedTrackbar)) << "a scroll rewrites the label";
+  EXPECT_EQ("7%", label(page_, kSpeedTrackbar)) << "a scroll rewrites the label";
 }
 
 TEST_F(ControlOperations, RadioGroupsReportTheLowestCheckedOrZero) {
@@ -196,6 +198,67 @@ TEST(SheetNotCreated, LeavesTheHostsRecordAsItCame) {
   EXPECT_EQ(2, result);
   EXPECT_EQ(0.0f, record.globalParams[VTA_FILTER_FRAMES]);
   EXPECT_EQ(0.0f, record.globalParams[VTA_FILTER_ON]);
+}
+
+void pumpMessages() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+}
+
+int progress(const DialogPage& dialog) {
+  return static_cast<int>(
+      SendDlgItemMessageA(dialog.window(), IDC_PANE_PROGRESS, PBM_GETPOS, 0, 0));
+}
+
+class PaneReportsTest : public SettingsPageOnHost {
+ protected:
+  PaneReports& reports() { return sheet_.reports; }
+
+  PaneDialog editor_{sheet_.context};
+};
+
+// The preview's reports go to the active page, then to an editor while it
+// is open. The page was showing a render that ends while the editor is open:
+// it shows the render state again when the editor closes.
+TEST_F(PaneReportsTest, GoToTheActivePageAndAnEditorTakesThemOverUntilItCloses) {
+  page_.pane().activate();
+  EXPECT_EQ(&page_, reports().activeDialog());
+  reports().progressChanged(35);
+  pumpMessages();
+  EXPECT_EQ(35, progress(page_));
+  SetDlgItemTextA(page_.window(), IDC_PANE_RENDER, "Stop");
+  reports().renderStateChanged();
+  pumpMessages();
+  EXPECT_EQ("Render", windowText(GetDlgItem(page_.window(), IDC_PANE_RENDER))) << "no render runs";
+  SetDlgItemTextA(page_.window(), IDC_PANE_RENDER, "Stop");
+  HWND editor = editor_.create(IDD_ENVELOPE_EDITOR, host_);
+  SendMessageA(editor, WM_ACTIVATE, WA_ACTIVE, 0);
+  ASSERT_NE(nullptr, editor);
+  EXPECT_EQ(&editor_, reports().activeDialog());
+  EXPECT_EQ(&page_, reports().returnDialog());
+  reports().progressChanged(40);
+  pumpMessages();
+  EXPECT_EQ(40, progress(editor_));
+  EXPECT_EQ(35, progress(page_));
+
+  SendMessageA(editor, WM_ACTIVATE, WA_INACTIVE, 0);
+  SendMessageA(editor, WM_ACTIVATE, WA_CLICKACTIVE, 0);
+  EXPECT_EQ(&page_, reports().returnDialog()) << "reactivation keeps the opening page";
+
+  DestroyWindow(editor);
+  EXPECT_EQ(&page_, reports().activeDialog());
+  EXPECT_EQ(nullptr, reports().returnDialog());
+  EXPECT_EQ("Render", windowText(GetDlgItem(page_.window(), IDC_PANE_RENDER)));
+  EXPECT_EQ(0, progress(page_));
+  reports().progressChanged(60);
+  pumpMessages();
+  EXPECT_EQ(60, progress(page_));
+}
+
+TEST_F(PaneReportsTest, ClosingTheActivePageWithoutAnEditorKeepsIt) {
+  page_.pane().activate();
+  DestroyWindow(page_.window());
+  EXPECT_EQ(&page_, reports().activeDialog());
 }
 
 }  // namespace
