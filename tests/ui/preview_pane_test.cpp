@@ -65,11 +65,15 @@ class PreviewPaneTest : public SheetFixture {
     });
   }
 
-  // Waits until the page's preview has no render running (button "Render")
-  // and then forgets the renderer's calls.
+  // Waits until the page's preview has no render running (button "Render",
+  // no renderer call for 200 ms) and then forgets the renderer's calls.
   void settle(HWND page) {
-    Sleep(300);
-    ASSERT_TRUE(waitUntil([&] { return controlText(page, IDC_PANE_RENDER) == "Render"; }));
+    size_t seen = SIZE_MAX;
+    DWORD since = 0;
+    ASSERT_TRUE(waitUntil([&] {
+      if (renderer_.calls().size() != seen) seen = renderer_.calls().size(), since = GetTickCount();
+      return GetTickCount() - since >= 200 && controlText(page, IDC_PANE_RENDER) == "Render";
+    }));
     renderer_.reset();
   }
 

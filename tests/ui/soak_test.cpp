@@ -227,13 +227,15 @@ class SheetCycle {
     const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
     SendMessageA(editor, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     SendMessageA(editor, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(x, y - 20));
-    if (!check(holdsCapture(editor), "the editor did not start a drag")) return false;
+    // Without a drag the editor is still cancelled, so that the sheet can close.
+    const bool dragged = check(holdsCapture(editor), "the editor did not start a drag");
     if (cycle_ % 2 == 0) {
       pressKey(editor, VK_ESCAPE);
     } else {
       clickButton(editor, IDCANCEL);
     }
-    return check(waitForWindowGone(editor, kWaitMs), "the editor did not close on Cancel");
+    return check(waitForWindowGone(editor, kWaitMs), "the editor did not close on Cancel") &&
+           dragged;
   }
 
   // Quality, frames and playback speed, each changed while a render runs;
