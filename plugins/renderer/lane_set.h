@@ -12,6 +12,7 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 
+#include <cstddef>
 #include <cstdint>
 
 namespace rnd {
@@ -51,9 +52,15 @@ struct Lanes4 {
   static I truncate(F a) { return _mm_cvttps_epi32(a); }
   static F toFloat(I a) { return _mm_cvtepi32_ps(a); }
   static I bits(F a) { return _mm_castps_si128(a); }
-  // Byte c of each lane's pixel.
-  static F bytes(const uint8_t* const* pixel, int c) {
-    return toFloat(_mm_setr_epi32(pixel[0][c], pixel[1][c], pixel[2][c], pixel[3][c]));
+  // The blue, green and red bytes of pixel x, y in each lane, of a picture
+  // whose pixel 0, 0 is at top (rows step bytes apart, width pixels wide).
+  static void pixels(const uint8_t* top, ptrdiff_t step, int, I x, I y, F (&bgr)[3]) {
+    int xs[n], ys[n];
+    storei(xs, x), storei(ys, y);
+    const uint8_t* p[n];
+    for (int l = 0; l < n; ++l) p[l] = top + ys[l] * step + 3 * xs[l];
+    for (int c = 0; c < 3; ++c)
+      bgr[c] = toFloat(_mm_setr_epi32(p[0][c], p[1][c], p[2][c], p[3][c]));
   }
 };
 

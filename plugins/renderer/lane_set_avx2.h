@@ -4,6 +4,7 @@
 // with the ordered, quiet predicates that the SSE2 comparisons use.
 #include <immintrin.h>
 
+#include <cstddef>
 #include <cstdint>
 
 namespace rnd {
@@ -45,9 +46,28 @@ struct Lanes8 {
   static I truncate(F a) { return _mm256_cvttps_epi32(a); }
   static F toFloat(I a) { return _mm256_cvtepi32_ps(a); }
   static I bits(F a) { return _mm256_castps_si256(a); }
-  static F bytes(const uint8_t* const* pixel, int c) {
-    return toFloat(_mm256_setr_epi32(pixel[0][c], pixel[1][c], pixel[2][c], pixel[3][c],
-                                     pixel[4][c], pixel[5][c], pixel[6][c], pixel[7][c]));
+  // Each lane's pixel gathered as four bytes: from its first byte, or, for
+  // the last pixel of a row, from the byte before it and shifted, so that
+  // no read passes the picture's last byte.
+  static void pixels(const uint8_t* top, ptrdiff_t step, int width, I x, I y, F (&bgr)[3]) {
+    if (width < 2) return onePerLane(top, step, x, y, bgr);
+    const I last = _mm256_cmpeq_epi32(x, seti(width - 1));  // -1 where last
+    const I offset = addi(addi(_mm256_mullo_epi32(y, seti(int(step))), addi(x, addi(x, x))), last);
+    const I words = _mm256_i32gather_epi32(reinterpret_cast<const int*>(top), offset, 1);
+    const I pixel = _mm256_srlv_epi32(words, bothi(last, seti(8)));
+    for (int c = 0; c < 3; ++c)
+      bgr[c] = toFloat(bothi(_mm256_srli_epi32(pixel, 8 * c), seti(0xFF)));
+  }
+
+ private:
+  static void onePerLane(const uint8_t* top, ptrdiff_t step, I x, I y, F (&bgr)[3]) {
+    int xs[n], ys[n];
+    storei(xs, x), storei(ys, y);
+    const uint8_t* p[n];
+    for (int l = 0; l < n; ++l) p[l] = top + ys[l] * step + 3 * xs[l];
+    for (int c = 0; c < 3; ++c)
+      bgr[c] = toFloat(_mm256_setr_epi32(p[0][c], p[1][c], p[2][c], p[3][c], p[4][c], p[5][c],
+                                         p[6][c], p[7][c]));
   }
 };
 

@@ -34,6 +34,8 @@ class Picture {
   Vec3 pixel(int x, int y) const { return bytes(x, y) * kByteScale; }
   // The blue, green and red bytes of pixel x, y (both inside the picture).
   const uint8_t* bytesAt(int x, int y) const { return top_ + y * step_ + 3 * x; }
+  // Bytes from one row to the one below (negative for bottom-up rows).
+  ptrdiff_t rowStep() const { return step_; }
   // Sampled in the header so that the rasteriser's inner loops inline them.
   Vec3 nearest(float u, float v) const {
     return pixel(pixelIndex(u * width_, width_), pixelIndex(v * height_, height_));

@@ -52,24 +52,23 @@ bool bilinearLanes(const Picture& picture, typename L::F u, typename L::F v, Col
   const F inRange = L::both(L::both(L::greater(fx, low), L::less(fx, high)),
                             L::both(L::greater(fy, low), L::less(fy, high)));
   if (L::mask(inRange) != L::all) return false;
-  const typename L::I x0 = lanes::floorToInt<L>(fx), y0 = lanes::floorToInt<L>(fy);
+  using I = typename L::I;
+  const I x0 = lanes::floorToInt<L>(fx), y0 = lanes::floorToInt<L>(fy);
   const F ax = L::sub(fx, L::toFloat(x0)), ay = L::sub(fy, L::toFloat(y0));
-  const typename L::I one = L::seti(1);
-  int xa[L::n], xb[L::n], ya[L::n], yb[L::n];
-  L::storei(xa, lanes::clampIndex<L>(x0, picture.width()));
-  L::storei(xb, lanes::clampIndex<L>(L::addi(x0, one), picture.width()));
-  L::storei(ya, lanes::clampIndex<L>(y0, picture.height()));
-  L::storei(yb, lanes::clampIndex<L>(L::addi(y0, one), picture.height()));
-  const uint8_t *a[L::n], *b[L::n], *c[L::n], *d[L::n];
-  for (int l = 0; l < L::n; ++l) {
-    a[l] = picture.bytesAt(xa[l], ya[l]), b[l] = picture.bytesAt(xb[l], ya[l]);
-    c[l] = picture.bytesAt(xa[l], yb[l]), d[l] = picture.bytesAt(xb[l], yb[l]);
-  }
+  const I xa = lanes::clampIndex<L>(x0, picture.width());
+  const I xb = lanes::clampIndex<L>(L::addi(x0, L::seti(1)), picture.width());
+  const I ya = lanes::clampIndex<L>(y0, picture.height());
+  const I yb = lanes::clampIndex<L>(L::addi(y0, L::seti(1)), picture.height());
+  const auto read = [&](I x, I y, F(&bgr)[3]) {
+    L::pixels(picture.bytesAt(0, 0), picture.rowStep(), picture.width(), x, y, bgr);
+  };
+  F a[3], b[3], c[3], d[3];
+  read(xa, ya, a), read(xb, ya, b), read(xa, yb, c), read(xb, yb, d);
   const F scale = L::set(1.0f / 255.0f);
   F bgr[3];
   for (int k = 0; k < 3; ++k) {
-    const F upper = lanes::mix<L>(L::bytes(a, k), L::bytes(b, k), ax);
-    const F lower = lanes::mix<L>(L::bytes(c, k), L::bytes(d, k), ax);
+    const F upper = lanes::mix<L>(a[k], b[k], ax);
+    const F lower = lanes::mix<L>(c[k], d[k], ax);
     bgr[k] = L::mul(lanes::mix<L>(upper, lower, ay), scale);
   }
   out = {bgr[2], bgr[1], bgr[0]};
