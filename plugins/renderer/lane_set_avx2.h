@@ -48,26 +48,15 @@ struct Lanes8 {
   static I bits(F a) { return _mm256_castps_si256(a); }
   // Each lane's pixel gathered as four bytes: from its first byte, or, for
   // the last pixel of a row, from the byte before it and shifted, so that
-  // no read passes the picture's last byte.
+  // no read passes the picture's last byte. The picture is at least two
+  // pixels wide.
   static void pixels(const uint8_t* top, ptrdiff_t step, int width, I x, I y, F (&bgr)[3]) {
-    if (width < 2) return onePerLane(top, step, x, y, bgr);
     const I last = _mm256_cmpeq_epi32(x, seti(width - 1));  // -1 where last
     const I offset = addi(addi(_mm256_mullo_epi32(y, seti(int(step))), addi(x, addi(x, x))), last);
     const I words = _mm256_i32gather_epi32(reinterpret_cast<const int*>(top), offset, 1);
     const I pixel = _mm256_srlv_epi32(words, bothi(last, seti(8)));
     for (int c = 0; c < 3; ++c)
       bgr[c] = toFloat(bothi(_mm256_srli_epi32(pixel, 8 * c), seti(0xFF)));
-  }
-
- private:
-  static void onePerLane(const uint8_t* top, ptrdiff_t step, I x, I y, F (&bgr)[3]) {
-    int xs[n], ys[n];
-    storei(xs, x), storei(ys, y);
-    const uint8_t* p[n];
-    for (int l = 0; l < n; ++l) p[l] = top + ys[l] * step + 3 * xs[l];
-    for (int c = 0; c < 3; ++c)
-      bgr[c] = toFloat(_mm256_setr_epi32(p[0][c], p[1][c], p[2][c], p[3][c], p[4][c], p[5][c],
-                                         p[6][c], p[7][c]));
   }
 };
 

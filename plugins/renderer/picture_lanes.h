@@ -41,7 +41,8 @@ typename L::F mix(typename L::F p, typename L::F q, typename L::F t) {
 }  // namespace lanes
 
 // False, leaving out unset, where a lane's coordinates lie beyond the range
-// that Picture::bilinear samples (it then takes one pixel instead).
+// that Picture::bilinear samples (it then takes one pixel instead), and for
+// pictures one pixel wide, which the lanes' reads do not take.
 template <typename L>
 bool bilinearLanes(const Picture& picture, typename L::F u, typename L::F v, ColourLanes<L>& out) {
   using F = typename L::F;
@@ -51,7 +52,7 @@ bool bilinearLanes(const Picture& picture, typename L::F u, typename L::F v, Col
   const F low = L::set(-1e6f), high = L::set(1e6f);
   const F inRange = L::both(L::both(L::greater(fx, low), L::less(fx, high)),
                             L::both(L::greater(fy, low), L::less(fy, high)));
-  if (L::mask(inRange) != L::all) return false;
+  if (L::mask(inRange) != L::all || picture.width() < 2) return false;
   using I = typename L::I;
   const I x0 = lanes::floorToInt<L>(fx), y0 = lanes::floorToInt<L>(fy);
   const F ax = L::sub(fx, L::toFloat(x0)), ay = L::sub(fy, L::toFloat(y0));
